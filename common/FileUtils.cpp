@@ -1,0 +1,163 @@
+#include "common/FileUtils.h"
+
+#include "common/Logger.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QUrl>
+#include <QUuid>
+#include <QtDebug>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const QFileDevice::Permissions ownerOnlyFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+
+// The shared temp folder is writable by everyone, so the base folder there
+// must be one we made ourselves: a real folder (not a link) owned by us and
+// closed to others. Anything else may have been planted to read our request
+// files, which hold passwords.
+bool makePrivateBase(const QString &base)
+{
+    const QByteArray path = QFile::encodeName(base);
+    QDir().mkpath(QFileInfo(base).absolutePath());
+    ::mkdir(path.constData(), 0700);
+
+    struct stat info;
+    if (::lstat(path.constData(), &info) != 0) {
+        Logger::instance().log(QStringLiteral("Cache folder:'%1' can not be created [FAILED]").arg(base),
+                               LogError);
+        return false;
+    }
+    if (!S_ISDIR(info.st_mode) || info.st_uid != ::geteuid()) {
+        Logger::instance().log(
+            QStringLiteral("Cache folder:'%1' is not a private folder of this user, refused [FAILED]").arg(base),
+            LogError);
+        return false;
+    }
+    if ((info.st_mode & 0077) != 0 && ::chmod(path.constData(), 0700) != 0) {
+        Logger::instance().log(QStringLiteral("Cache folder:'%1' can not be made private [FAILED]").arg(base),
+                               LogError);
+        return false;
+    }
+    return true;
+}
+
+// QDir::tempPath() is empty when TMPDIR names a missing folder; a relative
+// base would then land in the current (or root) folder.
+QString tempBase()
+{
+    const QString temp = QDir::tempPath();
+    return temp.isEmpty() ? QStringLiteral("/tmp") : temp;
+}
+
+bool pathIsTaken(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
+} // namespace
+
+QString cacheFolder()
+{
+    const QString base = tempBase() + QStringLiteral("/.") + QCoreApplication::applicationName();
+    if (!makePrivateBase(base))
+        return QString();
+
+    const QString cache = base + QStringLiteral("/cache");
+    if (!QDir(cache).exists())
+        QDir().mkpath(cache);
+    return cache;
+}
+
+bool ensureFolder(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    const QDir dir(path);
+    if (dir.exists())
+        return true;
+    return dir.mkpath(QStringLiteral("."));
+}
+
+QString uniqueFileName(const QString &folder, const QString &name)
+{
+    QString candidate = QDir::toNativeSeparators(folder + QLatin1Char('/') + name);
+    for (int counter = 1; pathIsTaken(candidate); ++counter)
+        candidate = QDir::toNativeSeparators(QStringLiteral("%1/(%2)%3").arg(folder).arg(counter).arg(name));
+    return candidate;
+}
+
+QString randomName()
+{
+    static const QRegularExpression notLetterOrDigit(QStringLiteral("[^a-zA-Z\\d\\s]"));
+    return QUuid::createUuid().toString().remove(notLetterOrDigit);
+}
+
+bool removeFolder(const QString &path)
+{
+    qDebug() << "Removing dir:" << path;
+    QDir dir(path);
+    if (!dir.exists())
+        return true;
+
+    const QFileInfoList entries = dir.entryInfoList(
+        QDir::Files | QDir::AllDirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::DirsFirst);
+    for (const QFileInfo &entry : entries) {
+        const bool removed = entry.isDir() && !entry.isSymLink()
+                                 ? removeFolder(entry.absoluteFilePath())
+                                 : QFile::remove(entry.absoluteFilePath());
+        if (!removed)
+            return false;
+    }
+
+    const bool result = dir.rmdir(dir.absolutePath());
+    qDebug() << "Result:" << result;
+    return result;
+}
+
+void removeFiles(const QStringList &paths)
+{
+    for (const QString &path : paths)
+        QFile::remove(path);
+}
+
+QStringList pdfFilesFromMimeData(const QMimeData *mimeData)
+{
+    QStringList files;
+    if (!mimeData || !mimeData->hasUrls())
+        return files;
+    for (const QUrl &url : mimeData->urls()) {
+        const QString path = url.toLocalFile();
+        if (path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) && QFileInfo(path).isFile())
+            files.append(path);
+    }
+    return files;
+}
+
+bool writePrivateFile(const QString &path, const QByteArray &data)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    // QSaveFile would otherwise give the new file the old one's mode or 0666 less the umask.
+    if (!file.setPermissions(ownerOnlyFile)) {
+        file.cancelWriting();
+        return false;
+    }
+    if (file.write(data) != data.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit())
+        return false;
+    return QFile::setPermissions(path, ownerOnlyFile);
+}

@@ -1,0 +1,42 @@
+#ifndef CLEAVEMARK_COMMON_FILEUTILS_H
+#define CLEAVEMARK_COMMON_FILEUTILS_H
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class QMimeData;
+
+// The "cache" folder inside the user's private base folder
+// QDir::tempPath() + "/." + applicationName. The base is created with mode
+// 0700. When it already exists but is not a real folder owned by the user (a
+// symbolic link, a file, someone else's folder), it is refused: an ERROR line
+// is logged and the result is empty, so callers must treat an empty result as
+// "no cache folder".
+QString cacheFolder();
+
+// True when the folder exists afterwards (created with its parents if needed).
+bool ensureFolder(const QString &path);
+
+// folder + "/" + name in native separators, or, when that exists,
+// folder + "/(n)" + name with the smallest n = 1, 2, ... that is free.
+QString uniqueFileName(const QString &folder, const QString &name);
+
+// A fresh name of 32 hexadecimal digits.
+QString randomName();
+
+// Removes the folder and everything inside it; true when it is gone.
+// Symbolic links inside are removed as links, never followed.
+bool removeFolder(const QString &path);
+
+// Deletes each file; failures are ignored.
+void removeFiles(const QStringList &paths);
+
+// The local files named by the payload's URLs that are existing regular files
+// ending in ".pdf" (any case), in payload order.
+QStringList pdfFilesFromMimeData(const QMimeData *mimeData);
+
+// Writes the file atomically with mode 0600 (readable by the user only).
+bool writePrivateFile(const QString &path, const QByteArray &data);
+
+#endif

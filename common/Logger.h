@@ -1,0 +1,42 @@
+#ifndef CLEAVEMARK_COMMON_LOGGER_H
+#define CLEAVEMARK_COMMON_LOGGER_H
+
+#include <QMutex>
+#include <QString>
+#include <QStringList>
+
+class QTime;
+
+enum LogLevel { LogDebug = 0, LogError = 1, LogWarning = 2, LogInfo = 3 };
+
+// The daily log file both programs append to, under ~/.<applicationName>/log.
+//
+// Each line reads "[version][os][word size][hh:mm:ss] LEVEL: message" and is
+// also sent to Qt's debug output. Threads of one process take a mutex and
+// every line reaches the file in a single write() on a descriptor opened with
+// O_APPEND, so lines from several threads and processes never interleave.
+class Logger
+{
+public:
+    static Logger &instance();
+
+    void log(const QString &message, LogLevel level = LogDebug);
+
+    QString logFolder() const;     // created on demand, native separators
+    QString logFilePath() const;   // <logFolder>/log_yyyy_MM_dd.txt
+    QString osName() const;        // the distribution's pretty name
+
+private:
+    Logger();
+    Logger(const Logger &) = delete;
+    Logger &operator=(const Logger &) = delete;
+
+    QString formatLine(const QString &message, LogLevel level, const QTime &time) const;
+    QString levelName(LogLevel level) const;
+    static bool appendToFile(const QString &path, const QByteArray &bytes);
+
+    const QStringList m_levelNames;
+    QMutex m_mutex;
+};
+
+#endif
