@@ -1,0 +1,262 @@
+#include "tests/support/PdfFixtures.h"
+
+#include <qpdf/Pl_Buffer.hh>
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFPageObjectHelper.hh>
+#include <qpdf/QPDFWriter.hh>
+
+#include <QRegularExpression>
+
+#include <exception>
+#include <memory>
+
+namespace {
+
+QPDFObjectHandle rectangleArray(const QRectF &box)
+{
+    auto array = QPDFObjectHandle::newArray();
+    array.appendItem(QPDFObjectHandle::newReal(box.left(), 2));
+    array.appendItem(QPDFObjectHandle::newReal(box.top(), 2));
+    array.appendItem(QPDFObjectHandle::newReal(box.right(), 2));
+    array.appendItem(QPDFObjectHandle::newReal(box.bottom(), 2));
+    return array;
+}
+
+QPDFObjectHandle helveticaFont(QPDF &pdf)
+{
+    return pdf.makeIndirectObject(
+        QPDFObjectHandle::parse("<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica "
+                                "/Encoding /WinAnsiEncoding >>"));
+}
+
+// A grey image of the requested size in bytes; its data is a repeating
+// ramp, so it shrinks a lot when compressed.
+QPDFObjectHandle paddingImage(QPDF &pdf, int bytes)
+{
+    const int width = 256;
+    const int height = (bytes + width - 1) / width;
+    std::string data(size_t(width) * size_t(height), '\0');
+    for (size_t i = 0; i < data.size(); ++i)
+        data[i] = char(i % 256);
+    auto image = QPDFObjectHandle::newStream(&pdf, data);
+    auto dict = image.getDict();
+    dict.replaceKey("/Type", QPDFObjectHandle::newName("/XObject"));
+    dict.replaceKey("/Subtype", QPDFObjectHandle::newName("/Image"));
+    dict.replaceKey("/Width", QPDFObjectHandle::newInteger(width));
+    dict.replaceKey("/Height", QPDFObjectHandle::newInteger(height));
+    dict.replaceKey("/ColorSpace", QPDFObjectHandle::newName("/DeviceGray"));
+    dict.replaceKey("/BitsPerComponent", QPDFObjectHandle::newInteger(8));
+    return image;
+}
+
+std::string pageContent(int pageNumber, bool drawsImage)
+{
+    std::string content = "BT /F1 24 Tf 72 700 Td (Page " + std::to_string(pageNumber) + ") Tj ET\n";
+    if (drawsImage)
+        content += "q 200 0 0 100 72 400 cm /Im1 Do Q\n";
+    return content;
+}
+
+QPDFObjectHandle resourcesDictionary(QPDFObjectHandle font, QPDFObjectHandle image)
+{
+    auto fonts = QPDFObjectHandle::newDictionary();
+    fonts.replaceKey("/F1", font);
+    auto resources = QPDFObjectHandle::newDictionary();
+    resources.replaceKey("/Font", fonts);
+    if (!image.isNull()) {
+        auto xobjects = QPDFObjectHandle::newDictionary();
+        xobjects.replaceKey("/Im1", image);
+        resources.replaceKey("/XObject", xobjects);
+    }
+    return resources;
+}
+
+void addPages(QPDF &pdf, const FixtureOptions &options)
+{
+    const auto font = helveticaFont(pdf);
+    auto image = options.paddingBytes > 0 ? paddingImage(pdf, options.paddingBytes)
+                                                : QPDFObjectHandle::newNull();
+    auto shared = pdf.makeIndirectObject(resourcesDictionary(font, image));
+
+    QPDFPageDocumentHelper pages(pdf);
+    for (int k = 1; k <= options.pageCount; ++k) {
+        auto page = QPDFObjectHandle::newDictionary();
+        page.replaceKey("/Type", QPDFObjectHandle::newName("/Page"));
+        page.replaceKey("/MediaBox", rectangleArray(QRectF(QPointF(0, 0), options.pageSize)));
+        if (!options.cropBox.isEmpty())
+            page.replaceKey("/CropBox", rectangleArray(options.cropBox));
+        if (!options.bleedBox.isEmpty())
+            page.replaceKey("/BleedBox", rectangleArray(options.bleedBox));
+        const int rotation = options.pageRotations.value(k, options.rotate);
+        if (rotation != 0)
+            page.replaceKey("/Rotate", QPDFObjectHandle::newInteger(rotation));
+
+        const bool drawsImage = k == 1 && !image.isNull();
+        if (options.sharedResources)
+            page.replaceKey("/Resources", shared);
+        else
+            page.replaceKey("/Resources",
+                            resourcesDictionary(font, drawsImage ? image : QPDFObjectHandle::newNull()));
+        page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, pageContent(k, drawsImage)));
+        pages.addPage(QPDFPageObjectHelper(pdf.makeIndirectObject(page)), false);
+    }
+}
+
+void applyEncryption(QPDFWriter &writer, const FixtureOptions &options)
+{
+    const bool encrypted = !options.userPassword.isEmpty() || !options.ownerPassword.isEmpty()
+                           || options.restrictPermissions;
+    if (!encrypted)
+        return;
+    const std::string user = options.userPassword.toStdString();
+    const std::string owner = options.ownerPassword.isEmpty() ? user : options.ownerPassword.toStdString();
+    const bool allow = !options.restrictPermissions;
+    writer.setR6EncryptionParameters(user.c_str(), owner.c_str(),
+                                     true,   // accessibility
+                                     allow,  // extract (copy)
+                                     allow,  // assemble
+                                     allow,  // annotate
+                                     true,   // fill forms
+                                     allow,  // modify other
+                                     allow ? qpdf_r3p_full : qpdf_r3p_none,
+                                     true);
+}
+
+// Opens a file for inspection; null when qpdf cannot read it.
+std::unique_ptr<QPDF> openQuietly(const QString &path, const QString &password)
+{
+    auto pdf = std::make_unique<QPDF>();
+    pdf->setSuppressWarnings(true);
+    try {
+        const QByteArray name = path.toLocal8Bit();
+        const QByteArray pass = password.toUtf8();
+        pdf->processFile(name.constData(), pass.constData());
+    } catch (const std::exception &) {
+        return nullptr;
+    }
+    return pdf;
+}
+
+} // namespace
+
+bool writePdfFixture(const QString &path, const FixtureOptions &options)
+{
+    try {
+        QPDF pdf;
+        pdf.emptyPDF();
+        addPages(pdf, options);
+        const QByteArray name = path.toLocal8Bit();
+        QPDFWriter writer(pdf, name.constData());
+        writer.setCompressStreams(options.compressStreams);
+        writer.setStaticID(options.userPassword.isEmpty() && options.ownerPassword.isEmpty()
+                           && !options.restrictPermissions);
+        applyEncryption(writer, options);
+        writer.write();
+        return true;
+    } catch (const std::exception &) {
+        return false;
+    }
+}
+
+QStringList pageTexts(const QString &path, const QString &password)
+{
+    auto pdf = openQuietly(path, password);
+    if (!pdf)
+        return {};
+    static const QRegularExpression pageText(QStringLiteral("\\((Page \\d+)\\)\\s*Tj"));
+    QStringList texts;
+    try {
+        for (auto &page : QPDFPageDocumentHelper(*pdf).getAllPages()) {
+            Pl_Buffer buffer("page content");
+            page.pipeContents(&buffer);
+            auto data = buffer.getBufferSharedPointer();
+            const QString content = QString::fromLatin1(
+                reinterpret_cast<const char *>(data->getBuffer()), int(data->getSize()));
+            texts << pageText.match(content).captured(1);
+        }
+    } catch (const std::exception &) {
+        return {};
+    }
+    return texts;
+}
+
+int fixturePageCount(const QString &path, const QString &password)
+{
+    auto pdf = openQuietly(path, password);
+    if (!pdf)
+        return -1;
+    try {
+        return int(QPDFPageDocumentHelper(*pdf).getAllPages().size());
+    } catch (const std::exception &) {
+        return -1;
+    }
+}
+
+FixtureSecurity inspectSecurity(const QString &path, const QString &password)
+{
+    FixtureSecurity security;
+    auto pdf = openQuietly(path, password);
+    if (!pdf) {
+        // qpdf refuses a wrong password but still tells us the file is encrypted.
+        QPDF probe;
+        probe.setSuppressWarnings(true);
+        try {
+            probe.processFile(path.toLocal8Bit().constData(), "\x01wrong\x01");
+        } catch (const QPDFExc &e) {
+            security.encrypted = e.getErrorCode() == qpdf_e_password;
+        } catch (const std::exception &) {
+        }
+        return security;
+    }
+    security.opened = true;
+    int R = 0, P = 0, V = 0;
+    QPDF::encryption_method_e streams = QPDF::e_none, strings = QPDF::e_none, files = QPDF::e_none;
+    security.encrypted = pdf->isEncrypted(R, P, V, streams, strings, files);
+    security.aes256 = security.encrypted && streams == QPDF::e_aesv3 && strings == QPDF::e_aesv3;
+    security.allowsPrint = pdf->allowPrintLowRes();
+    security.allowsPrintFull = pdf->allowPrintHighRes();
+    security.allowsCopy = pdf->allowExtractAll();
+    security.allowsModify = pdf->allowModifyOther();
+    security.allowsAnnotate = pdf->allowModifyAnnotation();
+    security.allowsFillForms = pdf->allowModifyForm();
+    security.allowsAccessibility = pdf->allowAccessibility();
+    security.allowsAssemble = pdf->allowModifyAssembly();
+    security.userPasswordOk = pdf->userPasswordMatched();
+    security.ownerPasswordOk = pdf->ownerPasswordMatched();
+    return security;
+}
+
+QString fixtureInfo(const QString &path, const QString &key, const QString &password)
+{
+    auto pdf = openQuietly(path, password);
+    if (!pdf)
+        return {};
+    try {
+        auto info = pdf->getTrailer().getKey("/Info");
+        if (!info.isDictionary() || !info.hasKey(key.toStdString()))
+            return {};
+        auto value = info.getKey(key.toStdString());
+        if (!value.isString())
+            return {};
+        return QString::fromStdString(value.getUTF8Value());
+    } catch (const std::exception &) {
+        return {};
+    }
+}
+
+int fixturePageRotation(const QString &path, int page, const QString &password)
+{
+    auto pdf = openQuietly(path, password);
+    if (!pdf)
+        return -1;
+    try {
+        auto pages = QPDFPageDocumentHelper(*pdf).getAllPages();
+        if (page < 1 || page > int(pages.size()))
+            return -1;
+        auto rotate = pages[size_t(page - 1)].getAttribute("/Rotate", false);
+        return rotate.isInteger() ? rotate.getIntValueAsInt() : 0;
+    } catch (const std::exception &) {
+        return -1;
+    }
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QMap>
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+#include <QStringList>
+
+// Small PDF files generated on the fly for tests. Page k of a fixture draws
+// the text "Page k" in Helvetica, so a test can tell after a split or merge
+// which source pages ended up where.
+struct FixtureOptions
+{
+    int pageCount = 1;
+    int rotate = 0;                 // /Rotate of every page (any value, also unnormalised ones)
+    QMap<int, int> pageRotations;   // 1-based page -> /Rotate, overrides rotate
+    bool sharedResources = true;    // one /Resources dictionary for all pages
+    QString userPassword;
+    QString ownerPassword;          // empty: the user password serves as owner password
+    bool restrictPermissions = false; // forbid copy, modify, print, annotate
+    bool compressStreams = true;
+    int paddingBytes = 0;           // bulk in an image that only page 1 draws, listed in the shared resources
+    QSizeF pageSize{612, 792};      // media box
+    QRectF cropBox;                 // written when not empty
+    QRectF bleedBox;                // written when not empty
+};
+
+bool writePdfFixture(const QString &path, const FixtureOptions &options = {});
+
+// The "Page k" text of every page in page order ("" for a page without one);
+// an empty list when the file cannot be read.
+QStringList pageTexts(const QString &path, const QString &password = {});
+
+int fixturePageCount(const QString &path, const QString &password = {});   // -1 if unreadable
+
+struct FixtureSecurity
+{
+    bool opened = false;            // the file could be read with the password given
+    bool encrypted = false;
+    bool aes256 = false;
+    bool allowsPrint = false;
+    bool allowsPrintFull = false;
+    bool allowsCopy = false;
+    bool allowsModify = false;
+    bool allowsAnnotate = false;
+    bool allowsFillForms = false;
+    bool allowsAccessibility = false;
+    bool allowsAssemble = false;
+    bool userPasswordOk = false;
+    bool ownerPasswordOk = false;
+};
+
+FixtureSecurity inspectSecurity(const QString &path, const QString &password = {});
+
+// A text entry of the document information dictionary, e.g. "/Title";
+// a null string when the entry or the file is missing.
+QString fixtureInfo(const QString &path, const QString &key, const QString &password = {});
+
+// The /Rotate value of a page as written in the file (inherited values included).
+int fixturePageRotation(const QString &path, int page, const QString &password = {});
