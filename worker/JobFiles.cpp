@@ -1,0 +1,436 @@
+#include "worker/JobFiles.h"
+
+#include "common/FileUtils.h"
+#include "common/Logger.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QMap>
+#include <QRegularExpression>
+#include <QtDebug>
+
+#include <algorithm>
+
+namespace {
+
+// Keys, in one place so writer and reader cannot drift apart.
+const QString kMode = QStringLiteral("mode");
+const QString kFileName = QStringLiteral("file_name");
+const QString kFilePassword = QStringLiteral("file_password");
+const QString kPageCount = QStringLiteral("page_coount");   // spelled so in every request file
+const QString kRanges = QStringLiteral("ranges");
+const QString kFrom = QStringLiteral("from");
+const QString kTo = QStringLiteral("to");
+const QString kOutDirectory = QStringLiteral("out_directory");
+const QString kAuthor = QStringLiteral("property_author");
+const QString kTitle = QStringLiteral("property_title");
+const QString kPassword = QStringLiteral("property_password");
+const QString kCreator = QStringLiteral("property_creator");
+const QString kProducer = QStringLiteral("property_producer");
+const QString kPermissionPrint = QStringLiteral("permission_print");
+const QString kPermissionCopy = QStringLiteral("permission_copy");
+const QString kPermissionChange = QStringLiteral("permission_change");
+const QString kPermissionAddNotes = QStringLiteral("permission_add_notes");
+const QString kPermissionFillFields = QStringLiteral("permission_fill_fields");
+const QString kPermissionCopyAccess = QStringLiteral("permission_copy_access");
+const QString kPermissionAssembly = QStringLiteral("permission_assembly");
+const QString kPermissionPrintFull = QStringLiteral("permission_print_full");
+const QString kCompressFile = QStringLiteral("compress_file");
+const QString kHasSecurity = QStringLiteral("has_security");
+const QString kSessionPath = QStringLiteral("session_path");
+const QString kSessionId = QStringLiteral("session_id");
+const QString kOutPrefix = QStringLiteral("out_prefix");
+const QString kErrorCode = QStringLiteral("error_code");
+const QString kFiles = QStringLiteral("files");
+const QString kTasks = QStringLiteral("tasks");
+const QString kSaveFileName = QStringLiteral("property_save_file_name");
+const QString kCachePath = QStringLiteral("cache_path");
+const QString kTaskFullPath = QStringLiteral("task_full_path");
+const QString kTaskHasPassword = QStringLiteral("task_has_password");
+const QString kTaskPassword = QStringLiteral("task_password");
+const QString kTaskHasSecurity = QStringLiteral("task_has_security");
+const QString kTaskPageCount = QStringLiteral("task_page_count");
+const QString kOrder = QStringLiteral("order");
+const QString kPageRanges = QStringLiteral("page_ranges");
+const QString kRangeFrom = QStringLiteral("range_from");
+const QString kRangeTo = QStringLiteral("range_to");
+const QString kMergedFileName = QStringLiteral("merged_file_name");
+const QString kErrorFileName = QStringLiteral("error_file_name");
+
+const QStringList passwordKeys = {kFilePassword, kPassword, kTaskPassword};
+
+int intOf(const QJsonObject &object, const QString &key, int fallback = 0)
+{
+    return object.value(key).toInt(fallback);
+}
+
+bool boolOf(const QJsonObject &object, const QString &key, bool fallback)
+{
+    return object.value(key).toBool(fallback);
+}
+
+QString stringOf(const QJsonObject &object, const QString &key)
+{
+    return object.value(key).toString();
+}
+
+// The eight permission keys, in the order of permissions().
+QStringList permissionKeys()
+{
+    return {kPermissionPrint, kPermissionCopy, kPermissionChange, kPermissionAddNotes,
+            kPermissionFillFields, kPermissionCopyAccess, kPermissionAssembly, kPermissionPrintFull};
+}
+
+// Both requests carry the same properties and permissions; these read and
+// write them through pointers to the record's members.
+template<typename Request>
+QList<bool Request::*> permissionMembers()
+{
+    return {&Request::permissionPrint, &Request::permissionCopy, &Request::permissionChange,
+            &Request::permissionAddNotes, &Request::permissionFillFields,
+            &Request::permissionCopyAccess, &Request::permissionAssembly, &Request::permissionPrintFull};
+}
+
+template<typename Request>
+void writeOutputProperties(const Request &request, QJsonObject &object)
+{
+    object.insert(kAuthor, request.author);
+    object.insert(kTitle, request.title);
+    object.insert(kPassword, request.password);
+    object.insert(kCreator, request.creator);
+    object.insert(kProducer, request.producer);
+    const QStringList keys = permissionKeys();
+    const auto members = permissionMembers<Request>();
+    for (int i = 0; i < keys.size(); ++i)
+        object.insert(keys.at(i), request.*members.at(i));
+    object.insert(kCompressFile, request.compressFile);
+}
+
+// A missing permission key reads as true, whatever the record's own default.
+template<typename Request>
+void readOutputProperties(const QJsonObject &object, Request &request)
+{
+    request.author = stringOf(object, kAuthor);
+    request.title = stringOf(object, kTitle);
+    request.password = stringOf(object, kPassword);
+    request.creator = stringOf(object, kCreator);
+    request.producer = stringOf(object, kProducer);
+    const QStringList keys = permissionKeys();
+    const auto members = permissionMembers<Request>();
+    for (int i = 0; i < keys.size(); ++i)
+        request.*members.at(i) = boolOf(object, keys.at(i), true);
+    request.compressFile = boolOf(object, kCompressFile, false);
+}
+
+template<typename Request>
+QList<bool> permissionsOf(const Request &request)
+{
+    QList<bool> flags;
+    for (bool Request::*member : permissionMembers<Request>())
+        flags.append(request.*member);
+    return flags;
+}
+
+template<typename Request>
+QStringList propertiesOf(const Request &request)
+{
+    return {request.author, request.title, request.password, request.creator, request.producer};
+}
+
+QByteArray encode(const QJsonObject &object)
+{
+    return QJsonDocument(object).toJson(QJsonDocument::Indented).toBase64();
+}
+
+QByteArray decodedFileContent(QFile &file)
+{
+    return QByteArray::fromBase64(QString::fromUtf8(file.readAll()).toUtf8());
+}
+
+bool readEncodedFile(const QString &path, QByteArray &json)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    json = decodedFileContent(file);
+    return true;
+}
+
+QJsonObject parseObject(const QByteArray &json)
+{
+    return QJsonDocument::fromJson(json).object();
+}
+
+QJsonValue maskPasswords(const QJsonValue &value)
+{
+    if (value.isArray()) {
+        QJsonArray array;
+        for (const QJsonValue &element : value.toArray())
+            array.append(maskPasswords(element));
+        return array;
+    }
+    if (!value.isObject())
+        return value;
+    QJsonObject object = value.toObject();
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        if (passwordKeys.contains(it.key()))
+            it.value() = QStringLiteral("***");
+        else if (it.value().isArray() || it.value().isObject())
+            it.value() = maskPasswords(it.value());
+    }
+    return object;
+}
+
+template<typename Request>
+void readRequest(const QString &path, Request &request, const QString &logText)
+{
+    QByteArray json;
+    if (!readEncodedFile(path, json))
+        return;
+    Logger::instance().log(logText.arg(maskedRequestText(json)), LogDebug);
+    request = Request::fromJson(parseObject(json));
+}
+
+bool writeEncoded(const QJsonObject &object, const QString &path, const char *function, bool traceData)
+{
+    const QByteArray data = encode(object);
+    if (traceData)
+        qDebug() << function << "Data:" << data;
+    else
+        qDebug() << function << "Data:" << data.size() << "bytes";
+    if (data.isEmpty())
+        return false;
+    return writePrivateFile(path, data);
+}
+
+PageRangeList splitRangesFromJson(const QJsonArray &array)
+{
+    PageRangeList ranges;
+    for (const QJsonValue &element : array) {
+        const QJsonObject range = element.toObject();
+        ranges.append({intOf(range, kFrom), intOf(range, kTo)});
+    }
+    return ranges;
+}
+
+QJsonArray splitRangesToJson(const PageRangeList &ranges)
+{
+    QJsonArray array;
+    for (const PageRange &range : ranges)
+        array.append(QJsonObject{{kFrom, range.from}, {kTo, range.to}});
+    return array;
+}
+
+// Ranges are keyed by their "order"; a later range with the same order wins.
+PageRangeList mergeRangesFromJson(const QJsonArray &array)
+{
+    QMap<int, PageRange> byOrder;
+    for (const QJsonValue &element : array) {
+        const QJsonObject range = element.toObject();
+        byOrder.insert(intOf(range, kOrder), {intOf(range, kRangeFrom), intOf(range, kRangeTo)});
+    }
+    return byOrder.values();
+}
+
+QJsonArray mergeRangesToJson(const PageRangeList &ranges)
+{
+    QJsonArray array;
+    for (int i = 0; i < ranges.size(); ++i)
+        array.append(QJsonObject{{kRangeFrom, ranges.at(i).from}, {kRangeTo, ranges.at(i).to}, {kOrder, i}});
+    return array;
+}
+
+MergeItem mergeItemFromJson(const QJsonObject &object)
+{
+    MergeItem item;
+    item.fullPath = stringOf(object, kTaskFullPath);
+    item.hasPassword = boolOf(object, kTaskHasPassword, false);
+    item.password = stringOf(object, kTaskPassword);
+    item.hasSecurity = boolOf(object, kTaskHasSecurity, false);
+    item.pageCount = intOf(object, kTaskPageCount);
+    item.order = intOf(object, kOrder);
+    item.pageRanges = mergeRangesFromJson(object.value(kPageRanges).toArray());
+    return item;
+}
+
+QJsonObject mergeItemToJson(const MergeItem &item)
+{
+    return QJsonObject{{kTaskFullPath, item.fullPath},
+                       {kTaskHasPassword, item.hasPassword},
+                       {kTaskPassword, item.password},
+                       {kTaskHasSecurity, item.hasSecurity},
+                       {kTaskPageCount, item.pageCount},
+                       {kOrder, item.order},
+                       {kPageRanges, mergeRangesToJson(item.pageRanges)}};
+}
+
+} // namespace
+
+QJsonObject SplitRequest::toJson() const
+{
+    QJsonObject object;
+    object.insert(kMode, mode);
+    object.insert(kFileName, QDir::toNativeSeparators(fileName));
+    object.insert(kFilePassword, filePassword);
+    object.insert(kPageCount, pageCount);
+    object.insert(kRanges, splitRangesToJson(ranges));
+    object.insert(kOutDirectory, QDir::toNativeSeparators(outDirectory));
+    writeOutputProperties(*this, object);
+    object.insert(kHasSecurity, hasSecurity);
+    object.insert(kSessionPath, QDir::toNativeSeparators(sessionPath));
+    object.insert(kSessionId, sessionId);
+    object.insert(kOutPrefix, outPrefix);
+    return object;
+}
+
+SplitRequest SplitRequest::fromJson(const QJsonObject &object)
+{
+    SplitRequest request;
+    request.mode = intOf(object, kMode);
+    request.fileName = stringOf(object, kFileName);
+    request.filePassword = stringOf(object, kFilePassword);
+    request.pageCount = intOf(object, kPageCount);
+    request.ranges = splitRangesFromJson(object.value(kRanges).toArray());
+    request.outDirectory = stringOf(object, kOutDirectory);
+    readOutputProperties(object, request);
+    request.hasSecurity = boolOf(object, kHasSecurity, false);
+    request.sessionPath = stringOf(object, kSessionPath);
+    request.sessionId = stringOf(object, kSessionId);
+    request.outPrefix = stringOf(object, kOutPrefix);
+    return request;
+}
+
+QList<bool> SplitRequest::permissions() const
+{
+    return permissionsOf(*this);
+}
+
+QStringList SplitRequest::properties() const
+{
+    return propertiesOf(*this);
+}
+
+QJsonObject SplitResponse::toJson() const
+{
+    QJsonArray fileArray;
+    for (const QString &file : files)
+        fileArray.append(QJsonObject{{kFileName, file}});
+    return QJsonObject{{kSessionId, sessionId}, {kErrorCode, errorCode}, {kFiles, fileArray}};
+}
+
+SplitResponse SplitResponse::fromJson(const QJsonObject &object)
+{
+    SplitResponse response;
+    response.sessionId = stringOf(object, kSessionId);
+    response.errorCode = intOf(object, kErrorCode);
+    for (const QJsonValue &element : object.value(kFiles).toArray())
+        response.files.append(stringOf(element.toObject(), kFileName));
+    return response;
+}
+
+QJsonObject MergeRequest::toJson() const
+{
+    QJsonArray taskArray;
+    for (const MergeItem &item : tasks)
+        taskArray.append(mergeItemToJson(item));
+
+    QJsonObject object;
+    object.insert(kTasks, taskArray);
+    object.insert(kSaveFileName, saveFileName);
+    writeOutputProperties(*this, object);
+    object.insert(kCachePath, cachePath);
+    object.insert(kSessionId, sessionId);
+    return object;
+}
+
+MergeRequest MergeRequest::fromJson(const QJsonObject &object)
+{
+    MergeRequest request;
+    request.saveFileName = stringOf(object, kSaveFileName);
+    readOutputProperties(object, request);
+    request.cachePath = stringOf(object, kCachePath);
+    request.sessionId = stringOf(object, kSessionId);
+    for (const QJsonValue &element : object.value(kTasks).toArray())
+        request.tasks.append(mergeItemFromJson(element.toObject()));
+    std::stable_sort(request.tasks.begin(), request.tasks.end(),
+                     [](const MergeItem &a, const MergeItem &b) { return a.order < b.order; });
+    return request;
+}
+
+QList<bool> MergeRequest::permissions() const
+{
+    return permissionsOf(*this);
+}
+
+QStringList MergeRequest::properties() const
+{
+    return propertiesOf(*this);
+}
+
+QJsonObject MergeResponse::toJson() const
+{
+    return QJsonObject{{kErrorCode, errorCode}, {kMergedFileName, mergedFileName}, {kErrorFileName, errorFileName}};
+}
+
+MergeResponse MergeResponse::fromJson(const QJsonObject &object)
+{
+    MergeResponse response;
+    response.errorCode = intOf(object, kErrorCode);
+    response.mergedFileName = stringOf(object, kMergedFileName);
+    response.errorFileName = stringOf(object, kErrorFileName);
+    return response;
+}
+
+QString maskedRequestText(const QByteArray &json)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    if (error.error == QJsonParseError::NoError && !document.isNull()) {
+        const QJsonValue masked = maskPasswords(document.isObject() ? QJsonValue(document.object())
+                                                                    : QJsonValue(document.array()));
+        const QJsonDocument maskedDocument = masked.isObject() ? QJsonDocument(masked.toObject())
+                                                               : QJsonDocument(masked.toArray());
+        return QString::fromUtf8(maskedDocument.toJson(QJsonDocument::Indented));
+    }
+    // Text that does not parse may still hold a password in clear.
+    static const QRegularExpression passwordPair(
+        QStringLiteral("(\"(?:file_password|property_password|task_password)\"\\s*:\\s*)\"(?:[^\"\\\\]|\\\\.)*\""));
+    return QString::fromUtf8(json).replace(passwordPair, QStringLiteral("\\1\"***\""));
+}
+
+void readSplitRequest(const QString &path, SplitRequest &request)
+{
+    readRequest(path, request, QStringLiteral("Split request:'%1'"));
+}
+
+void readMergeRequest(const QString &path, MergeRequest &request)
+{
+    readRequest(path, request, QStringLiteral("Merge request:'%1'"));
+}
+
+bool writeSplitResponse(const SplitResponse &response, const QString &path)
+{
+    return writeEncoded(response.toJson(), path, Q_FUNC_INFO, true);
+}
+
+bool writeMergeResponse(const MergeResponse &response, const QString &path)
+{
+    return writeEncoded(response.toJson(), path, Q_FUNC_INFO, true);
+}
+
+// Requests hold passwords, so only their size goes to the debug output.
+bool writeRequestData(const QJsonObject &object, const QString &path)
+{
+    return writeEncoded(object, path, Q_FUNC_INFO, false);
+}
+
+bool readResponseData(const QString &path, QJsonObject &object)
+{
+    QByteArray json;
+    if (!readEncodedFile(path, json))
+        return false;
+    object = parseObject(json);
+    return true;
+}

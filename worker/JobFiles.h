@@ -1,0 +1,138 @@
+#ifndef CLEAVEMARK_WORKER_JOBFILES_H
+#define CLEAVEMARK_WORKER_JOBFILES_H
+
+#include <QJsonObject>
+#include <QList>
+#include <QMetaType>
+#include <QString>
+#include <QStringList>
+
+// A job travels between the GUI and the worker as two files in the job's
+// session folder: "<session id>.req" written by the GUI and "<session id>.resp"
+// written by the worker. Each holds the Base64 text (no newline) of an indented
+// JSON document. Missing keys and values of another type read as defaults.
+
+struct PageRange
+{
+    int from = 0;   // 1-based
+    int to = 0;
+};
+using PageRangeList = QList<PageRange>;
+
+inline bool operator==(const PageRange &a, const PageRange &b)
+{
+    return a.from == b.from && a.to == b.to;
+}
+
+struct SplitRequest
+{
+    int mode = 0;   // 0 = cut the ranges into files, 1 = remove the pages
+    QString fileName;
+    QString filePassword;
+    int pageCount = 0;
+    PageRangeList ranges;
+    QString outDirectory;
+    QString author;
+    QString title;
+    QString password;
+    QString creator;
+    QString producer;
+    bool permissionPrint = true;
+    bool permissionCopy = true;
+    bool permissionChange = true;
+    bool permissionAddNotes = true;
+    bool permissionFillFields = true;
+    bool permissionCopyAccess = false;
+    bool permissionAssembly = false;
+    bool permissionPrintFull = false;
+    bool compressFile = false;
+    bool hasSecurity = false;
+    QString sessionPath;
+    QString sessionId;
+    QString outPrefix;   // file-name template; empty = built-in naming
+
+    QJsonObject toJson() const;
+    static SplitRequest fromJson(const QJsonObject &object);
+    QList<bool> permissions() const;   // print, copy, change, add notes, fill fields, copy access, assembly, print full
+    QStringList properties() const;    // author, title, password, creator, producer
+};
+
+struct SplitResponse
+{
+    QString sessionId;
+    int errorCode = 0;
+    QStringList files;
+
+    QJsonObject toJson() const;
+    static SplitResponse fromJson(const QJsonObject &object);
+};
+
+struct MergeItem
+{
+    QString fullPath;
+    bool hasPassword = false;
+    QString password;
+    bool hasSecurity = false;
+    int pageCount = 0;
+    int order = 0;
+    PageRangeList pageRanges;   // empty = the whole document
+};
+
+struct MergeRequest
+{
+    QList<MergeItem> tasks;
+    QString saveFileName;
+    QString author;
+    QString title;
+    QString password;
+    QString creator;
+    QString producer;
+    bool permissionPrint = true;
+    bool permissionCopy = true;
+    bool permissionChange = true;
+    bool permissionAddNotes = true;
+    bool permissionFillFields = true;
+    bool permissionCopyAccess = false;
+    bool permissionAssembly = false;
+    bool permissionPrintFull = false;
+    bool compressFile = false;
+    QString cachePath;
+    QString sessionId;
+
+    QJsonObject toJson() const;
+    // Items come out sorted by their order; page ranges by their own order,
+    // where a later range with the same order replaces the earlier one.
+    static MergeRequest fromJson(const QJsonObject &object);
+    QList<bool> permissions() const;
+    QStringList properties() const;
+};
+
+struct MergeResponse
+{
+    int errorCode = 0;
+    QString mergedFileName;
+    QString errorFileName;
+
+    QJsonObject toJson() const;
+    static MergeResponse fromJson(const QJsonObject &object);
+};
+
+// Worker side. A request that cannot be read leaves the record as it was; a
+// request that does not decode or parse gives the defaults. The request is
+// logged with every password replaced by "***".
+void readSplitRequest(const QString &path, SplitRequest &request);
+void readMergeRequest(const QString &path, MergeRequest &request);
+bool writeSplitResponse(const SplitResponse &response, const QString &path);
+bool writeMergeResponse(const MergeResponse &response, const QString &path);
+
+// GUI side: write a request object, read a response object.
+bool writeRequestData(const QJsonObject &object, const QString &path);
+bool readResponseData(const QString &path, QJsonObject &object);
+
+// The request text as logged: every password value replaced by "***".
+QString maskedRequestText(const QByteArray &json);
+
+Q_DECLARE_METATYPE(PageRange)
+Q_DECLARE_METATYPE(PageRangeList)
+
+#endif

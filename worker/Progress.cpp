@@ -1,0 +1,45 @@
+#include "worker/Progress.h"
+
+#include "common/Logger.h"
+
+#include <iostream>
+#include <locale>
+#include <sstream>
+
+QString StdOutProgress::positionText(double percentage)
+{
+    // The classic locale keeps the decimal point a "." whatever the user's locale.
+    std::ostringstream text;
+    text.imbue(std::locale::classic());
+    text.precision(6);
+    text << percentage;
+    return QString::fromStdString(text.str());
+}
+
+void StdOutProgress::setValue(int value)
+{
+    m_value = value;
+    const double span = double(m_maximum) - double(m_minimum);
+    const double percentage = span == 0.0 ? 0.0 : value * 100.0 / span;
+    std::cout << positionText(percentage).toStdString() << std::endl;
+}
+
+// Written narrow on the same stream as the positions: once a wide character
+// goes to standard output, the positions that follow would be lost.
+void StdOutProgress::message(const QString &text)
+{
+    std::cout << text.toStdString();
+}
+
+void NullProgress::setValue(int value)
+{
+    m_value = value;
+    const int span = m_maximum - m_minimum;
+    const int percentage = span == 0 ? 0 : value * 100 / span;
+    Logger::instance().log(QStringLiteral("Progress: %1%").arg(percentage), LogDebug);
+}
+
+void NullProgress::message(const QString &text)
+{
+    Logger::instance().log(text, LogDebug);
+}
