@@ -1,0 +1,252 @@
+#include "widgets/Button.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QMenu>
+#include <QPainter>
+#include <QPixmapCache>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+QPixmap loadStylePixmap(const QString &path)
+{
+    QString name = path.trimmed();
+    // A raw "url(...)" may reach us when the value was quoted oddly.
+    if (name.startsWith(QLatin1String("url(")) && name.endsWith(QLatin1Char(')')))
+        name = name.mid(4, name.size() - 5).trimmed();
+    if (name.size() > 1 && (name.startsWith(QLatin1Char('"')) || name.startsWith(QLatin1Char('\''))))
+        name = name.mid(1, name.size() - 2);
+    if (name.isEmpty())
+        return {};
+    QPixmap pixmap;
+    if (!QPixmapCache::find(name, &pixmap)) {
+        pixmap.load(name);
+        if (!pixmap.isNull())
+            QPixmapCache::insert(name, pixmap);
+    }
+    return pixmap;
+}
+
+static QSize logicalSize(const QPixmap &pixmap)
+{
+    if (pixmap.isNull())
+        return {0, 0};
+    return pixmap.size() / pixmap.devicePixelRatio();
+}
+
+Button::Button(QWidget *parent)
+    : Button(QString(), parent)
+{
+}
+
+Button::Button(const QString &text, QWidget *parent)
+    : QPushButton(text, parent)
+{
+    setAttribute(Qt::WA_Hover);
+    connect(this, &Button::lookChanged, this, [this] {
+        updateGeometry();
+        update();
+    });
+}
+
+Button::State Button::state() const
+{
+    if (!isEnabled())
+        return Disabled;
+    if (isDown())
+        return Pressed;
+    if (isCheckable() && isChecked())
+        return Checked;
+    if (underMouse())
+        return Hover;
+    return Normal;
+}
+
+QPixmap Button::pickPixmap(const QString &normal, const QString &hover, const QString &pressed,
+                           const QString &checked, const QString &disabled) const
+{
+    QString chosen;
+    switch (state()) {
+    case Hover: chosen = hover; break;
+    case Pressed: chosen = pressed; break;
+    case Checked: chosen = checked; break;
+    case Disabled: chosen = disabled; break;
+    case Normal: break;
+    }
+    QPixmap pixmap = loadStylePixmap(chosen);
+    return pixmap.isNull() ? loadStylePixmap(normal) : pixmap;
+}
+
+QColor Button::pickColor(const QColor &normal, const QColor &hover, const QColor &pressed,
+                         const QColor &checked, const QColor &disabled) const
+{
+    QColor chosen;
+    switch (state()) {
+    case Hover: chosen = hover; break;
+    case Pressed: chosen = pressed; break;
+    case Checked: chosen = checked; break;
+    case Disabled: chosen = disabled; break;
+    case Normal: break;
+    }
+    if (chosen.isValid())
+        return chosen;
+    if (normal.isValid())
+        return normal;
+    return palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                           QPalette::ButtonText);
+}
+
+QPixmap Button::stateIcon() const
+{
+    return pickPixmap(m_iconNormal, m_iconHover, m_iconPressed, m_iconChecked, m_iconDisabled);
+}
+
+QPixmap Button::stateMenuIcon() const
+{
+    return pickPixmap(m_menuIconNormal, m_menuIconHover, m_menuIconPressed, m_menuIconChecked,
+                      m_menuIconDisabled);
+}
+
+QColor Button::stateTextColor() const
+{
+    return pickColor(m_colorTextNormal, m_colorTextHover, m_colorTextPressed, m_colorTextChecked,
+                     m_colorTextDisabled);
+}
+
+bool Button::event(QEvent *event)
+{
+    // Hover changes the look, so repaint on entering and leaving.
+    switch (event->type()) {
+    case QEvent::HoverEnter:
+    case QEvent::HoverLeave:
+    case QEvent::EnabledChange:
+        update();
+        break;
+    default:
+        break;
+    }
+    return QPushButton::event(event);
+}
+
+QRect Button::contentsArea() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+}
+
+int Button::textFlags() const
+{
+    int flags = Qt::TextShowMnemonic;
+    if (m_wordWrap)
+        flags |= Qt::TextWordWrap;
+    if ((m_iconAlignment & Qt::AlignLeft) && !stateIcon().isNull())
+        return flags | Qt::AlignLeft | Qt::AlignVCenter;
+    return flags | Qt::AlignCenter;
+}
+
+QRect Button::drawIcon(QPainter &painter, const QRect &area) const
+{
+    const QPixmap icon = stateIcon();
+    if (icon.isNull())
+        return area;
+    const QSize size = logicalSize(icon);
+    const int alignment = m_iconAlignment;
+    QRect textArea = area;
+    QPoint at;
+    const int middle = area.top() + (area.height() - size.height()) / 2;
+
+    if (alignment & Qt::AlignLeft) {
+        at = QPoint(area.left() + m_iconPaddingLeft, middle);
+        textArea.setLeft(at.x() + size.width() + m_iconPaddingRight);
+    } else if (alignment & Qt::AlignRight) {
+        at = QPoint(area.right() + 1 - m_iconPaddingRight - size.width(), middle);
+        textArea.setRight(at.x() - m_iconPaddingLeft - 1);
+    } else if ((alignment & Qt::AlignTop) && !text().isEmpty()) {
+        // Icon above the text, both centred.
+        const int textHeight = fontMetrics().height();
+        const int block = size.height() + m_iconPaddingRight + textHeight;
+        const int top = area.top() + (area.height() - block) / 2;
+        at = QPoint(area.left() + (area.width() - size.width()) / 2, top);
+        textArea = QRect(area.left(), top + size.height() + m_iconPaddingRight, area.width(),
+                         textHeight);
+    } else if (text().isEmpty()) {
+        at = QPoint(area.left() + (area.width() - size.width()) / 2, middle);
+    } else {
+        // Icon and text side by side, centred together.
+        const int textWidth = fontMetrics().horizontalAdvance(text());
+        const int block = m_iconPaddingLeft + size.width() + m_iconPaddingRight + textWidth;
+        const int left = area.left() + qMax(0, (area.width() - block) / 2);
+        at = QPoint(left + m_iconPaddingLeft, middle);
+        textArea.setLeft(at.x() + size.width() + m_iconPaddingRight);
+        textArea.setWidth(qMin(textWidth, area.right() - textArea.left() + 1));
+    }
+    painter.drawPixmap(at, icon);
+    return textArea;
+}
+
+void Button::drawMenuIcon(QPainter &painter, const QRect &area) const
+{
+    if (!menu())
+        return;
+    const QPixmap icon = stateMenuIcon();
+    if (icon.isNull())
+        return;
+    const QSize size = m_menuIconSize.isValid() ? m_menuIconSize : logicalSize(icon);
+    const QRect target(area.right() + 1 - m_iconPaddingRight - size.width(),
+                       area.top() + (area.height() - size.height()) / 2, size.width(),
+                       size.height());
+    painter.drawPixmap(target, icon);
+}
+
+void Button::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    // The style draws only the panel; icon and text are ours.
+    option.text.clear();
+    option.icon = QIcon();
+    option.features &= ~QStyleOptionButton::HasMenu;
+    painter.drawControl(QStyle::CE_PushButtonBevel, option);
+
+    const QRect area = contentsArea();
+    drawMenuIcon(painter, area);
+    const QRect textArea = drawIcon(painter, area);
+    if (!text().isEmpty()) {
+        painter.setPen(stateTextColor());
+        painter.drawText(textArea, textFlags(), text());
+    }
+}
+
+QSize Button::iconRoom() const
+{
+    const QSize size = logicalSize(loadStylePixmap(m_iconNormal));
+    if (size.isEmpty())
+        return {0, 0};
+    return {m_iconPaddingLeft + size.width() + m_iconPaddingRight, size.height()};
+}
+
+QSize Button::sizeHint() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QFontMetrics metrics = fontMetrics();
+    const QSize icon = iconRoom();
+    QSize content(metrics.horizontalAdvance(text()), metrics.height());
+    if ((m_iconAlignment & Qt::AlignTop) && !(m_iconAlignment & Qt::AlignHorizontal_Mask))
+        content = QSize(qMax(content.width(), icon.width()),
+                        content.height() + icon.height() + m_iconPaddingRight);
+    else
+        content = QSize(content.width() + icon.width(), qMax(content.height(), icon.height()));
+    if (menu() && m_menuIconSize.isValid())
+        content.rwidth() += m_menuIconSize.width() + m_iconPaddingRight;
+    option.text.clear();
+    option.icon = QIcon();
+    return style()->sizeFromContents(QStyle::CT_PushButton, &option, content, this);
+}
+
+QSize Button::minimumSizeHint() const
+{
+    return m_wordWrap ? QSize(0, 0) : sizeHint();
+}
