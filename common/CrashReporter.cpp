@@ -23,6 +23,7 @@
 #include <execinfo.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 // Everything below the "handler side" marker runs inside a signal handler or
@@ -66,6 +67,8 @@ struct ReportContext
 ReportContext g_report;
 std::atomic<bool> g_installed{false};
 std::atomic<bool> g_reporting{false};   // only the first crash writes a report
+std::atomic<pid_t> g_reportingThread{0};
+std::atomic<bool> g_reportWritten{false};
 
 struct sigaction g_previousActions[HandledSignalCount];
 std::terminate_handler g_previousTerminate = nullptr;
@@ -74,6 +77,7 @@ alignas(16) char g_altStack[AltStackSize];
 
 static_assert(std::atomic<int>::is_always_lock_free, "signal handlers need lock-free atomics");
 static_assert(std::atomic<bool>::is_always_lock_free, "signal handlers need lock-free atomics");
+static_assert(std::atomic<pid_t>::is_always_lock_free, "signal handlers need lock-free atomics");
 
 // ---------------------------------------------------------------------------
 // Handler side
@@ -347,15 +351,6 @@ void restoreDefaultActions()
         sigaction(signalNumber, &action, nullptr);
 }
 
-void onFatalSignal(int signalNumber, siginfo_t *, void *)
-{
-    if (!g_reporting.exchange(true))
-        writeReport(signalNumber);
-    restoreDefaultActions();
-    // Blocked until the handler returns, then delivered with the default action.
-    raise(signalNumber);
-}
-
 void rememberCurrentException()
 {
     FixedText text(g_report.exceptionText, sizeof(g_report.exceptionText));
@@ -371,12 +366,47 @@ void rememberCurrentException()
     }
 }
 
+// True when the calling thread is to write the report. Another thread that
+// crashes meanwhile waits a while for the report to be finished, so that its
+// own default action does not cut it short; a fault while writing the report
+// (the same thread) goes straight on to the default action.
+bool claimReport()
+{
+    const pid_t self = pid_t(syscall(SYS_gettid));
+    if (!g_reporting.exchange(true)) {
+        g_reportingThread.store(self);
+        return true;
+    }
+    if (g_reportingThread.load() != self) {
+        const timespec pause = {0, 10 * 1000 * 1000};
+        for (int i = 0; i < 1000 && !g_reportWritten.load(); ++i)
+            nanosleep(&pause, nullptr);
+    }
+    return false;
+}
+
+// Signal number 0 stands for the terminate handler.
+void reportOnce(int signalNumber)
+{
+    if (!claimReport())
+        return;
+    if (signalNumber == 0)
+        rememberCurrentException();
+    writeReport(signalNumber);
+    g_reportWritten.store(true);
+}
+
+void onFatalSignal(int signalNumber, siginfo_t *, void *)
+{
+    reportOnce(signalNumber);
+    restoreDefaultActions();
+    // Blocked until the handler returns, then delivered with the default action.
+    raise(signalNumber);
+}
+
 [[noreturn]] void onTerminate()
 {
-    if (!g_reporting.exchange(true)) {
-        rememberCurrentException();
-        writeReport(0);
-    }
+    reportOnce(0);
     restoreDefaultActions();
     std::abort();
 }
@@ -581,6 +611,8 @@ bool CrashReporter::install(const QString &appName, const QString &appVersion)
     }
 
     g_reporting.store(false);
+    g_reportingThread.store(0);
+    g_reportWritten.store(false);
     g_previousTerminate = std::set_terminate(onTerminate);
     watchScreens();
     return true;
