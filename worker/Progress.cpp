@@ -24,8 +24,8 @@ void StdOutProgress::setValue(int value)
     std::cout << positionText(percentage).toStdString() << std::endl;
 }
 
-// Written narrow on the same stream as the positions: once a wide character
-// goes to standard output, the positions that follow would be lost.
+// UTF-8 on the same narrow stream as the positions; wide output would depend
+// on the C locale and garble text that is not ASCII.
 void StdOutProgress::message(const QString &text)
 {
     std::cout << text.toStdString();

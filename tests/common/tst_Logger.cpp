@@ -1,0 +1,158 @@
+#include "common/Logger.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QMap>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+#include <QThread>
+
+namespace {
+
+const char childFlag[] = "--write-log-lines";
+const int linesPerWriter = 200;
+
+// Long enough that a line written in pieces would show up mixed with others.
+QString payloadFor(const QString &writer, int index)
+{
+    return QStringLiteral("%1 line %2 %3 end").arg(writer).arg(index).arg(QString(1500, writer.at(0)));
+}
+
+void writeLines(const QString &writer)
+{
+    for (int i = 0; i < linesPerWriter; ++i)
+        Logger::instance().log(payloadFor(writer, i), LogInfo);
+}
+
+QByteArray logBytes()
+{
+    QFile file(Logger::instance().logFilePath());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString linePrefixPattern(const QString &levelName)
+{
+    const QString wordSize = QString::number(int(sizeof(void *)) * 8) + QStringLiteral("bit");
+    return QStringLiteral("^\\[2\\.0\\.0\\.3\\]\\[%1\\]\\[%2\\]\\[\\d\\d:\\d\\d:\\d\\d\\] %3: ")
+        .arg(QRegularExpression::escape(Logger::instance().osName()), wordSize, levelName);
+}
+
+} // namespace
+
+class LoggerTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { QFile::remove(Logger::instance().logFilePath()); }
+    void lineFormat_data();
+    void lineFormat();
+    void osNameIsDistributionName();
+    void concurrentLinesStayWhole();
+};
+
+void LoggerTest::lineFormat_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QString>("levelName");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("error, non-ASCII") << int(LogError) << "ERROR" << QStringLiteral("Datei:'Größe_€.pdf' [FAILED]");
+    QTest::newRow("warning, markers kept") << int(LogWarning) << "WARNING" << "File:'a%1%5b.pdf' [OK]";
+}
+
+void LoggerTest::lineFormat()
+{
+    QFETCH(int, level);
+    QFETCH(QString, levelName);
+    QFETCH(QString, message);
+    const QString folder = QDir::homePath() + QStringLiteral("/.cleavemark-logtest/log");
+    QDir(folder).removeRecursively();
+
+    Logger::instance().log(message, LogLevel(level));
+
+    const QString fileName = QStringLiteral("/log_%1.txt").arg(QDate::currentDate().toString("yyyy_MM_dd"));
+    QCOMPARE(Logger::instance().logFilePath(), folder + fileName);
+    const QString text = QString::fromUtf8(logBytes());
+    const QRegularExpression line(linePrefixPattern(levelName) + QRegularExpression::escape(message) + "\n$");
+    QVERIFY2(line.match(text).hasMatch(), qPrintable(text));
+}
+
+void LoggerTest::osNameIsDistributionName()
+{
+    QFile osRelease(QStringLiteral("/etc/os-release"));
+    if (!osRelease.open(QIODevice::ReadOnly))
+        QSKIP("no /etc/os-release here");
+    const QRegularExpressionMatch match =
+        QRegularExpression(QStringLiteral("^PRETTY_NAME=\"?([^\"\n]*)\"?$"), QRegularExpression::MultilineOption)
+            .match(QString::fromUtf8(osRelease.readAll()));
+    if (!match.hasMatch())
+        QSKIP("os-release has no PRETTY_NAME");
+    QCOMPARE(Logger::instance().osName(), match.captured(1));
+}
+
+// Threads of this process and copies of this program append at once; every
+// line must arrive whole and none may be lost.
+void LoggerTest::concurrentLinesStayWhole()
+{
+    const int processCount = 3;
+    const int threadCount = 3;
+    // Thousands of long lines would flood the test output through qDebug.
+    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+
+    QList<QProcess *> processes;
+    for (int p = 0; p < processCount; ++p) {
+        processes.append(new QProcess(this));
+        processes.last()->start(QCoreApplication::applicationFilePath(),
+                                {QLatin1String(childFlag), QStringLiteral("P%1").arg(p)});
+    }
+    QList<QThread *> threads;
+    for (int t = 0; t < threadCount; ++t) {
+        const QString writer = QStringLiteral("T%1").arg(t);
+        threads.append(QThread::create([writer] { writeLines(writer); }));
+        threads.last()->start();
+    }
+    for (QThread *thread : threads) {
+        QVERIFY(thread->wait(60000));
+        delete thread;
+    }
+    for (QProcess *process : processes) {
+        QVERIFY(process->waitForFinished(60000));
+        QCOMPARE(process->exitCode(), 0);
+    }
+    QLoggingCategory::setFilterRules(QString());
+
+    const QRegularExpression wholeLine(linePrefixPattern(QStringLiteral("INFO")) + "(([PT]\\d) line (\\d+) .*)$");
+    const QStringList lines = QString::fromUtf8(logBytes()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), (processCount + threadCount) * linesPerWriter);
+    QMap<QString, int> perWriter;
+    for (const QString &line : lines) {
+        const QRegularExpressionMatch match = wholeLine.match(line);
+        QVERIFY2(match.hasMatch(), qPrintable(line.left(200)));
+        QCOMPARE(match.captured(1), payloadFor(match.captured(2), match.captured(3).toInt()));
+        ++perWriter[match.captured(2)];
+    }
+    QCOMPARE(perWriter.size(), processCount + threadCount);
+    for (int count : perWriter)
+        QCOMPARE(count, linesPerWriter);
+}
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("cleavemark-logtest"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("2.0.0.3"));
+    if (argc == 3 && qstrcmp(argv[1], childFlag) == 0) {
+        QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+        writeLines(QString::fromLocal8Bit(argv[2]));
+        return 0;
+    }
+    LoggerTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_Logger.moc"
