@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// Range texts name the pages of an extraction: "n", "a-b", or a comma-separated
+// list of these ("1,2,4-6"). "a-b" with a greater than b lists the pages in
+// descending order ("5-3" is 5, 4, 3).
+enum class RangeTextError { None, Syntax, OutOfRange };
+
+// The 1-based pages a range text names, in order; an empty list and the reason
+// when the text is malformed or names a page outside 1..pageCount.
+QList<int> pagesFromRangeText(const QString &text, int pageCount, RangeTextError *error = nullptr);

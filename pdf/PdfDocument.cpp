@@ -1,0 +1,92 @@
+#include "pdf/PdfDocument.h"
+
+PdfDocument::PdfDocument(QSharedPointer<PdfService> service, const QString &fileName,
+                         const QString &password, QObject *parent)
+    : QObject(parent), m_service(std::move(service))
+{
+    m_loaded = m_service->loadFile(fileName, password, m_documentId, m_needsPassword);
+}
+
+PdfDocument::PdfDocument(QSharedPointer<PdfService> service, QObject *parent)
+    : QObject(parent), m_service(std::move(service))
+{
+    m_documentId = m_service->newDocument();
+}
+
+PdfDocument::~PdfDocument()
+{
+    // A handle that never opened a document (id 0) has nothing to close.
+    if (m_documentId != 0)
+        m_service->closeDocument(m_documentId);
+    m_documentId = 0;
+}
+
+bool PdfDocument::isLoaded() const
+{
+    return m_loaded;
+}
+
+bool PdfDocument::needsPassword() const
+{
+    return m_needsPassword;
+}
+
+int PdfDocument::documentId() const
+{
+    return m_documentId;
+}
+
+int PdfDocument::pageCount()
+{
+    return m_service->pageCount(m_documentId);
+}
+
+QSize PdfDocument::pageSize(int page)
+{
+    return m_service->pageSize(m_documentId, page);
+}
+
+QPixmap PdfDocument::renderPage(int page)
+{
+    return QPixmap::fromImage(m_service->renderPage(m_documentId, page));
+}
+
+QImage PdfDocument::renderCover()
+{
+    return m_service->renderPage(m_documentId, 1);
+}
+
+QString PdfDocument::title()
+{
+    return m_service->title(m_documentId);
+}
+
+bool PdfDocument::hasSecurity()
+{
+    return m_service->hasSecurity(m_documentId);
+}
+
+bool PdfDocument::securityItem5()
+{
+    return m_service->securityItem5(m_documentId);
+}
+
+bool PdfDocument::compressContent()
+{
+    return m_service->compressContent(m_documentId);
+}
+
+int PdfDocument::deletePages(int firstPage, int count)
+{
+    return m_service->deletePages(m_documentId, firstPage, count);
+}
+
+bool PdfDocument::saveToFile(const QString &fileName)
+{
+    return m_service->saveToFile(m_documentId, fileName);
+}
+
+bool PdfDocument::setProperties(const QStringList &properties, const QList<bool> &permissions)
+{
+    return m_service->setProperties(m_documentId, properties, permissions);
+}

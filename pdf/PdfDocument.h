@@ -1,0 +1,51 @@
+#pragma once
+
+#include "pdf/PdfService.h"
+
+#include <QImage>
+#include <QList>
+#include <QObject>
+#include <QPixmap>
+#include <QSharedPointer>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+// A handle of one open document: opened through the service when made,
+// closed exactly once when destroyed. After opening a file it is in one of
+// three states: loaded (isLoaded, !needsPassword); locked, the password is
+// missing or wrong (isLoaded, needsPassword; nothing else is valid); or not
+// opened at all (!isLoaded, !needsPassword).
+class PdfDocument : public QObject
+{
+    Q_OBJECT
+
+public:
+    PdfDocument(QSharedPointer<PdfService> service, const QString &fileName, const QString &password,
+                QObject *parent = nullptr);
+    // A new document with one blank page.
+    explicit PdfDocument(QSharedPointer<PdfService> service, QObject *parent = nullptr);
+    ~PdfDocument() override;
+
+    bool isLoaded() const;
+    bool needsPassword() const;
+    int documentId() const;
+
+    int pageCount();
+    QSize pageSize(int page);
+    QPixmap renderPage(int page);
+    QImage renderCover();
+    QString title();
+    bool hasSecurity();
+    bool securityItem5();
+    bool compressContent();
+    int deletePages(int firstPage, int count);
+    bool saveToFile(const QString &fileName);
+    bool setProperties(const QStringList &properties, const QList<bool> &permissions);
+
+private:
+    QSharedPointer<PdfService> m_service;
+    int m_documentId = 0;
+    bool m_loaded = false;
+    bool m_needsPassword = false;
+};

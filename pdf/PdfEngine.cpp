@@ -1,0 +1,750 @@
+#include "pdf/PdfEngine.h"
+
+#include "common/Logger.h"
+#include "pdf/PageRangeText.h"
+
+#include <qpdf/Pipeline.hh>
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFExc.hh>
+#include <qpdf/QPDFLogger.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFPageObjectHelper.hh>
+#include <qpdf/QPDFSystemError.hh>
+#include <qpdf/QPDFWriter.hh>
+
+#include <poppler-qt5.h>
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QPainter>
+#include <QSaveFile>
+
+#include <cmath>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+// A failure with its error code, thrown inside the engine and turned into
+// the last error code at the engine's boundary.
+class EngineFailure : public std::runtime_error
+{
+public:
+    EngineFailure(int code, const std::string &what = "engine failure")
+        : std::runtime_error(what), code(code)
+    {
+    }
+    int code;
+};
+
+// qpdf and poppler report damaged files on stderr by default; their messages
+// belong in the debug log instead.
+class LogPipeline : public Pipeline
+{
+public:
+    LogPipeline() : Pipeline("debug log", nullptr) {}
+
+    void write(unsigned char const *data, size_t length) override
+    {
+        thread_local std::string pending;
+        pending.append(reinterpret_cast<const char *>(data), length);
+        for (size_t newline = pending.find('\n'); newline != std::string::npos;
+             newline = pending.find('\n')) {
+            const std::string line = pending.substr(0, newline);
+            pending.erase(0, newline + 1);
+            if (!line.empty())
+                Logger::instance().log(QStringLiteral("PDF library: ") + QString::fromStdString(line));
+        }
+    }
+
+    void finish() override {}
+};
+
+void logRendererMessage(const QString &message, const QVariant &)
+{
+    Logger::instance().log(QStringLiteral("PDF renderer: ") + message);
+}
+
+void routeLibraryMessagesToLog()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        auto pipeline = std::make_shared<LogPipeline>();
+        auto logger = QPDFLogger::defaultLogger();
+        logger->setInfo(pipeline);
+        logger->setWarn(pipeline);
+        logger->setError(pipeline);
+        Poppler::setDebugErrorFunction(logRendererMessage, QVariant());
+    });
+}
+
+// Feeds qpdf's output into a QSaveFile, so a save is written next to its
+// target and renamed over it only when complete.
+class DevicePipeline : public Pipeline
+{
+public:
+    explicit DevicePipeline(QIODevice &device) : Pipeline("output file", nullptr), m_device(device) {}
+
+    void write(unsigned char const *data, size_t length) override
+    {
+        if (m_device.write(reinterpret_cast<const char *>(data), qint64(length)) != qint64(length))
+            throw EngineFailure(PdfEngine::WriteFailed, "cannot write the output file");
+    }
+
+    void finish() override {}
+
+private:
+    QIODevice &m_device;
+};
+
+struct PendingEncryption
+{
+    std::string ownerPassword;
+    std::string userPassword;
+    int permissions = 0;
+};
+
+struct WriteOptions
+{
+    bool compress = false;
+    bool decrypt = false;
+    std::optional<PendingEncryption> encryption;
+};
+
+QByteArray fileNameBytes(const QString &fileName)
+{
+    return QFile::encodeName(fileName);
+}
+
+void checkReadableFile(const QString &fileName)
+{
+    const QFileInfo info(fileName);
+    if (fileName.isEmpty() || !info.isFile() || !info.isReadable())
+        throw EngineFailure(PdfEngine::FileNotFound, "input file missing or unreadable");
+}
+
+// Parses a file; qpdf repairs what it can of a damaged one, with warnings.
+std::shared_ptr<QPDF> openPdf(const QString &fileName, const QString &password)
+{
+    checkReadableFile(fileName);
+    auto pdf = std::make_shared<QPDF>();
+    try {
+        const QByteArray name = fileNameBytes(fileName);
+        const QByteArray secret = password.toUtf8();
+        pdf->processFile(name.constData(), secret.constData());
+        QPDFPageDocumentHelper(*pdf).getAllPages();   // a page tree we cannot walk is no use
+    } catch (const QPDFExc &e) {
+        throw EngineFailure(e.getErrorCode() == qpdf_e_password ? PdfEngine::PasswordError
+                                                                 : PdfEngine::FileDamaged,
+                            e.what());
+    } catch (const QPDFSystemError &e) {
+        throw EngineFailure(PdfEngine::FileNotFound, e.what());
+    } catch (const std::bad_alloc &) {
+        throw;
+    } catch (const std::exception &e) {
+        throw EngineFailure(PdfEngine::FileDamaged, e.what());
+    }
+    return pdf;
+}
+
+std::shared_ptr<QPDF> blankPdf()
+{
+    auto pdf = std::make_shared<QPDF>();
+    pdf->emptyPDF();
+    return pdf;
+}
+
+std::vector<QPDFPageObjectHelper> allPages(QPDF &pdf)
+{
+    return QPDFPageDocumentHelper(pdf).getAllPages();
+}
+
+qpdf_r3_print_e printPermission(int permissions)
+{
+    if (!(permissions & PdfEngine::PermitPrint))
+        return qpdf_r3p_none;
+    return (permissions & PdfEngine::PermitPrintFull) ? qpdf_r3p_full : qpdf_r3p_low;
+}
+
+// Always 256-bit AES; each of our flags maps onto one bit of the PDF
+// permissions (print and print-full together make the print level).
+void applyEncryption(QPDFWriter &writer, const PendingEncryption &encryption)
+{
+    const int p = encryption.permissions;
+    writer.setR6EncryptionParameters(encryption.userPassword.c_str(),
+                                     encryption.ownerPassword.c_str(),
+                                     p & PdfEngine::PermitCopyAccess,
+                                     p & PdfEngine::PermitCopy,
+                                     p & PdfEngine::PermitAssembly,
+                                     p & PdfEngine::PermitAddNotes,
+                                     p & PdfEngine::PermitFillFields,
+                                     p & PdfEngine::PermitChange,
+                                     printPermission(p),
+                                     true);
+}
+
+void configureWriter(QPDFWriter &writer, const WriteOptions &options)
+{
+    if (options.compress) {
+        writer.setCompressStreams(true);
+        writer.setDecodeLevel(qpdf_dl_generalized);
+        writer.setObjectStreamMode(qpdf_o_generate);
+    } else {
+        // Streams are written as they came; compressing is the caller's choice.
+        writer.setCompressStreams(false);
+        writer.setDecodeLevel(qpdf_dl_none);
+    }
+    if (options.encryption)
+        applyEncryption(writer, *options.encryption);
+    else if (options.decrypt)
+        writer.setPreserveEncryption(false);
+}
+
+void writePdf(QPDF &pdf, const QString &fileName, const WriteOptions &options)
+{
+    if (fileName.isEmpty())
+        throw EngineFailure(PdfEngine::WriteFailed, "no output file name");
+    if (options.compress)
+        QPDFPageDocumentHelper(pdf).removeUnreferencedResources();
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        throw EngineFailure(PdfEngine::WriteFailed, file.errorString().toStdString());
+    DevicePipeline output(file);
+    QPDFWriter writer(pdf);
+    writer.setOutputPipeline(&output);
+    configureWriter(writer, options);
+    writer.write();
+    if (!file.commit())
+        throw EngineFailure(PdfEngine::WriteFailed, file.errorString().toStdString());
+}
+
+// A new document made of the given pages of a source, carrying only the
+// resources those pages use.
+std::shared_ptr<QPDF> pdfOfPages(const std::vector<QPDFPageObjectHelper> &pages)
+{
+    auto pdf = blankPdf();
+    QPDFPageDocumentHelper target(*pdf);
+    for (const auto &page : pages)
+        target.addPage(page, false);
+    target.removeUnreferencedResources();
+    return pdf;
+}
+
+std::vector<QPDFPageObjectHelper> pagesByNumber(const std::vector<QPDFPageObjectHelper> &pages,
+                                                const QList<int> &numbers)
+{
+    std::vector<QPDFPageObjectHelper> selection;
+    selection.reserve(size_t(numbers.size()));
+    for (int number : numbers)
+        selection.push_back(pages[size_t(number - 1)]);
+    return selection;
+}
+
+void checkPageSpan(qint64 firstPage, qint64 count, qint64 pageCount)
+{
+    if (firstPage < 1 || count < 1 || firstPage + count - 1 > pageCount)
+        throw EngineFailure(PdfEngine::PageOutOfRange, "pages outside the document");
+}
+
+std::string informationKeyName(int key)
+{
+    switch (key) {
+    case PdfEngine::InfoAuthor: return "/Author";
+    case PdfEngine::InfoTitle: return "/Title";
+    case PdfEngine::InfoSubject: return "/Subject";
+    case PdfEngine::InfoKeywords: return "/Keywords";
+    case PdfEngine::InfoCreator: return "/Creator";
+    case PdfEngine::InfoProducer: return "/Producer";
+    }
+    throw EngineFailure(PdfEngine::BadArgument, "unknown information key");
+}
+
+int normalisedRotation(QPDFObjectHandle rotate)
+{
+    if (!rotate.isInteger())
+        return 0;
+    const long long degrees = rotate.getIntValue();
+    if (degrees % 90 != 0)
+        return 0;   // not a valid rotation; readers show such a page upright
+    return int(((degrees % 360) + 360) % 360);
+}
+
+QPDFObjectHandle pageBoxObject(QPDFPageObjectHelper &page, int box)
+{
+    switch (box) {
+    case PdfEngine::MediaBox: return page.getMediaBox();
+    case PdfEngine::CropBox: return page.getCropBox();
+    case PdfEngine::BleedBox: return page.getBleedBox();
+    case PdfEngine::TrimBox: return page.getTrimBox();
+    case PdfEngine::ArtBox: return page.getArtBox();
+    }
+    throw EngineFailure(PdfEngine::BadArgument, "unknown page box");
+}
+
+// A page box in points, normalised; a missing or malformed box falls back to
+// the media box, and a missing media box to US Letter, as readers do.
+QRectF pageBox(QPDFPageObjectHelper &page, int box)
+{
+    QPDFObjectHandle object = pageBoxObject(page, box);
+    if (object.isRectangle()) {
+        const auto r = object.getArrayAsRectangle();
+        const QRectF rect = QRectF(QPointF(r.llx, r.lly), QPointF(r.urx, r.ury)).normalized();
+        if (rect.width() > 0 && rect.height() > 0)
+            return rect;
+    }
+    if (box != PdfEngine::MediaBox)
+        return pageBox(page, PdfEngine::MediaBox);
+    return QRectF(0, 0, 612, 792);
+}
+
+} // namespace
+
+// One open document of the engine.
+struct EngineDocument
+{
+    std::shared_ptr<QPDF> pdf;
+    QString fileName;        // empty for documents made in memory
+    QByteArray password;
+    bool changedPages = false;   // rendering must use the pages in memory, not the file
+    bool compress = false;
+    std::optional<PendingEncryption> encryption;
+    std::vector<std::shared_ptr<QPDF>> pageSources;   // documents whose pages were copied in
+    std::unique_ptr<Poppler::Document> renderer;       // opened on first render
+
+    void pagesChanged()
+    {
+        changedPages = true;
+        renderer.reset();
+    }
+};
+
+// The last source parsed by ExtractFilePages; a split extracts every range
+// from the same file, which is then parsed only once.
+struct ExtractionSource
+{
+    QString canonicalPath;
+    qint64 size = -1;
+    QDateTime modified;
+    QString password;
+    std::shared_ptr<QPDF> pdf;
+
+    bool matches(const QFileInfo &info, const QString &secret) const
+    {
+        return pdf && canonicalPath == info.canonicalFilePath() && size == info.size()
+               && modified == info.lastModified() && password == secret;
+    }
+};
+
+struct PdfEngine::Private
+{
+    std::map<int, std::unique_ptr<EngineDocument>> documents;
+    int nextId = 1;
+    int selectedId = 0;
+    int selectedPage = 0;
+    int lastError = NoError;
+    ExtractionSource extractionSource;
+
+    // Runs one engine function: clears the error code, and turns whatever
+    // the libraries throw into the failure result and an error code.
+    template <typename Result, typename Operation>
+    Result guarded(Result failure, Operation operation)
+    {
+        lastError = NoError;
+        try {
+            return operation();
+        } catch (const EngineFailure &e) {
+            fail(e.code, e.what());
+        } catch (const QPDFExc &e) {
+            fail(e.getErrorCode() == qpdf_e_password ? PasswordError : OperationFailed, e.what());
+        } catch (const std::bad_alloc &) {
+            fail(OutOfMemory, "out of memory");
+        } catch (const std::exception &e) {
+            fail(OperationFailed, e.what());
+        } catch (...) {
+            fail(OperationFailed, "unknown failure");
+        }
+        return failure;
+    }
+
+    void fail(int code, const char *what)
+    {
+        lastError = code;
+        Logger::instance().log(QStringLiteral("PDF engine error %1: %2").arg(code).arg(QString::fromUtf8(what)));
+    }
+
+    EngineDocument &document(int id)
+    {
+        auto it = documents.find(id);
+        if (it == documents.end())
+            throw EngineFailure(NoSuchDocument, "no such document");
+        return *it->second;
+    }
+
+    EngineDocument &selected() { return document(selectedId); }
+
+    QPDFPageObjectHelper selectedPageObject()
+    {
+        auto pages = allPages(*selected().pdf);
+        if (selectedPage < 1 || selectedPage > int(pages.size()))
+            throw EngineFailure(PageOutOfRange, "page outside the document");
+        return pages[size_t(selectedPage - 1)];
+    }
+
+    int add(std::unique_ptr<EngineDocument> document)
+    {
+        const int id = nextId++;
+        documents[id] = std::move(document);
+        selectedId = id;
+        selectedPage = 0;
+        return id;
+    }
+
+    std::shared_ptr<QPDF> extractionSourceFor(const QString &fileName, const QString &password)
+    {
+        checkReadableFile(fileName);
+        const QFileInfo info(fileName);
+        if (!extractionSource.matches(info, password)) {
+            extractionSource = {};
+            auto pdf = openPdf(fileName, password);
+            extractionSource = {info.canonicalFilePath(), info.size(), info.lastModified(), password, pdf};
+        }
+        return extractionSource.pdf;
+    }
+
+    Poppler::Document &rendererFor(EngineDocument &document)
+    {
+        if (!document.renderer) {
+            std::unique_ptr<Poppler::Document> renderer;
+            if (!document.changedPages && !document.fileName.isEmpty())
+                renderer.reset(Poppler::Document::load(document.fileName, document.password,
+                                                       document.password));
+            if (!renderer || renderer->isLocked())   // changed in memory, or repaired by qpdf only
+                renderer.reset(Poppler::Document::loadFromData(inMemoryCopy(*document.pdf)));
+            if (!renderer || renderer->isLocked())
+                throw EngineFailure(RenderFailed, "renderer cannot open the document");
+            renderer->setRenderHint(Poppler::Document::Antialiasing, true);
+            renderer->setRenderHint(Poppler::Document::TextAntialiasing, true);
+            renderer->setPaperColor(Qt::white);
+            document.renderer = std::move(renderer);
+        }
+        return *document.renderer;
+    }
+
+    static QByteArray inMemoryCopy(QPDF &pdf)
+    {
+        QPDFWriter writer(pdf);
+        writer.setOutputMemory();
+        writer.setPreserveEncryption(false);
+        writer.setCompressStreams(false);
+        writer.setDecodeLevel(qpdf_dl_none);
+        writer.write();
+        auto buffer = writer.getBufferSharedPointer();
+        return QByteArray(reinterpret_cast<const char *>(buffer->getBuffer()), int(buffer->getSize()));
+    }
+};
+
+PdfEngine::PdfEngine(QObject *parent) : QObject(parent), d(std::make_unique<Private>())
+{
+    routeLibraryMessagesToLog();
+}
+
+PdfEngine::~PdfEngine() = default;
+
+int PdfEngine::openDocumentCount() const
+{
+    return int(d->documents.size());
+}
+
+int PdfEngine::LoadFromFile(const QString &fileName, const QString &password)
+{
+    return d->guarded(0, [&] {
+        auto document = std::make_unique<EngineDocument>();
+        document->pdf = openPdf(fileName, password);
+        document->fileName = QFileInfo(fileName).absoluteFilePath();
+        document->password = password.toUtf8();
+        d->add(std::move(document));
+        return 1;
+    });
+}
+
+int PdfEngine::SelectedDocument() const
+{
+    return d->selectedId;
+}
+
+void PdfEngine::SelectDocument(int documentId)
+{
+    d->guarded(0, [&] {
+        // An unknown id clears the selection, so no later call acts on the wrong document.
+        d->selectedId = 0;
+        d->selectedPage = 0;
+        d->document(documentId);
+        d->selectedId = documentId;
+        return 1;
+    });
+}
+
+int PdfEngine::RemoveDocument(int documentId)
+{
+    return d->guarded(0, [&] {
+        d->document(documentId);
+        d->documents.erase(documentId);
+        if (d->selectedId == documentId) {
+            d->selectedId = 0;
+            d->selectedPage = 0;
+        }
+        return 1;
+    });
+}
+
+int PdfEngine::NewDocument()
+{
+    return d->guarded(0, [&] {
+        auto document = std::make_unique<EngineDocument>();
+        document->pdf = blankPdf();
+        auto page = QPDFObjectHandle::parse("<< /Type /Page /MediaBox [0 0 595 842] /Resources << >> >>");
+        page.replaceKey("/Contents", QPDFObjectHandle::newStream(document->pdf.get(), std::string()));
+        QPDFPageDocumentHelper(*document->pdf)
+            .addPage(QPDFPageObjectHelper(document->pdf->makeIndirectObject(page)), false);
+        document->changedPages = true;
+        return d->add(std::move(document));
+    });
+}
+
+int PdfEngine::LastErrorCode() const
+{
+    return d->lastError;
+}
+
+void PdfEngine::setLastErrorCode(int code)
+{
+    d->lastError = code;
+}
+
+int PdfEngine::PageCount()
+{
+    return d->guarded(0, [&] { return int(allPages(*d->selected().pdf).size()); });
+}
+
+void PdfEngine::SelectPage(int page)
+{
+    d->guarded(0, [&] {
+        d->selectedPage = page;
+        d->selectedPageObject();   // reports a page outside the document now
+        return 1;
+    });
+}
+
+double PdfEngine::GetPageBox(int box, int dimension)
+{
+    return d->guarded(0.0, [&] {
+        auto page = d->selectedPageObject();
+        const QRectF rect = pageBox(page, box);
+        switch (dimension) {
+        case BoxLeft: return rect.left();
+        case BoxBottom: return rect.top();
+        case BoxWidth: return rect.width();
+        case BoxHeight: return rect.height();
+        }
+        throw EngineFailure(BadArgument, "unknown box dimension");
+    });
+}
+
+int PdfEngine::PageRotation()
+{
+    return d->guarded(0, [&] {
+        return normalisedRotation(d->selectedPageObject().getAttribute("/Rotate", false));
+    });
+}
+
+int PdfEngine::RenderPageToImage(double dpi, int page, QImage &image)
+{
+    return d->guarded(0, [&] {
+        if (image.isNull() || dpi <= 0)
+            throw EngineFailure(BadArgument, "no image to draw into");
+        EngineDocument &document = d->selected();
+        checkPageSpan(page, 1, qint64(allPages(*document.pdf).size()));
+        Poppler::Document &renderer = d->rendererFor(document);
+        std::unique_ptr<Poppler::Page> rendererPage(renderer.page(page - 1));
+        if (!rendererPage)
+            throw EngineFailure(RenderFailed, "renderer has no such page");
+        const QImage drawn = rendererPage->renderToImage(dpi, dpi);
+        if (drawn.isNull())
+            throw EngineFailure(RenderFailed, "renderer drew nothing");
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.drawImage(0, 0, drawn);
+        return 1;
+    });
+}
+
+int PdfEngine::SaveToFile(const QString &fileName)
+{
+    return d->guarded(0, [&] {
+        EngineDocument &document = d->selected();
+        WriteOptions options;
+        options.compress = document.compress;
+        options.encryption = document.encryption;
+        writePdf(*document.pdf, fileName, options);
+        return 1;
+    });
+}
+
+void PdfEngine::SetInformation(int key, const QString &text)
+{
+    d->guarded(0, [&] {
+        const std::string name = informationKeyName(key);
+        QPDF &pdf = *d->selected().pdf;
+        auto trailer = pdf.getTrailer();
+        auto info = trailer.getKey("/Info");
+        if (!info.isDictionary()) {
+            info = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
+            trailer.replaceKey("/Info", info);
+        }
+        info.replaceKey(name, QPDFObjectHandle::newUnicodeString(text.toStdString()));
+        return 1;
+    });
+}
+
+QString PdfEngine::GetInformation(int key)
+{
+    return d->guarded(QString(), [&] {
+        const std::string name = informationKeyName(key);
+        auto info = d->selected().pdf->getTrailer().getKey("/Info");
+        if (!info.isDictionary())
+            return QString();
+        auto value = info.getKey(name);
+        return value.isString() ? QString::fromStdString(value.getUTF8Value()) : QString();
+    });
+}
+
+int PdfEngine::EncodePermissions(bool print, bool copy, bool change, bool addNotes, bool fillFields,
+                                 bool copyAccess, bool assembly, bool printFull) const
+{
+    return (print ? PermitPrint : 0) | (copy ? PermitCopy : 0) | (change ? PermitChange : 0)
+           | (addNotes ? PermitAddNotes : 0) | (fillFields ? PermitFillFields : 0)
+           | (copyAccess ? PermitCopyAccess : 0) | (assembly ? PermitAssembly : 0)
+           | (printFull ? PermitPrintFull : 0);
+}
+
+int PdfEngine::Encrypt(const QString &ownerPassword, const QString &userPassword, int strength,
+                       int permissions)
+{
+    return d->guarded(0, [&] {
+        // Both strengths use 256-bit AES: 1 protects with a password, 0 carries permissions only.
+        if (strength != 0 && strength != 1)
+            throw EngineFailure(BadArgument, "unknown encryption strength");
+        EngineDocument &document = d->selected();
+        document.encryption = PendingEncryption{ownerPassword.toStdString(), userPassword.toStdString(),
+                                                permissions};
+        return 1;
+    });
+}
+
+int PdfEngine::CompressContent()
+{
+    return d->guarded(0, [&] {
+        d->selected().compress = true;
+        return 1;
+    });
+}
+
+int PdfEngine::DeletePages(int firstPage, int count)
+{
+    return d->guarded(0, [&] {
+        EngineDocument &document = d->selected();
+        auto pages = allPages(*document.pdf);
+        checkPageSpan(firstPage, count, qint64(pages.size()));
+        QPDFPageDocumentHelper helper(*document.pdf);
+        for (int i = firstPage - 1; i < firstPage - 1 + count; ++i)
+            helper.removePage(pages[size_t(i)]);
+        document.pagesChanged();
+        return 1;
+    });
+}
+
+int PdfEngine::MergeDocument(int documentId)
+{
+    return d->guarded(0, [&] {
+        EngineDocument &target = d->selected();
+        EngineDocument &source = d->document(documentId);
+        const auto pages = allPages(*source.pdf);
+        QPDFPageDocumentHelper helper(*target.pdf);
+        for (const auto &page : pages)
+            helper.addPage(page, false);
+        if (&source != &target)
+            target.pageSources.push_back(source.pdf);
+        target.pagesChanged();
+        return 1;
+    });
+}
+
+int PdfEngine::SecurityInfo(int item)
+{
+    return d->guarded(0, [&] {
+        EngineDocument &document = d->selected();
+        QPDF &pdf = *document.pdf;
+        switch (item) {
+        case SecurityEncrypted:
+            return document.encryption || pdf.isEncrypted() ? 1 : 0;
+        case SecurityContentExtraction: {
+            bool allowed = true;
+            if (document.encryption)
+                allowed = document.encryption->permissions & PermitCopy;
+            else if (pdf.isEncrypted())
+                allowed = pdf.ownerPasswordMatched() || pdf.allowExtractAll();
+            return allowed ? ExtractionAllowed : 0;
+        }
+        }
+        throw EngineFailure(BadArgument, "unknown security item");
+    });
+}
+
+int PdfEngine::ExtractPages(int firstPage, int count)
+{
+    return d->guarded(0, [&] {
+        EngineDocument &source = d->selected();
+        const auto pages = allPages(*source.pdf);
+        checkPageSpan(firstPage, count, qint64(pages.size()));
+        const std::vector<QPDFPageObjectHelper> span(pages.begin() + (firstPage - 1),
+                                                     pages.begin() + (firstPage - 1 + count));
+        auto document = std::make_unique<EngineDocument>();
+        document->pdf = pdfOfPages(span);
+        document->pageSources.push_back(source.pdf);
+        document->changedPages = true;
+        return d->add(std::move(document));
+    });
+}
+
+int PdfEngine::DecryptFile(const QString &input, const QString &output, const QString &password)
+{
+    return d->guarded(0, [&] {
+        auto pdf = openPdf(input, password);
+        WriteOptions options;
+        options.decrypt = true;
+        writePdf(*pdf, output, options);
+        return 1;
+    });
+}
+
+int PdfEngine::ExtractFilePages(const QString &input, const QString &password, const QString &output,
+                                const QString &ranges)
+{
+    return d->guarded(0, [&] {
+        auto source = d->extractionSourceFor(input, password);
+        const auto pages = allPages(*source);
+        RangeTextError error = RangeTextError::None;
+        const QList<int> numbers = pagesFromRangeText(ranges, int(pages.size()), &error);
+        if (error == RangeTextError::Syntax)
+            throw EngineFailure(BadArgument, "malformed range text");
+        if (error == RangeTextError::OutOfRange)
+            throw EngineFailure(PageOutOfRange, "range outside the document");
+        auto extracted = pdfOfPages(pagesByNumber(pages, numbers));
+        writePdf(*extracted, output, WriteOptions());
+        return 1;
+    });
+}

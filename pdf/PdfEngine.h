@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QImage>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+// The PDF engine: a table of open documents with a selected document and
+// page, over qpdf (structure, encryption, writing) and poppler (rendering).
+// It is the only code that talks to those libraries. Every function reports
+// through its result and the last error code; no exception leaves it.
+//
+// The engine is not thread-safe: PdfService serialises all use of it.
+class PdfEngine : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Values of LastErrorCode(). A successful call resets it to NoError.
+    enum ErrorCode {
+        NoError = 0,
+        FileNotFound = 401,     // input missing, a folder, or not readable
+        FileDamaged = 402,      // not a PDF, or damaged beyond what recovery repairs
+        PasswordError = 404,    // password missing or wrong
+        NoSuchDocument = 405,   // unknown document id, or no document selected
+        PageOutOfRange = 406,   // a page number or page count outside the document
+        BadArgument = 407,      // malformed range text, unknown key, item or strength
+        WriteFailed = 408,      // the output could not be written; nothing was left behind
+        RenderFailed = 409,     // the renderer could not open or draw the page
+        OperationFailed = 410,  // the PDF library failed part-way (e.g. a damaged object read late)
+        OutOfMemory = 411
+    };
+
+    // Boxes for GetPageBox; each falls back the way PDF readers do
+    // (bleed, trim and art box to the crop box, the crop box to the media box).
+    enum PageBox { MediaBox = 0, CropBox = 1, BleedBox = 2, TrimBox = 3, ArtBox = 4 };
+    enum BoxDimension { BoxLeft = 0, BoxBottom = 1, BoxWidth = 2, BoxHeight = 3 };
+
+    // Keys of SetInformation / GetInformation.
+    enum InformationKey { InfoAuthor = 1, InfoTitle = 2, InfoSubject = 3, InfoKeywords = 4,
+                          InfoCreator = 5, InfoProducer = 6 };
+
+    // Bits of the permission value made by EncodePermissions.
+    enum Permission { PermitPrint = 0x01, PermitCopy = 0x02, PermitChange = 0x04,
+                      PermitAddNotes = 0x08, PermitFillFields = 0x10, PermitCopyAccess = 0x20,
+                      PermitAssembly = 0x40, PermitPrintFull = 0x80 };
+
+    // SecurityInfo(SecurityContentExtraction) returns this when the content may be copied.
+    enum SecurityItem { SecurityEncrypted = 0, SecurityContentExtraction = 5 };
+    static constexpr int ExtractionAllowed = 6;
+
+    explicit PdfEngine(QObject *parent = nullptr);
+    ~PdfEngine() override;
+
+    // Documents currently open; for diagnostics and tests, from the thread
+    // that owns the engine while no other thread uses it.
+    int openDocumentCount() const;
+
+protected:
+    // Documents. Ids start at 1 and are never reused by one engine.
+    int LoadFromFile(const QString &fileName, const QString &password);  // 1 = loaded and selected
+    int SelectedDocument() const;
+    void SelectDocument(int documentId);
+    int RemoveDocument(int documentId);                                  // 1 = removed
+    int NewDocument();                                                   // id; one blank page; selected
+    int LastErrorCode() const;
+
+    // The selected document.
+    int PageCount();
+    void SelectPage(int page);
+    double GetPageBox(int box, int dimension);        // of the selected page, in points
+    int PageRotation();                               // of the selected page: 0, 90, 180 or 270
+    int RenderPageToImage(double dpi, int page, QImage &image);  // non-zero = drawn
+    int SaveToFile(const QString &fileName);          // 1 = saved
+    void SetInformation(int key, const QString &text);
+    QString GetInformation(int key);
+    int EncodePermissions(bool print, bool copy, bool change, bool addNotes, bool fillFields,
+                          bool copyAccess, bool assembly, bool printFull) const;
+    int Encrypt(const QString &ownerPassword, const QString &userPassword, int strength,
+                int permissions);                     // non-zero = applied when saved
+    int CompressContent();                            // 1 = the save will compress
+    int DeletePages(int firstPage, int count);        // 1 = deleted
+    int MergeDocument(int documentId);                // 1 = its pages appended to the selected one
+    int SecurityInfo(int item);
+    int ExtractPages(int firstPage, int count);       // id of the new, selected document; 0 on failure
+
+    // Whole files.
+    int DecryptFile(const QString &input, const QString &output, const QString &password);
+    int ExtractFilePages(const QString &input, const QString &password, const QString &output,
+                         const QString &ranges);      // 1 = written
+
+    // Puts back an error code that a clean-up call after a failure has cleared.
+    void setLastErrorCode(int code);
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "pdf/PdfEngine.h"
+
+#include <QImage>
+#include <QList>
+#include <QMutex>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+// The one place where the program talks to the PDF engine. Documents are
+// named by the engine's document id; whoever opened one closes it.
+//
+// Every operation except mergeDocument holds the service's mutex from its
+// first to its last engine call, since the engine's selected document and
+// page are shared by all callers. The mutex is not recursive and no
+// operation calls another while holding it.
+class PdfService : public PdfEngine
+{
+    Q_OBJECT
+
+public:
+    explicit PdfService(QObject *parent = nullptr);
+    ~PdfService() override;
+
+    // True when the file opened, or when it exists but the password is
+    // missing or wrong (needsPassword is then set and documentId left alone).
+    bool loadFile(const QString &fileName, const QString &password, int &documentId, bool &needsPassword);
+    int newDocument();
+    int closeDocument(int documentId);
+
+    int pageCount(int documentId);
+    QSize pageSize(int documentId, int page);   // points, truncated; swapped for 90 and 270 degrees
+    QImage renderPage(int documentId, int page); // 72 DPI, exactly pageSize, Format_RGB32
+    bool saveToFile(int documentId, const QString &fileName);
+
+    // properties: author, title, password, creator, producer.
+    // permissions: print, copy, change, add notes, fill fields, copy for
+    // accessibility, assembly, print full quality.
+    bool setProperties(int documentId, const QStringList &properties, const QList<bool> &permissions);
+    QString title(int documentId);
+    bool compressContent(int documentId);
+    int deletePages(int documentId, int firstPage, int count);
+    int mergeDocument(int targetId, int sourceId);   // takes no lock: the merge uses one thread
+    bool hasSecurity(int documentId);
+    bool securityItem5(int documentId);              // true: content may be extracted
+
+    int decryptFile(const QString &input, const QString &output, const QString &password);
+    int extractFilePages(const QString &input, const QString &password, const QString &output,
+                         const QString &ranges);
+    int extractPages(const QString &input, const QString &password, const QString &output,
+                     int firstPage, int count);
+    int lastErrorCode();
+
+private:
+    QSize selectedPageSize();
+    static QString randomOwnerPassword();
+
+    QMutex m_mutex;
+};
