@@ -9,6 +9,7 @@
 #include <QMimeData>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <QUrl>
 #include <QUuid>
 #include <QtDebug>
@@ -68,9 +69,14 @@ bool pathIsTaken(const QString &path)
 
 QString cacheFolder()
 {
-    const QString base = tempBase() + QStringLiteral("/.") + QCoreApplication::applicationName();
-    if (!makePrivateBase(base))
-        return QString();
+    QString base = tempBase() + QStringLiteral("/.") + QCoreApplication::applicationName();
+    if (!makePrivateBase(base)) {
+        // A folder planted in the shared temp folder must not stop the user's jobs.
+        base = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+        if (base.isEmpty() || !makePrivateBase(base))
+            return QString();
+        Logger::instance().log(QStringLiteral("Cache folder:'%1' used instead [OK]").arg(base), LogDebug);
+    }
 
     const QString cache = base + QStringLiteral("/cache");
     if (!QDir(cache).exists())

@@ -8,11 +8,11 @@
 class QMimeData;
 
 // The "cache" folder inside the user's private base folder
-// QDir::tempPath() + "/." + applicationName. The base is created with mode
-// 0700. When it already exists but is not a real folder owned by the user (a
-// symbolic link, a file, someone else's folder), it is refused: an ERROR line
-// is logged and the result is empty, so callers must treat an empty result as
-// "no cache folder".
+// QDir::tempPath() + "/." + applicationName, created with mode 0700. When that
+// base already exists but is not a real folder owned by the user (a symbolic
+// link, a file, someone else's folder), it is refused with an ERROR line in
+// the log and the user's own cache location (~/.cache/<applicationName>) is
+// the base instead. Empty only when no private base can be made at all.
 QString cacheFolder();
 
 // True when the folder exists afterwards (created with its parents if needed).

@@ -70,8 +70,10 @@ void Logger::log(const QString &message, LogLevel level)
 {
     const QString line = formatLine(message, level, QTime::currentTime());
 
-    QMutexLocker locker(&m_mutex);
-    appendToFile(logFilePath(), (line + QLatin1Char('\n')).toUtf8());
+    {
+        QMutexLocker locker(&m_mutex);
+        appendToFile(logFilePath(), (line + QLatin1Char('\n')).toUtf8());
+    }
     qDebug("%s", line.toLocal8Bit().constData());
 }
 

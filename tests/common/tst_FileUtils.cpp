@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QMimeData>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
@@ -66,6 +67,7 @@ void FileUtilsTest::init()
 {
     QFile::remove(cacheBase());   // a link or file left by the previous case
     QDir(cacheBase()).removeRecursively();
+    QDir(QStandardPaths::writableLocation(QStandardPaths::CacheLocation)).removeRecursively();
 }
 
 void FileUtilsTest::cacheFolderIsPrivate()
@@ -107,7 +109,10 @@ void FileUtilsTest::cacheFolderRefusesPlantedBase()
         QVERIFY(::chmod(QFile::encodeName(base).constData(), 0777) == 0);
     }
 
-    QVERIFY(cacheFolder().isEmpty());
+    const QString ownCache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    QVERIFY(ownCache.startsWith(qEnvironmentVariable("XDG_CACHE_HOME") + "/"));
+    QCOMPARE(cacheFolder(), ownCache + QStringLiteral("/cache"));
+    QCOMPARE(modeOf(ownCache), mode_t(0700));
     QVERIFY(!QFileInfo::exists(target + QStringLiteral("/cache")));
     QVERIFY(!QFileInfo::exists(base + QStringLiteral("/cache")));
     QFile log(Logger::instance().logFilePath());
