@@ -1,11 +1,73 @@
-#include <QCoreApplication>
-#include <QTextStream>
+#include "app/Application.h"
+#include "app/CommandMessage.h"
+#include "app/MainView.h"
+#include "app/SplashScreen.h"
+#include "common/CrashReportUploader.h"
+#include "common/CrashReporter.h"
+#include "common/Logger.h"
 
-// The desktop window is not built yet; say so plainly instead of pretending.
+#include <QMessageBox>
+#include <QPixmapCache>
+
+#include <memory>
+
+namespace {
+
+const int messageTimeout = 5000;
+const int pixmapCacheKilobytes = 102400;
+const int splashSecondsWithoutArguments = 3;
+
+void installCrashReporterOrSay(const CrashReporter &reporter)
+{
+    if (reporter.isInstalled())
+        return;
+    // The one message of the program that is a system message box.
+    QMessageBox::critical(nullptr, QStringLiteral("Load crash reporter error"),
+                          reporter.errorText());
+}
+
+void sendPendingCrashReports(QObject *parent)
+{
+    auto *uploader = new CrashReportUploader(parent);
+    QObject::connect(uploader, &CrashReportUploader::finished, uploader, &QObject::deleteLater);
+    uploader->start();
+}
+
+int runFirstInstance(Application &app, const QString &message)
+{
+    QPixmapCache::setCacheLimit(pixmapCacheKilobytes);
+    const QPixmap splashImage(QStringLiteral(":/style/images/splash.png"));
+    auto splash = std::make_unique<SplashScreen>(splashImage);
+    splash->setVersion(app.displayVersion());
+    splash->show();
+    splash->runAnimation(message.isEmpty() ? splashSecondsWithoutArguments : 0);
+
+    auto view = std::make_unique<MainView>();
+    view->show();
+    splash->finish(view.get());
+
+    app.setActivationWindow(view.get(), true);
+    view->handleMessage(message);
+    QObject::connect(&app, &SingleApplication::messageReceived, view.get(),
+                     &MainView::handleMessage);
+    sendPendingCrashReports(&app);
+    return app.exec();
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
-    QTextStream(stdout) << "sheafdesk: the desktop window is not built yet; "
-                           "the worker sheafrun and the tests are.\n";
-    return 0;
+    qputenv("QT_AUTO_SCREEN_SCALE_FACTOR", "1");
+    Application app(argc, argv);
+
+    CrashReporter crashReporter(QStringLiteral("Cleavemark"), app.applicationVersion());
+    installCrashReporterOrSay(crashReporter);
+
+    const QString message = CommandMessage::build(app.arguments());
+    Logger::instance().log(QStringLiteral("Input args:'%1'").arg(message));
+
+    if (app.isRunning())
+        return app.sendMessage(message, messageTimeout) ? 0 : 1;
+    return runFirstInstance(app, message);
 }

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <signal.h>
@@ -17,6 +18,7 @@ private slots:
     void staleLockAndSocketAreRecovered();
     void undeliveredMessageEndsWithOne();
     void idsAreSeparate();
+    void desktopProgramHandsSecondStartToFirst();
 
 private:
     QString probe() const;
@@ -112,6 +114,44 @@ void TestSingleInstance::idsAreSeparate()
     QCOMPARE(runSecond("two", "quit"), 0);
     QVERIFY(one.waitForFinished(5000));
     QVERIFY(two.waitForFinished(5000));
+}
+
+void TestSingleInstance::desktopProgramHandsSecondStartToFirst()
+{
+    const QString program = qEnvironmentVariable("CLEAVEMARK_BIN_DIR") + "/sheafdesk";
+    QTemporaryDir dir;
+    auto writeList = [&](const QString &name) {
+        QFile file(dir.filePath(name));
+        file.open(QIODevice::WriteOnly);
+        file.write("/nowhere/one.pdf\n/nowhere/two.pdf\n");
+        return file.fileName();
+    };
+    const QString ownList = writeList("own.txt");
+
+    QProcess first;
+    first.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    first.start(program, {"-merge_add", ownList});
+    QVERIFY(first.waitForStarted());
+    // The first start treats its own command line like a later one's message.
+    QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(ownList), 15000);
+    QVERIFY(QFile::exists(SingleApplication::serverName("Tessaly Cleavemark")));
+
+    QProcess second;
+    second.start(program, QStringList());
+    QVERIFY(second.waitForFinished(15000));
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.exitCode(), 0);
+
+    const QString laterList = writeList("later.txt");
+    QProcess third;
+    third.start(program, {"-merge_add", laterList});
+    QVERIFY(third.waitForFinished(15000));
+    QCOMPARE(third.exitCode(), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(laterList), 5000);
+
+    QCOMPARE(first.state(), QProcess::Running);
+    first.terminate();
+    QVERIFY(first.waitForFinished(5000));
 }
 
 QTEST_GUILESS_MAIN(TestSingleInstance)

@@ -1,0 +1,152 @@
+#include "app/Application.h"
+
+#include "app/FileManager.h"
+#include "app/InstallationRegistry.h"
+#include "common/Logger.h"
+#include "worker/JobFiles.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QSettings>
+#include <QTranslator>
+
+namespace {
+
+const char applicationIdentity[] = "Tessaly Cleavemark";
+
+} // namespace
+
+Application::Application(int &argc, char **argv)
+    : SingleApplication(argc, argv, QString::fromLatin1(applicationIdentity))
+{
+    setIdentity();
+    m_translationsFolder = applicationDirPath() + QStringLiteral("/translations");
+    loadStyleSheet();
+    loadTranslation();
+    Logger::instance().log(QStringLiteral("Settings path: %1").arg(settings()->fileName()));
+    registerMetaTypes();
+}
+
+Application::~Application() = default;
+
+Application *Application::instance()
+{
+    return qobject_cast<Application *>(QCoreApplication::instance());
+}
+
+void Application::setIdentity()
+{
+    setApplicationName(QString::fromLatin1(applicationIdentity));
+    setOrganizationName(QStringLiteral("Tessaly"));
+    setOrganizationDomain(QStringLiteral("tessaly.com"));
+    setApplicationVersion(QStringLiteral("3.4.7"));
+}
+
+void Application::registerMetaTypes()
+{
+    qRegisterMetaType<PageRangeList>("PageRangeList");
+}
+
+QSharedPointer<QSettings> Application::settings()
+{
+    return QSharedPointer<QSettings>::create(QSettings::IniFormat, QSettings::UserScope,
+                                             organizationName(), applicationName());
+}
+
+void Application::loadStyleSheet()
+{
+    QFile file(QStringLiteral(":/style/style.css"));
+    if (file.open(QIODevice::ReadOnly))
+        setStyleSheet(QString::fromUtf8(file.readAll()));
+}
+
+QString Application::storedLanguage()
+{
+    const QString language = settings()->value(QStringLiteral("Language")).toString();
+    return language.isEmpty() ? QLocale::system().name().left(2) : language;
+}
+
+QString Application::translationsFolder() const
+{
+    return m_translationsFolder;
+}
+
+void Application::setTranslationsFolder(const QString &folder)
+{
+    m_translationsFolder = folder;
+}
+
+void Application::loadTranslation()
+{
+    if (m_translator)
+        removeTranslator(m_translator);
+    else
+        m_translator = new QTranslator(this);
+
+    const QString baseName = QStringLiteral("sheafdesk_") + storedLanguage();
+    const bool loaded = m_translator->load(baseName, m_translationsFolder);
+    m_translationFile = m_translationsFolder + QLatin1Char('/') + baseName + QStringLiteral(".qm");
+    Logger::instance().log(QStringLiteral("Load translation: %1").arg(m_translationFile));
+    Logger::instance().log(QStringLiteral("Result: %1").arg(loaded ? "true" : "false"));
+    // Installed even when empty: every view retranslates on the change event.
+    installTranslator(m_translator);
+}
+
+void Application::applyLanguage()
+{
+    loadTranslation();
+    emit settingsChanged();
+}
+
+void Application::setLastSplitFile(const QString &path)
+{
+    m_lastSplitFile = path;
+    emit lastFolderChanged();
+}
+
+void Application::setLastMergeFile(const QString &path)
+{
+    m_lastMergeFile = path;
+    emit lastFolderChanged();
+}
+
+void Application::openLastSplitFolder()
+{
+    openFolderAndSelect(m_lastSplitFile);
+}
+
+void Application::openLastMergeFolder()
+{
+    openFolderAndSelect(m_lastMergeFile);
+}
+
+void Application::openFolderAndSelect(const QString &path)
+{
+    if (path.isEmpty())
+        return;
+    const QFileInfo info(path);
+    if (!info.exists())
+        return;
+    if (info.isDir()) {
+        FileManager::openFolder(info.absoluteFilePath());
+        return;
+    }
+    if (!FileManager::showFile(info.absoluteFilePath()))
+        FileManager::openFolder(info.absolutePath());
+}
+
+QString Application::displayVersion() const
+{
+    return InstallationRegistry::displayVersion(applicationVersion());
+}
+
+QString Application::currentVersion() const
+{
+    return InstallationRegistry::currentVersion(applicationVersion());
+}
+
+QString Application::workerPath()
+{
+    return applicationDirPath() + QStringLiteral("/sheafrun");
+}

@@ -1,0 +1,33 @@
+#ifndef CLEAVEMARK_APP_COMMANDMESSAGE_H
+#define CLEAVEMARK_APP_COMMANDMESSAGE_H
+
+#include <QString>
+#include <QStringList>
+
+// The command line that a start hands to the running program, as one text:
+// the arguments joined with "|", e.g. "-merge_add|/tmp/list.txt".
+//
+// "-split_add <list file>" and "-merge_add <list file>" name a UTF-8 text
+// file with one PDF path a line, written by the file manager's context menu.
+// Only then is the second part a list file, read and then deleted; any other
+// message (say "a.pdf|b.pdf") never deletes a file.
+struct CommandMessage
+{
+    enum Action { None, SplitAdd, MergeAdd };
+
+    Action action = None;
+    QStringList files;
+
+    // Joins the arguments after the program name. A relative list file is
+    // made absolute here, because the running instance may have another
+    // working folder.
+    static QString build(const QStringList &arguments);
+
+    // Parses message; reads and deletes its list file when it has one.
+    static CommandMessage parse(const QString &message);
+
+    // The lines of a list file, empty lines included; empty when unreadable.
+    static QStringList readListFile(const QString &path);
+};
+
+#endif

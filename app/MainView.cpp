@@ -1,0 +1,451 @@
+#include "app/MainView.h"
+
+#include "app/Application.h"
+#include "app/CommandMessage.h"
+#include "app/InstallationRegistry.h"
+#include "app/SettingsView.h"
+#include "app/TabWidget.h"
+#include "app/WindowBar.h"
+#include "widgets/Button.h"
+#include "widgets/ButtonDescription.h"
+
+#include <QDesktopServices>
+#include <QEvent>
+#include <QGraphicsOpacityEffect>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QParallelAnimationGroup>
+#include <QPropertyAnimation>
+#include <QSequentialAnimationGroup>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+const QSize windowSize(743, 506);
+const QSize contentSize(703, 466);
+const int shadowMargin = 20;
+const QSize panelSize(547, 466);
+const double coverOpacity = 0.6;
+const int coverDuration = 100;
+const int panelDuration = 300;
+
+const QString splitFlagKey = QStringLiteral("add_split_enabled");
+const QString mergeFlagKey = QStringLiteral("add_merge_enabled");
+
+QGraphicsOpacityEffect *opacityOf(QWidget *widget)
+{
+    return qobject_cast<QGraphicsOpacityEffect *>(widget->graphicsEffect());
+}
+
+} // namespace
+
+MainView::MainView(QWidget *parent)
+    : QFrame(parent)
+{
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_TranslucentBackground);
+
+    auto *shadow = new QFrame(this);
+    shadow->setObjectName(QStringLiteral("mainViewShadow"));
+    shadow->setGeometry(QRect(QPoint(0, 0), windowSize));
+
+    m_content = new QWidget(this);
+    m_content->setObjectName(QStringLiteral("mainview"));
+    m_content->setAttribute(Qt::WA_StyledBackground);
+    m_content->move(shadowMargin, shadowMargin);
+    m_content->setFixedSize(contentSize);
+
+    auto *layout = new QVBoxLayout(m_content);
+    layout->setContentsMargins(9, 1, 8, 9);
+    layout->setSpacing(0);
+    m_windowBar = new WindowBar(m_content);
+    layout->addWidget(m_windowBar);
+    layout->addSpacing(15);
+    createTabs();
+    auto *tabRow = new QHBoxLayout;
+    tabRow->setContentsMargins(0, 0, 3, 0);
+    tabRow->addWidget(m_tabs);
+    layout->addLayout(tabRow);
+    layout->addStretch();
+    layout->addWidget(createBottomBar());
+
+    createPanels();
+    connectSignals();
+    retranslate();
+
+    setWindowIcon(QIcon(QStringLiteral(":/style/images/AppIconPdf256.png")));
+    setFixedSize(windowSize);
+    m_tabs->setCurrentIndex(StartPage);
+}
+
+MainView::~MainView()
+{
+    // The context menu may offer both again once we are gone.
+    InstallationRegistry::setShellValue(splitFlagKey, 1);
+    InstallationRegistry::setShellValue(mergeFlagKey, 1);
+}
+
+QWidget *MainView::createStartPage()
+{
+    auto *page = new QWidget;
+    page->setObjectName(QStringLiteral("initialView"));
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addSpacing(73);
+
+    auto *logo = new QLabel(page);
+    logo->setPixmap(QPixmap(QStringLiteral(":/style/images/logo.png")));
+    logo->setAlignment(Qt::AlignCenter);
+    layout->addWidget(logo);
+    layout->addSpacing(30);
+
+    auto *row = new QHBoxLayout;
+    row->setSpacing(0);
+    row->addStretch();
+    m_navigateToSplit = new Button(page);
+    m_navigateToSplit->setObjectName(QStringLiteral("buttonNavigateToSplit"));
+    m_navigateToSplit->setCursor(Qt::PointingHandCursor);
+    row->addWidget(m_navigateToSplit);
+    row->addSpacing(30);
+    m_or = new QLabel(page);
+    m_or->setAlignment(Qt::AlignCenter);
+    row->addWidget(m_or);
+    row->addSpacing(30);
+    m_navigateToMerge = new Button(page);
+    m_navigateToMerge->setObjectName(QStringLiteral("buttonNavigateToMerge"));
+    m_navigateToMerge->setCursor(Qt::PointingHandCursor);
+    row->addWidget(m_navigateToMerge);
+    row->addStretch();
+    layout->addLayout(row);
+    layout->addStretch();
+    return page;
+}
+
+void MainView::createTabs()
+{
+    m_tabs = new TabWidget(m_content);
+    m_tabs->addTab(createStartPage(), StartPage);
+
+    // The split and merge pages fill these tabs.
+    m_tabSplit = new TabButton(SplitPage);
+    m_tabSplit->setObjectName(QStringLiteral("buttonTabSplit"));
+    m_tabs->addTab(new QWidget, SplitPage, m_tabSplit);
+    m_tabMerge = new TabButton(MergePage);
+    m_tabMerge->setObjectName(QStringLiteral("buttonTabMerge"));
+    m_tabs->addTab(new QWidget, MergePage, m_tabMerge);
+
+    m_navigateToSite = new Button;
+    m_navigateToSite->setObjectName(QStringLiteral("buttonNavigateToSite"));
+    m_navigateToSite->setCursor(Qt::PointingHandCursor);
+    m_navigateToSite->setFocusPolicy(Qt::NoFocus);
+    m_tabs->tabBarLayout()->addWidget(m_navigateToSite);
+}
+
+QWidget *MainView::createBottomBar()
+{
+    auto *bar = new QWidget(m_content);
+    bar->setMinimumHeight(33);
+    auto *layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addSpacing(3);
+    m_lastFolder = new ButtonDescription(bar);
+    m_lastFolder->setObjectName(QStringLiteral("buttonLastFolder"));
+    layout->addWidget(m_lastFolder);
+    layout->addStretch();
+    m_help = new Button(bar);
+    m_help->setObjectName(QStringLiteral("buttonHelp"));
+    layout->addWidget(m_help);
+    m_settings = new Button(bar);
+    m_settings->setObjectName(QStringLiteral("buttonSettings"));
+    layout->addWidget(m_settings);
+    layout->addSpacing(9);
+    return bar;
+}
+
+void MainView::createPanels()
+{
+    m_cover = new QFrame(m_content);
+    m_cover->setObjectName(QStringLiteral("backgroundSettingsView"));
+    m_cover->setFixedSize(contentSize);
+    // A child widget has no window opacity of its own; an effect dims it.
+    auto *effect = new QGraphicsOpacityEffect(m_cover);
+    effect->setOpacity(0);
+    m_cover->setGraphicsEffect(effect);
+    m_cover->hide();
+
+    m_settingsView = new SettingsView(m_content);
+    m_settingsView->setGeometry(panelHiddenGeometry());
+    m_settingsView->hide();
+    m_settingsView->stackUnder(m_cover);
+}
+
+void MainView::connectSignals()
+{
+    auto *app = Application::instance();
+    connect(m_windowBar, &WindowBar::minimizeWindow, this, &MainView::onMinimize);
+    connect(m_windowBar, &WindowBar::closeWindow, this, &QWidget::close);
+    connect(m_settings, &QPushButton::clicked, this, &MainView::onShowSettings);
+    connect(m_navigateToSplit, &QPushButton::clicked, this, &MainView::onNavigateToSplit);
+    connect(m_navigateToMerge, &QPushButton::clicked, this, &MainView::onNavigateToMerge);
+    connect(m_navigateToSite, &QPushButton::clicked, this, &MainView::onNavigateToSite);
+    connect(m_help, &QPushButton::clicked, this, &MainView::onNavigateToSiteHelp);
+    connect(m_lastFolder, &QPushButton::clicked, this, &MainView::onButtonLastFolder);
+    connect(m_tabs, &TabWidget::currentIndexChanged, this, &MainView::onTabWidgetChanged);
+    connect(m_settingsView, &SettingsView::onHideWindow, this, &MainView::onHideSettings);
+    if (app)
+        connect(app, &Application::lastFolderChanged, this, &MainView::updateLastFoderState);
+}
+
+void MainView::retranslate()
+{
+    // The product name stays the same in every language.
+    const QString title = QStringLiteral("Cleavemark");
+    setWindowTitle(title);
+    m_windowBar->setTitle(title);
+    m_help->setText(tr("Help"));
+    m_settings->setText(tr("Settings"));
+    m_navigateToSplit->setText(tr("Split"));
+    m_tabSplit->setText(tr("Split"));
+    m_navigateToMerge->setText(tr("Merge"));
+    m_tabMerge->setText(tr("Merge"));
+    m_or->setText(tr("or"));
+    m_lastFolder->setText(tr("Open folder"));
+    updateLastFoderState();
+}
+
+void MainView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QFrame::changeEvent(event);
+}
+
+void MainView::updateLastFoderState()
+{
+    auto *app = Application::instance();
+    const QString lastSplit = app ? app->lastSplitFile() : QString();
+    const QString lastMerge = app ? app->lastMergeFile() : QString();
+    switch (m_tabs->currentIndex()) {
+    case SplitPage:
+        m_lastFolder->setDescription(tr("Last split:"));
+        m_lastFolder->setEnabled(!lastSplit.isEmpty());
+        m_lastFolder->show();
+        break;
+    case MergePage:
+        m_lastFolder->setDescription(tr("Last merge:"));
+        m_lastFolder->setEnabled(!lastMerge.isEmpty());
+        m_lastFolder->show();
+        break;
+    default:
+        m_lastFolder->hide();
+        break;
+    }
+    m_lastFolder->setText(tr("Open folder"));
+}
+
+void MainView::handleMessage(const QString &message)
+{
+    const CommandMessage command = CommandMessage::parse(message);
+    switch (command.action) {
+    case CommandMessage::SplitAdd:
+        if (m_splitRunning)
+            return;
+        emit splitFileRequested(command.files.first(), QString());
+        m_tabs->setCurrentIndex(SplitPage);
+        break;
+    case CommandMessage::MergeAdd:
+        if (m_mergeRunning)
+            return;
+        emit mergeFilesRequested(command.files);
+        m_tabs->setCurrentIndex(MergePage);
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+        raise();
+        activateWindow();
+        break;
+    case CommandMessage::None:
+        break;
+    }
+}
+
+void MainView::onMinimize()
+{
+    showMinimized();
+}
+
+void MainView::onNavigateToSplit()
+{
+    m_tabs->setCurrentIndex(SplitPage);
+}
+
+void MainView::onNavigateToMerge()
+{
+    m_tabs->setCurrentIndex(MergePage);
+}
+
+QString MainView::homePageAddress()
+{
+    return QStringLiteral("https://www.tessaly.com/cleavemark/");
+}
+
+QString MainView::helpPageAddress()
+{
+    return QStringLiteral("https://www.tessaly.com/cleavemark/help/");
+}
+
+void MainView::onNavigateToSite()
+{
+    QDesktopServices::openUrl(QUrl(homePageAddress()));
+}
+
+void MainView::onNavigateToSiteHelp()
+{
+    QDesktopServices::openUrl(QUrl(helpPageAddress()));
+}
+
+void MainView::onTabWidgetChanged(int)
+{
+    updateLastFoderState();
+}
+
+void MainView::onShowSettings()
+{
+    slideIn(m_settingsView);
+}
+
+void MainView::onHideSettings()
+{
+    slideOut(m_settingsView);
+}
+
+void MainView::onButtonLastFolder()
+{
+    auto *app = Application::instance();
+    if (!app)
+        return;
+    if (m_tabs->currentIndex() == SplitPage)
+        app->openLastSplitFolder();
+    else if (m_tabs->currentIndex() == MergePage)
+        app->openLastMergeFolder();
+}
+
+void MainView::onNavigateToMergeAfterSplit(const QStringList &files)
+{
+    emit mergeFilesRequested(files);
+    m_tabs->setCurrentIndex(MergePage);
+}
+
+void MainView::onDragWindow(const QPoint &newPos)
+{
+    move(newPos);
+}
+
+void MainView::onSplitJobStarted()
+{
+    m_splitRunning = true;
+    InstallationRegistry::setShellValue(splitFlagKey, 0);
+}
+
+void MainView::onSplitJobComplete()
+{
+    m_splitRunning = false;
+    InstallationRegistry::setShellValue(splitFlagKey, 1);
+}
+
+void MainView::onMergeJobStarted()
+{
+    m_mergeRunning = true;
+    InstallationRegistry::setShellValue(mergeFlagKey, 0);
+}
+
+void MainView::onMergeJobComplete()
+{
+    m_mergeRunning = false;
+    InstallationRegistry::setShellValue(mergeFlagKey, 1);
+}
+
+QRect MainView::panelShownGeometry()
+{
+    return QRect(QPoint(contentSize.width() - panelSize.width(), 0), panelSize);
+}
+
+QRect MainView::panelHiddenGeometry()
+{
+    // Left edge 21 pixels beyond the window's right edge.
+    const int windowRight = windowSize.width() - shadowMargin;
+    return QRect(QPoint(windowRight + 21, 0), panelSize);
+}
+
+void MainView::runSlide(QWidget *panel, QAbstractAnimation *animation)
+{
+    if (QAbstractAnimation *running = m_slides.value(panel))
+        running->stop();
+    m_slides.insert(panel, animation);
+    animation->start(QAbstractAnimation::DeleteWhenStopped);
+}
+
+void MainView::slideIn(QWidget *panel)
+{
+    m_cover->setGeometry(QRect(QPoint(0, 0), contentSize));
+    opacityOf(m_cover)->setOpacity(0);
+    m_cover->show();
+    m_cover->raise();
+    panel->setGeometry(panelHiddenGeometry());
+    panel->show();
+    panel->raise();
+
+    auto *fade = new QPropertyAnimation(opacityOf(m_cover), "opacity");
+    fade->setDuration(coverDuration);
+    fade->setStartValue(0.0);
+    fade->setEndValue(coverOpacity);
+    auto *move = new QPropertyAnimation(panel, "geometry");
+    move->setDuration(panelDuration);
+    move->setStartValue(panelHiddenGeometry());
+    move->setEndValue(panelShownGeometry());
+    auto *slide = new QSequentialAnimationGroup(this);
+    slide->addAnimation(fade);
+    slide->addAnimation(move);
+    runSlide(panel, slide);
+    panel->setFocus();
+}
+
+void MainView::slideOut(QWidget *panel)
+{
+    auto *move = new QPropertyAnimation(panel, "geometry");
+    move->setDuration(panelDuration);
+    move->setStartValue(panel->geometry());
+    move->setEndValue(panelHiddenGeometry());
+    connect(move, &QAbstractAnimation::finished, panel, &QWidget::hide);
+    auto *fade = new QPropertyAnimation(opacityOf(m_cover), "opacity");
+    fade->setDuration(coverDuration);
+    fade->setStartValue(opacityOf(m_cover)->opacity());
+    fade->setEndValue(0.0);
+    connect(fade, &QAbstractAnimation::finished, m_cover, &QWidget::hide);
+    auto *slide = new QSequentialAnimationGroup(this);
+    slide->addAnimation(move);
+    slide->addAnimation(fade);
+    runSlide(panel, slide);
+}
+
+void MainView::mousePressEvent(QMouseEvent *event)
+{
+    m_drag.press(event, this);
+    QFrame::mousePressEvent(event);
+}
+
+void MainView::mouseMoveEvent(QMouseEvent *event)
+{
+    QPoint position;
+    if (m_drag.move(event, &position))
+        onDragWindow(position);
+    QFrame::mouseMoveEvent(event);
+}
+
+void MainView::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_drag.release();
+    QFrame::mouseReleaseEvent(event);
+}

@@ -1,0 +1,112 @@
+#ifndef CLEAVEMARK_APP_MAINVIEW_H
+#define CLEAVEMARK_APP_MAINVIEW_H
+
+#include "app/WindowDrag.h"
+
+#include <QFrame>
+#include <QHash>
+#include <QPointer>
+
+class Button;
+class ButtonDescription;
+class QAbstractAnimation;
+class QLabel;
+class SettingsView;
+class TabButton;
+class TabWidget;
+class WindowBar;
+
+// The program's only main window: a frameless, fixed-size window with its own
+// title bar, a start page offering Split or Merge, the tabs of the split and
+// merge pages, a bottom bar (last result, help, settings) and panels that
+// slide in from the right over a dimming cover.
+class MainView : public QFrame
+{
+    Q_OBJECT
+
+public:
+    enum Page { StartPage = 0, SplitPage = 1, MergePage = 2 };
+
+    explicit MainView(QWidget *parent = nullptr);
+    ~MainView() override;
+
+    TabWidget *tabWidget() const { return m_tabs; }
+    SettingsView *settingsView() const { return m_settingsView; }
+    ButtonDescription *lastFolderButton() const { return m_lastFolder; }
+    QWidget *cover() const { return m_cover; }
+
+    bool isSplitRunning() const { return m_splitRunning; }
+    bool isMergeRunning() const { return m_mergeRunning; }
+
+    // Where a panel rests when shown and when hidden, in the content area.
+    static QRect panelShownGeometry();
+    static QRect panelHiddenGeometry();
+    void slideIn(QWidget *panel);
+    void slideOut(QWidget *panel);
+
+    static QString homePageAddress();
+    static QString helpPageAddress();
+
+public slots:
+    void handleMessage(const QString &message);
+    void onMinimize();
+    void onNavigateToSplit();
+    void onNavigateToMerge();
+    void onNavigateToSite();
+    void onNavigateToSiteHelp();
+    void onTabWidgetChanged(int index);
+    void onHideSettings();
+    void onShowSettings();
+    void onButtonLastFolder();
+    void onNavigateToMergeAfterSplit(const QStringList &files);
+    void onDragWindow(const QPoint &newPos);
+    void updateLastFoderState();
+
+    // The jobs report here; the context-menu handler's flags follow them.
+    void onSplitJobStarted();
+    void onSplitJobComplete();
+    void onMergeJobStarted();
+    void onMergeJobComplete();
+
+signals:
+    // A document to open on the split page (from the command line).
+    void splitFileRequested(const QString &fileName, const QString &password);
+    // Documents to add to the merge list (command line, split results).
+    void mergeFilesRequested(const QStringList &files);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    QWidget *createStartPage();
+    QWidget *createBottomBar();
+    void createTabs();
+    void createPanels();
+    void connectSignals();
+    void retranslate();
+    void runSlide(QWidget *panel, QAbstractAnimation *animation);
+
+    QWidget *m_content = nullptr;
+    WindowBar *m_windowBar = nullptr;
+    TabWidget *m_tabs = nullptr;
+    TabButton *m_tabSplit = nullptr;
+    TabButton *m_tabMerge = nullptr;
+    Button *m_navigateToSplit = nullptr;
+    Button *m_navigateToMerge = nullptr;
+    Button *m_navigateToSite = nullptr;
+    QLabel *m_or = nullptr;
+    ButtonDescription *m_lastFolder = nullptr;
+    Button *m_help = nullptr;
+    Button *m_settings = nullptr;
+    QWidget *m_cover = nullptr;
+    SettingsView *m_settingsView = nullptr;
+    QHash<QWidget *, QPointer<QAbstractAnimation>> m_slides;
+    WindowDrag m_drag;
+    bool m_splitRunning = false;
+    bool m_mergeRunning = false;
+};
+
+#endif

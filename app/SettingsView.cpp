@@ -1,0 +1,281 @@
+#include "app/SettingsView.h"
+
+#include "app/Application.h"
+#include "app/InstallationRegistry.h"
+#include "app/SaveFolderModel.h"
+#include "widgets/Button.h"
+#include "widgets/CheckBox.h"
+#include "widgets/ComboBoxDelegate.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTranslator>
+#include <QVBoxLayout>
+
+namespace {
+
+// Each translation names its own language under this source text.
+const char languageNameSource[] = QT_TRANSLATE_NOOP("SettingsView", "English");
+
+QString chooseFolderWithDialog(QWidget *parent, const QString &title, const QString &start)
+{
+    return QFileDialog::getExistingDirectory(parent, title, start,
+                                             QFileDialog::ShowDirsOnly
+                                                 | QFileDialog::DontResolveSymlinks);
+}
+
+QString desktopFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+}
+
+} // namespace
+
+SettingsView::SettingsView(QWidget *parent)
+    : QFrame(parent)
+    , m_chooseFolder(chooseFolderWithDialog)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    buildLayout();
+    fillLanguages();
+    retranslate();
+
+    connect(m_save, &QPushButton::clicked, this, &SettingsView::saveSettings);
+    connect(m_cancel, &QPushButton::clicked, this, &SettingsView::onClose);
+    connect(m_close, &QPushButton::clicked, this, &SettingsView::onClose);
+    connect(m_back, &QPushButton::clicked, this, &SettingsView::onClose);
+    connect(m_saveFolder, QOverload<int>::of(&QComboBox::activated), this,
+            &SettingsView::onChangeSaveMode);
+}
+
+void SettingsView::buildLayout()
+{
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto *content = new QFrame(this);
+    content->setObjectName(QStringLiteral("settingsViewContent"));
+    outer->addWidget(content);
+
+    auto *layout = new QVBoxLayout(content);
+    layout->setContentsMargins(20, 12, 20, 20);
+    layout->setSpacing(0);
+
+    auto *header = new QHBoxLayout;
+    m_back = new Button(content);
+    m_back->setObjectName(QStringLiteral("buttonNavigateBack"));
+    m_back->setFocusPolicy(Qt::NoFocus);
+    header->addWidget(m_back);
+    m_title = new QLabel(content);
+    m_title->setObjectName(QStringLiteral("labelSettingsTitle"));
+    header->addWidget(m_title);
+    header->addStretch();
+    m_close = new Button(content);
+    m_close->setObjectName(QStringLiteral("buttonCloseSettings"));
+    m_close->setFocusPolicy(Qt::NoFocus);
+    header->addWidget(m_close, 0, Qt::AlignTop);
+    layout->addLayout(header);
+    layout->addSpacing(24);
+
+    auto *form = new QFormLayout;
+    form->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    form->setHorizontalSpacing(20);
+    form->setVerticalSpacing(14);
+    m_language = new QComboBox(content);
+    m_language->setObjectName(QStringLiteral("comboBoxLanguage"));
+    m_language->setItemDelegate(new ComboBoxDelegate(m_language));
+    m_languageLabel = new QLabel(content);
+    form->addRow(m_languageLabel, m_language);
+
+    m_saveFolderModel = new SaveFolderModel(this);
+    m_saveFolder = new QComboBox(content);
+    m_saveFolder->setObjectName(QStringLiteral("comboBoxSaveTo"));
+    m_saveFolder->setModel(m_saveFolderModel);
+    m_saveFolder->setModelColumn(0);
+    m_saveFolder->setItemDelegate(new SaveFolderDelegate(m_saveFolder));
+    m_saveFolder->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_saveFolder->setMinimumContentsLength(20);
+    m_saveToLabel = new QLabel(content);
+    form->addRow(m_saveToLabel, m_saveFolder);
+
+    m_author = new QLineEdit(content);
+    m_author->setObjectName(QStringLiteral("lineEditAuthor"));
+    m_authorLabel = new QLabel(content);
+    form->addRow(m_authorLabel, m_author);
+
+    m_compress = new CheckBox(content);
+    form->addRow(QString(), m_compress);
+    m_checkUpdates = new CheckBox(content);
+    form->addRow(QString(), m_checkUpdates);
+    layout->addLayout(form);
+    layout->addStretch();
+
+    auto *footer = new QHBoxLayout;
+    footer->setSpacing(10);
+    m_version = new QLabel(content);
+    m_version->setObjectName(QStringLiteral("labelVersion"));
+    footer->addWidget(m_version, 0, Qt::AlignBottom);
+    footer->addStretch();
+    m_cancel = new Button(content);
+    m_cancel->setObjectName(QStringLiteral("buttonCancelSettings"));
+    m_cancel->setMinimumSize(110, 42);
+    footer->addWidget(m_cancel);
+    m_save = new Button(content);
+    m_save->setObjectName(QStringLiteral("buttonSaveSettings"));
+    m_save->setMinimumSize(150, 42);
+    m_save->setDefault(true);
+    footer->addWidget(m_save);
+    layout->addLayout(footer);
+}
+
+QList<SettingsView::Language> SettingsView::availableLanguages(const QString &translationsFolder)
+{
+    QList<Language> languages;
+    const QStringList files = QDir(translationsFolder)
+                                  .entryList({QStringLiteral("sheafdesk_*.qm")}, QDir::Files,
+                                             QDir::Name);
+    for (const QString &file : files) {
+        Language language;
+        language.code = file.mid(file.indexOf(QLatin1Char('_')) + 1).chopped(3);
+        QTranslator translator;
+        if (translator.load(file, translationsFolder))
+            language.name = translator.translate("SettingsView", languageNameSource);
+        if (language.name.isEmpty())
+            language.name = language.code;
+        languages.append(language);
+    }
+    return languages;
+}
+
+void SettingsView::fillLanguages()
+{
+    m_language->clear();
+    auto *app = Application::instance();
+    if (!app)
+        return;
+    for (const Language &language : availableLanguages(app->translationsFolder()))
+        m_language->addItem(language.name, language.code);
+}
+
+void SettingsView::setFolderChooser(FolderChooser chooser)
+{
+    m_chooseFolder = std::move(chooser);
+}
+
+void SettingsView::showEvent(QShowEvent *event)
+{
+    loadSettings();
+    QFrame::showEvent(event);
+}
+
+void SettingsView::loadSettings()
+{
+    const auto settings = Application::settings();
+    settings->beginGroup(QStringLiteral("SaveMode"));
+    const int mode = qBound(0, settings->value(QStringLiteral("Mode"), 0).toInt(), 2);
+    const QString path = settings->value(QStringLiteral("Path"), desktopFolder()).toString();
+    settings->endGroup();
+    if (mode == SaveFolderModel::ChosenFolder)
+        m_saveFolderModel->setData(m_saveFolderModel->index(SaveFolderModel::ChosenFolder, 0), path);
+    m_saveFolder->setCurrentIndex(mode);
+    m_lastFolderIndex = mode;
+
+    if (m_language->count() == 0)
+        fillLanguages();
+    const QString language = Application::storedLanguage();
+    const int found = m_language->findData(language, Qt::UserRole, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    m_language->setCurrentIndex(found >= 0 ? found : 0);
+    InstallationRegistry::setShellValue(QStringLiteral("language"), selectedLanguage());
+
+    m_author->setText(settings->value(QStringLiteral("meta_author"),
+                                      QStringLiteral("Tessaly Cleavemark")).toString());
+    m_compress->setChecked(settings->value(QStringLiteral("compress_out_files"), false).toBool());
+    m_checkUpdates->setChecked(settings->value(QStringLiteral("check_updates"), true).toBool());
+}
+
+QString SettingsView::selectedLanguage() const
+{
+    return m_language->currentData().toString();
+}
+
+void SettingsView::onChangeSaveMode(int index)
+{
+    if (m_saveFolderModel->kind(index) != SaveFolderModel::ChosenFolder) {
+        m_lastFolderIndex = index;
+        return;
+    }
+    const QString folder = m_chooseFolder(this, tr("Select destination folder"),
+                                          m_saveFolderModel->chosenFolder());
+    if (folder.isEmpty()) {
+        m_saveFolder->setCurrentIndex(m_lastFolderIndex);
+        return;
+    }
+    m_saveFolderModel->setData(m_saveFolderModel->index(SaveFolderModel::ChosenFolder, 0),
+                               QDir::toNativeSeparators(folder));
+    m_saveFolder->setCurrentIndex(index);
+    m_lastFolderIndex = index;
+}
+
+void SettingsView::saveSettings()
+{
+    const int kind = m_saveFolderModel->kind(m_saveFolder->currentIndex());
+    const auto settings = Application::settings();
+    settings->beginGroup(QStringLiteral("SaveMode"));
+    settings->setValue(QStringLiteral("Mode"), kind);
+    settings->setValue(QStringLiteral("Path"), kind == SaveFolderModel::ChosenFolder
+                                                   ? m_saveFolderModel->chosenFolder()
+                                                   : QString());
+    settings->endGroup();
+    settings->setValue(QStringLiteral("Language"), selectedLanguage());
+    settings->setValue(QStringLiteral("meta_author"), m_author->text());
+    settings->setValue(QStringLiteral("compress_out_files"), m_compress->isChecked());
+    settings->setValue(QStringLiteral("check_updates"), m_checkUpdates->isChecked());
+    settings->sync();
+    InstallationRegistry::setShellValue(QStringLiteral("language"), selectedLanguage());
+
+    if (auto *app = Application::instance())
+        app->applyLanguage();
+    emit onHideWindow();
+}
+
+void SettingsView::onClose()
+{
+    emit onHideWindow();
+}
+
+void SettingsView::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        emit onHideWindow();
+        return;
+    }
+    QFrame::keyPressEvent(event);
+}
+
+void SettingsView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QFrame::changeEvent(event);
+}
+
+void SettingsView::retranslate()
+{
+    m_title->setText(tr("Settings"));
+    m_save->setText(tr("SAVE SETTINGS"));
+    m_cancel->setText(tr("CANCEL"));
+    m_languageLabel->setText(tr("Language"));
+    m_saveToLabel->setText(tr("Save to"));
+    m_authorLabel->setText(tr("Author"));
+    m_compress->setText(tr("Compress files"));
+    m_checkUpdates->setText(tr("Check program updates"));
+    const auto *app = Application::instance();
+    m_version->setText(tr("version %1").arg(app ? app->displayVersion() : QString()));
+    m_saveFolderModel->retranslate();
+}

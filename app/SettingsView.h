@@ -1,0 +1,81 @@
+#ifndef CLEAVEMARK_APP_SETTINGSVIEW_H
+#define CLEAVEMARK_APP_SETTINGSVIEW_H
+
+#include <QFrame>
+
+#include <functional>
+
+class Button;
+class CheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class SaveFolderModel;
+
+// The settings panel: language, where results are saved, the author written
+// into results, compression and the update check. It reloads the stored
+// values every time it is shown and writes them only on "SAVE SETTINGS".
+class SettingsView : public QFrame
+{
+    Q_OBJECT
+
+public:
+    // Asks the user for a folder: (parent, title, start folder) -> folder,
+    // empty when cancelled.
+    using FolderChooser = std::function<QString(QWidget *, const QString &, const QString &)>;
+
+    explicit SettingsView(QWidget *parent = nullptr);
+
+    // One entry per translation file: (language code, the language's own name).
+    struct Language
+    {
+        QString code;
+        QString name;
+    };
+    static QList<Language> availableLanguages(const QString &translationsFolder);
+
+    void setFolderChooser(FolderChooser chooser);
+    QComboBox *languageBox() const { return m_language; }
+    QComboBox *saveFolderBox() const { return m_saveFolder; }
+    SaveFolderModel *saveFolderModel() const { return m_saveFolderModel; }
+
+public slots:
+    void saveSettings();
+    void onClose();
+    void onChangeSaveMode(int index);
+    void loadSettings();
+
+signals:
+    void onHideWindow();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void buildLayout();
+    void fillLanguages();
+    void retranslate();
+    QString selectedLanguage() const;
+
+    QLabel *m_title = nullptr;
+    QLabel *m_version = nullptr;
+    QLabel *m_languageLabel = nullptr;
+    QLabel *m_saveToLabel = nullptr;
+    QLabel *m_authorLabel = nullptr;
+    QComboBox *m_language = nullptr;
+    QComboBox *m_saveFolder = nullptr;
+    SaveFolderModel *m_saveFolderModel = nullptr;
+    QLineEdit *m_author = nullptr;
+    CheckBox *m_compress = nullptr;
+    CheckBox *m_checkUpdates = nullptr;
+    Button *m_save = nullptr;
+    Button *m_cancel = nullptr;
+    Button *m_close = nullptr;
+    Button *m_back = nullptr;
+    FolderChooser m_chooseFolder;
+    int m_lastFolderIndex = 0;
+};
+
+#endif

@@ -1,0 +1,71 @@
+#ifndef CLEAVEMARK_APP_TABWIDGET_H
+#define CLEAVEMARK_APP_TABWIDGET_H
+
+#include "widgets/Button.h"
+
+#include <QMap>
+#include <QWidget>
+
+class QHBoxLayout;
+class QLabel;
+class QStackedLayout;
+
+// A checkable tab button that knows the index of its page.
+class TabButton : public Button
+{
+    Q_OBJECT
+
+public:
+    TabButton(int index, QWidget *parent = nullptr);
+    int index() const { return m_index; }
+
+signals:
+    void clicked(int index);
+
+protected:
+    void nextCheckState() override;
+
+private:
+    int m_index;
+};
+
+// Pages in a stack with a row of tab buttons above them. The row sits on the
+// label "labelTabBarHide", which the style sheet keeps hidden; the label is
+// renamed "labelTabBar" for good once a page with a tab button was shown.
+class TabWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TabWidget(QWidget *parent = nullptr);
+
+    // Adds page under index; button may be null (a page without a tab).
+    void addTab(QWidget *page, int index, TabButton *button = nullptr);
+    int currentIndex() const;
+    int count() const { return m_pageCount; }
+    QWidget *page(int index) const;
+    TabButton *tabButton(int index) const { return m_buttons.value(index); }
+    QLabel *tabBar() const { return m_tabBar; }
+    // The row of the tab buttons; widgets added here land right of the tabs.
+    QHBoxLayout *tabBarLayout() const { return m_tabBarLayout; }
+
+public slots:
+    void setCurrentIndex(int index);
+    void tabButtonClicked(int index);
+
+signals:
+    void currentIndexChanged(int index);
+
+private:
+    void revealTabBar();
+
+    QLabel *m_tabBar = nullptr;
+    QHBoxLayout *m_tabBarLayout = nullptr;
+    QStackedLayout *m_pages = nullptr;
+    QMap<int, TabButton *> m_buttons;
+    QMap<int, QWidget *> m_pageByIndex;
+    int m_pageCount = 0;
+    int m_current = -1;
+};
+
+#endif

@@ -1,0 +1,35 @@
+#ifndef CLEAVEMARK_APP_WINDOWBAR_H
+#define CLEAVEMARK_APP_WINDOWBAR_H
+
+#include <QFrame>
+
+class Button;
+class QLabel;
+class QSpacerItem;
+
+// The title bar of our frameless windows: the program icon, the centred
+// title and the minimize and close buttons (whose icons come from the style
+// sheet). Dialogs use the narrow form without the minimize button.
+class WindowBar : public QFrame
+{
+    Q_OBJECT
+
+public:
+    enum Form { MainWindowForm, DialogForm };
+
+    explicit WindowBar(QWidget *parent = nullptr, Form form = MainWindowForm);
+
+    void setTitle(const QString &title);
+    QString title() const;
+
+signals:
+    void minimizeWindow();
+    void closeWindow();
+
+private:
+    QLabel *m_title = nullptr;
+    Button *m_minimize = nullptr;
+    Button *m_close = nullptr;
+};
+
+#endif

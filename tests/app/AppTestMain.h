@@ -1,0 +1,21 @@
+#ifndef CLEAVEMARK_TESTS_APPTESTMAIN_H
+#define CLEAVEMARK_TESTS_APPTESTMAIN_H
+
+#include "app/Application.h"
+
+#include <QtTest>
+
+// Runs a test class inside the real Application object, with the translations
+// of the build (the test programs live in another folder than sheafdesk).
+#define CM_APPLICATION_TEST_MAIN(TestClass)                                               \
+    int main(int argc, char *argv[])                                                      \
+    {                                                                                     \
+        Application app(argc, argv);                                                      \
+        app.setTranslationsFolder(qEnvironmentVariable("CLEAVEMARK_BIN_DIR")              \
+                                  + QStringLiteral("/translations"));                     \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                          \
+        TestClass test;                                                                   \
+        return QTest::qExec(&test, argc, argv);                                           \
+    }
+
+#endif
