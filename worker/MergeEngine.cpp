@@ -1,0 +1,256 @@
+#include "worker/MergeEngine.h"
+
+#include "common/FileUtils.h"
+#include "common/Logger.h"
+#include "pdf/PdfDocument.h"
+#include "pdf/PdfService.h"
+#include "worker/Progress.h"
+#include "worker/SplitEngine.h"
+
+namespace {
+
+void log(const QString &message, LogLevel level = LogDebug)
+{
+    Logger::instance().log(message, level);
+}
+
+} // namespace
+
+MergeEngine::MergeEngine(const MergeRequest &request, IProgress &progress,
+                         QSharedPointer<PdfService> service)
+    : m_request(request)
+    , m_progress(progress)
+    , m_service(std::move(service))
+{
+}
+
+MergeEngine::~MergeEngine() = default;
+
+void MergeEngine::run()
+{
+    m_currentItem = 0;
+    m_errorCode = NoError;
+    m_mergedFileName.clear();
+    m_done = false;
+    m_state = Prepare;
+
+    while (!m_done) {
+        switch (m_state) {
+        case Prepare:
+            prepare();
+            break;
+        case AppendItems:
+            appendNextItem();
+            break;
+        case Compress:
+            compress();
+            if (!m_done)
+                applyProperties();
+            break;
+        case SetProperties:
+            applyProperties();
+            break;
+        case Save:
+            save();
+            break;
+        default:
+            m_done = true;
+            break;
+        }
+    }
+
+    m_state = Finished;
+    m_temporaryFiles.removeAll();
+    m_mergedDocument.reset();
+
+    if (m_errorCode == NoError)
+        log(QStringLiteral("Merge [OK]. Out file:'%1'").arg(m_request.saveFileName));
+    else
+        log(QStringLiteral("Merge [FAILED]"));
+}
+
+void MergeEngine::fail(int errorCode, const QString &itemPath)
+{
+    m_errorCode = errorCode;
+    if (!itemPath.isEmpty())
+        m_errorFileName = itemPath;
+    m_done = true;
+}
+
+void MergeEngine::prepare()
+{
+    if (m_request.tasks.isEmpty()) {
+        log(QStringLiteral("Files for merge not found [FAILED]"));
+        fail(NothingToMerge);
+        return;
+    }
+    if (m_request.saveFileName.isEmpty()) {
+        log(QStringLiteral("Save file name is empty [FAILED]"));
+        fail(NothingToMerge);
+        return;
+    }
+
+    m_errorFileName.clear();
+    m_temporaryFiles.removeAll();
+    m_temporaryFolder = m_request.cachePath.isEmpty() ? cacheFolder() : m_request.cachePath;
+    m_mergedDocument.reset(new PdfDocument(m_service));
+    m_state = AppendItems;
+}
+
+void MergeEngine::appendNextItem()
+{
+    if (m_currentItem >= m_request.tasks.size()) {
+        finishDocument();
+        return;
+    }
+
+    const MergeItem item = m_request.tasks.at(m_currentItem++);
+    QString workingFile = item.fullPath;
+
+    if (item.hasPassword || item.hasSecurity) {
+        const QString decrypted = temporaryPath(m_temporaryFolder);
+        log(QStringLiteral("Decrypt file:'%1' to temporary file:'%2'").arg(item.fullPath, decrypted));
+        m_temporaryFiles.add(decrypted);
+        if (decrypted.isEmpty() || m_service->decryptFile(item.fullPath, decrypted, item.password) != 1) {
+            log(QStringLiteral("Decrypt [FAILED].Error code:'%2' File:'%1'")
+                    .arg(item.fullPath).arg(m_service->lastErrorCode()),
+                LogError);
+            fail(DecryptionFailed, item.fullPath);
+            return;
+        }
+        log(QStringLiteral("Decrypt [OK]"));
+        workingFile = decrypted;
+    }
+
+    if (item.pageRanges.isEmpty())
+        appendFile(workingFile, item.fullPath);
+    else
+        appendRanges(workingFile, item);
+}
+
+void MergeEngine::appendRanges(const QString &workingFile, const MergeItem &item)
+{
+    if (m_temporaryFolder.isEmpty()) {
+        log(QStringLiteral("Split by page range [FAILED]. No folder for temporary files. Task file:'%1'")
+                .arg(item.fullPath), LogError);
+        fail(RangesNotCut, item.fullPath);
+        return;
+    }
+
+    SplitRequest pieces;
+    pieces.mode = 0;
+    pieces.fileName = workingFile;
+    pieces.outDirectory = m_temporaryFolder;
+    pieces.outPrefix = QStringLiteral("[UNIQUE]");
+    pieces.ranges = item.pageRanges;
+
+    NullProgress progress;
+    SplitEngine split(pieces, progress, m_service);
+    split.setApplyProperties(false);
+    split.setCompressOutput(false);
+    split.run();
+
+    // The pieces go as soon as they are appended, also after a failed append.
+    TemporaryFiles pieceFiles;
+    pieceFiles.add(split.outputFiles());
+
+    // Ranges that all lie beyond the end of a readable document contribute
+    // nothing; that is not an error.
+    if (split.errorCode() == SplitEngine::NoRangeExtracted && opensWithoutPassword(workingFile)) {
+        log(QStringLiteral("Split by page range: no pages in range. Task file:'%1'").arg(item.fullPath));
+        return;
+    }
+
+    if (split.errorCode() != SplitEngine::NoError) {
+        log(QStringLiteral("Split by page range [FAILED] Error code:'%1' File:'%2'. Task file:'%3'")
+                .arg(split.errorCode()).arg(workingFile, item.fullPath),
+            LogError);
+        fail(RangesNotCut, item.fullPath);
+        return;
+    }
+
+    log(QStringLiteral("Split by page range [OK]"));
+    for (const QString &piece : split.outputFiles()) {
+        if (!appendFile(piece, item.fullPath))
+            break;
+    }
+}
+
+bool MergeEngine::opensWithoutPassword(const QString &file)
+{
+    PdfDocument document(m_service, file, QString());
+    return document.isLoaded() && !document.needsPassword();
+}
+
+bool MergeEngine::appendFile(const QString &file, const QString &itemPath)
+{
+    // The handle closes the appended document as soon as its pages are copied.
+    PdfDocument document(m_service, file, QString());
+    const bool appended = document.isLoaded() && !document.needsPassword()
+                          && m_service->mergeDocument(m_mergedDocument->documentId(),
+                                                      document.documentId()) == 1;
+    if (appended) {
+        log(QStringLiteral("Append file [OK]:%1").arg(file));
+        return true;
+    }
+
+    log(QStringLiteral("Append file [FAILED]. Error code:'%1' File:'%2")
+            .arg(m_service->lastErrorCode()).arg(file),
+        LogError);
+    fail(AppendFailed, itemPath);
+    return false;
+}
+
+void MergeEngine::finishDocument()
+{
+    // A new document starts with one blank page; with nothing appended it
+    // would be all that is left, so there is nothing worth saving.
+    if (m_mergedDocument->pageCount() <= 1) {
+        log(QStringLiteral("Merge. No pages in the page ranges of any file [FAILED]"), LogError);
+        fail(RangesNotCut, m_request.tasks.first().fullPath);
+        return;
+    }
+    m_mergedDocument->deletePages(1, 1);
+    m_state = Compress;
+}
+
+void MergeEngine::compress()
+{
+    if (m_request.compressFile) {
+        if (!m_mergedDocument->compressContent()) {
+            log(QStringLiteral("Compress content [FAILED]. Error code:'%1'").arg(m_service->lastErrorCode()),
+                LogError);
+            fail(CompressionFailed);
+            return;
+        }
+        log(QStringLiteral("Compress content [OK]"));
+    }
+    m_state = SetProperties;
+}
+
+void MergeEngine::applyProperties()
+{
+    if (!m_mergedDocument->setProperties(m_request.properties(), m_request.permissions())) {
+        log(QStringLiteral("Set properties [FAILED]. Error code:'%1'").arg(m_service->lastErrorCode()),
+            LogError);
+        fail(PropertiesNotSet);
+        return;
+    }
+    log(QStringLiteral("Set properties [OK]"));
+    m_state = Save;
+}
+
+void MergeEngine::save()
+{
+    const QString &path = m_request.saveFileName;
+    if (m_mergedDocument->saveToFile(path)) {
+        log(QStringLiteral("Save file [OK]. File:'%1'").arg(path));
+        m_errorCode = NoError;
+        m_mergedFileName = path;
+    } else {
+        log(QStringLiteral("Save file [FAILED]. Error code:'%2' File:'%1'")
+                .arg(path).arg(m_service->lastErrorCode()));
+        m_errorCode = SaveFailed;
+    }
+    m_done = true;
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "worker/JobFiles.h"
+#include "worker/TemporaryFiles.h"
+
+#include <QScopedPointer>
+#include <QSharedPointer>
+#include <QString>
+
+class IProgress;
+class PdfDocument;
+class PdfService;
+
+// Builds one PDF file from the ordered documents of a merge request.
+//
+// A small state machine: prepare, append the items one by one, compress,
+// set the properties, save. The first failure ends the job with its error
+// code; the save target is written only when every earlier step succeeded.
+// The progress sink is kept but never called, so a merge prints nothing.
+class MergeEngine
+{
+public:
+    enum ErrorCode {
+        NoError = 0,
+        NothingToMerge = 1,       // no items, or no save file name
+        AppendFailed = 2,
+        PropertiesNotSet = 3,
+        SaveFailed = 4,
+        DecryptionFailed = 5,
+        RangesNotCut = 6,         // also: the finished document has no pages
+        CompressionFailed = 7
+    };
+
+    MergeEngine(const MergeRequest &request, IProgress &progress,
+                QSharedPointer<PdfService> service);
+    ~MergeEngine();
+
+    void run();
+
+    int errorCode() const { return m_errorCode; }
+    QString mergedFileName() const { return m_mergedFileName; }
+    QString errorFileName() const { return m_errorFileName; }
+
+private:
+    enum State { Prepare = 0, AppendItems = 1, Compress = 2, SetProperties = 3, Save = 4, Finished = 5 };
+
+    void prepare();
+    void appendNextItem();
+    void appendRanges(const QString &workingFile, const MergeItem &item);
+    bool appendFile(const QString &file, const QString &itemPath);
+    bool opensWithoutPassword(const QString &file);
+    void finishDocument();
+    void compress();
+    void applyProperties();
+    void save();
+    void fail(int errorCode, const QString &itemPath = QString());
+
+    MergeRequest m_request;
+    IProgress &m_progress;
+    QSharedPointer<PdfService> m_service;
+    QScopedPointer<PdfDocument> m_mergedDocument;
+    int m_errorCode = NoError;
+    QString m_errorFileName;
+    QString m_mergedFileName;
+    int m_currentItem = 0;
+    int m_state = Prepare;
+    bool m_done = false;
+    TemporaryFiles m_temporaryFiles;
+    QString m_temporaryFolder;
+};

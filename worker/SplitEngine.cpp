@@ -1,0 +1,329 @@
+#include "worker/SplitEngine.h"
+
+#include "common/FileUtils.h"
+#include "common/Logger.h"
+#include "pdf/PdfDocument.h"
+#include "pdf/PdfService.h"
+#include "worker/OutputNaming.h"
+#include "worker/Progress.h"
+#include "worker/TemporaryFiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+
+namespace {
+
+void log(const QString &message)
+{
+    Logger::instance().log(message);
+}
+
+QString outcome(bool ok)
+{
+    return ok ? QStringLiteral("[OK]") : QStringLiteral("[FAILED]");
+}
+
+// The range as the PDF service reads it: "7" or "3-9" (a descending "9-3"
+// stands for the pages in reverse order).
+QString rangeText(const PageRange &range)
+{
+    if (range.from == range.to)
+        return QString::number(range.from);
+    return QStringLiteral("%1-%2").arg(range.from).arg(range.to);
+}
+
+int largestPageNumber(const PageRangeList &ranges)
+{
+    int largest = 0;
+    for (const PageRange &range : ranges)
+        largest = qMax(largest, qMax(range.from, range.to));
+    return largest;
+}
+
+// Creates the output folder if missing; only the last level, like the GUI
+// expects for a folder it has just offered.
+void ensureOutputFolder(const QString &folder)
+{
+    if (!folder.isEmpty() && !QFileInfo(folder).isDir())
+        QDir().mkdir(folder);
+}
+
+bool isSourceFile(const QString &path)
+{
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
+} // namespace
+
+SplitEngine::SplitEngine(const SplitRequest &request, IProgress &progress,
+                         QSharedPointer<PdfService> service, QObject *parent)
+    : QObject(parent)
+    , m_progress(progress)
+    , m_request(request)
+    , m_service(std::move(service))
+{
+}
+
+void SplitEngine::run()
+{
+    m_errorCode = NoError;
+    m_outputFiles.clear();
+
+    if (m_request.mode == 0)
+        splitRanges();
+    if (m_request.mode == 1)
+        removePages();
+}
+
+QString SplitEngine::temporaryFolder() const
+{
+    // Without a session folder the temporaries go to the private cache
+    // folder, never to the file-system root.
+    if (!m_request.sessionPath.isEmpty())
+        return m_request.sessionPath;
+    return cacheFolder();
+}
+
+// A free path in the output folder for the name; empty, and logged as a
+// failed save, when the name cannot be a file name of its own or there is no
+// output folder.
+QString SplitEngine::outputPathFor(const QString &name) const
+{
+    if (m_request.outDirectory.isEmpty() || !isUsableFileName(name)) {
+        log(QStringLiteral("Save file [FAILED]. File name can not be used:'%1' Folder:'%2'")
+                .arg(name, m_request.outDirectory));
+        return QString();
+    }
+    return uniqueFileName(m_request.outDirectory, name);
+}
+
+void SplitEngine::splitRanges()
+{
+    m_progress.setMinimum(0);
+    log(QStringLiteral("Split started"));
+
+    if (!isSourceFile(m_request.fileName)) {
+        log(QStringLiteral("Split. Source file not found:%1").arg(m_request.fileName));
+        m_errorCode = SourceNotFound;
+        return;
+    }
+
+    TemporaryFiles temporaries;
+    const QString folder = temporaryFolder();
+    QString source = m_request.fileName;
+    bool decryptionFailed = false;
+
+    if (!m_request.filePassword.isEmpty() || m_request.hasSecurity) {
+        const QString decrypted = temporaryPath(folder);
+        temporaries.add(decrypted);
+        const int result = decrypted.isEmpty()
+            ? 0 : m_service->decryptFile(source, decrypted, m_request.filePassword);
+        log(QStringLiteral("Decrypt result:%1").arg(result));
+        if (result == 1)
+            source = decrypted;
+        else
+            decryptionFailed = true;
+    }
+
+    ensureOutputFolder(m_request.outDirectory);
+
+    const PageRangeList &ranges = m_request.ranges;
+    m_progress.setMinimum(0);
+    m_progress.setMaximum(ranges.size());
+    m_progress.setValue(0);
+    log(QStringLiteral("Split started..."));
+    m_startTime = QDateTime::currentDateTime();
+
+    const int pageWidth = digitCount(largestPageNumber(ranges));
+    const int counterWidth = digitCount(ranges.size());
+    const QString baseName = baseNameOf(m_request.fileName);
+
+    for (int k = 1; k <= ranges.size(); ++k) {
+        const PageRange &range = ranges.at(k - 1);
+        const QString text = rangeText(range);
+        const QString name = rangeOutputName(m_request.outPrefix, counterLabel(k, counterWidth),
+                                             pageLabel(range.from, range.to, pageWidth),
+                                             baseName, m_startTime);
+
+        const QString outputPath = outputPathFor(name);
+        if (outputPath.isEmpty()) {
+            m_progress.setValue(k);
+            continue;
+        }
+
+        log(QStringLiteral("Extract range:%1").arg(text));
+        // Each extracted piece goes as soon as its output is saved.
+        TemporaryFiles piece;
+        const QString extractionPath = temporaryPath(folder);
+        piece.add(extractionPath);
+
+        bool extracted = !extractionPath.isEmpty()
+            && m_service->extractFilePages(source, QString(), extractionPath, text) == 1;
+        const int count = range.to - range.from + 1;
+        if (!extracted && !extractionPath.isEmpty() && count > 0)
+            extracted = m_service->extractPages(source, QString(), extractionPath, range.from, count) == 1;
+
+        if (!extracted) {
+            log(QStringLiteral("Can not extract range:%1. Error code:%2")
+                    .arg(text).arg(m_service->lastErrorCode()));
+        } else {
+            log(QStringLiteral("Extract range [OK]"));
+            log(QStringLiteral("Set properties..."));
+            log(QStringLiteral("Loading file:%1").arg(extractionPath));
+            if (saveRange(extractionPath, outputPath))
+                m_outputFiles.append(outputPath);
+        }
+        m_progress.setValue(k);
+    }
+
+    temporaries.removeAll();
+    log(QStringLiteral("Split complete!"));
+
+    // A partial result is still a result; only a job that produced nothing
+    // from its ranges reports an error.
+    if (!ranges.isEmpty() && m_outputFiles.isEmpty()) {
+        m_errorCode = decryptionFailed ? DecryptionFailed : NoRangeExtracted;
+        log(QStringLiteral("Split. No range could be extracted. Error code:%1").arg(m_errorCode));
+    }
+}
+
+bool SplitEngine::saveRange(const QString &extractionPath, const QString &outputPath)
+{
+    PdfDocument document(m_service, extractionPath, m_request.filePassword);
+    if (!document.isLoaded() || document.needsPassword()) {
+        log(QStringLiteral("Can not load file:%1").arg(extractionPath));
+        return false;
+    }
+
+    bool ok = true;
+    if (m_applyProperties) {
+        ok = document.setProperties(m_request.properties(), m_request.permissions());
+        log(QStringLiteral("Set properties %1").arg(outcome(ok)));
+    }
+
+    if (ok && m_compressOutput && m_request.compressFile) {
+        ok = document.compressContent();
+        if (ok)
+            log(QStringLiteral("Compress content [OK]"));
+        else
+            log(QStringLiteral("Compress content [FAILED]. Error code:'%1'").arg(m_service->lastErrorCode()));
+    }
+
+    if (ok) {
+        ok = document.saveToFile(outputPath);
+        if (ok)
+            log(QStringLiteral("Save file [OK]. File:'%1'").arg(outputPath));
+        else
+            log(QStringLiteral("Save file [FAILED]. Error code:'%2' File:'%1'")
+                    .arg(outputPath).arg(m_service->lastErrorCode()));
+    }
+    return ok;
+}
+
+void SplitEngine::removePages()
+{
+    if (!isSourceFile(m_request.fileName)) {
+        log(QStringLiteral("Split. Source file not found:%1").arg(m_request.fileName));
+        m_errorCode = EditedSourceNotFound;
+        return;
+    }
+
+    // This mode works through a service of its own, released when it ends.
+    const auto service = QSharedPointer<PdfService>::create();
+    TemporaryFiles temporaries;
+
+    ensureOutputFolder(m_request.outDirectory);
+    const QString name = editedOutputName(baseNameOf(m_request.fileName), QDateTime::currentDateTime());
+    // Unique, so that an earlier result of the same second is never overwritten.
+    const QString outputPath = outputPathFor(name);
+    if (outputPath.isEmpty()) {
+        m_errorCode = EditedFileNotSaved;
+        return;
+    }
+
+    QString source = m_request.fileName;
+    if (!m_request.filePassword.isEmpty()) {
+        const QString decrypted = temporaryPath(cacheFolder());
+        temporaries.add(decrypted);
+        const bool ok = !decrypted.isEmpty()
+            && service->decryptFile(source, decrypted, m_request.filePassword) == 1;
+        log(QStringLiteral("Decrypt:%1").arg(outcome(ok)));
+        if (ok)
+            source = decrypted;
+    }
+
+    // Each range names one page to remove: its first.
+    QSet<int> toRemove;
+    for (const PageRange &range : m_request.ranges)
+        toRemove.insert(range.from);
+
+    QStringList kept;
+    QList<int> removed;
+    for (int page = 1; page <= m_request.pageCount; ++page) {
+        if (toRemove.contains(page))
+            removed.append(page);
+        else
+            kept.append(QString::number(page));
+    }
+
+    if (kept.isEmpty()) {
+        log(QStringLiteral("Extract to file [FAILED]. No page would be left"));
+        m_errorCode = PagesNotExtracted;
+        return;
+    }
+
+    const QString extractionPath = temporaryPath(temporaryFolder());
+    temporaries.add(extractionPath);
+    const bool extracted = !extractionPath.isEmpty() && extractKeptPages(service, source, kept.join(QLatin1Char(',')),
+                                            removed, extractionPath);
+    log(QStringLiteral("Extract to file:%1").arg(outcome(extracted)));
+    if (!extracted) {
+        m_errorCode = PagesNotExtracted;
+        return;
+    }
+
+    log(QStringLiteral("Set properties..."));
+    if (saveEdited(service, extractionPath, outputPath)) {
+        m_outputFiles.append(outputPath);
+        m_errorCode = NoError;
+    } else {
+        m_errorCode = EditedFileNotSaved;
+    }
+}
+
+bool SplitEngine::extractKeptPages(const QSharedPointer<PdfService> &service, const QString &source,
+                                   const QString &pageList, const QList<int> &removed,
+                                   const QString &extractionPath)
+{
+    if (service->extractFilePages(source, QString(), extractionPath, pageList) == 1)
+        return true;
+
+    // Fall back to deleting the pages one by one from the whole document.
+    PdfDocument document(service, source, QString());
+    if (!document.isLoaded() || document.needsPassword())
+        return false;
+    int alreadyDeleted = 0;
+    for (int page : removed) {
+        document.deletePages(page - alreadyDeleted, 1);
+        ++alreadyDeleted;
+    }
+    return document.saveToFile(extractionPath);
+}
+
+bool SplitEngine::saveEdited(const QSharedPointer<PdfService> &service, const QString &extractionPath,
+                             const QString &outputPath)
+{
+    PdfDocument document(service, extractionPath, QString());
+    if (!document.isLoaded() || document.needsPassword())
+        return false;
+
+    const bool propertiesSet = document.setProperties(m_request.properties(), m_request.permissions());
+    log(QStringLiteral("Set properties:%1").arg(outcome(propertiesSet)));
+    if (!propertiesSet)
+        return false;
+
+    const bool saved = document.saveToFile(outputPath);
+    log(QStringLiteral("Save file:%1").arg(outcome(saved)));
+    return saved;
+}

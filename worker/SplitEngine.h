@@ -1,0 +1,68 @@
+#pragma once
+
+#include "worker/JobFiles.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QSharedPointer>
+#include <QStringList>
+
+class IProgress;
+class PdfService;
+
+// Turns one split request into PDF files.
+//
+// Mode 0 cuts the source into one file per page range; mode 1 removes pages
+// and saves one edited file. Temporary files (decrypted copies, extracted
+// pieces) go into the request's session folder, or into the cache folder
+// when the request names none, and are removed before run() returns.
+class SplitEngine : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum ErrorCode {
+        NoError = 0,
+        SourceNotFound = 1,            // mode 0
+        DecryptionFailed = 2,          // mode 0, nothing could be extracted
+        EditedSourceNotFound = 3,      // mode 1
+        EditedFileNotSaved = 4,        // mode 1
+        PagesNotExtracted = 5,         // mode 1
+        NoRangeExtracted = 6           // mode 0
+    };
+
+    SplitEngine(const SplitRequest &request, IProgress &progress,
+                QSharedPointer<PdfService> service, QObject *parent = nullptr);
+
+    int errorCode() const { return m_errorCode; }
+    QStringList outputFiles() const { return m_outputFiles; }
+
+    // The merge engine clears both: its pieces are only extracted and re-saved.
+    void setApplyProperties(bool apply) { m_applyProperties = apply; }
+    void setCompressOutput(bool compress) { m_compressOutput = compress; }
+
+public slots:
+    void run();
+
+private:
+    void splitRanges();
+    void removePages();
+
+    QString temporaryFolder() const;
+    QString outputPathFor(const QString &name) const;
+    bool saveRange(const QString &extractionPath, const QString &outputPath);
+    bool extractKeptPages(const QSharedPointer<PdfService> &service, const QString &source,
+                          const QString &pageList, const QList<int> &removed,
+                          const QString &extractionPath);
+    bool saveEdited(const QSharedPointer<PdfService> &service, const QString &extractionPath,
+                    const QString &outputPath);
+
+    IProgress &m_progress;
+    SplitRequest m_request;
+    int m_errorCode = NoError;
+    QStringList m_outputFiles;
+    QSharedPointer<PdfService> m_service;
+    bool m_applyProperties = true;
+    bool m_compressOutput = true;
+    QDateTime m_startTime;
+};

@@ -1,0 +1,117 @@
+// sheafrun: runs one split or merge job from a request file and exits with
+// the job's error code. The GUI starts one process per job.
+
+#include "common/CrashReporter.h"
+#include "common/Logger.h"
+#include "pdf/PdfService.h"
+#include "worker/JobFiles.h"
+#include "worker/MergeEngine.h"
+#include "worker/Progress.h"
+#include "worker/SplitEngine.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSharedPointer>
+#include <QStringList>
+
+namespace {
+
+void log(const QString &message)
+{
+    Logger::instance().log(message);
+}
+
+QString outcome(bool ok, const QString &failure = QStringLiteral("[FAILED]"))
+{
+    return ok ? QStringLiteral("[OK]") : failure;
+}
+
+// The response goes next to the request: into the session folder the request
+// names, or, when it names none, into the request file's own folder, so an
+// empty session never puts a file at the file-system root.
+QString responsePath(const QString &sessionFolder, const QString &sessionId,
+                     const QString &requestPath)
+{
+    if (!sessionFolder.isEmpty())
+        return QDir::toNativeSeparators(QStringLiteral("%1/%2.resp").arg(sessionFolder, sessionId));
+
+    const QFileInfo request(requestPath);
+    const QString name = sessionId.isEmpty() ? request.completeBaseName() : sessionId;
+    return QDir::toNativeSeparators(QStringLiteral("%1/%2.resp").arg(request.absolutePath(), name));
+}
+
+int runSplit(const QString &requestPath, const QSharedPointer<PdfService> &service)
+{
+    SplitRequest request;
+    readSplitRequest(requestPath, request);
+
+    StdOutProgress progress;
+    SplitEngine engine(request, progress, service);
+    engine.run();
+    const int errorCode = engine.errorCode();
+    log(QStringLiteral("Split complete:%1").arg(errorCode));
+
+    SplitResponse response;
+    response.sessionId = request.sessionId;
+    response.errorCode = errorCode;
+    response.files = engine.outputFiles();
+
+    log(QStringLiteral("Write response..."));
+    const QString path = responsePath(request.sessionPath, request.sessionId, requestPath);
+    log(path);
+    const bool written = writeSplitResponse(response, path);
+    log(QStringLiteral("Write response:%1").arg(outcome(written)));
+    return errorCode;
+}
+
+int runMerge(const QString &requestPath, const QSharedPointer<PdfService> &service)
+{
+    MergeRequest request;
+    readMergeRequest(requestPath, request);
+
+    StdOutProgress progress;
+    MergeEngine engine(request, progress, service);
+    engine.run();
+    const int errorCode = engine.errorCode();
+
+    MergeResponse response;
+    response.errorCode = errorCode;
+    response.mergedFileName = engine.mergedFileName();
+    response.errorFileName = engine.errorFileName();
+
+    const QString path = responsePath(request.cachePath, request.sessionId, requestPath);
+    const bool written = writeMergeResponse(response, path);
+    log(QStringLiteral("Write respone %1").arg(outcome(written, QStringLiteral("[FALSE]"))));
+    return errorCode;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    // The log folder derives from the application name: set it before logging.
+    QCoreApplication::setApplicationName(QStringLiteral("Tessaly Cleavemark"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Tessaly"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("tessaly.org"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("2.0.0.3"));
+
+    CrashReporter crashReporter(QStringLiteral("Cleavemark"), QCoreApplication::applicationVersion());
+
+    const QStringList arguments = QCoreApplication::arguments();
+    log(QStringLiteral("Args:%1").arg(arguments.join(QLatin1Char(','))));
+
+    const auto service = QSharedPointer<PdfService>::create();
+
+    if (arguments.size() < 3)
+        return 1;
+
+    const QString command = arguments.at(1);
+    const QString requestPath = arguments.at(2);
+    if (command.compare(QLatin1String("--merge"), Qt::CaseInsensitive) == 0)
+        return runMerge(requestPath, service);
+    if (command.compare(QLatin1String("--split"), Qt::CaseInsensitive) == 0)
+        return runSplit(requestPath, service);
+    return 1;
+}
