@@ -1,0 +1,64 @@
+#!/bin/sh
+# Compares "sheafrun --split" (single pages, no properties, no compression)
+# with "qpdf --split-pages" on the same 1000- and 2000-page documents whose
+# pages share one resource dictionary.
+#
+#   sh bench/split_bench.sh [build folder] [runs]
+#
+# Prints the median wall time of each tool, their ratio, the total size of
+# the files each produced, and how the worker's time grows from 1000 to 2000
+# pages. Targets: ratio <= 1.5, sizes <= 1.1 x qpdf's, 2000 pages <= 2.2 x 1000.
+set -eu
+
+build=${1:-build}
+runs=${2:-5}
+bin=$(cd "$build" && pwd)
+sheafrun=$bin/bin/sheafrun
+make_fixture=$bin/bench/make_fixture
+[ -x "$sheafrun" ] && [ -x "$make_fixture" ] || { echo "build sheafrun and make_fixture first" >&2; exit 1; }
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# The worker logs and caches under HOME and TMPDIR: keep them out of the user's.
+export HOME="$work/home" TMPDIR="$work/tmp"
+mkdir -p "$HOME" "$TMPDIR"
+
+now() { date +%s.%N; }
+calc() { awk "BEGIN { print $1 }"; }
+median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+folder_size() { find "$1" -type f -name '*.pdf' -printf '%s\n' | awk '{ s += $1 } END { print s + 0 }'; }
+
+for pages in 1000 2000; do
+    source="$work/doc$pages.pdf"
+    "$make_fixture" pdf "$source" "$pages"
+    : > "$work/ours$pages"; : > "$work/qpdf$pages"
+    for run in $(seq "$runs"); do
+        rm -rf "$work/out" "$work/session" "$work/qpdf"
+        mkdir -p "$work/out" "$work/session" "$work/qpdf"
+        "$make_fixture" split-request "$work/session/bench.req" "$source" "$pages" "$work/out" "$work/session"
+
+        start=$(now)
+        "$sheafrun" --split "$work/session/bench.req" > /dev/null
+        end=$(now)
+        calc "$end - $start" >> "$work/ours$pages"
+
+        start=$(now)
+        qpdf --split-pages "$source" "$work/qpdf/page-%d.pdf"
+        end=$(now)
+        calc "$end - $start" >> "$work/qpdf$pages"
+    done
+    produced=$(find "$work/out" -name '*.pdf' | wc -l)
+    [ "$produced" -eq "$pages" ] || { echo "sheafrun produced $produced files for $pages pages" >&2; exit 1; }
+
+    ours=$(median < "$work/ours$pages")
+    theirs=$(median < "$work/qpdf$pages")
+    eval "ours_$pages=$ours"
+    printf '%d pages, %d runs: sheafrun %.3f s, qpdf %.3f s, ratio %.2f (target <= 1.5)\n' \
+        "$pages" "$runs" "$ours" "$theirs" "$(calc "$ours / $theirs")"
+    our_size=$(folder_size "$work/out")
+    qpdf_size=$(folder_size "$work/qpdf")
+    printf '%d pages: output sizes sheafrun %d bytes, qpdf %d bytes, ratio %.3f (target <= 1.1)\n' \
+        "$pages" "$our_size" "$qpdf_size" "$(calc "$our_size / $qpdf_size")"
+done
+
+printf 'growth: sheafrun 2000 pages / 1000 pages = %.2f (target <= 2.2)\n' "$(calc "$ours_2000 / $ours_1000")"
