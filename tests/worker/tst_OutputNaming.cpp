@@ -83,7 +83,7 @@ void OutputNamingTest::labelsArePadded()
     QCOMPARE(pageLabel(7, 12, digitCount(0)), QStringLiteral("7-12"));
     QCOMPARE(counterLabel(3, digitCount(9)), QStringLiteral("3"));
 
-    // Part 1 of a twelve-range split.
+    // The first output of a twelve-range split.
     QCOMPARE(expandTemplate(QStringLiteral("part [COUNTER] of [BASENAME]"), counterLabel(1, digitCount(12)),
                             QString(), QStringLiteral("report"), jobTime),
              QStringLiteral("part 01 of report"));
