@@ -126,6 +126,8 @@ bool PdfService::setProperties(int documentId, const QStringList &properties, co
 {
     QMutexLocker lock(&m_mutex);
     SelectDocument(documentId);
+    if (LastErrorCode() != NoError)
+        return false;   // no such document: nothing was set
     SetInformation(InfoAuthor, properties.value(PropertyAuthor));
     SetInformation(InfoTitle, properties.value(PropertyTitle));
     SetInformation(InfoCreator, properties.value(PropertyCreator));

@@ -1,0 +1,265 @@
+#include "pdf/PageRangeText.h"
+#include "pdf/PdfDocument.h"
+#include "pdf/PdfService.h"
+#include "tests/support/PdfFixtures.h"
+#include "tests/support/TestEnv.h"
+
+#include <QFileInfo>
+#include <QtTest>
+
+namespace {
+
+QStringList pageNames(std::initializer_list<int> numbers)
+{
+    QStringList names;
+    for (int number : numbers)
+        names << QStringLiteral("Page %1").arg(number);
+    return names;
+}
+
+} // namespace
+
+// Operations that move pages between files and documents: extraction by
+// range text or span, merging, deleting and decrypting. Page identity is
+// checked by the "Page k" text each fixture page carries.
+class PdfPagesTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    ScratchFolder m_scratch;
+    QSharedPointer<PdfService> m_service;
+    QString m_sixPages;
+
+    QString fixture(const QString &name, const FixtureOptions &options = {})
+    {
+        const QString path = m_scratch.filePath(name);
+        if (!writePdfFixture(path, options))
+            qFatal("cannot write fixture %s", qPrintable(path));
+        return path;
+    }
+
+    QString out(const QString &name) const { return m_scratch.filePath(name); }
+
+private slots:
+    void initTestCase()
+    {
+        FixtureOptions options;
+        options.pageCount = 6;
+        m_sixPages = fixture("six.pdf", options);
+    }
+
+    void init() { m_service.reset(new PdfService); }
+    void cleanup() { m_service.reset(); }
+
+    void rangeTextsNamePages_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QList<int>>("pages");
+        QTest::addColumn<int>("error");
+        const int none = int(RangeTextError::None);
+        const int syntax = int(RangeTextError::Syntax);
+        const int outside = int(RangeTextError::OutOfRange);
+        QTest::newRow("single") << "4" << QList<int>{4} << none;
+        QTest::newRow("ascending") << "3-5" << QList<int>{3, 4, 5} << none;
+        QTest::newRow("descending") << "5-3" << QList<int>{5, 4, 3} << none;
+        QTest::newRow("list") << "1,2,4,5" << QList<int>{1, 2, 4, 5} << none;
+        QTest::newRow("mixed with spaces") << " 6 , 2 - 3,1" << QList<int>{6, 2, 3, 1} << none;
+        QTest::newRow("repeated") << "2,2" << QList<int>{2, 2} << none;
+        QTest::newRow("zero") << "0" << QList<int>{} << outside;
+        QTest::newRow("past the end") << "5-7" << QList<int>{} << outside;
+        QTest::newRow("huge") << "1-99999999999999999999" << QList<int>{} << outside;
+        QTest::newRow("empty") << "" << QList<int>{} << syntax;
+        QTest::newRow("empty item") << "1,,2" << QList<int>{} << syntax;
+        QTest::newRow("negative") << "-2" << QList<int>{} << syntax;
+        QTest::newRow("open range") << "3-" << QList<int>{} << syntax;
+        QTest::newRow("words") << "all" << QList<int>{} << syntax;
+    }
+
+    void rangeTextsNamePages()
+    {
+        QFETCH(QString, text);
+        QFETCH(QList<int>, pages);
+        QFETCH(int, error);
+        RangeTextError reason = RangeTextError::None;
+        QCOMPARE(pagesFromRangeText(text, 6, &reason), pages);
+        QCOMPARE(int(reason), error);
+    }
+
+    void extractFilePagesWritesTheRange_data()
+    {
+        QTest::addColumn<QString>("ranges");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("3-5") << "3-5" << pageNames({3, 4, 5});
+        QTest::newRow("5-3") << "5-3" << pageNames({5, 4, 3});
+        QTest::newRow("list") << "1,2,4,5" << pageNames({1, 2, 4, 5});
+        QTest::newRow("ranges and pages") << "6,1-2,4-3" << pageNames({6, 1, 2, 4, 3});
+        QTest::newRow("repeated page") << "2,2" << pageNames({2, 2});
+        QTest::newRow("all") << "1-6" << pageNames({1, 2, 3, 4, 5, 6});
+    }
+
+    void extractFilePagesWritesTheRange()
+    {
+        QFETCH(QString, ranges);
+        QFETCH(QStringList, expected);
+        const QString target = out("range.pdf");
+        QCOMPARE(m_service->extractFilePages(m_sixPages, QString(), target, ranges), 1);
+        QCOMPARE(m_service->lastErrorCode(), 0);
+        QCOMPARE(pageTexts(target), expected);
+    }
+
+    void extractFilePagesRefusesBadRanges()
+    {
+        const QString target = out("refused.pdf");
+        QCOMPARE(m_service->extractFilePages(m_sixPages, QString(), target, "5-7"), 0);
+        QCOMPARE(m_service->lastErrorCode(), int(PdfEngine::PageOutOfRange));
+        QCOMPARE(m_service->extractFilePages(m_sixPages, QString(), target, "0"), 0);
+        QCOMPARE(m_service->lastErrorCode(), int(PdfEngine::PageOutOfRange));
+        QCOMPARE(m_service->extractFilePages(m_sixPages, QString(), target, "2;3"), 0);
+        QCOMPARE(m_service->lastErrorCode(), int(PdfEngine::BadArgument));
+        QVERIFY(!QFileInfo::exists(target));
+    }
+
+    void extractionFromEncryptedSourceNeedsItsPassword()
+    {
+        FixtureOptions options;
+        options.pageCount = 3;
+        options.userPassword = "pw";
+        const QString locked = fixture("locked.pdf", options);
+        const QString target = out("fromlocked.pdf");
+        QCOMPARE(m_service->extractFilePages(locked, QString(), target, "2"), 0);
+        QCOMPARE(m_service->lastErrorCode(), int(PdfEngine::PasswordError));
+        QCOMPARE(m_service->extractFilePages(locked, "pw", target, "3-2"), 1);
+        QCOMPARE(pageTexts(target), pageNames({3, 2}));
+    }
+
+    void extractionNoticesAChangedSource()
+    {
+        // The parsed source is kept between calls; a rewritten file must not be served from it.
+        const QString source = out("changing.pdf");
+        FixtureOptions options;
+        options.pageCount = 3;
+        QVERIFY(writePdfFixture(source, options));
+        QCOMPARE(m_service->extractFilePages(source, QString(), out("a.pdf"), "3"), 1);
+        options.pageCount = 5;
+        QVERIFY(writePdfFixture(source, options));
+        QCOMPARE(m_service->extractFilePages(source, QString(), out("b.pdf"), "5-4"), 1);
+        QCOMPARE(pageTexts(out("b.pdf")), pageNames({5, 4}));
+    }
+
+    void extractedFilesCarryOnlyTheResourcesTheyUse()
+    {
+        FixtureOptions options;
+        options.pageCount = 4;
+        options.paddingBytes = 400000;   // an image in the shared resources, drawn on page 1 only
+        options.compressStreams = false;
+        const QString bulky = fixture("bulky.pdf", options);
+        QVERIFY(QFileInfo(bulky).size() > 400000);
+
+        QCOMPARE(m_service->extractFilePages(bulky, QString(), out("p2.pdf"), "2"), 1);
+        QVERIFY2(QFileInfo(out("p2.pdf")).size() < 20000, qPrintable(QString::number(QFileInfo(out("p2.pdf")).size())));
+        QCOMPARE(pageTexts(out("p2.pdf")), pageNames({2}));
+
+        QCOMPARE(m_service->extractFilePages(bulky, QString(), out("p1.pdf"), "1"), 1);
+        QVERIFY(QFileInfo(out("p1.pdf")).size() > 400000);   // the page that draws the image keeps it
+
+        QCOMPARE(m_service->extractPages(bulky, QString(), out("p3.pdf"), 3, 2), 1);
+        QVERIFY(QFileInfo(out("p3.pdf")).size() < 20000);
+        QCOMPARE(pageTexts(out("p3.pdf")), pageNames({3, 4}));
+    }
+
+    void extractPagesWritesASpanAndClosesEverything()
+    {
+        QCOMPARE(m_service->extractPages(m_sixPages, QString(), out("span.pdf"), 2, 3), 1);
+        QCOMPARE(pageTexts(out("span.pdf")), pageNames({2, 3, 4}));
+        QCOMPARE(m_service->openDocumentCount(), 0);
+
+        QCOMPARE(m_service->extractPages(m_sixPages, QString(), out("none.pdf"), 5, 3), 0);
+        QCOMPARE(m_service->lastErrorCode(), int(PdfEngine::PageOutOfRange));
+        QCOMPARE(m_service->extractPages(m_sixPages, QString(), out("none.pdf"), 1, 0), 0);
+        QCOMPARE(m_service->extractPages(m_sixPages, QString(), m_scratch.filePath("no/folder/x.pdf"), 1, 1), 0);
+        QCOMPARE(m_service->lastErrorCode(), int(PdfEngine::WriteFailed));
+        QCOMPARE(m_service->openDocumentCount(), 0);
+        QVERIFY(!QFileInfo::exists(out("none.pdf")));
+    }
+
+    void mergeAppendsEveryPage()
+    {
+        FixtureOptions two;
+        two.pageCount = 2;
+        two.pageRotations = {{2, 270}};
+        const QString second = fixture("two.pdf", two);
+        {
+            PdfDocument merged(m_service);
+            PdfDocument first(m_service, m_sixPages, QString());
+            QCOMPARE(m_service->mergeDocument(merged.documentId(), first.documentId()), 1);
+            {
+                PdfDocument other(m_service, second, QString());
+                QCOMPARE(m_service->mergeDocument(merged.documentId(), other.documentId()), 1);
+            }   // the source closes before the merged document is saved
+            QCOMPARE(merged.pageCount(), 9);
+            QCOMPARE(merged.deletePages(1, 1), 1);   // the blank page a new document starts with
+            QCOMPARE(merged.pageSize(8), QSize(792, 612));
+            QVERIFY(merged.saveToFile(out("merged.pdf")));
+        }
+        QCOMPARE(pageTexts(out("merged.pdf")), pageNames({1, 2, 3, 4, 5, 6, 1, 2}));
+        QCOMPARE(fixturePageRotation(out("merged.pdf"), 8), 270);
+        QCOMPARE(m_service->openDocumentCount(), 0);
+    }
+
+    void mergeOfADocumentThatDidNotOpenFails()
+    {
+        PdfDocument merged(m_service);
+        PdfDocument missing(m_service, out("missing.pdf"), QString());
+        QCOMPARE(m_service->mergeDocument(merged.documentId(), missing.documentId()), 0);
+        QCOMPARE(m_service->lastErrorCode(), int(PdfEngine::NoSuchDocument));
+        QCOMPARE(merged.pageCount(), 1);
+    }
+
+    void deletePagesRemovesTheSpan()
+    {
+        PdfDocument document(m_service, m_sixPages, QString());
+        QCOMPARE(document.deletePages(2, 2), 1);
+        QCOMPARE(document.pageCount(), 4);
+        QCOMPARE(document.deletePages(4, 2), 0);
+        QCOMPARE(m_service->lastErrorCode(), int(PdfEngine::PageOutOfRange));
+        QCOMPARE(document.deletePages(0, 1), 0);
+        QCOMPARE(document.deletePages(1, -1), 0);
+        QCOMPARE(document.pageCount(), 4);
+        QVERIFY(document.saveToFile(out("deleted.pdf")));
+        QCOMPARE(pageTexts(out("deleted.pdf")), pageNames({1, 4, 5, 6}));
+        QCOMPARE(pageTexts(m_sixPages).size(), 6);   // the source file is untouched
+    }
+
+    void decryptWritesAnUnencryptedCopy()
+    {
+        FixtureOptions options;
+        options.pageCount = 2;
+        options.userPassword = "right";
+        const QString locked = fixture("secret.pdf", options);
+
+        QCOMPARE(m_service->decryptFile(locked, out("wrong.pdf"), "wrong"), 0);
+        QCOMPARE(m_service->lastErrorCode(), int(PdfEngine::PasswordError));
+        QVERIFY(!QFileInfo::exists(out("wrong.pdf")));
+        QCOMPARE(m_service->decryptFile(locked, out("plain.pdf"), QString()), 0);
+        QCOMPARE(m_service->lastErrorCode(), int(PdfEngine::PasswordError));
+
+        QCOMPARE(m_service->decryptFile(locked, out("plain.pdf"), "right"), 1);
+        QVERIFY(!inspectSecurity(out("plain.pdf")).encrypted);
+        QCOMPARE(pageTexts(out("plain.pdf")), pageNames({1, 2}));
+
+        FixtureOptions restricted;
+        restricted.ownerPassword = "owner";
+        restricted.restrictPermissions = true;
+        const QString limited = fixture("limited.pdf", restricted);
+        PdfDocument document(m_service, limited, QString());
+        QVERIFY(document.isLoaded() && !document.needsPassword());
+        QVERIFY(document.hasSecurity());
+        QVERIFY(!document.securityItem5());
+        PdfDocument asOwner(m_service, limited, "owner");
+        QVERIFY(asOwner.securityItem5());
+    }
+};
+
+QTEST_MAIN(PdfPagesTest)
+#include "tst_pdfpages.moc"
