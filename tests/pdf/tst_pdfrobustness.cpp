@@ -1,3 +1,4 @@
+#include "common/Logger.h"
 #include "pdf/PdfDocument.h"
 #include "pdf/PdfService.h"
 #include "tests/support/PdfFixtures.h"
@@ -7,6 +8,8 @@
 #include <QtTest>
 
 #include <climits>
+#include <cstdio>
+#include <unistd.h>
 
 // Broken inputs and absurd arguments must come back as failures with an
 // error code: no crash, no exception, no output file, no document left open.
@@ -104,6 +107,43 @@ private slots:
         QVERIFY(pages >= 0 && pages <= 3);
         QVERIFY(document.saveToFile(m_scratch.filePath("recovered.pdf")));
         QCOMPARE(fixturePageCount(m_scratch.filePath("recovered.pdf")), pages);
+    }
+
+    void repairsAreLoggedNotPrinted()
+    {
+        // A wrong cross-reference offset: qpdf rebuilds the table and warns.
+        QByteArray bytes = goodBytes();
+        const int at = bytes.lastIndexOf("startxref");
+        QVERIFY(at > 0);
+        bytes = bytes.left(at) + "startxref\n12345\n%%EOF\n";
+        const QString input = writeBytes("damaged.pdf", bytes);
+
+        // Qt's own messages (log lines are echoed there) are silenced, so
+        // anything left on stderr came straight from a PDF library.
+        const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+        const QString errFile = m_scratch.filePath("stderr.txt");
+        fflush(stderr);
+        const int savedErr = dup(fileno(stderr));
+        FILE *capture = freopen(qPrintable(errFile), "w", stderr);
+        int pages = -1;
+        bool rendered = false;
+        {
+            PdfDocument document(m_service, input, QString());
+            pages = document.pageCount();
+            rendered = !document.renderCover().isNull();
+        }
+        fflush(stderr);
+        dup2(savedErr, fileno(stderr));
+        close(savedErr);
+        qInstallMessageHandler(previous);
+        QVERIFY(capture);
+
+        QCOMPARE(pages, 3);
+        QVERIFY(rendered);
+        QCOMPARE(QFileInfo(errFile).size(), 0);
+        QFile log(Logger::instance().logFilePath());
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QVERIFY(log.readAll().contains("DEBUG: PDF library: WARNING"));
     }
 
     void absurdPageNumbersFail()
