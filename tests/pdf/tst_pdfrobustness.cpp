@@ -93,22 +93,6 @@ private slots:
         QCOMPARE(m_service->openDocumentCount(), 0);
     }
 
-    void halfAFileIsRecoveredOrRefused()
-    {
-        const QByteArray bytes = goodBytes();
-        const QString input = writeBytes("half.pdf", bytes.left(bytes.size() / 2));
-        PdfDocument document(m_service, input, QString());
-        if (!document.isLoaded()) {
-            QVERIFY(m_service->lastErrorCode() != 0);
-            return;
-        }
-        // What qpdf recovers must still be consistent and writable.
-        const int pages = document.pageCount();
-        QVERIFY(pages >= 0 && pages <= 3);
-        QVERIFY(document.saveToFile(m_scratch.filePath("recovered.pdf")));
-        QCOMPARE(fixturePageCount(m_scratch.filePath("recovered.pdf")), pages);
-    }
-
     void repairsAreLoggedNotPrinted()
     {
         // A wrong cross-reference offset: qpdf rebuilds the table and warns.

@@ -1,7 +1,6 @@
 #include "tests/support/PdfFixtures.h"
 #include "tests/support/TestEnv.h"
 
-#include <QFileInfo>
 #include <QtTest>
 
 // The fixtures are the yardstick of every PDF test, so check that they say
@@ -80,22 +79,6 @@ private slots:
         QVERIFY(!security.allowsModify);
         QVERIFY(!security.allowsAnnotate);
         QVERIFY(inspectSecurity(path, "owner").ownerPasswordOk);
-    }
-
-    void paddingAndCompressionChangeTheSize()
-    {
-        ScratchFolder scratch;
-        FixtureOptions options;
-        options.pageCount = 3;
-        options.paddingBytes = 200000;
-        options.compressStreams = false;
-        QVERIFY(writePdfFixture(scratch.filePath("raw.pdf"), options));
-        options.compressStreams = true;
-        QVERIFY(writePdfFixture(scratch.filePath("packed.pdf"), options));
-        const qint64 raw = QFileInfo(scratch.filePath("raw.pdf")).size();
-        QVERIFY(raw > 200000);
-        QVERIFY(QFileInfo(scratch.filePath("packed.pdf")).size() < raw / 10);
-        QCOMPARE(pageTexts(scratch.filePath("raw.pdf")).size(), 3);
     }
 };
 
