@@ -1,0 +1,107 @@
+#include "app/FramelessDialog.h"
+
+#include "app/WindowBar.h"
+#include "common/Logger.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOption>
+#include <QVBoxLayout>
+
+namespace {
+
+const int shadowMargin = 20;
+// Wide enough for any message of ours, narrow enough for any screen.
+const int longestLineWidth = 560;
+
+} // namespace
+
+FramelessDialog::FramelessDialog(const QString &frameName, const QMargins &frameMargins,
+                                 QWidget *parent)
+    : QDialog(parent)
+{
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setModal(true);
+    setWindowIcon(QIcon(QStringLiteral(":/style/images/AppIconPdf256.png")));
+
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(shadowMargin, shadowMargin, shadowMargin, shadowMargin);
+    outer->setSizeConstraint(QLayout::SetMinimumSize);
+    m_frame = new QFrame(this);
+    m_frame->setObjectName(frameName);
+    m_frame->setMaximumWidth(longestLineWidth);
+    outer->addWidget(m_frame);
+
+    m_frameLayout = new QVBoxLayout(m_frame);
+    m_frameLayout->setContentsMargins(frameMargins);
+    m_windowBar = new WindowBar(m_frame, WindowBar::DialogForm);
+    m_frameLayout->addWidget(m_windowBar);
+
+    m_message = new QLabel(m_frame);
+    m_message->setAlignment(Qt::AlignCenter);
+    m_message->setWordWrap(true);
+    m_frameLayout->addWidget(m_message, 1);
+}
+
+void FramelessDialog::setTitle(const QString &title)
+{
+    m_windowBar->setTitle(title);
+    setWindowTitle(title);
+}
+
+void FramelessDialog::setText(const QString &text)
+{
+    m_message->setText(text);
+}
+
+QHBoxLayout *FramelessDialog::addButtonRow()
+{
+    auto *row = new QHBoxLayout;
+    row->setSpacing(10);
+    m_frameLayout->addLayout(row);
+    return row;
+}
+
+void FramelessDialog::centreOverParent()
+{
+    const QWidget *owner = parentWidget() ? parentWidget()->window() : nullptr;
+    if (owner) {
+        const QPoint centre = owner->frameGeometry().center();
+        move(centre - QPoint(width() / 2, height() / 2));
+    }
+    Logger::instance().log(QStringLiteral("Rect width: %1").arg(width()));
+    Logger::instance().log(QStringLiteral("Rect height: %1").arg(height()));
+}
+
+void FramelessDialog::mousePressEvent(QMouseEvent *event)
+{
+    m_drag.press(event, this);
+    QDialog::mousePressEvent(event);
+}
+
+void FramelessDialog::mouseMoveEvent(QMouseEvent *event)
+{
+    QPoint position;
+    if (m_drag.move(event, &position))
+        move(position);
+    QDialog::mouseMoveEvent(event);
+}
+
+void FramelessDialog::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_drag.release();
+    QDialog::mouseReleaseEvent(event);
+}
+
+void FramelessDialog::paintEvent(QPaintEvent *)
+{
+    QStyleOption option;
+    option.initFrom(this);
+    QPainter painter(this);
+    style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);
+}

@@ -1,0 +1,53 @@
+#ifndef CLEAVEMARK_APP_FRAMELESSDIALOG_H
+#define CLEAVEMARK_APP_FRAMELESSDIALOG_H
+
+#include "app/WindowDrag.h"
+
+#include <QDialog>
+
+class QFrame;
+class QHBoxLayout;
+class QLabel;
+class QVBoxLayout;
+class WindowBar;
+
+// The common frame of our modal dialogs: no system frame, 20 pixels around
+// the inner frame for the style sheet's drop shadow, our own title bar on
+// top, a centred word-wrapped message, and dragging with the mouse anywhere.
+class FramelessDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // frameName is the inner frame's object name, the style sheet's hook.
+    FramelessDialog(const QString &frameName, const QMargins &frameMargins, QWidget *parent);
+
+    WindowBar *windowBar() const { return m_windowBar; }
+    QFrame *frame() const { return m_frame; }
+    QLabel *messageLabel() const { return m_message; }
+    QVBoxLayout *frameLayout() const { return m_frameLayout; }
+
+    void setTitle(const QString &title);
+    void setText(const QString &text);
+
+protected:
+    // Places the dialog over the middle of its parent's window.
+    void centreOverParent();
+    // A row for buttons, added below the message.
+    QHBoxLayout *addButtonRow();
+
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    // Draws the style sheet's box (the shadow), which a plain dialog skips.
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QFrame *m_frame = nullptr;
+    QVBoxLayout *m_frameLayout = nullptr;
+    WindowBar *m_windowBar = nullptr;
+    QLabel *m_message = nullptr;
+    WindowDrag m_drag;
+};
+
+#endif

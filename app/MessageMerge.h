@@ -1,0 +1,34 @@
+#ifndef CLEAVEMARK_APP_MESSAGEMERGE_H
+#define CLEAVEMARK_APP_MESSAGEMERGE_H
+
+#include "app/FramelessDialog.h"
+
+class Button;
+
+// The end of a merge: "OK" or "OPEN FOLDER". The dialog's result is the
+// choice; closing it counts as "OK".
+class MessageMerge : public FramelessDialog
+{
+    Q_OBJECT
+
+public:
+    enum Choice { Ok = 0, OpenFolder = 1 };
+
+    explicit MessageMerge(QWidget *parent = nullptr);
+
+public slots:
+    void onOk();
+    void onOpen();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void retranslate();
+
+    Button *m_ok = nullptr;
+    Button *m_open = nullptr;
+};
+
+#endif

@@ -1,0 +1,37 @@
+#ifndef CLEAVEMARK_APP_MESSAGESPLIT_H
+#define CLEAVEMARK_APP_MESSAGESPLIT_H
+
+#include "app/FramelessDialog.h"
+
+class Button;
+
+// The end of a split: "OK", "OPEN" (the folder) or "MERGE RESULTS".
+// The dialog's result is the choice; closing it counts as "OK".
+class MessageSplit : public FramelessDialog
+{
+    Q_OBJECT
+
+public:
+    enum Choice { Ok = 0, Open = 1, MergeResults = 2 };
+
+    explicit MessageSplit(int count, QWidget *parent = nullptr);
+
+public slots:
+    void onOk();
+    void onOpen();
+    void onMerge();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void retranslate();
+
+    int m_count;
+    Button *m_ok = nullptr;
+    Button *m_open = nullptr;
+    Button *m_merge = nullptr;
+};
+
+#endif

@@ -1,0 +1,172 @@
+#include "AppTestMain.h"
+
+#include "app/MessageMerge.h"
+#include "app/MessagePassword.h"
+#include "app/MessageSplit.h"
+#include "app/MessageView.h"
+#include "app/WindowBar.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+class TestMessages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void messageViewResults();
+    void longMessageWrapsInsideScreen();
+    void splitResultsAndTitleBarCloseIsOk();
+    void mergeResults();
+    void passwordPromptFlags();
+    void dialogsCentreOverParentWindow();
+
+private:
+    static QPushButton *button(QWidget *dialog, const QString &text);
+    static void closeThroughTitleBar(QWidget *dialog);
+};
+
+QPushButton *TestMessages::button(QWidget *dialog, const QString &text)
+{
+    for (QPushButton *candidate : dialog->findChildren<QPushButton *>()) {
+        if (candidate->text() == text)
+            return candidate;
+    }
+    return nullptr;
+}
+
+void TestMessages::closeThroughTitleBar(QWidget *dialog)
+{
+    QTest::mouseClick(dialog->findChild<QPushButton *>("windowclose"), Qt::LeftButton);
+}
+
+void TestMessages::messageViewResults()
+{
+    MessageView ok("Merge failed", "Merge files failed");
+    ok.show();
+    QCOMPARE(ok.findChild<QLabel *>("windowBarLabel")->text(), QString("Merge failed"));
+    QPushButton *okButton = ok.findChild<QPushButton *>("buttonSaveSettings");
+    QCOMPARE(okButton->text(), QString("OK"));
+    QCOMPARE(okButton->height(), 42);
+    QTest::mouseClick(okButton, Qt::LeftButton);
+    QVERIFY(!ok.isVisible());
+    QCOMPARE(ok.result(), 1);
+
+    MessageView closed("t", "x");
+    closed.show();
+    closeThroughTitleBar(&closed);
+    QVERIFY(!closed.isVisible());
+    QCOMPARE(closed.result(), 0);
+
+    MessageView escaped("t", "x");
+    escaped.show();
+    QTest::keyClick(&escaped, Qt::Key_Escape);
+    QCOMPARE(escaped.result(), 0);
+
+    MessageView keypad("t", "x");
+    keypad.show();
+    QTest::keyClick(&keypad, Qt::Key_Enter, Qt::KeypadModifier);
+    QVERIFY(!keypad.isVisible());
+    QCOMPARE(keypad.result(), 1);
+}
+
+void TestMessages::longMessageWrapsInsideScreen()
+{
+    const QString text = QString("The password for %1 is incorrect")
+                             .arg(QString("a-very-long-file-name-").repeated(12) + ".pdf ")
+                         + QString("and more words follow here ").repeated(20);
+    MessageView message("Can not open file", text);
+    message.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&message));
+    const QLabel *label = message.messageLabel();
+    QVERIFY(label->wordWrap());
+    QVERIFY(message.width() <= 600);
+    QVERIFY(message.width() < QGuiApplication::primaryScreen()->availableGeometry().width());
+    QVERIFY(label->height() > 3 * label->fontMetrics().height());
+}
+
+void TestMessages::splitResultsAndTitleBarCloseIsOk()
+{
+    const QList<QPair<QString, int>> choices = {{"OK", 0}, {"OPEN", 1}, {"MERGE RESULTS", 2}};
+    for (const auto &choice : choices) {
+        MessageSplit message(4);
+        message.show();
+        QVERIFY(message.findChild<QLabel *>("messageText")->text().contains("split in 4 files"));
+        QTest::mouseClick(button(&message, choice.first), Qt::LeftButton);
+        QVERIFY(!message.isVisible());
+        QCOMPARE(message.result(), choice.second);
+    }
+    MessageSplit closed(2);
+    closed.show();
+    closeThroughTitleBar(&closed);
+    QVERIFY(!closed.isVisible());
+    QCOMPARE(closed.result(), int(MessageSplit::Ok));
+}
+
+void TestMessages::mergeResults()
+{
+    MessageMerge open;
+    open.show();
+    QCOMPARE(open.findChild<QLabel *>("windowBarLabel")->text(), QString("Merge complete"));
+    QTest::mouseClick(button(&open, "OPEN FOLDER"), Qt::LeftButton);
+    QCOMPARE(open.result(), int(MessageMerge::OpenFolder));
+
+    MessageMerge closed;
+    closed.show();
+    closeThroughTitleBar(&closed);
+    QVERIFY(!closed.isVisible());
+    QCOMPARE(closed.result(), int(MessageMerge::Ok));
+}
+
+void TestMessages::passwordPromptFlags()
+{
+    MessagePassword prompt;
+    prompt.setMessage("locked.pdf");
+    prompt.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&prompt));
+    QVERIFY(!button(&prompt, "SKIP")->isVisible());
+    QVERIFY(!button(&prompt, "SKIP ALL")->isVisible());
+    auto *edit = prompt.findChild<QLineEdit *>();
+    QCOMPARE(edit->echoMode(), QLineEdit::Password);
+    QTRY_VERIFY(edit->hasFocus());
+    QTest::keyClicks(edit, "s3cret");
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(prompt.result(), int(QDialog::Accepted));
+    QCOMPARE(prompt.password(), QString("s3cret"));
+    QVERIFY(!prompt.isSkip() && !prompt.isSkipAll());
+
+    MessagePassword skipAll;
+    skipAll.setSkipVisible(true);
+    skipAll.setSkipAllVisible(true);
+    skipAll.show();
+    QVERIFY(button(&skipAll, "SKIP")->isVisible());
+    QTest::mouseClick(button(&skipAll, "SKIP ALL"), Qt::LeftButton);
+    QCOMPARE(skipAll.result(), int(QDialog::Accepted));
+    QVERIFY(skipAll.isSkipAll());
+    QVERIFY(!skipAll.isSkip());
+
+    MessagePassword closed;
+    closed.show();
+    closeThroughTitleBar(&closed);
+    QCOMPARE(closed.result(), int(QDialog::Rejected));
+}
+
+void TestMessages::dialogsCentreOverParentWindow()
+{
+    QWidget window;
+    window.setGeometry(100, 80, 700, 500);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    MessageSplit split(3, &window);
+    split.show();
+    const QPoint centre = split.frameGeometry().center();
+    QVERIFY((centre - window.frameGeometry().center()).manhattanLength() <= 2);
+    MessageMerge merge(&window);
+    merge.show();
+    QVERIFY((merge.frameGeometry().center() - window.frameGeometry().center()).manhattanLength() <= 2);
+}
+
+CM_APPLICATION_TEST_MAIN(TestMessages)
+#include "test_messages.moc"
