@@ -3,6 +3,7 @@
 #include "app/FileManager.h"
 #include "app/InstallationRegistry.h"
 #include "common/Logger.h"
+#include "pdf/PdfService.h"
 #include "worker/JobFiles.h"
 
 #include <QFile>
@@ -97,6 +98,12 @@ void Application::applyLanguage()
 {
     loadTranslation();
     emit settingsChanged();
+}
+
+void Application::createPdfService()
+{
+    if (!m_pdfService)
+        m_pdfService = QSharedPointer<PdfService>::create();
 }
 
 void Application::setLastSplitFile(const QString &path)

@@ -5,6 +5,7 @@
 
 #include <QSharedPointer>
 
+class PdfService;
 class QSettings;
 class QTranslator;
 
@@ -35,6 +36,11 @@ public:
     // The file of the last attempted load (empty before the first).
     QString translationFile() const { return m_translationFile; }
 
+    // The PDF service that every view opening documents shares; created once
+    // during start-up, after the splash screen is up.
+    void createPdfService();
+    QSharedPointer<PdfService> pdfService() const { return m_pdfService; }
+
     QString lastSplitFile() const { return m_lastSplitFile; }
     QString lastMergeFile() const { return m_lastMergeFile; }
     void setLastSplitFile(const QString &path);
@@ -63,6 +69,7 @@ private:
     void registerMetaTypes();
 
     QTranslator *m_translator = nullptr;
+    QSharedPointer<PdfService> m_pdfService;
     QString m_translationsFolder;
     QString m_translationFile;
     QString m_lastSplitFile;

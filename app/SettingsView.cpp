@@ -10,7 +10,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
-#include <QFormLayout>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -83,15 +83,16 @@ void SettingsView::buildLayout()
     layout->addLayout(header);
     layout->addSpacing(24);
 
-    auto *form = new QFormLayout;
-    form->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    auto *form = new QGridLayout;
     form->setHorizontalSpacing(20);
     form->setVerticalSpacing(14);
+    form->setColumnStretch(1, 1);
     m_language = new QComboBox(content);
     m_language->setObjectName(QStringLiteral("comboBoxLanguage"));
     m_language->setItemDelegate(new ComboBoxDelegate(m_language));
     m_languageLabel = new QLabel(content);
-    form->addRow(m_languageLabel, m_language);
+    form->addWidget(m_languageLabel, 0, 0, Qt::AlignVCenter);
+    form->addWidget(m_language, 0, 1);
 
     m_saveFolderModel = new SaveFolderModel(this);
     m_saveFolder = new QComboBox(content);
@@ -102,17 +103,19 @@ void SettingsView::buildLayout()
     m_saveFolder->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_saveFolder->setMinimumContentsLength(20);
     m_saveToLabel = new QLabel(content);
-    form->addRow(m_saveToLabel, m_saveFolder);
+    form->addWidget(m_saveToLabel, 1, 0, Qt::AlignVCenter);
+    form->addWidget(m_saveFolder, 1, 1);
 
     m_author = new QLineEdit(content);
     m_author->setObjectName(QStringLiteral("lineEditAuthor"));
     m_authorLabel = new QLabel(content);
-    form->addRow(m_authorLabel, m_author);
+    form->addWidget(m_authorLabel, 2, 0, Qt::AlignVCenter);
+    form->addWidget(m_author, 2, 1);
 
     m_compress = new CheckBox(content);
-    form->addRow(QString(), m_compress);
+    form->addWidget(m_compress, 3, 1);
     m_checkUpdates = new CheckBox(content);
-    form->addRow(QString(), m_checkUpdates);
+    form->addWidget(m_checkUpdates, 4, 1);
     layout->addLayout(form);
     layout->addStretch();
 

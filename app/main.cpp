@@ -41,6 +41,7 @@ int runFirstInstance(Application &app, const QString &message)
     splash->setVersion(app.displayVersion());
     splash->show();
     splash->runAnimation(message.isEmpty() ? splashSecondsWithoutArguments : 0);
+    app.createPdfService();
 
     auto view = std::make_unique<MainView>();
     view->show();

@@ -1,0 +1,140 @@
+#include "AppTestMain.h"
+
+#include "app/MainView.h"
+#include "app/MessagePassword.h"
+#include "app/MessageSplit.h"
+#include "app/MessageMerge.h"
+#include "app/MessageView.h"
+#include "app/SettingsView.h"
+#include "app/SplashScreen.h"
+#include "app/TabWidget.h"
+
+#include <QDir>
+#include <QSettings>
+
+// Renders every window, panel and dialog into PNG files in the build folder
+// (screenshots/), for a person to look at, in English and in German.
+class TestScreenshots : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void mainWindowPages_data();
+    void mainWindowPages();
+    void settingsPanel();
+    void dialogs();
+    void splash();
+    void cleanupTestCase();
+
+private:
+    void useLanguage(const QString &code);
+    QImage save(QWidget *widget, const QString &name);
+    QString m_folder = QStringLiteral(CM_SCREENSHOT_FOLDER);
+};
+
+void TestScreenshots::initTestCase()
+{
+    QVERIFY(QDir().mkpath(m_folder));
+}
+
+void TestScreenshots::cleanupTestCase()
+{
+    useLanguage("en");
+}
+
+void TestScreenshots::useLanguage(const QString &code)
+{
+    Application::settings()->setValue("Language", code);
+    Application::instance()->applyLanguage();
+    QCoreApplication::processEvents();
+}
+
+QImage TestScreenshots::save(QWidget *widget, const QString &name)
+{
+    QCoreApplication::processEvents();
+    const QImage image = widget->grab().toImage();
+    const QString path = m_folder + "/" + name + ".png";
+    if (!image.save(path))
+        qWarning("cannot write %s", qPrintable(path));
+    return image;
+}
+
+void TestScreenshots::mainWindowPages_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("en") << "en";
+    QTest::newRow("de") << "de";
+}
+
+void TestScreenshots::mainWindowPages()
+{
+    QFETCH(QString, language);
+    useLanguage(language);
+    MainView view;
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    const QStringList pages = {"start", "split", "merge"};
+    for (int page = 0; page < pages.size(); ++page) {
+        view.tabWidget()->setCurrentIndex(page);
+        const QImage image = save(&view, "main_" + pages.at(page) + "_" + language);
+        QCOMPARE(image.size(), QSize(743, 506));
+        // The shadow margin stays see-through at the very corner.
+        QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+    }
+}
+
+void TestScreenshots::settingsPanel()
+{
+    for (const QString language : {"en", "de"}) {
+        useLanguage(language);
+        MainView view;
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        view.tabWidget()->setCurrentIndex(MainView::SplitPage);
+        view.onShowSettings();
+        QTRY_COMPARE(view.settingsView()->geometry(), MainView::panelShownGeometry());
+        save(&view, "settings_" + language);
+    }
+}
+
+void TestScreenshots::dialogs()
+{
+    useLanguage("en");
+    MessageView message("Can not open file", "The password for report.pdf is incorrect");
+    message.show();
+    QVERIFY(save(&message, "dialog_message").width() >= 380 + 40);
+
+    MessageSplit split(12);
+    split.show();
+    save(&split, "dialog_split");
+
+    MessageMerge merge;
+    merge.show();
+    save(&merge, "dialog_merge");
+
+    MessagePassword password;
+    password.setMessage("annual-report-2024.pdf");
+    password.setSkipVisible(true);
+    password.setSkipAllVisible(true);
+    password.show();
+    save(&password, "dialog_password");
+
+    useLanguage("fr");
+    MessageSplit splitFrench(3);
+    splitFrench.show();
+    save(&splitFrench, "dialog_split_fr");
+    useLanguage("en");
+}
+
+void TestScreenshots::splash()
+{
+    SplashScreen splash(QPixmap(":/style/images/splash.png"));
+    splash.setVersion("3.4.7");
+    splash.show();
+    splash.showMessage("Loading..", Qt::AlignLeft | Qt::AlignTop, Qt::white);
+    save(&splash, "splash");
+}
+
+CM_APPLICATION_TEST_MAIN(TestScreenshots)
+#include "test_screenshots.moc"

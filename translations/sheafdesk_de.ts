@@ -1,0 +1,180 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>MainView</name>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Teilen</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Zusammenführen</translation>
+    </message>
+    <message>
+        <source>or</source>
+        <translation>oder</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Last split:</source>
+        <translation>Letzte Teilung:</translation>
+    </message>
+    <message>
+        <source>Last merge:</source>
+        <translation>Letzte Zusammenführung:</translation>
+    </message>
+</context>
+<context>
+    <name>MessageMerge</name>
+    <message>
+        <source>Merge complete</source>
+        <translation>Zusammenführung abgeschlossen</translation>
+    </message>
+    <message>
+        <source>All of your files have been merged. You can open the folder to view the result</source>
+        <translation>Alle Ihre Dateien wurden zusammengeführt. Sie können den Ordner öffnen, um das Ergebnis anzusehen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OPEN FOLDER</source>
+        <translation>ORDNER ÖFFNEN</translation>
+    </message>
+</context>
+<context>
+    <name>MessagePassword</name>
+    <message>
+        <source>Enter password</source>
+        <translation>Passwort eingeben</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>SKIP</source>
+        <translation>ÜBERSPRINGEN</translation>
+    </message>
+    <message>
+        <source>SKIP ALL</source>
+        <translation>ALLE ÜBERSPRINGEN</translation>
+    </message>
+</context>
+<context>
+    <name>MessageSplit</name>
+    <message>
+        <source>Split complete</source>
+        <translation>Teilung abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Your document was split in %1 files. You can open folder to view the results of proceed of merging them.</source>
+        <translation>Ihr Dokument wurde in %1 Dateien geteilt. Sie können den Ordner öffnen, um die Ergebnisse anzusehen, oder sie zusammenführen.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OPEN</source>
+        <translation>ÖFFNEN</translation>
+    </message>
+    <message>
+        <source>MERGE RESULTS</source>
+        <translation>ZUSAMMENFÜHREN</translation>
+    </message>
+</context>
+<context>
+    <name>MessageView</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFolderModel</name>
+    <message>
+        <source>Sub folder</source>
+        <translation>Unterordner</translation>
+    </message>
+    <message>
+        <source>Original folder</source>
+        <translation>Ursprungsordner</translation>
+    </message>
+    <message>
+        <source>Select folder...</source>
+        <translation>Ordner wählen...</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsView</name>
+    <message>
+        <source>English</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Select destination folder</source>
+        <translation>Zielordner wählen</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>SAVE SETTINGS</source>
+        <translation>SPEICHERN</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ABBRECHEN</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Save to</source>
+        <translation>Speichern in</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Compress files</source>
+        <translation>Dateien komprimieren</translation>
+    </message>
+    <message>
+        <source>Check program updates</source>
+        <translation>Nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>SplashScreen</name>
+    <message>
+        <source>Loading%1</source>
+        <translation>Wird geladen%1</translation>
+    </message>
+</context>
+</TS>
