@@ -8,8 +8,6 @@
 #include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QStyleOption>
 #include <QVBoxLayout>
 
 namespace {
@@ -28,6 +26,11 @@ FramelessDialog::FramelessDialog(const QString &frameName, const QMargins &frame
     setAttribute(Qt::WA_TranslucentBackground);
     setModal(true);
     setWindowIcon(QIcon(QStringLiteral(":/style/images/AppIconPdf256.png")));
+
+    // A backdrop the size of the dialog, under the frame, for the shadow.
+    m_shadow = new QFrame(this);
+    m_shadow->setObjectName(QStringLiteral("dialogShadow"));
+    m_shadow->lower();
 
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(shadowMargin, shadowMargin, shadowMargin, shadowMargin);
@@ -98,10 +101,8 @@ void FramelessDialog::mouseReleaseEvent(QMouseEvent *event)
     QDialog::mouseReleaseEvent(event);
 }
 
-void FramelessDialog::paintEvent(QPaintEvent *)
+void FramelessDialog::resizeEvent(QResizeEvent *event)
 {
-    QStyleOption option;
-    option.initFrom(this);
-    QPainter painter(this);
-    style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);
+    m_shadow->setGeometry(rect());
+    QDialog::resizeEvent(event);
 }

@@ -39,10 +39,10 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
-    // Draws the style sheet's box (the shadow), which a plain dialog skips.
-    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    QFrame *m_shadow = nullptr;
     QFrame *m_frame = nullptr;
     QVBoxLayout *m_frameLayout = nullptr;
     WindowBar *m_windowBar = nullptr;

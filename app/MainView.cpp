@@ -11,6 +11,7 @@
 
 #include <QDesktopServices>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,6 +19,7 @@
 #include <QParallelAnimationGroup>
 #include <QPropertyAnimation>
 #include <QSequentialAnimationGroup>
+#include <QScreen>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -77,6 +79,8 @@ MainView::MainView(QWidget *parent)
 
     setWindowIcon(QIcon(QStringLiteral(":/style/images/AppIconPdf256.png")));
     setFixedSize(windowSize);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
     m_tabs->setCurrentIndex(StartPage);
 }
 

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSettings>
 #include <QSignalSpy>
@@ -27,6 +28,7 @@ private slots:
     void savingAppliesLanguageAndHides();
     void closingWritesNothing();
     void saveFolderModelShowsFolderClosedAndChoiceInList();
+    void versionComesFromInstallation();
 
 private:
     QSharedPointer<QSettings> store() { return Application::settings(); }
@@ -220,6 +222,24 @@ void TestSettingsView::saveFolderModelShowsFolderClosedAndChoiceInList()
     QVERIFY(model.setData(model.index(2, 0), "/srv/out"));
     QCOMPARE(model.data(model.index(2, 0)).toString(), QString("/srv/out"));
     QCOMPARE(model.data(model.index(2, 1)).toString(), QString("Select folder..."));
+}
+
+void TestSettingsView::versionComesFromInstallation()
+{
+    Application *app = Application::instance();
+    QCOMPARE(app->displayVersion(), QString("3.4.7"));
+    QCOMPARE(app->currentVersion(), QString("3.4.7"));
+    {
+        QSettings installation(QSettings::NativeFormat, QSettings::UserScope, "Tessaly",
+                               "Tessaly Cleavemark Registry");
+        QCOMPARE(installation.fileName(), InstallationRegistry::location());
+        installation.setValue("DisplayVersion", "3.4.7 (build 12)");
+        installation.setValue("CurrentVersion", "3.4.7.12");
+    }
+    QCOMPARE(app->displayVersion(), QString("3.4.7 (build 12)"));
+    QCOMPARE(app->currentVersion(), QString("3.4.7.12"));
+    SettingsView view;
+    QCOMPARE(view.findChild<QLabel *>("labelVersion")->text(), QString("version 3.4.7 (build 12)"));
 }
 
 CM_APPLICATION_TEST_MAIN(TestSettingsView)

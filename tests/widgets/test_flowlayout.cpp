@@ -10,7 +10,6 @@ class TestFlowLayout : public QObject
 private slots:
     void wrapsWhenLineIsFull();
     void heightForWidthMatchesPlacement();
-    void takeAtRemovesItems();
 };
 
 static QWidget *box(QWidget *parent, int width, int height)
@@ -51,21 +50,6 @@ void TestFlowLayout::heightForWidthMatchesPlacement()
     QCOMPARE(layout->heightForWidth(66), 4 + 30 + 6);
     // A box wider than the line still gets a line of its own.
     QCOMPARE(layout->heightForWidth(20), 4 + 50 + 6);
-}
-
-void TestFlowLayout::takeAtRemovesItems()
-{
-    FlowLayout layout;
-    QWidget one, two;
-    layout.addWidget(&one);
-    layout.addWidget(&two);
-    QCOMPARE(layout.count(), 2);
-    QLayoutItem *item = layout.takeAt(0);
-    QCOMPARE(item->widget(), &one);
-    delete item;
-    QCOMPARE(layout.count(), 1);
-    QVERIFY(!layout.takeAt(5));
-    QCOMPARE(layout.itemAt(0)->widget(), &two);
 }
 
 QTEST_MAIN(TestFlowLayout)
