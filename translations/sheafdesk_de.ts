@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Merge</source>
-        <translation>Zusammenführen</translation>
+        <translation>Vereinen</translation>
     </message>
     <message>
         <source>or</source>
@@ -29,22 +29,22 @@
     </message>
     <message>
         <source>Last split:</source>
-        <translation>Letzte Teilung:</translation>
+        <translation>Zuletzt geteilt:</translation>
     </message>
     <message>
         <source>Last merge:</source>
-        <translation>Letzte Zusammenführung:</translation>
+        <translation>Zuletzt vereint:</translation>
     </message>
 </context>
 <context>
     <name>MessageMerge</name>
     <message>
         <source>Merge complete</source>
-        <translation>Zusammenführung abgeschlossen</translation>
+        <translation>Vereinen abgeschlossen</translation>
     </message>
     <message>
         <source>All of your files have been merged. You can open the folder to view the result</source>
-        <translation>Alle Ihre Dateien wurden zusammengeführt. Sie können den Ordner öffnen, um das Ergebnis anzusehen</translation>
+        <translation>Alle Ihre Dateien wurden vereint. Sie können den Ordner öffnen, um das Ergebnis anzusehen</translation>
     </message>
     <message>
         <source>OK</source>
@@ -86,7 +86,7 @@
     </message>
     <message>
         <source>Your document was split in %1 files. You can open folder to view the results of proceed of merging them.</source>
-        <translation>Ihr Dokument wurde in %1 Dateien geteilt. Sie können den Ordner öffnen, um die Ergebnisse anzusehen, oder sie zusammenführen.</translation>
+        <translation>Ihr Dokument wurde in %1 Dateien geteilt. Sie können den Ordner öffnen, um die Ergebnisse anzusehen, oder sie vereinen.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -98,7 +98,7 @@
     </message>
     <message>
         <source>MERGE RESULTS</source>
-        <translation>ZUSAMMENFÜHREN</translation>
+        <translation>VEREINEN</translation>
     </message>
 </context>
 <context>
