@@ -191,15 +191,24 @@ void SettingsView::loadSettings()
 
     if (m_language->count() == 0)
         fillLanguages();
-    const QString language = Application::storedLanguage();
-    const int found = m_language->findData(language, Qt::UserRole, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    m_language->setCurrentIndex(found >= 0 ? found : 0);
+    m_language->setCurrentIndex(languageIndex(Application::storedLanguage()));
     InstallationRegistry::setShellValue(QStringLiteral("language"), selectedLanguage());
 
     m_author->setText(settings->value(QStringLiteral("meta_author"),
                                       QStringLiteral("Tessaly Cleavemark")).toString());
     m_compress->setChecked(settings->value(QStringLiteral("compress_out_files"), false).toBool());
     m_checkUpdates->setChecked(settings->value(QStringLiteral("check_updates"), true).toBool());
+}
+
+int SettingsView::languageIndex(const QString &code) const
+{
+    const auto flags = Qt::MatchExactly | Qt::MatchCaseSensitive;
+    int index = m_language->findData(code, Qt::UserRole, flags);
+    // Without a translation the interface shows its English source texts, so
+    // English is what the page must offer, not whichever file sorts first.
+    if (index < 0)
+        index = m_language->findData(QStringLiteral("en"), Qt::UserRole, flags);
+    return qMax(0, index);
 }
 
 QString SettingsView::selectedLanguage() const

@@ -58,6 +58,7 @@ private:
     void fillLanguages();
     void retranslate();
     QString selectedLanguage() const;
+    int languageIndex(const QString &code) const;
 
     QLabel *m_title = nullptr;
     QLabel *m_version = nullptr;
