@@ -42,7 +42,7 @@ for run in $(seq "$runs"); do
     rm -f "$work/ours.pdf" "$work/qpdf.pdf"
 
     start=$(now)
-    /usr/bin/time -v -o "$work/time.txt" "$sheafrun" --merge "$work/session/bench.req" > "$work/stdout.txt"
+    /usr/bin/time -v -o "$work/time.txt" "$sheafrun" --merge "$work/session/bench.req" > "$work/stdout.txt" 2> /dev/null
     end=$(now)
     calc "$end - $start" >> "$work/ours.time"
     peak_kb "$work/time.txt" >> "$work/ours.mem"

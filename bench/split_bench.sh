@@ -30,24 +30,27 @@ folder_size() { find "$1" -type f -name '*.pdf' -printf '%s\n' | awk '{ s += $1 
 
 for pages in 1000 2000; do
     source="$work/doc$pages.pdf"
-    "$make_fixture" pdf "$source" "$pages"
+    "$make_fixture" pdf "$source" "$pages" 2> /dev/null
     : > "$work/ours$pages"; : > "$work/qpdf$pages"
     for run in $(seq "$runs"); do
-        rm -rf "$work/out" "$work/session" "$work/qpdf"
-        mkdir -p "$work/out" "$work/session" "$work/qpdf"
-        "$make_fixture" split-request "$work/session/bench.req" "$source" "$pages" "$work/out" "$work/session"
+        # Fresh folders, deleted only after all runs: deleting thousands of
+        # files just before a timed run slows the file system's next
+        # creations, whichever tool comes next.
+        out="$work/out-$pages-$run" session="$work/session-$pages-$run" qdir="$work/qpdf-$pages-$run"
+        mkdir -p "$out" "$session" "$qdir"
+        "$make_fixture" split-request "$session/bench.req" "$source" "$pages" "$out" "$session" 2> /dev/null
 
         start=$(now)
-        "$sheafrun" --split "$work/session/bench.req" > /dev/null
+        "$sheafrun" --split "$session/bench.req" > /dev/null 2>&1
         end=$(now)
         calc "$end - $start" >> "$work/ours$pages"
 
         start=$(now)
-        qpdf --split-pages "$source" "$work/qpdf/page-%d.pdf"
+        qpdf --split-pages "$source" "$qdir/page-%d.pdf"
         end=$(now)
         calc "$end - $start" >> "$work/qpdf$pages"
     done
-    produced=$(find "$work/out" -name '*.pdf' | wc -l)
+    produced=$(find "$out" -name '*.pdf' | wc -l)
     [ "$produced" -eq "$pages" ] || { echo "sheafrun produced $produced files for $pages pages" >&2; exit 1; }
 
     ours=$(median < "$work/ours$pages")
@@ -55,8 +58,8 @@ for pages in 1000 2000; do
     eval "ours_$pages=$ours"
     printf '%d pages, %d runs: sheafrun %.3f s, qpdf %.3f s, ratio %.2f (target <= 1.5)\n' \
         "$pages" "$runs" "$ours" "$theirs" "$(calc "$ours / $theirs")"
-    our_size=$(folder_size "$work/out")
-    qpdf_size=$(folder_size "$work/qpdf")
+    our_size=$(folder_size "$out")
+    qpdf_size=$(folder_size "$qdir")
     printf '%d pages: output sizes sheafrun %d bytes, qpdf %d bytes, ratio %.3f (target <= 1.1)\n' \
         "$pages" "$our_size" "$qpdf_size" "$(calc "$our_size / $qpdf_size")"
 done

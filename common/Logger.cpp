@@ -68,11 +68,18 @@ Logger::Logger()
 
 void Logger::log(const QString &message, LogLevel level)
 {
-    const QString line = formatLine(message, level, QTime::currentTime());
+    // One clock reading for the line and the day's file. The folder is made
+    // only when the file cannot be opened: a split logs thousands of lines.
+    const QDateTime now = QDateTime::currentDateTime();
+    const QString line = formatLine(message, level, now.time());
+    const QByteArray bytes = (line + QLatin1Char('\n')).toUtf8();
 
     {
         QMutexLocker locker(&m_mutex);
-        appendToFile(logFilePath(), (line + QLatin1Char('\n')).toUtf8());
+        const QString folder = folderPath();
+        const QString path = QDir::toNativeSeparators(folder + QLatin1Char('/') + logFileName(now.date()));
+        if (!appendToFile(path, bytes) && QDir().mkpath(folder))
+            appendToFile(path, bytes);
     }
     qDebug("%s", line.toLocal8Bit().constData());
 }
@@ -85,10 +92,15 @@ QString Logger::formatLine(const QString &message, LogLevel level, const QTime &
              osName(), QCoreApplication::applicationVersion(), wordSizeText());
 }
 
+QString Logger::folderPath()
+{
+    return QDir::homePath() + QStringLiteral("/.") + QCoreApplication::applicationName()
+           + QStringLiteral("/log");
+}
+
 QString Logger::logFolder() const
 {
-    const QString folder = QDir::homePath() + QStringLiteral("/.")
-                           + QCoreApplication::applicationName() + QStringLiteral("/log");
+    const QString folder = folderPath();
     if (!QDir(folder).exists())
         QDir().mkpath(folder);
     return QDir::toNativeSeparators(folder);
@@ -96,9 +108,12 @@ QString Logger::logFolder() const
 
 QString Logger::logFilePath() const
 {
-    const QString fileName = QStringLiteral("log_%1.txt")
-                                 .arg(QDate::currentDate().toString(QStringLiteral("yyyy_MM_dd")));
-    return QDir::toNativeSeparators(logFolder() + QLatin1Char('/') + fileName);
+    return QDir::toNativeSeparators(logFolder() + QLatin1Char('/') + logFileName(QDate::currentDate()));
+}
+
+QString Logger::logFileName(const QDate &date)
+{
+    return QStringLiteral("log_%1.txt").arg(date.toString(QStringLiteral("yyyy_MM_dd")));
 }
 
 QString Logger::osName() const

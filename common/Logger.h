@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+class QDate;
 class QTime;
 
 enum LogLevel { LogDebug = 0, LogError = 1, LogWarning = 2, LogInfo = 3 };
@@ -34,6 +35,8 @@ private:
     QString formatLine(const QString &message, LogLevel level, const QTime &time) const;
     QString levelName(LogLevel level) const;
     static bool appendToFile(const QString &path, const QByteArray &bytes);
+    static QString folderPath();                      // not created
+    static QString logFileName(const QDate &date);
 
     const QStringList m_levelNames;
     QMutex m_mutex;

@@ -18,14 +18,17 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
-#include <QSaveFile>
+#include <QRandomGenerator>
 
 #include <cmath>
+#include <cstdio>
 #include <map>
 #include <mutex>
 #include <optional>
 #include <stdexcept>
 #include <vector>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -82,8 +85,7 @@ void routeLibraryMessagesToLog()
     });
 }
 
-// Feeds qpdf's output into a QSaveFile, so a save is written next to its
-// target and renamed over it only when complete.
+// Feeds qpdf's output into a file device.
 class DevicePipeline : public Pipeline
 {
 public:
@@ -112,6 +114,7 @@ struct WriteOptions
 {
     bool compress = false;
     bool decrypt = false;
+    bool scratch = false;   // a working copy: written in place, see writePdf
     std::optional<PendingEncryption> encryption;
 };
 
@@ -204,22 +207,76 @@ void configureWriter(QPDFWriter &writer, const WriteOptions &options)
         writer.setPreserveEncryption(false);
 }
 
+// A new file gets the usual rw-r--r--; a file that is replaced keeps its own.
+QFileDevice::Permissions outputPermissions(const QString &fileName)
+{
+    if (QFileInfo::exists(fileName))
+        return QFile::permissions(fileName);
+    return QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser
+           | QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+}
+
+void writeDocument(QPDF &pdf, QIODevice &device, const WriteOptions &options)
+{
+    DevicePipeline output(device);
+    QPDFWriter writer(pdf);
+    writer.setOutputPipeline(&output);
+    configureWriter(writer, options);
+    writer.write();
+}
+
+// A working copy (a decrypted source, extracted pages) is written in place,
+// so that a caller reusing one scratch path does not create and delete a
+// file per piece; a failed write removes it.
+void writeScratchPdf(QPDF &pdf, const QString &fileName, const WriteOptions &options)
+{
+    // Overwritten and then cut to length rather than truncated first: ext4
+    // flushes a file emptied by truncation to disk when it is closed.
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadWrite))
+        throw EngineFailure(PdfEngine::WriteFailed, file.errorString().toStdString());
+    try {
+        writeDocument(pdf, file, options);
+        if (!file.flush() || !file.resize(file.pos()))
+            throw EngineFailure(PdfEngine::WriteFailed, file.errorString().toStdString());
+    } catch (...) {
+        file.remove();
+        throw;
+    }
+}
+
+// Writes into a hidden file beside the target and renames it over the target
+// only when complete, so a failed save never leaves a half-written file
+// there. Like qpdf's own writer it neither syncs each file to disk nor uses
+// an unnamed O_TMPFILE file: a split saves thousands of files, and either
+// multiplied its time several times over on ext4.
 void writePdf(QPDF &pdf, const QString &fileName, const WriteOptions &options)
 {
     if (fileName.isEmpty())
         throw EngineFailure(PdfEngine::WriteFailed, "no output file name");
     if (options.compress)
         QPDFPageDocumentHelper(pdf).removeUnreferencedResources();
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    if (options.scratch) {
+        writeScratchPdf(pdf, fileName, options);
+        return;
+    }
+    const QFileInfo target(fileName);
+    QFile file(QStringLiteral("%1/.%2.%3").arg(target.absolutePath(), target.fileName())
+                   .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         throw EngineFailure(PdfEngine::WriteFailed, file.errorString().toStdString());
-    DevicePipeline output(file);
-    QPDFWriter writer(pdf);
-    writer.setOutputPipeline(&output);
-    configureWriter(writer, options);
-    writer.write();
-    if (!file.commit())
-        throw EngineFailure(PdfEngine::WriteFailed, file.errorString().toStdString());
+    try {
+        writeDocument(pdf, file, options);
+        if (!file.flush() || !file.setPermissions(outputPermissions(fileName)))
+            throw EngineFailure(PdfEngine::WriteFailed, file.errorString().toStdString());
+        // QFile::rename never replaces an existing file; rename(2) does, atomically.
+        if (std::rename(QFile::encodeName(file.fileName()).constData(),
+                        QFile::encodeName(fileName).constData()) != 0)
+            throw EngineFailure(PdfEngine::WriteFailed, "cannot rename the written file into place");
+    } catch (...) {
+        file.remove();
+        throw;
+    }
 }
 
 // A new document made of the given pages of a source, carrying only the
@@ -322,20 +379,48 @@ struct EngineDocument
     }
 };
 
+// The file's modification time in nanoseconds. QFileInfo::lastModified()
+// would do, but its local time costs a time-zone lookup on every call, and a
+// split asks once per page.
+qint64 modificationStamp(const QFileInfo &info)
+{
+    struct stat status;
+    if (::stat(QFile::encodeName(info.filePath()).constData(), &status) != 0)
+        return -1;
+    return qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec;
+}
+
 // The last source parsed by ExtractFilePages; a split extracts every range
 // from the same file, which is then parsed only once.
 struct ExtractionSource
 {
-    QString canonicalPath;
+    QString path;   // absolute
     qint64 size = -1;
-    QDateTime modified;
+    qint64 modified = -1;   // modificationStamp()
     QString password;
     std::shared_ptr<QPDF> pdf;
+    std::vector<QPDFPageObjectHelper> pages;   // walked once, not once per extraction
 
     bool matches(const QFileInfo &info, const QString &secret) const
     {
-        return pdf && canonicalPath == info.canonicalFilePath() && size == info.size()
-               && modified == info.lastModified() && password == secret;
+        return pdf && path == info.absoluteFilePath() && size == info.size()
+               && modified == modificationStamp(info) && password == secret;
+    }
+};
+
+// The document ExtractFilePages has just written, with the file it wrote.
+struct ExtractedPiece
+{
+    QString path;   // absolute
+    qint64 size = -1;
+    qint64 modified = -1;   // modificationStamp()
+    std::shared_ptr<QPDF> pdf;
+    std::shared_ptr<QPDF> source;   // its pages were copied from there
+
+    bool matches(const QFileInfo &info) const
+    {
+        return path == info.absoluteFilePath() && size == info.size()
+               && modified == modificationStamp(info);
     }
 };
 
@@ -347,6 +432,7 @@ struct PdfEngine::Private
     int selectedPage = 0;
     int lastError = NoError;
     ExtractionSource extractionSource;
+    ExtractedPiece extractedPiece;
 
     // Runs one engine function: clears the error code, and turns whatever
     // the libraries throw into the failure result and an error code.
@@ -403,16 +489,30 @@ struct PdfEngine::Private
         return id;
     }
 
-    std::shared_ptr<QPDF> extractionSourceFor(const QString &fileName, const QString &password)
+    const ExtractionSource &extractionSourceFor(const QString &fileName, const QString &password)
     {
         checkReadableFile(fileName);
         const QFileInfo info(fileName);
         if (!extractionSource.matches(info, password)) {
             extractionSource = {};
             auto pdf = openPdf(fileName, password);
-            extractionSource = {info.canonicalFilePath(), info.size(), info.lastModified(), password, pdf};
+            extractionSource = {info.absoluteFilePath(), info.size(), modificationStamp(info), password, pdf,
+                                allPages(*pdf)};
         }
-        return extractionSource.pdf;
+        return extractionSource;
+    }
+
+    // The piece the last ExtractFilePages wrote, when the file is still as
+    // written: a split opens every piece right after extracting it, and then
+    // takes the document over instead of parsing the file again.
+    std::shared_ptr<QPDF> takeExtractedPiece(const QString &fileName, std::shared_ptr<QPDF> &source)
+    {
+        ExtractedPiece piece;
+        std::swap(piece, extractedPiece);
+        if (!piece.pdf || !piece.matches(QFileInfo(fileName)))
+            return nullptr;
+        source = piece.source;
+        return piece.pdf;
     }
 
     Poppler::Document &rendererFor(EngineDocument &document)
@@ -463,7 +563,12 @@ int PdfEngine::LoadFromFile(const QString &fileName, const QString &password)
 {
     return d->guarded(0, [&] {
         auto document = std::make_unique<EngineDocument>();
-        document->pdf = openPdf(fileName, password);
+        std::shared_ptr<QPDF> source;
+        document->pdf = d->takeExtractedPiece(fileName, source);
+        if (document->pdf)
+            document->pageSources.push_back(source);
+        else
+            document->pdf = openPdf(fileName, password);
         document->fileName = QFileInfo(fileName).absoluteFilePath();
         document->password = password.toUtf8();
         d->add(std::move(document));
@@ -585,6 +690,7 @@ int PdfEngine::RenderPageToImage(double dpi, int page, QImage &image)
 int PdfEngine::SaveToFile(const QString &fileName)
 {
     return d->guarded(0, [&] {
+        d->extractedPiece = {};
         EngineDocument &document = d->selected();
         WriteOptions options;
         options.compress = document.compress;
@@ -601,6 +707,17 @@ void PdfEngine::SetInformation(int key, const QString &text)
         QPDF &pdf = *d->selected().pdf;
         auto trailer = pdf.getTrailer();
         auto info = trailer.getKey("/Info");
+        // An empty text clears the entry; readers show a missing entry and an
+        // empty one alike, and a split into single pages stays as small as
+        // the pages themselves.
+        if (text.isEmpty()) {
+            if (info.isDictionary()) {
+                info.removeKey(name);
+                if (info.getKeys().empty())
+                    trailer.removeKey("/Info");
+            }
+            return 1;
+        }
         if (!info.isDictionary()) {
             info = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
             trailer.replaceKey("/Info", info);
@@ -723,9 +840,11 @@ int PdfEngine::ExtractPages(int firstPage, int count)
 int PdfEngine::DecryptFile(const QString &input, const QString &output, const QString &password)
 {
     return d->guarded(0, [&] {
+        d->extractedPiece = {};
         auto pdf = openPdf(input, password);
         WriteOptions options;
         options.decrypt = true;
+        options.scratch = true;
         writePdf(*pdf, output, options);
         return 1;
     });
@@ -735,16 +854,21 @@ int PdfEngine::ExtractFilePages(const QString &input, const QString &password, c
                                 const QString &ranges)
 {
     return d->guarded(0, [&] {
-        auto source = d->extractionSourceFor(input, password);
-        const auto pages = allPages(*source);
+        d->extractedPiece = {};
+        const ExtractionSource &source = d->extractionSourceFor(input, password);
         RangeTextError error = RangeTextError::None;
-        const QList<int> numbers = pagesFromRangeText(ranges, int(pages.size()), &error);
+        const QList<int> numbers = pagesFromRangeText(ranges, int(source.pages.size()), &error);
         if (error == RangeTextError::Syntax)
             throw EngineFailure(BadArgument, "malformed range text");
         if (error == RangeTextError::OutOfRange)
             throw EngineFailure(PageOutOfRange, "range outside the document");
-        auto extracted = pdfOfPages(pagesByNumber(pages, numbers));
-        writePdf(*extracted, output, WriteOptions());
+        auto extracted = pdfOfPages(pagesByNumber(source.pages, numbers));
+        WriteOptions options;
+        options.scratch = true;
+        writePdf(*extracted, output, options);
+        const QFileInfo written(output);
+        d->extractedPiece = {written.absoluteFilePath(), written.size(), modificationStamp(written),
+                             extracted, source.pdf};
         return 1;
     });
 }

@@ -135,6 +135,11 @@ void SplitEngine::splitRanges()
     log(QStringLiteral("Split started..."));
     m_startTime = QDateTime::currentDateTime();
 
+    // One scratch file serves every range in turn: each piece is saved to its
+    // output before the next one is extracted over it.
+    const QString extractionPath = temporaryPath(folder);
+    temporaries.add(extractionPath);
+
     const int pageWidth = digitCount(largestPageNumber(ranges));
     const int counterWidth = digitCount(ranges.size());
     const QString baseName = baseNameOf(m_request.fileName);
@@ -153,10 +158,6 @@ void SplitEngine::splitRanges()
         }
 
         log(QStringLiteral("Extract range:%1").arg(text));
-        // Each extracted piece goes as soon as its output is saved.
-        TemporaryFiles piece;
-        const QString extractionPath = temporaryPath(folder);
-        piece.add(extractionPath);
 
         bool extracted = !extractionPath.isEmpty()
             && m_service->extractFilePages(source, QString(), extractionPath, text) == 1;

@@ -90,6 +90,11 @@ int runMerge(const QString &requestPath, const QSharedPointer<PdfService> &servi
 
 int main(int argc, char *argv[])
 {
+    // A split logs thousands of time-stamped lines; with TZ unset the C
+    // library looks at the zone file again for every one of them.
+    if (qEnvironmentVariableIsEmpty("TZ"))
+        qputenv("TZ", ":/etc/localtime");
+
     QCoreApplication application(argc, argv);
     // The log folder derives from the application name: set it before logging.
     QCoreApplication::setApplicationName(QStringLiteral("Tessaly Cleavemark"));
