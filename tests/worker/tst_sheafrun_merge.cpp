@@ -24,6 +24,7 @@ private slots:
     void encryptedItemsNeedTheirPassword();
     void noPagesAtAllWritesNothing();
     void incompleteRequestsFail();
+    void emptyCachePathAnswersBesideTheRequest();
     void damagedFilesFailCleanly_data();
     void damagedFilesFailCleanly();
 
@@ -71,8 +72,11 @@ void SheafrunMergeTest::init()
 // No merge, successful or not, may leave a temporary file behind.
 void SheafrunMergeTest::cleanup()
 {
-    QCOMPARE(filesBelow(m_session), QStringList({"job.req", "job.resp"}));
+    for (const QString &file : filesBelow(m_session))
+        QVERIFY2(file == "job.req" || file == "job.resp", qPrintable(file));
     QCOMPARE(filesBelow(workerCacheFolder()), QStringList());
+    for (const QString &file : filesBelow(m_scratch->filePath("out")))
+        QVERIFY2(!QFileInfo(file).fileName().startsWith('.'), qPrintable(file));
     m_scratch.reset();
 }
 
@@ -243,6 +247,28 @@ void SheafrunMergeTest::incompleteRequestsFail()
     response = runJob(job);
     QCOMPARE(response.errorCode, 1);
     QCOMPARE(filesBelow(m_scratch->filePath("out")), QStringList());
+}
+
+// Without a session folder the response goes next to the request and the
+// temporaries into the private cache folder, never to the file-system root.
+void SheafrunMergeTest::emptyCachePathAnswersBesideTheRequest()
+{
+    FixtureOptions locked;
+    locked.userPassword = "right";
+    MergeItem encrypted = item(makeSource("secret.pdf", 3, locked), 0, {{3, 3}, {1, 1}});
+    encrypted.hasPassword = true;
+    encrypted.password = "right";
+    MergeRequest job = request({encrypted});
+    job.cachePath.clear();
+    job.sessionId = "lonely";
+
+    const QString requests = m_scratch->filePath("requests");
+    QVERIFY(QDir().mkpath(requests));
+    QVERIFY(writeRequestData(job.toJson(), requests + "/merge.req"));
+    QCOMPARE(runWorker({"--merge", requests + "/merge.req"}).exitCode, 0);
+    QCOMPARE(readMergeResponse(requests + "/lonely.resp").mergedFileName, m_target);
+    QCOMPARE(pageTexts(m_target), pages({3, 1}));
+    QVERIFY(!QFile::exists("/lonely.resp"));
 }
 
 // Every kind of damaged input among good ones: the worker ends normally with

@@ -89,6 +89,9 @@ void SheafrunSplitTest::cleanup()
     for (const QString &file : filesBelow(m_session))
         QVERIFY2(file.endsWith(".req") || file.endsWith(".resp"), qPrintable(file));
     QCOMPARE(filesBelow(workerCacheFolder()), QStringList());
+    // Saves go through hidden files renamed into place; none may stay behind.
+    for (const QString &file : filesBelow(out("")))
+        QVERIFY2(!QFileInfo(file).fileName().startsWith('.'), qPrintable(file));
     m_scratch.reset();
 }
 
