@@ -76,67 +76,47 @@ QString stringOf(const QJsonObject &object, const QString &key)
     return object.value(key).toString();
 }
 
-// The eight permission keys, in the order of permissions().
-QStringList permissionKeys()
+// Each permission's key beside its field, in the order of permissions().
+struct PermissionField
 {
-    return {kPermissionPrint, kPermissionCopy, kPermissionChange, kPermissionAddNotes,
-            kPermissionFillFields, kPermissionCopyAccess, kPermissionAssembly, kPermissionPrintFull};
-}
+    const QString &key;
+    bool OutputOptions::*member;
+};
 
-// Both requests carry the same properties and permissions; these read and
-// write them through pointers to the record's members.
-template<typename Request>
-QList<bool Request::*> permissionMembers()
-{
-    return {&Request::permissionPrint, &Request::permissionCopy, &Request::permissionChange,
-            &Request::permissionAddNotes, &Request::permissionFillFields,
-            &Request::permissionCopyAccess, &Request::permissionAssembly, &Request::permissionPrintFull};
-}
+const PermissionField permissionFields[] = {
+    {kPermissionPrint, &OutputOptions::permissionPrint},
+    {kPermissionCopy, &OutputOptions::permissionCopy},
+    {kPermissionChange, &OutputOptions::permissionChange},
+    {kPermissionAddNotes, &OutputOptions::permissionAddNotes},
+    {kPermissionFillFields, &OutputOptions::permissionFillFields},
+    {kPermissionCopyAccess, &OutputOptions::permissionCopyAccess},
+    {kPermissionAssembly, &OutputOptions::permissionAssembly},
+    {kPermissionPrintFull, &OutputOptions::permissionPrintFull},
+};
 
-template<typename Request>
-void writeOutputProperties(const Request &request, QJsonObject &object)
+void writeOutputOptions(const OutputOptions &options, QJsonObject &object)
 {
-    object.insert(kAuthor, request.author);
-    object.insert(kTitle, request.title);
-    object.insert(kPassword, request.password);
-    object.insert(kCreator, request.creator);
-    object.insert(kProducer, request.producer);
-    const QStringList keys = permissionKeys();
-    const auto members = permissionMembers<Request>();
-    for (int i = 0; i < keys.size(); ++i)
-        object.insert(keys.at(i), request.*members.at(i));
-    object.insert(kCompressFile, request.compressFile);
+    object.insert(kAuthor, options.author);
+    object.insert(kTitle, options.title);
+    object.insert(kPassword, options.password);
+    object.insert(kCreator, options.creator);
+    object.insert(kProducer, options.producer);
+    for (const PermissionField &field : permissionFields)
+        object.insert(field.key, options.*field.member);
+    object.insert(kCompressFile, options.compressFile);
 }
 
 // A missing permission key reads as true, whatever the record's own default.
-template<typename Request>
-void readOutputProperties(const QJsonObject &object, Request &request)
+void readOutputOptions(const QJsonObject &object, OutputOptions &options)
 {
-    request.author = stringOf(object, kAuthor);
-    request.title = stringOf(object, kTitle);
-    request.password = stringOf(object, kPassword);
-    request.creator = stringOf(object, kCreator);
-    request.producer = stringOf(object, kProducer);
-    const QStringList keys = permissionKeys();
-    const auto members = permissionMembers<Request>();
-    for (int i = 0; i < keys.size(); ++i)
-        request.*members.at(i) = boolOf(object, keys.at(i), true);
-    request.compressFile = boolOf(object, kCompressFile, false);
-}
-
-template<typename Request>
-QList<bool> permissionsOf(const Request &request)
-{
-    QList<bool> flags;
-    for (bool Request::*member : permissionMembers<Request>())
-        flags.append(request.*member);
-    return flags;
-}
-
-template<typename Request>
-QStringList propertiesOf(const Request &request)
-{
-    return {request.author, request.title, request.password, request.creator, request.producer};
+    options.author = stringOf(object, kAuthor);
+    options.title = stringOf(object, kTitle);
+    options.password = stringOf(object, kPassword);
+    options.creator = stringOf(object, kCreator);
+    options.producer = stringOf(object, kProducer);
+    for (const PermissionField &field : permissionFields)
+        options.*field.member = boolOf(object, field.key, true);
+    options.compressFile = boolOf(object, kCompressFile, false);
 }
 
 QByteArray encode(const QJsonObject &object)
@@ -268,6 +248,19 @@ QJsonObject mergeItemToJson(const MergeItem &item)
 
 } // namespace
 
+QList<bool> OutputOptions::permissions() const
+{
+    QList<bool> flags;
+    for (const PermissionField &field : permissionFields)
+        flags.append(this->*field.member);
+    return flags;
+}
+
+QStringList OutputOptions::properties() const
+{
+    return {author, title, password, creator, producer};
+}
+
 QJsonObject SplitRequest::toJson() const
 {
     QJsonObject object;
@@ -277,7 +270,7 @@ QJsonObject SplitRequest::toJson() const
     object.insert(kPageCount, pageCount);
     object.insert(kRanges, splitRangesToJson(ranges));
     object.insert(kOutDirectory, QDir::toNativeSeparators(outDirectory));
-    writeOutputProperties(*this, object);
+    writeOutputOptions(*this, object);
     object.insert(kHasSecurity, hasSecurity);
     object.insert(kSessionPath, QDir::toNativeSeparators(sessionPath));
     object.insert(kSessionId, sessionId);
@@ -294,22 +287,12 @@ SplitRequest SplitRequest::fromJson(const QJsonObject &object)
     request.pageCount = intOf(object, kPageCount);
     request.ranges = splitRangesFromJson(object.value(kRanges).toArray());
     request.outDirectory = stringOf(object, kOutDirectory);
-    readOutputProperties(object, request);
+    readOutputOptions(object, request);
     request.hasSecurity = boolOf(object, kHasSecurity, false);
     request.sessionPath = stringOf(object, kSessionPath);
     request.sessionId = stringOf(object, kSessionId);
     request.outPrefix = stringOf(object, kOutPrefix);
     return request;
-}
-
-QList<bool> SplitRequest::permissions() const
-{
-    return permissionsOf(*this);
-}
-
-QStringList SplitRequest::properties() const
-{
-    return propertiesOf(*this);
 }
 
 QJsonObject SplitResponse::toJson() const
@@ -339,7 +322,7 @@ QJsonObject MergeRequest::toJson() const
     QJsonObject object;
     object.insert(kTasks, taskArray);
     object.insert(kSaveFileName, saveFileName);
-    writeOutputProperties(*this, object);
+    writeOutputOptions(*this, object);
     object.insert(kCachePath, cachePath);
     object.insert(kSessionId, sessionId);
     return object;
@@ -349,7 +332,7 @@ MergeRequest MergeRequest::fromJson(const QJsonObject &object)
 {
     MergeRequest request;
     request.saveFileName = stringOf(object, kSaveFileName);
-    readOutputProperties(object, request);
+    readOutputOptions(object, request);
     request.cachePath = stringOf(object, kCachePath);
     request.sessionId = stringOf(object, kSessionId);
     for (const QJsonValue &element : object.value(kTasks).toArray())
@@ -357,16 +340,6 @@ MergeRequest MergeRequest::fromJson(const QJsonObject &object)
     std::stable_sort(request.tasks.begin(), request.tasks.end(),
                      [](const MergeItem &a, const MergeItem &b) { return a.order < b.order; });
     return request;
-}
-
-QList<bool> MergeRequest::permissions() const
-{
-    return permissionsOf(*this);
-}
-
-QStringList MergeRequest::properties() const
-{
-    return propertiesOf(*this);
 }
 
 QJsonObject MergeResponse::toJson() const

@@ -24,14 +24,9 @@ inline bool operator==(const PageRange &a, const PageRange &b)
     return a.from == b.from && a.to == b.to;
 }
 
-struct SplitRequest
+// What both jobs set on the documents they write.
+struct OutputOptions
 {
-    int mode = 0;   // 0 = cut the ranges into files, 1 = remove the pages
-    QString fileName;
-    QString filePassword;
-    int pageCount = 0;
-    PageRangeList ranges;
-    QString outDirectory;
     QString author;
     QString title;
     QString password;
@@ -46,6 +41,19 @@ struct SplitRequest
     bool permissionAssembly = false;
     bool permissionPrintFull = false;
     bool compressFile = false;
+
+    QList<bool> permissions() const;   // print, copy, change, add notes, fill fields, copy access, assembly, print full
+    QStringList properties() const;    // author, title, password, creator, producer
+};
+
+struct SplitRequest : OutputOptions
+{
+    int mode = 0;   // 0 = cut the ranges into files, 1 = remove the pages
+    QString fileName;
+    QString filePassword;
+    int pageCount = 0;
+    PageRangeList ranges;
+    QString outDirectory;
     bool hasSecurity = false;
     QString sessionPath;
     QString sessionId;
@@ -53,8 +61,6 @@ struct SplitRequest
 
     QJsonObject toJson() const;
     static SplitRequest fromJson(const QJsonObject &object);
-    QList<bool> permissions() const;   // print, copy, change, add notes, fill fields, copy access, assembly, print full
-    QStringList properties() const;    // author, title, password, creator, producer
 };
 
 struct SplitResponse
@@ -78,24 +84,10 @@ struct MergeItem
     PageRangeList pageRanges;   // empty = the whole document
 };
 
-struct MergeRequest
+struct MergeRequest : OutputOptions
 {
     QList<MergeItem> tasks;
     QString saveFileName;
-    QString author;
-    QString title;
-    QString password;
-    QString creator;
-    QString producer;
-    bool permissionPrint = true;
-    bool permissionCopy = true;
-    bool permissionChange = true;
-    bool permissionAddNotes = true;
-    bool permissionFillFields = true;
-    bool permissionCopyAccess = false;
-    bool permissionAssembly = false;
-    bool permissionPrintFull = false;
-    bool compressFile = false;
     QString cachePath;
     QString sessionId;
 
@@ -103,8 +95,6 @@ struct MergeRequest
     // Items come out sorted by their order; page ranges by their own order,
     // where a later range with the same order replaces the earlier one.
     static MergeRequest fromJson(const QJsonObject &object);
-    QList<bool> permissions() const;
-    QStringList properties() const;
 };
 
 struct MergeResponse
