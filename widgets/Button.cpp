@@ -62,32 +62,33 @@ Button::State Button::state() const
     return Normal;
 }
 
+// The look the style sheet gave for the state; Normal has no look of its own
+// here, as every state falls back to it.
+template<typename Look>
+static Look lookForState(Button::State state, const Look &hover, const Look &pressed,
+                         const Look &checked, const Look &disabled)
+{
+    switch (state) {
+    case Button::Hover: return hover;
+    case Button::Pressed: return pressed;
+    case Button::Checked: return checked;
+    case Button::Disabled: return disabled;
+    case Button::Normal: break;
+    }
+    return Look();
+}
+
 QPixmap Button::pickPixmap(const QString &normal, const QString &hover, const QString &pressed,
                            const QString &checked, const QString &disabled) const
 {
-    QString chosen;
-    switch (state()) {
-    case Hover: chosen = hover; break;
-    case Pressed: chosen = pressed; break;
-    case Checked: chosen = checked; break;
-    case Disabled: chosen = disabled; break;
-    case Normal: break;
-    }
-    QPixmap pixmap = loadStylePixmap(chosen);
+    QPixmap pixmap = loadStylePixmap(lookForState(state(), hover, pressed, checked, disabled));
     return pixmap.isNull() ? loadStylePixmap(normal) : pixmap;
 }
 
 QColor Button::pickColor(const QColor &normal, const QColor &hover, const QColor &pressed,
                          const QColor &checked, const QColor &disabled) const
 {
-    QColor chosen;
-    switch (state()) {
-    case Hover: chosen = hover; break;
-    case Pressed: chosen = pressed; break;
-    case Checked: chosen = checked; break;
-    case Disabled: chosen = disabled; break;
-    case Normal: break;
-    }
+    const QColor chosen = lookForState(state(), hover, pressed, checked, disabled);
     if (chosen.isValid())
         return chosen;
     if (normal.isValid())
@@ -199,17 +200,21 @@ void Button::drawMenuIcon(QPainter &painter, const QRect &area) const
     painter.drawPixmap(target, icon);
 }
 
-void Button::paintEvent(QPaintEvent *)
+void Button::drawPanel(QStylePainter &painter) const
 {
-    QStylePainter painter(this);
+    // The style draws only the panel; icon, text and menu icon are ours.
     QStyleOptionButton option;
     initStyleOption(&option);
-    // The style draws only the panel; icon and text are ours.
     option.text.clear();
     option.icon = QIcon();
     option.features &= ~QStyleOptionButton::HasMenu;
     painter.drawControl(QStyle::CE_PushButtonBevel, option);
+}
 
+void Button::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    drawPanel(painter);
     const QRect area = contentsArea();
     drawMenuIcon(painter, area);
     const QRect textArea = drawIcon(painter, area);

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QSize>
 
+class QStylePainter;
+
 // A push button whose icon and text colour follow its state. The style sheet
 // sets the looks as properties, e.g.
 //     Button#buttonHelp { qproperty-iconNormal: url(:/style/images/help.png); }
@@ -56,6 +58,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     bool event(QEvent *event) override;
 
+    // The style's bevel alone, without text, icon or menu arrow.
+    void drawPanel(QStylePainter &painter) const;
     // The rectangle inside the style's borders and padding.
     QRect contentsArea() const;
     // Draws the icon as iconAlignment says and returns the room left for text.

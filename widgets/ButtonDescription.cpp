@@ -1,7 +1,6 @@
 #include "widgets/ButtonDescription.h"
 
 #include <QFontMetrics>
-#include <QStyleOptionButton>
 #include <QStylePainter>
 
 ButtonDescription::ButtonDescription(QWidget *parent)
@@ -37,13 +36,10 @@ QFont ButtonDescription::descriptionFont() const
 void ButtonDescription::paintEvent(QPaintEvent *)
 {
     QStylePainter painter(this);
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    option.text.clear();
-    option.icon = QIcon();
-    painter.drawControl(QStyle::CE_PushButtonBevel, option);
-
-    QRect area = drawIcon(painter, contentsArea());
+    drawPanel(painter);
+    const QRect contents = contentsArea();
+    drawMenuIcon(painter, contents);
+    QRect area = drawIcon(painter, contents);
     area.setLeft(area.left() + m_textPadding);
     const QFont small = descriptionFont();
     const int descriptionHeight = m_description.isEmpty() ? 0 : QFontMetrics(small).height();
