@@ -18,7 +18,6 @@ QString StdOutProgress::positionText(double percentage)
 
 void StdOutProgress::setValue(int value)
 {
-    m_value = value;
     const double span = double(m_maximum) - double(m_minimum);
     const double percentage = span == 0.0 ? 0.0 : value * 100.0 / span;
     std::cout << positionText(percentage).toStdString() << std::endl;
@@ -33,7 +32,6 @@ void StdOutProgress::message(const QString &text)
 
 void NullProgress::setValue(int value)
 {
-    m_value = value;
     const int span = m_maximum - m_minimum;
     const int percentage = span == 0 ? 0 : value * 100 / span;
     Logger::instance().log(QStringLiteral("Progress: %1%").arg(percentage), LogDebug);

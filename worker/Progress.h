@@ -23,7 +23,7 @@ public:
     virtual bool isPaused() const = 0;
 };
 
-// Bounds, value and flags shared by the two sinks below.
+// Bounds and flags shared by the two sinks below.
 class ProgressState : public IProgress
 {
 public:
@@ -39,7 +39,6 @@ public:
 protected:
     int m_minimum = 0;
     int m_maximum = 0;
-    int m_value = 0;
     bool m_canceled = false;
     bool m_paused = false;
 };
