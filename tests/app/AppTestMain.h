@@ -2,6 +2,7 @@
 #define CLEAVEMARK_TESTS_APPTESTMAIN_H
 
 #include "app/Application.h"
+#include "tests/support/TestEnv.h"
 
 #include <QtTest>
 
@@ -11,8 +12,7 @@
     int main(int argc, char *argv[])                                                      \
     {                                                                                     \
         Application app(argc, argv);                                                      \
-        app.setTranslationsFolder(qEnvironmentVariable("CLEAVEMARK_BIN_DIR")              \
-                                  + QStringLiteral("/translations"));                     \
+        app.setTranslationsFolder(binPath(QStringLiteral("translations")));               \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                          \
         TestClass test;                                                                   \
         return QTest::qExec(&test, argc, argv);                                           \

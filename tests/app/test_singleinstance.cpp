@@ -1,4 +1,5 @@
 #include "app/SingleApplication.h"
+#include "tests/support/TestEnv.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -118,7 +119,7 @@ void TestSingleInstance::idsAreSeparate()
 
 void TestSingleInstance::desktopProgramHandsSecondStartToFirst()
 {
-    const QString program = qEnvironmentVariable("CLEAVEMARK_BIN_DIR") + "/sheafdesk";
+    const QString program = binPath("sheafdesk");
     QTemporaryDir dir;
     auto writeList = [&](const QString &name) {
         QFile file(dir.filePath(name));
