@@ -1,13 +1,13 @@
 #include "app/FramelessDialog.h"
 
 #include "app/WindowBar.h"
+#include "app/WindowDrag.h"
 #include "common/Logger.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QVBoxLayout>
 
 namespace {
@@ -49,6 +49,8 @@ FramelessDialog::FramelessDialog(const QString &frameName, const QMargins &frame
     m_message->setAlignment(Qt::AlignCenter);
     m_message->setWordWrap(true);
     m_frameLayout->addWidget(m_message, 1);
+
+    connect(new WindowDrag(this), &WindowDrag::moved, this, qOverload<const QPoint &>(&QWidget::move));
 }
 
 void FramelessDialog::setTitle(const QString &title)
@@ -79,26 +81,6 @@ void FramelessDialog::centreOverParent()
     }
     Logger::instance().log(QStringLiteral("Rect width: %1").arg(width()));
     Logger::instance().log(QStringLiteral("Rect height: %1").arg(height()));
-}
-
-void FramelessDialog::mousePressEvent(QMouseEvent *event)
-{
-    m_drag.press(event, this);
-    QDialog::mousePressEvent(event);
-}
-
-void FramelessDialog::mouseMoveEvent(QMouseEvent *event)
-{
-    QPoint position;
-    if (m_drag.move(event, &position))
-        move(position);
-    QDialog::mouseMoveEvent(event);
-}
-
-void FramelessDialog::mouseReleaseEvent(QMouseEvent *event)
-{
-    m_drag.release();
-    QDialog::mouseReleaseEvent(event);
 }
 
 void FramelessDialog::resizeEvent(QResizeEvent *event)

@@ -1,8 +1,6 @@
 #ifndef CLEAVEMARK_APP_FRAMELESSDIALOG_H
 #define CLEAVEMARK_APP_FRAMELESSDIALOG_H
 
-#include "app/WindowDrag.h"
-
 #include <QDialog>
 
 class QFrame;
@@ -36,9 +34,6 @@ protected:
     // A row for buttons, added below the message.
     QHBoxLayout *addButtonRow();
 
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
@@ -47,7 +42,6 @@ private:
     QVBoxLayout *m_frameLayout = nullptr;
     WindowBar *m_windowBar = nullptr;
     QLabel *m_message = nullptr;
-    WindowDrag m_drag;
 };
 
 #endif

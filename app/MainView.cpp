@@ -6,6 +6,7 @@
 #include "app/SettingsView.h"
 #include "app/TabWidget.h"
 #include "app/WindowBar.h"
+#include "app/WindowDrag.h"
 #include "widgets/Button.h"
 #include "widgets/ButtonDescription.h"
 
@@ -15,7 +16,6 @@
 #include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QParallelAnimationGroup>
 #include <QPropertyAnimation>
 #include <QSequentialAnimationGroup>
@@ -48,6 +48,7 @@ MainView::MainView(QWidget *parent)
 {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);
+    connect(new WindowDrag(this), &WindowDrag::moved, this, &MainView::onDragWindow);
 
     auto *shadow = new QFrame(this);
     shadow->setObjectName(QStringLiteral("mainViewShadow"));
@@ -432,24 +433,4 @@ void MainView::slideOut(QWidget *panel)
     slide->addAnimation(move);
     slide->addAnimation(fade);
     runSlide(panel, slide);
-}
-
-void MainView::mousePressEvent(QMouseEvent *event)
-{
-    m_drag.press(event, this);
-    QFrame::mousePressEvent(event);
-}
-
-void MainView::mouseMoveEvent(QMouseEvent *event)
-{
-    QPoint position;
-    if (m_drag.move(event, &position))
-        onDragWindow(position);
-    QFrame::mouseMoveEvent(event);
-}
-
-void MainView::mouseReleaseEvent(QMouseEvent *event)
-{
-    m_drag.release();
-    QFrame::mouseReleaseEvent(event);
 }

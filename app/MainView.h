@@ -1,8 +1,6 @@
 #ifndef CLEAVEMARK_APP_MAINVIEW_H
 #define CLEAVEMARK_APP_MAINVIEW_H
 
-#include "app/WindowDrag.h"
-
 #include <QFrame>
 #include <QHash>
 #include <QPointer>
@@ -75,9 +73,6 @@ signals:
     void mergeFilesRequested(const QStringList &files);
 
 protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
@@ -104,7 +99,6 @@ private:
     QWidget *m_cover = nullptr;
     SettingsView *m_settingsView = nullptr;
     QHash<QWidget *, QPointer<QAbstractAnimation>> m_slides;
-    WindowDrag m_drag;
     bool m_splitRunning = false;
     bool m_mergeRunning = false;
 };

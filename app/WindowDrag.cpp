@@ -3,23 +3,38 @@
 #include <QMouseEvent>
 #include <QWidget>
 
-void WindowDrag::press(const QMouseEvent *event, const QWidget *window)
+WindowDrag::WindowDrag(QWidget *window)
+    : QObject(window)
+    , m_window(window)
 {
-    if (event->button() != Qt::LeftButton)
-        return;
-    m_dragging = true;
-    m_pressPosition = event->globalPos() - window->frameGeometry().topLeft();
+    window->installEventFilter(this);
 }
 
-bool WindowDrag::move(const QMouseEvent *event, QPoint *newPosition) const
+bool WindowDrag::eventFilter(QObject *watched, QEvent *event)
 {
-    if (!m_dragging || !(event->buttons() & Qt::LeftButton))
+    if (watched != m_window)
         return false;
-    *newPosition = event->globalPos() - m_pressPosition;
-    return true;
-}
-
-void WindowDrag::release()
-{
-    m_dragging = false;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton) {
+            m_dragging = true;
+            m_pressPosition = mouse->globalPos() - m_window->frameGeometry().topLeft();
+        }
+        break;
+    }
+    case QEvent::MouseMove: {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (m_dragging && (mouse->buttons() & Qt::LeftButton))
+            emit moved(mouse->globalPos() - m_pressPosition);
+        break;
+    }
+    case QEvent::MouseButtonRelease:
+        m_dragging = false;
+        break;
+    default:
+        break;
+    }
+    return false;   // the window still sees every event
 }

@@ -1,23 +1,31 @@
 #ifndef CLEAVEMARK_APP_WINDOWDRAG_H
 #define CLEAVEMARK_APP_WINDOWDRAG_H
 
+#include <QObject>
 #include <QPoint>
 
-class QMouseEvent;
 class QWidget;
 
-// Moving a frameless window with the mouse: the point pressed stays under
-// the cursor until the button is released.
-class WindowDrag
+// Moving a frameless window with the mouse: the point pressed with the left
+// button stays under the cursor until the button is released. It watches the
+// mouse events that reach the window itself, those its children leave to it
+// included, and asks for each new position through moved().
+class WindowDrag : public QObject
 {
+    Q_OBJECT
+
 public:
-    void press(const QMouseEvent *event, const QWidget *window);
-    // The window's new position while dragging; false when not dragging.
-    bool move(const QMouseEvent *event, QPoint *newPosition) const;
-    void release();
-    bool isDragging() const { return m_dragging; }
+    // Watches window and is owned by it.
+    explicit WindowDrag(QWidget *window);
+
+signals:
+    void moved(const QPoint &position);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QWidget *m_window;
     bool m_dragging = false;
     QPoint m_pressPosition;
 };

@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 
@@ -22,6 +23,7 @@ private slots:
     void mergeResults();
     void passwordPromptFlags();
     void dialogsCentreOverParentWindow();
+    void leftDragOnMessageMovesDialog();
 
 private:
     static QPushButton *button(QWidget *dialog, const QString &text);
@@ -166,6 +168,36 @@ void TestMessages::dialogsCentreOverParentWindow()
     MessageMerge merge(&window);
     merge.show();
     QVERIFY((merge.frameGeometry().center() - window.frameGeometry().center()).manhattanLength() <= 2);
+}
+
+void TestMessages::leftDragOnMessageMovesDialog()
+{
+    MessageView dialog("t", "drag me");
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dialog.move(100, 100);
+    // The label leaves presses to the dialog; these carry explicit buttons.
+    QLabel *message = dialog.messageLabel();
+    const auto send = [message](QEvent::Type type, const QPoint &global, Qt::MouseButton button,
+                                Qt::MouseButtons buttons) {
+        QMouseEvent event(type, message->mapFromGlobal(global), global, button, buttons, Qt::NoModifier);
+        QApplication::sendEvent(message, &event);
+    };
+    const QPoint grip = message->mapToGlobal(message->rect().center());
+
+    send(QEvent::MouseButtonPress, grip, Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, grip + QPoint(30, 20), Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(dialog.pos(), QPoint(130, 120));
+    send(QEvent::MouseMove, grip + QPoint(-10, 5), Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(dialog.pos(), QPoint(90, 105));
+    send(QEvent::MouseButtonRelease, grip + QPoint(-10, 5), Qt::LeftButton, Qt::NoButton);
+    send(QEvent::MouseMove, grip + QPoint(50, 50), Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(dialog.pos(), QPoint(90, 105));
+
+    const QPoint at = message->mapToGlobal(message->rect().center());
+    send(QEvent::MouseButtonPress, at, Qt::RightButton, Qt::RightButton);
+    send(QEvent::MouseMove, at + QPoint(40, 40), Qt::NoButton, Qt::RightButton);
+    QCOMPARE(dialog.pos(), QPoint(90, 105));
 }
 
 CM_APPLICATION_TEST_MAIN(TestMessages)
