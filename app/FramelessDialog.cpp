@@ -4,6 +4,7 @@
 #include "app/WindowDrag.h"
 #include "common/Logger.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -81,6 +82,13 @@ void FramelessDialog::centreOverParent()
     }
     Logger::instance().log(QStringLiteral("Rect width: %1").arg(width()));
     Logger::instance().log(QStringLiteral("Rect height: %1").arg(height()));
+}
+
+void FramelessDialog::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
 }
 
 void FramelessDialog::resizeEvent(QResizeEvent *event)

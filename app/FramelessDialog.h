@@ -33,6 +33,10 @@ protected:
     void centreOverParent();
     // A row for buttons, added below the message.
     QHBoxLayout *addButtonRow();
+    // Sets the dialog's own texts again; called when the language changes.
+    virtual void retranslate() {}
+
+    void changeEvent(QEvent *event) override;
 
     void resizeEvent(QResizeEvent *event) override;
 

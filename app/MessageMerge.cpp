@@ -3,7 +3,6 @@
 #include "app/WindowBar.h"
 #include "widgets/Button.h"
 
-#include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -41,13 +40,6 @@ void MessageMerge::retranslate()
     setText(tr("All of your files have been merged. You can open the folder to view the result"));
     m_ok->setText(tr("OK"));
     m_open->setText(tr("OPEN FOLDER"));
-}
-
-void MessageMerge::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::LanguageChange)
-        retranslate();
-    FramelessDialog::changeEvent(event);
 }
 
 void MessageMerge::showEvent(QShowEvent *event)

@@ -22,11 +22,9 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void changeEvent(QEvent *event) override;
+    void retranslate() override;
 
 private:
-    void retranslate();
-
     Button *m_ok = nullptr;
     Button *m_open = nullptr;
 };

@@ -3,7 +3,6 @@
 #include "app/WindowBar.h"
 #include "widgets/Button.h"
 
-#include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -59,13 +58,6 @@ void MessagePassword::retranslate()
     m_ok->setText(tr("OK"));
     m_skipButton->setText(tr("SKIP"));
     m_skipAllButton->setText(tr("SKIP ALL"));
-}
-
-void MessagePassword::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::LanguageChange)
-        retranslate();
-    FramelessDialog::changeEvent(event);
 }
 
 void MessagePassword::setMessage(const QString &text)

@@ -30,11 +30,9 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void changeEvent(QEvent *event) override;
+    void retranslate() override;
 
 private:
-    void retranslate();
-
     QLabel *m_passwordLabel = nullptr;
     QLineEdit *m_password = nullptr;
     Button *m_ok = nullptr;

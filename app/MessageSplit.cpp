@@ -3,7 +3,6 @@
 #include "app/WindowBar.h"
 #include "widgets/Button.h"
 
-#include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -46,13 +45,6 @@ void MessageSplit::retranslate()
     m_ok->setText(tr("OK"));
     m_open->setText(tr("OPEN"));
     m_merge->setText(tr("MERGE RESULTS"));
-}
-
-void MessageSplit::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::LanguageChange)
-        retranslate();
-    FramelessDialog::changeEvent(event);
 }
 
 void MessageSplit::showEvent(QShowEvent *event)

@@ -23,11 +23,9 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void changeEvent(QEvent *event) override;
+    void retranslate() override;
 
 private:
-    void retranslate();
-
     int m_count;
     Button *m_ok = nullptr;
     Button *m_open = nullptr;

@@ -24,6 +24,7 @@ private slots:
     void passwordPromptFlags();
     void dialogsCentreOverParentWindow();
     void leftDragOnMessageMovesDialog();
+    void openDialogsFollowLanguageChange();
 
 private:
     static QPushButton *button(QWidget *dialog, const QString &text);
@@ -198,6 +199,25 @@ void TestMessages::leftDragOnMessageMovesDialog()
     send(QEvent::MouseButtonPress, at, Qt::RightButton, Qt::RightButton);
     send(QEvent::MouseMove, at + QPoint(40, 40), Qt::NoButton, Qt::RightButton);
     QCOMPARE(dialog.pos(), QPoint(90, 105));
+}
+
+void TestMessages::openDialogsFollowLanguageChange()
+{
+    MessageSplit split(2);
+    MessagePassword password;
+    split.show();
+    password.show();
+    Application::settings()->setValue("Language", "de");
+    Application::instance()->applyLanguage();
+    QCoreApplication::processEvents();
+    QCOMPARE(split.windowTitle(), QString("Teilung abgeschlossen"));
+    QCOMPARE(password.windowTitle(), QString("Passwort eingeben"));
+
+    Application::settings()->remove("Language");
+    Application::instance()->applyLanguage();
+    QCoreApplication::processEvents();
+    QCOMPARE(split.windowTitle(), QString("Split complete"));
+    QCOMPARE(password.windowTitle(), QString("Enter password"));
 }
 
 CM_APPLICATION_TEST_MAIN(TestMessages)
