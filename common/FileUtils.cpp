@@ -111,6 +111,9 @@ QString randomName()
 bool removeFolder(const QString &path)
 {
     qDebug() << "Removing dir:" << path;
+    // A link in place of the folder goes, never what it points to.
+    if (QFileInfo(path).isSymLink())
+        return QFile::remove(path);
     QDir dir(path);
     if (!dir.exists())
         return true;

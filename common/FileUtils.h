@@ -26,7 +26,8 @@ QString uniqueFileName(const QString &folder, const QString &name);
 QString randomName();
 
 // Removes the folder and everything inside it; true when it is gone.
-// Symbolic links inside are removed as links, never followed.
+// Symbolic links, the folder's own path included, are removed as links,
+// never followed.
 bool removeFolder(const QString &path);
 
 // Deletes each file; failures are ignored.

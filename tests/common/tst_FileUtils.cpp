@@ -176,6 +176,13 @@ void FileUtilsTest::removeFolderRemovesAllButFollowsNoLinks()
     QVERIFY(removeFolder(root));
     QVERIFY(!QFileInfo::exists(root));
     QVERIFY(QFileInfo(outside + QStringLiteral("/keep.pdf")).isFile());
+
+    // A link standing where the folder should be.
+    const QString linkedRoot = scratch(QStringLiteral("linked-session"));
+    QVERIFY(QFile::link(outside, linkedRoot));
+    QVERIFY(removeFolder(linkedRoot));
+    QVERIFY(!QFileInfo(linkedRoot).isSymLink());
+    QVERIFY(QFileInfo(outside + QStringLiteral("/keep.pdf")).isFile());
 }
 
 void FileUtilsTest::pdfFilesFromMimeDataKeepsExistingPdfFiles()
