@@ -124,17 +124,13 @@ QByteArray encode(const QJsonObject &object)
     return QJsonDocument(object).toJson(QJsonDocument::Indented).toBase64();
 }
 
-QByteArray decodedFileContent(QFile &file)
-{
-    return QByteArray::fromBase64(QString::fromUtf8(file.readAll()).toUtf8());
-}
-
+// Characters outside the Base64 alphabet, line ends included, are skipped.
 bool readEncodedFile(const QString &path, QByteArray &json)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!file.open(QIODevice::ReadOnly))
         return false;
-    json = decodedFileContent(file);
+    json = QByteArray::fromBase64(file.readAll());
     return true;
 }
 

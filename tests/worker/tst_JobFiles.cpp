@@ -160,6 +160,15 @@ void JobFilesTest::unreadableOrPlainJsonRequest()
     SplitRequest request = untouched;
     readSplitRequest(path("plain.req"), request);
     QCOMPARE(request.toJson(), SplitRequest::fromJson({}).toJson());
+
+    // Base64 wrapped into CRLF lines, as an editor may save it, still reads.
+    QByteArray wrapped = QJsonDocument(handWrittenSplitRequest()).toJson().toBase64();
+    for (int at = 76; at < wrapped.size(); at += 78)
+        wrapped.insert(at, "\r\n");
+    QVERIFY(writeRaw(path("wrapped.req"), wrapped + "\r\n"));
+    SplitRequest fromWrapped;
+    readSplitRequest(path("wrapped.req"), fromWrapped);
+    QCOMPARE(fromWrapped.toJson(), handWrittenSplitRequest());
 }
 
 void JobFilesTest::responsesAreOneLineOfBase64()
