@@ -44,7 +44,6 @@ SettingsView::SettingsView(QWidget *parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     buildLayout();
-    fillLanguages();
     retranslate();
 
     connect(m_save, &QPushButton::clicked, this, &SettingsView::saveSettings);
@@ -189,6 +188,7 @@ void SettingsView::loadSettings()
     m_saveFolder->setCurrentIndex(mode);
     m_lastFolderIndex = mode;
 
+    // Filled when first shown: reading every translation file is no work for start-up.
     if (m_language->count() == 0)
         fillLanguages();
     m_language->setCurrentIndex(languageIndex(Application::storedLanguage()));
