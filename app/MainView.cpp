@@ -218,8 +218,7 @@ void MainView::retranslate()
     m_navigateToMerge->setText(tr("Merge"));
     m_tabMerge->setText(tr("Merge"));
     m_or->setText(tr("or"));
-    m_lastFolder->setText(tr("Open folder"));
-    updateLastFoderState();
+    updateLastFoderState();   // also the last-folder button's texts
 }
 
 void MainView::changeEvent(QEvent *event)
