@@ -46,13 +46,17 @@ void TabWidget::addTab(QWidget *page, int index, TabButton *button)
 {
     m_pages->addWidget(page);
     m_pageByIndex.insert(index, page);
-    ++m_pageCount;
     if (!button)
         return;
     m_buttons.insert(index, button);
     // Before the stretch, after the tabs already there.
     m_tabBarLayout->insertWidget(m_buttons.size() - 1, button);
     connect(button, &TabButton::clicked, this, &TabWidget::tabButtonClicked);
+}
+
+int TabWidget::count() const
+{
+    return m_pages->count();
 }
 
 int TabWidget::currentIndex() const
@@ -82,7 +86,7 @@ void TabWidget::revealTabBar()
 
 void TabWidget::setCurrentIndex(int index)
 {
-    if (index < 0 || index >= m_pageCount || !m_pageByIndex.contains(index))
+    if (index < 0 || index >= count() || !m_pageByIndex.contains(index))
         return;
     for (auto it = m_buttons.cbegin(); it != m_buttons.cend(); ++it)
         it.value()->setChecked(it.key() == index);

@@ -42,7 +42,7 @@ public:
     // Adds page under index; button may be null (a page without a tab).
     void addTab(QWidget *page, int index, TabButton *button = nullptr);
     int currentIndex() const;
-    int count() const { return m_pageCount; }
+    int count() const;
     QWidget *page(int index) const;
     TabButton *tabButton(int index) const { return m_buttons.value(index); }
     QLabel *tabBar() const { return m_tabBar; }
@@ -64,7 +64,6 @@ private:
     QStackedLayout *m_pages = nullptr;
     QMap<int, TabButton *> m_buttons;
     QMap<int, QWidget *> m_pageByIndex;
-    int m_pageCount = 0;
     int m_current = -1;
 };
 
