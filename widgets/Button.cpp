@@ -136,19 +136,18 @@ QRect Button::contentsArea() const
     return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
 }
 
-int Button::textFlags() const
+int Button::textFlags(const QPixmap &icon) const
 {
     int flags = Qt::TextShowMnemonic;
     if (m_wordWrap)
         flags |= Qt::TextWordWrap;
-    if ((m_iconAlignment & Qt::AlignLeft) && !stateIcon().isNull())
+    if ((m_iconAlignment & Qt::AlignLeft) && !icon.isNull())
         return flags | Qt::AlignLeft | Qt::AlignVCenter;
     return flags | Qt::AlignCenter;
 }
 
-QRect Button::drawIcon(QPainter &painter, const QRect &area) const
+QRect Button::drawIcon(QPainter &painter, const QRect &area, const QPixmap &icon) const
 {
-    const QPixmap icon = stateIcon();
     if (icon.isNull())
         return area;
     const QSize size = logicalSize(icon);
@@ -217,10 +216,11 @@ void Button::paintEvent(QPaintEvent *)
     drawPanel(painter);
     const QRect area = contentsArea();
     drawMenuIcon(painter, area);
-    const QRect textArea = drawIcon(painter, area);
+    const QPixmap icon = stateIcon();
+    const QRect textArea = drawIcon(painter, area, icon);
     if (!text().isEmpty()) {
         painter.setPen(stateTextColor());
-        painter.drawText(textArea, textFlags(), text());
+        painter.drawText(textArea, textFlags(icon), text());
     }
 }
 

@@ -62,12 +62,12 @@ protected:
     void drawPanel(QStylePainter &painter) const;
     // The rectangle inside the style's borders and padding.
     QRect contentsArea() const;
-    // Draws the icon as iconAlignment says and returns the room left for text.
-    QRect drawIcon(QPainter &painter, const QRect &area) const;
+    // Draws the state's icon as iconAlignment says and returns the room left for text.
+    QRect drawIcon(QPainter &painter, const QRect &area, const QPixmap &icon) const;
     void drawMenuIcon(QPainter &painter, const QRect &area) const;
     QColor pickColor(const QColor &normal, const QColor &hover, const QColor &pressed,
                      const QColor &checked, const QColor &disabled) const;
-    int textFlags() const;
+    int textFlags(const QPixmap &icon) const;
 
 private:
     QPixmap pickPixmap(const QString &normal, const QString &hover, const QString &pressed,

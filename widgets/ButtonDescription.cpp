@@ -39,13 +39,14 @@ void ButtonDescription::paintEvent(QPaintEvent *)
     drawPanel(painter);
     const QRect contents = contentsArea();
     drawMenuIcon(painter, contents);
-    QRect area = drawIcon(painter, contents);
+    const QPixmap icon = stateIcon();
+    QRect area = drawIcon(painter, contents, icon);
     area.setLeft(area.left() + m_textPadding);
     const QFont small = descriptionFont();
     const int descriptionHeight = m_description.isEmpty() ? 0 : QFontMetrics(small).height();
     const int textHeight = fontMetrics().height();
     const int top = area.top() + (area.height() - descriptionHeight - textHeight) / 2;
-    const int horizontal = stateIcon().isNull() ? Qt::AlignHCenter : Qt::AlignLeft;
+    const int horizontal = icon.isNull() ? Qt::AlignHCenter : Qt::AlignLeft;
 
     if (descriptionHeight > 0) {
         painter.setFont(small);
