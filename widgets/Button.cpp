@@ -199,7 +199,7 @@ void Button::drawMenuIcon(QPainter &painter, const QRect &area) const
     painter.drawPixmap(target, icon);
 }
 
-void Button::drawPanel(QStylePainter &painter) const
+QRect Button::drawAllButText(QStylePainter &painter, const QPixmap &icon) const
 {
     // The style draws only the panel; icon, text and menu icon are ours.
     QStyleOptionButton option;
@@ -208,16 +208,17 @@ void Button::drawPanel(QStylePainter &painter) const
     option.icon = QIcon();
     option.features &= ~QStyleOptionButton::HasMenu;
     painter.drawControl(QStyle::CE_PushButtonBevel, option);
+
+    const QRect area = contentsArea();
+    drawMenuIcon(painter, area);
+    return drawIcon(painter, area, icon);
 }
 
 void Button::paintEvent(QPaintEvent *)
 {
     QStylePainter painter(this);
-    drawPanel(painter);
-    const QRect area = contentsArea();
-    drawMenuIcon(painter, area);
     const QPixmap icon = stateIcon();
-    const QRect textArea = drawIcon(painter, area, icon);
+    const QRect textArea = drawAllButText(painter, icon);
     if (!text().isEmpty()) {
         painter.setPen(stateTextColor());
         painter.drawText(textArea, textFlags(icon), text());

@@ -58,18 +58,19 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     bool event(QEvent *event) override;
 
-    // The style's bevel alone, without text, icon or menu arrow.
-    void drawPanel(QStylePainter &painter) const;
-    // The rectangle inside the style's borders and padding.
-    QRect contentsArea() const;
-    // Draws the state's icon as iconAlignment says and returns the room left for text.
-    QRect drawIcon(QPainter &painter, const QRect &area, const QPixmap &icon) const;
-    void drawMenuIcon(QPainter &painter, const QRect &area) const;
+    // Paints everything but the text: the style's bevel, the menu icon and
+    // the given icon. Returns the room left for the text.
+    QRect drawAllButText(QStylePainter &painter, const QPixmap &icon) const;
     QColor pickColor(const QColor &normal, const QColor &hover, const QColor &pressed,
                      const QColor &checked, const QColor &disabled) const;
-    int textFlags(const QPixmap &icon) const;
 
 private:
+    // The rectangle inside the style's borders and padding.
+    QRect contentsArea() const;
+    // Draws the icon as iconAlignment says and returns the room left for text.
+    QRect drawIcon(QPainter &painter, const QRect &area, const QPixmap &icon) const;
+    void drawMenuIcon(QPainter &painter, const QRect &area) const;
+    int textFlags(const QPixmap &icon) const;
     QPixmap pickPixmap(const QString &normal, const QString &hover, const QString &pressed,
                        const QString &checked, const QString &disabled) const;
     QSize iconRoom() const;

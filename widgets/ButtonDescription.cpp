@@ -36,11 +36,8 @@ QFont ButtonDescription::descriptionFont() const
 void ButtonDescription::paintEvent(QPaintEvent *)
 {
     QStylePainter painter(this);
-    drawPanel(painter);
-    const QRect contents = contentsArea();
-    drawMenuIcon(painter, contents);
     const QPixmap icon = stateIcon();
-    QRect area = drawIcon(painter, contents, icon);
+    QRect area = drawAllButText(painter, icon);
     area.setLeft(area.left() + m_textPadding);
     const QFont small = descriptionFont();
     const int descriptionHeight = m_description.isEmpty() ? 0 : QFontMetrics(small).height();
