@@ -79,8 +79,7 @@ QString cacheFolder()
     }
 
     const QString cache = base + QStringLiteral("/cache");
-    if (!QDir(cache).exists())
-        QDir().mkpath(cache);
+    ensureFolder(cache);
     return cache;
 }
 
