@@ -1,7 +1,7 @@
 #include "common/Logger.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QSysInfo>
@@ -9,7 +9,10 @@
 #include <QtDebug>
 
 #include <cerrno>
+#include <cstdio>
+#include <ctime>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -52,6 +55,23 @@ QString wordSizeText()
     return QString::number(QSysInfo::WordSize) + QStringLiteral("bit");
 }
 
+// The local time now, as the daily file and the line's clock both need it.
+std::tm localNow()
+{
+    const std::time_t seconds = std::time(nullptr);
+    std::tm local{};
+    ::tzset();   // follows a changed TZ, like QDateTime does
+    ::localtime_r(&seconds, &local);
+    return local;
+}
+
+QString clockText(const std::tm &time)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d:%02d:%02d", time.tm_hour, time.tm_min, time.tm_sec);
+    return QString::fromLatin1(text);
+}
+
 } // namespace
 
 Logger &Logger::instance()
@@ -66,30 +86,47 @@ Logger::Logger()
 {
 }
 
+Logger::~Logger()
+{
+    closeLogFile();
+}
+
 void Logger::log(const QString &message, LogLevel level)
 {
-    // One clock reading for the line and the day's file. The folder is made
-    // only when the file cannot be opened: a split logs thousands of lines.
-    const QDateTime now = QDateTime::currentDateTime();
-    const QString line = formatLine(message, level, now.time());
-    const QByteArray bytes = (line + QLatin1Char('\n')).toUtf8();
-
+    // One clock reading for the line and the day's file.
+    const std::tm now = localNow();
+    QString line;
     {
         QMutexLocker locker(&m_mutex);
-        const QString folder = folderPath();
-        const QString path = QDir::toNativeSeparators(folder + QLatin1Char('/') + logFileName(now.date()));
-        if (!appendToFile(path, bytes) && QDir().mkpath(folder))
-            appendToFile(path, bytes);
+        line = formatLine(message, level, clockText(now));
+        const QByteArray bytes = (line + QLatin1Char('\n')).toUtf8();
+        // The folder is made only when the file cannot be opened: a split
+        // logs thousands of lines.
+        const QString path = currentFilePath(QDate(now.tm_year + 1900, now.tm_mon + 1, now.tm_mday));
+        if (openLogFile(path) || (QDir().mkpath(m_folder) && openLogFile(path)))
+            writeWhole(m_fd, bytes);
     }
     qDebug("%s", line.toLocal8Bit().constData());
 }
 
-QString Logger::formatLine(const QString &message, LogLevel level, const QTime &time) const
+QString Logger::formatLine(const QString &message, LogLevel level, const QString &clock)
 {
-    // One multi-argument arg() call, so a "%n" inside the message stays as written.
-    return QStringLiteral("[%5][%4][%6][%1] %2: %3")
-        .arg(time.toString(QStringLiteral("hh:mm:ss")), levelName(level), message,
-             osName(), QCoreApplication::applicationVersion(), wordSizeText());
+    // The part before the time stays the same for the whole run, unless the
+    // version is set late.
+    const QString version = QCoreApplication::applicationVersion();
+    if (m_prefix.isEmpty() || version != m_prefixVersion) {
+        m_prefixVersion = version;
+        m_prefix = QStringLiteral("[%1][%2][%3][").arg(version, osName(), wordSizeText());
+    }
+    QString line;
+    line.reserve(m_prefix.size() + clock.size() + message.size() + 12);
+    line += m_prefix;
+    line += clock;
+    line += QLatin1String("] ");
+    line += levelName(level);
+    line += QLatin1String(": ");
+    line += message;
+    return line;
 }
 
 QString Logger::folderPath()
@@ -127,14 +164,52 @@ QString Logger::levelName(LogLevel level) const
     return m_levelNames.value(int(level), m_levelNames.first());
 }
 
+// The path of today's file; worked out again only when the day, the home
+// folder or the program's name changed since the last line.
+QString Logger::currentFilePath(const QDate &date)
+{
+    const QByteArray home = qgetenv("HOME");
+    const QString application = QCoreApplication::applicationName();
+    if (date != m_pathDate || home != m_pathHome || application != m_pathApplication || m_path.isEmpty()) {
+        m_pathDate = date;
+        m_pathHome = home;
+        m_pathApplication = application;
+        m_folder = folderPath();
+        m_path = QDir::toNativeSeparators(m_folder + QLatin1Char('/') + logFileName(date));
+    }
+    return m_path;
+}
+
+// The descriptor stays open for the process's lifetime; it is opened again
+// for a new day's file, and when the file was removed meanwhile (a removed
+// file has no links left), so that lines never go to a file nobody sees.
+bool Logger::openLogFile(const QString &path)
+{
+    if (m_fd >= 0) {
+        struct stat status;
+        if (path == m_openPath && ::fstat(m_fd, &status) == 0 && status.st_nlink > 0)
+            return true;
+        closeLogFile();
+    }
+    m_fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
+    if (m_fd < 0)
+        return false;
+    m_openPath = path;
+    return true;
+}
+
+void Logger::closeLogFile()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+    m_openPath.clear();
+}
+
 // The kernel places each write() on an O_APPEND descriptor at the end of the
 // file atomically, which keeps lines of concurrent processes apart.
-bool Logger::appendToFile(const QString &path, const QByteArray &bytes)
+bool Logger::writeWhole(int fd, const QByteArray &bytes)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return false;
     qsizetype written = 0;
     while (written < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
@@ -144,6 +219,5 @@ bool Logger::appendToFile(const QString &path, const QByteArray &bytes)
             break;
         written += n;
     }
-    ::close(fd);
     return written == bytes.size();
 }

@@ -1,12 +1,11 @@
 #ifndef CLEAVEMARK_COMMON_LOGGER_H
 #define CLEAVEMARK_COMMON_LOGGER_H
 
+#include <QByteArray>
+#include <QDate>
 #include <QMutex>
 #include <QString>
 #include <QStringList>
-
-class QDate;
-class QTime;
 
 enum LogLevel { LogDebug = 0, LogError = 1, LogWarning = 2, LogInfo = 3 };
 
@@ -16,6 +15,7 @@ enum LogLevel { LogDebug = 0, LogError = 1, LogWarning = 2, LogInfo = 3 };
 // also sent to Qt's debug output. Threads of one process take a mutex and
 // every line reaches the file in a single write() on a descriptor opened with
 // O_APPEND, so lines from several threads and processes never interleave.
+// The descriptor is kept open between lines.
 class Logger
 {
 public:
@@ -29,17 +29,33 @@ public:
 
 private:
     Logger();
+    ~Logger();
     Logger(const Logger &) = delete;
     Logger &operator=(const Logger &) = delete;
 
-    QString formatLine(const QString &message, LogLevel level, const QTime &time) const;
+    QString formatLine(const QString &message, LogLevel level, const QString &clock);
     QString levelName(LogLevel level) const;
-    static bool appendToFile(const QString &path, const QByteArray &bytes);
+    QString currentFilePath(const QDate &date);
+    bool openLogFile(const QString &path);
+    void closeLogFile();
+    static bool writeWhole(int fd, const QByteArray &bytes);
     static QString folderPath();                      // not created
     static QString logFileName(const QDate &date);
 
     const QStringList m_levelNames;
-    QMutex m_mutex;
+    QMutex m_mutex;   // guards everything below
+
+    QString m_prefixVersion;   // the line prefix was made for this version
+    QString m_prefix;          // "[version][os][word size]["
+
+    QDate m_pathDate;          // m_path is for this day, home and program
+    QByteArray m_pathHome;
+    QString m_pathApplication;
+    QString m_folder;
+    QString m_path;
+
+    int m_fd = -1;             // open on m_openPath
+    QString m_openPath;
 };
 
 #endif

@@ -8,6 +8,7 @@
 #include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 
@@ -53,6 +54,8 @@ private slots:
     void lineFormat();
     void osNameIsDistributionName();
     void concurrentLinesStayWhole();
+    void removedFileIsCreatedAgain();
+    void followsAChangedHomeFolder();
 };
 
 void LoggerTest::lineFormat_data()
@@ -139,6 +142,37 @@ void LoggerTest::concurrentLinesStayWhole()
     QCOMPARE(perWriter.size(), processCount + threadCount);
     for (int count : perWriter)
         QCOMPARE(count, linesPerWriter);
+}
+
+// The file stays open between lines; one removed meanwhile must be created
+// again rather than written where nobody can read it.
+void LoggerTest::removedFileIsCreatedAgain()
+{
+    Logger::instance().log(QStringLiteral("before removal"), LogInfo);
+    QVERIFY(QFile::remove(Logger::instance().logFilePath()));
+    Logger::instance().log(QStringLiteral("after removal"), LogInfo);
+
+    const QString text = QString::fromUtf8(logBytes());
+    QVERIFY2(text.contains(QStringLiteral("after removal")), qPrintable(text));
+    QVERIFY2(!text.contains(QStringLiteral("before removal")), qPrintable(text));
+}
+
+void LoggerTest::followsAChangedHomeFolder()
+{
+    Logger::instance().log(QStringLiteral("old home"), LogInfo);
+    QTemporaryDir newHome;
+    QVERIFY(newHome.isValid());
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(newHome.path()));
+    Logger::instance().log(QStringLiteral("new home"), LogInfo);
+    const QString path = Logger::instance().logFilePath();
+    const QByteArray text = logBytes();
+    qputenv("HOME", oldHome);
+
+    QVERIFY2(path.startsWith(newHome.path() + QLatin1Char('/')), qPrintable(path));
+    QVERIFY2(text.contains("new home") && !text.contains("old home"), text.constData());
+    Logger::instance().log(QStringLiteral("home again"), LogInfo);
+    QVERIFY(logBytes().contains("home again"));
 }
 
 int main(int argc, char *argv[])
