@@ -3,6 +3,8 @@
 #include "common/Logger.h"
 #include "pdf/PageRangeText.h"
 
+#include <qpdf/Buffer.hh>
+#include <qpdf/BufferInputSource.hh>
 #include <qpdf/Pipeline.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFExc.hh>
@@ -22,6 +24,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -87,22 +90,38 @@ void routeLibraryMessagesToLog()
     });
 }
 
-// Feeds qpdf's output into a file device.
+// Outputs up to this size are kept in memory after writing (see ExtractedPiece).
+constexpr qint64 KeptCopyLimit = 8 * 1024 * 1024;
+
+// Feeds qpdf's output into a file device, and into a copy in memory while
+// the output stays small; a larger output leaves the copy empty.
 class DevicePipeline : public Pipeline
 {
 public:
-    explicit DevicePipeline(QIODevice &device) : Pipeline("output file", nullptr), m_device(device) {}
+    DevicePipeline(QIODevice &device, QByteArray *copy)
+        : Pipeline("output file", nullptr), m_device(device), m_copy(copy)
+    {
+    }
 
     void write(unsigned char const *data, size_t length) override
     {
         if (m_device.write(reinterpret_cast<const char *>(data), qint64(length)) != qint64(length))
             throw EngineFailure(PdfEngine::WriteFailed, "cannot write the output file");
+        if (!m_copy)
+            return;
+        if (m_copy->size() + qint64(length) > KeptCopyLimit) {
+            m_copy->clear();
+            m_copy = nullptr;
+            return;
+        }
+        m_copy->append(reinterpret_cast<const char *>(data), int(length));
     }
 
     void finish() override {}
 
 private:
     QIODevice &m_device;
+    QByteArray *m_copy;
 };
 
 struct PendingEncryption
@@ -132,15 +151,40 @@ void checkReadableFile(const QString &fileName)
         throw EngineFailure(PdfEngine::FileNotFound, "input file missing or unreadable");
 }
 
+// Files up to this size may be read into memory whole (see openPdf).
+constexpr qint64 InMemorySourceLimit = 64 * 1024 * 1024;
+
+// The whole file in memory; null when it is too large or cannot be read, and
+// then qpdf reads the file itself.
+std::shared_ptr<InputSource> inMemorySource(const QString &fileName, const QByteArray &name)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > InMemorySourceLimit)
+        return nullptr;
+    auto buffer = std::make_unique<Buffer>(size_t(file.size()));
+    if (file.read(reinterpret_cast<char *>(buffer->getBuffer()), file.size()) != file.size())
+        return nullptr;
+    return std::make_shared<BufferInputSource>(name.toStdString(), buffer.release(), true);
+}
+
 // Parses a file; qpdf repairs what it can of a damaged one, with warnings.
-std::shared_ptr<QPDF> openPdf(const QString &fileName, const QString &password)
+// A source read many times over (every extraction of a split reads its pages'
+// streams) can be held in memory: qpdf reads a file in small seeks and reads.
+enum class SourceReading { FromFile, InMemory };
+
+std::shared_ptr<QPDF> openPdf(const QString &fileName, const QString &password,
+                              SourceReading reading = SourceReading::FromFile)
 {
     checkReadableFile(fileName);
     auto pdf = std::make_shared<QPDF>();
     try {
         const QByteArray name = fileNameBytes(fileName);
         const QByteArray secret = password.toUtf8();
-        pdf->processFile(name.constData(), secret.constData());
+        auto source = reading == SourceReading::InMemory ? inMemorySource(fileName, name) : nullptr;
+        if (source)
+            pdf->processInputSource(source, secret.constData());
+        else
+            pdf->processFile(name.constData(), secret.constData());
         QPDFPageDocumentHelper(*pdf).getAllPages();   // a page tree we cannot walk is no use
     } catch (const QPDFExc &e) {
         throw EngineFailure(e.getErrorCode() == qpdf_e_password ? PdfEngine::PasswordError
@@ -218,19 +262,23 @@ QFileDevice::Permissions outputPermissions(const QString &fileName)
            | QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::ReadOther;
 }
 
-void writeDocument(QPDF &pdf, QIODevice &device, const WriteOptions &options)
+// Fills an open file; throws when it cannot.
+using ContentWriter = std::function<void(QIODevice &)>;
+
+void writeDocument(QPDF &pdf, QIODevice &device, const WriteOptions &options, QByteArray *copy)
 {
-    DevicePipeline output(device);
+    if (copy)
+        copy->clear();
+    DevicePipeline output(device, copy);
     QPDFWriter writer(pdf);
     writer.setOutputPipeline(&output);
     configureWriter(writer, options);
     writer.write();
 }
 
-// A working copy (a decrypted source, extracted pages) is written in place,
-// so that a caller reusing one scratch path does not create and delete a
-// file per piece; a failed write removes it.
-void writeScratchPdf(QPDF &pdf, const QString &fileName, const WriteOptions &options)
+// A working copy is written in place, so that a caller reusing one scratch
+// path does not create and delete a file per piece; a failed write removes it.
+void writeScratchFile(const QString &fileName, const ContentWriter &writeContent)
 {
     // Overwritten and then cut to length rather than truncated first: ext4
     // flushes a file emptied by truncation to disk when it is closed.
@@ -238,7 +286,7 @@ void writeScratchPdf(QPDF &pdf, const QString &fileName, const WriteOptions &opt
     if (!file.open(QIODevice::ReadWrite))
         throw EngineFailure(PdfEngine::WriteFailed, file.errorString().toStdString());
     try {
-        writeDocument(pdf, file, options);
+        writeContent(file);
         if (!file.flush() || !file.resize(file.pos()))
             throw EngineFailure(PdfEngine::WriteFailed, file.errorString().toStdString());
     } catch (...) {
@@ -256,15 +304,16 @@ QString hiddenNameFor(const QString &fileName)
 }
 
 // Gives an unnamed O_TMPFILE file its name: a new target is linked in
-// directly; an existing one is replaced by linking beside it and renaming
-// over it (rename(2) replaces atomically, QFile::rename never replaces).
-bool nameUnnamedFile(int fd, const QString &fileName)
+// directly; an existing one is replaced, keeping its permissions, by linking
+// beside it and renaming over it (rename(2) replaces atomically,
+// QFile::rename never replaces).
+bool nameUnnamedFile(QFile &file, const QString &fileName)
 {
-    const QByteArray procPath = "/proc/self/fd/" + QByteArray::number(fd);
+    const QByteArray procPath = "/proc/self/fd/" + QByteArray::number(file.handle());
     const QByteArray target = QFile::encodeName(fileName);
     if (::linkat(AT_FDCWD, procPath.constData(), AT_FDCWD, target.constData(), AT_SYMLINK_FOLLOW) == 0)
         return true;
-    if (errno != EEXIST)
+    if (errno != EEXIST || !file.setPermissions(QFile::permissions(fileName)))
         return false;
     const QByteArray hidden = QFile::encodeName(hiddenNameFor(fileName));
     if (::linkat(AT_FDCWD, procPath.constData(), AT_FDCWD, hidden.constData(), AT_SYMLINK_FOLLOW) != 0)
@@ -276,13 +325,13 @@ bool nameUnnamedFile(int fd, const QString &fileName)
 }
 
 // For file systems without O_TMPFILE: a hidden named file renamed over the target.
-void writeViaHiddenFile(QPDF &pdf, const QString &fileName, const WriteOptions &options)
+void writeViaHiddenFile(const QString &fileName, const ContentWriter &writeContent)
 {
     QFile file(hiddenNameFor(fileName));
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         throw EngineFailure(PdfEngine::WriteFailed, file.errorString().toStdString());
     try {
-        writeDocument(pdf, file, options);
+        writeContent(file);
         if (!file.flush() || !file.setPermissions(outputPermissions(fileName)))
             throw EngineFailure(PdfEngine::WriteFailed, file.errorString().toStdString());
         if (std::rename(QFile::encodeName(file.fileName()).constData(),
@@ -299,21 +348,15 @@ void writeViaHiddenFile(QPDF &pdf, const QString &fileName, const WriteOptions &
 // and a process killed mid-save (a cancelled job) leaves nothing at all.
 // Like qpdf's own writer it does not sync each file to disk: a split saves
 // thousands of files, and a sync per file multiplied its time several times.
-void writePdf(QPDF &pdf, const QString &fileName, const WriteOptions &options)
+void writeFileAtomically(const QString &fileName, const ContentWriter &writeContent)
 {
     if (fileName.isEmpty())
         throw EngineFailure(PdfEngine::WriteFailed, "no output file name");
-    if (options.compress)
-        QPDFPageDocumentHelper(pdf).removeUnreferencedResources();
-    if (options.scratch) {
-        writeScratchPdf(pdf, fileName, options);
-        return;
-    }
     const QFileInfo target(fileName);
     const int fd = ::open(QFile::encodeName(target.absolutePath()).constData(),
                           O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
     if (fd < 0) {
-        writeViaHiddenFile(pdf, fileName, options);
+        writeViaHiddenFile(fileName, writeContent);
         return;
     }
     QFile file;   // closes the descriptor, and so drops the unnamed file, on every way out
@@ -321,13 +364,35 @@ void writePdf(QPDF &pdf, const QString &fileName, const WriteOptions &options)
         ::close(fd);
         throw EngineFailure(PdfEngine::WriteFailed, file.errorString().toStdString());
     }
-    writeDocument(pdf, file, options);
+    writeContent(file);
     if (!file.flush())
         throw EngineFailure(PdfEngine::WriteFailed, file.errorString().toStdString());
-    if (target.exists() && !file.setPermissions(QFile::permissions(fileName)))
-        throw EngineFailure(PdfEngine::WriteFailed, file.errorString().toStdString());
-    if (!nameUnnamedFile(fd, fileName))
+    if (!nameUnnamedFile(file, fileName))
         throw EngineFailure(PdfEngine::WriteFailed, "cannot give the written file its name");
+}
+
+// A working copy (a decrypted source, extracted pages) is written in place,
+// see writeScratchFile; every other file atomically. With a copy given, the
+// written bytes are also left there when small enough, else it is emptied.
+void writePdf(QPDF &pdf, const QString &fileName, const WriteOptions &options, QByteArray *copy = nullptr)
+{
+    if (fileName.isEmpty())
+        throw EngineFailure(PdfEngine::WriteFailed, "no output file name");
+    if (options.compress)
+        QPDFPageDocumentHelper(pdf).removeUnreferencedResources();
+    const ContentWriter writeContent = [&](QIODevice &device) { writeDocument(pdf, device, options, copy); };
+    if (options.scratch)
+        writeScratchFile(fileName, writeContent);
+    else
+        writeFileAtomically(fileName, writeContent);
+}
+
+void writeBytes(const QByteArray &bytes, const QString &fileName)
+{
+    writeFileAtomically(fileName, [&](QIODevice &device) {
+        if (device.write(bytes) != bytes.size())
+            throw EngineFailure(PdfEngine::WriteFailed, "cannot write the output file");
+    });
 }
 
 // A new document made of the given pages of a source, carrying only the
@@ -422,40 +487,56 @@ struct EngineDocument
     std::optional<PendingEncryption> encryption;
     std::vector<std::shared_ptr<QPDF>> pageSources;   // documents whose pages were copied in
     std::unique_ptr<Poppler::Document> renderer;       // opened on first render
+    // The bytes of the file it was loaded from, while the document is as
+    // that file holds it; empty when unknown.
+    QByteArray savedBytes;
+
+    void contentChanged() { savedBytes.clear(); }
 
     void pagesChanged()
     {
+        contentChanged();
         changedPages = true;
         renderer.reset();
     }
 };
 
-// The file's modification time in nanoseconds. QFileInfo::lastModified()
-// would do, but its local time costs a time-zone lookup on every call, and a
-// split asks once per page.
-qint64 modificationStamp(const QFileInfo &info)
+// A file's size and modification time in nanoseconds, from one stat():
+// QFileInfo would stat twice and turn the time into local time, and a split
+// asks several times per page.
+struct FileStamp
 {
-    struct stat status;
-    if (::stat(QFile::encodeName(info.filePath()).constData(), &status) != 0)
-        return -1;
-    return qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec;
-}
+    qint64 size = -1;
+    qint64 modified = -1;
+
+    static FileStamp of(const QString &fileName)
+    {
+        struct stat status;
+        if (::stat(QFile::encodeName(fileName).constData(), &status) != 0)
+            return {};
+        return {qint64(status.st_size),
+                qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec};
+    }
+
+    bool operator==(const FileStamp &other) const
+    {
+        return size >= 0 && size == other.size && modified == other.modified;
+    }
+};
 
 // The last source parsed by ExtractFilePages; a split extracts every range
 // from the same file, which is then parsed only once.
 struct ExtractionSource
 {
     QString path;   // absolute
-    qint64 size = -1;
-    qint64 modified = -1;   // modificationStamp()
+    FileStamp stamp;
     QString password;
     std::shared_ptr<QPDF> pdf;
     std::vector<QPDFPageObjectHelper> pages;   // walked once, not once per extraction
 
-    bool matches(const QFileInfo &info, const QString &secret) const
+    bool matches(const QString &absolutePath, const QString &secret) const
     {
-        return pdf && path == info.absoluteFilePath() && size == info.size()
-               && modified == modificationStamp(info) && password == secret;
+        return pdf && path == absolutePath && password == secret && stamp == FileStamp::of(absolutePath);
     }
 };
 
@@ -463,15 +544,14 @@ struct ExtractionSource
 struct ExtractedPiece
 {
     QString path;   // absolute
-    qint64 size = -1;
-    qint64 modified = -1;   // modificationStamp()
+    FileStamp stamp;
     std::shared_ptr<QPDF> pdf;
     std::shared_ptr<QPDF> source;   // its pages were copied from there
+    QByteArray bytes;               // the file's contents, when small; see DevicePipeline
 
-    bool matches(const QFileInfo &info) const
+    bool matches(const QString &absolutePath) const
     {
-        return path == info.absoluteFilePath() && size == info.size()
-               && modified == modificationStamp(info);
+        return path == absolutePath && stamp == FileStamp::of(absolutePath);
     }
 };
 
@@ -543,12 +623,12 @@ struct PdfEngine::Private
     const ExtractionSource &extractionSourceFor(const QString &fileName, const QString &password)
     {
         checkReadableFile(fileName);
-        const QFileInfo info(fileName);
-        if (!extractionSource.matches(info, password)) {
+        const QString path = QFileInfo(fileName).absoluteFilePath();
+        if (!extractionSource.matches(path, password)) {
             extractionSource = {};
-            auto pdf = openPdf(fileName, password);
-            extractionSource = {info.absoluteFilePath(), info.size(), modificationStamp(info), password, pdf,
-                                allPages(*pdf)};
+            const FileStamp stamp = FileStamp::of(path);
+            auto pdf = openPdf(fileName, password, SourceReading::InMemory);
+            extractionSource = {path, stamp, password, pdf, allPages(*pdf)};
         }
         return extractionSource;
     }
@@ -556,14 +636,16 @@ struct PdfEngine::Private
     // The piece the last ExtractFilePages wrote, when the file is still as
     // written: a split opens every piece right after extracting it, and then
     // takes the document over instead of parsing the file again.
-    std::shared_ptr<QPDF> takeExtractedPiece(const QString &fileName, std::shared_ptr<QPDF> &source)
+    bool takeExtractedPiece(const QString &absolutePath, EngineDocument &document)
     {
         ExtractedPiece piece;
         std::swap(piece, extractedPiece);
-        if (!piece.pdf || !piece.matches(QFileInfo(fileName)))
-            return nullptr;
-        source = piece.source;
-        return piece.pdf;
+        if (!piece.pdf || !piece.matches(absolutePath))
+            return false;
+        document.pdf = piece.pdf;
+        document.pageSources.push_back(piece.source);
+        document.savedBytes = piece.bytes;
+        return true;
     }
 
     Poppler::Document &rendererFor(EngineDocument &document)
@@ -614,13 +696,10 @@ int PdfEngine::LoadFromFile(const QString &fileName, const QString &password)
 {
     return d->guarded(0, [&] {
         auto document = std::make_unique<EngineDocument>();
-        std::shared_ptr<QPDF> source;
-        document->pdf = d->takeExtractedPiece(fileName, source);
-        if (document->pdf)
-            document->pageSources.push_back(source);
-        else
+        const QString path = QFileInfo(fileName).absoluteFilePath();
+        if (!d->takeExtractedPiece(path, *document))
             document->pdf = openPdf(fileName, password);
-        document->fileName = QFileInfo(fileName).absoluteFilePath();
+        document->fileName = path;
         document->password = password.toUtf8();
         d->add(std::move(document));
         return 1;
@@ -746,7 +825,12 @@ int PdfEngine::SaveToFile(const QString &fileName)
         WriteOptions options;
         options.compress = document.compress;
         options.encryption = document.encryption;
-        writePdf(*document.pdf, fileName, options);
+        // A document saved as it was loaded is the file it came from: a split
+        // saves each extracted piece unchanged, and qpdf need not write it twice.
+        if (!document.savedBytes.isEmpty() && !options.compress && !options.encryption)
+            writeBytes(document.savedBytes, fileName);
+        else
+            writePdf(*document.pdf, fileName, options);
         return 1;
     });
 }
@@ -763,12 +847,18 @@ void PdfEngine::SetInformation(int key, const QString &text)
         // the pages themselves.
         if (text.isEmpty()) {
             if (info.isDictionary()) {
-                info.removeKey(name);
-                if (info.getKeys().empty())
+                if (info.hasKey(name)) {
+                    d->selected().contentChanged();
+                    info.removeKey(name);
+                }
+                if (info.getKeys().empty()) {
+                    d->selected().contentChanged();
                     trailer.removeKey("/Info");
+                }
             }
             return 1;
         }
+        d->selected().contentChanged();
         if (!info.isDictionary()) {
             info = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
             trailer.replaceKey("/Info", info);
@@ -916,10 +1006,10 @@ int PdfEngine::ExtractFilePages(const QString &input, const QString &password, c
         auto extracted = pdfOfPages(pagesByNumber(source.pages, numbers));
         WriteOptions options;
         options.scratch = true;
-        writePdf(*extracted, output, options);
-        const QFileInfo written(output);
-        d->extractedPiece = {written.absoluteFilePath(), written.size(), modificationStamp(written),
-                             extracted, source.pdf};
+        QByteArray bytes;
+        writePdf(*extracted, output, options, &bytes);
+        const QString path = QFileInfo(output).absoluteFilePath();
+        d->extractedPiece = {path, FileStamp::of(path), extracted, source.pdf, bytes};
         return 1;
     });
 }

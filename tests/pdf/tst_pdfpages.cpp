@@ -147,6 +147,65 @@ private slots:
         QCOMPARE(pageTexts(out("b.pdf")), pageNames({5, 4}));
     }
 
+    // A split opens each extracted piece right away and saves it, with or
+    // without changes; whatever was changed in memory must reach the saved
+    // file, and an unchanged piece must save as a complete copy.
+    void savedPieceFollowsItsChanges()
+    {
+        const QString piece = out("piece.pdf");
+        const QList<bool> allPermitted{true, true, true, true, true, true, true, true};
+        const auto extract = [&](const QString &ranges) {
+            QCOMPARE(m_service->extractFilePages(m_sixPages, QString(), piece, ranges), 1);
+        };
+
+        extract("2");
+        {
+            PdfDocument document(m_service, piece, QString());
+            QVERIFY(document.setProperties({"", "", "", "", ""}, allPermitted));
+            QVERIFY(document.saveToFile(out("plain.pdf")));
+        }
+        QCOMPARE(pageTexts(out("plain.pdf")), pageNames({2}));
+        QVERIFY(inspectSecurity(out("plain.pdf")).opened);
+        QVERIFY(fixtureInfo(out("plain.pdf"), "/Title").isNull());
+
+        extract("3");
+        {
+            PdfDocument document(m_service, piece, QString());
+            QVERIFY(document.setProperties({"Ann", "Report", "", "", ""}, allPermitted));
+            QVERIFY(document.saveToFile(out("titled.pdf")));
+        }
+        QCOMPARE(pageTexts(out("titled.pdf")), pageNames({3}));
+        QCOMPARE(fixtureInfo(out("titled.pdf"), "/Title"), QStringLiteral("Report"));
+        QCOMPARE(fixtureInfo(out("titled.pdf"), "/Author"), QStringLiteral("Ann"));
+
+        extract("4");
+        {
+            PdfDocument document(m_service, piece, QString());
+            QVERIFY(document.setProperties({"", "", "secret", "", ""}, allPermitted));
+            QVERIFY(document.saveToFile(out("locked.pdf")));
+        }
+        QVERIFY(inspectSecurity(out("locked.pdf")).encrypted);
+        QCOMPARE(pageTexts(out("locked.pdf"), "secret"), pageNames({4}));
+
+        extract("5-6");
+        {
+            PdfDocument document(m_service, piece, QString());
+            QCOMPARE(document.deletePages(1, 1), 1);
+            QVERIFY(document.saveToFile(out("shortened.pdf")));
+        }
+        QCOMPARE(pageTexts(out("shortened.pdf")), pageNames({6}));
+
+        // A piece rewritten on disk after extraction is read from the file.
+        extract("1");
+        QVERIFY(QFile::remove(piece));
+        QVERIFY(QFile::copy(out("titled.pdf"), piece));
+        {
+            PdfDocument document(m_service, piece, QString());
+            QVERIFY(document.saveToFile(out("reread.pdf")));
+        }
+        QCOMPARE(pageTexts(out("reread.pdf")), pageNames({3}));
+    }
+
     void extractedFilesCarryOnlyTheResourcesTheyUse()
     {
         FixtureOptions options;
