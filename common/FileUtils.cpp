@@ -59,10 +59,12 @@ QString tempBase()
     return temp.isEmpty() ? QStringLiteral("/tmp") : temp;
 }
 
+// Anything at the path, a dangling link included; one lstat() answers it,
+// where a split asks once per file it saves.
 bool pathIsTaken(const QString &path)
 {
-    const QFileInfo info(path);
-    return info.exists() || info.isSymLink();
+    struct stat info;
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0;
 }
 
 } // namespace

@@ -23,7 +23,10 @@
 #include <QRandomGenerator>
 
 #include <cmath>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <exception>
 #include <functional>
 #include <map>
 #include <mutex>
@@ -90,38 +93,95 @@ void routeLibraryMessagesToLog()
     });
 }
 
-// Outputs up to this size are kept in memory after writing (see ExtractedPiece).
-constexpr qint64 KeptCopyLimit = 8 * 1024 * 1024;
+// Writes all bytes to a descriptor, or throws.
+void writeAll(int fd, const char *data, qint64 size)
+{
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size_t(size));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n == 0)
+            errno = ENOSPC;
+        if (n <= 0)
+            throw EngineFailure(PdfEngine::WriteFailed, std::string("cannot write the output file: ")
+                                                            + std::strerror(errno));
+        data += n;
+        size -= n;
+    }
+}
 
-// Feeds qpdf's output into a file device, and into a copy in memory while
-// the output stays small; a larger output leaves the copy empty.
-class DevicePipeline : public Pipeline
+// Outputs up to this size are written in one piece, and can be kept in
+// memory afterwards (see ExtractedPiece); larger ones go out in pieces of it.
+constexpr int WriteChunkSize = 8 * 1024 * 1024;
+
+// Feeds qpdf's output, which comes in many small pieces, into a file in
+// large writes; the caller writes the rest with flush() once qpdf is done.
+// With a copy asked for, a file written in one piece is also left in the
+// copy; a larger one leaves the copy empty.
+class FilePipeline : public Pipeline
 {
 public:
-    DevicePipeline(QIODevice &device, QByteArray *copy)
-        : Pipeline("output file", nullptr), m_device(device), m_copy(copy)
+    FilePipeline(int fd, QByteArray *copy) : Pipeline("output file", nullptr), m_fd(fd), m_copy(copy)
     {
+        if (m_copy)
+            m_copy->clear();
     }
 
     void write(unsigned char const *data, size_t length) override
     {
-        if (m_device.write(reinterpret_cast<const char *>(data), qint64(length)) != qint64(length))
-            throw EngineFailure(PdfEngine::WriteFailed, "cannot write the output file");
-        if (!m_copy)
+        if (m_failed)
             return;
-        if (m_copy->size() + qint64(length) > KeptCopyLimit) {
-            m_copy->clear();
-            m_copy = nullptr;
-            return;
-        }
-        m_copy->append(reinterpret_cast<const char *>(data), int(length));
+        m_pending.append(reinterpret_cast<const char *>(data), int(length));
+        // No throwing while qpdf unwinds from a failure: the file is dropped anyway.
+        if (m_pending.size() >= WriteChunkSize && std::uncaught_exceptions() == 0)
+            flush();
     }
 
+    // qpdf finishes its pipelines from destructors, where a failure could
+    // not be thrown; see flush().
     void finish() override {}
 
+    void flush()
+    {
+        if (m_pending.isEmpty() || m_failed)
+            return;
+        m_failed = true;   // until this write succeeds: nothing is written after a failure
+        writeAll(m_fd, m_pending.constData(), m_pending.size());
+        m_failed = false;
+        if (m_copy && m_written == 0 && m_pending.size() <= WriteChunkSize)
+            *m_copy = m_pending;
+        else if (m_copy)
+            m_copy->clear();
+        m_written += m_pending.size();
+        m_pending = QByteArray();
+    }
+
+    qint64 written() const { return m_written; }
+
 private:
-    QIODevice &m_device;
+    int m_fd;
     QByteArray *m_copy;
+    QByteArray m_pending;
+    qint64 m_written = 0;
+    bool m_failed = false;
+};
+
+// Closes a descriptor on every way out.
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    int get() const { return m_fd; }
+
+private:
+    int m_fd;
 };
 
 struct PendingEncryption
@@ -262,18 +322,23 @@ QFileDevice::Permissions outputPermissions(const QString &fileName)
            | QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::ReadOther;
 }
 
-// Fills an open file; throws when it cannot.
-using ContentWriter = std::function<void(QIODevice &)>;
+// Fills a file open for writing; returns the bytes written, throws when it cannot.
+using ContentWriter = std::function<qint64(int fd)>;
 
-void writeDocument(QPDF &pdf, QIODevice &device, const WriteOptions &options, QByteArray *copy)
+qint64 writeDocument(QPDF &pdf, int fd, const WriteOptions &options, QByteArray *copy)
 {
-    if (copy)
-        copy->clear();
-    DevicePipeline output(device, copy);
+    FilePipeline output(fd, copy);
     QPDFWriter writer(pdf);
     writer.setOutputPipeline(&output);
     configureWriter(writer, options);
     writer.write();
+    output.flush();
+    return output.written();
+}
+
+[[noreturn]] void throwSystemFailure(const char *what)
+{
+    throw EngineFailure(PdfEngine::WriteFailed, std::string(what) + ": " + std::strerror(errno));
 }
 
 // A working copy is written in place, so that a caller reusing one scratch
@@ -282,15 +347,16 @@ void writeScratchFile(const QString &fileName, const ContentWriter &writeContent
 {
     // Overwritten and then cut to length rather than truncated first: ext4
     // flushes a file emptied by truncation to disk when it is closed.
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadWrite))
-        throw EngineFailure(PdfEngine::WriteFailed, file.errorString().toStdString());
+    const QByteArray name = QFile::encodeName(fileName);
+    Descriptor file(::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666));
+    if (file.get() < 0)
+        throwSystemFailure("cannot open the file");
     try {
-        writeContent(file);
-        if (!file.flush() || !file.resize(file.pos()))
-            throw EngineFailure(PdfEngine::WriteFailed, file.errorString().toStdString());
+        const qint64 size = writeContent(file.get());
+        if (::ftruncate(file.get(), off_t(size)) != 0)
+            throwSystemFailure("cannot cut the file to length");
     } catch (...) {
-        file.remove();
+        ::unlink(name.constData());
         throw;
     }
 }
@@ -307,13 +373,15 @@ QString hiddenNameFor(const QString &fileName)
 // directly; an existing one is replaced, keeping its permissions, by linking
 // beside it and renaming over it (rename(2) replaces atomically,
 // QFile::rename never replaces).
-bool nameUnnamedFile(QFile &file, const QString &fileName)
+bool nameUnnamedFile(int fd, const QString &fileName)
 {
-    const QByteArray procPath = "/proc/self/fd/" + QByteArray::number(file.handle());
+    const QByteArray procPath = "/proc/self/fd/" + QByteArray::number(fd);
     const QByteArray target = QFile::encodeName(fileName);
     if (::linkat(AT_FDCWD, procPath.constData(), AT_FDCWD, target.constData(), AT_SYMLINK_FOLLOW) == 0)
         return true;
-    if (errno != EEXIST || !file.setPermissions(QFile::permissions(fileName)))
+    struct stat existing;
+    if (errno != EEXIST || ::stat(target.constData(), &existing) != 0
+        || ::fchmod(fd, existing.st_mode & 07777) != 0)
         return false;
     const QByteArray hidden = QFile::encodeName(hiddenNameFor(fileName));
     if (::linkat(AT_FDCWD, procPath.constData(), AT_FDCWD, hidden.constData(), AT_SYMLINK_FOLLOW) != 0)
@@ -328,11 +396,11 @@ bool nameUnnamedFile(QFile &file, const QString &fileName)
 void writeViaHiddenFile(const QString &fileName, const ContentWriter &writeContent)
 {
     QFile file(hiddenNameFor(fileName));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
         throw EngineFailure(PdfEngine::WriteFailed, file.errorString().toStdString());
     try {
-        writeContent(file);
-        if (!file.flush() || !file.setPermissions(outputPermissions(fileName)))
+        writeContent(file.handle());
+        if (!file.setPermissions(outputPermissions(fileName)))
             throw EngineFailure(PdfEngine::WriteFailed, file.errorString().toStdString());
         if (std::rename(QFile::encodeName(file.fileName()).constData(),
                         QFile::encodeName(fileName).constData()) != 0)
@@ -353,22 +421,16 @@ void writeFileAtomically(const QString &fileName, const ContentWriter &writeCont
     if (fileName.isEmpty())
         throw EngineFailure(PdfEngine::WriteFailed, "no output file name");
     const QFileInfo target(fileName);
-    const int fd = ::open(QFile::encodeName(target.absolutePath()).constData(),
-                          O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
-    if (fd < 0) {
+    // Closing the descriptor drops the unnamed file on every way out.
+    Descriptor file(::open(QFile::encodeName(target.absolutePath()).constData(),
+                           O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
+    if (file.get() < 0) {
         writeViaHiddenFile(fileName, writeContent);
         return;
     }
-    QFile file;   // closes the descriptor, and so drops the unnamed file, on every way out
-    if (!file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        throw EngineFailure(PdfEngine::WriteFailed, file.errorString().toStdString());
-    }
-    writeContent(file);
-    if (!file.flush())
-        throw EngineFailure(PdfEngine::WriteFailed, file.errorString().toStdString());
-    if (!nameUnnamedFile(file, fileName))
-        throw EngineFailure(PdfEngine::WriteFailed, "cannot give the written file its name");
+    writeContent(file.get());
+    if (!nameUnnamedFile(file.get(), fileName))
+        throwSystemFailure("cannot give the written file its name");
 }
 
 // A working copy (a decrypted source, extracted pages) is written in place,
@@ -380,7 +442,7 @@ void writePdf(QPDF &pdf, const QString &fileName, const WriteOptions &options, Q
         throw EngineFailure(PdfEngine::WriteFailed, "no output file name");
     if (options.compress)
         QPDFPageDocumentHelper(pdf).removeUnreferencedResources();
-    const ContentWriter writeContent = [&](QIODevice &device) { writeDocument(pdf, device, options, copy); };
+    const ContentWriter writeContent = [&](int fd) { return writeDocument(pdf, fd, options, copy); };
     if (options.scratch)
         writeScratchFile(fileName, writeContent);
     else
@@ -389,9 +451,9 @@ void writePdf(QPDF &pdf, const QString &fileName, const WriteOptions &options, Q
 
 void writeBytes(const QByteArray &bytes, const QString &fileName)
 {
-    writeFileAtomically(fileName, [&](QIODevice &device) {
-        if (device.write(bytes) != bytes.size())
-            throw EngineFailure(PdfEngine::WriteFailed, "cannot write the output file");
+    writeFileAtomically(fileName, [&](int fd) {
+        writeAll(fd, bytes.constData(), bytes.size());
+        return qint64(bytes.size());
     });
 }
 
@@ -501,26 +563,29 @@ struct EngineDocument
     }
 };
 
-// A file's size and modification time in nanoseconds, from one stat():
-// QFileInfo would stat twice and turn the time into local time, and a split
-// asks several times per page.
+// A file's size and its modification and status change times in
+// nanoseconds, from one stat(): QFileInfo would stat twice and turn the times
+// into local time, and a split asks several times per page. The status
+// change time covers changed permissions, too.
 struct FileStamp
 {
     qint64 size = -1;
     qint64 modified = -1;
+    qint64 changed = -1;
 
     static FileStamp of(const QString &fileName)
     {
         struct stat status;
         if (::stat(QFile::encodeName(fileName).constData(), &status) != 0)
             return {};
-        return {qint64(status.st_size),
-                qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec};
+        return {qint64(status.st_size), nanoseconds(status.st_mtim), nanoseconds(status.st_ctim)};
     }
+
+    static qint64 nanoseconds(const timespec &time) { return qint64(time.tv_sec) * 1000000000 + time.tv_nsec; }
 
     bool operator==(const FileStamp &other) const
     {
-        return size >= 0 && size == other.size && modified == other.modified;
+        return size >= 0 && size == other.size && modified == other.modified && changed == other.changed;
     }
 };
 
@@ -547,7 +612,7 @@ struct ExtractedPiece
     FileStamp stamp;
     std::shared_ptr<QPDF> pdf;
     std::shared_ptr<QPDF> source;   // its pages were copied from there
-    QByteArray bytes;               // the file's contents, when small; see DevicePipeline
+    QByteArray bytes;               // the file's contents, when small; see FilePipeline
 
     bool matches(const QString &absolutePath) const
     {
@@ -622,9 +687,11 @@ struct PdfEngine::Private
 
     const ExtractionSource &extractionSourceFor(const QString &fileName, const QString &password)
     {
-        checkReadableFile(fileName);
+        // A file unchanged since it was parsed, permissions included, is
+        // still readable; any other is checked again.
         const QString path = QFileInfo(fileName).absoluteFilePath();
         if (!extractionSource.matches(path, password)) {
+            checkReadableFile(fileName);
             extractionSource = {};
             const FileStamp stamp = FileStamp::of(path);
             auto pdf = openPdf(fileName, password, SourceReading::InMemory);

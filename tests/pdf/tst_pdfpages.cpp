@@ -206,6 +206,28 @@ private slots:
         QCOMPARE(pageTexts(out("reread.pdf")), pageNames({3}));
     }
 
+    // Output is gathered in memory and written in large pieces; a file
+    // larger than one piece must still arrive whole, both as the extracted
+    // piece and saved from it.
+    void largePieceIsWrittenWhole()
+    {
+        FixtureOptions options;
+        options.pageCount = 2;
+        options.paddingBytes = 9 * 1024 * 1024;   // drawn on page 1
+        options.compressStreams = false;
+        const QString large = fixture("large.pdf", options);
+
+        QCOMPARE(m_service->extractFilePages(large, QString(), out("large-piece.pdf"), "1-2"), 1);
+        QVERIFY(QFileInfo(out("large-piece.pdf")).size() > options.paddingBytes);
+        QCOMPARE(pageTexts(out("large-piece.pdf")), pageNames({1, 2}));
+        {
+            PdfDocument document(m_service, out("large-piece.pdf"), QString());
+            QVERIFY(document.saveToFile(out("large-saved.pdf")));
+        }
+        QCOMPARE(QFileInfo(out("large-saved.pdf")).size(), QFileInfo(out("large-piece.pdf")).size());
+        QCOMPARE(pageTexts(out("large-saved.pdf")), pageNames({1, 2}));
+    }
+
     void extractedFilesCarryOnlyTheResourcesTheyUse()
     {
         FixtureOptions options;
