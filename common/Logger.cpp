@@ -9,7 +9,6 @@
 #include <QtDebug>
 
 #include <cerrno>
-#include <cstdio>
 #include <ctime>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -65,11 +64,18 @@ std::tm localNow()
     return local;
 }
 
+// "hh:mm:ss"
 QString clockText(const std::tm &time)
 {
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d:%02d:%02d", time.tm_hour, time.tm_min, time.tm_sec);
-    return QString::fromLatin1(text);
+    const auto twoDigits = [](int value, QChar *at) {
+        at[0] = QLatin1Char(char('0' + value / 10 % 10));
+        at[1] = QLatin1Char(char('0' + value % 10));
+    };
+    QString text(8, QLatin1Char(':'));
+    twoDigits(time.tm_hour, text.data());
+    twoDigits(time.tm_min, text.data() + 3);
+    twoDigits(time.tm_sec, text.data() + 6);
+    return text;
 }
 
 } // namespace
@@ -106,7 +112,8 @@ void Logger::log(const QString &message, LogLevel level)
         if (openLogFile(path) || (QDir().mkpath(m_folder) && openLogFile(path)))
             writeWhole(m_fd, bytes);
     }
-    qDebug("%s", line.toLocal8Bit().constData());
+    // What qDebug() does with a finished text, without formatting it again.
+    qt_message_output(QtDebugMsg, QMessageLogContext(), line);
 }
 
 QString Logger::formatLine(const QString &message, LogLevel level, const QString &clock)

@@ -93,6 +93,45 @@ void routeLibraryMessagesToLog()
     });
 }
 
+// A file's size and its modification and status change times in
+// nanoseconds, from one stat(): QFileInfo would stat twice and turn the times
+// into local time, and a split asks several times per page. The status
+// change time covers changed permissions, too.
+struct FileStamp
+{
+    qint64 size = -1;
+    qint64 modified = -1;
+    qint64 changed = -1;
+
+    static FileStamp of(const QString &fileName)
+    {
+        struct stat status;
+        if (::stat(QFile::encodeName(fileName).constData(), &status) != 0)
+            return {};
+        return of(status);
+    }
+
+    static FileStamp ofOpen(int fd)
+    {
+        struct stat status;
+        if (::fstat(fd, &status) != 0)
+            return {};
+        return of(status);
+    }
+
+    static FileStamp of(const struct stat &status)
+    {
+        return {qint64(status.st_size), nanoseconds(status.st_mtim), nanoseconds(status.st_ctim)};
+    }
+
+    static qint64 nanoseconds(const timespec &time) { return qint64(time.tv_sec) * 1000000000 + time.tv_nsec; }
+
+    bool operator==(const FileStamp &other) const
+    {
+        return size >= 0 && size == other.size && modified == other.modified && changed == other.changed;
+    }
+};
+
 // Writes all bytes to a descriptor, or throws.
 void writeAll(int fd, const char *data, qint64 size)
 {
@@ -343,7 +382,8 @@ qint64 writeDocument(QPDF &pdf, int fd, const WriteOptions &options, QByteArray 
 
 // A working copy is written in place, so that a caller reusing one scratch
 // path does not create and delete a file per piece; a failed write removes it.
-void writeScratchFile(const QString &fileName, const ContentWriter &writeContent)
+// Returns the written file's stamp.
+FileStamp writeScratchFile(const QString &fileName, const ContentWriter &writeContent)
 {
     // Overwritten and then cut to length rather than truncated first: ext4
     // flushes a file emptied by truncation to disk when it is closed.
@@ -355,6 +395,7 @@ void writeScratchFile(const QString &fileName, const ContentWriter &writeContent
         const qint64 size = writeContent(file.get());
         if (::ftruncate(file.get(), off_t(size)) != 0)
             throwSystemFailure("cannot cut the file to length");
+        return FileStamp::ofOpen(file.get());
     } catch (...) {
         ::unlink(name.constData());
         throw;
@@ -436,7 +477,8 @@ void writeFileAtomically(const QString &fileName, const ContentWriter &writeCont
 // A working copy (a decrypted source, extracted pages) is written in place,
 // see writeScratchFile; every other file atomically. With a copy given, the
 // written bytes are also left there when small enough, else it is emptied.
-void writePdf(QPDF &pdf, const QString &fileName, const WriteOptions &options, QByteArray *copy = nullptr)
+// Returns the stamp of a working copy.
+FileStamp writePdf(QPDF &pdf, const QString &fileName, const WriteOptions &options, QByteArray *copy = nullptr)
 {
     if (fileName.isEmpty())
         throw EngineFailure(PdfEngine::WriteFailed, "no output file name");
@@ -444,9 +486,9 @@ void writePdf(QPDF &pdf, const QString &fileName, const WriteOptions &options, Q
         QPDFPageDocumentHelper(pdf).removeUnreferencedResources();
     const ContentWriter writeContent = [&](int fd) { return writeDocument(pdf, fd, options, copy); };
     if (options.scratch)
-        writeScratchFile(fileName, writeContent);
-    else
-        writeFileAtomically(fileName, writeContent);
+        return writeScratchFile(fileName, writeContent);
+    writeFileAtomically(fileName, writeContent);
+    return {};
 }
 
 void writeBytes(const QByteArray &bytes, const QString &fileName)
@@ -560,32 +602,6 @@ struct EngineDocument
         contentChanged();
         changedPages = true;
         renderer.reset();
-    }
-};
-
-// A file's size and its modification and status change times in
-// nanoseconds, from one stat(): QFileInfo would stat twice and turn the times
-// into local time, and a split asks several times per page. The status
-// change time covers changed permissions, too.
-struct FileStamp
-{
-    qint64 size = -1;
-    qint64 modified = -1;
-    qint64 changed = -1;
-
-    static FileStamp of(const QString &fileName)
-    {
-        struct stat status;
-        if (::stat(QFile::encodeName(fileName).constData(), &status) != 0)
-            return {};
-        return {qint64(status.st_size), nanoseconds(status.st_mtim), nanoseconds(status.st_ctim)};
-    }
-
-    static qint64 nanoseconds(const timespec &time) { return qint64(time.tv_sec) * 1000000000 + time.tv_nsec; }
-
-    bool operator==(const FileStamp &other) const
-    {
-        return size >= 0 && size == other.size && modified == other.modified && changed == other.changed;
     }
 };
 
@@ -1074,9 +1090,8 @@ int PdfEngine::ExtractFilePages(const QString &input, const QString &password, c
         WriteOptions options;
         options.scratch = true;
         QByteArray bytes;
-        writePdf(*extracted, output, options, &bytes);
-        const QString path = QFileInfo(output).absoluteFilePath();
-        d->extractedPiece = {path, FileStamp::of(path), extracted, source.pdf, bytes};
+        const FileStamp stamp = writePdf(*extracted, output, options, &bytes);
+        d->extractedPiece = {QFileInfo(output).absoluteFilePath(), stamp, extracted, source.pdf, bytes};
         return 1;
     });
 }
