@@ -23,6 +23,7 @@
 #include <QRandomGenerator>
 
 #include <cmath>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -168,12 +169,15 @@ public:
 
     void write(unsigned char const *data, size_t length) override
     {
-        if (m_failed)
-            return;
-        m_pending.append(reinterpret_cast<const char *>(data), int(length));
-        // No throwing while qpdf unwinds from a failure: the file is dropped anyway.
-        if (m_pending.size() >= WriteChunkSize && std::uncaught_exceptions() == 0)
-            flush();
+        while (length > 0 && !m_failed) {
+            const size_t piece = std::min(length, size_t(WriteChunkSize));
+            m_pending.append(reinterpret_cast<const char *>(data), int(piece));
+            data += piece;
+            length -= piece;
+            // No throwing while qpdf unwinds from a failure: the file is dropped anyway.
+            if (m_pending.size() >= WriteChunkSize && std::uncaught_exceptions() == 0)
+                flush();
+        }
     }
 
     // qpdf finishes its pipelines from destructors, where a failure could
