@@ -65,6 +65,9 @@ void report(const QString &what, int count, double ms)
 
 int main(int argc, char **argv)
 {
+    // The engine sets up its renderer, which wants a platform; none needs a display here.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const int extractions = argc > 1 ? QString(argv[1]).toInt() : 1000;
     QTemporaryDir folder;
