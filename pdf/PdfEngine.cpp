@@ -368,8 +368,25 @@ QFileDevice::Permissions outputPermissions(const QString &fileName)
 // Fills a file open for writing; returns the bytes written, throws when it cannot.
 using ContentWriter = std::function<qint64(int fd)>;
 
+// qpdf seeds a new identifier from the clock and the information entries, so
+// pieces written within one second would all share it. A random first part
+// that the writer keeps makes each new document's identifier its own; a
+// document that already has one keeps it.
+void ensureFileIdentifier(QPDF &pdf)
+{
+    QPDFObjectHandle trailer = pdf.getTrailer();
+    if (trailer.hasKey("/ID"))
+        return;
+    quint32 words[4];
+    QRandomGenerator::system()->fillRange(words);
+    const std::string bytes(reinterpret_cast<const char *>(words), sizeof words);
+    trailer.replaceKey("/ID", QPDFObjectHandle::newArray({QPDFObjectHandle::newString(bytes),
+                                                          QPDFObjectHandle::newString(bytes)}));
+}
+
 qint64 writeDocument(QPDF &pdf, int fd, const WriteOptions &options, QByteArray *copy)
 {
+    ensureFileIdentifier(pdf);
     FilePipeline output(fd, copy);
     QPDFWriter writer(pdf);
     writer.setOutputPipeline(&output);

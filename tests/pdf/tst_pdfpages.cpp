@@ -108,6 +108,21 @@ private slots:
         QCOMPARE(pageTexts(target), expected);
     }
 
+    // Pieces written within the same second share time and information, the
+    // seed of a generated identifier; each must still name a file of its own.
+    void piecesGetFileIdentifiersOfTheirOwn()
+    {
+        QSet<QString> ids;
+        for (int page = 1; page <= 4; ++page) {
+            const QString target = out(QStringLiteral("piece%1.pdf").arg(page));
+            QCOMPARE(m_service->extractFilePages(m_sixPages, QString(), target, QString::number(page)), 1);
+            const QString id = fixtureFileId(target);
+            QVERIFY2(!id.isEmpty(), qPrintable(target));
+            ids.insert(id.section(QLatin1Char('-'), 0, 0));
+        }
+        QCOMPARE(ids.size(), 4);
+    }
+
     void extractFilePagesRefusesBadRanges()
     {
         const QString target = out("refused.pdf");

@@ -245,6 +245,26 @@ QString fixtureInfo(const QString &path, const QString &key, const QString &pass
     }
 }
 
+QString fixtureFileId(const QString &path, const QString &password)
+{
+    auto pdf = openQuietly(path, password);
+    if (!pdf)
+        return {};
+    try {
+        auto id = pdf->getTrailer().getKey("/ID");
+        if (!id.isArray() || id.getArrayNItems() != 2)
+            return {};
+        QStringList parts;
+        for (int i = 0; i < 2; ++i) {
+            const std::string bytes = id.getArrayItem(i).getStringValue();
+            parts << QByteArray(bytes.data(), int(bytes.size())).toHex();
+        }
+        return parts.join(QLatin1Char('-'));
+    } catch (const std::exception &) {
+        return {};
+    }
+}
+
 int fixturePageRotation(const QString &path, int page, const QString &password)
 {
     auto pdf = openQuietly(path, password);

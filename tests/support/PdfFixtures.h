@@ -56,5 +56,9 @@ FixtureSecurity inspectSecurity(const QString &path, const QString &password = {
 // a null string when the entry or the file is missing.
 QString fixtureInfo(const QString &path, const QString &key, const QString &password = {});
 
+// The file identifier (both /ID strings of the trailer, hex, joined by "-");
+// empty when the file has none or cannot be read.
+QString fixtureFileId(const QString &path, const QString &password = {});
+
 // The /Rotate value of a page as written in the file (inherited values included).
 int fixturePageRotation(const QString &path, int page, const QString &password = {});
