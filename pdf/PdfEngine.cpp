@@ -315,6 +315,13 @@ std::vector<QPDFPageObjectHelper> allPages(QPDF &pdf)
     return QPDFPageDocumentHelper(pdf).getAllPages();
 }
 
+// qpdf keeps the page list; asking for one page or the count must not build
+// a helper for every page, since a viewer asks once per page.
+int pageCountOf(QPDF &pdf)
+{
+    return int(pdf.getAllPages().size());
+}
+
 qpdf_r3_print_e printPermission(int permissions)
 {
     if (!(permissions & PdfEngine::PermitPrint))
@@ -707,10 +714,10 @@ struct PdfEngine::Private
 
     QPDFPageObjectHelper selectedPageObject()
     {
-        auto pages = allPages(*selected().pdf);
+        const auto &pages = selected().pdf->getAllPages();
         if (selectedPage < 1 || selectedPage > int(pages.size()))
             throw EngineFailure(PageOutOfRange, "page outside the document");
-        return pages[size_t(selectedPage - 1)];
+        return QPDFPageObjectHelper(pages[size_t(selectedPage - 1)]);
     }
 
     int add(std::unique_ptr<EngineDocument> document)
@@ -866,7 +873,7 @@ void PdfEngine::setLastErrorCode(int code)
 
 int PdfEngine::PageCount()
 {
-    return d->guarded(0, [&] { return int(allPages(*d->selected().pdf).size()); });
+    return d->guarded(0, [&] { return pageCountOf(*d->selected().pdf); });
 }
 
 void PdfEngine::SelectPage(int page)
@@ -906,7 +913,7 @@ int PdfEngine::RenderPageToImage(double dpi, int page, QImage &image)
         if (image.isNull() || dpi <= 0)
             throw EngineFailure(BadArgument, "no image to draw into");
         EngineDocument &document = d->selected();
-        checkPageSpan(page, 1, qint64(allPages(*document.pdf).size()));
+        checkPageSpan(page, 1, pageCountOf(*document.pdf));
         Poppler::Document &renderer = d->rendererFor(document);
         std::unique_ptr<Poppler::Page> rendererPage(renderer.page(page - 1));
         if (!rendererPage)
