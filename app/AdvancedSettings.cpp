@@ -1,0 +1,54 @@
+#include "app/AdvancedSettings.h"
+
+#include "app/Application.h"
+
+#include <QSettings>
+
+AdvancedSettings::AdvancedSettings(const QString &defaultTemplate)
+    : m_defaultTemplate(defaultTemplate)
+{
+    reset();
+}
+
+QString AdvancedSettings::defaultAuthor()
+{
+    return Application::settings()
+        ->value(QStringLiteral("meta_author"), defaultProducer())
+        .toString();
+}
+
+QString AdvancedSettings::defaultProducer()
+{
+    return QStringLiteral("Tessaly Cleavemark");
+}
+
+void AdvancedSettings::reset()
+{
+    m_permEditing = true;
+    m_permPrinting = true;
+    m_permCopying = true;
+    m_passwordEnabled = false;
+    m_password.clear();
+    m_title.clear();
+    m_author = defaultAuthor();
+    m_producer = defaultProducer();
+    m_creator = defaultProducer();
+    m_fileNamePrefix = m_defaultTemplate;
+}
+
+void AdvancedSettings::setPassword(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty()) {
+        m_passwordEnabled = false;
+        m_password.clear();
+        return;
+    }
+    if (m_passwordEnabled)
+        m_password = trimmed;
+}
+
+QString AdvancedSettings::effectivePassword() const
+{
+    return m_passwordEnabled ? m_password : QString();
+}

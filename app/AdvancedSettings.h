@@ -1,0 +1,70 @@
+#ifndef CLEAVEMARK_APP_ADVANCEDSETTINGS_H
+#define CLEAVEMARK_APP_ADVANCEDSETTINGS_H
+
+#include <QString>
+
+// The output properties of one job: what the produced files carry (title,
+// author, creator, producer, password and permissions) and how they are named.
+// A job owns one record and shares it, by shared pointer, with the output
+// properties page that edits it.
+class AdvancedSettings
+{
+public:
+    // defaultTemplate is the file-name template that reset() restores:
+    // "[BASENAME]_p[PAGE]" for the split job, empty for the merge job.
+    explicit AdvancedSettings(const QString &defaultTemplate = QString());
+
+    // Every field back to its reset value; the author is read from the
+    // settings ("meta_author") at this moment.
+    void reset();
+
+    static QString defaultAuthor();
+    static QString defaultProducer();
+
+    bool permEditing() const { return m_permEditing; }
+    bool permPrinting() const { return m_permPrinting; }
+    bool permCopying() const { return m_permCopying; }
+    void setPermEditing(bool on) { m_permEditing = on; }
+    void setPermPrinting(bool on) { m_permPrinting = on; }
+    void setPermCopying(bool on) { m_permCopying = on; }
+
+    bool passwordEnabled() const { return m_passwordEnabled; }
+    void setPasswordEnabled(bool on) { m_passwordEnabled = on; }
+    QString password() const { return m_password; }
+    // Trims the text; an empty result switches the password off, otherwise
+    // the text is kept while the password is switched on.
+    void setPassword(const QString &text);
+    // The password the outputs get: empty while the password is switched off.
+    QString effectivePassword() const;
+
+    QString title() const { return m_title; }
+    QString author() const { return m_author; }
+    QString producer() const { return m_producer; }
+    QString creator() const { return m_creator; }
+    void setTitle(const QString &title) { m_title = title; }
+    void setAuthor(const QString &author) { m_author = author; }
+    void setProducer(const QString &producer) { m_producer = producer; }
+    void setCreator(const QString &creator) { m_creator = creator; }
+
+    QString fileNamePrefix() const { return m_fileNamePrefix; }
+    void setFileNamePrefix(const QString &prefix) { m_fileNamePrefix = prefix; }
+    QString defaultTemplate() const { return m_defaultTemplate; }
+    bool prefixEnabled() const { return m_prefixEnabled; }
+    void setPrefixEnabled(bool on) { m_prefixEnabled = on; }
+
+private:
+    bool m_permEditing = true;
+    bool m_permPrinting = true;
+    bool m_permCopying = true;
+    bool m_passwordEnabled = false;
+    QString m_password;
+    QString m_title;
+    QString m_author;
+    QString m_producer;
+    QString m_creator;
+    QString m_fileNamePrefix;
+    QString m_defaultTemplate;
+    bool m_prefixEnabled = true;
+};
+
+#endif
