@@ -16,6 +16,13 @@ namespace {
 
 const char applicationIdentity[] = "Tessaly Cleavemark";
 
+// Set by tests, whose programs live apart from the worker.
+QString &workerPathOverride()
+{
+    static QString path;
+    return path;
+}
+
 } // namespace
 
 Application::Application(int &argc, char **argv)
@@ -155,5 +162,12 @@ QString Application::currentVersion() const
 
 QString Application::workerPath()
 {
+    if (!workerPathOverride().isEmpty())
+        return workerPathOverride();
     return applicationDirPath() + QStringLiteral("/sheafrun");
+}
+
+void Application::setWorkerPath(const QString &path)
+{
+    workerPathOverride() = path;
 }

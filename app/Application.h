@@ -55,8 +55,9 @@ public:
     QString displayVersion() const;
     QString currentVersion() const;
 
-    // The worker program, next to this one.
+    // The worker program, next to this one unless another was set.
     static QString workerPath();
+    static void setWorkerPath(const QString &path);
 
 signals:
     void settingsChanged();
