@@ -2,6 +2,8 @@
 
 #include "app/FileManager.h"
 #include "app/InstallationRegistry.h"
+#include "app/Merge.h"
+#include "app/Split.h"
 #include "common/Logger.h"
 #include "merge/MergeModelItem.h"
 #include "pdf/InformationWorker.h"
@@ -36,6 +38,8 @@ Application::Application(int &argc, char **argv)
     m_translationsFolder = applicationDirPath() + QStringLiteral("/translations");
     loadStyleSheet();
     loadTranslation();
+    m_merge = new Merge(this);
+    m_split = new Split(this);
     Logger::instance().log(QStringLiteral("Settings path: %1").arg(settings()->fileName()));
     registerMetaTypes();
 }

@@ -75,9 +75,9 @@ void ProgressDialog::onUpdateView()
     m_control->progressBar()->setValue(percentage);
 }
 
-void ProgressDialog::workerStateChanged(int state)
+void ProgressDialog::workerStateChanged(WorkerStates state)
 {
-    if (state == 1) {
+    if (state == WorkerRunning) {
         reset();
         open();
     } else {

@@ -2,6 +2,7 @@
 #define CLEAVEMARK_APP_PROGRESSDIALOG_H
 
 #include "app/FramelessDialog.h"
+#include "pdf/WorkerThread.h"
 
 #include <QMutex>
 #include <QTimer>
@@ -28,8 +29,8 @@ public slots:
     void setMessage(const QString &text);
     void setProgressChanged(int val, int total);
     void reset();
-    // The reader's state: running (1) resets and opens the window, stopped (0) hides it.
-    void workerStateChanged(int state);
+    // The reader's state: running resets and opens the window, stopped hides it.
+    void workerStateChanged(WorkerStates state);
     void onUpdateView();
 
     void reject() override;
