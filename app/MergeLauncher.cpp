@@ -34,21 +34,31 @@ void MergeLauncher::writeRequestData(const MergeRequest &request)
     writeRequestObject(request.toJson());
 }
 
-void MergeLauncher::workerFinished(int exitCode)
+bool MergeLauncher::readResponse(MergeResponse &response) const
 {
-    if (exitCode != 0) {
-        emit finished(exitCode, QString(), QString());
-        return;
-    }
-
     QJsonObject object;
     if (!readResponseData(responsePath(), object) || !object.contains(QStringLiteral("error_code"))) {
         Logger::instance().log(QStringLiteral("Loading merge response file [FAILED]: %1").arg(responsePath()),
                                LogError);
-        emit finished(JobError::NoResponse, QString(), QString());
-        return;
+        return false;
     }
     Logger::instance().log(QStringLiteral("Merge response file open [OK]"));
-    const MergeResponse response = MergeResponse::fromJson(object);
+    response = MergeResponse::fromJson(object);
+    return true;
+}
+
+void MergeLauncher::workerFinished(int exitCode, bool normalExit)
+{
+    MergeResponse response;
+    if (exitCode == 0) {
+        if (!readResponse(response))
+            response.errorCode = JobError::NoResponse;
+    } else {
+        // A worker that ended by itself says which document failed; a killed
+        // or crashed one leaves no answer worth reading.
+        if (normalExit && readResponse(response))
+            response.mergedFileName.clear();
+        response.errorCode = exitCode;
+    }
     emit finished(response.errorCode, response.mergedFileName, response.errorFileName);
 }

@@ -5,7 +5,8 @@
 #include "worker/JobFiles.h"
 
 // Runs one merge request in the worker: "sheafrun --merge <request>". A merge
-// prints no progress. Each run removes the folder of the previous run, and
+// prints no progress. A worker that failed on its own still answers, and the
+// document it names is passed on with its error code. Each run removes the folder of the previous run, and
 // the launcher removes its last folder when it goes: the request in it holds
 // the documents' passwords.
 class MergeLauncher : public WorkerLauncher
@@ -30,7 +31,8 @@ public slots:
     void run();
 
 private:
-    void workerFinished(int exitCode) override;
+    void workerFinished(int exitCode, bool normalExit) override;
+    bool readResponse(MergeResponse &response) const;
 
     MergeRequest m_request;
 };

@@ -5,13 +5,14 @@
 #include "app/WindowBar.h"
 
 #include <QLabel>
+#include <QLayout>
 #include <QMutexLocker>
 #include <QVBoxLayout>
 
 namespace {
 
 const int updateInterval = 100;
-const int dialogWidth = 420;
+const int frameWidth = 380;
 
 } // namespace
 
@@ -23,7 +24,7 @@ ProgressDialog::ProgressDialog(QWidget *parent)
     m_control->setPauseVisible(false);
     frameLayout()->addSpacing(8);
     frameLayout()->addWidget(m_control);
-    setFixedWidth(dialogWidth);
+    frame()->setMinimumWidth(frameWidth);
 
     connect(windowBar(), &WindowBar::closeWindow, this, &ProgressDialog::canceled);
     connect(m_control, &ProgressControl::canceled, this, &ProgressDialog::canceled);
@@ -94,6 +95,9 @@ void ProgressDialog::reject()
 void ProgressDialog::showEvent(QShowEvent *event)
 {
     FramelessDialog::showEvent(event);
+    // The style sheet's fonts and paddings apply from the first show on.
+    ensurePolished();
+    layout()->activate();
     adjustSize();
     centreOverParent();
     m_timer.start();

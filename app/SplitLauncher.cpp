@@ -77,7 +77,7 @@ void SplitLauncher::onReadRead()
         emit progressChanged(percentage);
 }
 
-void SplitLauncher::workerFinished(int exitCode)
+void SplitLauncher::workerFinished(int exitCode, bool)
 {
     if (exitCode == JobError::WorkerNotStarted) {
         emit finished(exitCode, {});

@@ -45,7 +45,7 @@ private slots:
 
 private:
     void connectOutput(QProcess *process) override;
-    void workerFinished(int exitCode) override;
+    void workerFinished(int exitCode, bool normalExit) override;
     void clearPreviousSession();
 
     SplitRequest m_request;

@@ -89,19 +89,19 @@ void WorkerLauncher::shutDown()
     m_session.remove();
 }
 
-void WorkerLauncher::endRun(int exitCode)
+void WorkerLauncher::endRun(int exitCode, bool normalExit)
 {
     if (!m_runOpen)
         return;
     m_runOpen = false;
     m_session.unlock();
-    workerFinished(exitCode);
+    workerFinished(exitCode, normalExit);
 }
 
-void WorkerLauncher::onFinished(int exitCode, QProcess::ExitStatus)
+void WorkerLauncher::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
 {
     qDebug() << "Exit Code:" << exitCode;
-    endRun(exitCode);
+    endRun(exitCode, exitStatus == QProcess::NormalExit);
 }
 
 void WorkerLauncher::onStarted()
@@ -118,7 +118,7 @@ void WorkerLauncher::onError(QProcess::ProcessError error)
         Logger::instance().log(QStringLiteral("Start worker:'%1' [FAILED]: %2")
                                    .arg(m_process->program(), m_process->errorString()),
                                LogError);
-        endRun(JobError::WorkerNotStarted);
+        endRun(JobError::WorkerNotStarted, false);
     }
 }
 

@@ -58,7 +58,8 @@ protected:
     void shutDown();
 
     // The run is over; exitCode is the worker's, or JobError::WorkerNotStarted.
-    virtual void workerFinished(int exitCode) = 0;
+    // normalExit is false for a worker that was killed or crashed.
+    virtual void workerFinished(int exitCode, bool normalExit) = 0;
 
 private slots:
     void onFinished(int exitCode, QProcess::ExitStatus exitStatus);
@@ -69,7 +70,7 @@ private slots:
     void onStateChanged(QProcess::ProcessState newState);
 
 private:
-    void endRun(int exitCode);
+    void endRun(int exitCode, bool normalExit);
 
     QProcess *m_process = nullptr;
     SessionFolder m_session;

@@ -1,0 +1,531 @@
+#include "AppTestMain.h"
+
+#include "app/AdvancedSettings.h"
+#include "app/MainView.h"
+#include "app/Merge.h"
+#include "app/MergeLauncher.h"
+#include "app/ProgressBar.h"
+#include "app/ProgressControl.h"
+#include "app/ProgressDialog.h"
+#include "app/SessionFolder.h"
+#include "app/Split.h"
+#include "app/SplitLauncher.h"
+#include "app/TabWidget.h"
+#include "app/WindowBar.h"
+#include "common/FileUtils.h"
+#include "worker/JobErrors.h"
+#include "merge/MergeModel.h"
+#include "merge/PageRanges.h"
+#include "tests/support/PdfFixtures.h"
+#include "widgets/Button.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QThread>
+
+// The split and merge jobs with the real worker program on generated
+// documents: what each mode produces, progress, cancel, the merge of ranges
+// and protected documents, failures without an answer from the worker, and
+// the session folders in the cache.
+class TestJobs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void splitModesProduceTheirFiles();
+    void cancelEndsARunningSplit();
+    void mergeTakesRangesAndProtectedDocuments();
+    void workerWithoutAnswerIsAFailure();
+    void runningMergeOutlivesTheSplitCleanUp();
+    void progressParserTakesNewestCompleteLine();
+    void progressWidgetsTakeReportsFromAnyThread();
+    void mainWindowHandsDocumentsToTheJobs();
+
+private:
+    QString fixture(const QString &name, int pages, const QString &password = {});
+    QString script(const QString &name, const QByteArray &body);
+    static QStringList cacheEntries();
+    static bool workerRunsIn(const QString &sessionFolder);
+    static MergeModelItem row(const QString &path, int pages, const PageRangeList &ranges = {},
+                              const QString &password = {});
+    QImage save(QWidget *widget, const QString &name);
+
+    ScratchFolder m_scratch;
+};
+
+void TestJobs::initTestCase()
+{
+    QVERIFY(m_scratch.isValid());
+    QVERIFY(QFileInfo(Application::workerPath()).isExecutable());
+}
+
+void TestJobs::cleanup()
+{
+    Application::setWorkerPath(binPath("sheafrun"));
+}
+
+QString TestJobs::fixture(const QString &name, int pages, const QString &password)
+{
+    const QString path = m_scratch.filePath(name);
+    FixtureOptions options;
+    options.pageCount = pages;
+    options.userPassword = password;
+    return writePdfFixture(path, options) ? path : QString();
+}
+
+QString TestJobs::script(const QString &name, const QByteArray &body)
+{
+    const QString path = m_scratch.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {};
+    file.write("#!/bin/sh\n" + body + "\n");
+    file.setPermissions(file.permissions() | QFile::ExeOwner);
+    return path;
+}
+
+QStringList TestJobs::cacheEntries()
+{
+    return QDir(cacheFolder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+// True while some process has the folder's request on its command line.
+bool TestJobs::workerRunsIn(const QString &sessionFolder)
+{
+    const QStringList processes = QDir("/proc").entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString &pid : processes) {
+        QFile commandLine("/proc/" + pid + "/cmdline");
+        if (commandLine.open(QIODevice::ReadOnly) && commandLine.readAll().contains(sessionFolder.toUtf8()))
+            return true;
+    }
+    return false;
+}
+
+MergeModelItem TestJobs::row(const QString &path, int pages, const PageRangeList &ranges,
+                             const QString &password)
+{
+    MergeModelItem item;
+    item.path = path;
+    item.fileName = QFileInfo(path).fileName();
+    item.pageCount = pages;
+    item.pageRanges = ranges;
+    item.password = password;
+    item.hasPassword = !password.isEmpty();
+    item.hasSecurity = !password.isEmpty();
+    return item;
+}
+
+QImage TestJobs::save(QWidget *widget, const QString &name)
+{
+    QCoreApplication::processEvents();
+    const QImage image = widget->grab().toImage();
+    const QString folder = QStringLiteral(CM_SCREENSHOT_FOLDER);
+    QDir().mkpath(folder);
+    image.save(folder + "/" + name + ".png");
+    return image;
+}
+
+void TestJobs::splitModesProduceTheirFiles()
+{
+    const QString source = fixture("report.pdf", 10);
+    // What an earlier program run left in the cache.
+    QVERIFY(QDir(cacheFolder()).mkpath("leftover/inner"));
+    QFile stray(cacheFolder() + "/stray.tmp");
+    QVERIFY(stray.open(QIODevice::WriteOnly));
+    stray.close();
+
+    Split split;
+    split.setFile(source);
+    QVERIFY(split.isLoaded());
+    QCOMPARE(split.pageCount(), 10);
+    QCOMPARE(split.displayName(), QString("report"));
+    QVERIFY(!split.thumbnail().isNull());
+
+    QStringList events;
+    QList<double> progress;
+    QStringList files;
+    connect(&split, &Split::started, this, [&] { events << "started"; });
+    connect(&split, &Split::progressChanged, this, [&](double p) { progress << p; });
+    connect(&split, &Split::complete, this, [&] { events << "complete"; });
+    connect(&split, &Split::finished, this, [&](const QStringList &f) { events << "finished"; files = f; });
+    connect(&split, &Split::splitFailed, this, [&](int code) { events << QString("failed %1").arg(code); });
+
+    auto page = [](int k) { return QString("Page %1").arg(k); };
+    struct Case { int mode; QList<QStringList> outputs; };
+    const QList<Case> cases = {
+        {Split::SinglePages, {{page(1)}, {page(2)}, {page(3)}, {page(4)}, {page(5)}, {page(6)},
+                              {page(7)}, {page(8)}, {page(9)}, {page(10)}}},
+        // A start page of 0 starts at page 1.
+        {Split::GroupsOfPages, {{page(1), page(2), page(3), page(4)},
+                                {page(5), page(6), page(7), page(8)}, {page(9), page(10)}}},
+        {Split::RemovePages, {{page(1), page(3), page(4), page(6), page(7), page(8), page(9), page(10)}}},
+        {Split::ByRanges, {{page(7), page(8), page(9)}, {page(2)}}},
+    };
+    split.setStartPage(0);
+    split.setGroupSize(4);
+    split.addRidPage(5);
+    split.addRidPage(2);
+    split.addRidPage(2);
+    split.ranges()->addRange(7, 9);
+    split.ranges()->addRange(2, 2);
+    split.settings()->setTitle("Quarterly");
+    split.settings()->setPermPrinting(false);
+
+    for (const Case &c : cases) {
+        events.clear();
+        progress.clear();
+        files.clear();
+        const QString out = m_scratch.filePath(QString("out%1").arg(c.mode));
+        QVERIFY(QDir().mkpath(out));
+        split.setOutDirectory(out);
+        split.setMode(c.mode);
+        split.run();
+        QVERIFY(split.isRunning());
+        QTRY_VERIFY_WITH_TIMEOUT(events.contains("complete"), 60000);
+        QCOMPARE(events, QStringList({"started", "complete", "finished"}));
+        QVERIFY(!split.isRunning());
+        // Cutting reports a step per range; removing pages reports nothing.
+        if (c.mode == Split::RemovePages) {
+            QVERIFY(progress.isEmpty());
+        } else {
+            // Lines that arrive together count once: only the newest is passed on.
+            QVERIFY(progress.size() <= c.outputs.size() + 1);
+            QCOMPARE(progress.last(), 100.0);
+            QVERIFY(std::is_sorted(progress.begin(), progress.end()));
+        }
+
+        QCOMPARE(files.size(), c.outputs.size());
+        for (int i = 0; i < files.size(); ++i) {
+            QCOMPARE(QFileInfo(files.at(i)).absolutePath(), out);
+            QCOMPARE(pageTexts(files.at(i)), c.outputs.at(i));
+        }
+        QCOMPARE(fixtureInfo(files.first(), "/Title"), QString("Quarterly"));
+        QVERIFY(!inspectSecurity(files.first()).allowsPrint);
+        // Of all sessions only this run's folder stays in the cache.
+        QCOMPARE(cacheEntries(), QStringList({split.launcher()->sessionId()}));
+    }
+    QCOMPARE(QFileInfo(split.launcher()->files().first()).fileName(), QString("report_p7-9.pdf"));
+
+    // Loading the document again starts from fresh choices.
+    split.setFile(source);
+    QVERIFY(split.ridPages()->isEmpty());
+    QVERIFY(split.ranges()->isEmpty());
+    QCOMPARE(split.settings()->title(), QString());
+    QVERIFY(split.settings()->permPrinting());
+}
+
+void TestJobs::cancelEndsARunningSplit()
+{
+    const QString source = fixture("long.pdf", 2000);
+    const QString out = m_scratch.filePath("cancelled");
+    QVERIFY(QDir().mkpath(out));
+    Split split;
+    split.setFile(source);
+    split.setOutDirectory(out);
+    QSignalSpy progress(&split, &Split::progressChanged);
+    QSignalSpy finished(&split, &Split::finished);
+    QSignalSpy failed(&split, &Split::splitFailed);
+    QSignalSpy complete(&split, &Split::complete);
+
+    split.run();
+    QTRY_VERIFY_WITH_TIMEOUT(progress.count() > 0, 30000);
+    QVERIFY(split.isRunning());
+    split.cancel();
+    QTRY_COMPARE_WITH_TIMEOUT(complete.count(), 1, 30000);
+    QCOMPARE(finished.count(), 0);
+    QCOMPARE(failed.count(), 1);
+    QVERIFY(failed.at(0).at(0).toInt() != 0);
+    QVERIFY(!split.isRunning());
+    QVERIFY(split.launcher()->files().isEmpty());
+    QVERIFY(progress.last().at(0).toDouble() < 100.0);
+}
+
+void TestJobs::mergeTakesRangesAndProtectedDocuments()
+{
+    const QString plain = fixture("plain.pdf", 5);
+    const QString locked = fixture("locked.pdf", 4, "secret");
+    const QString target = m_scratch.filePath("joined.pdf");
+    auto *merge = new Merge;
+    merge->setSaveFileName(target);
+    merge->settings()->setTitle("Joined");
+    merge->model()->appendItems({row(plain, 5, {{4, 5}, {1, 1}}), row(locked, 4, {}, "secret")});
+    QVERIFY(merge->canMerge());
+
+    QStringList events;
+    QVariantList result;
+    connect(merge, &Merge::started, this, [&] { events << "started"; });
+    connect(merge, &Merge::complete, this, [&] { events << "complete"; });
+    connect(merge, &Merge::finished, this, [&](int code, const QString &merged, const QString &error) {
+        events << "finished";
+        result = {code, merged, error};
+    });
+    merge->run();
+    QVERIFY(merge->isRunning());
+    QVERIFY(!merge->canMerge());
+    QTRY_VERIFY_WITH_TIMEOUT(events.contains("finished"), 60000);
+    QCOMPARE(events, QStringList({"started", "complete", "finished"}));
+    QCOMPARE(result, QVariantList({0, target, QString()}));
+    QCOMPARE(pageTexts(target), QStringList({"Page 4", "Page 5", "Page 1", "Page 1", "Page 2",
+                                             "Page 3", "Page 4"}));
+    QCOMPARE(fixtureInfo(target, "/Title"), QString("Joined"));
+    const QString firstSession = merge->launcher()->sessionFolder();
+    QVERIFY(QFileInfo::exists(firstSession));
+
+    // A wrong password fails the merge and names the document; the session
+    // of the first run is gone.
+    MergeModelItem wrong = merge->model()->item(1);
+    wrong.password = "guess";
+    merge->model()->setItem(1, wrong);
+    merge->setSaveFileName(m_scratch.filePath("never.pdf"));
+    events.clear();
+    merge->run();
+    QTRY_VERIFY_WITH_TIMEOUT(events.contains("finished"), 60000);
+    QVERIFY(result.at(0).toInt() != 0);
+    QCOMPARE(result.at(1).toString(), QString());
+    QCOMPARE(QFileInfo(result.at(2).toString()).fileName(), QString("locked.pdf"));
+    QVERIFY(!QFileInfo::exists(m_scratch.filePath("never.pdf")));
+    QVERIFY(!QFileInfo::exists(firstSession));
+
+    // Its request holds the passwords: the last folder goes with the job.
+    const QString lastSession = merge->launcher()->sessionFolder();
+    QVERIFY(QFileInfo::exists(lastSession + "/" + merge->launcher()->sessionId() + ".req"));
+    delete merge;
+    QVERIFY(!QFileInfo::exists(lastSession));
+}
+
+void TestJobs::workerWithoutAnswerIsAFailure()
+{
+    const QString source = fixture("short.pdf", 3);
+    Split split;
+    split.setFile(source);
+    split.setOutDirectory(m_scratch.path());
+    Merge merge;
+    merge.setSaveFileName(m_scratch.filePath("none.pdf"));
+    merge.model()->appendItems({row(source, 3), row(source, 3)});
+    QSignalSpy splitStarted(&split, &Split::started);
+    QSignalSpy splitComplete(&split, &Split::complete);
+    QSignalSpy splitFailed(&split, &Split::splitFailed);
+    QSignalSpy mergeFinished(&merge, &Merge::finished);
+
+    auto runBoth = [&](int expectedCode) {
+        splitComplete.clear();
+        splitFailed.clear();
+        mergeFinished.clear();
+        split.run();
+        merge.run();
+        QTRY_COMPARE_WITH_TIMEOUT(splitComplete.count(), 1, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(mergeFinished.count(), 1, 30000);
+        QCOMPARE(splitFailed.count(), 1);
+        QCOMPARE(splitFailed.at(0).at(0).toInt(), expectedCode);
+        QCOMPARE(mergeFinished.at(0).at(0).toInt(), expectedCode);
+        QCOMPARE(mergeFinished.at(0).at(1).toString(), QString());
+        QVERIFY(!split.isRunning());
+        QVERIFY(!merge.isRunning());
+        QVERIFY(!SessionFolder::isBusy(split.launcher()->sessionFolder()));
+        QVERIFY(!SessionFolder::isBusy(merge.launcher()->sessionFolder()));
+    };
+
+    Application::setWorkerPath(m_scratch.filePath("no-such-worker"));
+    runBoth(JobError::WorkerNotStarted);
+    QCOMPARE(splitStarted.count(), 0);
+
+    Application::setWorkerPath(script("silent-worker", "exit 0"));
+    runBoth(JobError::NoResponse);
+
+    // A response that does not decode is no answer either.
+    Application::setWorkerPath(script("garbled-worker", "printf 'not-base64' > \"${2%.req}.resp\"\nexit 0"));
+    runBoth(JobError::NoResponse);
+
+    // A worker's own failure code passes through unchanged.
+    Application::setWorkerPath(script("failing-worker", "exit 4"));
+    runBoth(4);
+}
+
+void TestJobs::runningMergeOutlivesTheSplitCleanUp()
+{
+    const QString big = fixture("big.pdf", 2000);
+    const QString target = m_scratch.filePath("big-merged.pdf");
+    Merge merge;
+    merge.setSaveFileName(target);
+    merge.model()->appendItems({row(big, 2000), row(big, 2000), row(big, 2000)});
+    QSignalSpy mergeFinished(&merge, &Merge::finished);
+    merge.run();
+    QVERIFY(merge.isRunning());
+    const QString mergeFolder = merge.launcher()->sessionFolder();
+    QVERIFY(SessionFolder::isBusy(mergeFolder));
+
+    // A new split launcher clears the cache on its first run.
+    Split split;
+    split.setFile(fixture("small.pdf", 2));
+    split.setOutDirectory(m_scratch.path());
+    QSignalSpy splitComplete(&split, &Split::complete);
+    split.run();
+    QVERIFY(merge.isRunning());   // the clean-up happened while the merge ran
+    QVERIFY(QFileInfo::exists(mergeFolder + "/" + merge.launcher()->sessionId() + ".req"));
+    QTRY_COMPARE_WITH_TIMEOUT(splitComplete.count(), 1, 60000);
+
+    // A merge still running when its job goes is ended, and its folder removed.
+    QString doomedFolder;
+    {
+        Merge doomed;
+        doomed.setSaveFileName(m_scratch.filePath("doomed.pdf"));
+        doomed.model()->appendItems({row(big, 2000), row(big, 2000)});
+        doomed.run();
+        QVERIFY(doomed.isRunning());
+        doomedFolder = doomed.launcher()->sessionFolder();
+        QVERIFY(workerRunsIn(doomedFolder));
+    }
+    QVERIFY(!workerRunsIn(doomedFolder));
+    QVERIFY(!QFileInfo::exists(doomedFolder));
+    QVERIFY(!QFileInfo::exists(m_scratch.filePath("doomed.pdf")));
+
+    QTRY_COMPARE_WITH_TIMEOUT(mergeFinished.count(), 1, 120000);
+    QCOMPARE(mergeFinished.at(0).at(0).toInt(), 0);
+    QCOMPARE(fixturePageCount(target), 6000);
+}
+
+void TestJobs::progressParserTakesNewestCompleteLine()
+{
+    QByteArray pending = "0\n50\n100\n";
+    double value = -1;
+    QVERIFY(SplitLauncher::takeLastProgress(pending, value));
+    QCOMPARE(value, 100.0);
+    QVERIFY(pending.isEmpty());
+
+    // A line cut between two reads waits for its end.
+    pending = "12.5\n33.3";
+    QVERIFY(SplitLauncher::takeLastProgress(pending, value));
+    QCOMPARE(value, 12.5);
+    QCOMPARE(pending, QByteArray("33.3"));
+    QVERIFY(!SplitLauncher::takeLastProgress(pending, value));
+    pending += "333\r\n\n";
+    QVERIFY(SplitLauncher::takeLastProgress(pending, value));
+    QCOMPARE(value, 33.3333);
+
+    pending = "noise\n";
+    QVERIFY(SplitLauncher::takeLastProgress(pending, value));
+    QCOMPARE(value, 0.0);
+}
+
+void TestJobs::progressWidgetsTakeReportsFromAnyThread()
+{
+    QWidget host;
+    host.setFixedWidth(460);
+    auto *control = new ProgressControl(&host);
+    control->setGeometry(10, 10, 440, 60);
+    host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&host));
+    QVERIFY(!control->pauseButton()->accessibleName().isEmpty());
+    QVERIFY(!control->stopButton()->accessibleName().isEmpty());
+
+    QThread *reporter = QThread::create([control] {
+        control->setMaximum(200);
+        control->setValue(90);
+        control->message("Splitting report.pdf");
+    });
+    reporter->start();
+    QVERIFY(reporter->wait(5000));
+    delete reporter;
+    QTRY_COMPARE(control->progressBar()->value(), 90);
+    QCOMPARE(control->progressBar()->maximum(), 200);
+    QCOMPARE(control->messageLabel()->text(), QString("Splitting report.pdf"));
+    QCOMPARE(control->progressBar()->filledRect().width(), control->progressBar()->width() * 90 / 200);
+
+    const QString pauseName = control->pauseButton()->accessibleName();
+    QTest::mouseClick(control->pauseButton(), Qt::LeftButton);
+    QVERIFY(control->isPaused());
+    QCOMPARE(control->pauseButton()->property("thePaused").toBool(), true);
+    QVERIFY(control->pauseButton()->accessibleName() != pauseName);
+    const QImage paused = save(&host, "progress_control_paused");
+    QTest::mouseClick(control->pauseButton(), Qt::LeftButton);
+    QVERIFY(!control->isPaused());
+    QVERIFY(save(&host, "progress_control") != paused);   // play and pause look apart
+
+    QSignalSpy canceled(control, &ProgressControl::canceled);
+    QTest::mouseClick(control->stopButton(), Qt::LeftButton);
+    QCOMPARE(canceled.count(), 1);
+    QVERIFY(control->isCanceled());
+    control->reset();
+    QVERIFY(!control->isCanceled());
+    QCOMPARE(control->progressBar()->value(), 0);
+    QCOMPARE(control->progressBar()->maximum(), 100);
+
+    // The "Add files" window shows the loader's newest state.
+    MainView owner;
+    owner.show();
+    ProgressDialog dialog(&owner);
+    QSignalSpy dialogCanceled(&dialog, &ProgressDialog::canceled);
+    dialog.workerStateChanged(WorkerRunning);
+    QVERIFY(dialog.isVisible());
+    QVERIFY(dialog.isModal());
+    QVERIFY(!dialog.progressControl()->pauseButton()->isVisible());
+    QCOMPARE(dialog.windowBar()->title(), QString("Add files"));
+    reporter = QThread::create([&dialog] {
+        dialog.setProgressChanged(3, 4);
+        dialog.setMessage("3 out of 4 files. big.pdf");
+    });
+    reporter->start();
+    QVERIFY(reporter->wait(5000));
+    delete reporter;
+    QTRY_COMPARE(dialog.progressControl()->progressBar()->value(), 75);
+    QTRY_COMPARE(dialog.progressControl()->messageLabel()->text(), QString("3 out of 4 files. big.pdf"));
+    QVERIFY(qAbs(dialog.geometry().center().x() - owner.frameGeometry().center().x()) <= 1);
+    save(&dialog, "progress_dialog");
+
+    QTest::mouseClick(dialog.windowBar()->findChild<QPushButton *>("windowclose"), Qt::LeftButton);
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QTest::mouseClick(dialog.progressControl()->stopButton(), Qt::LeftButton);
+    QCOMPARE(dialogCanceled.count(), 3);
+    QVERIFY(dialog.isVisible());   // it goes when the loader has stopped
+    dialog.workerStateChanged(WorkerStopped);
+    QVERIFY(!dialog.isVisible());
+    dialog.workerStateChanged(WorkerRunning);
+    QCOMPARE(dialog.progressControl()->progressBar()->value(), 0);
+    QCOMPARE(dialog.progressControl()->messageLabel()->text(), QString());
+}
+
+void TestJobs::mainWindowHandsDocumentsToTheJobs()
+{
+    auto *app = Application::instance();
+    const QString first = fixture("first.pdf", 3);
+    const QString second = fixture("second.pdf", 2000);
+    MainView view;
+    QSignalSpy addFiles(app->merge()->model(), &MergeModel::addFiles);
+
+    // "Open with" one document: the split page takes it.
+    view.handleMessage(first);
+    QCOMPARE(app->split()->fileName(), first);
+    QCOMPARE(app->split()->pageCount(), 3);
+    QCOMPARE(view.tabWidget()->currentIndex(), int(MainView::SplitPage));
+
+    // Several: the merge list.
+    view.handleMessage(first + "|" + second);
+    QCOMPARE(addFiles.count(), 1);
+    QCOMPARE(addFiles.at(0).at(0).toStringList(), QStringList({first, second}));
+    QCOMPARE(view.tabWidget()->currentIndex(), int(MainView::MergePage));
+
+    // The context menu's list while the split job runs is ignored.
+    app->split()->setFile(second);
+    app->split()->setOutDirectory(m_scratch.filePath("app-split"));
+    QDir().mkpath(m_scratch.filePath("app-split"));
+    QSignalSpy complete(app->split(), &Split::complete);
+    app->split()->run();
+    QVERIFY(view.isSplitRunning());
+    QFile list(m_scratch.filePath("list.txt"));
+    QVERIFY(list.open(QIODevice::WriteOnly));
+    list.write(first.toUtf8());
+    list.close();
+    view.handleMessage("-split_add|" + list.fileName());
+    QCOMPARE(app->split()->fileName(), second);
+    QCOMPARE(view.tabWidget()->currentIndex(), int(MainView::MergePage));
+    app->split()->cancel();
+    QTRY_COMPARE_WITH_TIMEOUT(complete.count(), 1, 30000);
+    QVERIFY(!view.isSplitRunning());
+}
+
+CM_APPLICATION_TEST_MAIN(TestJobs)
+#include "test_jobs.moc"
