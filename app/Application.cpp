@@ -44,7 +44,13 @@ Application::Application(int &argc, char **argv)
     registerMetaTypes();
 }
 
-Application::~Application() = default;
+Application::~Application()
+{
+    // The jobs end their workers and clear their folders while the
+    // application (its name, hence the cache folder) still exists.
+    delete m_split;
+    delete m_merge;
+}
 
 Application *Application::instance()
 {

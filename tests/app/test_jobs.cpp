@@ -37,6 +37,7 @@ private slots:
     void initTestCase();
     void cleanup();
     void splitModesProduceTheirFiles();
+    void splitRequestFollowsDocumentAndSettings();
     void cancelEndsARunningSplit();
     void mergeTakesRangesAndProtectedDocuments();
     void workerWithoutAnswerIsAFailure();
@@ -216,6 +217,82 @@ void TestJobs::splitModesProduceTheirFiles()
     QVERIFY(split.ranges()->isEmpty());
     QCOMPARE(split.settings()->title(), QString());
     QVERIFY(split.settings()->permPrinting());
+}
+
+void TestJobs::splitRequestFollowsDocumentAndSettings()
+{
+    Split split;
+    QSignalSpy loaded(&split, &Split::loadFinished);
+    QSignalSpy started(&split, &Split::started);
+    QSignalSpy copyDisabled(&split, &Split::contentCopyDisabled);
+
+    // A protected document waits for its password.
+    const QString locked = fixture("guarded.pdf", 6, "secret");
+    split.setFile(locked);
+    QCOMPARE(loaded.count(), 1);
+    QVERIFY(split.isFileSet());
+    QVERIFY(!split.isLoaded());
+    QCOMPARE(split.thumbnail().size(), QSize(35, 35));
+    split.run();
+    QVERIFY(!split.isRunning());
+    split.setFile(locked, "secret");
+    QVERIFY(split.isLoaded());
+    QVERIFY(split.hasSecurity());
+    QCOMPARE(split.pageCount(), 6);
+
+    Application::settings()->setValue("compress_out_files", true);
+    split.settings()->setPasswordEnabled(true);
+    split.settings()->setPassword("  out-pw ");
+    split.setMode(Split::ByRanges);
+    split.ranges()->addRange(5, 6);
+    split.ranges()->addRange(9, 9);   // beyond the document: refused by the list
+    SplitRequest request = split.buildRequest();
+    Application::settings()->remove("compress_out_files");
+    QCOMPARE(request.mode, 0);
+    QCOMPARE(request.ranges, PageRangeList({{5, 6}}));
+    QCOMPARE(request.filePassword, QString("secret"));
+    QVERIFY(request.hasSecurity);
+    QVERIFY(request.compressFile);
+    QCOMPARE(request.password, QString("out-pw"));
+    QCOMPARE(request.outPrefix, QString("[BASENAME]_p[PAGE]"));
+    QCOMPARE(request.permissions(), QList<bool>({true, true, true, true, true, false, false, true}));
+    split.setMode(Split::RemovePages);
+    split.addRidPage(3);
+    QCOMPARE(split.buildRequest().mode, 1);
+    QCOMPARE(split.buildRequest().ranges, PageRangeList({{3, 3}}));
+
+    // Groups that start past the end make nothing to run.
+    split.setMode(Split::GroupsOfPages);
+    split.setStartPage(7);
+    split.run();
+    QCOMPARE(started.count(), 0);
+    QVERIFY(!split.isRunning());
+
+    // A single page cannot be split; a document closed to extraction says so.
+    split.setFile(fixture("single.pdf", 1));
+    split.setMode(Split::SinglePages);
+    split.run();
+    QVERIFY(!split.isRunning());
+    const QString readOnly = m_scratch.filePath("readonly.pdf");
+    FixtureOptions options;
+    options.pageCount = 3;
+    options.restrictPermissions = true;
+    options.ownerPassword = "owner";
+    QVERIFY(writePdfFixture(readOnly, options));
+    split.setFile(readOnly);
+    QVERIFY(split.isLoaded());
+    split.run();
+    QCOMPARE(copyDisabled.count(), 1);
+    QVERIFY(!split.isRunning());
+
+    // A path that names no file is not loaded at all.
+    QSignalSpy clean(&split, &Split::clean);
+    split.setFile(m_scratch.filePath("absent.pdf"));
+    QCOMPARE(loaded.count(), 4);   // no loadFinished()
+    QVERIFY(!split.isFileSet());
+    QCOMPARE(split.pageCount(), -1);
+    split.resetState();
+    QCOMPARE(clean.count(), 1);
 }
 
 void TestJobs::cancelEndsARunningSplit()
