@@ -3,8 +3,10 @@
 #include "app/Application.h"
 #include "app/CommandMessage.h"
 #include "app/InstallationRegistry.h"
+#include "app/MessageUpdate.h"
 #include "app/SettingsView.h"
 #include "app/TabWidget.h"
+#include "app/UpdateChecker.h"
 #include "app/WindowBar.h"
 #include "app/WindowDrag.h"
 #include "widgets/Button.h"
@@ -20,6 +22,7 @@
 #include <QPropertyAnimation>
 #include <QSequentialAnimationGroup>
 #include <QScreen>
+#include <QSettings>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -83,6 +86,7 @@ MainView::MainView(QWidget *parent)
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     m_tabs->setCurrentIndex(StartPage);
+    startUpdateCheck();
 }
 
 MainView::~MainView()
@@ -432,4 +436,35 @@ void MainView::slideOut(QWidget *panel)
     slide->addAnimation(move);
     slide->addAnimation(fade);
     runSlide(panel, slide);
+}
+
+void MainView::startUpdateCheck()
+{
+    if (!Application::settings()->value(QStringLiteral("check_updates"), true).toBool())
+        return;
+    auto *app = Application::instance();
+    const QString version = app ? app->currentVersion() : QCoreApplication::applicationVersion();
+    if (!m_updateChecker) {
+        m_updateChecker = new UpdateChecker(QStringLiteral("1"), version, this);
+        connect(m_updateChecker, &UpdateChecker::newVersionAvalible, this,
+                &MainView::onNewVersion, Qt::QueuedConnection);
+    }
+    m_updateChecker->checkUpdates();
+}
+
+void MainView::onNewVersion(const QString &version)
+{
+    const QString shownKey = QStringLiteral("last_shown_version");
+    {
+        const auto settings = Application::settings();
+        if (settings->value(shownKey).toString() == version)
+            return;
+        settings->setValue(shownKey, version);
+    }
+    MessageUpdate message(version, this);
+    connect(&message, &MessageUpdate::requestNewFeatures, this, [] {
+        QDesktopServices::openUrl(QUrl(UpdateChecker::changeLogPageAddress()));
+    });
+    if (message.exec() == QDialog::Accepted)
+        QDesktopServices::openUrl(QUrl(UpdateChecker::downloadPageAddress()));
 }

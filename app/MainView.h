@@ -12,6 +12,7 @@ class QLabel;
 class SettingsView;
 class TabButton;
 class TabWidget;
+class UpdateChecker;
 class WindowBar;
 
 // The program's only main window: a frameless, fixed-size window with its own
@@ -32,6 +33,8 @@ public:
     SettingsView *settingsView() const { return m_settingsView; }
     ButtonDescription *lastFolderButton() const { return m_lastFolder; }
     QWidget *cover() const { return m_cover; }
+    // Created at construction while "check_updates" is on, else null.
+    UpdateChecker *updateChecker() const { return m_updateChecker; }
 
     bool isSplitRunning() const { return m_splitRunning; }
     bool isMergeRunning() const { return m_mergeRunning; }
@@ -47,6 +50,8 @@ public:
 
 public slots:
     void handleMessage(const QString &message);
+    // Announces a newer version once: the next start stays quiet about it.
+    void onNewVersion(const QString &version);
     void onMinimize();
     void onNavigateToSplit();
     void onNavigateToMerge();
@@ -83,6 +88,7 @@ private:
     void connectSignals();
     void retranslate();
     void runSlide(QWidget *panel, QAbstractAnimation *animation);
+    void startUpdateCheck();
 
     QWidget *m_content = nullptr;
     WindowBar *m_windowBar = nullptr;
@@ -98,6 +104,7 @@ private:
     Button *m_settings = nullptr;
     QWidget *m_cover = nullptr;
     SettingsView *m_settingsView = nullptr;
+    UpdateChecker *m_updateChecker = nullptr;
     QHash<QWidget *, QPointer<QAbstractAnimation>> m_slides;
     bool m_splitRunning = false;
     bool m_mergeRunning = false;

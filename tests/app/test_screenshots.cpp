@@ -4,6 +4,7 @@
 #include "app/MessagePassword.h"
 #include "app/MessageSplit.h"
 #include "app/MessageMerge.h"
+#include "app/MessageUpdate.h"
 #include "app/MessageView.h"
 #include "app/SettingsView.h"
 #include "app/SplashScreen.h"
@@ -119,6 +120,10 @@ void TestScreenshots::dialogs()
     password.setSkipAllVisible(true);
     password.show();
     save(&password, "dialog_password");
+
+    MessageUpdate update("3.5");
+    update.show();
+    QVERIFY(save(&update, "dialog_update").height() >= 160 + 40);
 
     useLanguage("fr");
     MessageSplit splitFrench(3);
