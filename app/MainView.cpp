@@ -1,5 +1,6 @@
 #include "app/MainView.h"
 
+#include "app/AdvancedSettingsView.h"
 #include "app/Application.h"
 #include "app/CommandMessage.h"
 #include "app/InstallationRegistry.h"
@@ -78,6 +79,7 @@ MainView::MainView(QWidget *parent)
     layout->addWidget(createBottomBar());
 
     createPanels();
+    createAdvancedSettingsPanel();
     connectSignals();
     retranslate();
 
@@ -467,4 +469,25 @@ void MainView::onNewVersion(const QString &version)
     });
     if (message.exec() == QDialog::Accepted)
         QDesktopServices::openUrl(QUrl(UpdateChecker::downloadPageAddress()));
+}
+
+void MainView::createAdvancedSettingsPanel()
+{
+    m_advancedSettingsView = new AdvancedSettingsView(m_content);
+    m_advancedSettingsView->setGeometry(panelHiddenGeometry());
+    m_advancedSettingsView->hide();
+    m_advancedSettingsView->stackUnder(m_cover);
+    connect(m_advancedSettingsView, &AdvancedSettingsView::onHideWindow, this,
+            &MainView::onHideAdvancedSettings);
+}
+
+void MainView::onShowAdvancedSettings(const QSharedPointer<AdvancedSettings> &settings)
+{
+    m_advancedSettingsView->setSettings(settings);
+    slideIn(m_advancedSettingsView);
+}
+
+void MainView::onHideAdvancedSettings()
+{
+    slideOut(m_advancedSettingsView);
 }

@@ -4,7 +4,10 @@
 #include <QFrame>
 #include <QHash>
 #include <QPointer>
+#include <QSharedPointer>
 
+class AdvancedSettings;
+class AdvancedSettingsView;
 class Button;
 class ButtonDescription;
 class QAbstractAnimation;
@@ -31,6 +34,7 @@ public:
 
     TabWidget *tabWidget() const { return m_tabs; }
     SettingsView *settingsView() const { return m_settingsView; }
+    AdvancedSettingsView *advancedSettingsView() const { return m_advancedSettingsView; }
     ButtonDescription *lastFolderButton() const { return m_lastFolder; }
     QWidget *cover() const { return m_cover; }
     // Created at construction while "check_updates" is on, else null.
@@ -60,6 +64,9 @@ public slots:
     void onTabWidgetChanged(int index);
     void onHideSettings();
     void onShowSettings();
+    // The output properties panel, on the record of the job that asked.
+    void onShowAdvancedSettings(const QSharedPointer<AdvancedSettings> &settings);
+    void onHideAdvancedSettings();
     void onButtonLastFolder();
     void onNavigateToMergeAfterSplit(const QStringList &files);
     void onDragWindow(const QPoint &newPos);
@@ -89,6 +96,7 @@ private:
     void retranslate();
     void runSlide(QWidget *panel, QAbstractAnimation *animation);
     void startUpdateCheck();
+    void createAdvancedSettingsPanel();
 
     QWidget *m_content = nullptr;
     WindowBar *m_windowBar = nullptr;
@@ -105,6 +113,7 @@ private:
     QWidget *m_cover = nullptr;
     SettingsView *m_settingsView = nullptr;
     UpdateChecker *m_updateChecker = nullptr;
+    AdvancedSettingsView *m_advancedSettingsView = nullptr;
     QHash<QWidget *, QPointer<QAbstractAnimation>> m_slides;
     bool m_splitRunning = false;
     bool m_mergeRunning = false;

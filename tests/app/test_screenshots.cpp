@@ -1,5 +1,6 @@
 #include "AppTestMain.h"
 
+#include "app/AdvancedSettingsView.h"
 #include "app/MainView.h"
 #include "app/MessagePassword.h"
 #include "app/MessageSplit.h"
@@ -24,6 +25,7 @@ private slots:
     void mainWindowPages_data();
     void mainWindowPages();
     void settingsPanel();
+    void advancedSettingsPanel();
     void dialogs();
     void splash();
     void cleanupTestCase();
@@ -97,6 +99,32 @@ void TestScreenshots::settingsPanel()
         QTRY_COMPARE(view.settingsView()->geometry(), MainView::panelShownGeometry());
         save(&view, "settings_" + language);
     }
+}
+
+void TestScreenshots::advancedSettingsPanel()
+{
+    useLanguage("en");
+    MainView view;
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+
+    view.tabWidget()->setCurrentIndex(MainView::SplitPage);
+    auto split = QSharedPointer<AdvancedSettings>::create("[BASENAME]_p[PAGE]");
+    split->setTitle("Quarterly report");
+    split->setPasswordEnabled(true);
+    split->setPassword("s3cret");
+    view.onShowAdvancedSettings(split);
+    QTRY_COMPARE(view.advancedSettingsView()->geometry(), MainView::panelShownGeometry());
+    save(&view, "advanced_settings_split");
+    view.advancedSettingsView()->onClose();
+    QTRY_VERIFY(!view.advancedSettingsView()->isVisible());
+
+    view.tabWidget()->setCurrentIndex(MainView::MergePage);
+    auto merge = QSharedPointer<AdvancedSettings>::create();
+    merge->setPrefixEnabled(false);
+    view.onShowAdvancedSettings(merge);
+    QTRY_COMPARE(view.advancedSettingsView()->geometry(), MainView::panelShownGeometry());
+    save(&view, "advanced_settings_merge");
 }
 
 void TestScreenshots::dialogs()
