@@ -2,19 +2,32 @@
 
 #include "app/FileManager.h"
 #include "app/InstallationRegistry.h"
+#include "app/Merge.h"
+#include "app/Split.h"
 #include "common/Logger.h"
+#include "merge/MergeModelItem.h"
+#include "pdf/InformationWorker.h"
 #include "pdf/PdfService.h"
+#include "pdf/WorkerThread.h"
 #include "worker/JobFiles.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QPair>
 #include <QSettings>
 #include <QTranslator>
 
 namespace {
 
 const char applicationIdentity[] = "Tessaly Cleavemark";
+
+// Set by tests, whose programs live apart from the worker.
+QString &workerPathOverride()
+{
+    static QString path;
+    return path;
+}
 
 } // namespace
 
@@ -25,6 +38,8 @@ Application::Application(int &argc, char **argv)
     m_translationsFolder = applicationDirPath() + QStringLiteral("/translations");
     loadStyleSheet();
     loadTranslation();
+    m_merge = new Merge(this);
+    m_split = new Split(this);
     Logger::instance().log(QStringLiteral("Settings path: %1").arg(settings()->fileName()));
     registerMetaTypes();
 }
@@ -46,7 +61,13 @@ void Application::setIdentity()
 
 void Application::registerMetaTypes()
 {
+    // These travel in queued signals: the background loader's, the page
+    // range editor's; the pair registration brings its variant converter.
     qRegisterMetaType<PageRangeList>("PageRangeList");
+    qRegisterMetaType<WorkerStates>("WorkerStates");
+    qRegisterMetaType<AddErrors>("AddErrors");
+    qRegisterMetaType<MergeItemList>("MergeItemList");
+    qRegisterMetaType<QPair<int, int>>("QPair<int,int>");
 }
 
 QSharedPointer<QSettings> Application::settings()
@@ -155,5 +176,12 @@ QString Application::currentVersion() const
 
 QString Application::workerPath()
 {
+    if (!workerPathOverride().isEmpty())
+        return workerPathOverride();
     return applicationDirPath() + QStringLiteral("/sheafrun");
+}
+
+void Application::setWorkerPath(const QString &path)
+{
+    workerPathOverride() = path;
 }
