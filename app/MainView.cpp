@@ -515,6 +515,12 @@ void MainView::createAdvancedSettingsPanel()
     m_advancedSettingsView->stackUnder(m_cover);
     connect(m_advancedSettingsView, &AdvancedSettingsView::onHideWindow, this,
             &MainView::onHideAdvancedSettings);
+    if (auto *app = Application::instance()) {
+        connect(app->split(), &Split::editAdvancedSettings, this,
+                &MainView::onShowAdvancedSettings);
+        connect(app->merge(), &Merge::editAdvancedSettings, this,
+                &MainView::onShowAdvancedSettings);
+    }
 }
 
 void MainView::onShowAdvancedSettings(const QSharedPointer<AdvancedSettings> &settings)
