@@ -201,11 +201,6 @@ void TestOutputProperties::splitOutputsCarryThePanelsChoices()
     QVERIFY(security.allowsPrint);
     QCOMPARE(pageTexts(open.at(0)), QStringList{"Page 1"});
     QCOMPARE(fixtureInfo(open.at(0), "/Title"), QString("Quarterly report"));
-
-    // A new document starts from the defaults again.
-    job->setFile(fixture("other.pdf", 2));
-    QCOMPARE(job->settings()->title(), QString());
-    QCOMPARE(job->settings()->fileNamePrefix(), QString("[BASENAME]_p[PAGE]"));
 }
 
 void TestOutputProperties::mergedOutputCarriesThePanelsChoices()

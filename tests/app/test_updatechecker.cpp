@@ -258,7 +258,6 @@ void TestUpdateChecker::networkErrorsAreSilent()
     hungUp.setEndpoint(server.endpoint());
     QCOMPARE(check(hungUp), QStringList());
     QVERIFY(!hungUp.lastError().isEmpty());
-
     // Nobody listens on the port of a closed server.
     QString closedEndpoint;
     {
@@ -345,22 +344,9 @@ void TestUpdateChecker::updateMessageAnswers()
     MessageUpdate download("3.5");
     download.show();
     QVERIFY(QTest::qWaitForWindowExposed(&download));
-    QCOMPARE(download.findChild<QLabel *>("windowBarLabel")->text(), QString("Update available!"));
-    QPushButton *downloadButton = buttonWithText(&download, "DOWNLOAD");
-    QCOMPARE(download.focusWidget(), downloadButton);
-    QCOMPARE(downloadButton->height(), 42);
-    QSignalSpy newFeatures(&download, &MessageUpdate::requestNewFeatures);
-    QTest::mouseClick(buttonWithText(&download, "new features"), Qt::LeftButton);
-    QCOMPARE(newFeatures.size(), 1);
-    QVERIFY(download.isVisible());
+    QCOMPARE(download.focusWidget(), buttonWithText(&download, "DOWNLOAD"));
     QTest::keyClick(&download, Qt::Key_Return);
     QCOMPARE(download.result(), int(QDialog::Accepted));
-
-    MessageUpdate escaped("3.5");
-    escaped.show();
-    QTest::keyClick(&escaped, Qt::Key_Escape);
-    QVERIFY(!escaped.isVisible());
-    QCOMPARE(escaped.result(), int(QDialog::Rejected));
 
     MessageUpdate closed("3.5");
     closed.show();
@@ -370,10 +356,11 @@ void TestUpdateChecker::updateMessageAnswers()
 
     // Whatever reaches the dialog is shown as text, never as markup.
     MessageUpdate markup("<a href=\"https://x.test\">9</a>");
-    bool shownAsText = false;
+    QStringList texts;
     for (QLabel *label : markup.findChildren<QLabel *>())
-        shownAsText |= label->text().contains("<b>&lt;a href=&quot;https://x.test&quot;&gt;9&lt;/a&gt;</b>");
-    QVERIFY(shownAsText);
+        texts << label->text();
+    QVERIFY(texts.contains("New version of the program is available: "
+                           "<b>&lt;a href=&quot;https://x.test&quot;&gt;9&lt;/a&gt;</b>."));
 }
 
 void TestUpdateChecker::noRequestWhenSwitchedOffOrWithoutEndpoint()
