@@ -1,12 +1,15 @@
 #include "app/MainView.h"
 
+#include "app/AdvancedSettingsView.h"
 #include "app/Application.h"
 #include "app/CommandMessage.h"
 #include "app/InstallationRegistry.h"
 #include "app/Merge.h"
+#include "app/MessageUpdate.h"
 #include "app/SettingsView.h"
 #include "app/Split.h"
 #include "app/TabWidget.h"
+#include "app/UpdateChecker.h"
 #include "app/WindowBar.h"
 #include "app/WindowDrag.h"
 #include "merge/MergeModel.h"
@@ -23,6 +26,7 @@
 #include <QPropertyAnimation>
 #include <QSequentialAnimationGroup>
 #include <QScreen>
+#include <QSettings>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -78,6 +82,7 @@ MainView::MainView(QWidget *parent)
     layout->addWidget(createBottomBar());
 
     createPanels();
+    createAdvancedSettingsPanel();
     connectSignals();
     connectJobs();
     retranslate();
@@ -87,6 +92,7 @@ MainView::MainView(QWidget *parent)
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     m_tabs->setCurrentIndex(StartPage);
+    startUpdateCheck();
 }
 
 MainView::~MainView()
@@ -468,4 +474,62 @@ void MainView::slideOut(QWidget *panel)
     slide->addAnimation(move);
     slide->addAnimation(fade);
     runSlide(panel, slide);
+}
+
+void MainView::startUpdateCheck()
+{
+    if (!Application::settings()->value(QStringLiteral("check_updates"), true).toBool())
+        return;
+    auto *app = Application::instance();
+    const QString version = app ? app->currentVersion() : QCoreApplication::applicationVersion();
+    if (!m_updateChecker) {
+        m_updateChecker = new UpdateChecker(QStringLiteral("1"), version, this);
+        connect(m_updateChecker, &UpdateChecker::newVersionAvalible, this,
+                &MainView::onNewVersion, Qt::QueuedConnection);
+    }
+    m_updateChecker->checkUpdates();
+}
+
+void MainView::onNewVersion(const QString &version)
+{
+    const QString shownKey = QStringLiteral("last_shown_version");
+    {
+        const auto settings = Application::settings();
+        if (settings->value(shownKey).toString() == version)
+            return;
+        settings->setValue(shownKey, version);
+    }
+    MessageUpdate message(version, this);
+    connect(&message, &MessageUpdate::requestNewFeatures, this, [] {
+        QDesktopServices::openUrl(QUrl(UpdateChecker::changeLogPageAddress()));
+    });
+    if (message.exec() == QDialog::Accepted)
+        QDesktopServices::openUrl(QUrl(UpdateChecker::downloadPageAddress()));
+}
+
+void MainView::createAdvancedSettingsPanel()
+{
+    m_advancedSettingsView = new AdvancedSettingsView(m_content);
+    m_advancedSettingsView->setGeometry(panelHiddenGeometry());
+    m_advancedSettingsView->hide();
+    m_advancedSettingsView->stackUnder(m_cover);
+    connect(m_advancedSettingsView, &AdvancedSettingsView::onHideWindow, this,
+            &MainView::onHideAdvancedSettings);
+    if (auto *app = Application::instance()) {
+        connect(app->split(), &Split::editAdvancedSettings, this,
+                &MainView::onShowAdvancedSettings);
+        connect(app->merge(), &Merge::editAdvancedSettings, this,
+                &MainView::onShowAdvancedSettings);
+    }
+}
+
+void MainView::onShowAdvancedSettings(const QSharedPointer<AdvancedSettings> &settings)
+{
+    m_advancedSettingsView->setSettings(settings);
+    slideIn(m_advancedSettingsView);
+}
+
+void MainView::onHideAdvancedSettings()
+{
+    slideOut(m_advancedSettingsView);
 }

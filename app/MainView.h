@@ -4,7 +4,10 @@
 #include <QFrame>
 #include <QHash>
 #include <QPointer>
+#include <QSharedPointer>
 
+class AdvancedSettings;
+class AdvancedSettingsView;
 class Button;
 class ButtonDescription;
 class QAbstractAnimation;
@@ -12,6 +15,7 @@ class QLabel;
 class SettingsView;
 class TabButton;
 class TabWidget;
+class UpdateChecker;
 class WindowBar;
 
 // The program's only main window: a frameless, fixed-size window with its own
@@ -30,8 +34,11 @@ public:
 
     TabWidget *tabWidget() const { return m_tabs; }
     SettingsView *settingsView() const { return m_settingsView; }
+    AdvancedSettingsView *advancedSettingsView() const { return m_advancedSettingsView; }
     ButtonDescription *lastFolderButton() const { return m_lastFolder; }
     QWidget *cover() const { return m_cover; }
+    // Created at construction while "check_updates" is on, else null.
+    UpdateChecker *updateChecker() const { return m_updateChecker; }
 
     bool isSplitRunning() const { return m_splitRunning; }
     bool isMergeRunning() const { return m_mergeRunning; }
@@ -47,6 +54,8 @@ public:
 
 public slots:
     void handleMessage(const QString &message);
+    // Announces a newer version once: the next start stays quiet about it.
+    void onNewVersion(const QString &version);
     void onMinimize();
     void onNavigateToSplit();
     void onNavigateToMerge();
@@ -55,6 +64,9 @@ public slots:
     void onTabWidgetChanged(int index);
     void onHideSettings();
     void onShowSettings();
+    // The output properties panel, on the record of the job that asked.
+    void onShowAdvancedSettings(const QSharedPointer<AdvancedSettings> &settings);
+    void onHideAdvancedSettings();
     void onButtonLastFolder();
     void onNavigateToMergeAfterSplit(const QStringList &files);
     void onDragWindow(const QPoint &newPos);
@@ -87,6 +99,8 @@ private:
     void openForMerge(const QStringList &files);
     void retranslate();
     void runSlide(QWidget *panel, QAbstractAnimation *animation);
+    void startUpdateCheck();
+    void createAdvancedSettingsPanel();
 
     QWidget *m_content = nullptr;
     WindowBar *m_windowBar = nullptr;
@@ -102,6 +116,8 @@ private:
     Button *m_settings = nullptr;
     QWidget *m_cover = nullptr;
     SettingsView *m_settingsView = nullptr;
+    UpdateChecker *m_updateChecker = nullptr;
+    AdvancedSettingsView *m_advancedSettingsView = nullptr;
     QHash<QWidget *, QPointer<QAbstractAnimation>> m_slides;
     bool m_splitRunning = false;
     bool m_mergeRunning = false;

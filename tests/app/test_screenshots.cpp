@@ -1,9 +1,11 @@
 #include "AppTestMain.h"
 
+#include "app/AdvancedSettingsView.h"
 #include "app/MainView.h"
 #include "app/MessagePassword.h"
 #include "app/MessageSplit.h"
 #include "app/MessageMerge.h"
+#include "app/MessageUpdate.h"
 #include "app/MessageView.h"
 #include "app/SettingsView.h"
 #include "app/SplashScreen.h"
@@ -23,6 +25,7 @@ private slots:
     void mainWindowPages_data();
     void mainWindowPages();
     void settingsPanel();
+    void advancedSettingsPanel();
     void dialogs();
     void splash();
     void cleanupTestCase();
@@ -98,6 +101,32 @@ void TestScreenshots::settingsPanel()
     }
 }
 
+void TestScreenshots::advancedSettingsPanel()
+{
+    useLanguage("en");
+    MainView view;
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+
+    view.tabWidget()->setCurrentIndex(MainView::SplitPage);
+    auto split = QSharedPointer<AdvancedSettings>::create("[BASENAME]_p[PAGE]");
+    split->setTitle("Quarterly report");
+    split->setPasswordEnabled(true);
+    split->setPassword("s3cret");
+    view.onShowAdvancedSettings(split);
+    QTRY_COMPARE(view.advancedSettingsView()->geometry(), MainView::panelShownGeometry());
+    save(&view, "advanced_settings_split");
+    view.advancedSettingsView()->onClose();
+    QTRY_VERIFY(!view.advancedSettingsView()->isVisible());
+
+    view.tabWidget()->setCurrentIndex(MainView::MergePage);
+    auto merge = QSharedPointer<AdvancedSettings>::create();
+    merge->setPrefixEnabled(false);
+    view.onShowAdvancedSettings(merge);
+    QTRY_COMPARE(view.advancedSettingsView()->geometry(), MainView::panelShownGeometry());
+    save(&view, "advanced_settings_merge");
+}
+
 void TestScreenshots::dialogs()
 {
     useLanguage("en");
@@ -119,6 +148,10 @@ void TestScreenshots::dialogs()
     password.setSkipAllVisible(true);
     password.show();
     save(&password, "dialog_password");
+
+    MessageUpdate update("3.5");
+    update.show();
+    QVERIFY(save(&update, "dialog_update").height() >= 160 + 40);
 
     useLanguage("fr");
     MessageSplit splitFrench(3);

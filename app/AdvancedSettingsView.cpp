@@ -1,0 +1,329 @@
+#include "app/AdvancedSettingsView.h"
+
+#include "widgets/Button.h"
+#include "widgets/CheckBox.h"
+#include "widgets/FlowLayout.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
+#include <QShowEvent>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace {
+
+const int fieldHeight = 37;
+const int fieldWidth = 380;
+const int passwordFieldWidth = 349;
+const int tagButtonHeight = 29;
+const int footerButtonHeight = 42;
+
+// One or more words without space, slash, colon, asterisk, question mark,
+// angle brackets or vertical bar, separated by spaces, none at either end.
+const QString fileNamePattern = QStringLiteral("^[^ \\/:*?<>|]+([ ]+[^ \\/:*?<>|]+)*$");
+
+// The naming tags, in the order of their buttons. Each button shows its tag
+// without the brackets and inserts it with them.
+const char *const tagNames[] = {
+    QT_TRANSLATE_NOOP("AdvancedSettingsView", "BASENAME"),
+    QT_TRANSLATE_NOOP("AdvancedSettingsView", "COUNTER"),
+    QT_TRANSLATE_NOOP("AdvancedSettingsView", "PAGE"),
+    QT_TRANSLATE_NOOP("AdvancedSettingsView", "DATENOW"),
+    QT_TRANSLATE_NOOP("AdvancedSettingsView", "TIMENOW"),
+};
+
+const char tagValueProperty[] = "tag_value";
+
+void reapplyStyle(QWidget *widget)
+{
+    widget->style()->unpolish(widget);
+    widget->style()->polish(widget);
+    widget->update();
+}
+
+} // namespace
+
+AdvancedSettingsView::AdvancedSettingsView(QWidget *parent)
+    : QFrame(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    buildLayout();
+    retranslate();
+    setPasswordEnabled(false);
+
+    connect(m_save, &QPushButton::clicked, this, &AdvancedSettingsView::saveSettings);
+    connect(m_cancel, &QPushButton::clicked, this, &AdvancedSettingsView::onClose);
+    connect(m_close, &QPushButton::clicked, this, &AdvancedSettingsView::onClose);
+    connect(m_back, &QPushButton::clicked, this, &AdvancedSettingsView::onClose);
+    connect(m_passwordBox, &QCheckBox::toggled, this, &AdvancedSettingsView::setPasswordEnabled);
+    for (Button *tag : qAsConst(m_tagButtons))
+        connect(tag, &QPushButton::clicked, this, &AdvancedSettingsView::onAddPrefix);
+}
+
+void AdvancedSettingsView::buildLayout()
+{
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto *content = new QFrame(this);
+    content->setObjectName(QStringLiteral("settingsViewContent"));
+    outer->addWidget(content);
+
+    auto *layout = new QVBoxLayout(content);
+    layout->setContentsMargins(20, 12, 20, 20);
+    layout->setSpacing(0);
+    layout->addWidget(createHeader(content));
+    layout->addSpacing(16);
+
+    auto *form = new QGridLayout;
+    form->setHorizontalSpacing(10);
+    form->setVerticalSpacing(10);
+    form->setColumnStretch(1, 1);
+    int row = 0;
+
+    m_permissionsLabel = createLabel(content);
+    auto *permissions = new QHBoxLayout;
+    permissions->setSpacing(18);
+    m_printing = new CheckBox(content);
+    m_editing = new CheckBox(content);
+    m_copying = new CheckBox(content);
+    permissions->addWidget(m_printing);
+    permissions->addWidget(m_editing);
+    permissions->addWidget(m_copying);
+    permissions->addStretch();
+    form->addWidget(m_permissionsLabel, row, 0);
+    form->addLayout(permissions, row++, 1);
+    form->addWidget(createSeparator(content), row++, 0, 1, 2);
+
+    m_passwordLabel = createLabel(content);
+    auto *password = new QHBoxLayout;
+    password->setSpacing(0);
+    m_passwordBox = new CheckBox(content);
+    // Box and field together are as wide as the fields below them.
+    m_passwordBox->setFixedWidth(fieldWidth - passwordFieldWidth);
+    password->addWidget(m_passwordBox);
+    m_password = createLineEdit(content, passwordFieldWidth);
+    password->addWidget(m_password);
+    password->addStretch();
+    form->addWidget(m_passwordLabel, row, 0);
+    form->addLayout(password, row++, 1);
+    form->addWidget(createSeparator(content), row++, 0, 1, 2);
+
+    m_titleLabel = createLabel(content);
+    m_titleEdit = createLineEdit(content, fieldWidth);
+    form->addWidget(m_titleLabel, row, 0);
+    form->addWidget(m_titleEdit, row++, 1);
+    m_authorLabel = createLabel(content);
+    m_author = createLineEdit(content, fieldWidth);
+    form->addWidget(m_authorLabel, row, 0);
+    form->addWidget(m_author, row++, 1);
+
+    m_fileNameSeparator = createSeparator(content);
+    form->addWidget(m_fileNameSeparator, row++, 0, 1, 2);
+    m_fileNameLabel = createLabel(content);
+    m_fileName = createLineEdit(content, fieldWidth);
+    m_fileName->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(fileNamePattern), m_fileName));
+    form->addWidget(m_fileNameLabel, row, 0);
+    form->addWidget(m_fileName, row++, 1);
+    m_tagRow = createTagRow(content);
+    form->addWidget(m_tagRow, row++, 1);
+    layout->addLayout(form);
+    layout->addStretch();
+
+    auto *footer = new QHBoxLayout;
+    footer->setSpacing(10);
+    footer->addStretch();
+    m_cancel = new Button(content);
+    m_cancel->setObjectName(QStringLiteral("buttonCancel"));
+    m_cancel->setFixedHeight(footerButtonHeight);
+    m_cancel->setMinimumWidth(110);
+    footer->addWidget(m_cancel);
+    m_save = new Button(content);
+    m_save->setObjectName(QStringLiteral("buttonSaveSettings"));
+    m_save->setFixedHeight(footerButtonHeight);
+    m_save->setMinimumWidth(150);
+    m_save->setDefault(true);
+    footer->addWidget(m_save);
+    layout->addLayout(footer);
+}
+
+QWidget *AdvancedSettingsView::createHeader(QWidget *content)
+{
+    auto *header = new QWidget(content);
+    auto *layout = new QHBoxLayout(header);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_back = new Button(header);
+    m_back->setObjectName(QStringLiteral("buttonNavigateBack"));
+    m_back->setFocusPolicy(Qt::NoFocus);
+    layout->addWidget(m_back);
+    m_title = new QLabel(header);
+    m_title->setObjectName(QStringLiteral("settingsLabel"));
+    layout->addWidget(m_title);
+    layout->addStretch();
+    m_close = new Button(header);
+    m_close->setObjectName(QStringLiteral("buttonCloseSettings"));
+    m_close->setFocusPolicy(Qt::NoFocus);
+    layout->addWidget(m_close, 0, Qt::AlignTop);
+    return header;
+}
+
+QWidget *AdvancedSettingsView::createTagRow(QWidget *content)
+{
+    // Wraps onto a second line where the tags do not fit the field's width.
+    auto *row = new QWidget(content);
+    row->setFixedWidth(fieldWidth);
+    auto *layout = new FlowLayout(row, 5, 6);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (const char *name : tagNames) {
+        auto *tag = new Button(row);
+        tag->setObjectName(QStringLiteral("buttonAddPrefix"));
+        tag->setFixedHeight(tagButtonHeight);
+        // The field keeps the focus, and with it the cursor the tag goes to.
+        tag->setFocusPolicy(Qt::NoFocus);
+        tag->setCursor(Qt::PointingHandCursor);
+        tag->setProperty(tagValueProperty, QStringLiteral("[%1]").arg(QLatin1String(name)));
+        layout->addWidget(tag);
+        m_tagButtons.append(tag);
+    }
+    return row;
+}
+
+QLabel *AdvancedSettingsView::createLabel(QWidget *content)
+{
+    auto *label = new QLabel(content);
+    label->setObjectName(QStringLiteral("settingsInputLabel"));
+    label->setFixedWidth(110);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+QLineEdit *AdvancedSettingsView::createLineEdit(QWidget *content, int width)
+{
+    auto *edit = new QLineEdit(content);
+    edit->setObjectName(QStringLiteral("settingsLineEdit"));
+    edit->setFixedSize(width, fieldHeight);
+    return edit;
+}
+
+QFrame *AdvancedSettingsView::createSeparator(QWidget *content)
+{
+    auto *line = new QFrame(content);
+    line->setObjectName(QStringLiteral("underlineBox"));
+    line->setFixedHeight(1);
+    return line;
+}
+
+void AdvancedSettingsView::setSettings(const QSharedPointer<AdvancedSettings> &settings)
+{
+    m_settings = settings;
+    fillFromSettings();
+}
+
+void AdvancedSettingsView::showEvent(QShowEvent *event)
+{
+    // A window coming back from the task bar keeps what is being typed.
+    if (!event->spontaneous())
+        fillFromSettings();
+    QFrame::showEvent(event);
+}
+
+void AdvancedSettingsView::fillFromSettings()
+{
+    if (!m_settings)
+        return;
+    m_fileName->setText(m_settings->fileNamePrefix());
+    m_printing->setChecked(m_settings->permPrinting());
+    m_editing->setChecked(m_settings->permEditing());
+    m_copying->setChecked(m_settings->permCopying());
+    m_passwordBox->setChecked(m_settings->passwordEnabled());
+    setPasswordEnabled(m_settings->passwordEnabled());
+    m_password->setText(m_settings->effectivePassword());
+    m_titleEdit->setText(m_settings->title());
+    m_author->setText(m_settings->author());
+
+    // Only a split names its outputs from the template.
+    const bool prefixEnabled = m_settings->prefixEnabled();
+    m_fileNameSeparator->setVisible(prefixEnabled);
+    m_fileNameLabel->setVisible(prefixEnabled);
+    m_fileName->setVisible(prefixEnabled);
+    m_tagRow->setVisible(prefixEnabled);
+}
+
+void AdvancedSettingsView::setPasswordEnabled(bool enabled)
+{
+    m_password->setEnabled(enabled);
+    reapplyStyle(m_password);
+}
+
+void AdvancedSettingsView::onAddPrefix()
+{
+    const QString tag = sender() ? sender()->property(tagValueProperty).toString() : QString();
+    if (!tag.isEmpty())
+        m_fileName->insert(tag);
+}
+
+void AdvancedSettingsView::saveSettings()
+{
+    if (m_settings) {
+        m_settings->setFileNamePrefix(m_fileName->text());
+        m_settings->setPermCopying(m_copying->isChecked());
+        m_settings->setPermEditing(m_editing->isChecked());
+        m_settings->setPermPrinting(m_printing->isChecked());
+        m_settings->setPasswordEnabled(m_passwordBox->isChecked());
+        m_settings->setPassword(m_password->text());
+        m_settings->setAuthor(m_author->text());
+        m_settings->setTitle(m_titleEdit->text());
+    }
+    emit onHideWindow();
+}
+
+void AdvancedSettingsView::onClose()
+{
+    emit onHideWindow();
+}
+
+void AdvancedSettingsView::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        onClose();
+        return;
+    }
+    QFrame::keyPressEvent(event);
+}
+
+void AdvancedSettingsView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QFrame::changeEvent(event);
+}
+
+void AdvancedSettingsView::retranslate()
+{
+    m_title->setText(tr("Advanced Settings"));
+    m_back->setAccessibleName(tr("Back"));
+    m_close->setAccessibleName(tr("Close"));
+    m_permissionsLabel->setText(tr("Permissions:"));
+    m_printing->setText(tr("Printing"));
+    m_editing->setText(tr("Editing"));
+    m_copying->setText(tr("Copying"));
+    m_passwordLabel->setText(tr("Password:"));
+    m_passwordBox->setAccessibleName(tr("Password:"));
+    m_password->setAccessibleName(tr("Password:"));
+    m_titleLabel->setText(tr("Title:"));
+    m_titleEdit->setAccessibleName(tr("Title:"));
+    m_authorLabel->setText(tr("Author:"));
+    m_author->setAccessibleName(tr("Author:"));
+    m_fileNameLabel->setText(tr("Filename Prefix:"));
+    m_fileName->setAccessibleName(tr("Filename Prefix:"));
+    for (int i = 0; i < m_tagButtons.size(); ++i)
+        m_tagButtons.at(i)->setText(tr(tagNames[i]));
+    m_save->setText(tr("SAVE SETTINGS"));
+    m_cancel->setText(tr("CANCEL"));
+}
