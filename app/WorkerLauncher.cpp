@@ -62,6 +62,7 @@ void WorkerLauncher::startWorker(const QString &command)
     // The folder is busy from here until the run is reported.
     m_session.lock();
     m_runOpen = true;
+    m_canceled = false;
     const QString program = QDir::toNativeSeparators(Application::workerPath());
     m_process->start(program, {command, requestPath()}, QIODevice::ReadWrite);
     m_process->waitForStarted(startTimeout);
@@ -69,8 +70,10 @@ void WorkerLauncher::startWorker(const QString &command)
 
 void WorkerLauncher::cancel()
 {
-    if (isRunning())
+    if (isRunning()) {
+        m_canceled = true;
         m_process->kill();
+    }
 }
 
 void WorkerLauncher::shutDown()
@@ -101,7 +104,13 @@ void WorkerLauncher::endRun(int exitCode, bool normalExit)
 void WorkerLauncher::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
 {
     qDebug() << "Exit Code:" << exitCode;
-    endRun(exitCode, exitStatus == QProcess::NormalExit);
+    if (exitStatus == QProcess::NormalExit) {
+        endRun(exitCode, true);
+        return;
+    }
+    // A killed or crashed worker has no exit code of its own; the one the
+    // system gives could be mistaken for an engine's code.
+    endRun(m_canceled ? JobError::Canceled : JobError::WorkerCrashed, false);
 }
 
 void WorkerLauncher::onStarted()

@@ -57,7 +57,8 @@ protected:
     // holds passwords).
     void shutDown();
 
-    // The run is over; exitCode is the worker's, or JobError::WorkerNotStarted.
+    // The run is over; exitCode is the worker's own, or one of JobError's:
+    // WorkerNotStarted, Canceled (killed by cancel()) or WorkerCrashed.
     // normalExit is false for a worker that was killed or crashed.
     virtual void workerFinished(int exitCode, bool normalExit) = 0;
 
@@ -75,6 +76,7 @@ private:
     QProcess *m_process = nullptr;
     SessionFolder m_session;
     bool m_runOpen = false;   // a run has started and not been reported yet
+    bool m_canceled = false;  // this run's worker was killed by cancel()
 };
 
 #endif

@@ -6,10 +6,12 @@
 //   0                 success
 //   1 .. 7            the engine's own codes, from the worker's response or its
 //                     exit code: SplitEngine::ErrorCode, MergeEngine::ErrorCode
-//   other non-zero    the worker ended some other way; a worker killed by a
-//                     signal (a cancel, a crash) reports the signal's number
-//   200, 201          the codes below, which no worker ever produces: the
-//                     desktop program sets them when the worker gave no answer
+//   other non-zero    the worker exited with some other code of its own
+//   200 .. 203        the codes below, which no worker ever produces: the
+//                     desktop program sets them when the worker gave no
+//                     answer or was ended by a signal. A signal's number is
+//                     never passed on as the code: SIGABRT (6) would read as
+//                     the split engine's "no range extracted".
 //
 // The PDF engine's codes (PdfEngine::ErrorCode, 401 and up) stay inside the
 // worker and never reach a job's result.
@@ -17,7 +19,9 @@ namespace JobError {
 
 enum Code {
     WorkerNotStarted = 200,   // the worker program is missing or could not be run
-    NoResponse = 201          // the worker exited with 0 but left no readable response
+    NoResponse = 201,         // the worker exited with 0 but left no readable response
+    WorkerCrashed = 202,      // the worker was ended by a signal nobody asked for
+    Canceled = 203            // the user stopped the job; the launcher killed the worker
 };
 
 } // namespace JobError

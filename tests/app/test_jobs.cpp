@@ -315,7 +315,7 @@ void TestJobs::cancelEndsARunningSplit()
     QTRY_COMPARE_WITH_TIMEOUT(complete.count(), 1, 30000);
     QCOMPARE(finished.count(), 0);
     QCOMPARE(failed.count(), 1);
-    QVERIFY(failed.at(0).at(0).toInt() != 0);
+    QCOMPARE(failed.at(0).at(0).toInt(), int(JobError::Canceled));
     QVERIFY(!split.isRunning());
     QVERIFY(split.launcher()->files().isEmpty());
     QVERIFY(progress.last().at(0).toDouble() < 100.0);
@@ -420,6 +420,11 @@ void TestJobs::workerWithoutAnswerIsAFailure()
     // A worker's own failure code passes through unchanged.
     Application::setWorkerPath(script("failing-worker", "exit 4"));
     runBoth(4);
+
+    // A worker ended by a signal reports a crash, not the signal's number
+    // (SIGABRT is 6, the split engine's "no range extracted").
+    Application::setWorkerPath(script("aborting-worker", "kill -ABRT $$"));
+    runBoth(JobError::WorkerCrashed);
 }
 
 void TestJobs::runningMergeOutlivesTheSplitCleanUp()
