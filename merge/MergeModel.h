@@ -108,7 +108,7 @@ signals:
 
 private:
     bool isValidRow(int row) const;
-    QVariant displayData(const MergeModelItem &row, int column) const;
+    QVariant displayData(int rowIndex, int column) const;
     void moveRow(int source, int target);
     static void applyRangesClipped(MergeModelItem &row, const PageRangeList &ranges);
     bool askPassword(MergeModelItem &row, bool &skipAll);
