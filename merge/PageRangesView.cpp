@@ -59,8 +59,9 @@ QLayout *PageRangesView::createHeader()
     titleRow->addWidget(m_back);
     m_title = new QLabel(this);
     m_title->setObjectName(QStringLiteral("rangeview__settings_label"));
-    titleRow->addWidget(m_title);
-    titleRow->addStretch();
+    m_title->setWordWrap(true);   // translations of the title run longer
+    titleRow->addWidget(m_title, 1);
+    titleRow->addSpacing(20);
     header->addLayout(titleRow);
     return header;
 }
