@@ -1,12 +1,16 @@
 #ifndef CLEAVEMARK_APP_MAINVIEW_H
 #define CLEAVEMARK_APP_MAINVIEW_H
 
+#include "worker/JobFiles.h"
+
 #include <QFrame>
 #include <QHash>
 #include <QPointer>
 
 class Button;
 class ButtonDescription;
+class MergeView;
+class PageRangesView;
 class QAbstractAnimation;
 class QLabel;
 class SettingsView;
@@ -32,6 +36,8 @@ public:
     SettingsView *settingsView() const { return m_settingsView; }
     ButtonDescription *lastFolderButton() const { return m_lastFolder; }
     QWidget *cover() const { return m_cover; }
+    MergeView *mergeView() const { return m_mergeView; }
+    PageRangesView *pageRangesView() const { return m_pageRangesView; }
 
     bool isSplitRunning() const { return m_splitRunning; }
     bool isMergeRunning() const { return m_mergeRunning; }
@@ -66,6 +72,10 @@ public slots:
     void onMergeJobStarted();
     void onMergeJobComplete();
 
+    // The page-range editor opens on a document of the merge list.
+    void onEditPageRanges(const QString &id, const PageRangeList &ranges, int totalPages);
+    void onHidePageRanges();
+
 signals:
     // A document to open on the split page (from the command line).
     void splitFileRequested(const QString &fileName, const QString &password);
@@ -80,6 +90,9 @@ private:
     QWidget *createBottomBar();
     void createTabs();
     void createPanels();
+    QWidget *createMergePage();
+    void createPageRangesPanel();
+    void connectMergePage();
     void connectSignals();
     // The application's split and merge jobs: documents handed over, running states.
     void connectJobs();
@@ -102,6 +115,8 @@ private:
     Button *m_settings = nullptr;
     QWidget *m_cover = nullptr;
     SettingsView *m_settingsView = nullptr;
+    MergeView *m_mergeView = nullptr;
+    PageRangesView *m_pageRangesView = nullptr;
     QHash<QWidget *, QPointer<QAbstractAnimation>> m_slides;
     bool m_splitRunning = false;
     bool m_mergeRunning = false;
