@@ -338,10 +338,23 @@ void TestMergePage::buildAndMergeThroughThePage()
         QTest::keyClicks(prompt->findChild<QLineEdit *>(), "pw");
         QTest::mouseClick(buttonWithText(prompt, "OK"), Qt::LeftButton);
     });
-    clickCell(secret, MergeModel::PasswordColumn);
+    clickCell(secret, MergeModel::PagesColumn);
     QCOMPARE(m_model->item(secret).password, QString("pw"));
     QCOMPARE(m_model->item(secret).pageCount, 2);
     QCOMPARE(child<QLabel>("labelTotalPages")->text(), QString("11 pages total"));
+
+    // With the password known the editor opens; Escape leaves without saving.
+    PageRangesView *editor = m_window->pageRangesView();
+    QCOMPARE(editorOpened.size(), 1);
+    QCOMPARE(editorOpened[0][2].toInt(), 2);
+    QTRY_VERIFY(editor->isVisible());
+    QTest::keyClicks(editor->findChildren<QLineEdit *>("inputEdit").at(0), "1");
+    QTest::keyClicks(editor->findChildren<QLineEdit *>("inputEdit").at(1), "1");
+    QTest::mouseClick(editor->findChild<QPushButton *>("buttonAddRange"), Qt::LeftButton);
+    QCOMPARE(editor->rangeList()->items().size(), 1);
+    QTest::keyClick(editor, Qt::Key_Escape);
+    QTRY_VERIFY(!editor->isVisible());
+    QCOMPARE(m_model->index(secret, MergeModel::PagesColumn).data().toString(), QString("All (2)"));
 
     // Pages 2-3 of every document that has them; b then opens on those and
     // gets 4-5 as well.
@@ -378,6 +391,15 @@ void TestMergePage::buildAndMergeThroughThePage()
     QCOMPARE(runMerge("report"), QDir(m_output).filePath("report.pdf"));
     QCOMPARE(runMerge("report.pdf"), QDir(m_output).filePath("(1)report.pdf"));
     QCOMPARE(pageTexts(QDir(m_output).filePath("(1)report.pdf")).size(), 10);
+
+    // A source that went away: the merge fails and nothing is written.
+    const QString gone = QDir(m_sources).filePath("a.pdf");
+    QVERIFY(QFile::rename(gone, gone + ".away"));
+    const QString failure = runMerge("broken");
+    QVERIFY(QFile::rename(gone + ".away", gone));
+    QVERIFY2(failure.startsWith("<failed> Merge files failed"), qPrintable(failure));
+    QVERIFY(!QFile::exists(QDir(m_output).filePath("broken.pdf")));
+    QCOMPARE(QDir(m_output).entryList(QDir::Files).size(), 3);
 }
 
 void TestMergePage::buttonsHeaderAndDropAreaFollowTheList()
