@@ -7,9 +7,11 @@
 #include "app/TabWidget.h"
 #include "app/WindowBar.h"
 #include "app/WindowDrag.h"
+#include "preview/DocumentViewer.h"
 #include "widgets/Button.h"
 #include "widgets/ButtonDescription.h"
 
+#include <QCloseEvent>
 #include <QDesktopServices>
 #include <QEvent>
 #include <QGuiApplication>
@@ -75,6 +77,7 @@ MainView::MainView(QWidget *parent)
     layout->addWidget(createBottomBar());
 
     createPanels();
+    createDocumentViewer();
     connectSignals();
     retranslate();
 
@@ -90,6 +93,7 @@ MainView::~MainView()
     // The context menu may offer both again once we are gone.
     InstallationRegistry::setShellValue(splitFlagKey, 1);
     InstallationRegistry::setShellValue(mergeFlagKey, 1);
+    delete m_viewer;
 }
 
 QWidget *MainView::createStartPage()
@@ -186,6 +190,29 @@ void MainView::createPanels()
     m_settingsView->setGeometry(panelHiddenGeometry());
     m_settingsView->hide();
     m_settingsView->stackUnder(m_cover);
+}
+
+// The viewer is a window of its own, without parent, so that it can stand
+// beside the main window; it is built once and reused for every preview.
+void MainView::createDocumentViewer()
+{
+    m_viewer = new DocumentViewer;
+}
+
+void MainView::onPreview(const QString &fileName, const QString &password)
+{
+    m_viewer->open(fileName, password);
+    m_viewer->show();
+    m_viewer->raise();
+    m_viewer->activateWindow();
+}
+
+// No window may stay open once the main window is gone, or the program
+// would not end.
+void MainView::closeEvent(QCloseEvent *event)
+{
+    m_viewer->close();
+    QFrame::closeEvent(event);
 }
 
 void MainView::connectSignals()

@@ -7,6 +7,7 @@
 
 class Button;
 class ButtonDescription;
+class DocumentViewer;
 class QAbstractAnimation;
 class QLabel;
 class SettingsView;
@@ -32,6 +33,7 @@ public:
     SettingsView *settingsView() const { return m_settingsView; }
     ButtonDescription *lastFolderButton() const { return m_lastFolder; }
     QWidget *cover() const { return m_cover; }
+    DocumentViewer *documentViewer() const { return m_viewer; }
 
     bool isSplitRunning() const { return m_splitRunning; }
     bool isMergeRunning() const { return m_mergeRunning; }
@@ -59,6 +61,7 @@ public slots:
     void onNavigateToMergeAfterSplit(const QStringList &files);
     void onDragWindow(const QPoint &newPos);
     void updateLastFoderState();
+    void onPreview(const QString &fileName, const QString &password);
 
     // The jobs report here; the context-menu handler's flags follow them.
     void onSplitJobStarted();
@@ -74,12 +77,14 @@ signals:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     QWidget *createStartPage();
     QWidget *createBottomBar();
     void createTabs();
     void createPanels();
+    void createDocumentViewer();
     void connectSignals();
     void retranslate();
     void runSlide(QWidget *panel, QAbstractAnimation *animation);
@@ -98,6 +103,7 @@ private:
     Button *m_settings = nullptr;
     QWidget *m_cover = nullptr;
     SettingsView *m_settingsView = nullptr;
+    DocumentViewer *m_viewer = nullptr;   // a window of its own, deleted with us
     QHash<QWidget *, QPointer<QAbstractAnimation>> m_slides;
     bool m_splitRunning = false;
     bool m_mergeRunning = false;
