@@ -3,12 +3,16 @@
 #include "app/FileManager.h"
 #include "app/InstallationRegistry.h"
 #include "common/Logger.h"
+#include "merge/MergeModelItem.h"
+#include "pdf/InformationWorker.h"
 #include "pdf/PdfService.h"
+#include "pdf/WorkerThread.h"
 #include "worker/JobFiles.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QPair>
 #include <QSettings>
 #include <QTranslator>
 
@@ -46,7 +50,13 @@ void Application::setIdentity()
 
 void Application::registerMetaTypes()
 {
+    // These travel in queued signals: the background loader's, the page
+    // range editor's; the pair registration brings its variant converter.
     qRegisterMetaType<PageRangeList>("PageRangeList");
+    qRegisterMetaType<WorkerStates>("WorkerStates");
+    qRegisterMetaType<AddErrors>("AddErrors");
+    qRegisterMetaType<MergeItemList>("MergeItemList");
+    qRegisterMetaType<QPair<int, int>>("QPair<int,int>");
 }
 
 QSharedPointer<QSettings> Application::settings()

@@ -1,0 +1,51 @@
+#include "pdf/InformationWorker.h"
+
+#include "pdf/PdfDocument.h"
+
+#include <QFileInfo>
+
+InformationWorker::InformationWorker(QSharedPointer<PdfService> service, const QString &path,
+                                     const QString &password, QObject *parent)
+    : QObject(parent), m_service(std::move(service)), m_path(path), m_password(password)
+{
+}
+
+void InformationWorker::setRenderCover(bool render)
+{
+    m_renderCover = render;
+}
+
+void InformationWorker::run()
+{
+    emit started();
+    m_info = DocumentInformation();
+    m_info.path = m_path;
+
+    if (!m_service) {
+        m_error = AddCannotOpen;
+    } else {
+        PdfDocument document(m_service, m_path, m_password);
+        if (!document.isLoaded()) {
+            m_error = QFileInfo(m_path).isFile() ? AddCannotOpen : AddFileNotFound;
+        } else if (document.needsPassword()) {
+            m_error = AddPasswordRequired;
+            m_info.locked = true;
+            m_info.hasPassword = true;
+        } else {
+            m_error = AddNoError;
+            m_info.title = document.title();
+            m_info.hasSecurity = document.hasSecurity();
+            m_info.pageCount = document.pageCount();
+            if (!m_password.isEmpty()) {
+                m_info.hasPassword = true;
+                m_info.password = m_password;
+            }
+            if (m_renderCover)
+                m_info.cover = QPixmap::fromImage(document.renderCover());
+            m_info.securityItem5 = document.securityItem5();
+        }
+    }
+
+    m_done = true;
+    emit finished();
+}

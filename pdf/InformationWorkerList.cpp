@@ -1,0 +1,125 @@
+#include "pdf/InformationWorkerList.h"
+
+#include "common/Logger.h"
+#include "pdf/PdfDocument.h"
+
+#include <QFileInfo>
+#include <QMutexLocker>
+
+namespace {
+// Leaves the engine to the GUI thread's previews now and then.
+const unsigned long pauseBetweenFiles = 10;
+
+bool isPdfFile(const QFileInfo &file)
+{
+    return file.isFile() && file.fileName().endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
+}
+}
+
+InformationWorkerList::InformationWorkerList(QSharedPointer<PdfService> service, const QStringList &files,
+                                             QObject *parent)
+    : WorkerThread(parent), m_service(std::move(service)), m_files(files)
+{
+    // The signals cross threads; without these their queued delivery would fail.
+    qRegisterMetaType<WorkerStates>("WorkerStates");
+    qRegisterMetaType<MergeItemList>("MergeItemList");
+}
+
+InformationWorkerList::~InformationWorkerList()
+{
+    if (isRunning()) {
+        cancel();
+        wait();
+    }
+}
+
+WorkerStates InformationWorkerList::state() const
+{
+    QMutexLocker lock(&m_stateMutex);
+    return m_state;
+}
+
+void InformationWorkerList::cancel()
+{
+    requestStop();
+    QMutexLocker lock(&m_cancelMutex);
+    m_canceled = true;
+}
+
+bool InformationWorkerList::isCanceled() const
+{
+    QMutexLocker lock(&m_cancelMutex);
+    return m_canceled;
+}
+
+void InformationWorkerList::setState(WorkerStates state)
+{
+    {
+        QMutexLocker lock(&m_stateMutex);
+        if (m_state == state)
+            return;
+        m_state = state;
+    }
+    // Emitted after the lock is released: a receiver connected directly may
+    // ask for the state. Only this thread sets it, so the order holds.
+    emit stateChanged(state);
+}
+
+void InformationWorkerList::run()
+{
+    // A cancel that came before the thread began still counts, so the stop
+    // flag starts from it instead of being cleared.
+    setStopRequested(isCanceled());
+    m_current = 0;
+    m_items.clear();
+
+    setState(WorkerRunning);
+    emit started();
+    Logger::instance().log(QStringLiteral("add files service [START]"), LogDebug);
+
+    while (!isStopRequested()) {
+        if (state() == WorkerStopped || m_current >= m_files.size())
+            setStopRequested(true);
+        else
+            readNextFile();
+        QThread::msleep(pauseBetweenFiles);
+    }
+
+    setStopRequested(false);
+    setState(WorkerStopped);
+
+    if (isCanceled()) {
+        Logger::instance().log(QStringLiteral("add files service [FAILED]"), LogDebug);
+        m_items.clear();
+        emit complete(false, MergeItemList());
+    } else {
+        Logger::instance().log(QStringLiteral("add files service [OK]"), LogDebug);
+        emit complete(true, m_items);
+    }
+}
+
+void InformationWorkerList::readNextFile()
+{
+    const QString path = m_files.at(m_current);
+    ++m_current;
+    const QFileInfo file(path);
+    if (!isPdfFile(file))
+        return;
+
+    const int total = m_files.size();
+    emit progressChanged(m_current, total);
+    emit progressMessage(tr("%1 out of %2 files. %3").arg(m_current).arg(total).arg(file.fileName()));
+
+    MergeModelItem item;
+    item.path = path;
+    item.fileName = file.fileName();
+    PdfDocument document(m_service, path, QString());
+    if (document.isLoaded() && document.needsPassword()) {
+        item.hasPassword = true;
+    } else if (document.isLoaded()) {
+        item.pageCount = document.pageCount();
+        item.password = QString();
+        item.hasSecurity = document.hasSecurity();
+    }
+    m_items.append(item);
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "merge/MergeModelItem.h"
+#include "pdf/PdfService.h"
+#include "pdf/WorkerThread.h"
+
+#include <QMutex>
+#include <QSharedPointer>
+#include <QStringList>
+
+// Reads the information of a list of files in a thread of its own and hands
+// back one merge list row per PDF file. Paths that are not existing regular
+// files ending in ".pdf" (any case) are skipped without a word. Between two
+// files the thread pauses 10 ms.
+//
+// Signals reach other threads queued. complete() comes exactly once per
+// start(), after the final stateChanged(WorkerStopped); a cancelled run
+// completes with false and an empty list.
+class InformationWorkerList : public WorkerThread
+{
+    Q_OBJECT
+
+public:
+    InformationWorkerList(QSharedPointer<PdfService> service, const QStringList &files,
+                          QObject *parent = nullptr);
+    // Stops a running thread and waits for it, so the object may go at any time.
+    ~InformationWorkerList() override;
+
+    WorkerStates state() const;
+
+public slots:
+    // The file being read is finished first; then the run ends.
+    void cancel();
+
+signals:
+    void started();
+    void progressChanged(int value, int total);
+    void progressMessage(QString message);
+    void stateChanged(WorkerStates state);
+    void complete(bool successed, MergeItemList items);
+
+protected:
+    void run() override;
+
+private:
+    void setState(WorkerStates state);
+    void readNextFile();
+    bool isCanceled() const;
+
+    QSharedPointer<PdfService> m_service;
+    const QStringList m_files;
+    MergeItemList m_items;
+    int m_current = 0;
+    bool m_canceled = false;
+    WorkerStates m_state = WorkerStopped;
+    mutable QMutex m_stateMutex;
+    mutable QMutex m_cancelMutex;
+};
