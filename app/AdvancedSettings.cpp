@@ -1,6 +1,7 @@
 #include "app/AdvancedSettings.h"
 
 #include "app/Application.h"
+#include "worker/JobFiles.h"
 
 #include <QSettings>
 
@@ -51,4 +52,22 @@ void AdvancedSettings::setPassword(const QString &text)
 QString AdvancedSettings::effectivePassword() const
 {
     return m_passwordEnabled ? m_password : QString();
+}
+
+void AdvancedSettings::fillOutputOptions(OutputOptions &options) const
+{
+    options.author = m_author;
+    options.title = m_title;
+    options.creator = m_creator;
+    options.producer = m_producer;
+    options.password = effectivePassword();
+    options.permissionPrint = m_permPrinting;
+    options.permissionCopy = m_permCopying;
+    options.permissionChange = m_permEditing;
+    options.permissionAddNotes = true;
+    options.permissionFillFields = true;
+    options.permissionCopyAccess = false;
+    options.permissionAssembly = false;
+    options.permissionPrintFull = m_permPrinting;
+    options.compressFile = Application::settings()->value(QStringLiteral("compress_out_files"), false).toBool();
 }

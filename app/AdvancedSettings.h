@@ -3,6 +3,8 @@
 
 #include <QString>
 
+struct OutputOptions;
+
 // The output properties of one job: what the produced files carry (title,
 // author, creator, producer, password and permissions) and how they are named.
 // A job owns one record and shares it, by shared pointer, with the output
@@ -45,6 +47,11 @@ public:
     void setAuthor(const QString &author) { m_author = author; }
     void setProducer(const QString &producer) { m_producer = producer; }
     void setCreator(const QString &creator) { m_creator = creator; }
+
+    // What a job request carries of this record: the properties, the
+    // effective password and the permissions, plus the user's setting
+    // "compress_out_files".
+    void fillOutputOptions(OutputOptions &options) const;
 
     QString fileNamePrefix() const { return m_fileNamePrefix; }
     void setFileNamePrefix(const QString &prefix) { m_fileNamePrefix = prefix; }

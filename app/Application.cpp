@@ -2,6 +2,8 @@
 
 #include "app/FileManager.h"
 #include "app/InstallationRegistry.h"
+#include "app/Merge.h"
+#include "app/Split.h"
 #include "common/Logger.h"
 #include "merge/MergeModelItem.h"
 #include "pdf/InformationWorker.h"
@@ -20,6 +22,13 @@ namespace {
 
 const char applicationIdentity[] = "Tessaly Cleavemark";
 
+// Set by tests, whose programs live apart from the worker.
+QString &workerPathOverride()
+{
+    static QString path;
+    return path;
+}
+
 } // namespace
 
 Application::Application(int &argc, char **argv)
@@ -29,6 +38,8 @@ Application::Application(int &argc, char **argv)
     m_translationsFolder = applicationDirPath() + QStringLiteral("/translations");
     loadStyleSheet();
     loadTranslation();
+    m_merge = new Merge(this);
+    m_split = new Split(this);
     Logger::instance().log(QStringLiteral("Settings path: %1").arg(settings()->fileName()));
     registerMetaTypes();
 }
@@ -165,5 +176,12 @@ QString Application::currentVersion() const
 
 QString Application::workerPath()
 {
+    if (!workerPathOverride().isEmpty())
+        return workerPathOverride();
     return applicationDirPath() + QStringLiteral("/sheafrun");
+}
+
+void Application::setWorkerPath(const QString &path)
+{
+    workerPathOverride() = path;
 }

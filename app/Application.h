@@ -5,7 +5,9 @@
 
 #include <QSharedPointer>
 
+class Merge;
 class PdfService;
+class Split;
 class QSettings;
 class QTranslator;
 
@@ -41,6 +43,10 @@ public:
     void createPdfService();
     QSharedPointer<PdfService> pdfService() const { return m_pdfService; }
 
+    // The one split job and the one merge job, made with the application.
+    Split *split() const { return m_split; }
+    Merge *merge() const { return m_merge; }
+
     QString lastSplitFile() const { return m_lastSplitFile; }
     QString lastMergeFile() const { return m_lastMergeFile; }
     void setLastSplitFile(const QString &path);
@@ -55,8 +61,9 @@ public:
     QString displayVersion() const;
     QString currentVersion() const;
 
-    // The worker program, next to this one.
+    // The worker program, next to this one unless another was set.
     static QString workerPath();
+    static void setWorkerPath(const QString &path);
 
 signals:
     void settingsChanged();
@@ -70,6 +77,8 @@ private:
 
     QTranslator *m_translator = nullptr;
     QSharedPointer<PdfService> m_pdfService;
+    Merge *m_merge = nullptr;
+    Split *m_split = nullptr;
     QString m_translationsFolder;
     QString m_translationFile;
     QString m_lastSplitFile;

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 
 namespace {
@@ -15,13 +16,35 @@ bool isListFlag(const QString &argument)
     return argument == splitFlag || argument == mergeFlag;
 }
 
+bool isPdfFile(const QString &path)
+{
+    return path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) && QFileInfo(path).isFile();
+}
+
+QStringList pdfFilesAmong(const QStringList &paths)
+{
+    QStringList files;
+    for (const QString &path : paths) {
+        if (isPdfFile(path))
+            files.append(QFileInfo(path).absoluteFilePath());
+    }
+    return files;
+}
+
 } // namespace
 
 QString CommandMessage::build(const QStringList &arguments)
 {
     QStringList parts = arguments.mid(1);
-    if (parts.size() >= 2 && isListFlag(parts.at(0)) && !parts.at(1).isEmpty())
-        parts[1] = QDir::current().absoluteFilePath(parts.at(1));
+    if (parts.size() >= 2 && isListFlag(parts.at(0))) {
+        if (!parts.at(1).isEmpty())
+            parts[1] = QDir::current().absoluteFilePath(parts.at(1));
+        return parts.join(separator);
+    }
+    for (QString &part : parts) {
+        if (QFileInfo(part).isFile())
+            part = QFileInfo(part).absoluteFilePath();
+    }
     return parts.join(separator);
 }
 
@@ -46,7 +69,13 @@ CommandMessage CommandMessage::parse(const QString &message)
         return result;
 
     const QStringList parts = message.split(separator);
-    if (parts.size() < 2 || !isListFlag(parts.at(0)))
+    if (!isListFlag(parts.at(0))) {
+        result.files = pdfFilesAmong(parts);
+        if (!result.files.isEmpty())
+            result.action = OpenFiles;
+        return result;
+    }
+    if (parts.size() < 2)
         return result;
 
     const QString listFile = parts.at(1);

@@ -10,17 +10,20 @@
 // "-split_add <list file>" and "-merge_add <list file>" name a UTF-8 text
 // file with one PDF path a line, written by the file manager's context menu.
 // Only then is the second part a list file, read and then deleted; any other
-// message (say "a.pdf|b.pdf") never deletes a file.
+// message never deletes a file.
+//
+// Plain paths ("sheafdesk a.pdf b.pdf", the file manager's "Open with") ask to
+// open those documents: the existing PDF files among them are the files.
 struct CommandMessage
 {
-    enum Action { None, SplitAdd, MergeAdd };
+    enum Action { None, SplitAdd, MergeAdd, OpenFiles };
 
     Action action = None;
     QStringList files;
 
-    // Joins the arguments after the program name. A relative list file is
-    // made absolute here, because the running instance may have another
-    // working folder.
+    // Joins the arguments after the program name. A relative list file, and
+    // a relative path of an existing file, is made absolute here, because
+    // the running instance may have another working folder.
     static QString build(const QStringList &arguments);
 
     // Parses message; reads and deletes its list file when it has one.

@@ -3,10 +3,13 @@
 #include "app/Application.h"
 #include "app/CommandMessage.h"
 #include "app/InstallationRegistry.h"
+#include "app/Merge.h"
 #include "app/SettingsView.h"
+#include "app/Split.h"
 #include "app/TabWidget.h"
 #include "app/WindowBar.h"
 #include "app/WindowDrag.h"
+#include "merge/MergeModel.h"
 #include "preview/DocumentViewer.h"
 #include "widgets/Button.h"
 #include "widgets/ButtonDescription.h"
@@ -79,6 +82,7 @@ MainView::MainView(QWidget *parent)
     createPanels();
     createDocumentViewer();
     connectSignals();
+    connectJobs();
     retranslate();
 
     setWindowIcon(QIcon(QStringLiteral(":/style/images/AppIconPdf256.png")));
@@ -283,23 +287,55 @@ void MainView::handleMessage(const QString &message)
     const CommandMessage command = CommandMessage::parse(message);
     switch (command.action) {
     case CommandMessage::SplitAdd:
-        if (m_splitRunning)
-            return;
-        emit splitFileRequested(command.files.first(), QString());
-        m_tabs->setCurrentIndex(SplitPage);
+        openForSplit(command.files.first());
         break;
     case CommandMessage::MergeAdd:
-        if (m_mergeRunning)
-            return;
-        emit mergeFilesRequested(command.files);
-        m_tabs->setCurrentIndex(MergePage);
-        setWindowState(windowState() & ~Qt::WindowMinimized);
-        raise();
-        activateWindow();
+        openForMerge(command.files);
+        break;
+    case CommandMessage::OpenFiles:
+        // One document is there to be split, several to be merged.
+        if (command.files.size() == 1)
+            openForSplit(command.files.first());
+        else
+            openForMerge(command.files);
         break;
     case CommandMessage::None:
         break;
     }
+}
+
+void MainView::openForSplit(const QString &file)
+{
+    if (m_splitRunning)
+        return;
+    emit splitFileRequested(file, QString());
+    m_tabs->setCurrentIndex(SplitPage);
+}
+
+void MainView::openForMerge(const QStringList &files)
+{
+    if (m_mergeRunning)
+        return;
+    emit mergeFilesRequested(files);
+    m_tabs->setCurrentIndex(MergePage);
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
+    activateWindow();
+}
+
+void MainView::connectJobs()
+{
+    auto *app = Application::instance();
+    if (!app)
+        return;
+    Split *split = app->split();
+    Merge *merge = app->merge();
+    connect(this, &MainView::splitFileRequested, split, &Split::setFile);
+    connect(this, &MainView::mergeFilesRequested, merge->model(), &MergeModel::requestAddFiles);
+    connect(split, &Split::started, this, &MainView::onSplitJobStarted);
+    connect(split, &Split::complete, this, &MainView::onSplitJobComplete);
+    connect(merge, &Merge::started, this, &MainView::onMergeJobStarted);
+    connect(merge, &Merge::complete, this, &MainView::onMergeJobComplete);
 }
 
 void MainView::onMinimize()

@@ -86,6 +86,10 @@ private:
     void createPanels();
     void createDocumentViewer();
     void connectSignals();
+    // The application's split and merge jobs: documents handed over, running states.
+    void connectJobs();
+    void openForSplit(const QString &file);
+    void openForMerge(const QStringList &files);
     void retranslate();
     void runSlide(QWidget *panel, QAbstractAnimation *animation);
 

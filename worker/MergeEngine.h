@@ -20,6 +20,8 @@ class PdfService;
 class MergeEngine
 {
 public:
+    // The desktop program adds codes of its own for a worker that gave no
+    // answer at all (worker/JobErrors.h).
     enum ErrorCode {
         NoError = 0,
         NothingToMerge = 1,       // no items, or no save file name

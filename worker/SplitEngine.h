@@ -21,6 +21,8 @@ class SplitEngine : public QObject
     Q_OBJECT
 
 public:
+    // The desktop program adds codes of its own for a worker that gave no
+    // answer at all (worker/JobErrors.h).
     enum ErrorCode {
         NoError = 0,
         SourceNotFound = 1,            // mode 0

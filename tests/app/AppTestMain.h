@@ -7,12 +7,14 @@
 #include <QtTest>
 
 // Runs a test class inside the real Application object, with the translations
-// of the build (the test programs live in another folder than sheafdesk).
+// and the worker of the build (the test programs live in another folder than
+// sheafdesk).
 #define CM_APPLICATION_TEST_MAIN(TestClass)                                               \
     int main(int argc, char *argv[])                                                      \
     {                                                                                     \
         Application app(argc, argv);                                                      \
         app.setTranslationsFolder(binPath(QStringLiteral("translations")));               \
+        Application::setWorkerPath(binPath(QStringLiteral("sheafrun")));                  \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                          \
         TestClass test;                                                                   \
         return QTest::qExec(&test, argc, argv);                                           \

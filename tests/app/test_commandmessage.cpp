@@ -72,11 +72,26 @@ void TestCommandMessage::messagesWithoutListFlagDeleteNothing()
     // "sheafdesk a.pdf b.pdf" must not take b.pdf for a list file.
     const QString first = writeList("a.pdf", "%PDF-1.4 first");
     const QString second = writeList("b.pdf", "%PDF-1.4 second");
-    QCOMPARE(CommandMessage::parse(first + "|" + second).action, CommandMessage::None);
-    QCOMPARE(CommandMessage::parse("-unknown|" + second).action, CommandMessage::None);
-    QCOMPARE(CommandMessage::parse("|" + second).action, CommandMessage::None);
+    // They are documents to open ("Open with"); anything else among them is dropped.
+    const CommandMessage open = CommandMessage::parse(first + "|" + second);
+    QCOMPARE(open.action, CommandMessage::OpenFiles);
+    QCOMPARE(open.files, QStringList({first, second}));
+    const QString notPdf = writeList("notes.txt", "a.pdf");
+    const CommandMessage mixed = CommandMessage::parse("-unknown|" + notPdf + "||" + second
+                                                       + "|" + m_dir.filePath("gone.pdf"));
+    QCOMPARE(mixed.action, CommandMessage::OpenFiles);
+    QCOMPARE(mixed.files, QStringList({second}));
+    QCOMPARE(CommandMessage::parse("-unknown|" + notPdf).action, CommandMessage::None);
     QVERIFY(QFile::exists(first));
     QVERIFY(QFile::exists(second));
+    QVERIFY(QFile::exists(notPdf));
+
+    // Started in the documents' folder, the running instance still finds them.
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(m_dir.path()));
+    const QString message = CommandMessage::build({"sheafdesk", "a.pdf", "missing.pdf"});
+    QDir::setCurrent(previous);
+    QCOMPARE(message, first + "|missing.pdf");
 }
 
 void TestCommandMessage::unreadableOrEmptyListDoesNothing()

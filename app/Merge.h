@@ -1,0 +1,58 @@
+#ifndef CLEAVEMARK_APP_MERGE_H
+#define CLEAVEMARK_APP_MERGE_H
+
+#include <QObject>
+#include <QSharedPointer>
+#include <QString>
+
+class AdvancedSettings;
+class MergeLauncher;
+class MergeModel;
+struct MergeRequest;
+
+// The one merge job of the program: the merge list, the file to produce, the
+// output properties, and the launcher that runs the worker.
+class Merge : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Merge(QObject *parent = nullptr);
+    ~Merge() override;
+
+    MergeModel *model() const { return m_model; }
+    MergeLauncher *launcher() const { return m_launcher; }
+    QSharedPointer<AdvancedSettings> settings() const { return m_settings; }
+
+    void setSaveFileName(const QString &path) { m_saveFileName = path; }
+    QString saveFileName() const { return m_saveFileName; }
+
+    bool isRunning() const;
+    // Not running, and at least two documents in the list.
+    bool canMerge() const;
+
+signals:
+    void started();
+    // errorCode: 0, the merge engine's code, or worker/JobErrors.h.
+    void finished(int errorCode, const QString &mergedFileName, const QString &errorFileName);
+    void complete();
+    void editAdvancedSettings(QSharedPointer<AdvancedSettings> settings);
+
+public slots:
+    // Asks for missing passwords (the list's prompts), then starts the worker.
+    void run();
+    void cancel();
+    void editSettings();
+    void onFinished(int exitCode, const QString &mergedFileName, const QString &errorFileName);
+
+private:
+    void fillOutputOptions(MergeRequest &request) const;
+    void updateAuthor();
+
+    MergeModel *m_model = nullptr;
+    MergeLauncher *m_launcher = nullptr;
+    QString m_saveFileName;
+    QSharedPointer<AdvancedSettings> m_settings;
+};
+
+#endif

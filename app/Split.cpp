@@ -1,0 +1,260 @@
+#include "app/Split.h"
+
+#include "app/AdvancedSettings.h"
+#include "app/Application.h"
+#include "app/SplitLauncher.h"
+#include "common/Logger.h"
+#include "merge/PageRanges.h"
+#include "pdf/InformationWorker.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QLocale>
+
+namespace {
+
+const QString splitTemplate = QStringLiteral("[BASENAME]_p[PAGE]");
+const QSize lockSize(35, 35);
+
+QPixmap lockImage()
+{
+    return QPixmap(QStringLiteral(":/style/images/locked.png"))
+        .scaled(lockSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+PageRangeList singlePages(int pageCount)
+{
+    PageRangeList ranges;
+    for (int page = 1; page <= pageCount; ++page)
+        ranges.append({page, page});
+    return ranges;
+}
+
+} // namespace
+
+Split::Split(QObject *parent)
+    : QObject(parent)
+    , m_settings(QSharedPointer<AdvancedSettings>::create(splitTemplate))
+    , m_ridPages(new PageRanges(this))
+    , m_ranges(new PageRanges(this))
+    , m_launcher(new SplitLauncher(this))
+{
+    connect(m_launcher, &SplitLauncher::started, this, &Split::started);
+    connect(m_launcher, &SplitLauncher::progressChanged, this, &Split::progressChanged);
+    connect(m_launcher, &SplitLauncher::finished, this, &Split::onSplitFinished);
+    if (auto *app = Application::instance())
+        connect(app, &Application::settingsChanged, this, &Split::updateAuthor);
+}
+
+Split::~Split() = default;
+
+void Split::setPdfService(QSharedPointer<PdfService> service)
+{
+    m_service = service;
+}
+
+QSharedPointer<PdfService> Split::service() const
+{
+    if (m_service)
+        return m_service;
+    auto *app = Application::instance();
+    if (!app)
+        return {};
+    app->createPdfService();   // no-op once the start-up made it
+    return app->pdfService();
+}
+
+void Split::updateAuthor()
+{
+    m_settings->setAuthor(AdvancedSettings::defaultAuthor());
+}
+
+void Split::clearDocument()
+{
+    m_fileSet = false;
+    m_fileName.clear();
+    m_password.clear();
+    m_title.clear();
+    m_pageCount = -1;
+    m_thumbnail = QPixmap();
+    m_loaded = false;
+    m_copyAllowed = false;
+    m_hasSecurity = false;
+    m_ridPages->clear();
+    m_ranges->clear();
+    m_settings->reset();
+}
+
+void Split::resetState()
+{
+    clearDocument();
+    emit clean();
+}
+
+void Split::setFile(const QString &path, const QString &password)
+{
+    clearDocument();
+    if (path.isEmpty() || !QFileInfo(path).isFile()) {
+        Logger::instance().log(QStringLiteral("Split. Can not verfify file:%1").arg(path), LogError);
+        return;
+    }
+    m_fileName = path;
+    takeInformation(path, password);
+
+    const int last = m_pageCount > 0 ? m_pageCount : 0;
+    const int first = last > 0 ? 1 : 0;
+    m_ridPages->setInterval(first, last);
+    m_ranges->setInterval(first, last);
+    emit loadFinished();
+}
+
+void Split::takeInformation(const QString &path, const QString &password)
+{
+    InformationWorker reader(service(), path, password);
+    reader.setRenderCover(true);
+    reader.run();
+    const AddErrors error = reader.error();
+    if (error != AddNoError && error != AddPasswordRequired) {
+        Logger::instance().log(QStringLiteral("Can not load file:%1").arg(path), LogError);
+        m_pageCount = 0;
+        return;
+    }
+
+    const DocumentInformation info = reader.info();
+    m_password = info.password;
+    m_pageCount = info.pageCount;
+    m_title = info.title;
+    m_loaded = !info.locked;
+    m_copyAllowed = info.securityItem5;
+    m_hasSecurity = info.hasSecurity || !m_password.isEmpty();
+    m_thumbnail = m_loaded ? info.cover : lockImage();
+    m_fileSet = true;
+}
+
+void Split::setMode(int mode)
+{
+    m_mode = mode;
+}
+
+void Split::setStartPage(int page)
+{
+    m_startPage = page;
+}
+
+void Split::setGroupSize(int size)
+{
+    m_groupSize = size;
+}
+
+void Split::setOutDirectory(const QString &path)
+{
+    m_outDirectory = path;
+}
+
+void Split::addRidPage(int page)
+{
+    m_ridPages->addRange(page, page);
+}
+
+bool Split::isRunning() const
+{
+    return m_launcher->isRunning();
+}
+
+QString Split::displayName() const
+{
+    return m_title.isEmpty() ? QFileInfo(m_fileName).completeBaseName() : m_title;
+}
+
+QString Split::fileSizeText() const
+{
+    const double mebibytes = QFileInfo(m_fileName).size() / 1048576.0;
+    return tr("%1 MB").arg(mebibytes, 0, 'g', 2);
+}
+
+QString Split::lastModifiedText() const
+{
+    // The same English form in every language.
+    return QLocale::c().toString(QFileInfo(m_fileName).lastModified(),
+                                 QStringLiteral("ddd MMM d hh:mm:ss yyyy"));
+}
+
+PageRangeList Split::groupRanges(int pageCount, int startPage, int size)
+{
+    PageRangeList ranges;
+    // A start below the first page would make a group of pages that do not exist.
+    int from = qMax(1, startPage);
+    while (from <= pageCount) {
+        int to = from;
+        while (to < pageCount && to < from + size - 1)
+            ++to;
+        ranges.append({from, to});
+        from = to + 1;
+    }
+    return ranges;
+}
+
+PageRangeList Split::rangesOfMode() const
+{
+    switch (m_mode) {
+    case SinglePages:
+        return singlePages(m_pageCount);
+    case GroupsOfPages:
+        return groupRanges(m_pageCount, m_startPage, m_groupSize);
+    case RemovePages:
+        return m_ridPages->ranges();
+    case ByRanges:
+        return m_ranges->ranges();
+    default:
+        return {};
+    }
+}
+
+SplitRequest Split::buildRequest() const
+{
+    SplitRequest request;
+    m_settings->fillOutputOptions(request);
+    request.mode = m_mode == RemovePages ? 1 : 0;
+    request.fileName = m_fileName;
+    request.filePassword = m_password;
+    request.pageCount = m_pageCount;
+    request.ranges = rangesOfMode();
+    request.outDirectory = m_outDirectory;
+    request.hasSecurity = m_hasSecurity;
+    request.outPrefix = m_settings->fileNamePrefix();
+    return request;
+}
+
+void Split::run()
+{
+    if (isRunning() || m_fileName.isEmpty() || m_pageCount <= 1 || !m_loaded)
+        return;
+    if (!m_copyAllowed) {
+        emit contentCopyDisabled();
+        return;
+    }
+    const SplitRequest request = buildRequest();
+    if (request.ranges.isEmpty())
+        return;
+    m_launcher->setRequest(request);
+    m_launcher->run();
+}
+
+void Split::cancel()
+{
+    m_launcher->cancel();
+}
+
+void Split::editSettings()
+{
+    emit editAdvancedSettings(m_settings);
+}
+
+void Split::onSplitFinished(int exitCode, const QStringList &files)
+{
+    emit complete();
+    if (exitCode == 0)
+        emit finished(files);
+    else
+        emit splitFailed(exitCode);
+}

@@ -1,0 +1,122 @@
+#ifndef CLEAVEMARK_APP_SPLIT_H
+#define CLEAVEMARK_APP_SPLIT_H
+
+#include "worker/JobFiles.h"
+
+#include <QObject>
+#include <QPixmap>
+#include <QSharedPointer>
+#include <QStringList>
+
+class AdvancedSettings;
+class PageRanges;
+class PdfService;
+class SplitLauncher;
+
+// The one split job of the program: the document to split with what is
+// known of it, the mode and its choices, the output properties, and the
+// launcher that runs the worker. run() turns the choices into a request:
+//
+//   mode 0 "Into files of 1 page"      one file per page
+//   mode 1 "By groups of pages"        files of groupSize pages from startPage on
+//   mode 2 "Get rid of certain pages"  one file without the pages listed
+//   mode 3 "By page ranges"            one file per range, as entered
+class Split : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum Mode { SinglePages = 0, GroupsOfPages = 1, RemovePages = 2, ByRanges = 3 };
+
+    explicit Split(QObject *parent = nullptr);
+    ~Split() override;
+
+    // Reads the document's information synchronously (loadFinished());
+    // a path that names no file changes nothing but the cleared state.
+    void setFile(const QString &path, const QString &password = QString());
+    void resetState();   // clears the document and its choices, then clean()
+
+    void setMode(int mode);
+    void setStartPage(int page);
+    void setGroupSize(int size);
+    void setOutDirectory(const QString &path);
+    void addRidPage(int page);
+
+    int mode() const { return m_mode; }
+    int startPage() const { return m_startPage; }
+    int groupSize() const { return m_groupSize; }
+    QString outDirectory() const { return m_outDirectory; }
+    PageRanges *ridPages() const { return m_ridPages; }   // single pages to remove
+    PageRanges *ranges() const { return m_ranges; }       // the ranges of mode 3
+    QSharedPointer<AdvancedSettings> settings() const { return m_settings; }
+    SplitLauncher *launcher() const { return m_launcher; }
+
+    bool isRunning() const;
+    bool isFileSet() const { return m_fileSet; }
+    bool isLoaded() const { return m_loaded; }
+    QString fileName() const { return m_fileName; }
+    QString password() const { return m_password; }
+    QString title() const { return m_title; }
+    int pageCount() const { return m_pageCount; }   // -1 when unknown
+    bool hasSecurity() const { return m_hasSecurity; }
+    bool isCopyAllowed() const { return m_copyAllowed; }
+    QPixmap thumbnail() const { return m_thumbnail; }
+
+    QString displayName() const;        // the title, else the file name without extension
+    QString fileSizeText() const;       // "0.42 MB"
+    QString lastModifiedText() const;   // "Tue Dec 8 22:58:10 2026"
+
+    // The ranges of mode 1: groups of size pages from the start page on; a
+    // start below 1 starts at page 1, a size below 2 gives single pages.
+    static PageRangeList groupRanges(int pageCount, int startPage, int size);
+    // The request run() would hand to the launcher now.
+    SplitRequest buildRequest() const;
+
+    // The service documents are read with; the application's when none was set.
+    void setPdfService(QSharedPointer<PdfService> service);
+
+signals:
+    void loadFinished();
+    void clean();
+    void started();
+    void progressChanged(double percenatage);
+    void finished(const QStringList &files);
+    void complete();
+    void splitFailed(int errorCode);
+    void contentCopyDisabled();
+    void editAdvancedSettings(QSharedPointer<AdvancedSettings> settings);
+
+public slots:
+    void run();
+    void cancel();
+    void editSettings();
+    void onSplitFinished(int exitCode, const QStringList &files);
+
+private:
+    void clearDocument();
+    void takeInformation(const QString &path, const QString &password);
+    PageRangeList rangesOfMode() const;
+    QSharedPointer<PdfService> service() const;
+    void updateAuthor();
+
+    int m_mode = SinglePages;
+    QSharedPointer<AdvancedSettings> m_settings;
+    bool m_fileSet = false;
+    QString m_outDirectory;
+    QString m_fileName;
+    QString m_password;
+    QString m_title;
+    int m_pageCount = -1;
+    bool m_hasSecurity = false;
+    QPixmap m_thumbnail;
+    bool m_loaded = false;
+    bool m_copyAllowed = false;
+    int m_startPage = 1;
+    int m_groupSize = 3;
+    PageRanges *m_ridPages = nullptr;
+    PageRanges *m_ranges = nullptr;
+    SplitLauncher *m_launcher = nullptr;
+    QSharedPointer<PdfService> m_service;
+};
+
+#endif

@@ -1,0 +1,103 @@
+#include "app/SplitLauncher.h"
+
+#include "common/Logger.h"
+#include "worker/JobErrors.h"
+
+#include <QJsonObject>
+
+SplitLauncher::SplitLauncher(QObject *parent)
+    : WorkerLauncher(parent)
+{
+}
+
+SplitLauncher::~SplitLauncher()
+{
+    if (!m_hasRun)
+        SessionFolder::clearCache();
+    shutDown();
+}
+
+void SplitLauncher::clearPreviousSession()
+{
+    if (m_hasRun)
+        session().remove();
+    else
+        SessionFolder::clearCache();   // what earlier program runs left behind
+    m_hasRun = true;
+}
+
+void SplitLauncher::run()
+{
+    if (isRunning())
+        return;
+    m_files.clear();
+    m_pendingOutput.clear();
+    clearPreviousSession();
+    openSession();
+
+    m_request.sessionPath = sessionFolder();
+    m_request.sessionId = sessionId();
+    writeRequestData(m_request);
+
+    startWorker(QStringLiteral("--split"));
+}
+
+void SplitLauncher::connectOutput(QProcess *process)
+{
+    connect(process, &QIODevice::readyRead, this, &SplitLauncher::onReadRead);
+}
+
+void SplitLauncher::writeRequestData(const SplitRequest &request)
+{
+    writeRequestObject(request.toJson());
+}
+
+bool SplitLauncher::takeLastProgress(QByteArray &pending, double &percentage)
+{
+    const int lineEnd = pending.lastIndexOf('\n');
+    if (lineEnd < 0)
+        return false;
+    const QList<QByteArray> lines = pending.left(lineEnd).split('\n');
+    pending.remove(0, lineEnd + 1);
+    for (auto line = lines.crbegin(); line != lines.crend(); ++line) {
+        const QByteArray text = line->trimmed();
+        if (!text.isEmpty()) {
+            percentage = QString::fromUtf8(text).toDouble();   // not a number: 0
+            return true;
+        }
+    }
+    return false;
+}
+
+void SplitLauncher::onReadRead()
+{
+    m_pendingOutput += process()->readAllStandardOutput();
+    double percentage = 0;
+    if (takeLastProgress(m_pendingOutput, percentage))
+        emit progressChanged(percentage);
+}
+
+void SplitLauncher::workerFinished(int exitCode)
+{
+    if (exitCode == JobError::WorkerNotStarted) {
+        emit finished(exitCode, {});
+        return;
+    }
+    onReadRead();   // the last lines may come with the end of the process
+    if (exitCode != 0) {
+        emit finished(exitCode, {});
+        return;
+    }
+
+    QJsonObject object;
+    if (!readResponseData(responsePath(), object) || !object.contains(QStringLiteral("error_code"))) {
+        Logger::instance().log(QStringLiteral("Open split response file [FAILED]: %1").arg(responsePath()),
+                               LogError);
+        emit finished(JobError::NoResponse, {});
+        return;
+    }
+    Logger::instance().log(QStringLiteral("Open split response file [OK]"));
+    const SplitResponse response = SplitResponse::fromJson(object);
+    m_files = response.files;
+    emit finished(response.errorCode, m_files);
+}

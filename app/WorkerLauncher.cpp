@@ -1,0 +1,138 @@
+#include "app/WorkerLauncher.h"
+
+#include "app/Application.h"
+#include "common/Logger.h"
+#include "worker/JobErrors.h"
+#include "worker/JobFiles.h"
+
+#include <QDebug>
+#include <QDir>
+
+namespace {
+
+const int startTimeout = 30000;
+// How long a closing program waits for a killed worker to go.
+const int shutDownTimeout = 5000;
+
+} // namespace
+
+WorkerLauncher::WorkerLauncher(QObject *parent)
+    : QObject(parent)
+{
+}
+
+WorkerLauncher::~WorkerLauncher() = default;
+
+bool WorkerLauncher::isRunning() const
+{
+    return m_process && m_process->state() == QProcess::Running;
+}
+
+bool WorkerLauncher::openSession()
+{
+    return m_session.create();
+}
+
+void WorkerLauncher::writeRequestObject(const QJsonObject &request)
+{
+    if (!writeRequestData(request, requestPath()))
+        Logger::instance().log(QStringLiteral("Write request:'%1' [FAILED]").arg(requestPath()),
+                               LogError);
+}
+
+void WorkerLauncher::startWorker(const QString &command)
+{
+    if (m_process) {
+        // The last run's process may be the one whose signal led here.
+        m_process->disconnect(this);
+        m_process->deleteLater();
+    }
+    m_process = new QProcess(this);
+    m_process->setProcessChannelMode(QProcess::SeparateChannels);
+    m_process->setReadChannel(QProcess::StandardOutput);
+    connect(m_process, &QProcess::errorOccurred, this, &WorkerLauncher::onError);
+    connect(m_process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), this,
+            &WorkerLauncher::onFinished);
+    connect(m_process, &QProcess::readyReadStandardError, this,
+            &WorkerLauncher::onReadyReadStandardError);
+    connect(m_process, &QProcess::started, this, &WorkerLauncher::onStarted);
+    connect(m_process, &QProcess::stateChanged, this, &WorkerLauncher::onStateChanged);
+    connectOutput(m_process);
+
+    // The folder is busy from here until the run is reported.
+    m_session.lock();
+    m_runOpen = true;
+    const QString program = QDir::toNativeSeparators(Application::workerPath());
+    m_process->start(program, {command, requestPath()}, QIODevice::ReadWrite);
+    m_process->waitForStarted(startTimeout);
+}
+
+void WorkerLauncher::cancel()
+{
+    if (isRunning())
+        m_process->kill();
+}
+
+void WorkerLauncher::shutDown()
+{
+    if (m_process) {
+        // Nobody is left to hear how the run ended.
+        m_process->disconnect(this);
+        if (m_process->state() != QProcess::NotRunning) {
+            m_process->kill();
+            m_process->waitForFinished(shutDownTimeout);
+        }
+        if (m_process->state() != QProcess::NotRunning)
+            return;   // the worker still runs in its folder: leave both alone
+    }
+    m_session.unlock();
+    m_session.remove();
+}
+
+void WorkerLauncher::endRun(int exitCode)
+{
+    if (!m_runOpen)
+        return;
+    m_runOpen = false;
+    m_session.unlock();
+    workerFinished(exitCode);
+}
+
+void WorkerLauncher::onFinished(int exitCode, QProcess::ExitStatus)
+{
+    qDebug() << "Exit Code:" << exitCode;
+    endRun(exitCode);
+}
+
+void WorkerLauncher::onStarted()
+{
+    qDebug() << Q_FUNC_INFO;
+    emit started();
+}
+
+void WorkerLauncher::onError(QProcess::ProcessError error)
+{
+    Logger::instance().log(QStringLiteral("work process error:'%1'").arg(int(error)));
+    // A worker that never ran gives no finished() of its own.
+    if (error == QProcess::FailedToStart) {
+        Logger::instance().log(QStringLiteral("Start worker:'%1' [FAILED]: %2")
+                                   .arg(m_process->program(), m_process->errorString()),
+                               LogError);
+        endRun(JobError::WorkerNotStarted);
+    }
+}
+
+void WorkerLauncher::onReadyReadStandardError()
+{
+    qDebug() << "Data size:" << m_process->readAllStandardError().size();
+}
+
+void WorkerLauncher::onReadyReadStandardOutput()
+{
+    // Not connected: the split launcher reads the progress on readyRead.
+}
+
+void WorkerLauncher::onStateChanged(QProcess::ProcessState newState)
+{
+    qDebug() << "State:" << int(newState);
+}

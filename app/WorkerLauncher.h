@@ -1,0 +1,79 @@
+#ifndef CLEAVEMARK_APP_WORKERLAUNCHER_H
+#define CLEAVEMARK_APP_WORKERLAUNCHER_H
+
+#include "app/SessionFolder.h"
+
+#include <QJsonObject>
+#include <QObject>
+#include <QProcess>
+
+// What the split and the merge launcher share: one job run by the worker
+// program sheafrun in a session folder of its own. A run writes the request
+// file, starts "sheafrun <command> <request>", and ends with exactly one
+// workerFinished() call: with the worker's exit code, or with
+// JobError::WorkerNotStarted when the program could not be run.
+class WorkerLauncher : public QObject
+{
+    Q_OBJECT
+
+public:
+    ~WorkerLauncher() override;
+
+    // True while the worker process exists and runs.
+    bool isRunning() const;
+
+    QString sessionId() const { return m_session.id(); }
+    QString sessionFolder() const { return m_session.path(); }
+    QString requestPath() const { return m_session.filePath(QStringLiteral(".req")); }
+    QString responsePath() const { return m_session.filePath(QStringLiteral(".resp")); }
+
+signals:
+    void started();
+
+public slots:
+    // Kills a running worker; it then finishes with a non-zero code.
+    void cancel();
+
+protected:
+    explicit WorkerLauncher(QObject *parent = nullptr);
+
+    // A new session folder; the previous one is forgotten, not removed.
+    bool openSession();
+    SessionFolder &session() { return m_session; }
+
+    // Writes the request file of the current session. A failure is only
+    // logged: the worker then finds no request and answers with an error.
+    void writeRequestObject(const QJsonObject &request);
+
+    // Starts the worker on the current session's request and waits until it
+    // has started, at most 30 seconds.
+    void startWorker(const QString &command);
+    QProcess *process() const { return m_process; }
+    // Called with each new process before it starts, for the output readers.
+    virtual void connectOutput(QProcess *) {}
+
+    // Ends a worker still running when the launcher goes, then removes the
+    // session folder, which then holds nothing anyone reads (its request
+    // holds passwords).
+    void shutDown();
+
+    // The run is over; exitCode is the worker's, or JobError::WorkerNotStarted.
+    virtual void workerFinished(int exitCode) = 0;
+
+private slots:
+    void onFinished(int exitCode, QProcess::ExitStatus exitStatus);
+    void onStarted();
+    void onError(QProcess::ProcessError error);
+    void onReadyReadStandardError();
+    void onReadyReadStandardOutput();
+    void onStateChanged(QProcess::ProcessState newState);
+
+private:
+    void endRun(int exitCode);
+
+    QProcess *m_process = nullptr;
+    SessionFolder m_session;
+    bool m_runOpen = false;   // a run has started and not been reported yet
+};
+
+#endif
