@@ -11,6 +11,7 @@
 #include "app/WindowDrag.h"
 #include "merge/MergeModel.h"
 #include "preview/DocumentViewer.h"
+#include "split/SplitView.h"
 #include "widgets/Button.h"
 #include "widgets/ButtonDescription.h"
 
@@ -83,6 +84,7 @@ MainView::MainView(QWidget *parent)
     createDocumentViewer();
     connectSignals();
     connectJobs();
+    connectSplitPage();
     retranslate();
 
     setWindowIcon(QIcon(QStringLiteral(":/style/images/AppIconPdf256.png")));
@@ -145,7 +147,7 @@ void MainView::createTabs()
     // The split and merge pages fill these tabs.
     m_tabSplit = new TabButton(SplitPage);
     m_tabSplit->setObjectName(QStringLiteral("buttonTabSplit"));
-    m_tabs->addTab(new QWidget, SplitPage, m_tabSplit);
+    m_tabs->addTab(createSplitPage(), SplitPage, m_tabSplit);
     m_tabMerge = new TabButton(MergePage);
     m_tabMerge->setObjectName(QStringLiteral("buttonTabMerge"));
     m_tabs->addTab(new QWidget, MergePage, m_tabMerge);
@@ -201,6 +203,18 @@ void MainView::createPanels()
 void MainView::createDocumentViewer()
 {
     m_viewer = new DocumentViewer;
+}
+
+QWidget *MainView::createSplitPage()
+{
+    m_splitView = new SplitView;
+    return m_splitView;
+}
+
+void MainView::connectSplitPage()
+{
+    connect(m_splitView, &SplitView::onMergeSplittedFiles, this, &MainView::onNavigateToMergeAfterSplit);
+    connect(m_splitView, &SplitView::preview, this, &MainView::onPreview);
 }
 
 void MainView::onPreview(const QString &fileName, const QString &password)

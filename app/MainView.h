@@ -11,6 +11,7 @@ class DocumentViewer;
 class QAbstractAnimation;
 class QLabel;
 class SettingsView;
+class SplitView;
 class TabButton;
 class TabWidget;
 class WindowBar;
@@ -34,6 +35,7 @@ public:
     ButtonDescription *lastFolderButton() const { return m_lastFolder; }
     QWidget *cover() const { return m_cover; }
     DocumentViewer *documentViewer() const { return m_viewer; }
+    SplitView *splitView() const { return m_splitView; }
 
     bool isSplitRunning() const { return m_splitRunning; }
     bool isMergeRunning() const { return m_mergeRunning; }
@@ -85,6 +87,8 @@ private:
     void createTabs();
     void createPanels();
     void createDocumentViewer();
+    QWidget *createSplitPage();
+    void connectSplitPage();
     void connectSignals();
     // The application's split and merge jobs: documents handed over, running states.
     void connectJobs();
@@ -107,6 +111,7 @@ private:
     Button *m_settings = nullptr;
     QWidget *m_cover = nullptr;
     SettingsView *m_settingsView = nullptr;
+    SplitView *m_splitView = nullptr;
     DocumentViewer *m_viewer = nullptr;   // a window of its own, deleted with us
     QHash<QWidget *, QPointer<QAbstractAnimation>> m_slides;
     bool m_splitRunning = false;
