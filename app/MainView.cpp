@@ -263,6 +263,7 @@ void MainView::retranslate()
     m_navigateToMerge->setText(tr("Merge"));
     m_tabMerge->setText(tr("Merge"));
     m_or->setText(tr("or"));
+    m_navigateToSite->setAccessibleName(tr("Open the web site"));   // an icon-only button
     updateLastFoderState();   // also the last-folder button's texts
 }
 
