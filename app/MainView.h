@@ -11,9 +11,11 @@ class Button;
 class ButtonDescription;
 class MergeView;
 class PageRangesView;
+class DocumentViewer;
 class QAbstractAnimation;
 class QLabel;
 class SettingsView;
+class SplitView;
 class TabButton;
 class TabWidget;
 class WindowBar;
@@ -38,6 +40,8 @@ public:
     QWidget *cover() const { return m_cover; }
     MergeView *mergeView() const { return m_mergeView; }
     PageRangesView *pageRangesView() const { return m_pageRangesView; }
+    DocumentViewer *documentViewer() const { return m_viewer; }
+    SplitView *splitView() const { return m_splitView; }
 
     bool isSplitRunning() const { return m_splitRunning; }
     bool isMergeRunning() const { return m_mergeRunning; }
@@ -65,6 +69,7 @@ public slots:
     void onNavigateToMergeAfterSplit(const QStringList &files);
     void onDragWindow(const QPoint &newPos);
     void updateLastFoderState();
+    void onPreview(const QString &fileName, const QString &password);
 
     // The jobs report here; the context-menu handler's flags follow them.
     void onSplitJobStarted();
@@ -84,6 +89,7 @@ signals:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     QWidget *createStartPage();
@@ -93,6 +99,9 @@ private:
     QWidget *createMergePage();
     void createPageRangesPanel();
     void connectMergePage();
+    void createDocumentViewer();
+    QWidget *createSplitPage();
+    void connectSplitPage();
     void connectSignals();
     // The application's split and merge jobs: documents handed over, running states.
     void connectJobs();
@@ -117,6 +126,8 @@ private:
     SettingsView *m_settingsView = nullptr;
     MergeView *m_mergeView = nullptr;
     PageRangesView *m_pageRangesView = nullptr;
+    SplitView *m_splitView = nullptr;
+    DocumentViewer *m_viewer = nullptr;   // a window of its own, deleted with us
     QHash<QWidget *, QPointer<QAbstractAnimation>> m_slides;
     bool m_splitRunning = false;
     bool m_mergeRunning = false;

@@ -6,6 +6,7 @@
 #include "merge/MergeTableHeader.h"
 #include "preview/DropArea.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDrag>
@@ -68,6 +69,12 @@ void MergeTableView::setUpTable()
     setFocusPolicy(Qt::NoFocus);
     setShowGrid(false);
     setWordWrap(false);
+    // Without a row header the corner button has no place; it stays hidden.
+    setCornerButtonEnabled(false);
+    if (auto *corner = findChild<QAbstractButton *>()) {
+        corner->hide();
+        corner->setAccessibleName(tr("Select all"));
+    }
 }
 
 void MergeTableView::setMergeModel(MergeModel *model)

@@ -15,6 +15,7 @@
 #include "merge/MergeView.h"
 #include "merge/PageRangesView.h"
 #include "merge/RangeListView.h"
+#include "preview/DocumentViewer.h"
 #include "preview/DropArea.h"
 #include "tests/support/PdfFixtures.h"
 
@@ -294,6 +295,8 @@ void TestMergePage::buildAndMergeThroughThePage()
     clickCell(rowOf("a.pdf"), MergeModel::PreviewColumn);
     QCOMPARE(previews.size(), 1);
     QCOMPARE(previews[0][0].toString(), QDir(m_sources).filePath("a.pdf"));
+    QTRY_VERIFY(m_window->documentViewer()->isVisible());
+    m_window->documentViewer()->hide();
 
     // Ranges for b; the editor closes again.
     editRanges(rowOf("b.pdf"), {{"4", "5"}}, false);
