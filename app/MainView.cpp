@@ -13,9 +13,14 @@
 #include "app/WindowBar.h"
 #include "app/WindowDrag.h"
 #include "merge/MergeModel.h"
+#include "merge/MergeView.h"
+#include "merge/PageRangesView.h"
+#include "preview/DocumentViewer.h"
+#include "split/SplitView.h"
 #include "widgets/Button.h"
 #include "widgets/ButtonDescription.h"
 
+#include <QCloseEvent>
 #include <QDesktopServices>
 #include <QEvent>
 #include <QGuiApplication>
@@ -83,8 +88,12 @@ MainView::MainView(QWidget *parent)
 
     createPanels();
     createAdvancedSettingsPanel();
+    createPageRangesPanel();
+    createDocumentViewer();
     connectSignals();
     connectJobs();
+    connectSplitPage();
+    connectMergePage();
     retranslate();
 
     setWindowIcon(QIcon(QStringLiteral(":/style/images/AppIconPdf256.png")));
@@ -100,6 +109,7 @@ MainView::~MainView()
     // The context menu may offer both again once we are gone.
     InstallationRegistry::setShellValue(splitFlagKey, 1);
     InstallationRegistry::setShellValue(mergeFlagKey, 1);
+    delete m_viewer;
 }
 
 QWidget *MainView::createStartPage()
@@ -147,10 +157,10 @@ void MainView::createTabs()
     // The split and merge pages fill these tabs.
     m_tabSplit = new TabButton(SplitPage);
     m_tabSplit->setObjectName(QStringLiteral("buttonTabSplit"));
-    m_tabs->addTab(new QWidget, SplitPage, m_tabSplit);
+    m_tabs->addTab(createSplitPage(), SplitPage, m_tabSplit);
     m_tabMerge = new TabButton(MergePage);
     m_tabMerge->setObjectName(QStringLiteral("buttonTabMerge"));
-    m_tabs->addTab(new QWidget, MergePage, m_tabMerge);
+    m_tabs->addTab(createMergePage(), MergePage, m_tabMerge);
 
     m_navigateToSite = new Button;
     m_navigateToSite->setObjectName(QStringLiteral("buttonNavigateToSite"));
@@ -198,6 +208,41 @@ void MainView::createPanels()
     m_settingsView->stackUnder(m_cover);
 }
 
+// The viewer is a window of its own, without parent, so that it can stand
+// beside the main window; it is built once and reused for every preview.
+void MainView::createDocumentViewer()
+{
+    m_viewer = new DocumentViewer;
+}
+
+QWidget *MainView::createSplitPage()
+{
+    m_splitView = new SplitView;
+    return m_splitView;
+}
+
+void MainView::connectSplitPage()
+{
+    connect(m_splitView, &SplitView::onMergeSplittedFiles, this, &MainView::onNavigateToMergeAfterSplit);
+    connect(m_splitView, &SplitView::preview, this, &MainView::onPreview);
+}
+
+void MainView::onPreview(const QString &fileName, const QString &password)
+{
+    m_viewer->open(fileName, password);
+    m_viewer->show();
+    m_viewer->raise();
+    m_viewer->activateWindow();
+}
+
+// No window may stay open once the main window is gone, or the program
+// would not end.
+void MainView::closeEvent(QCloseEvent *event)
+{
+    m_viewer->close();
+    QFrame::closeEvent(event);
+}
+
 void MainView::connectSignals()
 {
     auto *app = Application::instance();
@@ -228,6 +273,7 @@ void MainView::retranslate()
     m_navigateToMerge->setText(tr("Merge"));
     m_tabMerge->setText(tr("Merge"));
     m_or->setText(tr("or"));
+    m_navigateToSite->setAccessibleName(tr("Open the web site"));   // an icon-only button
     updateLastFoderState();   // also the last-folder button's texts
 }
 
@@ -532,4 +578,41 @@ void MainView::onShowAdvancedSettings(const QSharedPointer<AdvancedSettings> &se
 void MainView::onHideAdvancedSettings()
 {
     slideOut(m_advancedSettingsView);
+}
+
+QWidget *MainView::createMergePage()
+{
+    m_mergeView = new MergeView;
+    return m_mergeView;
+}
+
+void MainView::createPageRangesPanel()
+{
+    m_pageRangesView = new PageRangesView(m_content);
+    m_pageRangesView->setGeometry(panelHiddenGeometry());
+    m_pageRangesView->hide();
+    m_pageRangesView->stackUnder(m_cover);
+}
+
+void MainView::connectMergePage()
+{
+    connect(m_mergeView, &MergeView::editPageRanges, this, &MainView::onEditPageRanges);
+    connect(m_mergeView, &MergeView::preview, this, &MainView::onPreview);
+    connect(m_pageRangesView, &PageRangesView::onHideWindow, this, &MainView::onHidePageRanges);
+    auto *app = Application::instance();
+    if (!app || !app->merge())
+        return;
+    MergeModel *list = app->merge()->model();
+    connect(m_pageRangesView, &PageRangesView::commit, list, &MergeModel::updateRanges);
+}
+
+void MainView::onEditPageRanges(const QString &id, const PageRangeList &ranges, int totalPages)
+{
+    m_pageRangesView->open(id, ranges, totalPages);
+    slideIn(m_pageRangesView);
+}
+
+void MainView::onHidePageRanges()
+{
+    slideOut(m_pageRangesView);
 }

@@ -1,6 +1,8 @@
 #ifndef CLEAVEMARK_APP_MAINVIEW_H
 #define CLEAVEMARK_APP_MAINVIEW_H
 
+#include "worker/JobFiles.h"
+
 #include <QFrame>
 #include <QHash>
 #include <QPointer>
@@ -10,9 +12,13 @@ class AdvancedSettings;
 class AdvancedSettingsView;
 class Button;
 class ButtonDescription;
+class MergeView;
+class PageRangesView;
+class DocumentViewer;
 class QAbstractAnimation;
 class QLabel;
 class SettingsView;
+class SplitView;
 class TabButton;
 class TabWidget;
 class UpdateChecker;
@@ -39,6 +45,10 @@ public:
     QWidget *cover() const { return m_cover; }
     // Created at construction while "check_updates" is on, else null.
     UpdateChecker *updateChecker() const { return m_updateChecker; }
+    MergeView *mergeView() const { return m_mergeView; }
+    PageRangesView *pageRangesView() const { return m_pageRangesView; }
+    DocumentViewer *documentViewer() const { return m_viewer; }
+    SplitView *splitView() const { return m_splitView; }
 
     bool isSplitRunning() const { return m_splitRunning; }
     bool isMergeRunning() const { return m_mergeRunning; }
@@ -71,12 +81,17 @@ public slots:
     void onNavigateToMergeAfterSplit(const QStringList &files);
     void onDragWindow(const QPoint &newPos);
     void updateLastFoderState();
+    void onPreview(const QString &fileName, const QString &password);
 
     // The jobs report here; the context-menu handler's flags follow them.
     void onSplitJobStarted();
     void onSplitJobComplete();
     void onMergeJobStarted();
     void onMergeJobComplete();
+
+    // The page-range editor opens on a document of the merge list.
+    void onEditPageRanges(const QString &id, const PageRangeList &ranges, int totalPages);
+    void onHidePageRanges();
 
 signals:
     // A document to open on the split page (from the command line).
@@ -86,12 +101,19 @@ signals:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     QWidget *createStartPage();
     QWidget *createBottomBar();
     void createTabs();
     void createPanels();
+    QWidget *createMergePage();
+    void createPageRangesPanel();
+    void connectMergePage();
+    void createDocumentViewer();
+    QWidget *createSplitPage();
+    void connectSplitPage();
     void connectSignals();
     // The application's split and merge jobs: documents handed over, running states.
     void connectJobs();
@@ -118,6 +140,10 @@ private:
     SettingsView *m_settingsView = nullptr;
     UpdateChecker *m_updateChecker = nullptr;
     AdvancedSettingsView *m_advancedSettingsView = nullptr;
+    MergeView *m_mergeView = nullptr;
+    PageRangesView *m_pageRangesView = nullptr;
+    SplitView *m_splitView = nullptr;
+    DocumentViewer *m_viewer = nullptr;   // a window of its own, deleted with us
     QHash<QWidget *, QPointer<QAbstractAnimation>> m_slides;
     bool m_splitRunning = false;
     bool m_mergeRunning = false;

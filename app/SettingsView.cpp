@@ -287,6 +287,9 @@ void SettingsView::retranslate()
     m_authorLabel->setText(tr("Author"));
     m_compress->setText(tr("Compress files"));
     m_checkUpdates->setText(tr("Check program updates"));
+    // Icon-only buttons: what a screen reader says for them.
+    m_close->setAccessibleName(tr("Close"));
+    m_back->setAccessibleName(tr("Back"));
     const auto *app = Application::instance();
     m_version->setText(tr("version %1").arg(app ? app->displayVersion() : QString()));
     m_saveFolderModel->retranslate();

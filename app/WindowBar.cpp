@@ -2,6 +2,7 @@
 
 #include "widgets/Button.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 
@@ -54,6 +55,20 @@ WindowBar::WindowBar(QWidget *parent, Form form)
 
     connect(m_minimize, &QPushButton::clicked, this, &WindowBar::minimizeWindow);
     connect(m_close, &QPushButton::clicked, this, &WindowBar::closeWindow);
+    retranslate();
+}
+
+void WindowBar::retranslate()
+{
+    m_minimize->setAccessibleName(tr("Minimize"));
+    m_close->setAccessibleName(tr("Close"));
+}
+
+void WindowBar::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QFrame::changeEvent(event);
 }
 
 void WindowBar::setTitle(const QString &title)

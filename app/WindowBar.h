@@ -26,7 +26,13 @@ signals:
     void minimizeWindow();
     void closeWindow();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    // The buttons show only icons; a screen reader reads these names.
+    void retranslate();
+
     QLabel *m_title = nullptr;
     Button *m_minimize = nullptr;
     Button *m_close = nullptr;

@@ -1,0 +1,81 @@
+#ifndef CLEAVEMARK_MERGE_PAGERANGESVIEW_H
+#define CLEAVEMARK_MERGE_PAGERANGESVIEW_H
+
+#include "worker/JobFiles.h"
+
+#include <QFrame>
+
+class Button;
+class CheckBox;
+class PageRanges;
+class QLabel;
+class QLineEdit;
+class RangeListView;
+
+// The page-range editor: a panel that slides over the main window and edits
+// the ranges of one document of the merge list. "OK" commits the ranges for
+// that document, or for every document when "Apply to all files in queue" is
+// checked; closing drops what was not committed.
+class PageRangesView : public QFrame
+{
+    Q_OBJECT
+
+public:
+    explicit PageRangesView(QWidget *parent = nullptr);
+
+    // Shows the ranges of the document with this id; totalPages bounds them
+    // (below 1: not known, nothing can be added).
+    void open(const QString &id, const PageRangeList &ranges, int totalPages);
+
+    QString documentId() const { return m_id; }
+    PageRanges *pageRanges() const { return m_ranges; }
+    RangeListView *rangeList() const { return m_list; }
+
+public slots:
+    void onButtonAddRange();
+    void onRangeChanged();
+    void onButtonCancel();
+
+signals:
+    void onHideWindow();
+    void commit(QString id, PageRangeList ranges);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private slots:
+    void onButtonSave();
+    void onButtonClear();
+    void onListChanged();
+
+private:
+    QLayout *createHeader();
+    QWidget *createInputBox();
+    QWidget *createBottomBar();
+    QLineEdit *createPageEdit();
+    void connectSignals();
+    void retranslate();
+    void updateTitle();
+    void showRanges();
+
+    QString m_id;
+    int m_totalPages = 0;
+    PageRanges *m_ranges = nullptr;
+
+    Button *m_close = nullptr;
+    Button *m_back = nullptr;
+    QLabel *m_title = nullptr;
+    QLabel *m_fromLabel = nullptr;
+    QLabel *m_toLabel = nullptr;
+    QLineEdit *m_from = nullptr;
+    QLineEdit *m_to = nullptr;
+    Button *m_add = nullptr;
+    Button *m_clear = nullptr;
+    RangeListView *m_list = nullptr;
+    Button *m_cancel = nullptr;
+    CheckBox *m_applyToAll = nullptr;
+    Button *m_save = nullptr;
+};
+
+#endif

@@ -1,0 +1,79 @@
+#include "preview/DocumentViewer.h"
+
+#include "app/WindowBar.h"
+#include "app/WindowDrag.h"
+#include "preview/PageView.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QSizeGrip>
+#include <QVBoxLayout>
+
+namespace {
+
+const int shadowMargin = 20;
+const QSize initialSize(700, 600);
+
+} // namespace
+
+DocumentViewer::DocumentViewer(QWidget *parent)
+    : QDialog(parent)
+{
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setWindowIcon(QIcon(QStringLiteral(":/style/images/AppIconPdf256.png")));
+
+    // A backdrop the size of the window, under everything, for the shadow.
+    m_shadow = new QFrame(this);
+    m_shadow->setObjectName(QStringLiteral("previewShadow"));
+    m_shadow->lower();
+
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(shadowMargin, shadowMargin, shadowMargin, shadowMargin);
+    auto *frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("documentViewer"));
+    outer->addWidget(frame);
+
+    auto *layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(9, 0, 8, 9);
+    m_windowBar = new WindowBar(frame);
+    layout->addWidget(m_windowBar);
+    m_pageView = new PageView(frame);
+    layout->addWidget(m_pageView, 1);
+    auto *grip = new QSizeGrip(frame);
+    layout->addWidget(grip, 0, Qt::AlignBottom | Qt::AlignRight);
+
+    connect(m_windowBar, &WindowBar::closeWindow, this, &DocumentViewer::onWindowClose);
+    connect(m_windowBar, &WindowBar::minimizeWindow, this, &DocumentViewer::onWindowMinimize);
+    connect(new WindowDrag(this), &WindowDrag::moved, this, qOverload<const QPoint &>(&QWidget::move));
+
+    resize(initialSize);
+}
+
+bool DocumentViewer::open(const QString &fileName, const QString &password)
+{
+    // The product name stays the same in every language.
+    const QString title = QStringLiteral("%1 - Cleavemark").arg(QFileInfo(fileName).fileName());
+    setWindowTitle(title);
+    m_windowBar->setTitle(title);
+    m_fileName = fileName;
+    m_password = password;
+    return m_pageView->open(fileName, password);
+}
+
+void DocumentViewer::onWindowClose()
+{
+    hide();
+}
+
+void DocumentViewer::onWindowMinimize()
+{
+    showMinimized();
+}
+
+void DocumentViewer::resizeEvent(QResizeEvent *event)
+{
+    m_shadow->resize(size());
+    QDialog::resizeEvent(event);
+}

@@ -1,0 +1,158 @@
+#include "preview/DropArea.h"
+
+#include "app/Application.h"
+#include "common/Logger.h"
+#include "widgets/Button.h"
+
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMimeData>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString lastSelectFolderKey = QStringLiteral("last_select_folder");
+
+QString lastSelectFolder()
+{
+    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    return Application::settings()->value(lastSelectFolderKey, desktop).toString();
+}
+
+void storeLastSelectFolder(const QString &file)
+{
+    Application::settings()->setValue(lastSelectFolderKey, QFileInfo(file).absolutePath());
+}
+
+void logDrag(const char *step, const QMimeData *data)
+{
+    Logger::instance().log(QStringLiteral("DropArea::%1 %2")
+                               .arg(QLatin1String(step), data ? data->text() : QString()),
+                           LogDebug);
+}
+
+// Local files whose names end in ".pdf"; whether they exist is left to
+// whoever reads them.
+QStringList pdfPathsOf(const QMimeData *data)
+{
+    QStringList files;
+    for (const QUrl &url : data->urls()) {
+        const QString path = url.toLocalFile();
+        if (path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+            files.append(path);
+    }
+    return files;
+}
+
+} // namespace
+
+DropArea::DropArea(QWidget *parent)
+    : QFrame(parent)
+{
+    setAcceptDrops(true);
+
+    m_buttonAdd = new Button(this);
+    m_buttonAdd->setObjectName(QStringLiteral("buttonAddPreview"));
+    m_buttonAdd->setCursor(Qt::PointingHandCursor);
+    m_bigLabel = new QLabel(this);
+    m_bigLabel->setObjectName(QStringLiteral("bigLabel"));
+    m_bigLabel->setAlignment(Qt::AlignCenter);
+    m_smallLabel = new QLabel(this);
+    m_smallLabel->setObjectName(QStringLiteral("smallLabel"));
+    m_smallLabel->setAlignment(Qt::AlignCenter);
+
+    auto *labels = new QVBoxLayout;
+    labels->addStretch();
+    labels->addWidget(m_bigLabel);
+    labels->addWidget(m_smallLabel);
+    labels->addStretch();
+
+    auto *row = new QHBoxLayout(this);
+    row->addStretch();
+    row->addWidget(m_buttonAdd, 0, Qt::AlignVCenter);
+    row->addLayout(labels);
+    row->addStretch();
+
+    connect(m_buttonAdd, &QPushButton::clicked, this, &DropArea::buttonAdd);
+    retranslate();
+}
+
+void DropArea::retranslate()
+{
+    m_bigLabel->setText(tr("Add file"));
+    m_smallLabel->setText(tr("or drag & drop"));
+    m_buttonAdd->setAccessibleName(tr("Add file"));
+}
+
+void DropArea::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QFrame::changeEvent(event);
+}
+
+void DropArea::buttonAdd()
+{
+    const QString title = tr("Open file");
+    const QString filter = tr("Files (*.pdf)");
+    if (m_multipleFiles) {
+        const QStringList files =
+            QFileDialog::getOpenFileNames(this, title, lastSelectFolder(), filter);
+        if (files.isEmpty())
+            return;
+        storeLastSelectFolder(files.first());
+        emit droppedFiles(files);
+    } else {
+        const QString file = QFileDialog::getOpenFileName(this, title, lastSelectFolder(), filter);
+        if (file.isEmpty())
+            return;
+        storeLastSelectFolder(file);
+        emit droppedFile(file);
+    }
+}
+
+void DropArea::handOn(const QStringList &files)
+{
+    if (m_multipleFiles)
+        emit droppedFiles(files);
+    else
+        emit droppedFile(files.first());
+}
+
+void DropArea::dragEnterEvent(QDragEnterEvent *event)
+{
+    logDrag("dragEnterEvent", event->mimeData());
+    if (event->mimeData()->hasFormat(QStringLiteral("text/uri-list")))
+        event->acceptProposedAction();
+}
+
+void DropArea::dragMoveEvent(QDragMoveEvent *event)
+{
+    logDrag("dragMoveEvent", event->mimeData());
+    event->acceptProposedAction();
+}
+
+void DropArea::dragLeaveEvent(QDragLeaveEvent *event)
+{
+    logDrag("dragLeaveEvent", nullptr);
+    event->accept();
+}
+
+void DropArea::dropEvent(QDropEvent *event)
+{
+    logDrag("dropEvent", event->mimeData());
+    if (!event->mimeData()->hasUrls())
+        return;
+    const QStringList files = pdfPathsOf(event->mimeData());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    handOn(files);
+}

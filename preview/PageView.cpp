@@ -1,0 +1,96 @@
+#include "preview/PageView.h"
+
+#include "app/Application.h"
+#include "pdf/PdfDocument.h"
+#include "preview/Page.h"
+
+#include <QPixmapCache>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+PageView::PageView(QWidget *parent)
+    : QFrame(parent)
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    m_scrollArea = new QScrollArea(this);
+    m_scrollArea->setObjectName(QStringLiteral("scrollAreaPages"));
+    m_scrollArea->setFrameShape(QFrame::NoFrame);
+    m_scrollArea->setWidgetResizable(true);
+    m_scrollArea->verticalScrollBar()->setObjectName(QStringLiteral("scrollDocVertical"));
+    m_scrollArea->horizontalScrollBar()->setObjectName(QStringLiteral("scrollDocHorizontal"));
+    layout->addWidget(m_scrollArea);
+
+    auto *content = new QFrame;
+    m_pagesLayout = new QVBoxLayout(content);
+    m_pagesLayout->setContentsMargins(0, 0, 0, 0);
+    m_pagesLayout->setAlignment(Qt::AlignCenter);
+    m_scrollArea->setWidget(content);
+}
+
+// The pages hold shares of the document; they go first so that the
+// document is closed while the service is surely still there.
+PageView::~PageView()
+{
+    clear();
+}
+
+bool PageView::open(const QString &fileName, const QString &password)
+{
+    if (!m_fileName.isEmpty() && fileName == m_fileName)
+        return true;
+
+    clear();
+    m_document.reset();
+    auto *app = Application::instance();
+    if (!app || !app->pdfService())
+        return false;
+    m_document.reset(new PdfDocument(app->pdfService(), fileName, password));
+    // A document that still needs a password shows nothing either.
+    if (!m_document->isLoaded() || m_document->needsPassword()) {
+        forgetDocument();
+        return false;
+    }
+    const int count = m_document->pageCount();
+    if (count <= 0) {
+        forgetDocument();   // so that showing it again tries once more
+        return false;
+    }
+    m_fileName = fileName;
+    m_password = password;
+    // The pages are laid out while their frame is hidden, so that a
+    // thousand of them are placed once and none is painted in a wrong
+    // place (where it would be rendered for nothing).
+    QWidget *content = m_scrollArea->widget();
+    content->hide();
+    for (int number = 1; number <= count; ++number) {
+        auto *page = new Page(m_document, number, content);
+        m_pagesLayout->addWidget(page);
+        m_pages.append(page);
+    }
+    m_pagesLayout->activate();
+    content->show();
+    return true;
+}
+
+void PageView::clear()
+{
+    // Renderings of the old document must never be shown for a new one
+    // that happens to get the same engine id.
+    QPixmapCache::clear();
+    qDeleteAll(m_pages);
+    m_pages.clear();
+    while (QLayoutItem *item = m_pagesLayout->takeAt(0))
+        delete item;
+    m_scrollArea->verticalScrollBar()->setValue(0);
+    m_scrollArea->horizontalScrollBar()->setValue(0);
+}
+
+void PageView::forgetDocument()
+{
+    m_document.reset();
+    m_fileName.clear();
+    m_password.clear();
+}

@@ -1,0 +1,665 @@
+#include "split/SplitView.h"
+
+#include "app/Application.h"
+#include "app/MessageSplit.h"
+#include "app/MessageView.h"
+#include "app/ProgressControl.h"
+#include "app/SaveFolderModel.h"
+#include "app/Split.h"
+#include "merge/PageRanges.h"
+#include "merge/RangeListView.h"
+#include "preview/PreviewWidget.h"
+#include "widgets/Button.h"
+#include "worker/JobErrors.h"
+#include "worker/SplitEngine.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDebug>
+#include <QDir>
+#include <QEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QSettings>
+#include <QStackedLayout>
+#include <QStandardPaths>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace {
+
+const int previewHeight = 123;
+const QSize numberFieldSize(55, 30);
+const int saveFolderHeight = 39;
+const int splitButtonHeight = 42;
+const int modeCount = 4;
+
+QString chooseFolderWithDialog(QWidget *parent, const QString &title, const QString &start)
+{
+    return QFileDialog::getExistingDirectory(parent, title, start,
+                                             QFileDialog::ShowDirsOnly
+                                                 | QFileDialog::DontResolveSymlinks);
+}
+
+// A field that is not a number counts as 0.
+int numberOf(const QLineEdit *field)
+{
+    return field->text().trimmed().toInt();
+}
+
+void restyle(QWidget *widget)
+{
+    widget->style()->unpolish(widget);
+    widget->style()->polish(widget);
+    widget->update();
+}
+
+} // namespace
+
+SplitView::SplitView(QWidget *parent)
+    : QFrame(parent)
+    , m_chooseFolder(chooseFolderWithDialog)
+{
+    setObjectName(QStringLiteral("splitView"));
+    buildLayout();
+    retranslate();
+    connectJob();
+    setInitialState();
+}
+
+void SplitView::setFolderChooser(FolderChooser chooser)
+{
+    m_chooseFolder = std::move(chooser);
+}
+
+Split *SplitView::job()
+{
+    auto *app = Application::instance();
+    return app ? app->split() : nullptr;
+}
+
+// ------------------------------------------------------------------ layout
+
+void SplitView::buildLayout()
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_preview = new PreviewWidget(this);
+    m_preview->setFixedHeight(previewHeight);
+    layout->addWidget(m_preview);
+    layout->addSpacing(10);
+    layout->addWidget(createSplitArea(), 1);
+    layout->addSpacing(10);
+    layout->addWidget(createBottomBar());
+}
+
+QWidget *SplitView::createSplitArea()
+{
+    auto *border = new QFrame(this);
+    border->setObjectName(QStringLiteral("splitAreaBorder"));
+    m_splitArea = border;
+    auto *layout = new QHBoxLayout(border);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    auto *modeColumn = new QVBoxLayout;
+    modeColumn->setContentsMargins(14, 10, 14, 10);
+    modeColumn->setSpacing(8);
+    m_modes = new QButtonGroup(this);
+    m_modes->setExclusive(true);
+    for (int mode = 0; mode < modeCount; ++mode) {
+        auto *button = new QRadioButton(border);
+        m_modes->addButton(button, mode);
+        m_modeButtons.append(button);
+        modeColumn->addWidget(button);
+    }
+    modeColumn->addStretch();
+    layout->addLayout(modeColumn);
+
+    m_modePages = new QStackedLayout;
+    m_modePages->addWidget(createSinglePagesPage());
+    m_modePages->addWidget(createGroupsPage());
+    m_modePages->addWidget(createRemovePagesPage());
+    m_modePages->addWidget(createRangesPage());
+    layout->addLayout(m_modePages, 1);
+    return border;
+}
+
+QWidget *SplitView::createHelp(QLabel *&text, QWidget *parent)
+{
+    auto *help = new QWidget(parent);
+    auto *row = new QHBoxLayout(help);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(8);
+    auto *image = new QLabel(help);
+    image->setObjectName(QStringLiteral("help"));
+    image->setPixmap(QPixmap(QStringLiteral(":/style/images/helplabel.png")));
+    row->addWidget(image, 0, Qt::AlignTop);
+    text = new QLabel(help);
+    text->setWordWrap(true);
+    row->addWidget(text, 1);
+    return help;
+}
+
+QLineEdit *SplitView::createNumberField(QWidget *parent)
+{
+    auto *field = new QLineEdit(parent);
+    field->setFixedSize(numberFieldSize);
+    field->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d+")), field));
+    return field;
+}
+
+QLabel *SplitView::createFieldLabel(QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QStringLiteral("inputLabel"));
+    return label;
+}
+
+static QFrame *modePage(QWidget *parent, QVBoxLayout *&layout)
+{
+    auto *page = new QFrame(parent);
+    page->setObjectName(QStringLiteral("splitArea"));
+    layout = new QVBoxLayout(page);
+    layout->setContentsMargins(16, 12, 16, 12);
+    layout->setSpacing(10);
+    return page;
+}
+
+QWidget *SplitView::createSinglePagesPage()
+{
+    QVBoxLayout *layout = nullptr;
+    QFrame *page = modePage(m_splitArea, layout);
+    layout->addWidget(createHelp(m_singleHelp, page));
+    layout->addStretch();
+    return page;
+}
+
+QWidget *SplitView::createGroupsPage()
+{
+    QVBoxLayout *layout = nullptr;
+    QFrame *page = modePage(m_splitArea, layout);
+    auto *fields = new QHBoxLayout;
+    m_groupSizeLabel = createFieldLabel(page);
+    m_groupSize = createNumberField(page);
+    m_groupSizeLabel->setBuddy(m_groupSize);
+    m_startPageLabel = createFieldLabel(page);
+    m_startPage = createNumberField(page);
+    m_startPageLabel->setBuddy(m_startPage);
+    fields->addWidget(m_groupSizeLabel);
+    fields->addWidget(m_groupSize);
+    fields->addSpacing(20);
+    fields->addWidget(m_startPageLabel);
+    fields->addWidget(m_startPage);
+    fields->addStretch();
+    layout->addLayout(fields);
+    layout->addWidget(createHelp(m_groupsHelp, page));
+    layout->addStretch();
+    return page;
+}
+
+QWidget *SplitView::createRemovePagesPage()
+{
+    QVBoxLayout *layout = nullptr;
+    QFrame *page = modePage(m_splitArea, layout);
+    auto *fields = new QHBoxLayout;
+    m_ridPage = createNumberField(page);
+    m_addPage = new Button(page);
+    m_addPage->setObjectName(QStringLiteral("buttonAddPage"));
+    fields->addWidget(m_ridPage);
+    fields->addWidget(m_addPage);
+    fields->addStretch();
+    layout->addLayout(fields);
+
+    auto *listRow = new QHBoxLayout;
+    m_ridList = new RangeListView(page);
+    m_clearRid = new Button(page);
+    m_clearRid->setObjectName(QStringLiteral("buttonClear"));
+    listRow->addWidget(m_ridList, 1);
+    listRow->addWidget(m_clearRid, 0, Qt::AlignTop);
+    layout->addLayout(listRow, 1);
+    m_ridHelp = createHelp(m_ridHelpText, page);
+    layout->addWidget(m_ridHelp);
+    layout->addStretch();
+    return page;
+}
+
+QWidget *SplitView::createRangesPage()
+{
+    QVBoxLayout *layout = nullptr;
+    QFrame *page = modePage(m_splitArea, layout);
+    auto *fields = new QHBoxLayout;
+    m_fromLabel = createFieldLabel(page);
+    m_from = createNumberField(page);
+    m_fromLabel->setBuddy(m_from);
+    m_toLabel = createFieldLabel(page);
+    m_to = createNumberField(page);
+    m_toLabel->setBuddy(m_to);
+    m_addRange = new Button(page);
+    m_addRange->setObjectName(QStringLiteral("buttonAddNormal"));
+    fields->addWidget(m_fromLabel);
+    fields->addWidget(m_from);
+    fields->addSpacing(12);
+    fields->addWidget(m_toLabel);
+    fields->addWidget(m_to);
+    fields->addSpacing(12);
+    fields->addWidget(m_addRange);
+    fields->addStretch();
+    layout->addLayout(fields);
+
+    auto *listRow = new QHBoxLayout;
+    m_rangeList = new RangeListView(page);
+    m_clearRanges = new Button(page);
+    m_clearRanges->setObjectName(QStringLiteral("buttonClear"));
+    listRow->addWidget(m_rangeList, 1);
+    listRow->addWidget(m_clearRanges, 0, Qt::AlignTop);
+    layout->addLayout(listRow, 1);
+    m_rangeHelp = createHelp(m_rangeHelpText, page);
+    layout->addWidget(m_rangeHelp);
+    layout->addStretch();
+    return page;
+}
+
+QWidget *SplitView::createBottomBar()
+{
+    auto *bar = new QWidget(this);
+    m_bottom = new QStackedLayout(bar);
+
+    auto *buttons = new QWidget(bar);
+    auto *row = new QHBoxLayout(buttons);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    m_saveTo = new QLabel(buttons);
+    m_saveTo->setObjectName(QStringLiteral("saveToLabel"));
+    row->addWidget(m_saveTo);
+    row->addSpacing(3);
+    m_saveFolderModel = new SaveFolderModel(this);
+    m_saveFolder = new QComboBox(buttons);
+    m_saveFolder->setModel(m_saveFolderModel);
+    m_saveFolder->setModelColumn(0);
+    m_saveFolder->setItemDelegate(new SaveFolderDelegate(m_saveFolder));
+    m_saveFolder->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_saveFolder->setMinimumContentsLength(18);
+    m_saveFolder->setFixedHeight(saveFolderHeight);
+    m_saveTo->setBuddy(m_saveFolder);
+    row->addWidget(m_saveFolder, 1);
+    row->addSpacing(10);
+    m_advancedSettings = new Button(buttons);
+    m_advancedSettings->setObjectName(QStringLiteral("buttonAdvancedSettings"));
+    m_advancedSettings->setFixedHeight(splitButtonHeight);
+    row->addWidget(m_advancedSettings);
+    row->addSpacing(20);
+    m_split = new Button(buttons);
+    m_split->setObjectName(QStringLiteral("buttonSplit"));
+    m_split->setFixedHeight(splitButtonHeight);
+    row->addWidget(m_split);
+    m_bottom->addWidget(buttons);
+
+    m_progress = new ProgressControl(bar);
+    m_progress->setPauseVisible(false);
+    m_bottom->addWidget(m_progress);
+    return bar;
+}
+
+void SplitView::connectJob()
+{
+    connect(m_split, &QPushButton::clicked, this, &SplitView::split);
+    connect(m_saveFolder, QOverload<int>::of(&QComboBox::activated), this, &SplitView::onChangeOutFolder);
+    connect(m_modes, QOverload<int>::of(&QButtonGroup::idClicked), this, &SplitView::splitModeChanged);
+    connect(m_addPage, &QPushButton::clicked, this, &SplitView::onButtonAddRidPage);
+    connect(m_addRange, &QPushButton::clicked, this, &SplitView::onButtonAddRange);
+    connect(m_preview, &PreviewWidget::previewDocument, this, &SplitView::onPreview);
+    connect(m_progress, &ProgressControl::canceled, this, &SplitView::onStop);
+
+    auto *app = Application::instance();
+    Split *split = job();
+    if (!app || !split)
+        return;
+    connect(app, &Application::settingsChanged, this, &SplitView::readSettings);
+
+    // The list views follow the job's lists.
+    PageRanges *rid = split->ridPages();
+    connect(rid, &PageRanges::added, m_ridList, qOverload<int, int>(&RangeListView::add));
+    connect(rid, &PageRanges::cleared, m_ridList, &RangeListView::clear);
+    connect(rid, &PageRanges::changed, this, &SplitView::onChangeCertainPages);
+    connect(m_ridList, &RangeListView::removedItem, rid, qOverload<QPair<int, int>>(&PageRanges::remove));
+    connect(m_clearRid, &QPushButton::clicked, rid, &PageRanges::clear);
+    PageRanges *ranges = split->ranges();
+    connect(ranges, &PageRanges::added, m_rangeList, qOverload<int, int>(&RangeListView::add));
+    connect(ranges, &PageRanges::cleared, m_rangeList, &RangeListView::clear);
+    connect(ranges, &PageRanges::changed, this, &SplitView::onChangedPageRangeList);
+    connect(m_rangeList, &RangeListView::removedItem, ranges, qOverload<QPair<int, int>>(&PageRanges::remove));
+    connect(m_clearRanges, &QPushButton::clicked, ranges, &PageRanges::clear);
+
+    connect(split, &Split::started, this, &SplitView::onStarted);
+    connect(split, &Split::progressChanged, this, &SplitView::onProgressChanged);
+    connect(split, &Split::finished, this, &SplitView::onFinished);
+    connect(split, &Split::complete, this, &SplitView::onComplete);
+    connect(split, &Split::splitFailed, this, &SplitView::onFailed);
+    connect(split, &Split::contentCopyDisabled, this, &SplitView::onContentCopyDisabled);
+    connect(split, &Split::loadFinished, this, &SplitView::updateSplitButtonState);
+    connect(split, &Split::clean, this, &SplitView::updateSplitButtonState);
+    connect(m_advancedSettings, &QPushButton::clicked, split, &Split::editSettings);
+}
+
+void SplitView::retranslate()
+{
+    m_modeButtons.at(Split::SinglePages)->setText(tr("Into files of 1 page"));
+    m_modeButtons.at(Split::GroupsOfPages)->setText(tr("By groups of pages"));
+    m_modeButtons.at(Split::RemovePages)->setText(tr("Get rid of certain pages"));
+    m_modeButtons.at(Split::ByRanges)->setText(tr("By page ranges"));
+    m_groupSizeLabel->setText(tr("Group of pages:"));
+    m_startPageLabel->setText(tr("Starting from:"));
+    m_fromLabel->setText(tr("From:"));
+    m_toLabel->setText(tr("To:"));
+    m_ridPage->setAccessibleName(tr("Page to remove"));
+    m_addPage->setText(tr("Add page"));
+    m_addRange->setText(tr("Add range"));
+    m_clearRid->setText(tr("Clear all"));
+    m_clearRanges->setText(tr("Clear all"));
+    m_split->setText(tr("SPLIT"));
+    m_advancedSettings->setText(tr("Advanced Settings"));
+    m_saveTo->setText(tr("Save to:"));
+    m_singleHelp->setText(tr("Every page will be splited to isolated file..."));
+    m_groupsHelp->setText(tr("Choose how much pages will be in every group and you should choose "
+                             "pages, where splitting will be started..."));
+    m_ridHelpText->setText(tr("You can choose and add pages which you want to delete..."));
+    m_rangeHelpText->setText(tr("You should choose and add a interval from document, which you "
+                                "will want to split..."));
+    m_saveFolderModel->retranslate();
+}
+
+void SplitView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QFrame::changeEvent(event);
+}
+
+void SplitView::showEvent(QShowEvent *event)
+{
+    readSettings();
+    QFrame::showEvent(event);
+}
+
+QRadioButton *SplitView::modeButton(int mode) const
+{
+    return m_modeButtons.value(mode);
+}
+
+int SplitView::currentModePage() const
+{
+    return m_modePages->currentIndex();
+}
+
+int SplitView::bottomIndex() const
+{
+    return m_bottom->currentIndex();
+}
+
+// ------------------------------------------------------------- the choices
+
+void SplitView::setInitialState()
+{
+    readSettings();
+    m_ridList->clear();
+    m_rangeList->clear();
+    m_groupSize->setText(QStringLiteral("3"));
+    m_startPage->setText(QStringLiteral("1"));
+    m_ridPage->clear();
+    m_from->clear();
+    m_to->clear();
+    m_modeButtons.at(Split::SinglePages)->setChecked(true);
+    splitModeChanged(Split::SinglePages);
+    showList(m_ridList, m_clearRid, m_ridHelp, false);
+    showList(m_rangeList, m_clearRanges, m_rangeHelp, false);
+    updateSplitButtonState();
+}
+
+void SplitView::onFileChanged()
+{
+    setInitialState();
+}
+
+void SplitView::readSettings()
+{
+    const auto settings = Application::settings();
+    settings->beginGroup(QStringLiteral("SaveMode"));
+    const int mode = settings->value(QStringLiteral("Mode"), 0).toInt();
+    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    const QString path = settings->value(QStringLiteral("Path"), desktop).toString();
+    settings->endGroup();
+    if (mode == SaveFolderModel::ChosenFolder)
+        m_saveFolderModel->setData(m_saveFolderModel->index(SaveFolderModel::ChosenFolder, 0), path);
+    m_saveFolder->setCurrentIndex(mode);
+    lastFolderIndex = mode;
+}
+
+void SplitView::onChangeOutFolder(int index)
+{
+    if (m_saveFolderModel->kind(index) != SaveFolderModel::ChosenFolder) {
+        lastFolderIndex = index;
+        return;
+    }
+    const QString folder = m_chooseFolder(this, tr("Select destination folder"),
+                                          m_saveFolderModel->chosenFolder());
+    if (folder.isEmpty()) {
+        m_saveFolder->setCurrentIndex(lastFolderIndex);
+        return;
+    }
+    m_saveFolderModel->setData(m_saveFolderModel->index(SaveFolderModel::ChosenFolder, 0),
+                               QDir::toNativeSeparators(folder));
+    m_saveFolder->setCurrentIndex(index);
+    lastFolderIndex = index;
+}
+
+QString SplitView::outputFolder(int folderIndex, const QString &fileName, const QString &chosenFolder)
+{
+    const QFileInfo document(fileName);
+    switch (folderIndex) {
+    case SaveFolderModel::SubFolder:
+        return document.absolutePath() + QLatin1Char('/') + document.completeBaseName();
+    case SaveFolderModel::OriginalFolder:
+        return document.absolutePath();
+    case SaveFolderModel::ChosenFolder:
+        return chosenFolder;
+    default:
+        return QString();
+    }
+}
+
+void SplitView::splitModeChanged(int splitMode)
+{
+    qDebug() << Q_FUNC_INFO << splitMode;
+    m_modePages->setCurrentIndex(splitMode);
+    if (Split *split = job())
+        split->setMode(splitMode);
+    updateSplitButtonState();
+}
+
+void SplitView::onButtonAddRidPage()
+{
+    Split *split = job();
+    if (!split || !split->isLoaded())
+        return;
+    bool isNumber = false;
+    const int page = m_ridPage->text().trimmed().toInt(&isNumber);
+    if (isNumber)
+        split->addRidPage(page);   // the list refuses pages outside the document and repeats
+}
+
+void SplitView::onButtonAddRange()
+{
+    Split *split = job();
+    if (!split || !split->isLoaded())
+        return;
+    const QString fromText = m_from->text().trimmed();
+    const QString toText = m_to->text().trimmed();
+    if (fromText.isEmpty() || toText.isEmpty())
+        return;
+    bool fromIsNumber = false;
+    bool toIsNumber = false;
+    const int from = fromText.toInt(&fromIsNumber);
+    const int to = toText.toInt(&toIsNumber);
+    const int pageCount = split->pageCount();
+    if (!fromIsNumber || !toIsNumber || pageCount < 1)
+        return;
+    if (from < 1 || from > pageCount || to < from || to > pageCount)
+        return;
+    split->ranges()->addRange(from, to);
+    m_from->setFocus();
+}
+
+void SplitView::showList(RangeListView *list, Button *clear, QWidget *help, bool hasEntries)
+{
+    list->setVisible(hasEntries);
+    clear->setVisible(hasEntries);
+    help->setVisible(!hasEntries);
+}
+
+void SplitView::onChangeCertainPages()
+{
+    onChangeRidList();
+    m_ridPage->clear();
+}
+
+void SplitView::onChangeRidList()
+{
+    const Split *split = job();
+    showList(m_ridList, m_clearRid, m_ridHelp, split && !split->ridPages()->isEmpty());
+    updateSplitButtonState();
+}
+
+void SplitView::onChangedPageRangeList()
+{
+    const Split *split = job();
+    showList(m_rangeList, m_clearRanges, m_rangeHelp, split && !split->ranges()->isEmpty());
+    m_from->clear();
+    m_to->clear();
+    updateSplitButtonState();
+}
+
+void SplitView::updateSplitButtonState()
+{
+    const Split *split = job();
+    bool enabled = split && split->isFileSet() && split->isLoaded();
+    const int mode = m_modes->checkedId();
+    if (enabled && mode == Split::RemovePages)
+        enabled = !split->ridPages()->isEmpty();
+    if (enabled && mode == Split::ByRanges)
+        enabled = !split->ranges()->isEmpty();
+    m_split->setEnabled(enabled);
+    restyle(m_split);
+}
+
+void SplitView::onPreview()
+{
+    const Split *split = job();
+    if (split && split->isLoaded())
+        emit preview(split->fileName(), split->password());
+}
+
+// --------------------------------------------------------------- the run
+
+void SplitView::split()
+{
+    Split *split = job();
+    if (!split)
+        return;
+    split->setOutDirectory(outputFolder(m_saveFolder->currentIndex(), split->fileName(),
+                                        m_saveFolderModel->chosenFolder()));
+    split->setMode(m_modes->checkedId());
+    split->setStartPage(numberOf(m_startPage));
+    split->setGroupSize(numberOf(m_groupSize));
+    split->run();
+}
+
+void SplitView::onStarted()
+{
+    m_stopPressed = false;
+    m_progress->reset();
+    m_progress->message(QString());
+    m_bottom->setCurrentIndex(ProgressIndex);
+    m_preview->setEnabled(false);
+    m_splitArea->setEnabled(false);
+}
+
+void SplitView::onProgressChanged(double percentage)
+{
+    m_progress->setValue(int(percentage));
+}
+
+void SplitView::onStop()
+{
+    m_stopPressed = true;
+    if (Split *split = job())
+        split->cancel();
+}
+
+void SplitView::onComplete()
+{
+    m_preview->setEnabled(true);
+    m_splitArea->setEnabled(true);
+    m_bottom->setCurrentIndex(ButtonsIndex);
+}
+
+void SplitView::onFinished(const QStringList &splitedFiles)
+{
+    MessageSplit result(splitedFiles.size(), this);
+    result.exec();
+    auto *app = Application::instance();
+    if (app && !splitedFiles.isEmpty())
+        app->setLastSplitFile(splitedFiles.last());
+    switch (result.result()) {
+    case MessageSplit::Open:
+        if (app)
+            app->openLastSplitFolder();
+        break;
+    case MessageSplit::MergeResults:
+        emit onMergeSplittedFiles(splitedFiles);
+        break;
+    default:
+        break;
+    }
+}
+
+QString SplitView::failureText(int errorCode)
+{
+    switch (errorCode) {
+    case SplitEngine::SourceNotFound:
+    case SplitEngine::EditedSourceNotFound:
+        return tr("The document to split was not found.");
+    case SplitEngine::DecryptionFailed:
+        return tr("The document could not be opened: the password is wrong.");
+    case SplitEngine::EditedFileNotSaved:
+    case SplitEngine::PagesNotExtracted:
+    case SplitEngine::NoRangeExtracted:
+        return tr("The pages could not be written to the output folder.");
+    case JobError::WorkerNotStarted:
+        return tr("The split program could not be started.");
+    case JobError::NoResponse:
+        return tr("The split program ended without telling its result.");
+    default:
+        return tr("The split program stopped unexpectedly (code %1).").arg(errorCode);
+    }
+}
+
+// Only a split the user stopped was canceled; anything else says what failed.
+void SplitView::onFailed(int errorCode)
+{
+    const QString text = m_stopPressed ? tr("Split canceled") : failureText(errorCode);
+    m_stopPressed = false;
+    showMessage(tr("Split failed"), text, this);
+}
+
+void SplitView::onContentCopyDisabled()
+{
+    showMessage(tr("Split failed"), tr("Error: this file has read permission only!"), this);
+}

@@ -1,0 +1,165 @@
+#ifndef CLEAVEMARK_SPLIT_SPLITVIEW_H
+#define CLEAVEMARK_SPLIT_SPLITVIEW_H
+
+#include <QFrame>
+#include <QList>
+#include <QStringList>
+
+#include <functional>
+
+class Button;
+class PreviewWidget;
+class ProgressControl;
+class QButtonGroup;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QStackedLayout;
+class QVBoxLayout;
+class RangeListView;
+class SaveFolderModel;
+class Split;
+
+// The split page: the document panel on top, the four ways of splitting
+// with their choices, and a bottom bar with the output folder, the output
+// properties and "SPLIT", which becomes the progress line while the split
+// job runs. At the end it offers to open the folder or to hand the
+// produced files to the merge page.
+//
+//   mode 0 "Into files of 1 page"      mode 2 "Get rid of certain pages"
+//   mode 1 "By groups of pages"        mode 3 "By page ranges"
+class SplitView : public QFrame
+{
+    Q_OBJECT
+
+public:
+    enum BottomIndex { ButtonsIndex = 0, ProgressIndex = 1 };
+
+    // Asks for a folder: (parent, title, start folder); empty when cancelled.
+    using FolderChooser = std::function<QString(QWidget *, const QString &, const QString &)>;
+
+    explicit SplitView(QWidget *parent = nullptr);
+
+    void setFolderChooser(FolderChooser chooser);
+
+    // Where the files of a split go, by the save-folder row: a folder named
+    // after the document next to it, the document's folder, or the chosen one.
+    static QString outputFolder(int folderIndex, const QString &fileName, const QString &chosenFolder);
+    // What the user is told when a split ends with errorCode.
+    static QString failureText(int errorCode);
+
+    PreviewWidget *previewWidget() const { return m_preview; }
+    QRadioButton *modeButton(int mode) const;
+    int currentModePage() const;
+    int bottomIndex() const;
+    QWidget *splitArea() const { return m_splitArea; }
+    QLineEdit *groupSizeEdit() const { return m_groupSize; }
+    QLineEdit *startPageEdit() const { return m_startPage; }
+    QLineEdit *ridPageEdit() const { return m_ridPage; }
+    QLineEdit *fromEdit() const { return m_from; }
+    QLineEdit *toEdit() const { return m_to; }
+    Button *addPageButton() const { return m_addPage; }
+    Button *addRangeButton() const { return m_addRange; }
+    RangeListView *ridList() const { return m_ridList; }
+    RangeListView *rangeList() const { return m_rangeList; }
+    Button *clearRidButton() const { return m_clearRid; }
+    Button *clearRangesButton() const { return m_clearRanges; }
+    QWidget *ridHelp() const { return m_ridHelp; }
+    QWidget *rangeHelp() const { return m_rangeHelp; }
+    QComboBox *saveFolderBox() const { return m_saveFolder; }
+    SaveFolderModel *saveFolderModel() const { return m_saveFolderModel; }
+    Button *advancedSettingsButton() const { return m_advancedSettings; }
+    Button *splitButton() const { return m_split; }
+    ProgressControl *progressControl() const { return m_progress; }
+
+signals:
+    void onMergeSplittedFiles(const QStringList &files);
+    void preview(const QString &fileName, const QString &password);
+
+public slots:
+    void split();
+    void splitModeChanged(int splitMode);
+    void onButtonAddRidPage();
+    void onButtonAddRange();
+    void onChangeOutFolder(int index);
+    void onChangeRidList();
+    void onChangedPageRangeList();
+    void readSettings();
+    void onFileChanged();
+    void setInitialState();
+    void onChangeCertainPages();
+    void onPreview();
+    void onStarted();
+    void onComplete();
+    void onFinished(const QStringList &splitedFiles);
+    void onFailed(int errorCode);
+    void onProgressChanged(double percentage);
+    void onContentCopyDisabled();
+    void updateSplitButtonState();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private slots:
+    void onStop();
+
+private:
+    void buildLayout();
+    QWidget *createSplitArea();
+    QWidget *createSinglePagesPage();
+    QWidget *createGroupsPage();
+    QWidget *createRemovePagesPage();
+    QWidget *createRangesPage();
+    QWidget *createBottomBar();
+    QWidget *createHelp(QLabel *&text, QWidget *parent);
+    QLineEdit *createNumberField(QWidget *parent);
+    QLabel *createFieldLabel(QWidget *parent);
+    void connectJob();
+    void retranslate();
+    void showList(RangeListView *list, Button *clear, QWidget *help, bool hasEntries);
+    static Split *job();
+
+    PreviewWidget *m_preview = nullptr;
+    QWidget *m_splitArea = nullptr;
+    QButtonGroup *m_modes = nullptr;
+    QList<QRadioButton *> m_modeButtons;
+    QStackedLayout *m_modePages = nullptr;
+
+    QLabel *m_singleHelp = nullptr;
+    QLabel *m_groupSizeLabel = nullptr;
+    QLineEdit *m_groupSize = nullptr;
+    QLabel *m_startPageLabel = nullptr;
+    QLineEdit *m_startPage = nullptr;
+    QLabel *m_groupsHelp = nullptr;
+    QLineEdit *m_ridPage = nullptr;
+    Button *m_addPage = nullptr;
+    RangeListView *m_ridList = nullptr;
+    Button *m_clearRid = nullptr;
+    QWidget *m_ridHelp = nullptr;
+    QLabel *m_ridHelpText = nullptr;
+    QLabel *m_fromLabel = nullptr;
+    QLineEdit *m_from = nullptr;
+    QLabel *m_toLabel = nullptr;
+    QLineEdit *m_to = nullptr;
+    Button *m_addRange = nullptr;
+    RangeListView *m_rangeList = nullptr;
+    Button *m_clearRanges = nullptr;
+    QWidget *m_rangeHelp = nullptr;
+    QLabel *m_rangeHelpText = nullptr;
+
+    QStackedLayout *m_bottom = nullptr;
+    QLabel *m_saveTo = nullptr;
+    QComboBox *m_saveFolder = nullptr;
+    SaveFolderModel *m_saveFolderModel = nullptr;
+    Button *m_advancedSettings = nullptr;
+    Button *m_split = nullptr;
+    ProgressControl *m_progress = nullptr;
+
+    FolderChooser m_chooseFolder;
+    int lastFolderIndex = 0;
+    bool m_stopPressed = false;   // the user stopped the running split
+};
+
+#endif

@@ -1,0 +1,118 @@
+#ifndef CLEAVEMARK_TESTS_GUITESTHELPERS_H
+#define CLEAVEMARK_TESTS_GUITESTHELPERS_H
+
+#include "app/FramelessDialog.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPointer>
+#include <QTimer>
+#include <QUrl>
+
+#include <functional>
+
+// Drops files on a widget the way a file manager does: enter, then drop.
+inline void dropFiles(QWidget *target, const QStringList &files)
+{
+    QMimeData mime;
+    QList<QUrl> urls;
+    for (const QString &file : files)
+        urls.append(QUrl::fromLocalFile(file));
+    mime.setUrls(urls);
+    const QPoint position = target->rect().center();
+    QDragEnterEvent enter(position, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDropEvent drop(position, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+}
+
+inline QAbstractButton *buttonWithText(QWidget *parent, const QString &text)
+{
+    for (QAbstractButton *button : parent->findChildren<QAbstractButton *>()) {
+        if (button->text() == text && button->isVisible())
+            return button;
+    }
+    return nullptr;
+}
+
+// What a modal dialog of ours said before it was answered.
+struct SeenDialog
+{
+    QString title;
+    QString text;
+};
+
+// Answers the modal dialogs that open from now on, one action each, in
+// order; the program's own code runs them with exec(), so the answers are
+// given from inside their event loops.
+class DialogAnswers : public QObject
+{
+public:
+    using Action = std::function<void(QDialog *)>;
+
+    explicit DialogAnswers(QList<Action> actions)
+        : m_actions(std::move(actions))
+    {
+        connect(&m_timer, &QTimer::timeout, this, &DialogAnswers::look);
+        m_timer.start(10);
+    }
+
+    bool allAnswered() const { return m_actions.isEmpty(); }
+    QList<SeenDialog> seen() const { return m_seen; }
+
+    // Clicks the visible button with this text.
+    static Action click(const QString &text)
+    {
+        return [text](QDialog *dialog) {
+            if (QAbstractButton *button = buttonWithText(dialog, text))
+                button->click();
+        };
+    }
+    // Types into the dialog's line edit, then clicks the button.
+    static Action type(const QString &input, const QString &buttonText)
+    {
+        return [input, buttonText](QDialog *dialog) {
+            if (auto *edit = dialog->findChild<QLineEdit *>())
+                edit->setText(input);
+            click(buttonText)(dialog);
+        };
+    }
+
+private:
+    void look()
+    {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!dialog || m_actions.isEmpty() || !dialog->isVisible() || dialog->property("answered").toBool())
+            return;
+        dialog->setProperty("answered", true);
+        SeenDialog seen{dialog->windowTitle(), QString()};
+        if (auto *frameless = qobject_cast<FramelessDialog *>(dialog))
+            seen.text = frameless->messageLabel()->text();
+        m_seen.append(seen);
+        m_actions.takeFirst()(dialog);
+    }
+
+    QTimer m_timer;
+    QList<Action> m_actions;
+    QList<SeenDialog> m_seen;
+};
+
+// Buttons that a screen reader would announce as nothing but "button".
+inline QStringList unnamedButtons(QWidget *root)
+{
+    QStringList unnamed;
+    for (QAbstractButton *button : root->findChildren<QAbstractButton *>()) {
+        if (button->text().isEmpty() && button->accessibleName().isEmpty())
+            unnamed.append(button->objectName().isEmpty() ? QString(button->metaObject()->className())
+                                                          : button->objectName());
+    }
+    return unnamed;
+}
+
+#endif

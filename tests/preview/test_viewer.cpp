@@ -1,0 +1,261 @@
+#include "tests/app/AppTestMain.h"
+#include "tests/support/PdfFixtures.h"
+
+#include "app/MainView.h"
+#include "app/WindowBar.h"
+#include "pdf/PdfDocument.h"
+#include "preview/DocumentViewer.h"
+#include "preview/Page.h"
+#include "preview/PageView.h"
+
+#include <QPixmapCache>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTranslator>
+
+namespace {
+
+class LongPageTranslator : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        if (qstrcmp(context, "Page") == 0 && qstrcmp(source, "Page %1") == 0)
+            return QStringLiteral("Seite Nummer %1 eines sehr langen Dokuments");
+        return QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+} // namespace
+
+// The document viewer on generated documents whose page k reads "Page k":
+// lazy rendering into the pixmap cache, reuse of a document shown again,
+// rotated pages and the page badge.
+class TestViewer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void rendersOnlyPaintedPagesAndKeepsThemForTheSameFile();
+    void rotatedPageAndBadgeWidths();
+    void unopenableDocumentsLeaveViewerEmpty();
+    void windowHidesOnCloseAndMainWindowPreviewReusesIt();
+
+private:
+    QString fixture(const QString &name, FixtureOptions options);
+    static QPixmap cached(const PageView *view, int page);
+    static void showPage(DocumentViewer &viewer, int page);
+    static int badgeWidth(const QPixmap &pixmap);
+
+    ScratchFolder m_folder;
+};
+
+void TestViewer::initTestCase()
+{
+    QVERIFY(m_folder.isValid());
+    QPixmapCache::setCacheLimit(102400);
+    Application::instance()->createPdfService();
+}
+
+void TestViewer::init()
+{
+    QPixmapCache::clear();
+}
+
+QString TestViewer::fixture(const QString &name, FixtureOptions options)
+{
+    const QString path = m_folder.filePath(name);
+    if (!writePdfFixture(path, options))
+        qWarning("cannot write %s", qPrintable(path));
+    return path;
+}
+
+QPixmap TestViewer::cached(const PageView *view, int page)
+{
+    QPixmap pixmap;
+    QPixmapCache::find(Page::cacheKey(view->document()->documentId(), page), &pixmap);
+    return pixmap;
+}
+
+void TestViewer::showPage(DocumentViewer &viewer, int page)
+{
+    QScrollArea *area = viewer.pageView()->scrollArea();
+    area->ensureWidgetVisible(viewer.pageView()->pages().at(page - 1), 0, 0);
+    QTRY_VERIFY(!cached(viewer.pageView(), page).isNull());
+}
+
+// The width of the grey badge, read across its middle row; white text and
+// white paper around it are left out.
+int TestViewer::badgeWidth(const QPixmap &pixmap)
+{
+    const QImage image = pixmap.toImage();
+    const int row = image.height() - 2 - 15;
+    int left = -1;
+    int right = -1;
+    for (int x = 0; x < image.width(); ++x) {
+        const QRgb pixel = image.pixel(x, row);
+        const bool grey = qAbs(qRed(pixel) - 191) <= 8 && qRed(pixel) == qBlue(pixel);
+        if (grey) {
+            if (left < 0)
+                left = x;
+            right = x;
+        }
+    }
+    return left < 0 ? 0 : right - left + 1;
+}
+
+void TestViewer::rendersOnlyPaintedPagesAndKeepsThemForTheSameFile()
+{
+    FixtureOptions options;
+    options.pageCount = 8;
+    const QString path = fixture("eight.pdf", options);
+
+    DocumentViewer viewer;
+    QVERIFY(viewer.open(path, QString()));
+    QCOMPARE(viewer.windowTitle(), QString("eight.pdf - Cleavemark"));
+    QCOMPARE(viewer.windowBar()->title(), QString("eight.pdf - Cleavemark"));
+    QCOMPARE(viewer.size(), QSize(700, 600));
+    viewer.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+
+    PageView *view = viewer.pageView();
+    QCOMPARE(view->pages().size(), 8);
+    for (int i = 0; i < 8; ++i) {
+        QCOMPARE(view->pages().at(i)->pageNumber(), i + 1);
+        QCOMPARE(view->pages().at(i)->size(), QSize(612, 792));
+    }
+    QTRY_VERIFY(!cached(view, 1).isNull());
+    QCOMPARE(cached(view, 1).size(), QSize(612, 792));
+    // Pages far below the window were never painted, so never rendered.
+    for (int page = 3; page <= 8; ++page)
+        QVERIFY2(cached(view, page).isNull(), qPrintable(QString::number(page)));
+
+    showPage(viewer, 5);
+    const qint64 firstRendering = cached(view, 5).cacheKey();
+    view->scrollArea()->verticalScrollBar()->setValue(0);
+    QTRY_VERIFY(view->pages().first()->visibleRegion().isEmpty() == false);
+
+    // The same file again keeps pages and renderings: scrolling back to
+    // page 5 finds the very pixmap rendered before.
+    const QList<Page *> pagesBefore = view->pages();
+    QVERIFY(viewer.open(path, QString()));
+    QCOMPARE(view->pages(), pagesBefore);
+    showPage(viewer, 5);
+    QCOMPARE(cached(view, 5).cacheKey(), firstRendering);
+
+    // Another file replaces the pages and empties the cache.
+    options.pageCount = 2;
+    const QString other = fixture("two.pdf", options);
+    const int oldId = view->document()->documentId();
+    QVERIFY(viewer.open(other, QString()));
+    QCOMPARE(view->pages().size(), 2);
+    QVERIFY(!QPixmapCache::find(Page::cacheKey(oldId, 5), static_cast<QPixmap *>(nullptr)));
+    QCOMPARE(view->scrollArea()->verticalScrollBar()->value(), 0);
+    QTRY_VERIFY(!cached(view, 1).isNull());
+}
+
+void TestViewer::rotatedPageAndBadgeWidths()
+{
+    FixtureOptions options;
+    options.pageCount = 8;
+    options.pageRotations.insert(2, 90);
+    options.pageRotations.insert(3, 270);
+    const QString path = fixture("rotated.pdf", options);
+
+    DocumentViewer viewer;
+    QVERIFY(viewer.open(path, QString()));
+    PageView *view = viewer.pageView();
+    QCOMPARE(view->pages().at(0)->size(), QSize(612, 792));
+    QCOMPARE(view->pages().at(1)->size(), QSize(792, 612));
+    QCOMPARE(view->pages().at(2)->size(), QSize(792, 612));
+
+    viewer.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+    showPage(viewer, 2);
+    QCOMPARE(cached(view, 2).size(), QSize(792, 612));
+
+    showPage(viewer, 7);
+    QCOMPARE(badgeWidth(cached(view, 7)), 100);
+
+    // A long translation widens the badge to the text's width + 10.
+    LongPageTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    showPage(viewer, 3);
+    QCoreApplication::removeTranslator(&translator);
+    const QString text = translator.translate("Page", "Page %1", nullptr, -1).arg(3);
+    const int expected = view->pages().at(2)->fontMetrics().horizontalAdvance(text) + 10;
+    QVERIFY(expected > 100);
+    QCOMPARE(badgeWidth(cached(view, 3)), expected);
+}
+
+void TestViewer::unopenableDocumentsLeaveViewerEmpty()
+{
+    FixtureOptions options;
+    options.pageCount = 3;
+    options.userPassword = "secret";
+    const QString locked = fixture("locked.pdf", options);
+    const QString notPdf = m_folder.filePath("notes.pdf");
+    QFile file(notPdf);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("just text");
+    file.close();
+
+    DocumentViewer viewer;
+    QVERIFY(!viewer.open(locked, QString()));
+    QVERIFY(viewer.pageView()->pages().isEmpty());
+    QVERIFY(viewer.pageView()->document().isNull());
+    QVERIFY(!viewer.open(locked, "wrong"));
+    QVERIFY(!viewer.open(notPdf, QString()));
+    QVERIFY(!viewer.open(m_folder.filePath("missing.pdf"), QString()));
+    QVERIFY(viewer.pageView()->pages().isEmpty());
+    QCOMPARE(viewer.windowTitle(), QString("missing.pdf - Cleavemark"));
+
+    // A failed attempt is forgotten, so the right password still opens it.
+    QVERIFY(viewer.open(locked, "secret"));
+    QCOMPARE(viewer.pageView()->pages().size(), 3);
+}
+
+void TestViewer::windowHidesOnCloseAndMainWindowPreviewReusesIt()
+{
+    FixtureOptions options;
+    options.pageCount = 2;
+    const QString path = fixture("shown.pdf", options);
+
+    MainView main;
+    main.show();
+    DocumentViewer *viewer = main.documentViewer();
+    QVERIFY(viewer);
+    QVERIFY(!viewer->isVisible());
+    QVERIFY(viewer->windowFlags() & Qt::FramelessWindowHint);
+    QVERIFY(viewer->testAttribute(Qt::WA_TranslucentBackground));
+    QVERIFY(!viewer->isModal());
+
+    main.onPreview(path, QString());
+    QVERIFY(QTest::qWaitForWindowExposed(viewer));
+    QCOMPARE(viewer->pageView()->pages().size(), 2);
+    const QList<Page *> pages = viewer->pageView()->pages();
+
+    for (const char *name : {"windowclose", "windowminimize"}) {
+        auto *button = viewer->findChild<QPushButton *>(name);
+        QVERIFY(button);
+        QVERIFY2(!button->accessibleName().isEmpty(), name);
+    }
+    QTest::mouseClick(viewer->findChild<QPushButton *>("windowclose"), Qt::LeftButton);
+    QVERIFY(!viewer->isVisible());
+    QCOMPARE(viewer->pageView()->pages(), pages);   // kept open while hidden
+
+    main.onPreview(path, QString());
+    QVERIFY(viewer->isVisible());
+    QCOMPARE(main.documentViewer(), viewer);
+    QCOMPARE(viewer->pageView()->pages(), pages);
+
+    main.close();
+    QVERIFY(!viewer->isVisible());
+}
+
+CM_APPLICATION_TEST_MAIN(TestViewer)
+#include "test_viewer.moc"

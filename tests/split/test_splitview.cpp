@@ -1,0 +1,393 @@
+#include "tests/app/AppTestMain.h"
+#include "tests/preview/GuiTestHelpers.h"
+#include "tests/support/PdfFixtures.h"
+
+#include "app/MainView.h"
+#include "app/Merge.h"
+#include "app/ProgressBar.h"
+#include "app/ProgressControl.h"
+#include "app/SaveFolderModel.h"
+#include "app/Split.h"
+#include "app/TabWidget.h"
+#include "merge/MergeModel.h"
+#include "merge/PageRanges.h"
+#include "merge/RangeItemView.h"
+#include "merge/RangeListView.h"
+#include "preview/DropArea.h"
+#include "preview/PreviewWidget.h"
+#include "split/SplitView.h"
+#include "widgets/Button.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSignalSpy>
+
+// The split page driven through its widgets, with the real worker, on
+// generated documents whose page k reads "Page k": every mode from the
+// choice to the files produced, the checks on the page and range input,
+// the output folder rules and what the user is told when a split fails.
+class TestSplitView : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void outputFolderRules();
+    void splitsInEveryModeAndHandsResultsToMerge();
+    void pageAndRangeInputIsChecked();
+    void failuresSayWhatFailed();
+    void documentThatForbidsCopyingIsRefused();
+
+private:
+    QString fixture(const QString &name, int pages, FixtureOptions options = {});
+    QString script(const QString &name, const QString &body);
+    void load(const QString &path);
+    void chooseMode(int mode);
+    void chooseFolder(const QString &folder);
+    // Presses SPLIT and answers the dialog at the end with the button given.
+    SeenDialog runSplit(const QString &answer, QStringList *files = nullptr);
+    QStringList textsOf(const QStringList &files);
+
+    ScratchFolder m_folder;
+    MainView *m_main = nullptr;
+    SplitView *m_view = nullptr;
+    QString m_nextFolder;   // what the folder dialog answers
+};
+
+void TestSplitView::initTestCase()
+{
+    QVERIFY(m_folder.isValid());
+    Application::instance()->createPdfService();
+}
+
+void TestSplitView::init()
+{
+    Application::setWorkerPath(binPath(QStringLiteral("sheafrun")));
+    Application::instance()->split()->resetState();
+    m_main = new MainView;
+    m_main->show();
+    m_main->onNavigateToSplit();
+    QVERIFY(QTest::qWaitForWindowExposed(m_main));
+    m_view = m_main->splitView();
+    m_view->setFolderChooser([this](QWidget *, const QString &, const QString &) { return m_nextFolder; });
+}
+
+void TestSplitView::cleanup()
+{
+    delete m_main;
+    m_main = nullptr;
+}
+
+QString TestSplitView::fixture(const QString &name, int pages, FixtureOptions options)
+{
+    options.pageCount = pages;
+    const QString path = m_folder.filePath(name);
+    if (!writePdfFixture(path, options))
+        qWarning("cannot write %s", qPrintable(path));
+    return path;
+}
+
+QString TestSplitView::script(const QString &name, const QString &body)
+{
+    const QString path = m_folder.filePath(name);
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(("#!/bin/sh\n" + body + "\n").toUtf8());
+    file.close();
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return path;
+}
+
+void TestSplitView::load(const QString &path)
+{
+    dropFiles(m_view->previewWidget()->dropArea(), {path});
+}
+
+void TestSplitView::chooseMode(int mode)
+{
+    QTest::mouseClick(m_view->modeButton(mode), Qt::LeftButton, {}, QPoint(5, 5));
+}
+
+void TestSplitView::chooseFolder(const QString &folder)
+{
+    QDir().mkpath(folder);
+    m_nextFolder = folder;
+    m_view->saveFolderBox()->setCurrentIndex(SaveFolderModel::ChosenFolder);
+    emit m_view->saveFolderBox()->activated(SaveFolderModel::ChosenFolder);
+}
+
+SeenDialog TestSplitView::runSplit(const QString &answer, QStringList *files)
+{
+    QSignalSpy finished(Application::instance()->split(), &Split::finished);
+    DialogAnswers answers({DialogAnswers::click(answer)});
+    QTest::mouseClick(m_view->splitButton(), Qt::LeftButton);
+    if (!QTest::qWaitFor([&] { return answers.allAnswered(); }, 60000))
+        return {};
+    if (files && !finished.isEmpty())
+        *files = finished.first().first().toStringList();
+    return answers.seen().value(0);
+}
+
+QStringList TestSplitView::textsOf(const QStringList &files)
+{
+    QStringList texts;
+    for (const QString &file : files)
+        texts.append(pageTexts(file).join(","));
+    return texts;
+}
+
+void TestSplitView::outputFolderRules()
+{
+    const QString document = QDir::cleanPath("/data/reports/report.final.pdf");
+    QCOMPARE(SplitView::outputFolder(0, document, "/chosen"), QString("/data/reports/report.final"));
+    QCOMPARE(SplitView::outputFolder(1, document, "/chosen"), QString("/data/reports"));
+    QCOMPARE(SplitView::outputFolder(2, document, "/chosen"), QString("/chosen"));
+    QCOMPARE(SplitView::outputFolder(3, document, "/chosen"), QString());
+
+    // The stored choice is the page's start; a cancelled folder dialog
+    // brings back the row chosen before.
+    auto settings = Application::settings();
+    settings->setValue("SaveMode/Mode", 1);
+    settings.reset();
+    m_view->readSettings();
+    QCOMPARE(m_view->saveFolderBox()->currentIndex(), 1);
+    m_nextFolder.clear();
+    m_view->saveFolderBox()->setCurrentIndex(2);
+    emit m_view->saveFolderBox()->activated(2);
+    QCOMPARE(m_view->saveFolderBox()->currentIndex(), 1);
+    chooseFolder(m_folder.filePath("chosen"));
+    QCOMPARE(m_view->saveFolderBox()->currentIndex(), 2);
+    QCOMPARE(m_view->saveFolderModel()->chosenFolder(), QDir::toNativeSeparators(m_folder.filePath("chosen")));
+    Application::settings()->remove("SaveMode");
+}
+
+void TestSplitView::splitsInEveryModeAndHandsResultsToMerge()
+{
+    const QString document = fixture("report.final.pdf", 10);
+    load(document);
+    Split *split = Application::instance()->split();
+    QVERIFY(split->isLoaded());
+
+    // What the page looks like while the worker runs.
+    int bottomWhileRunning = -1;
+    bool inputsEnabledWhileRunning = true;
+    int highestProgress = -1;
+    QObject watching;   // the connections end with this function
+    connect(split, &Split::started, &watching, [&] {
+        bottomWhileRunning = m_view->bottomIndex();
+        inputsEnabledWhileRunning = m_view->previewWidget()->isEnabled() || m_view->splitArea()->isEnabled();
+    });
+    connect(split, &Split::progressChanged, &watching, [&] {
+        highestProgress = qMax(highestProgress, m_view->progressControl()->progressBar()->value());
+    });
+
+    // Mode 0 into the sub folder named after the document.
+    QStringList files;
+    SeenDialog result = runSplit("OK", &files);
+    QCOMPARE(result.title, QString("Split complete"));
+    QVERIFY2(result.text.startsWith("Your document was split in 10 files."), qPrintable(result.text));
+    QCOMPARE(bottomWhileRunning, int(SplitView::ProgressIndex));
+    QVERIFY(!inputsEnabledWhileRunning);
+    QCOMPARE(highestProgress, 100);
+    QCOMPARE(m_view->bottomIndex(), int(SplitView::ButtonsIndex));
+    QVERIFY(m_view->splitArea()->isEnabled());
+    QCOMPARE(files.size(), 10);
+    for (int page = 1; page <= 10; ++page) {
+        QCOMPARE(QFileInfo(files.at(page - 1)).absolutePath(), m_folder.filePath("report.final"));
+        QCOMPARE(pageTexts(files.at(page - 1)), QStringList{QString("Page %1").arg(page)});
+    }
+    QCOMPARE(Application::instance()->lastSplitFile(), files.last());
+
+    // Mode 1: groups of 3 from page 2 on, into a chosen folder.
+    chooseMode(Split::GroupsOfPages);
+    QCOMPARE(m_view->currentModePage(), int(Split::GroupsOfPages));
+    QCOMPARE(m_view->groupSizeEdit()->text(), QString("3"));
+    QCOMPARE(m_view->startPageEdit()->text(), QString("1"));
+    m_view->startPageEdit()->setText("2");
+    chooseFolder(m_folder.filePath("groups"));
+    runSplit("OK", &files);
+    QCOMPARE(textsOf(files), (QStringList{"Page 2,Page 3,Page 4", "Page 5,Page 6,Page 7",
+                                          "Page 8,Page 9,Page 10"}));
+    for (const QString &file : files)
+        QCOMPARE(QFileInfo(file).absolutePath(), m_folder.filePath("groups"));
+
+    // Mode 2: one file without pages 3 and 7.
+    chooseMode(Split::RemovePages);
+    QVERIFY(!m_view->splitButton()->isEnabled());
+    for (const char *page : {"3", "7"}) {
+        m_view->ridPageEdit()->setText(page);
+        QTest::mouseClick(m_view->addPageButton(), Qt::LeftButton);
+    }
+    QVERIFY(m_view->splitButton()->isEnabled());
+    chooseFolder(m_folder.filePath("removed"));
+    result = runSplit("OK", &files);
+    QVERIFY(result.text.startsWith("Your document was split in 1 files."));
+    QCOMPARE(files.size(), 1);
+    QVERIFY(QFileInfo(files.first()).fileName().startsWith("report.final_edited_"));
+    QCOMPARE(pageTexts(files.first()),
+             (QStringList{"Page 1", "Page 2", "Page 4", "Page 5", "Page 6", "Page 8", "Page 9", "Page 10"}));
+
+    // Mode 3: the ranges as entered; MERGE RESULTS hands them to the merge list.
+    chooseMode(Split::ByRanges);
+    QVERIFY(!m_view->splitButton()->isEnabled());
+    for (const auto &range : {qMakePair(QString("4"), QString("6")), qMakePair(QString("2"), QString("2"))}) {
+        m_view->fromEdit()->setText(range.first);
+        m_view->toEdit()->setText(range.second);
+        QTest::mouseClick(m_view->addRangeButton(), Qt::LeftButton);
+    }
+    chooseFolder(m_folder.filePath("ranges"));
+    QSignalSpy handedToMerge(Application::instance()->merge()->model(), &MergeModel::addFiles);
+    runSplit("MERGE RESULTS", &files);
+    QCOMPARE(textsOf(files), (QStringList{"Page 4,Page 5,Page 6", "Page 2"}));
+    QCOMPARE(handedToMerge.count(), 1);
+    QCOMPARE(handedToMerge.first().first().toStringList(), files);
+    QCOMPARE(m_main->tabWidget()->currentIndex(), int(MainView::MergePage));
+}
+
+void TestSplitView::pageAndRangeInputIsChecked()
+{
+    load(fixture("ten.pdf", 10));
+    Split *split = Application::instance()->split();
+
+    chooseMode(Split::ByRanges);
+    QVERIFY(m_view->rangeHelp()->isVisible());
+    QVERIFY(!m_view->rangeList()->isVisible());
+    QVERIFY(!m_view->clearRangesButton()->isVisible());
+    // Digits only reach the fields.
+    QTest::keyClicks(m_view->fromEdit(), "x-1");
+    QCOMPARE(m_view->fromEdit()->text(), QString("1"));
+
+    const auto addRange = [&](const QString &from, const QString &to) {
+        m_view->fromEdit()->setText(from);
+        m_view->toEdit()->setText(to);
+        QTest::mouseClick(m_view->addRangeButton(), Qt::LeftButton);
+    };
+    addRange("4", "2");
+    addRange("2", "11");
+    addRange("0", "3");
+    addRange("", "3");
+    QVERIFY(split->ranges()->isEmpty());
+    QVERIFY(!m_view->splitButton()->isEnabled());
+    QCOMPARE(m_view->toEdit()->text(), QString("3"));   // a refused range keeps the input
+
+    addRange("2", "2");
+    QCOMPARE(split->ranges()->ranges(), (PageRangeList{{2, 2}}));
+    QVERIFY(m_view->splitButton()->isEnabled());
+    QVERIFY(m_view->rangeList()->isVisible());
+    QVERIFY(m_view->clearRangesButton()->isVisible());
+    QVERIFY(!m_view->rangeHelp()->isVisible());
+    QCOMPARE(m_view->rangeList()->items().size(), 1);
+    QCOMPARE(m_view->rangeList()->items().first()->text(), QString("2"));
+    QVERIFY(m_view->fromEdit()->text().isEmpty());
+    QVERIFY(m_view->toEdit()->text().isEmpty());
+    addRange("2", "2");
+    QCOMPARE(split->ranges()->ranges().size(), 1);
+
+    QTest::mouseClick(m_view->clearRangesButton(), Qt::LeftButton);
+    QVERIFY(split->ranges()->isEmpty());
+    QVERIFY(m_view->rangeList()->items().isEmpty());
+    QVERIFY(m_view->rangeHelp()->isVisible());
+    QVERIFY(!m_view->splitButton()->isEnabled());
+
+    // Mode 2: SPLIT waits for a page; a removed tag leaves the list too.
+    chooseMode(Split::RemovePages);
+    QVERIFY(!m_view->splitButton()->isEnabled());
+    m_view->ridPageEdit()->setText("11");
+    QTest::mouseClick(m_view->addPageButton(), Qt::LeftButton);
+    QVERIFY(split->ridPages()->isEmpty());
+    QVERIFY(!m_view->splitButton()->isEnabled());
+    m_view->ridPageEdit()->setText("5");
+    QTest::mouseClick(m_view->addPageButton(), Qt::LeftButton);
+    QCOMPARE(split->ridPages()->ranges(), (PageRangeList{{5, 5}}));
+    QVERIFY(m_view->splitButton()->isEnabled());
+    QVERIFY(m_view->ridPageEdit()->text().isEmpty());
+    QTest::mouseClick(m_view->ridList()->items().first()->removeButton(), Qt::LeftButton);
+    QTRY_VERIFY(split->ridPages()->isEmpty());
+    QVERIFY(!m_view->splitButton()->isEnabled());
+    QTRY_VERIFY(m_view->ridHelp()->isVisible());
+
+    // Mode 0 needs nothing more; a new document empties both lists but
+    // keeps the mode.
+    m_view->ridPageEdit()->setText("4");
+    QTest::mouseClick(m_view->addPageButton(), Qt::LeftButton);
+    load(fixture("other.pdf", 6));
+    QVERIFY(split->ridPages()->isEmpty());
+    QVERIFY(m_view->ridList()->items().isEmpty());
+    QCOMPARE(m_view->currentModePage(), int(Split::RemovePages));
+    chooseMode(Split::SinglePages);
+    QVERIFY(m_view->splitButton()->isEnabled());
+}
+
+void TestSplitView::failuresSayWhatFailed()
+{
+    const QString document = fixture("failing.pdf", 4);
+    load(document);
+    const auto backToIdle = [&] {
+        QCOMPARE(m_view->bottomIndex(), int(SplitView::ButtonsIndex));
+        QVERIFY(m_view->splitArea()->isEnabled());
+        QVERIFY(m_view->previewWidget()->isEnabled());
+    };
+
+    // Stopped by the user: the one failure that reads "Split canceled".
+    Application::setWorkerPath(script("slow-worker", "echo 25\nexec sleep 30"));
+    DialogAnswers stopped({DialogAnswers::click("OK")});
+    QTest::mouseClick(m_view->splitButton(), Qt::LeftButton);
+    QTRY_COMPARE(m_view->bottomIndex(), int(SplitView::ProgressIndex));
+    QTRY_COMPARE(m_view->progressControl()->progressBar()->value(), 25);
+    QTest::mouseClick(m_view->progressControl()->stopButton(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(stopped.allAnswered(), 20000);
+    QCOMPARE(stopped.seen().first().title, QString("Split failed"));
+    QCOMPARE(stopped.seen().first().text, QString("Split canceled"));
+    backToIdle();
+
+    // The same kill without a stop from the user is a crash, not a cancel.
+    Application::setWorkerPath(script("crashing-worker", "kill -9 $$"));
+    SeenDialog seen = runSplit("OK");
+    QCOMPARE(seen.title, QString("Split failed"));
+    QCOMPARE(seen.text, QString("The split program stopped unexpectedly (code 9)."));
+    backToIdle();
+
+    Application::setWorkerPath(m_folder.filePath("no-such-worker"));
+    QCOMPARE(runSplit("OK").text, QString("The split program could not be started."));
+    backToIdle();
+
+    // The real worker: a file stands where the output folder should be.
+    Application::setWorkerPath(binPath(QStringLiteral("sheafrun")));
+    QFile blocker(m_folder.filePath("failing"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QCOMPARE(runSplit("OK").text, QString("The pages could not be written to the output folder."));
+    backToIdle();
+
+    // The document vanished after it was loaded.
+    QVERIFY(QFile::remove(document));
+    seen = runSplit("OK");
+    QCOMPARE(seen.title, QString("Split failed"));
+    QCOMPARE(seen.text, QString("The document to split was not found."));
+    backToIdle();
+
+    QCOMPARE(SplitView::failureText(2), QString("The document could not be opened: the password is wrong."));
+    QCOMPARE(SplitView::failureText(201), QString("The split program ended without telling its result."));
+}
+
+void TestSplitView::documentThatForbidsCopyingIsRefused()
+{
+    FixtureOptions options;
+    options.restrictPermissions = true;
+    options.ownerPassword = "owner";
+    load(fixture("restricted.pdf", 3, options));
+    QVERIFY(Application::instance()->split()->isLoaded());
+    QSignalSpy started(Application::instance()->split(), &Split::started);
+    const SeenDialog seen = runSplit("OK");
+    QCOMPARE(seen.title, QString("Split failed"));
+    QCOMPARE(seen.text, QString("Error: this file has read permission only!"));
+    QCOMPARE(started.count(), 0);
+    QVERIFY(!QDir(m_folder.filePath("restricted")).exists());
+}
+
+CM_APPLICATION_TEST_MAIN(TestSplitView)
+#include "test_splitview.moc"
