@@ -2,6 +2,81 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AdvancedSettingsView</name>
+    <message>
+        <source>BASENAME</source>
+        <translation>BASENAME</translation>
+    </message>
+    <message>
+        <source>COUNTER</source>
+        <translation>COUNTER</translation>
+    </message>
+    <message>
+        <source>PAGE</source>
+        <translation>PAGE</translation>
+    </message>
+    <message>
+        <source>DATENOW</source>
+        <translation>DATENOW</translation>
+    </message>
+    <message>
+        <source>TIMENOW</source>
+        <translation>TIMENOW</translation>
+    </message>
+    <message>
+        <source>Advanced Settings</source>
+        <translation>Erweiterte Einstellungen</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Permissions:</source>
+        <translation>Berechtigungen:</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Editing</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Copying</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Titel:</translation>
+    </message>
+    <message>
+        <source>Author:</source>
+        <translation>Autor:</translation>
+    </message>
+    <message>
+        <source>Filename Prefix:</source>
+        <translation>Dateinamen-Präfix:</translation>
+    </message>
+    <message>
+        <source>SAVE SETTINGS</source>
+        <translation>SPEICHERN</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ABBRECHEN</translation>
+    </message>
+</context>
+<context>
     <name>MainView</name>
     <message>
         <source>Help</source>
@@ -34,6 +109,37 @@
     <message>
         <source>Last merge:</source>
         <translation>Zuletzt vereint:</translation>
+    </message>
+</context>
+<context>
+    <name>MergeModel</name>
+    <message>
+        <source>All (%1)</source>
+        <translation>Alle (%1)</translation>
+    </message>
+    <message>
+        <source>Filename</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Can not open file</source>
+        <translation>Datei kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>The password for %1 is incorrect</source>
+        <translation>Das Passwort für %1 ist falsch</translation>
     </message>
 </context>
 <context>
@@ -102,10 +208,63 @@
     </message>
 </context>
 <context>
+    <name>MessageUpdate</name>
+    <message>
+        <source>Update available!</source>
+        <translation>Update verfügbar!</translation>
+    </message>
+    <message>
+        <source>New version of the program is available: &lt;b&gt;%1&lt;/b&gt;.</source>
+        <translation>Eine neue Version des Programms ist verfügbar: &lt;b&gt;%1&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>Read about</source>
+        <translation>Lesen Sie mehr über die</translation>
+    </message>
+    <message>
+        <source>new features</source>
+        <translation>neuen Funktionen</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ABBRECHEN</translation>
+    </message>
+    <message>
+        <source>DOWNLOAD</source>
+        <translation>HERUNTERLADEN</translation>
+    </message>
+</context>
+<context>
     <name>MessageView</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressControl</name>
+    <message>
+        <source>Resume</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausieren</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDialog</name>
+    <message>
+        <source>Add files</source>
+        <translation>Dateien hinzufügen</translation>
     </message>
 </context>
 <context>
@@ -175,6 +334,13 @@
     <message>
         <source>Loading%1</source>
         <translation>Wird geladen%1</translation>
+    </message>
+</context>
+<context>
+    <name>Split</name>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,81 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>AdvancedSettingsView</name>
+    <message>
+        <source>BASENAME</source>
+        <translation>BASENAME</translation>
+    </message>
+    <message>
+        <source>COUNTER</source>
+        <translation>COUNTER</translation>
+    </message>
+    <message>
+        <source>PAGE</source>
+        <translation>PAGE</translation>
+    </message>
+    <message>
+        <source>DATENOW</source>
+        <translation>DATENOW</translation>
+    </message>
+    <message>
+        <source>TIMENOW</source>
+        <translation>TIMENOW</translation>
+    </message>
+    <message>
+        <source>Advanced Settings</source>
+        <translation>Advanced Settings</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Permissions:</source>
+        <translation>Permissions:</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Printing</translation>
+    </message>
+    <message>
+        <source>Editing</source>
+        <translation>Editing</translation>
+    </message>
+    <message>
+        <source>Copying</source>
+        <translation>Copying</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Title:</translation>
+    </message>
+    <message>
+        <source>Author:</source>
+        <translation>Author:</translation>
+    </message>
+    <message>
+        <source>Filename Prefix:</source>
+        <translation>Filename Prefix:</translation>
+    </message>
+    <message>
+        <source>SAVE SETTINGS</source>
+        <translation>SAVE SETTINGS</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>CANCEL</translation>
+    </message>
+</context>
+<context>
     <name>MainView</name>
     <message>
         <source>Help</source>
@@ -34,6 +109,37 @@
     <message>
         <source>Last merge:</source>
         <translation>Last merge:</translation>
+    </message>
+</context>
+<context>
+    <name>MergeModel</name>
+    <message>
+        <source>All (%1)</source>
+        <translation>All (%1)</translation>
+    </message>
+    <message>
+        <source>Filename</source>
+        <translation>Filename</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Can not open file</source>
+        <translation>Can not open file</translation>
+    </message>
+    <message>
+        <source>The password for %1 is incorrect</source>
+        <translation>The password for %1 is incorrect</translation>
     </message>
 </context>
 <context>
@@ -102,10 +208,63 @@
     </message>
 </context>
 <context>
+    <name>MessageUpdate</name>
+    <message>
+        <source>Update available!</source>
+        <translation>Update available!</translation>
+    </message>
+    <message>
+        <source>New version of the program is available: &lt;b&gt;%1&lt;/b&gt;.</source>
+        <translation>New version of the program is available: &lt;b&gt;%1&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>Read about</source>
+        <translation>Read about</translation>
+    </message>
+    <message>
+        <source>new features</source>
+        <translation>new features</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>CANCEL</translation>
+    </message>
+    <message>
+        <source>DOWNLOAD</source>
+        <translation>DOWNLOAD</translation>
+    </message>
+</context>
+<context>
     <name>MessageView</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressControl</name>
+    <message>
+        <source>Resume</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progress</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDialog</name>
+    <message>
+        <source>Add files</source>
+        <translation>Add files</translation>
     </message>
 </context>
 <context>
@@ -175,6 +334,13 @@
     <message>
         <source>Loading%1</source>
         <translation>Loading%1</translation>
+    </message>
+</context>
+<context>
+    <name>Split</name>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
     </message>
 </context>
 </TS>

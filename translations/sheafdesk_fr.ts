@@ -2,6 +2,81 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AdvancedSettingsView</name>
+    <message>
+        <source>BASENAME</source>
+        <translation>BASENAME</translation>
+    </message>
+    <message>
+        <source>COUNTER</source>
+        <translation>COUNTER</translation>
+    </message>
+    <message>
+        <source>PAGE</source>
+        <translation>PAGE</translation>
+    </message>
+    <message>
+        <source>DATENOW</source>
+        <translation>DATENOW</translation>
+    </message>
+    <message>
+        <source>TIMENOW</source>
+        <translation>TIMENOW</translation>
+    </message>
+    <message>
+        <source>Advanced Settings</source>
+        <translation>Paramètres avancés</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Permissions:</source>
+        <translation>Autorisations :</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Impression</translation>
+    </message>
+    <message>
+        <source>Editing</source>
+        <translation>Modification</translation>
+    </message>
+    <message>
+        <source>Copying</source>
+        <translation>Copie</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Mot de passe :</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Titre :</translation>
+    </message>
+    <message>
+        <source>Author:</source>
+        <translation>Auteur :</translation>
+    </message>
+    <message>
+        <source>Filename Prefix:</source>
+        <translation>Préfixe du nom de fichier :</translation>
+    </message>
+    <message>
+        <source>SAVE SETTINGS</source>
+        <translation>ENREGISTRER</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ANNULER</translation>
+    </message>
+</context>
+<context>
     <name>MainView</name>
     <message>
         <source>Help</source>
@@ -34,6 +109,37 @@
     <message>
         <source>Last merge:</source>
         <translation>Dernière fusion :</translation>
+    </message>
+</context>
+<context>
+    <name>MergeModel</name>
+    <message>
+        <source>All (%1)</source>
+        <translation>Toutes (%1)</translation>
+    </message>
+    <message>
+        <source>Filename</source>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Can not open file</source>
+        <translation>Impossible d&apos;ouvrir le fichier</translation>
+    </message>
+    <message>
+        <source>The password for %1 is incorrect</source>
+        <translation>Le mot de passe de %1 est incorrect</translation>
     </message>
 </context>
 <context>
@@ -102,10 +208,63 @@
     </message>
 </context>
 <context>
+    <name>MessageUpdate</name>
+    <message>
+        <source>Update available!</source>
+        <translation>Mise à jour disponible !</translation>
+    </message>
+    <message>
+        <source>New version of the program is available: &lt;b&gt;%1&lt;/b&gt;.</source>
+        <translation>Une nouvelle version du programme est disponible : &lt;b&gt;%1&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>Read about</source>
+        <translation>Découvrez les</translation>
+    </message>
+    <message>
+        <source>new features</source>
+        <translation>nouvelles fonctionnalités</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ANNULER</translation>
+    </message>
+    <message>
+        <source>DOWNLOAD</source>
+        <translation>TÉLÉCHARGER</translation>
+    </message>
+</context>
+<context>
     <name>MessageView</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressControl</name>
+    <message>
+        <source>Resume</source>
+        <translation>Reprendre</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDialog</name>
+    <message>
+        <source>Add files</source>
+        <translation>Ajout de fichiers</translation>
     </message>
 </context>
 <context>
@@ -175,6 +334,13 @@
     <message>
         <source>Loading%1</source>
         <translation>Chargement%1</translation>
+    </message>
+</context>
+<context>
+    <name>Split</name>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 Mo</translation>
     </message>
 </context>
 </TS>
