@@ -10,6 +10,8 @@
 #include "app/WindowBar.h"
 #include "app/WindowDrag.h"
 #include "merge/MergeModel.h"
+#include "merge/MergeView.h"
+#include "merge/PageRangesView.h"
 #include "preview/DocumentViewer.h"
 #include "split/SplitView.h"
 #include "widgets/Button.h"
@@ -81,10 +83,12 @@ MainView::MainView(QWidget *parent)
     layout->addWidget(createBottomBar());
 
     createPanels();
+    createPageRangesPanel();
     createDocumentViewer();
     connectSignals();
     connectJobs();
     connectSplitPage();
+    connectMergePage();
     retranslate();
 
     setWindowIcon(QIcon(QStringLiteral(":/style/images/AppIconPdf256.png")));
@@ -150,7 +154,7 @@ void MainView::createTabs()
     m_tabs->addTab(createSplitPage(), SplitPage, m_tabSplit);
     m_tabMerge = new TabButton(MergePage);
     m_tabMerge->setObjectName(QStringLiteral("buttonTabMerge"));
-    m_tabs->addTab(new QWidget, MergePage, m_tabMerge);
+    m_tabs->addTab(createMergePage(), MergePage, m_tabMerge);
 
     m_navigateToSite = new Button;
     m_navigateToSite->setObjectName(QStringLiteral("buttonNavigateToSite"));
@@ -510,4 +514,41 @@ void MainView::slideOut(QWidget *panel)
     slide->addAnimation(move);
     slide->addAnimation(fade);
     runSlide(panel, slide);
+}
+
+QWidget *MainView::createMergePage()
+{
+    m_mergeView = new MergeView;
+    return m_mergeView;
+}
+
+void MainView::createPageRangesPanel()
+{
+    m_pageRangesView = new PageRangesView(m_content);
+    m_pageRangesView->setGeometry(panelHiddenGeometry());
+    m_pageRangesView->hide();
+    m_pageRangesView->stackUnder(m_cover);
+}
+
+void MainView::connectMergePage()
+{
+    connect(m_mergeView, &MergeView::editPageRanges, this, &MainView::onEditPageRanges);
+    connect(m_mergeView, &MergeView::preview, this, &MainView::onPreview);
+    connect(m_pageRangesView, &PageRangesView::onHideWindow, this, &MainView::onHidePageRanges);
+    auto *app = Application::instance();
+    if (!app || !app->merge())
+        return;
+    MergeModel *list = app->merge()->model();
+    connect(m_pageRangesView, &PageRangesView::commit, list, &MergeModel::updateRanges);
+}
+
+void MainView::onEditPageRanges(const QString &id, const PageRangeList &ranges, int totalPages)
+{
+    m_pageRangesView->open(id, ranges, totalPages);
+    slideIn(m_pageRangesView);
+}
+
+void MainView::onHidePageRanges()
+{
+    slideOut(m_pageRangesView);
 }

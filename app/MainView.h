@@ -1,12 +1,16 @@
 #ifndef CLEAVEMARK_APP_MAINVIEW_H
 #define CLEAVEMARK_APP_MAINVIEW_H
 
+#include "worker/JobFiles.h"
+
 #include <QFrame>
 #include <QHash>
 #include <QPointer>
 
 class Button;
 class ButtonDescription;
+class MergeView;
+class PageRangesView;
 class DocumentViewer;
 class QAbstractAnimation;
 class QLabel;
@@ -34,6 +38,8 @@ public:
     SettingsView *settingsView() const { return m_settingsView; }
     ButtonDescription *lastFolderButton() const { return m_lastFolder; }
     QWidget *cover() const { return m_cover; }
+    MergeView *mergeView() const { return m_mergeView; }
+    PageRangesView *pageRangesView() const { return m_pageRangesView; }
     DocumentViewer *documentViewer() const { return m_viewer; }
     SplitView *splitView() const { return m_splitView; }
 
@@ -71,6 +77,10 @@ public slots:
     void onMergeJobStarted();
     void onMergeJobComplete();
 
+    // The page-range editor opens on a document of the merge list.
+    void onEditPageRanges(const QString &id, const PageRangeList &ranges, int totalPages);
+    void onHidePageRanges();
+
 signals:
     // A document to open on the split page (from the command line).
     void splitFileRequested(const QString &fileName, const QString &password);
@@ -86,6 +96,9 @@ private:
     QWidget *createBottomBar();
     void createTabs();
     void createPanels();
+    QWidget *createMergePage();
+    void createPageRangesPanel();
+    void connectMergePage();
     void createDocumentViewer();
     QWidget *createSplitPage();
     void connectSplitPage();
@@ -111,6 +124,8 @@ private:
     Button *m_settings = nullptr;
     QWidget *m_cover = nullptr;
     SettingsView *m_settingsView = nullptr;
+    MergeView *m_mergeView = nullptr;
+    PageRangesView *m_pageRangesView = nullptr;
     SplitView *m_splitView = nullptr;
     DocumentViewer *m_viewer = nullptr;   // a window of its own, deleted with us
     QHash<QWidget *, QPointer<QAbstractAnimation>> m_slides;

@@ -6,6 +6,10 @@
 #include "merge/MergeTableHeader.h"
 #include "preview/DropArea.h"
 
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDrag>
 #include <QDragEnterEvent>
 #include <QMimeData>
 #include <QResizeEvent>
@@ -17,6 +21,9 @@ namespace {
 // Widths of columns 0 to 5; column 6 takes what is left of the viewport.
 const int columnWidths[] = {29, 256, 50, 100, 106, 41};
 const int tableRowHeight = 30;
+
+// Marks a row drag with the table that started it.
+const QString rowDragMarkType = QStringLiteral("application/x-cleavemark-row-drag");
 
 void logDebug(const QString &line)
 {
@@ -45,9 +52,6 @@ void MergeTableView::setUpTable()
     setDragDropMode(QAbstractItemView::InternalMove);
     setDragEnabled(true);
     setDropIndicatorShown(false);
-    // The line drawn by the delegate promises a drop on the row under the
-    // cursor, also near a row's edges.
-    setDragDropOverwriteMode(true);
     setAcceptDrops(true);
     viewport()->setAcceptDrops(true);
     viewport()->setAttribute(Qt::WA_Hover);
@@ -65,6 +69,12 @@ void MergeTableView::setUpTable()
     setFocusPolicy(Qt::NoFocus);
     setShowGrid(false);
     setWordWrap(false);
+    // Without a row header the corner button has no place; it stays hidden.
+    setCornerButtonEnabled(false);
+    if (auto *corner = findChild<QAbstractButton *>()) {
+        corner->hide();
+        corner->setAccessibleName(tr("Select all"));
+    }
 }
 
 void MergeTableView::setMergeModel(MergeModel *model)
@@ -172,9 +182,28 @@ void MergeTableView::selectionRowMoveDown()
     selectRow(current.row() + 1);
 }
 
-bool MergeTableView::isInternalDrag(const QMimeData *data)
+QByteArray MergeTableView::dragMark() const
 {
-    return data && !data->hasUrls() && data->hasFormat(MergeModel::rowMimeType());
+    return QByteArray::number(QCoreApplication::applicationPid()) + ':'
+           + QByteArray::number(quintptr(this));
+}
+
+QMimeData *MergeTableView::rowDragData(int row) const
+{
+    if (!m_model)
+        return nullptr;
+    QModelIndexList indexes;
+    for (int column = 0; column < MergeModel::ColumnCount; ++column)
+        indexes.append(m_model->index(row, column));
+    QMimeData *data = m_model->mimeData(indexes);
+    data->setData(rowDragMarkType, dragMark());
+    return data;
+}
+
+bool MergeTableView::isOwnRowDrag(const QMimeData *data) const
+{
+    return data && !data->hasUrls() && data->hasFormat(MergeModel::rowMimeType())
+           && data->data(rowDragMarkType) == dragMark();
 }
 
 void MergeTableView::repaintRow(int row)
@@ -195,30 +224,44 @@ void MergeTableView::setDropIndex(const QModelIndex &index)
         repaintRow(index.row());
 }
 
-void MergeTableView::startDrag(Qt::DropActions supportedActions)
+void MergeTableView::startDrag(Qt::DropActions)
 {
-    m_delegate->enableDrag();
-    QTableView::startDrag(supportedActions);
+    const QModelIndex current = currentIndex();
+    if (!m_model || !current.isValid())
+        return;
+    auto *drag = new QDrag(this);
+    drag->setMimeData(rowDragData(current.row()));
+    QRect rowArea = visualRect(m_model->index(current.row(), 0));
+    rowArea.setLeft(0);
+    rowArea.setRight(viewport()->width());
+    drag->setPixmap(viewport()->grab(rowArea));
+    drag->setHotSpot(viewport()->mapFromGlobal(QCursor::pos()) - rowArea.topLeft());
+    drag->exec(Qt::MoveAction);
     m_delegate->disableDrag();
+    setDropIndex(QModelIndex());
 }
 
 void MergeTableView::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (isInternalDrag(event->mimeData())) {
+    if (isOwnRowDrag(event->mimeData())) {
         setDropIndex(QModelIndex());
-        event->acceptProposedAction();
+        m_delegate->enableDrag();
         QTableView::dragEnterEvent(event);
+        event->acceptProposedAction();
         return;
     }
     // Files are taken wherever they are dropped.
     if (!pdfFilesFromMimeData(event->mimeData()).isEmpty())
         event->acceptProposedAction();
+    else
+        event->ignore();
 }
 
 void MergeTableView::dragMoveEvent(QDragMoveEvent *event)
 {
-    if (isInternalDrag(event->mimeData())) {
-        QTableView::dragMoveEvent(event);
+    if (isOwnRowDrag(event->mimeData())) {
+        QTableView::dragMoveEvent(event);   // scrolls near the edges
+        event->acceptProposedAction();
         setDropIndex(indexAt(event->pos()));
         return;
     }
@@ -231,24 +274,29 @@ void MergeTableView::dragMoveEvent(QDragMoveEvent *event)
 void MergeTableView::dragLeaveEvent(QDragLeaveEvent *event)
 {
     QTableView::dragLeaveEvent(event);
+    m_delegate->disableDrag();
     setDropIndex(QModelIndex());
 }
 
 void MergeTableView::dropEvent(QDropEvent *event)
 {
     logDebug(QStringLiteral("Merge table. Drop event"));
-    if (event->mimeData()->hasUrls()) {
-        const QStringList files = pdfFilesFromMimeData(event->mimeData());
+    const QMimeData *data = event->mimeData();
+    if (data->hasUrls()) {
+        const QStringList files = pdfFilesFromMimeData(data);
         if (!files.isEmpty() && m_model) {
             event->acceptProposedAction();
             m_model->requestAddFiles(files);
         }
-    } else {
-        QTableView::dropEvent(event);
-        // The model has moved the row already; a move reported back to the
-        // drag source would make it remove the dragged row as well.
-        if (event->isAccepted() && event->dropAction() == Qt::MoveAction)
-            event->setDropAction(Qt::TargetMoveAction);
+    } else if (isOwnRowDrag(data) && m_model) {
+        // The row the drop landed on; the list refuses what changes nothing.
+        if (m_model->dropMimeData(data, Qt::MoveAction, -1, -1, indexAt(event->pos()))) {
+            event->setDropAction(Qt::MoveAction);
+            event->accept();
+        }
     }
+    stopAutoScroll();
+    setState(NoState);
+    m_delegate->disableDrag();
     setDropIndex(QModelIndex());
 }

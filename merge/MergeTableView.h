@@ -15,6 +15,10 @@ class MergeTableHeader;
 // page's move buttons; PDF files dropped anywhere on it are appended. While
 // the list is empty a drop area covers the table.
 //
+// Row drags are run here rather than by the item view: the list moves the
+// row itself when the drop lands, so nothing may be removed afterwards, and
+// a row payload from elsewhere (another table, another program) is refused.
+//
 // The delegate's icons can be replaced from the style sheet, e.g.
 //     MergeTableView { qproperty-buttonPreviewNormal: ":/style/images/x.png"; }
 class MergeTableView : public QTableView
@@ -37,6 +41,10 @@ public:
     MergeItemDelegate *itemDelegate() const { return m_delegate; }
     DropArea *dropArea() const { return m_dropArea; }
     QModelIndex dropIndex() const { return m_dropIndex; }
+
+    // The payload of a drag of this row: the list's row payload and a mark
+    // that tells this table its own drags from any other.
+    QMimeData *rowDragData(int row) const;
 
     QString buttonPreviewNormal() const { return m_delegate->getButtonPreviewNormal(); }
     void setButtonPreviewNormal(const QString &path) { m_delegate->setButtonPreviewNormal(path); }
@@ -84,7 +92,8 @@ private:
     void repaintRow(int row);
     void setDropIndex(const QModelIndex &index);
     void makeCurrent(int row);
-    static bool isInternalDrag(const QMimeData *data);
+    bool isOwnRowDrag(const QMimeData *data) const;
+    QByteArray dragMark() const;
 
     MergeModel *m_model = nullptr;
     MergeItemDelegate *m_delegate = nullptr;

@@ -1,0 +1,485 @@
+#include "merge/MergeView.h"
+
+#include "app/Application.h"
+#include "app/Merge.h"
+#include "app/MessageMerge.h"
+#include "app/MessagePassword.h"
+#include "app/MessageView.h"
+#include "app/ProgressControl.h"
+#include "app/ProgressDialog.h"
+#include "common/FileUtils.h"
+#include "common/Logger.h"
+#include "merge/MergeModel.h"
+#include "merge/MergeTableView.h"
+#include "pdf/InformationWorker.h"
+#include "pdf/InformationWorkerList.h"
+#include "widgets/Button.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+#include <QSettings>
+#include <QStackedLayout>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString saveFolderKey = QStringLiteral("merge_last_save_folder");
+const QString selectFolderKey = QStringLiteral("last_select_folder");
+
+// Words of characters a file name may hold, separated by runs of spaces.
+const QString fileNamePattern = QStringLiteral("^[^ \\/:*?<>|]+([ ]+[^ \\/:*?<>|]+)*$");
+
+enum StackPage { OutputPage = 0, ProgressPage = 1 };
+
+QString desktopFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+}
+
+void logInfo(const QString &line)
+{
+    Logger::instance().log(line, LogInfo);
+}
+
+} // namespace
+
+MergeView::MergeView(QWidget *parent)
+    : QFrame(parent)
+    , m_merge(Application::instance() ? Application::instance()->merge() : nullptr)
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(createTableBox());
+    layout->addSpacing(20);
+    m_stack = new QStackedLayout;
+    m_stack->addWidget(createOutputPage());
+    m_progress = new ProgressControl(this);
+    // A merge reports no progress and cannot pause; it can only be stopped.
+    m_progress->setPauseVisible(false);
+    m_stack->addWidget(m_progress);
+    layout->addLayout(m_stack);
+    layout->addStretch();
+
+    connectSignals();
+    retranslate();
+    loadOutputFolder();
+    m_nameEdit->setText(defaultMergeName());
+    updateTotalPages();
+    updateMergeButtonState();
+}
+
+Button *MergeView::createIconButton(const QString &objectName, QWidget *parent)
+{
+    auto *button = new Button(parent);
+    button->setObjectName(objectName);
+    button->setFixedSize(30, 30);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+QWidget *MergeView::createTableBox()
+{
+    m_tableBox = new QFrame(this);
+    m_tableBox->setObjectName(QStringLiteral("tableBox"));
+    m_tableBox->setFixedHeight(209);
+    auto *row = new QHBoxLayout(m_tableBox);
+    row->setContentsMargins(0, 0, 0, 0);
+
+    m_table = new MergeTableView(m_tableBox);
+    m_table->setFixedWidth(631);
+    if (model())
+        m_table->setMergeModel(model());
+    row->addWidget(m_table);
+
+    auto *buttons = new QVBoxLayout;
+    buttons->setSpacing(10);
+    buttons->setContentsMargins(0, 0, 5, 10);
+    buttons->addSpacing(35);
+    m_add = createIconButton(QStringLiteral("buttonTableAdd"), m_tableBox);
+    m_moveUp = createIconButton(QStringLiteral("buttonMoveUp"), m_tableBox);
+    m_moveDown = createIconButton(QStringLiteral("buttonMoveDown"), m_tableBox);
+    m_clearAll = createIconButton(QStringLiteral("buttonClearAll"), m_tableBox);
+    m_moveUp->setEnabled(false);
+    m_moveDown->setEnabled(false);
+    buttons->addWidget(m_add);
+    buttons->addWidget(m_moveUp);
+    buttons->addWidget(m_moveDown);
+    buttons->addStretch();
+    buttons->addWidget(m_clearAll);
+    row->addLayout(buttons);
+    return m_tableBox;
+}
+
+QWidget *MergeView::createOutputPage()
+{
+    auto *page = new QWidget(this);
+    auto *grid = new QGridLayout(page);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setVerticalSpacing(15);
+    grid->setHorizontalSpacing(0);
+    grid->setColumnMinimumWidth(2, 10);
+    grid->setColumnStretch(1, 1);
+
+    m_folderLabel = new QLabel(page);
+    m_folderLabel->setObjectName(QStringLiteral("inputLabel"));
+    m_folderLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(m_folderLabel, 0, 0);
+    auto *folderBox = new QFrame(page);
+    folderBox->setFixedHeight(36);
+    auto *folderRow = new QHBoxLayout(folderBox);
+    folderRow->setContentsMargins(0, 0, 0, 0);
+    folderRow->setSpacing(0);
+    m_folderEdit = new QLineEdit(folderBox);
+    m_folderEdit->setObjectName(QStringLiteral("cleanEdit"));
+    m_folderEdit->setReadOnly(true);
+    folderRow->addWidget(m_folderEdit, 1);
+    m_openFolder = new Button(folderBox);
+    m_openFolder->setObjectName(QStringLiteral("buttonOpenFolder"));
+    m_openFolder->setCursor(Qt::PointingHandCursor);
+    folderRow->addWidget(m_openFolder);
+    grid->addWidget(folderBox, 0, 1);
+    m_totalPages = new QLabel(page);
+    m_totalPages->setObjectName(QStringLiteral("labelTotalPages"));
+    m_totalPages->setAlignment(Qt::AlignCenter);
+    m_totalPages->setMinimumWidth(164);
+    m_totalPages->setFixedHeight(36);
+    grid->addWidget(m_totalPages, 0, 3);
+
+    m_nameLabel = new QLabel(page);
+    m_nameLabel->setObjectName(QStringLiteral("inputLabel"));
+    m_nameLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(m_nameLabel, 1, 0);
+    auto *nameCell = new QHBoxLayout;
+    nameCell->setSpacing(8);
+    auto *nameBox = new QFrame(page);
+    auto *nameRow = new QHBoxLayout(nameBox);
+    nameRow->setContentsMargins(0, 0, 0, 0);
+    nameRow->setSpacing(0);
+    m_nameEdit = new QLineEdit(nameBox);
+    m_nameEdit->setObjectName(QStringLiteral("cleanEdit"));
+    m_nameEdit->setValidator(new QRegularExpressionValidator(QRegularExpression(fileNamePattern),
+                                                             m_nameEdit));
+    nameRow->addWidget(m_nameEdit, 1);
+    m_extension = new QLabel(QStringLiteral(".pdf"), nameBox);
+    m_extension->setObjectName(QStringLiteral("labelHigh"));
+    nameRow->addWidget(m_extension);
+    nameCell->addWidget(nameBox, 1);
+    m_advancedSettings = new Button(page);
+    m_advancedSettings->setObjectName(QStringLiteral("buttonAdvancedSettings"));
+    m_advancedSettings->setMaximumWidth(100);
+    m_advancedSettings->setCursor(Qt::PointingHandCursor);
+    nameCell->addWidget(m_advancedSettings);
+    grid->addLayout(nameCell, 1, 1);
+    m_mergeButton = new Button(page);
+    m_mergeButton->setObjectName(QStringLiteral("buttonMerge"));
+    m_mergeButton->setMinimumWidth(164);
+    m_mergeButton->setFixedHeight(42);
+    m_mergeButton->setCursor(Qt::PointingHandCursor);
+    grid->addWidget(m_mergeButton, 1, 3);
+
+    m_folderLabel->setBuddy(m_folderEdit);
+    m_nameLabel->setBuddy(m_nameEdit);
+    return page;
+}
+
+MergeModel *MergeView::model() const
+{
+    return m_merge ? m_merge->model() : nullptr;
+}
+
+void MergeView::connectSignals()
+{
+    connect(m_add, &QPushButton::clicked, this, &MergeView::onButtonAdd);
+    connect(m_moveUp, &QPushButton::clicked, m_table, &MergeTableView::selectionRowMoveUp);
+    connect(m_moveDown, &QPushButton::clicked, m_table, &MergeTableView::selectionRowMoveDown);
+    connect(m_openFolder, &QPushButton::clicked, this, &MergeView::onButtonSelectFolder);
+    connect(m_mergeButton, &QPushButton::clicked, this, &MergeView::onButtonMerge);
+    connect(m_table, &QAbstractItemView::clicked, this, &MergeView::onMergeTableClicked);
+    connect(m_clearAll, &QPushButton::clicked, this, &MergeView::onButtonClearAll);
+    if (m_table->selectionModel())
+        connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+                &MergeView::rowSelectionChanged);
+    if (!m_merge)
+        return;
+    MergeModel *list = model();
+    connect(list, &MergeModel::changed, this, &MergeView::updateTotalPages);
+    connect(list, &MergeModel::changed, this, &MergeView::updateMoveButtons);
+    connect(list, &MergeModel::changed, this, &MergeView::updateMergeButtonState);
+    // Resets (sorting) and removals also change what the buttons can do.
+    connect(list, &QAbstractItemModel::modelReset, this, &MergeView::updateMoveButtons);
+    connect(list, &QAbstractItemModel::rowsRemoved, this, &MergeView::updateMergeButtonState);
+    connect(m_advancedSettings, &QPushButton::clicked, m_merge, &Merge::editSettings);
+    connect(list, &MergeModel::addFiles, this, &MergeView::onAddFiles);
+    // The job's signals may come from another thread: widgets change queued.
+    connect(m_merge, &Merge::started, this, &MergeView::onMergeStarted, Qt::QueuedConnection);
+    connect(m_merge, &Merge::complete, this, &MergeView::onMergeComplete, Qt::QueuedConnection);
+    connect(m_merge, &Merge::finished, this, &MergeView::onMergeFinished);
+    connect(m_progress, &ProgressControl::canceled, m_merge, &Merge::cancel);
+}
+
+void MergeView::retranslate()
+{
+    m_folderLabel->setText(tr("Save to folder:"));
+    m_nameLabel->setText(tr("Filename:"));
+    m_mergeButton->setText(tr("MERGE"));
+    m_advancedSettings->setText(tr("Advanced Settings"));
+    m_add->setAccessibleName(tr("Add files"));
+    m_moveUp->setAccessibleName(tr("Move up"));
+    m_moveDown->setAccessibleName(tr("Move down"));
+    m_clearAll->setAccessibleName(tr("Clear all"));
+    m_openFolder->setAccessibleName(tr("Choose folder"));
+    m_add->setToolTip(m_add->accessibleName());
+    m_moveUp->setToolTip(m_moveUp->accessibleName());
+    m_moveDown->setToolTip(m_moveDown->accessibleName());
+    m_clearAll->setToolTip(m_clearAll->accessibleName());
+    m_openFolder->setToolTip(m_openFolder->accessibleName());
+    updateTotalPages();
+}
+
+void MergeView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QFrame::changeEvent(event);
+}
+
+QString MergeView::defaultMergeName()
+{
+    return QStringLiteral("Merged-%1")
+        .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss")));
+}
+
+void MergeView::loadOutputFolder()
+{
+    QString folder = Application::settings()->value(saveFolderKey, desktopFolder()).toString();
+    if (!QFileInfo(folder).isDir())
+        folder = desktopFolder();
+    m_outputFolder = folder;
+    m_folderEdit->setText(QDir::toNativeSeparators(folder));
+}
+
+void MergeView::setOutputFolder(const QString &folder)
+{
+    m_outputFolder = folder;
+    Application::settings()->setValue(saveFolderKey, folder);
+    m_folderEdit->setText(QDir::toNativeSeparators(folder));
+}
+
+void MergeView::updateTotalPages()
+{
+    const int total = model() ? model()->totalPages() : 0;
+    m_totalPages->setText(tr("%1 pages total").arg(total));
+}
+
+void MergeView::updateMoveButtons()
+{
+    const bool selected = m_table->selectionModel() && m_table->selectionModel()->hasSelection();
+    m_moveUp->setEnabled(selected);
+    m_moveDown->setEnabled(selected);
+}
+
+void MergeView::rowSelectionChanged(const QItemSelection &, const QItemSelection &)
+{
+    updateMoveButtons();
+}
+
+void MergeView::updateMergeButtonState()
+{
+    m_mergeButton->setEnabled(m_merge && m_merge->canMerge());
+}
+
+void MergeView::onButtonAdd()
+{
+    const QString start =
+        Application::settings()->value(selectFolderKey, desktopFolder()).toString();
+    const QStringList files = QFileDialog::getOpenFileNames(
+        this, tr("Select one or more files to open"), start, tr("Files (*.pdf)"));
+    if (files.isEmpty() || !model())
+        return;
+    Application::settings()->setValue(selectFolderKey, QFileInfo(files.first()).absolutePath());
+    model()->requestAddFiles(files);
+}
+
+void MergeView::onAddFiles(const QStringList &urls)
+{
+    logInfo(QStringLiteral("Add files for merge"));
+    logInfo(QStringLiteral("Files:%1").arg(urls.join(QLatin1Char(','))));
+    auto *app = Application::instance();
+    if (!app)
+        return;
+
+    auto *dialog = new ProgressDialog(this);
+    dialog->setModal(true);
+    auto *service = new InformationWorkerList(app->pdfService(), urls);
+    connect(service, &QThread::finished, service, &QObject::deleteLater);
+    dialog->reset();
+    dialog->setMessage(tr("Merging files.."));
+    connect(service, &InformationWorkerList::stateChanged, dialog,
+            &ProgressDialog::workerStateChanged);
+    connect(service, &InformationWorkerList::progressChanged, dialog,
+            &ProgressDialog::setProgressChanged);
+    connect(service, &InformationWorkerList::progressMessage, dialog, &ProgressDialog::setMessage);
+    connect(dialog, &ProgressDialog::canceled, service, &InformationWorkerList::cancel);
+    connect(service, &InformationWorkerList::complete, this, &MergeView::onAddFinished);
+    // One dialog per load: it goes with the load's end.
+    connect(service, &InformationWorkerList::complete, dialog, &QObject::deleteLater);
+    service->start();
+}
+
+void MergeView::onAddFinished(bool success, const MergeItemList &items)
+{
+    if (!success || !model())
+        return;
+    logInfo(QStringLiteral("Add finished. Count:%1").arg(items.size()));
+    model()->appendItems(items);
+}
+
+void MergeView::onButtonSelectFolder()
+{
+    const QString folder = QFileDialog::getExistingDirectory(
+        this, tr("Select destination folder"), m_outputFolder,
+        QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
+    if (!folder.isEmpty())
+        setOutputFolder(folder);
+}
+
+void MergeView::onButtonMerge()
+{
+    if (!m_merge)
+        return;
+    const QString folder = m_outputFolder.trimmed();
+    QString name = m_nameEdit->text().trimmed();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir() || name.isEmpty())
+        return;
+    if (!name.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        name += QStringLiteral(".pdf");
+    m_merge->setSaveFileName(uniqueFileName(folder, name));
+    m_merge->run();
+}
+
+void MergeView::onMergeStarted()
+{
+    m_progress->setMinimum(0);
+    m_progress->setMaximum(0);
+    m_progress->setValue(0);
+    m_progress->message(tr("Merging files.."));
+    m_tableBox->setEnabled(false);
+    m_stack->setCurrentIndex(ProgressPage);
+}
+
+void MergeView::onMergeComplete()
+{
+    m_tableBox->setEnabled(true);
+    m_stack->setCurrentIndex(OutputPage);
+    m_nameEdit->setText(defaultMergeName());
+    updateMergeButtonState();
+}
+
+void MergeView::onMergeFinished(int errorCode, const QString &mergedFileName,
+                                const QString &errorFileName)
+{
+    if (errorCode != 0) {
+        showMessage(tr("Merge failed"), tr("Merge files failed") + QLatin1Char(' ') + errorFileName,
+                    this);
+        return;
+    }
+    if (auto *app = Application::instance())
+        app->setLastMergeFile(mergedFileName);
+    MessageMerge done(this);
+    if (done.exec() == MessageMerge::OpenFolder)
+        Application::openFolderAndSelect(mergedFileName);
+}
+
+void MergeView::onButtonClearAll()
+{
+    if (model())
+        model()->clear();
+}
+
+void MergeView::onMergeTableClicked(const QModelIndex &index)
+{
+    if (!model() || index.data(MergeModel::PastEndRole).toBool())
+        return;
+    switch (index.column()) {
+    case MergeModel::PreviewColumn:
+        previewRow(index.row());
+        break;
+    case MergeModel::RemoveColumn:
+        model()->removeAt(index.row());
+        break;
+    case MergeModel::PagesColumn:
+        if (enterPassword(index.row()))
+            editRanges(index.row());
+        break;
+    case MergeModel::PasswordColumn:
+        enterPassword(index.row());
+        break;
+    default:
+        break;
+    }
+}
+
+void MergeView::previewRow(int row)
+{
+    logInfo(QStringLiteral("Preview"));
+    const MergeModelItem item = model()->item(row);
+    if (item.path.isEmpty() || item.needsPassword())
+        return;
+    emit preview(item.path, item.password);
+}
+
+void MergeView::editRanges(int row)
+{
+    const MergeModelItem item = model()->item(row);
+    Logger::instance().log(QStringLiteral("MergeView::editRanges(%1) PAGE COUNT: %2")
+                               .arg(row)
+                               .arg(item.pageCount),
+                           LogDebug);
+    emit editPageRanges(item.id, item.pageRanges, item.pageCount);
+}
+
+bool MergeView::enterPassword(int row)
+{
+    MergeModelItem item = model()->item(row);
+    if (item.path.isEmpty() || !item.needsPassword())
+        return true;
+
+    const QString fileName = QFileInfo(item.path).fileName();
+    MessagePassword prompt(this);
+    prompt.setMessage(fileName);
+    prompt.setSkipVisible(false);
+    prompt.setSkipAllVisible(false);
+    if (prompt.exec() != QDialog::Accepted)
+        return false;
+    const QString password = prompt.password().trimmed();
+    if (password.isEmpty())
+        return false;
+
+    InformationWorker reader(Application::instance()->pdfService(), item.path, password);
+    reader.run();
+    if (!reader.isDone())
+        return false;
+    const DocumentInformation info = reader.info();
+    item.hasPassword = info.hasPassword;
+    item.path = info.path;
+    item.pageCount = info.pageCount;
+    item.password = info.password;
+    model()->setItem(row, item);
+    if (item.needsPassword()) {
+        showMessage(tr("Can not open file"), tr("The password for %1 is incorrect").arg(fileName),
+                    this);
+        return false;
+    }
+    return true;
+}

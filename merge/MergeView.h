@@ -1,0 +1,96 @@
+#ifndef CLEAVEMARK_MERGE_MERGEVIEW_H
+#define CLEAVEMARK_MERGE_MERGEVIEW_H
+
+#include "merge/MergeModelItem.h"
+#include "worker/JobFiles.h"
+
+#include <QFrame>
+#include <QItemSelection>
+
+class Button;
+class Merge;
+class MergeModel;
+class MergeTableView;
+class ProgressControl;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QStackedLayout;
+
+// The merge page: the merge list as a table with its add, move and clear
+// buttons, the output folder and file name, and the MERGE button, which a
+// progress line replaces while the merge runs. The list and the run belong to
+// the application's merge job; this page edits and shows them.
+class MergeView : public QFrame
+{
+    Q_OBJECT
+
+public:
+    explicit MergeView(QWidget *parent = nullptr);
+
+    // "Merged-yyyyMMdd-hhmmss" for the current local time.
+    static QString defaultMergeName();
+
+    MergeTableView *table() const { return m_table; }
+    QString outputFolder() const { return m_outputFolder; }
+
+signals:
+    void preview(QString fileName, QString password);
+    void editPageRanges(QString id, PageRangeList ranges, int totalPages);
+
+public slots:
+    void onButtonAdd();
+    void onButtonMerge();
+    void onButtonSelectFolder();
+    void onMergeTableClicked(const QModelIndex &index);
+    void onButtonClearAll();
+    void rowSelectionChanged(const QItemSelection &selected, const QItemSelection &deselected);
+    void updateTotalPages();
+    void updateMoveButtons();
+    void onAddFiles(const QStringList &urls);
+    void onAddFinished(bool success, const MergeItemList &items);
+    void onMergeStarted();
+    void onMergeFinished(int errorCode, const QString &mergedFileName, const QString &errorFileName);
+    void onMergeComplete();
+    void updateMergeButtonState();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    QWidget *createTableBox();
+    QWidget *createOutputPage();
+    Button *createIconButton(const QString &objectName, QWidget *parent);
+    void connectSignals();
+    void retranslate();
+    void loadOutputFolder();
+    void setOutputFolder(const QString &folder);
+    // Asks for the password of a protected row; false when it still needs one.
+    bool enterPassword(int row);
+    void previewRow(int row);
+    void editRanges(int row);
+    MergeModel *model() const;
+
+    Merge *m_merge = nullptr;
+    QString m_outputFolder;
+
+    QWidget *m_tableBox = nullptr;
+    MergeTableView *m_table = nullptr;
+    Button *m_add = nullptr;
+    Button *m_moveUp = nullptr;
+    Button *m_moveDown = nullptr;
+    Button *m_clearAll = nullptr;
+    QStackedLayout *m_stack = nullptr;
+    QLabel *m_folderLabel = nullptr;
+    QLineEdit *m_folderEdit = nullptr;
+    Button *m_openFolder = nullptr;
+    QLabel *m_totalPages = nullptr;
+    QLabel *m_nameLabel = nullptr;
+    QLineEdit *m_nameEdit = nullptr;
+    QLabel *m_extension = nullptr;
+    Button *m_advancedSettings = nullptr;
+    Button *m_mergeButton = nullptr;
+    ProgressControl *m_progress = nullptr;
+};
+
+#endif

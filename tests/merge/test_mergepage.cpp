@@ -1,0 +1,468 @@
+#include "../app/AppTestMain.h"
+#include "AccessibleCheck.h"
+#include "DialogAnswer.h"
+
+#include "app/MainView.h"
+#include "app/Merge.h"
+#include "app/MessageMerge.h"
+#include "app/MessagePassword.h"
+#include "app/MessageView.h"
+#include "app/ProgressControl.h"
+#include "app/TabWidget.h"
+#include "app/WindowBar.h"
+#include "merge/MergeModel.h"
+#include "merge/MergeTableView.h"
+#include "merge/MergeView.h"
+#include "merge/PageRangesView.h"
+#include "merge/RangeListView.h"
+#include "preview/DocumentViewer.h"
+#include "preview/DropArea.h"
+#include "tests/support/PdfFixtures.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStackedLayout>
+#include <QUrl>
+
+// The merge page in the real main window: documents come in through the file
+// dialog and drops, are reordered, get passwords and page ranges, and are
+// merged by the real worker; the result is read back page by page.
+class TestMergePage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void buildAndMergeThroughThePage();
+    void buttonsHeaderAndDropAreaFollowTheList();
+
+private:
+    void clickCell(int row, int column);
+    void dragRow(int from, int onto, const QString &screenshot = {});
+    void hoverDrag(int from, int over, const QString &screenshot);
+    void dropFiles(QWidget *target, const QStringList &paths);
+    void addThroughDialog(const QStringList &names);
+    QString runMerge(const QString &name);
+    QStringList rowNames() const;
+    int rowOf(const QString &fileName) const;
+    void editRanges(int row, const QList<QPair<QString, QString>> &ranges, bool forAll);
+    void saveScreenshot(QWidget *widget, const QString &name);
+
+    template<typename T> T *child(const QString &name) const
+    {
+        return m_page->findChild<T *>(name);
+    }
+
+    ScratchFolder m_scratch;
+    QString m_sources;
+    QString m_output;
+    MainView *m_window = nullptr;
+    MergeView *m_page = nullptr;
+    MergeTableView *m_table = nullptr;
+    MergeModel *m_model = nullptr;
+};
+
+void TestMergePage::initTestCase()
+{
+    auto *app = Application::instance();
+    if (!app->pdfService())
+        app->createPdfService();
+    Application::setWorkerPath(binPath("sheafrun"));
+    QVERIFY(m_scratch.isValid());
+    m_sources = m_scratch.filePath("in");
+    m_output = m_scratch.filePath("out");
+    QVERIFY(QDir().mkpath(m_sources));
+    QVERIFY(QDir().mkpath(m_output));
+    auto fixture = [this](const QString &name, int pages, const QString &password = {}) {
+        FixtureOptions options;
+        options.pageCount = pages;
+        options.userPassword = password;
+        return writePdfFixture(QDir(m_sources).filePath(name), options);
+    };
+    QVERIFY(fixture("a.pdf", 3));
+    QVERIFY(fixture("b.pdf", 5));
+    QVERIFY(fixture("secret.pdf", 2, "pw"));
+    QVERIFY(fixture("c.PDF", 4));
+    QFile notes(QDir(m_sources).filePath("notes.txt"));
+    QVERIFY(notes.open(QIODevice::WriteOnly));
+    notes.write("not a document");
+}
+
+void TestMergePage::init()
+{
+    Application::settings()->clear();
+    Application::settings()->setValue("last_select_folder", m_sources);
+    m_window = new MainView;
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    m_window->onNavigateToMerge();
+    m_page = m_window->mergeView();
+    m_table = m_page->table();
+    m_model = Application::instance()->merge()->model();
+    QVERIFY(m_model->isEmpty());
+}
+
+void TestMergePage::cleanup()
+{
+    m_model->clear();
+    delete m_window;
+}
+
+void TestMergePage::saveScreenshot(QWidget *widget, const QString &name)
+{
+    QDir().mkpath(CM_SCREENSHOT_FOLDER);
+    QVERIFY(widget->grab().save(QStringLiteral(CM_SCREENSHOT_FOLDER "/") + name + ".png"));
+}
+
+QStringList TestMergePage::rowNames() const
+{
+    QStringList names;
+    for (int row = 0; row < m_model->rowCount(); ++row)
+        names.append(m_model->index(row, MergeModel::FileNameColumn).data().toString());
+    return names;
+}
+
+int TestMergePage::rowOf(const QString &fileName) const
+{
+    return rowNames().indexOf(fileName);
+}
+
+void TestMergePage::clickCell(int row, int column)
+{
+    const QRect cell = m_table->visualRect(m_model->index(row, column));
+    QVERIFY(!cell.isEmpty());
+    QTest::mouseClick(m_table->viewport(), Qt::LeftButton, {}, cell.center());
+}
+
+void TestMergePage::dragRow(int from, int onto, const QString &screenshot)
+{
+    QScopedPointer<QMimeData> data(m_table->rowDragData(from));
+    const QPoint target = m_table->visualRect(m_model->index(onto, 1)).center();
+    QDragEnterEvent enter(target, Qt::MoveAction, data.data(), Qt::LeftButton, {});
+    QApplication::sendEvent(m_table->viewport(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDragMoveEvent move(target, Qt::MoveAction, data.data(), Qt::LeftButton, {});
+    QApplication::sendEvent(m_table->viewport(), &move);
+    QVERIFY(move.isAccepted());
+    QCOMPARE(m_table->dropIndex().row(), onto);
+    if (!screenshot.isEmpty())
+        saveScreenshot(m_page, screenshot);
+    QDropEvent drop(target, Qt::MoveAction, data.data(), Qt::LeftButton, {});
+    QApplication::sendEvent(m_table->viewport(), &drop);
+    QVERIFY(!m_table->dropIndex().isValid());
+}
+
+void TestMergePage::hoverDrag(int from, int over, const QString &screenshot)
+{
+    QScopedPointer<QMimeData> data(m_table->rowDragData(from));
+    const QPoint target = m_table->visualRect(m_model->index(over, 1)).center();
+    QDragEnterEvent enter(target, Qt::MoveAction, data.data(), Qt::LeftButton, {});
+    QApplication::sendEvent(m_table->viewport(), &enter);
+    QDragMoveEvent move(target, Qt::MoveAction, data.data(), Qt::LeftButton, {});
+    QApplication::sendEvent(m_table->viewport(), &move);
+    QCOMPARE(m_table->dropIndex().row(), over);
+    QVERIFY(m_table->itemDelegate()->isDragging());
+    saveScreenshot(m_page, screenshot);
+    QDragLeaveEvent leave;
+    QApplication::sendEvent(m_table->viewport(), &leave);
+    QVERIFY(!m_table->dropIndex().isValid());
+    QVERIFY(!m_table->itemDelegate()->isDragging());
+}
+
+void TestMergePage::dropFiles(QWidget *target, const QStringList &paths)
+{
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString &path : paths)
+        urls.append(QUrl::fromLocalFile(path));
+    data.setUrls(urls);
+    const QPoint centre = target->rect().center();
+    QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(target, &enter);
+    QVERIFY(enter.isAccepted());
+    QDragMoveEvent move(centre, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(target, &move);
+    QDropEvent drop(centre, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(target, &drop);
+}
+
+void TestMergePage::addThroughDialog(const QStringList &names)
+{
+    QString title;
+    QString folder;
+    answerNext<QFileDialog>([&](QFileDialog *dialog) {
+        title = dialog->windowTitle();
+        folder = dialog->directory().absolutePath();
+        QStringList quoted;
+        for (const QString &name : names)
+            quoted.append('"' + name + '"');
+        dialog->findChild<QLineEdit *>("fileNameEdit")->setText(quoted.join(' '));
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    const int before = m_model->rowCount();
+    QTest::mouseClick(child<QPushButton>("buttonTableAdd"), Qt::LeftButton);
+    QCOMPARE(title, QString("Select one or more files to open"));
+    QCOMPARE(folder, m_sources);
+    QTRY_COMPARE(m_model->rowCount(), before + names.size());
+}
+
+void TestMergePage::editRanges(int row, const QList<QPair<QString, QString>> &ranges, bool forAll)
+{
+    PageRangesView *editor = m_window->pageRangesView();
+    clickCell(row, MergeModel::PagesColumn);
+    QTRY_VERIFY(editor->isVisible());
+    QCOMPARE(editor->documentId(), m_model->item(row).id);
+    auto *applyToAll = editor->findChild<QCheckBox *>();
+    applyToAll->setChecked(forAll);
+    const QList<QLineEdit *> edits = editor->findChildren<QLineEdit *>("inputEdit");
+    for (const auto &range : ranges) {
+        edits[0]->clear();
+        edits[1]->clear();
+        QTest::keyClicks(edits[0], range.first);
+        QTest::keyClicks(edits[1], range.second);
+        QTest::mouseClick(editor->findChild<QPushButton *>("buttonAddRange"), Qt::LeftButton);
+    }
+    QTest::mouseClick(editor->findChild<QPushButton *>("buttonSaveSettings"), Qt::LeftButton);
+    QTest::mouseClick(editor->findChild<QPushButton *>("buttonCancel"), Qt::LeftButton);
+    QTRY_VERIFY(!editor->isVisible());
+}
+
+QString TestMergePage::runMerge(const QString &name)
+{
+    auto *nameEdit = m_page->findChildren<QLineEdit *>("cleanEdit").at(1);
+    nameEdit->clear();
+    QTest::keyClicks(nameEdit, name);
+    // The merge-complete dialog gives the result; any other dialog is a failure.
+    QString result;
+    answerNext<QDialog>([&](QDialog *dialog) {
+        if (auto *done = qobject_cast<MessageMerge *>(dialog)) {
+            result = Application::instance()->lastMergeFile();
+            QTest::mouseClick(buttonWithText(done, "OK"), Qt::LeftButton);
+        } else if (auto *message = qobject_cast<MessageView *>(dialog)) {
+            result = "<failed> " + message->messageLabel()->text();
+            message->reject();
+        } else {
+            result = "<unexpected dialog>";
+            dialog->reject();
+        }
+    });
+    QTest::mouseClick(child<QPushButton>("buttonMerge"), Qt::LeftButton);
+    if (!QTest::qWaitFor([&]() { return !result.isEmpty(); }, 60000))
+        return QStringLiteral("<no dialog>");
+    return result;
+}
+
+void TestMergePage::buildAndMergeThroughThePage()
+{
+    QCOMPARE(unnamedButtons(m_page), QStringList());
+    QVERIFY(m_table->dropArea()->isVisible());
+    QVERIFY(!child<QPushButton>("buttonMerge")->isEnabled());
+    QCOMPARE(child<QLabel>("labelTotalPages")->text(), QString("0 pages total"));
+
+    // The output folder: chosen in the folder dialog and remembered.
+    answerNext<QFileDialog>([this](QFileDialog *dialog) {
+        dialog->findChild<QLineEdit *>("fileNameEdit")->setText(m_output);
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    QTest::mouseClick(child<QPushButton>("buttonOpenFolder"), Qt::LeftButton);
+    QCOMPARE(m_page->outputFolder(), m_output);
+    QCOMPARE(m_page->findChildren<QLineEdit *>("cleanEdit").at(0)->text(), m_output);
+    QCOMPARE(Application::settings()->value("merge_last_save_folder").toString(), m_output);
+
+    // Three documents through the dialog, then a drop of a PDF and a text file.
+    addThroughDialog({"a.pdf", "b.pdf", "secret.pdf"});
+    QVERIFY(!m_table->dropArea()->isVisible());
+    dropFiles(m_table->viewport(),
+              {QDir(m_sources).filePath("c.PDF"), QDir(m_sources).filePath("notes.txt")});
+    QTRY_COMPARE(m_model->rowCount(), 4);
+    QCOMPARE(rowNames().last(), QString("c.PDF"));
+    QCOMPARE(child<QLabel>("labelTotalPages")->text(), QString("12 pages total"));
+    QVERIFY(child<QPushButton>("buttonMerge")->isEnabled());
+
+    // Preview: nothing for the protected document without its password.
+    QSignalSpy previews(m_page, &MergeView::preview);
+    clickCell(rowOf("secret.pdf"), MergeModel::PreviewColumn);
+    QCOMPARE(previews.size(), 0);
+    clickCell(rowOf("a.pdf"), MergeModel::PreviewColumn);
+    QCOMPARE(previews.size(), 1);
+    QCOMPARE(previews[0][0].toString(), QDir(m_sources).filePath("a.pdf"));
+    QTRY_VERIFY(m_window->documentViewer()->isVisible());
+    m_window->documentViewer()->hide();
+
+    // Ranges for b; the editor closes again.
+    editRanges(rowOf("b.pdf"), {{"4", "5"}}, false);
+    QCOMPARE(m_model->index(rowOf("b.pdf"), MergeModel::PagesColumn).data().toString(),
+             QString("4-5"));
+
+    // Reorder: a down by the button, then c dragged onto the first row.
+    QVERIFY(!child<QPushButton>("buttonMoveDown")->isEnabled());
+    clickCell(rowOf("a.pdf"), MergeModel::FileNameColumn);
+    QVERIFY(child<QPushButton>("buttonMoveDown")->isEnabled());
+    QTest::mouseClick(child<QPushButton>("buttonMoveDown"), Qt::LeftButton);
+    QCOMPARE(rowNames(), QStringList({"b.pdf", "a.pdf", "secret.pdf", "c.PDF"}));
+    QCOMPARE(m_table->currentIndex().row(), 1);
+    hoverDrag(0, 2, "merge_page_rows");
+    QCOMPARE(rowNames(), QStringList({"b.pdf", "a.pdf", "secret.pdf", "c.PDF"}));
+    dragRow(3, 0);
+    QCOMPARE(rowNames(), QStringList({"c.PDF", "b.pdf", "a.pdf", "secret.pdf"}));
+    QCOMPARE(m_table->currentIndex().row(), 0);
+    dragRow(0, 1);   // onto the row just below: no change
+    QCOMPARE(rowNames(), QStringList({"c.PDF", "b.pdf", "a.pdf", "secret.pdf"}));
+
+    // The password from the Pages cell: a wrong one first, then the right one.
+    const int secret = rowOf("secret.pdf");
+    QSignalSpy editorOpened(m_page, &MergeView::editPageRanges);
+    QString wrongTitle;
+    QString wrongText;
+    answerNext<MessagePassword>([&](MessagePassword *prompt) {
+        QTest::keyClicks(prompt->findChild<QLineEdit *>(), "nope");
+        answerNext<MessageView>([&](MessageView *message) {
+            wrongTitle = message->windowBar()->findChild<QLabel *>("windowBarLabel")->text();
+            wrongText = message->messageLabel()->text();
+            message->accept();
+        });
+        QTest::mouseClick(buttonWithText(prompt, "OK"), Qt::LeftButton);
+    });
+    clickCell(secret, MergeModel::PagesColumn);
+    QCOMPARE(wrongTitle, QString("Can not open file"));
+    QCOMPARE(wrongText, QString("The password for secret.pdf is incorrect"));
+    QCOMPARE(editorOpened.size(), 0);
+    QVERIFY(m_model->item(secret).needsPassword());
+    answerNext<MessagePassword>([&](MessagePassword *prompt) {
+        QTest::keyClicks(prompt->findChild<QLineEdit *>(), "pw");
+        QTest::mouseClick(buttonWithText(prompt, "OK"), Qt::LeftButton);
+    });
+    clickCell(secret, MergeModel::PagesColumn);
+    QCOMPARE(m_model->item(secret).password, QString("pw"));
+    QCOMPARE(m_model->item(secret).pageCount, 2);
+    QCOMPARE(child<QLabel>("labelTotalPages")->text(), QString("11 pages total"));
+
+    // With the password known the editor opens; Escape leaves without saving.
+    PageRangesView *editor = m_window->pageRangesView();
+    QCOMPARE(editorOpened.size(), 1);
+    QCOMPARE(editorOpened[0][2].toInt(), 2);
+    QTRY_VERIFY(editor->isVisible());
+    QTest::keyClicks(editor->findChildren<QLineEdit *>("inputEdit").at(0), "1");
+    QTest::keyClicks(editor->findChildren<QLineEdit *>("inputEdit").at(1), "1");
+    QTest::mouseClick(editor->findChild<QPushButton *>("buttonAddRange"), Qt::LeftButton);
+    QCOMPARE(editor->rangeList()->items().size(), 1);
+    QTest::keyClick(editor, Qt::Key_Escape);
+    QTRY_VERIFY(!editor->isVisible());
+    QCOMPARE(m_model->index(secret, MergeModel::PagesColumn).data().toString(), QString("All (2)"));
+
+    // Pages 2-3 of every document that has them; b then opens on those and
+    // gets 4-5 as well.
+    editRanges(0, {{"2", "3"}}, true);
+    QCOMPARE(m_model->index(secret, MergeModel::PagesColumn).data().toString(), QString("All (2)"));
+    editRanges(rowOf("b.pdf"), {{"4", "5"}}, false);
+    QCOMPARE(m_model->index(rowOf("b.pdf"), MergeModel::PagesColumn).data().toString(),
+             QString("2-3, 4-5"));
+    QCOMPARE(child<QLabel>("labelTotalPages")->text(), QString("10 pages total"));
+
+    // "report.PDF" keeps its name; the page shows the progress line meanwhile.
+    QStringList duringMerge;
+    connect(Application::instance()->merge(), &Merge::started, m_page, [&]() {
+        duringMerge << QString::number(m_page->findChild<QStackedLayout *>()->currentIndex())
+                    << QString::number(m_page->findChild<QWidget *>("tableBox")->isEnabled());
+        saveScreenshot(m_page, "merge_page_merging");
+    }, Qt::QueuedConnection);
+    const QString merged = runMerge("report.PDF");
+    QCOMPARE(merged, QDir::toNativeSeparators(QDir(m_output).filePath("report.PDF")));
+    QCOMPARE(duringMerge, QStringList({"1", "0"}));
+    QCOMPARE(pageTexts(merged),
+             QStringList({"Page 2", "Page 3",                       // c
+                          "Page 2", "Page 3", "Page 4", "Page 5",   // b
+                          "Page 2", "Page 3",                       // a
+                          "Page 1", "Page 2"}));                    // secret
+    QTRY_VERIFY(m_page->findChild<QWidget *>("tableBox")->isEnabled());
+    QCOMPARE(m_page->findChild<QStackedLayout *>()->currentIndex(), 0);
+    QVERIFY(QRegularExpression("^Merged-\\d{8}-\\d{6}$")
+                .match(m_page->findChildren<QLineEdit *>("cleanEdit").at(1)->text())
+                .hasMatch());
+    QCOMPARE(m_model->rowCount(), 4);   // the list stays for another merge
+
+    // ".pdf" is added once; an existing name gets a counter in front.
+    QCOMPARE(runMerge("report"), QDir(m_output).filePath("report.pdf"));
+    QCOMPARE(runMerge("report.pdf"), QDir(m_output).filePath("(1)report.pdf"));
+    QCOMPARE(pageTexts(QDir(m_output).filePath("(1)report.pdf")).size(), 10);
+
+    // A source that went away: the merge fails and nothing is written.
+    const QString gone = QDir(m_sources).filePath("a.pdf");
+    QVERIFY(QFile::rename(gone, gone + ".away"));
+    const QString failure = runMerge("broken");
+    QVERIFY(QFile::rename(gone + ".away", gone));
+    QVERIFY2(failure.startsWith("<failed> Merge files failed"), qPrintable(failure));
+    QVERIFY(!QFile::exists(QDir(m_output).filePath("broken.pdf")));
+    QCOMPARE(QDir(m_output).entryList(QDir::Files).size(), 3);
+}
+
+void TestMergePage::buttonsHeaderAndDropAreaFollowTheList()
+{
+    auto *merge = child<QPushButton>("buttonMerge");
+    auto *nameEdit = m_page->findChildren<QLineEdit *>("cleanEdit").at(1);
+
+    // The name field takes words separated by spaces, nothing else.
+    nameEdit->clear();
+    QTest::keyClicks(nameEdit, " two/ words");
+    QCOMPARE(nameEdit->text(), QString("two words"));
+
+    // The drop area takes only the PDF file; one row cannot be merged.
+    dropFiles(m_table->dropArea(),
+              {QDir(m_sources).filePath("c.PDF"), QDir(m_sources).filePath("notes.txt")});
+    QTRY_COMPARE(m_model->rowCount(), 1);
+    QVERIFY(!merge->isEnabled());
+    addThroughDialog({"b.pdf", "a.pdf"});
+    QVERIFY(merge->isEnabled());
+
+    // "Filename" sorts both ways and shows its arrow; other headers do not sort.
+    QHeaderView *header = m_table->horizontalHeader();
+    auto clickHeader = [header](int section) {
+        const int x = header->sectionViewportPosition(section) + header->sectionSize(section) / 2;
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
+    };
+    clickHeader(1);
+    QVERIFY(header->isSortIndicatorShown());
+    const QStringList firstOrder = rowNames();
+    clickHeader(1);
+    QStringList reversed = firstOrder;
+    std::reverse(reversed.begin(), reversed.end());
+    QCOMPARE(rowNames(), reversed);
+    QVERIFY(rowNames() == QStringList({"c.PDF", "b.pdf", "a.pdf"})
+            || rowNames() == QStringList({"a.pdf", "b.pdf", "c.PDF"}));
+    clickHeader(2);
+    QVERIFY(!header->isSortIndicatorShown());
+    QCOMPARE(rowNames(), reversed);
+
+    // Removing rows: the merge button and then the drop area follow.
+    clickCell(0, MergeModel::RemoveColumn);
+    QCOMPARE(m_model->rowCount(), 2);
+    QVERIFY(merge->isEnabled());
+    clickCell(0, MergeModel::RemoveColumn);
+    QVERIFY(!merge->isEnabled());
+    QVERIFY(!m_table->dropArea()->isVisible());
+    clickCell(0, MergeModel::RemoveColumn);
+    QVERIFY(m_model->isEmpty());
+    QVERIFY(m_table->dropArea()->isVisible());
+
+    // Clear all empties a full list as well.
+    addThroughDialog({"a.pdf", "b.pdf"});
+    clickCell(0, MergeModel::FileNameColumn);
+    QVERIFY(child<QPushButton>("buttonMoveUp")->isEnabled());
+    QTest::mouseClick(child<QPushButton>("buttonClearAll"), Qt::LeftButton);
+    QVERIFY(m_model->isEmpty());
+    QVERIFY(m_table->dropArea()->isVisible());
+    QVERIFY(!child<QPushButton>("buttonMoveUp")->isEnabled());
+    QCOMPARE(child<QLabel>("labelTotalPages")->text(), QString("0 pages total"));
+}
+
+CM_APPLICATION_TEST_MAIN(TestMergePage)
+#include "test_mergepage.moc"
