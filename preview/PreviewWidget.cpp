@@ -143,7 +143,9 @@ void PreviewWidget::refresh()
         return;
     m_documentShown = true;
     m_title->setText(m_title->fontMetrics().elidedText(split->displayName(), Qt::ElideRight, titleWidth));
-    m_fileName->setText(split->fileName());
+    // A deep folder must not widen the panel: the middle of the path gives way.
+    m_fileName->setText(m_fileName->fontMetrics().elidedText(split->fileName(), Qt::ElideMiddle, titleWidth));
+    m_fileName->setToolTip(split->fileName());
     const int count = split->pageCount();
     m_pages->setText(tr("Pages: %1").arg(count < 1 ? QStringLiteral("?") : QString::number(count)));
     if (split->isLoaded())

@@ -94,9 +94,15 @@ void SplitView::buildLayout()
     m_preview->setFixedHeight(previewHeight);
     layout->addWidget(m_preview);
     layout->addSpacing(10);
-    layout->addWidget(createSplitArea(), 1);
+    // Each part keeps its height whatever a mode shows, so that the bottom
+    // bar never moves; room the page is given beyond that stays below it.
+    layout->addWidget(createSplitArea());
+    m_splitArea->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     layout->addSpacing(10);
-    layout->addWidget(createBottomBar());
+    QWidget *bottom = createBottomBar();
+    bottom->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    layout->addWidget(bottom);
+    layout->addStretch(1);
 }
 
 QWidget *SplitView::createSplitArea()
@@ -163,15 +169,33 @@ QLabel *SplitView::createFieldLabel(QWidget *parent)
     return label;
 }
 
-static QFrame *modePage(QWidget *parent, QVBoxLayout *&layout)
+namespace {
+
+// A mode's page asks for no height of its own, so that what a mode shows
+// never changes the page's layout: a long list scrolls inside the area
+// rather than pushing the bottom bar down.
+class ModePage : public QFrame
 {
-    auto *page = new QFrame(parent);
+public:
+    using QFrame::QFrame;
+    QSize sizeHint() const override { return {QFrame::sizeHint().width(), 0}; }
+    QSize minimumSizeHint() const override { return {QFrame::minimumSizeHint().width(), 0}; }
+    // Its wrapped help text would otherwise ask for height by width.
+    bool hasHeightForWidth() const override { return false; }
+};
+
+QFrame *modePage(QWidget *parent, QVBoxLayout *&layout)
+{
+    auto *page = new ModePage(parent);
     page->setObjectName(QStringLiteral("splitArea"));
     layout = new QVBoxLayout(page);
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
     layout->setContentsMargins(16, 12, 16, 12);
     layout->setSpacing(10);
     return page;
 }
+
+} // namespace
 
 QWidget *SplitView::createSinglePagesPage()
 {

@@ -246,6 +246,13 @@ void TestSplitView::splitsInEveryModeAndHandsResultsToMerge()
     QCOMPARE(handedToMerge.count(), 1);
     QCOMPARE(handedToMerge.first().first().toStringList(), files);
     QCOMPARE(m_main->tabWidget()->currentIndex(), int(MainView::MergePage));
+    // The merge page reads them in the background and lists them in order.
+    MergeModel *list = Application::instance()->merge()->model();
+    QTRY_COMPARE_WITH_TIMEOUT(list->rowCount(), 2, 20000);
+    QCOMPARE(list->item(0).path, files.at(0));
+    QCOMPARE(list->item(1).path, files.at(1));
+    QCOMPARE(list->item(0).pageCount, 3);
+    list->clear();
 }
 
 void TestSplitView::pageAndRangeInputIsChecked()

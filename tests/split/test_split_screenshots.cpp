@@ -1,0 +1,155 @@
+#include "tests/app/AppTestMain.h"
+#include "tests/preview/GuiTestHelpers.h"
+#include "tests/support/PdfFixtures.h"
+
+#include "app/MainView.h"
+#include "app/ProgressBar.h"
+#include "app/ProgressControl.h"
+#include "app/Split.h"
+#include "pdf/PdfDocument.h"
+#include "preview/DocumentViewer.h"
+#include "preview/DropArea.h"
+#include "preview/Page.h"
+#include "preview/PageView.h"
+#include "preview/PreviewWidget.h"
+#include "split/SplitView.h"
+#include "widgets/Button.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QPixmapCache>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+
+// Renders the split page in each of its states, and the document viewer,
+// into PNG files in the build folder (screenshots/), for a person to look at.
+class TestSplitScreenshots : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void splitPageStates();
+    void viewer();
+
+private:
+    QString fixture(const QString &name, FixtureOptions options);
+    QImage save(QWidget *widget, const QString &name);
+
+    ScratchFolder m_folder;
+    QString m_screens = QStringLiteral(CM_SCREENSHOT_FOLDER);
+};
+
+void TestSplitScreenshots::initTestCase()
+{
+    QVERIFY(m_folder.isValid());
+    QVERIFY(QDir().mkpath(m_screens));
+    QPixmapCache::setCacheLimit(102400);
+    Application::instance()->createPdfService();
+}
+
+QString TestSplitScreenshots::fixture(const QString &name, FixtureOptions options)
+{
+    const QString path = m_folder.filePath(name);
+    if (!writePdfFixture(path, options))
+        qWarning("cannot write %s", qPrintable(path));
+    return path;
+}
+
+QImage TestSplitScreenshots::save(QWidget *widget, const QString &name)
+{
+    QCoreApplication::processEvents();
+    const QImage image = widget->grab().toImage();
+    if (!image.save(m_screens + "/" + name + ".png"))
+        qWarning("cannot write %s", qPrintable(name));
+    return image;
+}
+
+void TestSplitScreenshots::splitPageStates()
+{
+    FixtureOptions plain;
+    plain.pageCount = 10;
+    const QString document = fixture("Quarterly report 2024.pdf", plain);
+    FixtureOptions locked;
+    locked.pageCount = 4;
+    locked.userPassword = "secret";
+    const QString protectedDocument = fixture("payroll.pdf", locked);
+
+    MainView main;
+    main.show();
+    main.onNavigateToSplit();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    SplitView *view = main.splitView();
+    QCOMPARE(save(&main, "split_empty").size(), QSize(743, 506));
+
+    dropFiles(view->previewWidget()->dropArea(), {protectedDocument});
+    save(&main, "split_protected");
+
+    dropFiles(view->previewWidget()->dropArea(), {document});
+    save(&main, "split_mode0_loaded");
+    const QRect areaWhenLoaded = view->splitArea()->geometry();
+
+    view->modeButton(Split::GroupsOfPages)->click();
+    save(&main, "split_mode1");
+
+    view->modeButton(Split::RemovePages)->click();
+    save(&main, "split_mode2_empty");
+    for (const char *page : {"3", "7", "10"}) {
+        view->ridPageEdit()->setText(page);
+        view->addPageButton()->click();
+    }
+    save(&main, "split_mode2");
+
+    view->modeButton(Split::ByRanges)->click();
+    save(&main, "split_mode3_empty");
+    for (const auto &range : {qMakePair(1, 4), qMakePair(5, 5), qMakePair(6, 10)}) {
+        view->fromEdit()->setText(QString::number(range.first));
+        view->toEdit()->setText(QString::number(range.second));
+        view->addRangeButton()->click();
+    }
+    save(&main, "split_mode3");
+    // What a mode shows never moves the rest of the page.
+    QCOMPARE(view->splitArea()->geometry(), areaWhenLoaded);
+
+    // While splitting: a worker that reports 40 % and waits to be stopped.
+    const QString worker = m_folder.filePath("slow-worker");
+    QFile script(worker);
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\necho 40\nexec sleep 30\n");
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    Application::setWorkerPath(worker);
+    view->splitButton()->click();
+    QTRY_COMPARE(view->progressControl()->progressBar()->value(), 40);
+    save(&main, "split_running");
+    DialogAnswers answers({DialogAnswers::click("OK")});
+    view->progressControl()->stopButton()->click();
+    QTRY_VERIFY_WITH_TIMEOUT(answers.allAnswered(), 20000);
+    Application::setWorkerPath(binPath(QStringLiteral("sheafrun")));
+}
+
+void TestSplitScreenshots::viewer()
+{
+    FixtureOptions options;
+    options.pageCount = 6;
+    options.pageRotations.insert(2, 90);
+    const QString path = fixture("brochure.pdf", options);
+    DocumentViewer viewer;
+    QVERIFY(viewer.open(path, QString()));
+    viewer.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+    const QString key = Page::cacheKey(viewer.pageView()->document()->documentId(), 1);
+    QTRY_VERIFY(QPixmapCache::find(key, static_cast<QPixmap *>(nullptr)));
+    save(&viewer, "viewer_top");
+    // The foot of page 1 with its badge, and the head of page 2.
+    viewer.pageView()->scrollArea()->verticalScrollBar()->setValue(500);
+    save(&viewer, "viewer_badge");
+    viewer.pageView()->scrollArea()->ensureWidgetVisible(viewer.pageView()->pages().at(1), 0, 0);
+    save(&viewer, "viewer_rotated_page");
+}
+
+CM_APPLICATION_TEST_MAIN(TestSplitScreenshots)
+#include "test_split_screenshots.moc"
+
+
