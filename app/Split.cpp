@@ -169,7 +169,11 @@ QString Split::displayName() const
 QString Split::fileSizeText() const
 {
     const double mebibytes = QFileInfo(m_fileName).size() / 1048576.0;
-    return tr("%1 MB").arg(mebibytes, 0, 'g', 2);
+    // Two significant digits, but never in exponent form: 0.52, 1.5, 12, 120.
+    QString number = QString::number(mebibytes, 'g', 2);
+    if (number.contains(QLatin1Char('e')))
+        number = QString::number(number.toDouble(), 'f', 0);
+    return tr("%1 MB").arg(number);
 }
 
 QString Split::lastModifiedText() const

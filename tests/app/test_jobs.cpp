@@ -285,10 +285,19 @@ void TestJobs::splitRequestFollowsDocumentAndSettings()
     QCOMPARE(copyDisabled.count(), 1);
     QVERIFY(!split.isRunning());
 
+    // Sizes keep two significant digits without an exponent.
+    QCOMPARE(split.fileSizeText().right(3), QString(" MB"));
+    const QString large = m_scratch.filePath("large.pdf");
+    QFile sparse(large);
+    QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(123 * 1048576LL));
+    sparse.close();
+    split.setFile(large);
+    QCOMPARE(split.fileSizeText(), QString("120 MB"));
+
     // A path that names no file is not loaded at all.
     QSignalSpy clean(&split, &Split::clean);
     split.setFile(m_scratch.filePath("absent.pdf"));
-    QCOMPARE(loaded.count(), 4);   // no loadFinished()
+    QCOMPARE(loaded.count(), 5);   // no loadFinished()
     QVERIFY(!split.isFileSet());
     QCOMPARE(split.pageCount(), -1);
     split.resetState();
