@@ -42,6 +42,9 @@ void Application::setIdentity()
     setOrganizationName(QStringLiteral("Tessaly"));
     setOrganizationDomain(QStringLiteral("tessaly.com"));
     setApplicationVersion(QStringLiteral("3.4.7"));
+    // Desktops (Wayland's above all) match the windows to the installed
+    // desktop entry, and so to its name and icon, by this name.
+    setDesktopFileName(QStringLiteral("com.tessaly.Cleavemark"));
 }
 
 void Application::registerMetaTypes()
