@@ -18,11 +18,12 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.tessaly.com/cleavemark/")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 
-# The package installs below /usr; the install step writes the desktop entry
-# for the prefix it is given, so CPack must stage with DESTDIR and keep that
-# prefix as it is.
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# The package installs below /usr. The install step writes the desktop entry
+# for the prefix it is given, so CPack must stage with DESTDIR and hand the
+# install that prefix itself, whatever the build was configured with.
 set(CPACK_SET_DESTDIR ON)
+set(CPACK_INSTALL_PREFIX /usr)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
 # The libraries come from dpkg-shlibdeps; showing a file in its folder and
