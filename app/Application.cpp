@@ -2,6 +2,7 @@
 
 #include "app/FileManager.h"
 #include "app/InstallationRegistry.h"
+#include "app/InstanceMeeting.h"
 #include "common/Logger.h"
 #include "pdf/PdfService.h"
 #include "worker/JobFiles.h"
@@ -19,7 +20,7 @@ const char applicationIdentity[] = "Tessaly Cleavemark";
 } // namespace
 
 Application::Application(int &argc, char **argv)
-    : SingleApplication(argc, argv, QString::fromLatin1(applicationIdentity))
+    : SingleApplication(argc, argv, InstanceMeeting::desktopProgramId())
 {
     setIdentity();
     m_translationsFolder = applicationDirPath() + QStringLiteral("/translations");

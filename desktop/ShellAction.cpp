@@ -2,6 +2,7 @@
 
 #include "app/CommandMessage.h"
 #include "app/InstallationRegistry.h"
+#include "app/InstanceMeeting.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -50,7 +51,11 @@ bool ShellAction::isEnabled(Kind kind)
     // The program writes 0 while a job of this kind runs and 1 after it;
     // before it ever ran there is no value, and the action is on.
     const QVariant flag = InstallationRegistry::shellValue(flagKey(kind));
-    return !flag.isValid() || flag.toInt() != 0;
+    if (!flag.isValid() || flag.toInt() != 0)
+        return true;
+    // A 0 left by a program that crashed or was killed during the job would
+    // keep the action off for good: it counts only while the program runs.
+    return !InstanceMeeting::isHeld(InstanceMeeting::desktopProgramId());
 }
 
 QString ShellAction::programPath()

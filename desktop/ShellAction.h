@@ -13,7 +13,7 @@
 // instance takes it over from a new start. While the program runs a job of
 // the action's kind it switches the action off in the installation's "shell"
 // values ("add_split_enabled", "add_merge_enabled"); an action switched off
-// starts nothing.
+// starts nothing, as long as the program runs.
 class ShellAction
 {
 public:

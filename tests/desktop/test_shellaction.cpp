@@ -7,9 +7,11 @@
 
 #include "app/CommandMessage.h"
 #include "app/InstallationRegistry.h"
+#include "app/InstanceMeeting.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QProcess>
 #include <QUrl>
 #include <QtTest>
@@ -160,6 +162,10 @@ void TestShellAction::actionSwitchedOffStartsNothing()
 {
     const QString document = m_scratch.filePath(QStringLiteral("a.pdf"));
 
+    // This process holds the lock of the running program.
+    QLockFile program(InstanceMeeting::lockFileName(InstanceMeeting::desktopProgramId()));
+    QVERIFY(program.tryLock(0));
+
     // While the program splits, the split action is off; merging is not.
     InstallationRegistry::setShellValue(QStringLiteral("add_split_enabled"), 0);
     Run run = runAction({QStringLiteral("--split"), document});
@@ -183,6 +189,14 @@ void TestShellAction::actionSwitchedOffStartsNothing()
     QCOMPARE(calls.size(), 1);
     QCOMPARE(calls.at(0).value(0), QStringLiteral("-split_add"));
     QCOMPARE(receive(calls.at(0)).action, CommandMessage::SplitAdd);
+
+    // A program that ended without switching the action on again does not
+    // keep it off (the install test kills a real one).
+    program.unlock();
+    QCOMPARE(runAction({QStringLiteral("--merge"), document}).exitCode, 0);
+    calls = takeCalls(1);
+    QCOMPARE(calls.size(), 1);
+    QCOMPARE(receive(calls.at(0)).files, QStringList(document));
     QVERIFY(listFilesLeft().isEmpty());
 }
 

@@ -3,7 +3,9 @@
 # programs and translations in their places, a valid desktop entry and
 # AppStream file, the icons at their sizes; then starts the installed
 # sheafdesk under Xvfb, sees its window and the translation it loaded, and
-# hands it a document through the installed split/merge action launcher.
+# hands it documents through the installed action launcher: to the running
+# program, not while the action is switched off, and to a new program when
+# the one that switched it off was killed.
 #
 #     test-install.sh <build folder> <project version>
 #
@@ -22,9 +24,27 @@ if [ "${1:-}" = "--in-xvfb" ]; then
     mkdir -p "$XDG_CONFIG_HOME/Tessaly"
     printf '[General]\nLanguage=de\n' > "$XDG_CONFIG_HOME/Tessaly/Tessaly Cleavemark.ini"
 
+    registry="$XDG_CONFIG_HOME/Tessaly/Tessaly Cleavemark Registry.conf"
+    set_merge_flag() { printf '[shell]\nadd_merge_enabled=%s\n' "$1" > "$registry"; }
+    # The process that holds the single-instance lock (its first line).
+    running_pid() { head -n 1 "$XDG_RUNTIME_DIR"/single-*.lock 2>/dev/null; }
+    list_files() { ls "$TMPDIR" | grep '^cleavemark-.*\.list$'; }
+    # Runs the merge action and waits until the list is taken over and the
+    # log holds <count> starts with "-merge_add".
+    merge_action() {
+        "$program_dir/sheafdesk-action" --merge "$document" || fail "sheafdesk-action failed"
+        for _ in $(seq 1 40); do
+            [ "$(grep -c "Input args:'-merge_add|$TMPDIR/cleavemark-" "$log")" -eq "$2" ] \
+                && [ -z "$(list_files)" ] && return 0
+            sleep 0.25
+        done
+        cat "$log"
+        fail "the merge action did not reach $1"
+    }
+
     "$prefix/bin/sheafdesk" > "$TMPDIR/sheafdesk.out" 2>&1 &
     pid=$!
-    trap 'kill $pid 2>/dev/null' EXIT
+    trap 'kill $pid 2>/dev/null; kill "$(running_pid)" 2>/dev/null' EXIT
 
     # The main window (743 x 506, titled "Cleavemark") comes after the
     # three-second splash screen.
@@ -49,18 +69,27 @@ if [ "${1:-}" = "--in-xvfb" ]; then
     # list to the running instance; that one reads the list and deletes it.
     document="$TMPDIR/Zwei Wörter – März.pdf"
     : > "$document"
-    "$program_dir/sheafdesk-action" --merge "$document" || fail "sheafdesk-action failed"
-    for _ in $(seq 1 40); do
-        grep -q "Input args:'-merge_add|$TMPDIR/cleavemark-" "$log" \
-            && [ -z "$(ls "$TMPDIR" | grep '^cleavemark-.*\.list$')" ] && break
-        sleep 0.25
-    done
-    grep -q "Input args:'-merge_add|$TMPDIR/cleavemark-" "$log" \
-        || { cat "$log"; fail "sheafdesk was not started with the action's list"; }
-    [ -z "$(ls "$TMPDIR" | grep '^cleavemark-.*\.list$')" ] \
-        || fail "the running sheafdesk did not take the list over"
+    merge_action "the running sheafdesk" 1
     kill -0 $pid 2>/dev/null || fail "the first sheafdesk ended"
     ok "the installed merge action reached the running sheafdesk"
+
+    # While the program merges, it switches the merge action off.
+    set_merge_flag 0
+    "$program_dir/sheafdesk-action" --merge "$document" || fail "sheafdesk-action failed"
+    sleep 1
+    [ "$(grep -c "Input args:'-merge_add" "$log")" -eq 1 ] && [ -z "$(list_files)" ] \
+        || fail "the switched-off merge action started sheafdesk"
+    ok "the switched-off merge action started nothing"
+
+    # A sheafdesk killed during a merge leaves the flag off; the action goes
+    # on all the same and starts a new sheafdesk.
+    kill -KILL $pid
+    wait $pid 2>/dev/null
+    merge_action "a new sheafdesk after the first was killed" 2
+    new_pid=$(running_pid)
+    [ -n "$new_pid" ] && [ "$new_pid" != "$pid" ] && kill -0 "$new_pid" \
+        || fail "no new sheafdesk runs"
+    ok "after sheafdesk was killed, the merge action starts a new one"
     exit 0
 fi
 
