@@ -18,6 +18,7 @@ mirror=${DEBIAN_MIRROR:-http://deb.debian.org/debian}
 command -v debootstrap > /dev/null || { echo "apt-get install debootstrap" >&2; exit 2; }
 
 root=$(mktemp -d "${TMPDIR:-/tmp}/debian12.XXXXXX")
+chmod 755 "$root"   # apt downloads as its own user
 cleanup() {
     umount "$root/proc" 2>/dev/null || true
     rm -rf "$root"
@@ -38,6 +39,7 @@ in_root() { chroot "$root" /usr/bin/env DEBIAN_FRONTEND=noninteractive LC_ALL=C.
 echo "== apt install ./$(basename "$deb")"
 in_root "apt-get update -q > /dev/null && apt-get install -y -q $package > /tmp/install.log 2>&1 \
          || { tail -20 /tmp/install.log; exit 1; }"
+in_root 'grep "newly installed" /tmp/install.log | sed "s/^/   /"'
 in_root 'dpkg -s cleavemark | grep -q "^Status: install ok installed"'
 in_root 'dpkg -L cleavemark > /tmp/files'
 in_root 'missing=0; while read -r f; do [ -e "$f" ] || { echo "missing: $f"; missing=1; }; done < /tmp/files; exit $missing'
