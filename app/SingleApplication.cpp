@@ -11,7 +11,6 @@
 #include <QThread>
 #include <QWidget>
 
-
 namespace {
 
 // The receiving instance answers every complete message with this byte, so
