@@ -2,6 +2,7 @@
 
 #include "app/FileManager.h"
 #include "app/InstallationRegistry.h"
+#include "app/InstanceMeeting.h"
 #include "app/Merge.h"
 #include "app/Split.h"
 #include "common/Logger.h"
@@ -32,7 +33,7 @@ QString &workerPathOverride()
 } // namespace
 
 Application::Application(int &argc, char **argv)
-    : SingleApplication(argc, argv, QString::fromLatin1(applicationIdentity))
+    : SingleApplication(argc, argv, InstanceMeeting::desktopProgramId())
 {
     setIdentity();
     m_translationsFolder = applicationDirPath() + QStringLiteral("/translations");
@@ -63,6 +64,9 @@ void Application::setIdentity()
     setOrganizationName(QStringLiteral("Tessaly"));
     setOrganizationDomain(QStringLiteral("tessaly.com"));
     setApplicationVersion(QStringLiteral("3.4.7"));
+    // Desktops (Wayland's above all) match the windows to the installed
+    // desktop entry, and so to its name and icon, by this name.
+    setDesktopFileName(QStringLiteral("com.tessaly.Cleavemark"));
 }
 
 void Application::registerMetaTypes()

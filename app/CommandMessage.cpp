@@ -62,6 +62,12 @@ QStringList CommandMessage::readListFile(const QString &path)
     return lines;
 }
 
+QStringList CommandMessage::listArguments(Action action, const QString &listFile)
+{
+    Q_ASSERT(action != None);
+    return {action == SplitAdd ? splitFlag : mergeFlag, listFile};
+}
+
 CommandMessage CommandMessage::parse(const QString &message)
 {
     CommandMessage result;

@@ -31,6 +31,10 @@ struct CommandMessage
 
     // The lines of a list file, empty lines included; empty when unreadable.
     static QStringList readListFile(const QString &path);
+
+    // The arguments that start the program with a list file (SplitAdd or
+    // MergeAdd), e.g. {"-merge_add", "/tmp/list.txt"}.
+    static QStringList listArguments(Action action, const QString &listFile);
 };
 
 #endif

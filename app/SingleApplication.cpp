@@ -1,40 +1,21 @@
 #include "app/SingleApplication.h"
 
-#include <QCryptographicHash>
+#include "app/InstanceMeeting.h"
+
 #include <QDataStream>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
-#include <QStandardPaths>
 #include <QThread>
 #include <QWidget>
-
-#include <unistd.h>
 
 namespace {
 
 // The receiving instance answers every complete message with this byte, so
 // that the sender knows it was delivered and not just written into a socket.
 const char deliveryReceipt = '\x06';
-
-QString meetingFolder()
-{
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return folder;
-}
-
-QString meetingBaseName(const QString &appId)
-{
-    // The user id keeps users apart even when they share a temp folder.
-    const QByteArray key = appId.toUtf8() + '\0' + QByteArray::number(qulonglong(::getuid()));
-    const QByteArray hash = QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex();
-    return QStringLiteral("single-") + QString::fromLatin1(hash.left(16));
-}
 
 int remainingTime(const QElapsedTimer &timer, int timeout)
 {
@@ -59,12 +40,12 @@ SingleApplication::~SingleApplication()
 
 QString SingleApplication::serverName(const QString &appId)
 {
-    return meetingFolder() + QLatin1Char('/') + meetingBaseName(appId) + QStringLiteral(".socket");
+    return InstanceMeeting::serverName(appId);
 }
 
 QString SingleApplication::lockFileName(const QString &appId)
 {
-    return meetingFolder() + QLatin1Char('/') + meetingBaseName(appId) + QStringLiteral(".lock");
+    return InstanceMeeting::lockFileName(appId);
 }
 
 void SingleApplication::becomeFirstInstance()

@@ -9,7 +9,7 @@
 #
 # It needs rsvg-convert from Debian's librsvg2-bin
 # (apt-get install librsvg2-bin) and the DejaVu fonts (fonts-dejavu-core),
-# which the logo, splash and application icon use for their lettering.
+# which the logo and the splash use for their lettering.
 #
 # Glyph icons are drawn once in "currentColor"; each state (normal, hover,
 # pressed, disabled, checked) is the same SVG rendered with a small user
