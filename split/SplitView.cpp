@@ -670,6 +670,10 @@ QString SplitView::failureText(int errorCode)
         return tr("The split program could not be started.");
     case JobError::NoResponse:
         return tr("The split program ended without telling its result.");
+    case JobError::WorkerCrashed:
+        return tr("The split program crashed.");
+    case JobError::Canceled:
+        return tr("Split canceled");
     default:
         return tr("The split program stopped unexpectedly (code %1).").arg(errorCode);
     }
@@ -678,7 +682,8 @@ QString SplitView::failureText(int errorCode)
 // Only a split the user stopped was canceled; anything else says what failed.
 void SplitView::onFailed(int errorCode)
 {
-    const QString text = m_stopPressed ? tr("Split canceled") : failureText(errorCode);
+    const bool canceled = m_stopPressed || errorCode == JobError::Canceled;
+    const QString text = canceled ? tr("Split canceled") : failureText(errorCode);
     m_stopPressed = false;
     showMessage(tr("Split failed"), text, this);
 }

@@ -3,6 +3,7 @@
 #include "app/AdvancedSettings.h"
 #include "app/MainView.h"
 #include "app/Merge.h"
+#include "app/MessageView.h"
 #include "app/MergeLauncher.h"
 #include "app/ProgressBar.h"
 #include "app/ProgressControl.h"
@@ -613,9 +614,17 @@ void TestJobs::mainWindowHandsDocumentsToTheJobs()
     view.handleMessage("-split_add|" + list.fileName());
     QCOMPARE(app->split()->fileName(), second);
     QCOMPARE(view.tabWidget()->currentIndex(), int(MainView::MergePage));
+    // The split page tells of the cancel in its own modal message.
+    QStringList shown;
+    answerNext<MessageView>([&shown](MessageView *message) {
+        for (const QLabel *label : message->findChildren<QLabel *>())
+            shown << label->text();
+        message->close();
+    });
     app->split()->cancel();
     QTRY_COMPARE_WITH_TIMEOUT(complete.count(), 1, 30000);
     QVERIFY(!view.isSplitRunning());
+    QTRY_VERIFY(shown.contains("Split canceled"));
 }
 
 CM_APPLICATION_TEST_MAIN(TestJobs)

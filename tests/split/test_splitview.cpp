@@ -355,7 +355,7 @@ void TestSplitView::failuresSayWhatFailed()
     Application::setWorkerPath(script("crashing-worker", "kill -9 $$"));
     SeenDialog seen = runSplit("OK");
     QCOMPARE(seen.title, QString("Split failed"));
-    QCOMPARE(seen.text, QString("The split program stopped unexpectedly (code 9)."));
+    QCOMPARE(seen.text, QString("The split program crashed."));
     backToIdle();
 
     Application::setWorkerPath(m_folder.filePath("no-such-worker"));
@@ -379,6 +379,7 @@ void TestSplitView::failuresSayWhatFailed()
 
     QCOMPARE(SplitView::failureText(2), QString("The document could not be opened: the password is wrong."));
     QCOMPARE(SplitView::failureText(201), QString("The split program ended without telling its result."));
+    QCOMPARE(SplitView::failureText(77), QString("The split program stopped unexpectedly (code 77)."));
 }
 
 void TestSplitView::documentThatForbidsCopyingIsRefused()
