@@ -8,6 +8,7 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <exception>
 #include <memory>
 
@@ -50,9 +51,36 @@ QPDFObjectHandle paddingImage(QPDF &pdf, int bytes)
     return image;
 }
 
-std::string pageContent(int pageNumber, bool drawsImage)
+// A grey image of about the requested size in bytes whose data is noise, as
+// in a scanned page: compression does not shrink it.
+QPDFObjectHandle noiseImage(QPDF &pdf, int bytes, quint32 seed)
 {
-    std::string content = "BT /F1 24 Tf 72 700 Td (Page " + std::to_string(pageNumber) + ") Tj ET\n";
+    const int width = 400;
+    const int height = std::max(1, bytes / width);
+    std::string data(size_t(width) * size_t(height), '\0');
+    quint32 state = seed * 2654435761u + 1;
+    for (char &byte : data) {
+        state = state * 1664525u + 1013904223u;
+        byte = char(state >> 24);
+    }
+    auto image = QPDFObjectHandle::newStream(&pdf, data);
+    auto dict = image.getDict();
+    dict.replaceKey("/Type", QPDFObjectHandle::newName("/XObject"));
+    dict.replaceKey("/Subtype", QPDFObjectHandle::newName("/Image"));
+    dict.replaceKey("/Width", QPDFObjectHandle::newInteger(width));
+    dict.replaceKey("/Height", QPDFObjectHandle::newInteger(height));
+    dict.replaceKey("/ColorSpace", QPDFObjectHandle::newName("/DeviceGray"));
+    dict.replaceKey("/BitsPerComponent", QPDFObjectHandle::newInteger(8));
+    return image;
+}
+
+std::string pageContent(int pageNumber, bool drawsImage, const QSizeF &fullPageImage = {})
+{
+    std::string content;
+    if (!fullPageImage.isEmpty())
+        content += "q " + std::to_string(qRound(fullPageImage.width())) + " 0 0 "
+                   + std::to_string(qRound(fullPageImage.height())) + " 0 0 cm /Scan Do Q\n";
+    content += "BT /F1 24 Tf 72 700 Td (Page " + std::to_string(pageNumber) + ") Tj ET\n";
     if (drawsImage)
         content += "q 200 0 0 100 72 400 cm /Im1 Do Q\n";
     return content;
@@ -98,7 +126,19 @@ void addPages(QPDF &pdf, const FixtureOptions &options)
         else
             page.replaceKey("/Resources",
                             resourcesDictionary(font, drawsImage ? image : QPDFObjectHandle::newNull()));
-        page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, pageContent(k, drawsImage)));
+        QSizeF scan;
+        if (options.pageImageBytes > 0) {
+            // A page of its own image needs resources of its own, too.
+            auto resources = page.getKey("/Resources").shallowCopy();
+            auto xobjects = resources.getKey("/XObject").isDictionary()
+                                ? resources.getKey("/XObject").shallowCopy()
+                                : QPDFObjectHandle::newDictionary();
+            xobjects.replaceKey("/Scan", noiseImage(pdf, options.pageImageBytes, quint32(k)));
+            resources.replaceKey("/XObject", xobjects);
+            page.replaceKey("/Resources", resources);
+            scan = options.pageSize;
+        }
+        page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, pageContent(k, drawsImage, scan)));
         pages.addPage(QPDFPageObjectHelper(pdf.makeIndirectObject(page)), false);
     }
 }

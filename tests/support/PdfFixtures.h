@@ -20,6 +20,7 @@ struct FixtureOptions
     bool restrictPermissions = false; // forbid copy, modify, print, annotate
     bool compressStreams = true;
     int paddingBytes = 0;           // bulk in an image that only page 1 draws, listed in the shared resources
+    int pageImageBytes = 0;         // every page draws a full-page image of its own, this large and incompressible
     QSizeF pageSize{612, 792};      // media box
     QRectF cropBox;                 // written when not empty
     QRectF bleedBox;                // written when not empty
