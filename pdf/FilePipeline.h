@@ -11,9 +11,12 @@
 class FilePipeline : public Pipeline
 {
 public:
-    // Outputs up to this size are written in one piece, and can be kept in
-    // memory afterwards; larger ones go out in pieces of it.
+    // With a copy asked for, outputs up to this size are written in one
+    // piece, and larger ones go out in pieces of it.
     static constexpr int ChunkSize = 8 * 1024 * 1024;
+    // Without, the output goes out in pieces of this size from one buffer:
+    // a merged file of many images is held a little at a time.
+    static constexpr int StreamingChunkSize = 1024 * 1024;
 
     FilePipeline(int fd, QByteArray *copy);
 
@@ -29,6 +32,7 @@ private:
     int m_fd;
     QByteArray *m_copy;
     QByteArray m_pending;
+    int m_chunkSize;
     qint64 m_written = 0;
     bool m_failed = false;
 };

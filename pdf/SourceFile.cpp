@@ -23,7 +23,7 @@
 namespace {
 
 // Reads past the memory go to the file in pieces of this size.
-constexpr qint64 WindowSize = 256 * 1024;
+constexpr qint64 WindowSize = 64 * 1024;
 
 void checkReadableFile(const QString &fileName)
 {
