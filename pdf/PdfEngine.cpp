@@ -157,6 +157,31 @@ void ensureFileIdentifier(QPDF &pdf)
                                                           QPDFObjectHandle::newString(bytes)}));
 }
 
+// qpdf prunes a page's resources by giving the page, and each form XObject
+// it draws, a private shallow copy of its /Resources; qpdf cannot shallow-copy
+// a stream, and damaged files name streams there (on the page, on a form, or
+// inherited from the page tree). Such a page keeps its resources whole, as
+// qpdf's own page extraction keeps them, instead of failing the document.
+bool resourcesCanBePruned(QPDFPageObjectHelper &page)
+{
+    if (page.getAttribute("/Resources", false).isStream())
+        return false;
+    bool prunable = true;
+    page.forEachFormXObject(true, [&](QPDFObjectHandle &form, QPDFObjectHandle &, const std::string &) {
+        prunable = prunable && !form.getDict().getKey("/Resources").isStream();
+    });
+    return prunable;
+}
+
+// Drops from each page's resources the fonts and images its content does not use.
+void removeUnreferencedResources(QPDF &pdf)
+{
+    for (auto &page : QPDFPageDocumentHelper(pdf).getAllPages()) {
+        if (resourcesCanBePruned(page))
+            page.removeUnreferencedResources();
+    }
+}
+
 // Writes the document to a descriptor; returns the bytes written.
 qint64 writeDocument(QPDF &pdf, int fd, const WriteOptions &options, QByteArray *copy)
 {
@@ -179,7 +204,7 @@ FileStamp writePdf(QPDF &pdf, const QString &fileName, const WriteOptions &optio
     if (fileName.isEmpty())
         throw EngineFailure(PdfEngine::WriteFailed, "no output file name");
     if (options.compress)
-        QPDFPageDocumentHelper(pdf).removeUnreferencedResources();
+        removeUnreferencedResources(pdf);
     const OutputFile::ContentWriter writeContent = [&](int fd) { return writeDocument(pdf, fd, options, copy); };
     if (options.scratch)
         return OutputFile::writeInPlace(fileName, writeContent);
@@ -195,7 +220,7 @@ std::shared_ptr<QPDF> pdfOfPages(const std::vector<QPDFPageObjectHelper> &pages)
     QPDFPageDocumentHelper target(*pdf);
     for (const auto &page : pages)
         target.addPage(page, false);
-    target.removeUnreferencedResources();
+    removeUnreferencedResources(*pdf);
     return pdf;
 }
 

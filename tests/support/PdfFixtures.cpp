@@ -6,6 +6,7 @@
 #include <qpdf/QPDFPageObjectHelper.hh>
 #include <qpdf/QPDFWriter.hh>
 
+#include <QCryptographicHash>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -100,6 +101,31 @@ QPDFObjectHandle resourcesDictionary(QPDFObjectHandle font, QPDFObjectHandle ima
     return resources;
 }
 
+// Each page of its own stream: real files that do this share nothing.
+void addStreamResources(QPDF &pdf, QPDFObjectHandle page, std::string &content,
+                        FixtureOptions::StreamResources where)
+{
+    using Where = FixtureOptions::StreamResources;
+    if (where == Where::OnPages || where == Where::OnPageTree) {
+        page.removeKey("/Resources");
+        if (where == Where::OnPages)
+            page.replaceKey("/Resources", QPDFObjectHandle::newStream(&pdf, "junk"));
+    } else if (where == Where::OnFormXObjects) {
+        auto form = QPDFObjectHandle::newStream(&pdf, "0 0 10 10 re f");
+        auto dict = form.getDict();
+        dict.replaceKey("/Type", QPDFObjectHandle::newName("/XObject"));
+        dict.replaceKey("/Subtype", QPDFObjectHandle::newName("/Form"));
+        dict.replaceKey("/BBox", QPDFObjectHandle::parse("[0 0 10 10]"));
+        dict.replaceKey("/Resources", QPDFObjectHandle::newStream(&pdf, "junk"));
+        auto resources = page.getKey("/Resources").shallowCopy();
+        auto xobjects = QPDFObjectHandle::newDictionary();
+        xobjects.replaceKey("/Fm1", form);
+        resources.replaceKey("/XObject", xobjects);
+        page.replaceKey("/Resources", resources);
+        content += "/Fm1 Do\n";
+    }
+}
+
 void addPages(QPDF &pdf, const FixtureOptions &options)
 {
     const auto font = helveticaFont(pdf);
@@ -138,9 +164,13 @@ void addPages(QPDF &pdf, const FixtureOptions &options)
             page.replaceKey("/Resources", resources);
             scan = options.pageSize;
         }
-        page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, pageContent(k, drawsImage, scan)));
+        std::string content = pageContent(k, drawsImage, scan);
+        addStreamResources(pdf, page, content, options.streamResources);
+        page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, content));
         pages.addPage(QPDFPageObjectHelper(pdf.makeIndirectObject(page)), false);
     }
+    if (options.streamResources == FixtureOptions::StreamResources::OnPageTree)
+        pdf.getRoot().getKey("/Pages").replaceKey("/Resources", QPDFObjectHandle::newStream(&pdf, "junk"));
 }
 
 void applyEncryption(QPDFWriter &writer, const FixtureOptions &options)
@@ -219,6 +249,30 @@ QStringList pageTexts(const QString &path, const QString &password)
         return {};
     }
     return texts;
+}
+
+QStringList pageImageChecksums(const QString &path)
+{
+    auto pdf = openQuietly(path, QString());
+    if (!pdf)
+        return {};
+    QStringList checksums;
+    try {
+        for (auto &page : QPDFPageDocumentHelper(*pdf).getAllPages()) {
+            auto scan = page.getAttribute("/Resources", false).getKey("/XObject").getKey("/Scan");
+            if (!scan.isStream()) {
+                checksums << QString();
+                continue;
+            }
+            auto data = scan.getRawStreamData();
+            checksums << QString::fromLatin1(QCryptographicHash::hash(
+                QByteArray::fromRawData(reinterpret_cast<const char *>(data->getBuffer()), int(data->getSize())),
+                QCryptographicHash::Sha1).toHex());
+        }
+    } catch (const std::exception &) {
+        return {};
+    }
+    return checksums;
 }
 
 int fixturePageCount(const QString &path, const QString &password)
