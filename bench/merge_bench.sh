@@ -9,9 +9,9 @@
 #
 #   sh bench/merge_bench.sh [build folder] [runs] [text|images|all]
 #
-# For each tool it prints the median wall time and the median peak memory
-# (maximum resident set size, from /usr/bin/time -v) with their spread
-# (lowest to highest run), the size of what it wrote, and our ratios to
+# For each tool it prints the median wall time, CPU time (user and system)
+# and peak memory (maximum resident set size, from /usr/bin/time -v) with
+# their spread (lowest to highest run), the size of what it wrote, and our ratios to
 # pdfunite and qpdf. Our output must pass "qpdf --check" and keep every page.
 # Targets: time <= pdfunite's (resolved below 1.3), peak memory <= qpdf's.
 set -eu
@@ -39,6 +39,8 @@ median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] 
 lowest() { sort -g | head -n 1; }
 highest() { sort -g | tail -n 1; }
 peak_kb() { sed -n 's/.*Maximum resident set size (kbytes): //p' "$1"; }
+# User and system time together: steadier than wall time on a busy machine.
+cpu_s() { awk -F': ' '/User time|System time/ { t += $2 } END { print t }' "$1"; }
 
 run_case() {
     name=$1 documents=$2 pages=$3 image_bytes=$4
@@ -57,7 +59,7 @@ run_case() {
     "$make_fixture" merge-request "$case_dir/session/bench.req" "$case_dir/sheafrun.pdf" "$case_dir/session" $inputs
     input_bytes=$(cat $inputs | wc -c)
 
-    for tool in $tools; do : > "$case_dir/$tool.time"; : > "$case_dir/$tool.mem"; done
+    for tool in $tools; do : > "$case_dir/$tool.time"; : > "$case_dir/$tool.cpu"; : > "$case_dir/$tool.mem"; done
     for run in $(seq "$runs"); do
         for tool in $tools; do
             rm -f "$case_dir/$tool.pdf"
@@ -66,6 +68,7 @@ run_case() {
             end=$(now)
             calc "$end - $start" >> "$case_dir/$tool.time"
             peak_kb "$case_dir/time.txt" >> "$case_dir/$tool.mem"
+            cpu_s "$case_dir/time.txt" >> "$case_dir/$tool.cpu"
         done
     done
 
@@ -80,14 +83,18 @@ run_case() {
     printf '%s: %d documents of %d pages, %d input bytes, %d runs, load average %s\n' \
         "$name" "$documents" "$pages" "$input_bytes" "$runs" "$(cut -d ' ' -f 1-3 /proc/loadavg)"
     for tool in $tools; do
-        printf '  %-9s time %.3f s (%.3f-%.3f)  memory %6d KiB (%d-%d)  output %d bytes\n' "$tool" \
+        printf '  %-9s time %.3f s (%.3f-%.3f)  cpu %.3f s (%.3f-%.3f)  memory %6d KiB (%d-%d)  output %d bytes\n' "$tool" \
             "$(median < "$case_dir/$tool.time")" "$(lowest < "$case_dir/$tool.time")" "$(highest < "$case_dir/$tool.time")" \
+            "$(median < "$case_dir/$tool.cpu")" "$(lowest < "$case_dir/$tool.cpu")" "$(highest < "$case_dir/$tool.cpu")" \
             "$(median < "$case_dir/$tool.mem")" "$(lowest < "$case_dir/$tool.mem")" "$(highest < "$case_dir/$tool.mem")" \
             "$(stat -c %s "$case_dir/$tool.pdf")"
     done
     ours=$(median < "$case_dir/sheafrun.time"); our_mem=$(median < "$case_dir/sheafrun.mem")
+    our_cpu=$(median < "$case_dir/sheafrun.cpu")
     printf '  time ratio:   sheafrun / pdfunite %.2f (target <= 1.0, resolved below 1.3), sheafrun / qpdf %.2f\n' \
         "$(calc "$ours / $(median < "$case_dir/pdfunite.time")")" "$(calc "$ours / $(median < "$case_dir/qpdf.time")")"
+    printf '  cpu ratio:    sheafrun / pdfunite %.2f, sheafrun / qpdf %.2f\n' \
+        "$(calc "$our_cpu / $(median < "$case_dir/pdfunite.cpu")")" "$(calc "$our_cpu / $(median < "$case_dir/qpdf.cpu")")"
     printf '  memory ratio: sheafrun / qpdf %.2f (target <= 1.0), sheafrun / pdfunite %.2f\n' \
         "$(calc "$our_mem / $(median < "$case_dir/qpdf.mem")")" "$(calc "$our_mem / $(median < "$case_dir/pdfunite.mem")")"
 }
