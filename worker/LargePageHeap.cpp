@@ -39,10 +39,10 @@ bool useLargePageHeap()
         return false;
     const uintptr_t begin = uintptr_t(mapped);
     const uintptr_t start = (begin + Alignment - 1) & ~uintptr_t(Alignment - 1);
+    // The spare room goes back: before the boundary (if any) and after the area.
     if (start > begin)
         ::munmap(mapped, start - begin);
-    if (begin + Alignment > start)
-        ::munmap(reinterpret_cast<void *>(start + size), begin + Alignment - start);
+    ::munmap(reinterpret_cast<void *>(start + size), begin + Alignment - start);
     void *area = reinterpret_cast<void *>(start);
     ::madvise(area, size, MADV_HUGEPAGE);   // a system without large pages ignores it
 
