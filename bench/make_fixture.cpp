@@ -2,6 +2,7 @@
 // request files that sheafrun reads.
 //
 //   make_fixture pdf <path> <pages>
+//   make_fixture image-pdf <path> <pages> <image bytes>   (a full-page image on every page)
 //   make_fixture split-request <request> <source> <pages> <out folder> <session folder>
 //   make_fixture merge-request <request> <merged file> <session folder> <source>...
 
@@ -19,16 +20,18 @@ int usage()
 {
     QTextStream(stderr)
         << "usage: make_fixture pdf <path> <pages>\n"
+           "       make_fixture image-pdf <path> <pages> <image bytes>\n"
            "       make_fixture split-request <request> <source> <pages> <out folder> <session folder>\n"
            "       make_fixture merge-request <request> <merged file> <session folder> <source>...\n";
     return 2;
 }
 
-bool writeDocument(const QString &path, int pages)
+bool writeDocument(const QString &path, int pages, int imageBytes = 0)
 {
     FixtureOptions options;
     options.pageCount = pages;
     options.sharedResources = true;
+    options.pageImageBytes = imageBytes;
     return writePdfFixture(path, options);
 }
 
@@ -75,6 +78,8 @@ int main(int argc, char *argv[])
     bool ok = false;
     if (command == QLatin1String("pdf") && args.size() == 2)
         ok = writeDocument(args.at(0), args.at(1).toInt());
+    else if (command == QLatin1String("image-pdf") && args.size() == 3)
+        ok = writeDocument(args.at(0), args.at(1).toInt(), args.at(2).toInt());
     else if (command == QLatin1String("split-request") && args.size() == 5)
         ok = writeSplitRequest(args);
     else if (command == QLatin1String("merge-request") && args.size() >= 4)

@@ -5,9 +5,10 @@
 #
 #   sh bench/split_bench.sh [build folder] [runs]
 #
-# Prints the median wall time of each tool, their ratio, the total size of
-# the files each produced, and how the worker's time grows from 1000 to 2000
-# pages. Targets: ratio <= 1.5, sizes <= 1.1 x qpdf's, 2000 pages <= 2.2 x 1000.
+# Prints the median wall time of each tool with its spread (lowest to highest
+# run), their ratio, the total size of the files each produced, and how the
+# worker's time grows from 1000 to 2000 pages. Targets: time <= qpdf's, sizes
+# <= 1.1 x qpdf's, 2000 pages <= 2.2 x 1000.
 set -eu
 
 build=${1:-build}
@@ -26,6 +27,7 @@ mkdir -p "$HOME" "$TMPDIR"
 now() { date +%s.%N; }
 calc() { awk "BEGIN { print $1 }"; }
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+spread() { sort -g | awk 'NR == 1 { low = $1 } { high = $1 } END { printf "%.3f-%.3f", low, high }'; }
 folder_size() { find "$1" -type f -name '*.pdf' -printf '%s\n' | awk '{ s += $1 } END { print s + 0 }'; }
 
 for pages in 1000 2000; do
@@ -56,8 +58,9 @@ for pages in 1000 2000; do
     ours=$(median < "$work/ours$pages")
     theirs=$(median < "$work/qpdf$pages")
     eval "ours_$pages=$ours"
-    printf '%d pages, %d runs: sheafrun %.3f s, qpdf %.3f s, ratio %.2f (target <= 1.5)\n' \
-        "$pages" "$runs" "$ours" "$theirs" "$(calc "$ours / $theirs")"
+    printf '%d pages, %d runs, load average %s: sheafrun %.3f s (%s), qpdf %.3f s (%s), ratio %.2f (target <= 1.0)\n' \
+        "$pages" "$runs" "$(cut -d ' ' -f 1-3 /proc/loadavg)" "$ours" "$(spread < "$work/ours$pages")" \
+        "$theirs" "$(spread < "$work/qpdf$pages")" "$(calc "$ours / $theirs")"
     our_size=$(folder_size "$out")
     qpdf_size=$(folder_size "$qdir")
     printf '%d pages: output sizes sheafrun %d bytes, qpdf %d bytes, ratio %.3f (target <= 1.1)\n' \

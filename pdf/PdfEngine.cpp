@@ -1,60 +1,37 @@
 #include "pdf/PdfEngine.h"
 
 #include "common/Logger.h"
+#include "pdf/EngineFailure.h"
+#include "pdf/FilePipeline.h"
+#include "pdf/FileStamp.h"
+#include "pdf/OutputFile.h"
 #include "pdf/PageRangeText.h"
+#include "pdf/PageRenderer.h"
+#include "pdf/SourceFile.h"
 
 #include <qpdf/Buffer.hh>
-#include <qpdf/BufferInputSource.hh>
 #include <qpdf/Pipeline.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFExc.hh>
 #include <qpdf/QPDFLogger.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFPageObjectHelper.hh>
-#include <qpdf/QPDFSystemError.hh>
 #include <qpdf/QPDFWriter.hh>
 
-#include <poppler-qt5.h>
-
-#include <QDateTime>
-#include <QFile>
 #include <QFileInfo>
-#include <QPainter>
 #include <QRandomGenerator>
+#include <QRectF>
 
-#include <cmath>
-#include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <exception>
-#include <functional>
 #include <map>
 #include <mutex>
 #include <optional>
-#include <stdexcept>
 #include <vector>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
-// A failure with its error code, thrown inside the engine and turned into
-// the last error code at the engine's boundary.
-class EngineFailure : public std::runtime_error
-{
-public:
-    EngineFailure(int code, const std::string &what = "engine failure")
-        : std::runtime_error(what), code(code)
-    {
-    }
-    int code;
-};
-
-// qpdf and poppler report damaged files on stderr by default; their messages
-// belong in the debug log instead.
+// qpdf reports damaged files on stderr by default; its messages belong in
+// the debug log instead.
 class LogPipeline : public Pipeline
 {
 public:
@@ -76,11 +53,6 @@ public:
     void finish() override {}
 };
 
-void logRendererMessage(const QString &message, const QVariant &)
-{
-    Logger::instance().log(QStringLiteral("PDF renderer: ") + message);
-}
-
 void routeLibraryMessagesToLog()
 {
     static std::once_flag once;
@@ -90,142 +62,9 @@ void routeLibraryMessagesToLog()
         logger->setInfo(pipeline);
         logger->setWarn(pipeline);
         logger->setError(pipeline);
-        Poppler::setDebugErrorFunction(logRendererMessage, QVariant());
+        PageRenderer::routeMessagesToLog();
     });
 }
-
-// A file's size and its modification and status change times in
-// nanoseconds, from one stat(): QFileInfo would stat twice and turn the times
-// into local time, and a split asks several times per page. The status
-// change time covers changed permissions, too.
-struct FileStamp
-{
-    qint64 size = -1;
-    qint64 modified = -1;
-    qint64 changed = -1;
-
-    static FileStamp of(const QString &fileName)
-    {
-        struct stat status;
-        if (::stat(QFile::encodeName(fileName).constData(), &status) != 0)
-            return {};
-        return of(status);
-    }
-
-    static FileStamp ofOpen(int fd)
-    {
-        struct stat status;
-        if (::fstat(fd, &status) != 0)
-            return {};
-        return of(status);
-    }
-
-    static FileStamp of(const struct stat &status)
-    {
-        return {qint64(status.st_size), nanoseconds(status.st_mtim), nanoseconds(status.st_ctim)};
-    }
-
-    static qint64 nanoseconds(const timespec &time) { return qint64(time.tv_sec) * 1000000000 + time.tv_nsec; }
-
-    bool operator==(const FileStamp &other) const
-    {
-        return size >= 0 && size == other.size && modified == other.modified && changed == other.changed;
-    }
-};
-
-// Writes all bytes to a descriptor, or throws.
-void writeAll(int fd, const char *data, qint64 size)
-{
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size_t(size));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n == 0)
-            errno = ENOSPC;
-        if (n <= 0)
-            throw EngineFailure(PdfEngine::WriteFailed, std::string("cannot write the output file: ")
-                                                            + std::strerror(errno));
-        data += n;
-        size -= n;
-    }
-}
-
-// Outputs up to this size are written in one piece, and can be kept in
-// memory afterwards (see ExtractedPiece); larger ones go out in pieces of it.
-constexpr int WriteChunkSize = 8 * 1024 * 1024;
-
-// Feeds qpdf's output, which comes in many small pieces, into a file in
-// large writes; the caller writes the rest with flush() once qpdf is done.
-// With a copy asked for, a file written in one piece is also left in the
-// copy; a larger one leaves the copy empty.
-class FilePipeline : public Pipeline
-{
-public:
-    FilePipeline(int fd, QByteArray *copy) : Pipeline("output file", nullptr), m_fd(fd), m_copy(copy)
-    {
-        if (m_copy)
-            m_copy->clear();
-    }
-
-    void write(unsigned char const *data, size_t length) override
-    {
-        while (length > 0 && !m_failed) {
-            const size_t piece = std::min(length, size_t(WriteChunkSize));
-            m_pending.append(reinterpret_cast<const char *>(data), int(piece));
-            data += piece;
-            length -= piece;
-            // No throwing while qpdf unwinds from a failure: the file is dropped anyway.
-            if (m_pending.size() >= WriteChunkSize && std::uncaught_exceptions() == 0)
-                flush();
-        }
-    }
-
-    // qpdf finishes its pipelines from destructors, where a failure could
-    // not be thrown; see flush().
-    void finish() override {}
-
-    void flush()
-    {
-        if (m_pending.isEmpty() || m_failed)
-            return;
-        m_failed = true;   // until this write succeeds: nothing is written after a failure
-        writeAll(m_fd, m_pending.constData(), m_pending.size());
-        m_failed = false;
-        if (m_copy && m_written == 0 && m_pending.size() <= WriteChunkSize)
-            *m_copy = m_pending;
-        else if (m_copy)
-            m_copy->clear();
-        m_written += m_pending.size();
-        m_pending = QByteArray();
-    }
-
-    qint64 written() const { return m_written; }
-
-private:
-    int m_fd;
-    QByteArray *m_copy;
-    QByteArray m_pending;
-    qint64 m_written = 0;
-    bool m_failed = false;
-};
-
-// Closes a descriptor on every way out.
-class Descriptor
-{
-public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    ~Descriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Descriptor(const Descriptor &) = delete;
-    Descriptor &operator=(const Descriptor &) = delete;
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
 
 struct PendingEncryption
 {
@@ -241,67 +80,6 @@ struct WriteOptions
     bool scratch = false;   // a working copy: written in place, see writePdf
     std::optional<PendingEncryption> encryption;
 };
-
-QByteArray fileNameBytes(const QString &fileName)
-{
-    return QFile::encodeName(fileName);
-}
-
-void checkReadableFile(const QString &fileName)
-{
-    const QFileInfo info(fileName);
-    if (fileName.isEmpty() || !info.isFile() || !info.isReadable())
-        throw EngineFailure(PdfEngine::FileNotFound, "input file missing or unreadable");
-}
-
-// Files up to this size may be read into memory whole (see openPdf).
-constexpr qint64 InMemorySourceLimit = 64 * 1024 * 1024;
-
-// The whole file in memory; null when it is too large or cannot be read, and
-// then qpdf reads the file itself.
-std::shared_ptr<InputSource> inMemorySource(const QString &fileName, const QByteArray &name)
-{
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > InMemorySourceLimit)
-        return nullptr;
-    auto buffer = std::make_unique<Buffer>(size_t(file.size()));
-    if (file.read(reinterpret_cast<char *>(buffer->getBuffer()), file.size()) != file.size())
-        return nullptr;
-    return std::make_shared<BufferInputSource>(name.toStdString(), buffer.release(), true);
-}
-
-// Parses a file; qpdf repairs what it can of a damaged one, with warnings.
-// A source read many times over (every extraction of a split reads its pages'
-// streams) can be held in memory: qpdf reads a file in small seeks and reads.
-enum class SourceReading { FromFile, InMemory };
-
-std::shared_ptr<QPDF> openPdf(const QString &fileName, const QString &password,
-                              SourceReading reading = SourceReading::FromFile)
-{
-    checkReadableFile(fileName);
-    auto pdf = std::make_shared<QPDF>();
-    try {
-        const QByteArray name = fileNameBytes(fileName);
-        const QByteArray secret = password.toUtf8();
-        auto source = reading == SourceReading::InMemory ? inMemorySource(fileName, name) : nullptr;
-        if (source)
-            pdf->processInputSource(source, secret.constData());
-        else
-            pdf->processFile(name.constData(), secret.constData());
-        QPDFPageDocumentHelper(*pdf).getAllPages();   // a page tree we cannot walk is no use
-    } catch (const QPDFExc &e) {
-        throw EngineFailure(e.getErrorCode() == qpdf_e_password ? PdfEngine::PasswordError
-                                                                 : PdfEngine::FileDamaged,
-                            e.what());
-    } catch (const QPDFSystemError &e) {
-        throw EngineFailure(PdfEngine::FileNotFound, e.what());
-    } catch (const std::bad_alloc &) {
-        throw;
-    } catch (const std::exception &e) {
-        throw EngineFailure(PdfEngine::FileDamaged, e.what());
-    }
-    return pdf;
-}
 
 std::shared_ptr<QPDF> blankPdf()
 {
@@ -363,18 +141,6 @@ void configureWriter(QPDFWriter &writer, const WriteOptions &options)
         writer.setPreserveEncryption(false);
 }
 
-// A new file gets the usual rw-r--r--; a file that is replaced keeps its own.
-QFileDevice::Permissions outputPermissions(const QString &fileName)
-{
-    if (QFileInfo::exists(fileName))
-        return QFile::permissions(fileName);
-    return QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser
-           | QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::ReadOther;
-}
-
-// Fills a file open for writing; returns the bytes written, throws when it cannot.
-using ContentWriter = std::function<qint64(int fd)>;
-
 // qpdf seeds a new identifier from the clock and the information entries, so
 // pieces written within one second would all share it. A random first part
 // that the writer keeps makes each new document's identifier its own; a
@@ -391,6 +157,32 @@ void ensureFileIdentifier(QPDF &pdf)
                                                           QPDFObjectHandle::newString(bytes)}));
 }
 
+// qpdf prunes a page's resources by giving the page, and each form XObject
+// it draws, a private shallow copy of its /Resources; qpdf cannot shallow-copy
+// a stream, and damaged files name streams there (on the page, on a form, or
+// inherited from the page tree). Such a page keeps its resources whole, as
+// qpdf's own page extraction keeps them, instead of failing the document.
+bool resourcesCanBePruned(QPDFPageObjectHelper &page)
+{
+    if (page.getAttribute("/Resources", false).isStream())
+        return false;
+    bool prunable = true;
+    page.forEachFormXObject(true, [&](QPDFObjectHandle &form, QPDFObjectHandle &, const std::string &) {
+        prunable = prunable && !form.getDict().getKey("/Resources").isStream();
+    });
+    return prunable;
+}
+
+// Drops from each page's resources the fonts and images its content does not use.
+void removeUnreferencedResources(QPDF &pdf)
+{
+    for (auto &page : QPDFPageDocumentHelper(pdf).getAllPages()) {
+        if (resourcesCanBePruned(page))
+            page.removeUnreferencedResources();
+    }
+}
+
+// Writes the document to a descriptor; returns the bytes written.
 qint64 writeDocument(QPDF &pdf, int fd, const WriteOptions &options, QByteArray *copy)
 {
     ensureFileIdentifier(pdf);
@@ -403,107 +195,8 @@ qint64 writeDocument(QPDF &pdf, int fd, const WriteOptions &options, QByteArray 
     return output.written();
 }
 
-[[noreturn]] void throwSystemFailure(const char *what)
-{
-    throw EngineFailure(PdfEngine::WriteFailed, std::string(what) + ": " + std::strerror(errno));
-}
-
-// A working copy is written in place, so that a caller reusing one scratch
-// path does not create and delete a file per piece; a failed write removes it.
-// Returns the written file's stamp.
-FileStamp writeScratchFile(const QString &fileName, const ContentWriter &writeContent)
-{
-    // Overwritten and then cut to length rather than truncated first: ext4
-    // flushes a file emptied by truncation to disk when it is closed.
-    const QByteArray name = QFile::encodeName(fileName);
-    Descriptor file(::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666));
-    if (file.get() < 0)
-        throwSystemFailure("cannot open the file");
-    try {
-        const qint64 size = writeContent(file.get());
-        if (::ftruncate(file.get(), off_t(size)) != 0)
-            throwSystemFailure("cannot cut the file to length");
-        return FileStamp::ofOpen(file.get());
-    } catch (...) {
-        ::unlink(name.constData());
-        throw;
-    }
-}
-
-// A name beside the target for a file that is renamed over it.
-QString hiddenNameFor(const QString &fileName)
-{
-    const QFileInfo target(fileName);
-    return QStringLiteral("%1/.%2.%3").arg(target.absolutePath(), target.fileName())
-        .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
-}
-
-// Gives an unnamed O_TMPFILE file its name: a new target is linked in
-// directly; an existing one is replaced, keeping its permissions, by linking
-// beside it and renaming over it (rename(2) replaces atomically,
-// QFile::rename never replaces).
-bool nameUnnamedFile(int fd, const QString &fileName)
-{
-    const QByteArray procPath = "/proc/self/fd/" + QByteArray::number(fd);
-    const QByteArray target = QFile::encodeName(fileName);
-    if (::linkat(AT_FDCWD, procPath.constData(), AT_FDCWD, target.constData(), AT_SYMLINK_FOLLOW) == 0)
-        return true;
-    struct stat existing;
-    if (errno != EEXIST || ::stat(target.constData(), &existing) != 0
-        || ::fchmod(fd, existing.st_mode & 07777) != 0)
-        return false;
-    const QByteArray hidden = QFile::encodeName(hiddenNameFor(fileName));
-    if (::linkat(AT_FDCWD, procPath.constData(), AT_FDCWD, hidden.constData(), AT_SYMLINK_FOLLOW) != 0)
-        return false;
-    if (std::rename(hidden.constData(), target.constData()) == 0)
-        return true;
-    ::unlink(hidden.constData());
-    return false;
-}
-
-// For file systems without O_TMPFILE: a hidden named file renamed over the target.
-void writeViaHiddenFile(const QString &fileName, const ContentWriter &writeContent)
-{
-    QFile file(hiddenNameFor(fileName));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
-        throw EngineFailure(PdfEngine::WriteFailed, file.errorString().toStdString());
-    try {
-        writeContent(file.handle());
-        if (!file.setPermissions(outputPermissions(fileName)))
-            throw EngineFailure(PdfEngine::WriteFailed, file.errorString().toStdString());
-        if (std::rename(QFile::encodeName(file.fileName()).constData(),
-                        QFile::encodeName(fileName).constData()) != 0)
-            throw EngineFailure(PdfEngine::WriteFailed, "cannot rename the written file into place");
-    } catch (...) {
-        file.remove();
-        throw;
-    }
-}
-
-// Writes into an unnamed file in the target's folder that gets the target's
-// name only when complete: a failed save never leaves a half-written file,
-// and a process killed mid-save (a cancelled job) leaves nothing at all.
-// Like qpdf's own writer it does not sync each file to disk: a split saves
-// thousands of files, and a sync per file multiplied its time several times.
-void writeFileAtomically(const QString &fileName, const ContentWriter &writeContent)
-{
-    if (fileName.isEmpty())
-        throw EngineFailure(PdfEngine::WriteFailed, "no output file name");
-    const QFileInfo target(fileName);
-    // Closing the descriptor drops the unnamed file on every way out.
-    Descriptor file(::open(QFile::encodeName(target.absolutePath()).constData(),
-                           O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
-    if (file.get() < 0) {
-        writeViaHiddenFile(fileName, writeContent);
-        return;
-    }
-    writeContent(file.get());
-    if (!nameUnnamedFile(file.get(), fileName))
-        throwSystemFailure("cannot give the written file its name");
-}
-
 // A working copy (a decrypted source, extracted pages) is written in place,
-// see writeScratchFile; every other file atomically. With a copy given, the
+// every other file atomically (see OutputFile). With a copy given, the
 // written bytes are also left there when small enough, else it is emptied.
 // Returns the stamp of a working copy.
 FileStamp writePdf(QPDF &pdf, const QString &fileName, const WriteOptions &options, QByteArray *copy = nullptr)
@@ -511,20 +204,12 @@ FileStamp writePdf(QPDF &pdf, const QString &fileName, const WriteOptions &optio
     if (fileName.isEmpty())
         throw EngineFailure(PdfEngine::WriteFailed, "no output file name");
     if (options.compress)
-        QPDFPageDocumentHelper(pdf).removeUnreferencedResources();
-    const ContentWriter writeContent = [&](int fd) { return writeDocument(pdf, fd, options, copy); };
+        removeUnreferencedResources(pdf);
+    const OutputFile::ContentWriter writeContent = [&](int fd) { return writeDocument(pdf, fd, options, copy); };
     if (options.scratch)
-        return writeScratchFile(fileName, writeContent);
-    writeFileAtomically(fileName, writeContent);
+        return OutputFile::writeInPlace(fileName, writeContent);
+    OutputFile::writeAtomically(fileName, writeContent);
     return {};
-}
-
-void writeBytes(const QByteArray &bytes, const QString &fileName)
-{
-    writeFileAtomically(fileName, [&](int fd) {
-        writeAll(fd, bytes.constData(), bytes.size());
-        return qint64(bytes.size());
-    });
 }
 
 // A new document made of the given pages of a source, carrying only the
@@ -535,7 +220,7 @@ std::shared_ptr<QPDF> pdfOfPages(const std::vector<QPDFPageObjectHelper> &pages)
     QPDFPageDocumentHelper target(*pdf);
     for (const auto &page : pages)
         target.addPage(page, false);
-    target.removeUnreferencedResources();
+    removeUnreferencedResources(*pdf);
     return pdf;
 }
 
@@ -612,13 +297,14 @@ QRectF pageBox(QPDFPageObjectHelper &page, int box)
 struct EngineDocument
 {
     std::shared_ptr<QPDF> pdf;
+    std::shared_ptr<SourceFile> source;   // what pdf was parsed from; null for documents made in memory
     QString fileName;        // empty for documents made in memory
     QByteArray password;
     bool changedPages = false;   // rendering must use the pages in memory, not the file
     bool compress = false;
     std::optional<PendingEncryption> encryption;
     std::vector<std::shared_ptr<QPDF>> pageSources;   // documents whose pages were copied in
-    std::unique_ptr<Poppler::Document> renderer;       // opened on first render
+    std::unique_ptr<PageRenderer> renderer;            // opened on first render
     // The bytes of the file it was loaded from, while the document is as
     // that file holds it; empty when unknown.
     QByteArray savedBytes;
@@ -735,10 +421,9 @@ struct PdfEngine::Private
         // still readable; any other is checked again.
         const QString path = QFileInfo(fileName).absoluteFilePath();
         if (!extractionSource.matches(path, password)) {
-            checkReadableFile(fileName);
             extractionSource = {};
             const FileStamp stamp = FileStamp::of(path);
-            auto pdf = openPdf(fileName, password, SourceReading::InMemory);
+            auto pdf = openPdf(fileName, password).pdf;
             extractionSource = {path, stamp, password, pdf, allPages(*pdf)};
         }
         return extractionSource;
@@ -759,23 +444,41 @@ struct PdfEngine::Private
         return true;
     }
 
-    Poppler::Document &rendererFor(EngineDocument &document)
+    // A document as its file holds it is drawn from the bytes already read,
+    // or else from the file; one changed in memory, or one that only qpdf's
+    // repairs could read, from a copy that qpdf writes.
+    PageRenderer &rendererFor(EngineDocument &document)
     {
         if (!document.renderer) {
-            std::unique_ptr<Poppler::Document> renderer;
-            if (!document.changedPages && !document.fileName.isEmpty())
-                renderer.reset(Poppler::Document::load(document.fileName, document.password,
-                                                       document.password));
-            if (!renderer || renderer->isLocked())   // changed in memory, or repaired by qpdf only
-                renderer.reset(Poppler::Document::loadFromData(inMemoryCopy(*document.pdf)));
-            if (!renderer || renderer->isLocked())
+            std::unique_ptr<PageRenderer> renderer;
+            if (!document.changedPages && !document.fileName.isEmpty()) {
+                const QByteArray bytes = document.source ? document.source->bytes() : document.savedBytes;
+                renderer = PageRenderer::open(bytes, document.fileName, document.password);
+            }
+            if (!renderer)
+                renderer = PageRenderer::open(inMemoryCopy(*document.pdf), QString(), QByteArray());
+            if (!renderer)
                 throw EngineFailure(RenderFailed, "renderer cannot open the document");
-            renderer->setRenderHint(Poppler::Document::Antialiasing, true);
-            renderer->setRenderHint(Poppler::Document::TextAntialiasing, true);
-            renderer->setPaperColor(Qt::white);
             document.renderer = std::move(renderer);
         }
         return *document.renderer;
+    }
+
+    // qpdf reads the streams of copied pages when the target is written: a
+    // stream parsed from a file straight from that file, which qpdf keeps
+    // open, and a stream built in memory from the document that holds it.
+    // So a source parsed from a file and not built up in memory is not kept
+    // at all, and the file's copy in memory goes: a merge holds each
+    // source's parsed objects and bytes only while it copies its pages.
+    static void keepWhatCopiedPagesRead(EngineDocument &target, EngineDocument &source)
+    {
+        if (!source.pageSources.empty() || !source.source) {
+            target.pageSources.push_back(source.pdf);
+            target.pageSources.insert(target.pageSources.end(), source.pageSources.begin(),
+                                      source.pageSources.end());
+        }
+        if (source.source)
+            source.source->releaseMemory();
     }
 
     static QByteArray inMemoryCopy(QPDF &pdf)
@@ -808,8 +511,11 @@ int PdfEngine::LoadFromFile(const QString &fileName, const QString &password)
     return d->guarded(0, [&] {
         auto document = std::make_unique<EngineDocument>();
         const QString path = QFileInfo(fileName).absoluteFilePath();
-        if (!d->takeExtractedPiece(path, *document))
-            document->pdf = openPdf(fileName, password);
+        if (!d->takeExtractedPiece(path, *document)) {
+            OpenedPdf opened = openPdf(fileName, password);
+            document->pdf = opened.pdf;
+            document->source = opened.source;
+        }
         document->fileName = path;
         document->password = password.toUtf8();
         d->add(std::move(document));
@@ -914,16 +620,7 @@ int PdfEngine::RenderPageToImage(double dpi, int page, QImage &image)
             throw EngineFailure(BadArgument, "no image to draw into");
         EngineDocument &document = d->selected();
         checkPageSpan(page, 1, pageCountOf(*document.pdf));
-        Poppler::Document &renderer = d->rendererFor(document);
-        std::unique_ptr<Poppler::Page> rendererPage(renderer.page(page - 1));
-        if (!rendererPage)
-            throw EngineFailure(RenderFailed, "renderer has no such page");
-        const QImage drawn = rendererPage->renderToImage(dpi, dpi);
-        if (drawn.isNull())
-            throw EngineFailure(RenderFailed, "renderer drew nothing");
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        painter.drawImage(0, 0, drawn);
+        d->rendererFor(document).render(page, dpi, image);
         return 1;
     });
 }
@@ -939,7 +636,7 @@ int PdfEngine::SaveToFile(const QString &fileName)
         // A document saved as it was loaded is the file it came from: a split
         // saves each extracted piece unchanged, and qpdf need not write it twice.
         if (!document.savedBytes.isEmpty() && !options.compress && !options.encryption)
-            writeBytes(document.savedBytes, fileName);
+            OutputFile::writeBytes(document.savedBytes, fileName);
         else
             writePdf(*document.pdf, fileName, options);
         return 1;
@@ -1046,7 +743,7 @@ int PdfEngine::MergeDocument(int documentId)
         for (const auto &page : pages)
             helper.addPage(page, false);
         if (&source != &target)
-            target.pageSources.push_back(source.pdf);
+            d->keepWhatCopiedPagesRead(target, source);
         target.pagesChanged();
         return 1;
     });
@@ -1093,7 +790,7 @@ int PdfEngine::DecryptFile(const QString &input, const QString &output, const QS
 {
     return d->guarded(0, [&] {
         d->extractedPiece = {};
-        auto pdf = openPdf(input, password);
+        auto pdf = openPdf(input, password).pdf;
         WriteOptions options;
         options.decrypt = true;
         options.scratch = true;

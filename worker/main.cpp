@@ -5,6 +5,7 @@
 #include "common/Logger.h"
 #include "pdf/PdfService.h"
 #include "worker/JobFiles.h"
+#include "worker/LargePageHeap.h"
 #include "worker/MergeEngine.h"
 #include "worker/Progress.h"
 #include "worker/SplitEngine.h"
@@ -90,6 +91,8 @@ int runMerge(const QString &requestPath, const QSharedPointer<PdfService> &servi
 
 int main(int argc, char *argv[])
 {
+    useLargePageHeap();
+
     // A split logs thousands of time-stamped lines; with TZ unset the C
     // library looks at the zone file again for every one of them.
     if (qEnvironmentVariableIsEmpty("TZ"))

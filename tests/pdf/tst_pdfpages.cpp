@@ -303,6 +303,68 @@ private slots:
         QCOMPARE(m_service->openDocumentCount(), 0);
     }
 
+    // A merged document reads its sources' streams only when written; by
+    // then the sources are closed and their files may be gone or replaced.
+    void mergedDocumentIsWrittenFromTheFilesItsSourcesWereReadFrom()
+    {
+        FixtureOptions options;
+        options.pageCount = 3;
+        options.pageImageBytes = 150000;   // streams larger and smaller than one read of a file
+        const QString scans = fixture("scans.pdf", options);
+        const QString replaced = fixture("replaced.pdf", options);
+        const QString removed = fixture("removed.pdf", options);
+        {
+            PdfDocument merged(m_service);
+            for (const QString &file : {scans, replaced, removed}) {
+                PdfDocument source(m_service, file, QString());
+                QCOMPARE(m_service->mergeDocument(merged.documentId(), source.documentId()), 1);
+            }
+            QVERIFY(QFile::remove(removed));
+            QVERIFY(QFile::remove(replaced));
+            QVERIFY(QFile::copy(m_sixPages, replaced));
+            QCOMPARE(merged.deletePages(1, 1), 1);
+            QVERIFY(merged.saveToFile(out("scans-merged.pdf")));
+        }
+        QCOMPARE(pageTexts(out("scans-merged.pdf")), pageNames({1, 2, 3, 1, 2, 3, 1, 2, 3}));
+        QVERIFY(QFileInfo(out("scans-merged.pdf")).size() > 9 * 150000);
+        const QStringList images = pageImageChecksums(scans);
+        QCOMPARE(images.size(), 3);
+        QCOMPARE(pageImageChecksums(out("scans-merged.pdf")), images + images + images);
+        QCOMPARE(m_service->openDocumentCount(), 0);
+    }
+
+    // Damaged files name a stream where a resource dictionary belongs. The
+    // pages keep what they name, as qpdf's own page extraction keeps it.
+    void streamsInPlaceOfResourcesAreKept_data()
+    {
+        QTest::addColumn<int>("where");
+        QTest::newRow("on the pages") << int(FixtureOptions::StreamResources::OnPages);
+        QTest::newRow("inherited from the page tree") << int(FixtureOptions::StreamResources::OnPageTree);
+        QTest::newRow("on form XObjects") << int(FixtureOptions::StreamResources::OnFormXObjects);
+    }
+
+    void streamsInPlaceOfResourcesAreKept()
+    {
+        QFETCH(int, where);
+        FixtureOptions options;
+        options.pageCount = 3;
+        options.streamResources = FixtureOptions::StreamResources(where);
+        const QString damaged = fixture("stream-resources.pdf", options);
+
+        QCOMPARE(m_service->extractFilePages(damaged, QString(), out("sr-piece.pdf"), "2-3"), 1);
+        QCOMPARE(pageTexts(out("sr-piece.pdf")), pageNames({2, 3}));
+        QCOMPARE(m_service->extractPages(damaged, QString(), out("sr-span.pdf"), 1, 2), 1);
+        QCOMPARE(pageTexts(out("sr-span.pdf")), pageNames({1, 2}));
+        {
+            PdfDocument merged(m_service);
+            PdfDocument source(m_service, damaged, QString());
+            QCOMPARE(m_service->mergeDocument(merged.documentId(), source.documentId()), 1);
+            QVERIFY(merged.compressContent());   // compressing prunes resources, too
+            QVERIFY(merged.saveToFile(out("sr-merged.pdf")));
+        }
+        QCOMPARE(pageTexts(out("sr-merged.pdf")), QStringList({QString()}) + pageNames({1, 2, 3}));
+    }
+
     void mergeOfADocumentThatDidNotOpenFails()
     {
         PdfDocument merged(m_service);

@@ -6,8 +6,10 @@
 #include <qpdf/QPDFPageObjectHelper.hh>
 #include <qpdf/QPDFWriter.hh>
 
+#include <QCryptographicHash>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <exception>
 #include <memory>
 
@@ -50,9 +52,36 @@ QPDFObjectHandle paddingImage(QPDF &pdf, int bytes)
     return image;
 }
 
-std::string pageContent(int pageNumber, bool drawsImage)
+// A grey image of about the requested size in bytes whose data is noise, as
+// in a scanned page: compression does not shrink it.
+QPDFObjectHandle noiseImage(QPDF &pdf, int bytes, quint32 seed)
 {
-    std::string content = "BT /F1 24 Tf 72 700 Td (Page " + std::to_string(pageNumber) + ") Tj ET\n";
+    const int width = 400;
+    const int height = std::max(1, bytes / width);
+    std::string data(size_t(width) * size_t(height), '\0');
+    quint32 state = seed * 2654435761u + 1;
+    for (char &byte : data) {
+        state = state * 1664525u + 1013904223u;
+        byte = char(state >> 24);
+    }
+    auto image = QPDFObjectHandle::newStream(&pdf, data);
+    auto dict = image.getDict();
+    dict.replaceKey("/Type", QPDFObjectHandle::newName("/XObject"));
+    dict.replaceKey("/Subtype", QPDFObjectHandle::newName("/Image"));
+    dict.replaceKey("/Width", QPDFObjectHandle::newInteger(width));
+    dict.replaceKey("/Height", QPDFObjectHandle::newInteger(height));
+    dict.replaceKey("/ColorSpace", QPDFObjectHandle::newName("/DeviceGray"));
+    dict.replaceKey("/BitsPerComponent", QPDFObjectHandle::newInteger(8));
+    return image;
+}
+
+std::string pageContent(int pageNumber, bool drawsImage, const QSizeF &fullPageImage = {})
+{
+    std::string content;
+    if (!fullPageImage.isEmpty())
+        content += "q " + std::to_string(qRound(fullPageImage.width())) + " 0 0 "
+                   + std::to_string(qRound(fullPageImage.height())) + " 0 0 cm /Scan Do Q\n";
+    content += "BT /F1 24 Tf 72 700 Td (Page " + std::to_string(pageNumber) + ") Tj ET\n";
     if (drawsImage)
         content += "q 200 0 0 100 72 400 cm /Im1 Do Q\n";
     return content;
@@ -70,6 +99,31 @@ QPDFObjectHandle resourcesDictionary(QPDFObjectHandle font, QPDFObjectHandle ima
         resources.replaceKey("/XObject", xobjects);
     }
     return resources;
+}
+
+// Each page of its own stream: real files that do this share nothing.
+void addStreamResources(QPDF &pdf, QPDFObjectHandle page, std::string &content,
+                        FixtureOptions::StreamResources where)
+{
+    using Where = FixtureOptions::StreamResources;
+    if (where == Where::OnPages || where == Where::OnPageTree) {
+        page.removeKey("/Resources");
+        if (where == Where::OnPages)
+            page.replaceKey("/Resources", QPDFObjectHandle::newStream(&pdf, "junk"));
+    } else if (where == Where::OnFormXObjects) {
+        auto form = QPDFObjectHandle::newStream(&pdf, "0 0 10 10 re f");
+        auto dict = form.getDict();
+        dict.replaceKey("/Type", QPDFObjectHandle::newName("/XObject"));
+        dict.replaceKey("/Subtype", QPDFObjectHandle::newName("/Form"));
+        dict.replaceKey("/BBox", QPDFObjectHandle::parse("[0 0 10 10]"));
+        dict.replaceKey("/Resources", QPDFObjectHandle::newStream(&pdf, "junk"));
+        auto resources = page.getKey("/Resources").shallowCopy();
+        auto xobjects = QPDFObjectHandle::newDictionary();
+        xobjects.replaceKey("/Fm1", form);
+        resources.replaceKey("/XObject", xobjects);
+        page.replaceKey("/Resources", resources);
+        content += "/Fm1 Do\n";
+    }
 }
 
 void addPages(QPDF &pdf, const FixtureOptions &options)
@@ -98,9 +152,25 @@ void addPages(QPDF &pdf, const FixtureOptions &options)
         else
             page.replaceKey("/Resources",
                             resourcesDictionary(font, drawsImage ? image : QPDFObjectHandle::newNull()));
-        page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, pageContent(k, drawsImage)));
+        QSizeF scan;
+        if (options.pageImageBytes > 0) {
+            // A page of its own image needs resources of its own, too.
+            auto resources = page.getKey("/Resources").shallowCopy();
+            auto xobjects = resources.getKey("/XObject").isDictionary()
+                                ? resources.getKey("/XObject").shallowCopy()
+                                : QPDFObjectHandle::newDictionary();
+            xobjects.replaceKey("/Scan", noiseImage(pdf, options.pageImageBytes, quint32(k)));
+            resources.replaceKey("/XObject", xobjects);
+            page.replaceKey("/Resources", resources);
+            scan = options.pageSize;
+        }
+        std::string content = pageContent(k, drawsImage, scan);
+        addStreamResources(pdf, page, content, options.streamResources);
+        page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, content));
         pages.addPage(QPDFPageObjectHelper(pdf.makeIndirectObject(page)), false);
     }
+    if (options.streamResources == FixtureOptions::StreamResources::OnPageTree)
+        pdf.getRoot().getKey("/Pages").replaceKey("/Resources", QPDFObjectHandle::newStream(&pdf, "junk"));
 }
 
 void applyEncryption(QPDFWriter &writer, const FixtureOptions &options)
@@ -179,6 +249,30 @@ QStringList pageTexts(const QString &path, const QString &password)
         return {};
     }
     return texts;
+}
+
+QStringList pageImageChecksums(const QString &path)
+{
+    auto pdf = openQuietly(path, QString());
+    if (!pdf)
+        return {};
+    QStringList checksums;
+    try {
+        for (auto &page : QPDFPageDocumentHelper(*pdf).getAllPages()) {
+            auto scan = page.getAttribute("/Resources", false).getKey("/XObject").getKey("/Scan");
+            if (!scan.isStream()) {
+                checksums << QString();
+                continue;
+            }
+            auto data = scan.getRawStreamData();
+            checksums << QString::fromLatin1(QCryptographicHash::hash(
+                QByteArray::fromRawData(reinterpret_cast<const char *>(data->getBuffer()), int(data->getSize())),
+                QCryptographicHash::Sha1).toHex());
+        }
+    } catch (const std::exception &) {
+        return {};
+    }
+    return checksums;
 }
 
 int fixturePageCount(const QString &path, const QString &password)

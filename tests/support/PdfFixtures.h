@@ -11,6 +11,9 @@
 // which source pages ended up where.
 struct FixtureOptions
 {
+    // Where a damaged file names a stream in place of a resource dictionary.
+    enum class StreamResources { None, OnPages, OnPageTree, OnFormXObjects };
+
     int pageCount = 1;
     int rotate = 0;                 // /Rotate of every page (any value, also unnormalised ones)
     QMap<int, int> pageRotations;   // 1-based page -> /Rotate, overrides rotate
@@ -20,6 +23,8 @@ struct FixtureOptions
     bool restrictPermissions = false; // forbid copy, modify, print, annotate
     bool compressStreams = true;
     int paddingBytes = 0;           // bulk in an image that only page 1 draws, listed in the shared resources
+    int pageImageBytes = 0;         // every page draws a full-page image of its own, this large and incompressible
+    StreamResources streamResources = StreamResources::None;
     QSizeF pageSize{612, 792};      // media box
     QRectF cropBox;                 // written when not empty
     QRectF bleedBox;                // written when not empty
@@ -32,6 +37,11 @@ bool writePdfFixture(const QString &path, const FixtureOptions &options = {});
 QStringList pageTexts(const QString &path, const QString &password = {});
 
 int fixturePageCount(const QString &path, const QString &password = {});   // -1 if unreadable
+
+// A checksum of the stored data of the full-page image each page draws (see
+// pageImageBytes), in page order ("" for a page without one); an empty list
+// when the file cannot be read.
+QStringList pageImageChecksums(const QString &path);
 
 struct FixtureSecurity
 {

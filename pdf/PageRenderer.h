@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+#include <memory>
+
+namespace Poppler {
+class Document;
+}
+
+// Draws the pages of one document with poppler.
+class PageRenderer
+{
+public:
+    // Opens the document from its bytes, which poppler shares rather than
+    // copies, or from the file when no bytes are given; null when poppler
+    // cannot open it or the password does not unlock it.
+    static std::unique_ptr<PageRenderer> open(const QByteArray &bytes, const QString &fileName,
+                                              const QByteArray &password);
+    ~PageRenderer();
+
+    // Draws the 1-based page at the resolution into the top-left corner of
+    // the image, over white; throws EngineFailure with RenderFailed.
+    void render(int page, double dpi, QImage &image);
+
+    // poppler reports damaged files on stderr by default; its messages
+    // belong in the debug log instead.
+    static void routeMessagesToLog();
+
+private:
+    explicit PageRenderer(std::unique_ptr<Poppler::Document> document);
+
+    std::unique_ptr<Poppler::Document> m_document;
+};
