@@ -77,6 +77,25 @@
     </message>
 </context>
 <context>
+    <name>DropArea</name>
+    <message>
+        <source>Add file</source>
+        <translation>Datei hinzufügen</translation>
+    </message>
+    <message>
+        <source>or drag &amp; drop</source>
+        <translation>oder per Drag &amp; Drop</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Files (*.pdf)</source>
+        <translation>Dateien (*.pdf)</translation>
+    </message>
+</context>
+<context>
     <name>MainView</name>
     <message>
         <source>Help</source>
@@ -110,6 +129,21 @@
         <source>Last merge:</source>
         <translation>Zuletzt vereint:</translation>
     </message>
+    <message>
+        <source>Open the web site</source>
+        <translation>Website öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>MergeItemDelegate</name>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>Enter Password</source>
+        <translation>Passwort eingeben</translation>
+    </message>
 </context>
 <context>
     <name>MergeModel</name>
@@ -132,6 +166,88 @@
     <message>
         <source>Password</source>
         <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Can not open file</source>
+        <translation>Datei kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>The password for %1 is incorrect</source>
+        <translation>Das Passwort für %1 ist falsch</translation>
+    </message>
+</context>
+<context>
+    <name>MergeTableView</name>
+    <message>
+        <source>Select all</source>
+        <translation>Alle auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>MergeView</name>
+    <message>
+        <source>Save to folder:</source>
+        <translation>In Ordner speichern:</translation>
+    </message>
+    <message>
+        <source>Filename:</source>
+        <translation>Dateiname:</translation>
+    </message>
+    <message>
+        <source>MERGE</source>
+        <translation>VEREINEN</translation>
+    </message>
+    <message>
+        <source>Advanced Settings</source>
+        <translation>Erweiterte Einstellungen</translation>
+    </message>
+    <message>
+        <source>Add files</source>
+        <translation>Dateien hinzufügen</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Alle entfernen</translation>
+    </message>
+    <message>
+        <source>Choose folder</source>
+        <translation>Ordner wählen</translation>
+    </message>
+    <message>
+        <source>%1 pages total</source>
+        <translation>%1 Seiten insgesamt</translation>
+    </message>
+    <message>
+        <source>Select one or more files to open</source>
+        <translation>Eine oder mehrere Dateien zum Öffnen wählen</translation>
+    </message>
+    <message>
+        <source>Files (*.pdf)</source>
+        <translation>Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Merging files..</source>
+        <translation>Dateien werden vereint...</translation>
+    </message>
+    <message>
+        <source>Select destination folder</source>
+        <translation>Zielordner wählen</translation>
+    </message>
+    <message>
+        <source>Merge failed</source>
+        <translation>Vereinen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Merge files failed</source>
+        <translation>Vereinen der Dateien fehlgeschlagen</translation>
     </message>
     <message>
         <source>Can not open file</source>
@@ -242,6 +358,99 @@
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <source>Page %1</source>
+        <translation>Seite %1</translation>
+    </message>
+</context>
+<context>
+    <name>PageRangesView</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Alle entfernen</translation>
+    </message>
+    <message>
+        <source>Apply to all files in queue</source>
+        <translation>Auf alle Dateien in der Liste anwenden</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Choose page ranges. Total pages in document: %1</source>
+        <translation>Seitenbereiche wählen. Seiten im Dokument: %1</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ABBRECHEN</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>SCHLIESSEN</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewWidget</name>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>enter password</source>
+        <translation>Passwort eingeben</translation>
+    </message>
+    <message>
+        <source>Password protected:</source>
+        <translation>Passwortgeschützt:</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>File name:</source>
+        <translation>Dateiname:</translation>
+    </message>
+    <message>
+        <source>Pages: %1</source>
+        <translation>Seiten: %1</translation>
+    </message>
+    <message>
+        <source>Can not open file</source>
+        <translation>Datei kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>The password for %1 is incorrect</source>
+        <translation>Das Passwort für %1 ist falsch</translation>
+    </message>
+</context>
+<context>
     <name>ProgressControl</name>
     <message>
         <source>Resume</source>
@@ -265,6 +474,13 @@
     <message>
         <source>Add files</source>
         <translation>Dateien hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>RangeItemView</name>
+    <message>
+        <source>Remove pages %1</source>
+        <translation>Seiten %1 entfernen</translation>
     </message>
 </context>
 <context>
@@ -328,6 +544,14 @@
         <source>version %1</source>
         <translation>Version %1</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
 </context>
 <context>
     <name>SplashScreen</name>
@@ -341,6 +565,140 @@
     <message>
         <source>%1 MB</source>
         <translation>%1 MB</translation>
+    </message>
+</context>
+<context>
+    <name>SplitView</name>
+    <message>
+        <source>Into files of 1 page</source>
+        <translation>In Dateien mit je 1 Seite</translation>
+    </message>
+    <message>
+        <source>By groups of pages</source>
+        <translation>In Seitengruppen</translation>
+    </message>
+    <message>
+        <source>Get rid of certain pages</source>
+        <translation>Bestimmte Seiten entfernen</translation>
+    </message>
+    <message>
+        <source>By page ranges</source>
+        <translation>Nach Seitenbereichen</translation>
+    </message>
+    <message>
+        <source>Group of pages:</source>
+        <translation>Seiten pro Gruppe:</translation>
+    </message>
+    <message>
+        <source>Starting from:</source>
+        <translation>Beginnend bei:</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Von:</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Bis:</translation>
+    </message>
+    <message>
+        <source>Page to remove</source>
+        <translation>Zu entfernende Seite</translation>
+    </message>
+    <message>
+        <source>Add page</source>
+        <translation>Seite hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add range</source>
+        <translation>Bereich hinzufügen</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Alle entfernen</translation>
+    </message>
+    <message>
+        <source>SPLIT</source>
+        <translation>TEILEN</translation>
+    </message>
+    <message>
+        <source>Advanced Settings</source>
+        <translation>Erweiterte Einstellungen</translation>
+    </message>
+    <message>
+        <source>Save to:</source>
+        <translation>Speichern in:</translation>
+    </message>
+    <message>
+        <source>Every page will be splited to isolated file...</source>
+        <translation>Jede Seite wird in eine eigene Datei geteilt...</translation>
+    </message>
+    <message>
+        <source>Choose how much pages will be in every group and you should choose pages, where splitting will be started...</source>
+        <translation>Wählen Sie, wie viele Seiten jede Gruppe enthält und ab welcher Seite geteilt wird...</translation>
+    </message>
+    <message>
+        <source>You can choose and add pages which you want to delete...</source>
+        <translation>Wählen Sie die Seiten, die Sie entfernen möchten, und fügen Sie sie hinzu...</translation>
+    </message>
+    <message>
+        <source>You should choose and add a interval from document, which you will want to split...</source>
+        <translation>Wählen Sie die Seitenbereiche des Dokuments, die Sie abteilen möchten, und fügen Sie sie hinzu...</translation>
+    </message>
+    <message>
+        <source>Select destination folder</source>
+        <translation>Zielordner wählen</translation>
+    </message>
+    <message>
+        <source>The document to split was not found.</source>
+        <translation>Das zu teilende Dokument wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The document could not be opened: the password is wrong.</source>
+        <translation>Das Dokument konnte nicht geöffnet werden: Das Passwort ist falsch.</translation>
+    </message>
+    <message>
+        <source>The pages could not be written to the output folder.</source>
+        <translation>Die Seiten konnten nicht in den Zielordner geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The split program could not be started.</source>
+        <translation>Das Teilungsprogramm konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>The split program ended without telling its result.</source>
+        <translation>Das Teilungsprogramm wurde ohne Ergebnis beendet.</translation>
+    </message>
+    <message>
+        <source>The split program crashed.</source>
+        <translation>Das Teilungsprogramm ist abgestürzt.</translation>
+    </message>
+    <message>
+        <source>Split canceled</source>
+        <translation>Teilung abgebrochen</translation>
+    </message>
+    <message>
+        <source>The split program stopped unexpectedly (code %1).</source>
+        <translation>Das Teilungsprogramm wurde unerwartet beendet (Code %1).</translation>
+    </message>
+    <message>
+        <source>Split failed</source>
+        <translation>Teilung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Error: this file has read permission only!</source>
+        <translation>Fehler: Diese Datei darf nur gelesen werden!</translation>
+    </message>
+</context>
+<context>
+    <name>WindowBar</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 </TS>

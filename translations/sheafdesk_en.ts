@@ -77,6 +77,25 @@
     </message>
 </context>
 <context>
+    <name>DropArea</name>
+    <message>
+        <source>Add file</source>
+        <translation>Add file</translation>
+    </message>
+    <message>
+        <source>or drag &amp; drop</source>
+        <translation>or drag &amp; drop</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>Open file</translation>
+    </message>
+    <message>
+        <source>Files (*.pdf)</source>
+        <translation>Files (*.pdf)</translation>
+    </message>
+</context>
+<context>
     <name>MainView</name>
     <message>
         <source>Help</source>
@@ -110,6 +129,21 @@
         <source>Last merge:</source>
         <translation>Last merge:</translation>
     </message>
+    <message>
+        <source>Open the web site</source>
+        <translation>Open the web site</translation>
+    </message>
+</context>
+<context>
+    <name>MergeItemDelegate</name>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>Enter Password</source>
+        <translation>Enter Password</translation>
+    </message>
 </context>
 <context>
     <name>MergeModel</name>
@@ -132,6 +166,88 @@
     <message>
         <source>Password</source>
         <translation>Password</translation>
+    </message>
+    <message>
+        <source>Can not open file</source>
+        <translation>Can not open file</translation>
+    </message>
+    <message>
+        <source>The password for %1 is incorrect</source>
+        <translation>The password for %1 is incorrect</translation>
+    </message>
+</context>
+<context>
+    <name>MergeTableView</name>
+    <message>
+        <source>Select all</source>
+        <translation>Select all</translation>
+    </message>
+</context>
+<context>
+    <name>MergeView</name>
+    <message>
+        <source>Save to folder:</source>
+        <translation>Save to folder:</translation>
+    </message>
+    <message>
+        <source>Filename:</source>
+        <translation>Filename:</translation>
+    </message>
+    <message>
+        <source>MERGE</source>
+        <translation>MERGE</translation>
+    </message>
+    <message>
+        <source>Advanced Settings</source>
+        <translation>Advanced Settings</translation>
+    </message>
+    <message>
+        <source>Add files</source>
+        <translation>Add files</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Move up</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Move down</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Clear all</translation>
+    </message>
+    <message>
+        <source>Choose folder</source>
+        <translation>Choose folder</translation>
+    </message>
+    <message>
+        <source>%1 pages total</source>
+        <translation>%1 pages total</translation>
+    </message>
+    <message>
+        <source>Select one or more files to open</source>
+        <translation>Select one or more files to open</translation>
+    </message>
+    <message>
+        <source>Files (*.pdf)</source>
+        <translation>Files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Merging files..</source>
+        <translation>Merging files..</translation>
+    </message>
+    <message>
+        <source>Select destination folder</source>
+        <translation>Select destination folder</translation>
+    </message>
+    <message>
+        <source>Merge failed</source>
+        <translation>Merge failed</translation>
+    </message>
+    <message>
+        <source>Merge files failed</source>
+        <translation>Merge files failed</translation>
     </message>
     <message>
         <source>Can not open file</source>
@@ -242,6 +358,99 @@
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <source>Page %1</source>
+        <translation>Page %1</translation>
+    </message>
+</context>
+<context>
+    <name>PageRangesView</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>To</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Clear all</translation>
+    </message>
+    <message>
+        <source>Apply to all files in queue</source>
+        <translation>Apply to all files in queue</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Choose page ranges. Total pages in document: %1</source>
+        <translation>Choose page ranges. Total pages in document: %1</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>CANCEL</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>CLOSE</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewWidget</name>
+    <message>
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>enter password</source>
+        <translation>enter password</translation>
+    </message>
+    <message>
+        <source>Password protected:</source>
+        <translation>Password protected:</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>File name:</source>
+        <translation>File name:</translation>
+    </message>
+    <message>
+        <source>Pages: %1</source>
+        <translation>Pages: %1</translation>
+    </message>
+    <message>
+        <source>Can not open file</source>
+        <translation>Can not open file</translation>
+    </message>
+    <message>
+        <source>The password for %1 is incorrect</source>
+        <translation>The password for %1 is incorrect</translation>
+    </message>
+</context>
+<context>
     <name>ProgressControl</name>
     <message>
         <source>Resume</source>
@@ -265,6 +474,13 @@
     <message>
         <source>Add files</source>
         <translation>Add files</translation>
+    </message>
+</context>
+<context>
+    <name>RangeItemView</name>
+    <message>
+        <source>Remove pages %1</source>
+        <translation>Remove pages %1</translation>
     </message>
 </context>
 <context>
@@ -328,6 +544,14 @@
         <source>version %1</source>
         <translation>version %1</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
 </context>
 <context>
     <name>SplashScreen</name>
@@ -341,6 +565,140 @@
     <message>
         <source>%1 MB</source>
         <translation>%1 MB</translation>
+    </message>
+</context>
+<context>
+    <name>SplitView</name>
+    <message>
+        <source>Into files of 1 page</source>
+        <translation>Into files of 1 page</translation>
+    </message>
+    <message>
+        <source>By groups of pages</source>
+        <translation>By groups of pages</translation>
+    </message>
+    <message>
+        <source>Get rid of certain pages</source>
+        <translation>Get rid of certain pages</translation>
+    </message>
+    <message>
+        <source>By page ranges</source>
+        <translation>By page ranges</translation>
+    </message>
+    <message>
+        <source>Group of pages:</source>
+        <translation>Group of pages:</translation>
+    </message>
+    <message>
+        <source>Starting from:</source>
+        <translation>Starting from:</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>From:</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>To:</translation>
+    </message>
+    <message>
+        <source>Page to remove</source>
+        <translation>Page to remove</translation>
+    </message>
+    <message>
+        <source>Add page</source>
+        <translation>Add page</translation>
+    </message>
+    <message>
+        <source>Add range</source>
+        <translation>Add range</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Clear all</translation>
+    </message>
+    <message>
+        <source>SPLIT</source>
+        <translation>SPLIT</translation>
+    </message>
+    <message>
+        <source>Advanced Settings</source>
+        <translation>Advanced Settings</translation>
+    </message>
+    <message>
+        <source>Save to:</source>
+        <translation>Save to:</translation>
+    </message>
+    <message>
+        <source>Every page will be splited to isolated file...</source>
+        <translation>Every page will be splited to isolated file...</translation>
+    </message>
+    <message>
+        <source>Choose how much pages will be in every group and you should choose pages, where splitting will be started...</source>
+        <translation>Choose how much pages will be in every group and you should choose pages, where splitting will be started...</translation>
+    </message>
+    <message>
+        <source>You can choose and add pages which you want to delete...</source>
+        <translation>You can choose and add pages which you want to delete...</translation>
+    </message>
+    <message>
+        <source>You should choose and add a interval from document, which you will want to split...</source>
+        <translation>You should choose and add a interval from document, which you will want to split...</translation>
+    </message>
+    <message>
+        <source>Select destination folder</source>
+        <translation>Select destination folder</translation>
+    </message>
+    <message>
+        <source>The document to split was not found.</source>
+        <translation>The document to split was not found.</translation>
+    </message>
+    <message>
+        <source>The document could not be opened: the password is wrong.</source>
+        <translation>The document could not be opened: the password is wrong.</translation>
+    </message>
+    <message>
+        <source>The pages could not be written to the output folder.</source>
+        <translation>The pages could not be written to the output folder.</translation>
+    </message>
+    <message>
+        <source>The split program could not be started.</source>
+        <translation>The split program could not be started.</translation>
+    </message>
+    <message>
+        <source>The split program ended without telling its result.</source>
+        <translation>The split program ended without telling its result.</translation>
+    </message>
+    <message>
+        <source>The split program crashed.</source>
+        <translation>The split program crashed.</translation>
+    </message>
+    <message>
+        <source>Split canceled</source>
+        <translation>Split canceled</translation>
+    </message>
+    <message>
+        <source>The split program stopped unexpectedly (code %1).</source>
+        <translation>The split program stopped unexpectedly (code %1).</translation>
+    </message>
+    <message>
+        <source>Split failed</source>
+        <translation>Split failed</translation>
+    </message>
+    <message>
+        <source>Error: this file has read permission only!</source>
+        <translation>Error: this file has read permission only!</translation>
+    </message>
+</context>
+<context>
+    <name>WindowBar</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimize</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
     </message>
 </context>
 </TS>

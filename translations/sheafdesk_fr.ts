@@ -77,6 +77,25 @@
     </message>
 </context>
 <context>
+    <name>DropArea</name>
+    <message>
+        <source>Add file</source>
+        <translation>Ajouter un fichier</translation>
+    </message>
+    <message>
+        <source>or drag &amp; drop</source>
+        <translation>ou glisser-déposer</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>Ouvrir un fichier</translation>
+    </message>
+    <message>
+        <source>Files (*.pdf)</source>
+        <translation>Fichiers (*.pdf)</translation>
+    </message>
+</context>
+<context>
     <name>MainView</name>
     <message>
         <source>Help</source>
@@ -110,6 +129,21 @@
         <source>Last merge:</source>
         <translation>Dernière fusion :</translation>
     </message>
+    <message>
+        <source>Open the web site</source>
+        <translation>Ouvrir le site web</translation>
+    </message>
+</context>
+<context>
+    <name>MergeItemDelegate</name>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>Enter Password</source>
+        <translation>Saisir le mot de passe</translation>
+    </message>
 </context>
 <context>
     <name>MergeModel</name>
@@ -132,6 +166,88 @@
     <message>
         <source>Password</source>
         <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Can not open file</source>
+        <translation>Impossible d&apos;ouvrir le fichier</translation>
+    </message>
+    <message>
+        <source>The password for %1 is incorrect</source>
+        <translation>Le mot de passe de %1 est incorrect</translation>
+    </message>
+</context>
+<context>
+    <name>MergeTableView</name>
+    <message>
+        <source>Select all</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+</context>
+<context>
+    <name>MergeView</name>
+    <message>
+        <source>Save to folder:</source>
+        <translation>Enregistrer dans le dossier :</translation>
+    </message>
+    <message>
+        <source>Filename:</source>
+        <translation>Nom du fichier :</translation>
+    </message>
+    <message>
+        <source>MERGE</source>
+        <translation>FUSIONNER</translation>
+    </message>
+    <message>
+        <source>Advanced Settings</source>
+        <translation>Paramètres avancés</translation>
+    </message>
+    <message>
+        <source>Add files</source>
+        <translation>Ajouter des fichiers</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Tout supprimer</translation>
+    </message>
+    <message>
+        <source>Choose folder</source>
+        <translation>Choisir un dossier</translation>
+    </message>
+    <message>
+        <source>%1 pages total</source>
+        <translation>%1 pages au total</translation>
+    </message>
+    <message>
+        <source>Select one or more files to open</source>
+        <translation>Sélectionnez un ou plusieurs fichiers à ouvrir</translation>
+    </message>
+    <message>
+        <source>Files (*.pdf)</source>
+        <translation>Fichiers (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Merging files..</source>
+        <translation>Fusion des fichiers...</translation>
+    </message>
+    <message>
+        <source>Select destination folder</source>
+        <translation>Choisir le dossier de destination</translation>
+    </message>
+    <message>
+        <source>Merge failed</source>
+        <translation>Échec de la fusion</translation>
+    </message>
+    <message>
+        <source>Merge files failed</source>
+        <translation>La fusion des fichiers a échoué</translation>
     </message>
     <message>
         <source>Can not open file</source>
@@ -242,6 +358,99 @@
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <source>Page %1</source>
+        <translation>Page %1</translation>
+    </message>
+</context>
+<context>
+    <name>PageRangesView</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>De</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>À</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Tout supprimer</translation>
+    </message>
+    <message>
+        <source>Apply to all files in queue</source>
+        <translation>Appliquer à tous les fichiers de la liste</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Choose page ranges. Total pages in document: %1</source>
+        <translation>Choisissez les plages de pages. Nombre de pages du document : %1</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ANNULER</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>FERMER</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewWidget</name>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>enter password</source>
+        <translation>saisir le mot de passe</translation>
+    </message>
+    <message>
+        <source>Password protected:</source>
+        <translation>Protégé par mot de passe :</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>File name:</source>
+        <translation>Nom du fichier :</translation>
+    </message>
+    <message>
+        <source>Pages: %1</source>
+        <translation>Pages : %1</translation>
+    </message>
+    <message>
+        <source>Can not open file</source>
+        <translation>Impossible d&apos;ouvrir le fichier</translation>
+    </message>
+    <message>
+        <source>The password for %1 is incorrect</source>
+        <translation>Le mot de passe de %1 est incorrect</translation>
+    </message>
+</context>
+<context>
     <name>ProgressControl</name>
     <message>
         <source>Resume</source>
@@ -265,6 +474,13 @@
     <message>
         <source>Add files</source>
         <translation>Ajout de fichiers</translation>
+    </message>
+</context>
+<context>
+    <name>RangeItemView</name>
+    <message>
+        <source>Remove pages %1</source>
+        <translation>Supprimer les pages %1</translation>
     </message>
 </context>
 <context>
@@ -328,6 +544,14 @@
         <source>version %1</source>
         <translation>version %1</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
 </context>
 <context>
     <name>SplashScreen</name>
@@ -341,6 +565,140 @@
     <message>
         <source>%1 MB</source>
         <translation>%1 Mo</translation>
+    </message>
+</context>
+<context>
+    <name>SplitView</name>
+    <message>
+        <source>Into files of 1 page</source>
+        <translation>En fichiers d&apos;une page</translation>
+    </message>
+    <message>
+        <source>By groups of pages</source>
+        <translation>Par groupes de pages</translation>
+    </message>
+    <message>
+        <source>Get rid of certain pages</source>
+        <translation>Supprimer certaines pages</translation>
+    </message>
+    <message>
+        <source>By page ranges</source>
+        <translation>Par plages de pages</translation>
+    </message>
+    <message>
+        <source>Group of pages:</source>
+        <translation>Pages par groupe :</translation>
+    </message>
+    <message>
+        <source>Starting from:</source>
+        <translation>À partir de :</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>De :</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>À :</translation>
+    </message>
+    <message>
+        <source>Page to remove</source>
+        <translation>Page à supprimer</translation>
+    </message>
+    <message>
+        <source>Add page</source>
+        <translation>Ajouter la page</translation>
+    </message>
+    <message>
+        <source>Add range</source>
+        <translation>Ajouter la plage</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Tout supprimer</translation>
+    </message>
+    <message>
+        <source>SPLIT</source>
+        <translation>DIVISER</translation>
+    </message>
+    <message>
+        <source>Advanced Settings</source>
+        <translation>Paramètres avancés</translation>
+    </message>
+    <message>
+        <source>Save to:</source>
+        <translation>Enregistrer dans :</translation>
+    </message>
+    <message>
+        <source>Every page will be splited to isolated file...</source>
+        <translation>Chaque page sera enregistrée dans un fichier distinct...</translation>
+    </message>
+    <message>
+        <source>Choose how much pages will be in every group and you should choose pages, where splitting will be started...</source>
+        <translation>Choisissez le nombre de pages par groupe et la page à partir de laquelle la division commence...</translation>
+    </message>
+    <message>
+        <source>You can choose and add pages which you want to delete...</source>
+        <translation>Choisissez et ajoutez les pages que vous voulez supprimer...</translation>
+    </message>
+    <message>
+        <source>You should choose and add a interval from document, which you will want to split...</source>
+        <translation>Choisissez et ajoutez les plages de pages du document que vous voulez séparer...</translation>
+    </message>
+    <message>
+        <source>Select destination folder</source>
+        <translation>Choisir le dossier de destination</translation>
+    </message>
+    <message>
+        <source>The document to split was not found.</source>
+        <translation>Le document à diviser est introuvable.</translation>
+    </message>
+    <message>
+        <source>The document could not be opened: the password is wrong.</source>
+        <translation>Impossible d&apos;ouvrir le document : le mot de passe est incorrect.</translation>
+    </message>
+    <message>
+        <source>The pages could not be written to the output folder.</source>
+        <translation>Impossible d&apos;écrire les pages dans le dossier de destination.</translation>
+    </message>
+    <message>
+        <source>The split program could not be started.</source>
+        <translation>Le programme de division n&apos;a pas pu être lancé.</translation>
+    </message>
+    <message>
+        <source>The split program ended without telling its result.</source>
+        <translation>Le programme de division s&apos;est terminé sans indiquer de résultat.</translation>
+    </message>
+    <message>
+        <source>The split program crashed.</source>
+        <translation>Le programme de division a planté.</translation>
+    </message>
+    <message>
+        <source>Split canceled</source>
+        <translation>Division annulée</translation>
+    </message>
+    <message>
+        <source>The split program stopped unexpectedly (code %1).</source>
+        <translation>Le programme de division s&apos;est arrêté de manière inattendue (code %1).</translation>
+    </message>
+    <message>
+        <source>Split failed</source>
+        <translation>Échec de la division</translation>
+    </message>
+    <message>
+        <source>Error: this file has read permission only!</source>
+        <translation>Erreur : ce fichier est en lecture seule !</translation>
+    </message>
+</context>
+<context>
+    <name>WindowBar</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 </TS>
