@@ -176,7 +176,7 @@ bool resourcesCanBePruned(QPDFPageObjectHelper &page)
 // Drops from each page's resources the fonts and images its content does not use.
 void removeUnreferencedResources(QPDF &pdf)
 {
-    for (auto &page : QPDFPageDocumentHelper(pdf).getAllPages()) {
+    for (auto &page : allPages(pdf)) {
         if (resourcesCanBePruned(page))
             page.removeUnreferencedResources();
     }
