@@ -204,14 +204,10 @@ bool MergeModel::dropMimeData(const QMimeData *data, Qt::DropAction action, int 
     if (source == target)
         return false;
 
-    if (target == source + 1) {
-        const MergeModelItem upper = m_rows.at(source);
-        const MergeModelItem lower = m_rows.at(target);
-        setItem(source, lower);
-        setItem(target, upper);
-    } else {
+    if (target == source + 1)
+        exchangeRows(source, target);
+    else
         moveRow(source, target);
-    }
     emit rowMoved(target);
     return true;
 }
@@ -224,6 +220,16 @@ void MergeModel::moveRow(int source, int target)
     m_rows.move(source, target);
     endMoveRows();
     emit changed();
+}
+
+// Neighbours trade places by overwriting both rows, which the views take as
+// changed data rather than a move.
+void MergeModel::exchangeRows(int row, int other)
+{
+    const MergeModelItem first = m_rows.at(row);
+    const MergeModelItem second = m_rows.at(other);
+    setItem(row, second);
+    setItem(other, first);
 }
 
 bool MergeModel::removeRows(int row, int count, const QModelIndex &)
@@ -306,10 +312,7 @@ bool MergeModel::moveDown(int row)
 {
     if (!isValidRow(row) || !isValidRow(row + 1))
         return false;
-    const MergeModelItem upper = m_rows.at(row);
-    const MergeModelItem lower = m_rows.at(row + 1);
-    setItem(row, lower);
-    setItem(row + 1, upper);
+    exchangeRows(row, row + 1);
     return true;
 }
 
@@ -317,10 +320,7 @@ bool MergeModel::moveUp(int row)
 {
     if (!isValidRow(row) || !isValidRow(row - 1))
         return false;
-    const MergeModelItem lower = m_rows.at(row);
-    const MergeModelItem upper = m_rows.at(row - 1);
-    setItem(row, upper);
-    setItem(row - 1, lower);
+    exchangeRows(row, row - 1);
     return true;
 }
 

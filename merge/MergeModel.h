@@ -110,6 +110,7 @@ private:
     bool isValidRow(int row) const;
     QVariant displayData(int rowIndex, int column) const;
     void moveRow(int source, int target);
+    void exchangeRows(int row, int other);
     static void applyRangesClipped(MergeModelItem &row, const PageRangeList &ranges);
     bool askPassword(MergeModelItem &row, bool &skipAll);
     QSharedPointer<PdfService> service() const;

@@ -85,7 +85,6 @@ void MergeTableView::setMergeModel(MergeModel *model)
     sortByColumn(MergeTableHeader::fileNameSection, Qt::AscendingOrder);
     connect(model, &MergeModel::rowMoved, this, &MergeTableView::onRowMoved);
     connect(model, &QAbstractItemModel::rowsRemoved, this, &MergeTableView::onRowsRemoved);
-    connect(model, &QAbstractItemModel::rowsMoved, this, &MergeTableView::onRowsMoved);
     connect(model, &MergeModel::changed, this, &MergeTableView::onDataChanged);
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &MergeTableView::selectionRowChanged);
@@ -146,11 +145,6 @@ void MergeTableView::makeCurrent(int row)
 {
     if (m_model)
         setCurrentIndex(m_model->index(row, 0));
-}
-
-void MergeTableView::onRowsMoved(const QModelIndex &, int, int, const QModelIndex &, int row)
-{
-    makeCurrent(row);
 }
 
 void MergeTableView::onRowMoved(int row)

@@ -72,8 +72,6 @@ private slots:
     void onDroppedFile(const QString &file);
     void onDroppedFiles(const QStringList &files);
     void onRowsRemoved(const QModelIndex &parent, int first, int last);
-    void onRowsMoved(const QModelIndex &parent, int start, int end, const QModelIndex &destination,
-                     int row);
     void onRowMoved(int row);
     void selectionRowChanged(const QModelIndex &current, const QModelIndex &previous);
 

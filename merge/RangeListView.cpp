@@ -39,6 +39,11 @@ RangeListView::RangeListView(QWidget *parent)
     layout->addWidget(m_scrollArea);
 }
 
+bool RangeListView::isEmpty() const
+{
+    return m_layout->count() == 0;
+}
+
 QList<RangeItemView *> RangeListView::items() const
 {
     QList<RangeItemView *> tags;
@@ -71,7 +76,6 @@ void RangeListView::add(QPair<int, int> range)
     connect(tag, &RangeItemView::removed, this, &RangeListView::removedItem);
     m_layout->addWidget(tag);
     updateContentSize();
-    m_empty = false;
     emit changed();
     QTimer::singleShot(scrollDelayMs, this, &RangeListView::scrollDown);
 }
@@ -86,7 +90,6 @@ void RangeListView::clear()
         delete item;
     }
     updateContentSize();
-    m_empty = true;
     emit changed();
 }
 
@@ -97,7 +100,6 @@ void RangeListView::onRemovedItem()
     if (auto *tag = qobject_cast<QWidget *>(sender()))
         m_layout->removeWidget(tag);
     updateContentSize();
-    m_empty = m_layout->count() == 0;
     emit changed();
 }
 

@@ -18,7 +18,7 @@ class RangeListView : public QFrame
 public:
     explicit RangeListView(QWidget *parent = nullptr);
 
-    bool isEmpty() const { return m_empty; }
+    bool isEmpty() const;
     // The tags in the order they are shown.
     QList<RangeItemView *> items() const;
     QScrollArea *scrollArea() const { return m_scrollArea; }
@@ -43,7 +43,6 @@ private:
     QScrollArea *m_scrollArea = nullptr;
     QWidget *m_content = nullptr;
     FlowLayout *m_layout = nullptr;
-    bool m_empty = true;
 };
 
 #endif

@@ -58,7 +58,6 @@ bool DocumentViewer::open(const QString &fileName, const QString &password)
     setWindowTitle(title);
     m_windowBar->setTitle(title);
     m_fileName = fileName;
-    m_password = password;
     return m_pageView->open(fileName, password);
 }
 

@@ -38,7 +38,6 @@ private:
     WindowBar *m_windowBar = nullptr;
     PageView *m_pageView = nullptr;
     QString m_fileName;
-    QString m_password;
 };
 
 #endif

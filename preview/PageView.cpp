@@ -59,7 +59,6 @@ bool PageView::open(const QString &fileName, const QString &password)
         return false;
     }
     m_fileName = fileName;
-    m_password = password;
     // The pages are laid out while their frame is hidden, so that a
     // thousand of them are placed once and none is painted in a wrong
     // place (where it would be rendered for nothing).
@@ -92,5 +91,4 @@ void PageView::forgetDocument()
 {
     m_document.reset();
     m_fileName.clear();
-    m_password.clear();
 }

@@ -37,7 +37,6 @@ private:
 
     QSharedPointer<PdfDocument> m_document;
     QString m_fileName;
-    QString m_password;
     QScrollArea *m_scrollArea = nullptr;
     QVBoxLayout *m_pagesLayout = nullptr;
     QList<Page *> m_pages;
