@@ -17,7 +17,7 @@
 #include "worker/JobErrors.h"
 #include "merge/MergeModel.h"
 #include "merge/PageRanges.h"
-#include "tests/merge/DialogAnswer.h"
+#include "tests/preview/GuiTestHelpers.h"
 #include "tests/support/PdfFixtures.h"
 #include "widgets/Button.h"
 

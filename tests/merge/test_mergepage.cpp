@@ -1,6 +1,5 @@
 #include "../app/AppTestMain.h"
-#include "AccessibleCheck.h"
-#include "DialogAnswer.h"
+#include "tests/preview/GuiTestHelpers.h"
 
 #include "app/MainView.h"
 #include "app/Merge.h"

@@ -1,5 +1,5 @@
 #include "../app/AppTestMain.h"
-#include "AccessibleCheck.h"
+#include "tests/preview/GuiTestHelpers.h"
 
 #include "merge/MergeModel.h"
 #include "merge/PageRanges.h"

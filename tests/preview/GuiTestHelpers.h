@@ -32,6 +32,7 @@ inline void dropFiles(QWidget *target, const QStringList &files)
     QApplication::sendEvent(target, &drop);
 }
 
+// The visible button below parent with this text.
 inline QAbstractButton *buttonWithText(QWidget *parent, const QString &text)
 {
     for (QAbstractButton *button : parent->findChildren<QAbstractButton *>()) {
@@ -39,6 +40,25 @@ inline QAbstractButton *buttonWithText(QWidget *parent, const QString &text)
             return button;
     }
     return nullptr;
+}
+
+// Answers the next modal dialog of type T as soon as it is up: the test
+// schedules the answer, then clicks what opens the dialog (which blocks in
+// the dialog's own event loop until the answer closes it).
+template<typename T>
+void answerNext(std::function<void(T *)> answer)
+{
+    auto *timer = new QTimer;
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, answer]() {
+        auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        answer(dialog);
+    });
+    timer->start();
 }
 
 // What a modal dialog of ours said before it was answered.
@@ -103,11 +123,12 @@ private:
     QList<SeenDialog> m_seen;
 };
 
-// Buttons that a screen reader would announce as nothing but "button".
-inline QStringList unnamedButtons(QWidget *root)
+// Buttons below root, shown or hidden, that a screen reader would announce
+// as nothing but "button": neither a text nor an accessible name.
+inline QStringList unnamedButtons(const QWidget *root)
 {
     QStringList unnamed;
-    for (QAbstractButton *button : root->findChildren<QAbstractButton *>()) {
+    for (const QAbstractButton *button : root->findChildren<QAbstractButton *>()) {
         if (button->text().isEmpty() && button->accessibleName().isEmpty())
             unnamed.append(button->objectName().isEmpty() ? QString(button->metaObject()->className())
                                                           : button->objectName());

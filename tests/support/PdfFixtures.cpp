@@ -32,6 +32,20 @@ QPDFObjectHandle helveticaFont(QPDF &pdf)
                                 "/Encoding /WinAnsiEncoding >>"));
 }
 
+// An 8-bit grey image stream of this width; data holds its rows.
+QPDFObjectHandle grayImage(QPDF &pdf, int width, const std::string &data)
+{
+    auto image = QPDFObjectHandle::newStream(&pdf, data);
+    auto dict = image.getDict();
+    dict.replaceKey("/Type", QPDFObjectHandle::newName("/XObject"));
+    dict.replaceKey("/Subtype", QPDFObjectHandle::newName("/Image"));
+    dict.replaceKey("/Width", QPDFObjectHandle::newInteger(width));
+    dict.replaceKey("/Height", QPDFObjectHandle::newInteger(int(data.size() / size_t(width))));
+    dict.replaceKey("/ColorSpace", QPDFObjectHandle::newName("/DeviceGray"));
+    dict.replaceKey("/BitsPerComponent", QPDFObjectHandle::newInteger(8));
+    return image;
+}
+
 // A grey image of the requested size in bytes; its data is a repeating
 // ramp, so it shrinks a lot when compressed.
 QPDFObjectHandle paddingImage(QPDF &pdf, int bytes)
@@ -41,15 +55,7 @@ QPDFObjectHandle paddingImage(QPDF &pdf, int bytes)
     std::string data(size_t(width) * size_t(height), '\0');
     for (size_t i = 0; i < data.size(); ++i)
         data[i] = char(i % 256);
-    auto image = QPDFObjectHandle::newStream(&pdf, data);
-    auto dict = image.getDict();
-    dict.replaceKey("/Type", QPDFObjectHandle::newName("/XObject"));
-    dict.replaceKey("/Subtype", QPDFObjectHandle::newName("/Image"));
-    dict.replaceKey("/Width", QPDFObjectHandle::newInteger(width));
-    dict.replaceKey("/Height", QPDFObjectHandle::newInteger(height));
-    dict.replaceKey("/ColorSpace", QPDFObjectHandle::newName("/DeviceGray"));
-    dict.replaceKey("/BitsPerComponent", QPDFObjectHandle::newInteger(8));
-    return image;
+    return grayImage(pdf, width, data);
 }
 
 // A grey image of about the requested size in bytes whose data is noise, as
@@ -64,15 +70,7 @@ QPDFObjectHandle noiseImage(QPDF &pdf, int bytes, quint32 seed)
         state = state * 1664525u + 1013904223u;
         byte = char(state >> 24);
     }
-    auto image = QPDFObjectHandle::newStream(&pdf, data);
-    auto dict = image.getDict();
-    dict.replaceKey("/Type", QPDFObjectHandle::newName("/XObject"));
-    dict.replaceKey("/Subtype", QPDFObjectHandle::newName("/Image"));
-    dict.replaceKey("/Width", QPDFObjectHandle::newInteger(width));
-    dict.replaceKey("/Height", QPDFObjectHandle::newInteger(height));
-    dict.replaceKey("/ColorSpace", QPDFObjectHandle::newName("/DeviceGray"));
-    dict.replaceKey("/BitsPerComponent", QPDFObjectHandle::newInteger(8));
-    return image;
+    return grayImage(pdf, width, data);
 }
 
 std::string pageContent(int pageNumber, bool drawsImage, const QSizeF &fullPageImage = {})
