@@ -136,11 +136,6 @@ void WorkerLauncher::onReadyReadStandardError()
     qDebug() << "Data size:" << m_process->readAllStandardError().size();
 }
 
-void WorkerLauncher::onReadyReadStandardOutput()
-{
-    // Not connected: the split launcher reads the progress on readyRead.
-}
-
 void WorkerLauncher::onStateChanged(QProcess::ProcessState newState)
 {
     qDebug() << "State:" << int(newState);

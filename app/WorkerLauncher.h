@@ -67,7 +67,6 @@ private slots:
     void onStarted();
     void onError(QProcess::ProcessError error);
     void onReadyReadStandardError();
-    void onReadyReadStandardOutput();
     void onStateChanged(QProcess::ProcessState newState);
 
 private:
