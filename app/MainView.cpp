@@ -203,9 +203,16 @@ void MainView::createPanels()
     m_cover->hide();
 
     m_settingsView = new SettingsView(m_content);
-    m_settingsView->setGeometry(panelHiddenGeometry());
-    m_settingsView->hide();
-    m_settingsView->stackUnder(m_cover);
+    placePanel(m_settingsView);
+}
+
+// A side panel waits hidden beside the content, under the cover, until it
+// slides in.
+void MainView::placePanel(QWidget *panel)
+{
+    panel->setGeometry(panelHiddenGeometry());
+    panel->hide();
+    panel->stackUnder(m_cover);
 }
 
 // The viewer is a window of its own, without parent, so that it can stand
@@ -556,9 +563,7 @@ void MainView::onNewVersion(const QString &version)
 void MainView::createAdvancedSettingsPanel()
 {
     m_advancedSettingsView = new AdvancedSettingsView(m_content);
-    m_advancedSettingsView->setGeometry(panelHiddenGeometry());
-    m_advancedSettingsView->hide();
-    m_advancedSettingsView->stackUnder(m_cover);
+    placePanel(m_advancedSettingsView);
     connect(m_advancedSettingsView, &AdvancedSettingsView::onHideWindow, this,
             &MainView::onHideAdvancedSettings);
     if (auto *app = Application::instance()) {
@@ -589,9 +594,7 @@ QWidget *MainView::createMergePage()
 void MainView::createPageRangesPanel()
 {
     m_pageRangesView = new PageRangesView(m_content);
-    m_pageRangesView->setGeometry(panelHiddenGeometry());
-    m_pageRangesView->hide();
-    m_pageRangesView->stackUnder(m_cover);
+    placePanel(m_pageRangesView);
 }
 
 void MainView::connectMergePage()

@@ -108,6 +108,7 @@ private:
     QWidget *createBottomBar();
     void createTabs();
     void createPanels();
+    void placePanel(QWidget *panel);
     QWidget *createMergePage();
     void createPageRangesPanel();
     void connectMergePage();

@@ -8,7 +8,6 @@
 class AdvancedSettings;
 class MergeLauncher;
 class MergeModel;
-struct MergeRequest;
 
 // The one merge job of the program: the merge list, the file to produce, the
 // output properties, and the launcher that runs the worker.
@@ -46,7 +45,6 @@ public slots:
     void onFinished(int exitCode, const QString &mergedFileName, const QString &errorFileName);
 
 private:
-    void fillOutputOptions(MergeRequest &request) const;
     void updateAuthor();
 
     MergeModel *m_model = nullptr;

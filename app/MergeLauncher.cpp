@@ -1,6 +1,5 @@
 #include "app/MergeLauncher.h"
 
-#include "common/Logger.h"
 #include "worker/JobErrors.h"
 
 #include <QJsonObject>
@@ -37,12 +36,8 @@ void MergeLauncher::writeRequestData(const MergeRequest &request)
 bool MergeLauncher::readResponse(MergeResponse &response) const
 {
     QJsonObject object;
-    if (!readResponseData(responsePath(), object) || !object.contains(QStringLiteral("error_code"))) {
-        Logger::instance().log(QStringLiteral("Loading merge response file [FAILED]: %1").arg(responsePath()),
-                               LogError);
+    if (!readResponseObject(object))
         return false;
-    }
-    Logger::instance().log(QStringLiteral("Merge response file open [OK]"));
     response = MergeResponse::fromJson(object);
     return true;
 }

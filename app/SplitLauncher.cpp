@@ -1,6 +1,5 @@
 #include "app/SplitLauncher.h"
 
-#include "common/Logger.h"
 #include "worker/JobErrors.h"
 
 #include <QJsonObject>
@@ -90,13 +89,10 @@ void SplitLauncher::workerFinished(int exitCode, bool)
     }
 
     QJsonObject object;
-    if (!readResponseData(responsePath(), object) || !object.contains(QStringLiteral("error_code"))) {
-        Logger::instance().log(QStringLiteral("Open split response file [FAILED]: %1").arg(responsePath()),
-                               LogError);
+    if (!readResponseObject(object)) {
         emit finished(JobError::NoResponse, {});
         return;
     }
-    Logger::instance().log(QStringLiteral("Open split response file [OK]"));
     const SplitResponse response = SplitResponse::fromJson(object);
     m_files = response.files;
     emit finished(response.errorCode, m_files);

@@ -40,6 +40,18 @@ void WorkerLauncher::writeRequestObject(const QJsonObject &request)
                                LogError);
 }
 
+bool WorkerLauncher::readResponseObject(QJsonObject &response) const
+{
+    if (!readResponseData(responsePath(), response)
+        || !response.contains(QStringLiteral("error_code"))) {
+        Logger::instance().log(QStringLiteral("Read response:'%1' [FAILED]").arg(responsePath()),
+                               LogError);
+        return false;
+    }
+    Logger::instance().log(QStringLiteral("Read response:'%1' [OK]").arg(responsePath()));
+    return true;
+}
+
 void WorkerLauncher::startWorker(const QString &command)
 {
     if (m_process) {
@@ -134,11 +146,6 @@ void WorkerLauncher::onError(QProcess::ProcessError error)
 void WorkerLauncher::onReadyReadStandardError()
 {
     qDebug() << "Data size:" << m_process->readAllStandardError().size();
-}
-
-void WorkerLauncher::onReadyReadStandardOutput()
-{
-    // Not connected: the split launcher reads the progress on readyRead.
 }
 
 void WorkerLauncher::onStateChanged(QProcess::ProcessState newState)

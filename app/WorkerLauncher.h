@@ -44,6 +44,9 @@ protected:
     // Writes the request file of the current session. A failure is only
     // logged: the worker then finds no request and answers with an error.
     void writeRequestObject(const QJsonObject &request);
+    // Reads the worker's response of the current session; false (and
+    // logged) when there is none or it carries no error code.
+    bool readResponseObject(QJsonObject &response) const;
 
     // Starts the worker on the current session's request and waits until it
     // has started, at most 30 seconds.
@@ -67,7 +70,6 @@ private slots:
     void onStarted();
     void onError(QProcess::ProcessError error);
     void onReadyReadStandardError();
-    void onReadyReadStandardOutput();
     void onStateChanged(QProcess::ProcessState newState);
 
 private:
