@@ -36,7 +36,8 @@ void MergeLauncher::writeRequestData(const MergeRequest &request)
 bool MergeLauncher::readResponse(MergeResponse &response) const
 {
     QJsonObject object;
-    if (!readResponseObject(object))
+    if (!readResponseObject(object, QStringLiteral("Merge response file open [OK]"),
+                            QStringLiteral("Loading merge response file [FAILED]: %1")))
         return false;
     response = MergeResponse::fromJson(object);
     return true;

@@ -89,7 +89,8 @@ void SplitLauncher::workerFinished(int exitCode, bool)
     }
 
     QJsonObject object;
-    if (!readResponseObject(object)) {
+    if (!readResponseObject(object, QStringLiteral("Open split response file [OK]"),
+                            QStringLiteral("Open split response file [FAILED]: %1"))) {
         emit finished(JobError::NoResponse, {});
         return;
     }

@@ -40,15 +40,15 @@ void WorkerLauncher::writeRequestObject(const QJsonObject &request)
                                LogError);
 }
 
-bool WorkerLauncher::readResponseObject(QJsonObject &response) const
+bool WorkerLauncher::readResponseObject(QJsonObject &response, const QString &okLine,
+                                        const QString &failedLine) const
 {
     if (!readResponseData(responsePath(), response)
         || !response.contains(QStringLiteral("error_code"))) {
-        Logger::instance().log(QStringLiteral("Read response:'%1' [FAILED]").arg(responsePath()),
-                               LogError);
+        Logger::instance().log(failedLine.arg(responsePath()), LogError);
         return false;
     }
-    Logger::instance().log(QStringLiteral("Read response:'%1' [OK]").arg(responsePath()));
+    Logger::instance().log(okLine);
     return true;
 }
 

@@ -44,9 +44,11 @@ protected:
     // Writes the request file of the current session. A failure is only
     // logged: the worker then finds no request and answers with an error.
     void writeRequestObject(const QJsonObject &request);
-    // Reads the worker's response of the current session; false (and
-    // logged) when there is none or it carries no error code.
-    bool readResponseObject(QJsonObject &response) const;
+    // Reads the worker's response of the current session; false when there
+    // is none or it carries no error code. Each job logs the outcome in its
+    // own words: okLine as it is, failedLine with the response path as %1.
+    bool readResponseObject(QJsonObject &response, const QString &okLine,
+                            const QString &failedLine) const;
 
     // Starts the worker on the current session's request and waits until it
     // has started, at most 30 seconds.
