@@ -13,6 +13,17 @@ PdfDocument::PdfDocument(QSharedPointer<PdfService> service, QObject *parent)
     m_documentId = m_service->newDocument();
 }
 
+PdfDocument::PdfDocument(QSharedPointer<PdfService> service, int documentId, Adopted)
+    : m_service(std::move(service)), m_documentId(documentId), m_loaded(documentId != 0)
+{
+}
+
+std::unique_ptr<PdfDocument> PdfDocument::extractPages(int firstPage, int count)
+{
+    const int id = m_service->extractDocument(m_documentId, firstPage, count);
+    return std::unique_ptr<PdfDocument>(new PdfDocument(m_service, id, Adopted{}));
+}
+
 PdfDocument::~PdfDocument()
 {
     // A handle that never opened a document (id 0) has nothing to close.
@@ -84,6 +95,16 @@ int PdfDocument::deletePages(int firstPage, int count)
 bool PdfDocument::saveToFile(const QString &fileName)
 {
     return m_service->saveToFile(m_documentId, fileName);
+}
+
+qint64 PdfDocument::savedSize()
+{
+    return m_service->savedSize(m_documentId);
+}
+
+bool PdfDocument::reorderPages(const QList<int> &order)
+{
+    return m_service->reorderPages(m_documentId, order);
 }
 
 bool PdfDocument::setProperties(const QStringList &properties, const QList<bool> &permissions)

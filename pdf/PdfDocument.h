@@ -11,6 +11,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 // A handle of one open document: opened through the service when made,
 // closed exactly once when destroyed. After opening a file it is in one of
 // three states: loaded (isLoaded, !needsPassword); locked, the password is
@@ -27,6 +29,10 @@ public:
     explicit PdfDocument(QSharedPointer<PdfService> service, QObject *parent = nullptr);
     ~PdfDocument() override;
 
+    // Pages of this document as a document of its own, closed with the
+    // returned handle; a handle that is not loaded when they cannot be taken.
+    std::unique_ptr<PdfDocument> extractPages(int firstPage, int count);
+
     bool isLoaded() const;
     bool needsPassword() const;
     int documentId() const;
@@ -41,9 +47,14 @@ public:
     bool compressContent();
     int deletePages(int firstPage, int count);
     bool saveToFile(const QString &fileName);
+    qint64 savedSize();   // bytes saveToFile would write now; -1 on failure
+    bool reorderPages(const QList<int> &order);
     bool setProperties(const QStringList &properties, const QList<bool> &permissions);
 
 private:
+    struct Adopted {};
+    PdfDocument(QSharedPointer<PdfService> service, int documentId, Adopted);
+
     QSharedPointer<PdfService> m_service;
     int m_documentId = 0;
     bool m_loaded = false;

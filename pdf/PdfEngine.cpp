@@ -435,6 +435,19 @@ int PdfEngine::SaveToFile(const QString &fileName)
     });
 }
 
+qint64 PdfEngine::SavedSize()
+{
+    return d->guarded(qint64(-1), [&] {
+        EngineDocument &document = d->selected();
+        WriteOptions options;
+        options.compress = document.compress;
+        options.encryption = document.encryption;
+        if (!document.savedBytes.isEmpty() && !options.compress && !options.encryption)
+            return qint64(document.savedBytes.size());
+        return writtenSize(*document.pdf, options);
+    });
+}
+
 void PdfEngine::SetInformation(int key, const QString &text)
 {
     d->guarded(0, [&] {
@@ -575,6 +588,31 @@ int PdfEngine::ExtractPages(int firstPage, int count)
         document->pageSources.push_back(source.pdf);
         document->changedPages = true;
         return d->add(std::move(document));
+    });
+}
+
+int PdfEngine::ReorderPages(const QList<int> &order)
+{
+    return d->guarded(0, [&] {
+        EngineDocument &document = d->selected();
+        const auto pages = allPages(*document.pdf);
+        std::vector<bool> placed(pages.size(), false);
+        if (size_t(order.size()) != pages.size())
+            throw EngineFailure(BadArgument, "the order must name every page once");
+        for (int number : order) {
+            checkPageSpan(number, 1, qint64(pages.size()));
+            if (placed[size_t(number - 1)])
+                throw EngineFailure(BadArgument, "the order names a page twice");
+            placed[size_t(number - 1)] = true;
+        }
+        QPDFPageDocumentHelper helper(*document.pdf);
+        for (const auto &page : pages)
+            helper.removePage(page);
+        for (int number : order)
+            helper.addPage(pages[size_t(number - 1)], false);
+        document.pdf->getRoot().removeKey("/PageLabels");
+        document.pagesChanged();
+        return 1;
     });
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -73,6 +74,7 @@ protected:
     int PageRotation();                               // of the selected page: 0, 90, 180 or 270
     int RenderPageToImage(double dpi, int page, QImage &image);  // non-zero = drawn
     int SaveToFile(const QString &fileName);          // 1 = saved
+    qint64 SavedSize();                               // bytes SaveToFile would write now; -1 on failure
     void SetInformation(int key, const QString &text);
     QString GetInformation(int key);
     int EncodePermissions(bool print, bool copy, bool change, bool addNotes, bool fillFields,
@@ -84,6 +86,9 @@ protected:
     int MergeDocument(int documentId);                // 1 = its pages appended to the selected one
     int SecurityInfo(int item);
     int ExtractPages(int firstPage, int count);       // id of the new, selected document; 0 on failure
+    // Puts the pages in the order given as 1-based page numbers, each page
+    // once; 1 = reordered. Page labels, which follow page positions, go.
+    int ReorderPages(const QList<int> &order);
 
     // Whole files.
     int DecryptFile(const QString &input, const QString &output, const QString &password);

@@ -116,6 +116,27 @@ bool PdfService::saveToFile(int documentId, const QString &fileName)
     return SaveToFile(fileName) == 1;
 }
 
+qint64 PdfService::savedSize(int documentId)
+{
+    QMutexLocker lock(&m_mutex);
+    SelectDocument(documentId);
+    return SavedSize();
+}
+
+int PdfService::extractDocument(int documentId, int firstPage, int count)
+{
+    QMutexLocker lock(&m_mutex);
+    SelectDocument(documentId);
+    return ExtractPages(firstPage, count);
+}
+
+bool PdfService::reorderPages(int documentId, const QList<int> &order)
+{
+    QMutexLocker lock(&m_mutex);
+    SelectDocument(documentId);
+    return ReorderPages(order) == 1;
+}
+
 // Encryption follows the password and the permissions: a password encrypts;
 // without one, only a forbidden print, copy, change, add-notes or
 // fill-fields permission does. Whenever any permission is forbidden, the

@@ -34,6 +34,7 @@ public:
     QSize pageSize(int documentId, int page);   // points, truncated; swapped for 90 and 270 degrees
     QImage renderPage(int documentId, int page); // 72 DPI, exactly pageSize, Format_RGB32
     bool saveToFile(int documentId, const QString &fileName);
+    qint64 savedSize(int documentId);   // bytes saveToFile would write now; -1 on failure
 
     // properties: author, title, password, creator, producer.
     // permissions: print, copy, change, add notes, fill fields, copy for
@@ -43,6 +44,10 @@ public:
     bool compressContent(int documentId);
     int deletePages(int documentId, int firstPage, int count);
     int mergeDocument(int targetId, int sourceId);   // takes no lock: the merge uses one thread
+    // A new document of count pages of an open one, from firstPage on, with
+    // only the resources they use; its id, 0 on failure.
+    int extractDocument(int documentId, int firstPage, int count);
+    bool reorderPages(int documentId, const QList<int> &order);   // 1-based numbers, each page once
     bool hasSecurity(int documentId);
     bool securityItem5(int documentId);              // true: content may be extracted
 

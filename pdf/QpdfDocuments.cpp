@@ -115,6 +115,19 @@ void removeUnreferencedResources(QPDF &pdf)
     }
 }
 
+// Counts what qpdf writes and drops it.
+class CountingPipeline : public Pipeline
+{
+public:
+    CountingPipeline() : Pipeline("size count", nullptr) {}
+    void write(unsigned char const *, size_t length) override { m_count += qint64(length); }
+    void finish() override {}
+    qint64 count() const { return m_count; }
+
+private:
+    qint64 m_count = 0;
+};
+
 // Writes the document to a descriptor; returns the bytes written.
 qint64 writeDocument(QPDF &pdf, int fd, const WriteOptions &options, QByteArray *copy)
 {
@@ -145,6 +158,19 @@ FileStamp writePdf(QPDF &pdf, const QString &fileName, const WriteOptions &optio
         return OutputFile::writeInPlace(fileName, writeContent);
     OutputFile::writeAtomically(fileName, writeContent);
     return {};
+}
+
+qint64 writtenSize(QPDF &pdf, const WriteOptions &options)
+{
+    if (options.compress)
+        removeUnreferencedResources(pdf);
+    ensureFileIdentifier(pdf);
+    CountingPipeline counter;
+    QPDFWriter writer(pdf);
+    writer.setOutputPipeline(&counter);
+    configureWriter(writer, options);
+    writer.write();
+    return counter.count();
 }
 
 // A new document made of the given pages of a source, carrying only the

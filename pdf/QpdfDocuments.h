@@ -45,6 +45,10 @@ int pageCountOf(QPDF &pdf);
 FileStamp writePdf(QPDF &pdf, const QString &fileName, const WriteOptions &options,
                    QByteArray *copy = nullptr);
 
+// The number of bytes writePdf would write, found by writing the document
+// with the same options into a counter.
+qint64 writtenSize(QPDF &pdf, const WriteOptions &options);
+
 // A new document made of the given pages of a source, carrying only the
 // resources those pages use.
 std::shared_ptr<QPDF> pdfOfPages(const std::vector<QPDFPageObjectHelper> &pages);

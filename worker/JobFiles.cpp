@@ -42,6 +42,12 @@ const QString kHasSecurity = QStringLiteral("has_security");
 const QString kSessionPath = QStringLiteral("session_path");
 const QString kSessionId = QStringLiteral("session_id");
 const QString kOutPrefix = QStringLiteral("out_prefix");
+const QString kBookmarkLevel = QStringLiteral("bookmark_level");
+const QString kMaxFileSize = QStringLiteral("max_file_size");
+const QString kOversizedFiles = QStringLiteral("oversized_files");
+const QString kPageOrder = QStringLiteral("page_order");
+const QString kAlternate = QStringLiteral("alternate");
+const QString kReversePages = QStringLiteral("reverse_pages");
 const QString kErrorCode = QStringLiteral("error_code");
 const QString kFiles = QStringLiteral("files");
 const QString kTasks = QStringLiteral("tasks");
@@ -74,6 +80,29 @@ bool boolOf(const QJsonObject &object, const QString &key, bool fallback)
 QString stringOf(const QJsonObject &object, const QString &key)
 {
     return object.value(key).toString();
+}
+
+// Sizes in bytes may pass what an int holds.
+qint64 int64Of(const QJsonObject &object, const QString &key)
+{
+    const QJsonValue value = object.value(key);
+    return value.isDouble() ? qint64(value.toDouble()) : 0;
+}
+
+QJsonArray fileArrayOf(const QStringList &files)
+{
+    QJsonArray array;
+    for (const QString &file : files)
+        array.append(QJsonObject{{kFileName, file}});
+    return array;
+}
+
+QStringList filesOf(const QJsonObject &object, const QString &key)
+{
+    QStringList files;
+    for (const QJsonValue &element : object.value(key).toArray())
+        files.append(stringOf(element.toObject(), kFileName));
+    return files;
 }
 
 // Each permission's key beside its field, in the order of permissions().
@@ -228,18 +257,22 @@ MergeItem mergeItemFromJson(const QJsonObject &object)
     item.pageCount = intOf(object, kTaskPageCount);
     item.order = intOf(object, kOrder);
     item.pageRanges = mergeRangesFromJson(object.value(kPageRanges).toArray());
+    item.reversePages = boolOf(object, kReversePages, false);
     return item;
 }
 
 QJsonObject mergeItemToJson(const MergeItem &item)
 {
-    return QJsonObject{{kTaskFullPath, item.fullPath},
+    QJsonObject object{{kTaskFullPath, item.fullPath},
                        {kTaskHasPassword, item.hasPassword},
                        {kTaskPassword, item.password},
                        {kTaskHasSecurity, item.hasSecurity},
                        {kTaskPageCount, item.pageCount},
                        {kOrder, item.order},
                        {kPageRanges, mergeRangesToJson(item.pageRanges)}};
+    if (item.reversePages)
+        object.insert(kReversePages, true);
+    return object;
 }
 
 } // namespace
@@ -271,6 +304,11 @@ QJsonObject SplitRequest::toJson() const
     object.insert(kSessionPath, QDir::toNativeSeparators(sessionPath));
     object.insert(kSessionId, sessionId);
     object.insert(kOutPrefix, outPrefix);
+    // Only the modes that use them carry them: other requests stay as they were.
+    if (mode == Bookmarks)
+        object.insert(kBookmarkLevel, bookmarkLevel);
+    if (mode == FileSize)
+        object.insert(kMaxFileSize, double(maxFileSize));
     return object;
 }
 
@@ -288,15 +326,17 @@ SplitRequest SplitRequest::fromJson(const QJsonObject &object)
     request.sessionPath = stringOf(object, kSessionPath);
     request.sessionId = stringOf(object, kSessionId);
     request.outPrefix = stringOf(object, kOutPrefix);
+    request.bookmarkLevel = intOf(object, kBookmarkLevel);
+    request.maxFileSize = int64Of(object, kMaxFileSize);
     return request;
 }
 
 QJsonObject SplitResponse::toJson() const
 {
-    QJsonArray fileArray;
-    for (const QString &file : files)
-        fileArray.append(QJsonObject{{kFileName, file}});
-    return QJsonObject{{kSessionId, sessionId}, {kErrorCode, errorCode}, {kFiles, fileArray}};
+    QJsonObject object{{kSessionId, sessionId}, {kErrorCode, errorCode}, {kFiles, fileArrayOf(files)}};
+    if (!oversizedFiles.isEmpty())
+        object.insert(kOversizedFiles, fileArrayOf(oversizedFiles));
+    return object;
 }
 
 SplitResponse SplitResponse::fromJson(const QJsonObject &object)
@@ -304,8 +344,8 @@ SplitResponse SplitResponse::fromJson(const QJsonObject &object)
     SplitResponse response;
     response.sessionId = stringOf(object, kSessionId);
     response.errorCode = intOf(object, kErrorCode);
-    for (const QJsonValue &element : object.value(kFiles).toArray())
-        response.files.append(stringOf(element.toObject(), kFileName));
+    response.files = filesOf(object, kFiles);
+    response.oversizedFiles = filesOf(object, kOversizedFiles);
     return response;
 }
 
@@ -321,6 +361,8 @@ QJsonObject MergeRequest::toJson() const
     writeOutputOptions(*this, object);
     object.insert(kCachePath, cachePath);
     object.insert(kSessionId, sessionId);
+    if (pageOrder == PageOrder::Alternate)
+        object.insert(kPageOrder, kAlternate);
     return object;
 }
 
@@ -331,6 +373,7 @@ MergeRequest MergeRequest::fromJson(const QJsonObject &object)
     readOutputOptions(object, request);
     request.cachePath = stringOf(object, kCachePath);
     request.sessionId = stringOf(object, kSessionId);
+    request.pageOrder = stringOf(object, kPageOrder) == kAlternate ? PageOrder::Alternate : PageOrder::Sequential;
     for (const QJsonValue &element : object.value(kTasks).toArray())
         request.tasks.append(mergeItemFromJson(element.toObject()));
     std::stable_sort(request.tasks.begin(), request.tasks.end(),

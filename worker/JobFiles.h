@@ -38,7 +38,10 @@ struct OutputOptions
 
 struct SplitRequest : OutputOptions
 {
-    int mode = 0;   // 0 = cut the ranges into files, 1 = remove the pages
+    // 0 = cut the ranges into files, 1 = remove the pages, 2 = cut at the
+    // bookmarks of bookmarkLevel, 3 = cut into files of at most maxFileSize bytes
+    enum Mode { Ranges = 0, RemovePages = 1, Bookmarks = 2, FileSize = 3 };
+    int mode = Ranges;
     QString fileName;
     QString filePassword;
     int pageCount = 0;
@@ -48,6 +51,8 @@ struct SplitRequest : OutputOptions
     QString sessionPath;
     QString sessionId;
     QString outPrefix;   // file-name template; empty = built-in naming
+    int bookmarkLevel = 0;     // mode 2: 1 for the top-level bookmarks, 2 for those beneath, ...
+    qint64 maxFileSize = 0;    // mode 3: the largest piece, in bytes
 
     QJsonObject toJson() const;
     static SplitRequest fromJson(const QJsonObject &object);
@@ -58,6 +63,7 @@ struct SplitResponse
     QString sessionId;
     int errorCode = 0;
     QStringList files;
+    QStringList oversizedFiles;   // files of single pages larger than the size limit (mode 3)
 
     QJsonObject toJson() const;
     static SplitResponse fromJson(const QJsonObject &object);
@@ -72,11 +78,18 @@ struct MergeItem
     int pageCount = 0;
     int order = 0;
     PageRangeList pageRanges;   // empty = the whole document
+    bool reversePages = false;  // its pages, after the ranges, in reverse order
 };
 
 struct MergeRequest : OutputOptions
 {
+    // Sequential: each document's pages after the other's. Alternate: one
+    // page of each document in turn, as when fronts and backs of a stack
+    // were scanned into two files.
+    enum class PageOrder { Sequential, Alternate };
+
     QList<MergeItem> tasks;
+    PageOrder pageOrder = PageOrder::Sequential;
     QString saveFileName;
     QString cachePath;
     QString sessionId;

@@ -91,6 +91,7 @@ void MergeEngine::prepare()
     }
 
     m_errorFileName.clear();
+    m_itemPages.clear();
     m_temporaryFiles.removeAll();
     m_temporaryFolder = m_request.cachePath.isEmpty() ? cacheFolder() : m_request.cachePath;
     m_mergedDocument.reset(new PdfDocument(m_service));
@@ -105,6 +106,16 @@ void MergeEngine::appendNextItem()
     }
 
     const MergeItem item = m_request.tasks.at(m_currentItem++);
+    // Counted before the blank page a new document starts with goes, so
+    // the count before is where the item's pages will begin.
+    const int before = m_mergedDocument->pageCount();
+    appendItem(item);
+    if (!m_done)
+        m_itemPages.append({before, m_mergedDocument->pageCount() - before, item.reversePages});
+}
+
+void MergeEngine::appendItem(const MergeItem &item)
+{
     QString workingFile = item.fullPath;
 
     if (item.hasPassword || item.hasSecurity) {
@@ -211,7 +222,57 @@ void MergeEngine::finishDocument()
         return;
     }
     m_mergedDocument->deletePages(1, 1);
+    if (!arrangePages()) {
+        log(QStringLiteral("Arrange pages [FAILED]. Error code:'%1'").arg(m_service->lastErrorCode()), LogError);
+        fail(AppendFailed);
+        return;
+    }
     m_state = Compress;
+}
+
+// Each item's pages in the order it gives them, backwards when reversed;
+// then either one item after the other, or one page of each in turn, the
+// items that still have pages going on when others run out.
+QList<int> MergeEngine::finalPageOrder() const
+{
+    QList<QList<int>> itemOrders;
+    for (const ItemPages &pages : m_itemPages) {
+        QList<int> order;
+        for (int k = 0; k < pages.count; ++k)
+            order.append(pages.reversed ? pages.first + pages.count - 1 - k : pages.first + k);
+        itemOrders.append(order);
+    }
+
+    QList<int> order;
+    if (m_request.pageOrder == MergeRequest::PageOrder::Sequential) {
+        for (const QList<int> &itemOrder : itemOrders)
+            order += itemOrder;
+        return order;
+    }
+    for (int round = 0; ; ++round) {
+        bool taken = false;
+        for (const QList<int> &itemOrder : itemOrders) {
+            if (round < itemOrder.size()) {
+                order.append(itemOrder.at(round));
+                taken = true;
+            }
+        }
+        if (!taken)
+            return order;
+    }
+}
+
+bool MergeEngine::arrangePages()
+{
+    const QList<int> order = finalPageOrder();
+    for (int k = 0; k < order.size(); ++k) {
+        if (order.at(k) != k + 1) {
+            log(QStringLiteral("Arrange pages. Alternate:%1")
+                    .arg(m_request.pageOrder == MergeRequest::PageOrder::Alternate));
+            return m_mergedDocument->reorderPages(order);
+        }
+    }
+    return true;
 }
 
 void MergeEngine::compress()

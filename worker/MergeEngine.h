@@ -5,6 +5,7 @@
 
 #include <QScopedPointer>
 #include <QSharedPointer>
+#include <QList>
 #include <QString>
 
 class IProgress;
@@ -13,8 +14,9 @@ class PdfService;
 
 // Builds one PDF file from the ordered documents of a merge request.
 //
-// A small state machine: prepare, append the items one by one, compress,
-// set the properties, save. The first failure ends the job with its error
+// A small state machine: prepare, append the items one by one (then put
+// reversed documents' pages backwards and, for an alternating merge, take
+// one page of each document in turn), compress, set the properties, save. The first failure ends the job with its error
 // code; the save target is written only when every earlier step succeeded.
 // The progress sink is kept but never called, so a merge prints nothing.
 class MergeEngine
@@ -46,8 +48,20 @@ public:
 private:
     enum State { Prepare = 0, AppendItems = 1, Compress = 2, SetProperties = 3, Save = 4, Finished = 5 };
 
+    // The pages one item added to the merged document, 1-based once the
+    // leading blank page is gone.
+    struct ItemPages
+    {
+        int first = 0;
+        int count = 0;
+        bool reversed = false;
+    };
+
     void prepare();
     void appendNextItem();
+    void appendItem(const MergeItem &item);
+    QList<int> finalPageOrder() const;
+    bool arrangePages();
     void appendRanges(const QString &workingFile, const MergeItem &item);
     bool appendFile(const QString &file, const QString &itemPath);
     bool opensWithoutPassword(const QString &file);
@@ -69,4 +83,5 @@ private:
     bool m_done = false;
     TemporaryFiles m_temporaryFiles;
     QString m_temporaryFolder;
+    QList<ItemPages> m_itemPages;
 };

@@ -6,6 +6,7 @@
 #include "pdf/PdfService.h"
 #include "worker/OutputNaming.h"
 #include "worker/Progress.h"
+#include "worker/SizePieces.h"
 #include "worker/TemporaryFiles.h"
 
 #include <QDir>
@@ -69,11 +70,20 @@ void SplitEngine::run()
 {
     m_errorCode = NoError;
     m_outputFiles.clear();
+    m_oversizedFiles.clear();
+    m_decryptionFailed = false;
 
-    if (m_request.mode == 0)
+    switch (m_request.mode) {
+    case SplitRequest::Ranges:
         splitRanges();
-    if (m_request.mode == 1)
+        break;
+    case SplitRequest::RemovePages:
         removePages();
+        break;
+    case SplitRequest::FileSize:
+        splitBySize();
+        break;
+    }
 }
 
 QString SplitEngine::temporaryFolder() const
@@ -327,4 +337,137 @@ bool SplitEngine::saveEdited(const QSharedPointer<PdfService> &service, const QS
     const bool saved = document.saveToFile(outputPath);
     log(QStringLiteral("Save file:%1").arg(outcome(saved)));
     return saved;
+}
+
+// The source as the pieces of modes 2 and 3 are taken from it: decrypted
+// into a temporary file first when it is protected. Not loaded when it
+// cannot be read.
+std::unique_ptr<PdfDocument> SplitEngine::openWorkingSource(TemporaryFiles &temporaries)
+{
+    QString source = m_request.fileName;
+    if (!m_request.filePassword.isEmpty() || m_request.hasSecurity) {
+        const QString decrypted = temporaryPath(temporaryFolder());
+        temporaries.add(decrypted);
+        const int result = decrypted.isEmpty()
+            ? 0 : m_service->decryptFile(source, decrypted, m_request.filePassword);
+        log(QStringLiteral("Decrypt result:%1").arg(result));
+        if (result == 1)
+            source = decrypted;
+        else
+            m_decryptionFailed = true;
+    }
+    auto document = std::make_unique<PdfDocument>(m_service, source, QString());
+    if (!document->isLoaded() || document->needsPassword())
+        log(QStringLiteral("Can not load file:%1").arg(source));
+    return document;
+}
+
+// The pages of a range as a document with the job's properties, password
+// and compression set, ready to be measured or saved; null when it cannot be made.
+std::unique_ptr<PdfDocument> SplitEngine::preparedPiece(PdfDocument &source, const PageRange &range)
+{
+    auto piece = source.extractPages(range.from, range.to - range.from + 1);
+    if (!piece->isLoaded()) {
+        log(QStringLiteral("Can not extract range:%1. Error code:%2")
+                .arg(rangeText(range)).arg(m_service->lastErrorCode()));
+        return nullptr;
+    }
+    bool ok = true;
+    if (m_applyProperties)
+        ok = piece->setProperties(m_request.properties(), m_request.permissions());
+    if (ok && m_compressOutput && m_request.compressFile)
+        ok = piece->compressContent();
+    if (!ok) {
+        log(QStringLiteral("Set properties [FAILED]. Error code:'%1'").arg(m_service->lastErrorCode()));
+        return nullptr;
+    }
+    return piece;
+}
+
+void SplitEngine::failWithoutPieces()
+{
+    m_errorCode = m_decryptionFailed ? DecryptionFailed : NoRangeExtracted;
+    log(QStringLiteral("Split. Nothing could be extracted. Error code:%1").arg(m_errorCode));
+}
+
+void SplitEngine::splitBySize()
+{
+    m_progress.setMinimum(0);
+    log(QStringLiteral("Split by file size started. Limit:%1 bytes").arg(m_request.maxFileSize));
+    if (!isSourceFile(m_request.fileName)) {
+        log(QStringLiteral("Split. Source file not found:%1").arg(m_request.fileName));
+        m_errorCode = SourceNotFound;
+        return;
+    }
+    if (m_request.maxFileSize <= 0) {
+        log(QStringLiteral("Split. No size limit [FAILED]"));
+        m_errorCode = NoSizeLimit;
+        return;
+    }
+
+    TemporaryFiles temporaries;
+    const auto source = openWorkingSource(temporaries);
+    const int pageCount = source->isLoaded() && !source->needsPassword() ? source->pageCount() : 0;
+    if (pageCount <= 0) {
+        failWithoutPieces();
+        return;
+    }
+
+    // Measuring takes the first half of the progress, writing the second.
+    m_progress.setMaximum(2 * pageCount);
+    m_progress.setValue(0);
+    const auto measure = [&](const PageRange &range) {
+        const auto piece = preparedPiece(*source, range);
+        return piece ? piece->savedSize() : qint64(-1);
+    };
+    const auto advance = [&](int lastPage) { m_progress.setValue(lastPage); };
+    QList<Piece> pieces;
+    for (const SizePieces::Piece &sized : SizePieces::divide(pageCount, m_request.maxFileSize, measure, advance))
+        pieces.append({sized.range, QString(), sized.oversized});
+    log(QStringLiteral("Split by file size: %1 pieces").arg(pieces.size()));
+
+    writePieces(*source, pieces, pageCount);
+    if (m_outputFiles.isEmpty())
+        failWithoutPieces();
+}
+
+QString SplitEngine::pieceName(const Piece &piece, int counter, int counterWidth, int pageWidth) const
+{
+    return rangeOutputName(m_request.outPrefix, counterLabel(counter, counterWidth),
+                           pageLabel(piece.range.from, piece.range.to, pageWidth),
+                           baseNameOf(m_request.fileName), m_startTime);
+}
+
+// Saves each piece under its name; a piece that fails is logged and left
+// out, as a failed range is. Progress goes on from progressOffset by the
+// pages of each piece.
+void SplitEngine::writePieces(PdfDocument &source, const QList<Piece> &pieces, int progressOffset)
+{
+    ensureOutputFolder(m_request.outDirectory);
+    m_startTime = QDateTime::currentDateTime();
+    int largestPage = 0;
+    for (const Piece &piece : pieces)
+        largestPage = qMax(largestPage, piece.range.to);
+    const int pageWidth = digitCount(largestPage);
+    const int counterWidth = digitCount(pieces.size());
+
+    for (int k = 1; k <= pieces.size(); ++k) {
+        const Piece &piece = pieces.at(k - 1);
+        const QString outputPath = outputPathFor(pieceName(piece, k, counterWidth, pageWidth));
+        const auto document = outputPath.isEmpty() ? nullptr : preparedPiece(source, piece.range);
+        if (document) {
+            const bool saved = document->saveToFile(outputPath);
+            if (saved) {
+                log(QStringLiteral("Save file [OK]. File:'%1'").arg(outputPath));
+                m_outputFiles.append(outputPath);
+                if (piece.oversized)
+                    m_oversizedFiles.append(outputPath);
+            } else {
+                log(QStringLiteral("Save file [FAILED]. Error code:'%2' File:'%1'")
+                        .arg(outputPath).arg(m_service->lastErrorCode()));
+            }
+        }
+        m_progress.setValue(progressOffset + piece.range.to);
+    }
+    log(QStringLiteral("Split complete!"));
 }

@@ -57,6 +57,7 @@ int runSplit(const QString &requestPath, const QSharedPointer<PdfService> &servi
     response.sessionId = request.sessionId;
     response.errorCode = errorCode;
     response.files = engine.outputFiles();
+    response.oversizedFiles = engine.oversizedFiles();
 
     log(QStringLiteral("Write response..."));
     const QString path = responsePath(request.sessionPath, request.sessionId, requestPath);

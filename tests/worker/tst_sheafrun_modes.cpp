@@ -1,0 +1,255 @@
+#include "tests/support/PdfFixtures.h"
+#include "tests/support/TestEnv.h"
+#include "tests/worker/WorkerProcess.h"
+
+#include <QFileInfo>
+#include <QtTest>
+
+// The worker's split by file size, split by bookmarks and alternating merge,
+// run as the GUI runs them on generated documents. Every fixture page says
+// "Page k"; documents merged together differ by their pages' rotation.
+class SheafrunModesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void sizeLimitMakesTheFewestPiecesThatFit();
+    void alternateMergeInterleavesRangesAndReversedDocuments();
+
+private:
+    QString makeSource(const QString &name, int pages, FixtureOptions options = {});
+    SplitRequest splitRequest(const QString &source, int mode) const;
+    SplitResponse runSplit(const SplitRequest &request, WorkerRun *run = nullptr);
+    MergeResponse runMerge(const MergeRequest &request);
+    QString out(const QString &name) const { return m_scratch->filePath("out/" + name); }
+
+    QScopedPointer<ScratchFolder> m_scratch;
+    QString m_session;
+};
+
+namespace {
+
+QStringList pageList(int first, int last)
+{
+    QStringList texts;
+    for (int page = first; page <= last; ++page)
+        texts.append(QStringLiteral("Page %1").arg(page));
+    return texts;
+}
+
+QStringList fileNames(const QStringList &paths)
+{
+    QStringList names;
+    for (const QString &path : paths)
+        names.append(QFileInfo(path).fileName());
+    return names;
+}
+
+// Which document and page each page of a merged file came from: the
+// rotation tells the document, the text the page ("90:Page 3").
+QStringList rotatedPages(const QString &path)
+{
+    QStringList result;
+    const QStringList texts = pageTexts(path);
+    for (int page = 1; page <= texts.size(); ++page)
+        result.append(QStringLiteral("%1:%2").arg(fixturePageRotation(path, page)).arg(texts.at(page - 1)));
+    return result;
+}
+
+MergeItem mergeItem(const QString &path, int order, const PageRangeList &ranges = {}, bool reverse = false)
+{
+    MergeItem item;
+    item.fullPath = path;
+    item.order = order;
+    item.pageRanges = ranges;
+    item.reversePages = reverse;
+    return item;
+}
+
+} // namespace
+
+void SheafrunModesTest::init()
+{
+    m_scratch.reset(new ScratchFolder);
+    QVERIFY(m_scratch->isValid());
+    m_session = m_scratch->filePath("session");
+    QVERIFY(QDir().mkpath(m_session));
+    QVERIFY(QDir().mkpath(m_scratch->filePath("out")));
+}
+
+// No job may leave a temporary file behind.
+void SheafrunModesTest::cleanup()
+{
+    for (const QString &file : filesBelow(m_session))
+        QVERIFY2(file.endsWith(".req") || file.endsWith(".resp"), qPrintable(file));
+    QCOMPARE(filesBelow(workerCacheFolder()), QStringList());
+    for (const QString &file : filesBelow(out("")))
+        QVERIFY2(!QFileInfo(file).fileName().startsWith('.'), qPrintable(file));
+    m_scratch.reset();
+}
+
+QString SheafrunModesTest::makeSource(const QString &name, int pages, FixtureOptions options)
+{
+    options.pageCount = pages;
+    const QString path = m_scratch->filePath(name);
+    return writePdfFixture(path, options) ? path : QString();
+}
+
+SplitRequest SheafrunModesTest::splitRequest(const QString &source, int mode) const
+{
+    SplitRequest request;
+    request.mode = mode;
+    request.fileName = source;
+    request.outDirectory = out("");
+    request.sessionPath = m_session;
+    request.sessionId = "job";
+    return request;
+}
+
+SplitResponse SheafrunModesTest::runSplit(const SplitRequest &request, WorkerRun *run)
+{
+    QFile::remove(m_session + "/job.resp");
+    if (!writeRequestData(request.toJson(), m_session + "/job.req"))
+        qWarning("request not written");
+    const WorkerRun result = runWorker({"--split", m_session + "/job.req"});
+    if (run)
+        *run = result;
+    SplitResponse response = readSplitResponse(m_session + "/job.resp");
+    if (!result.finished || result.exitCode != response.errorCode) {
+        qWarning("exit code %d differs from the response's %d", result.exitCode, response.errorCode);
+        response.errorCode = -1;
+    }
+    return response;
+}
+
+MergeResponse SheafrunModesTest::runMerge(const MergeRequest &request)
+{
+    QFile::remove(m_session + "/job.resp");
+    if (!writeRequestData(request.toJson(), m_session + "/job.req"))
+        qWarning("request not written");
+    const WorkerRun result = runWorker({"--merge", m_session + "/job.req"});
+    MergeResponse response = readMergeResponse(m_session + "/job.resp");
+    if (!result.finished || result.exitCode != response.errorCode) {
+        qWarning("exit code %d differs from the response's %d", result.exitCode, response.errorCode);
+        response.errorCode = -1;
+    }
+    return response;
+}
+
+// Ten pages, each drawing an incompressible image of its own, all listed in
+// one shared resource dictionary: a piece that kept every page's resources
+// would hold all ten images.
+void SheafrunModesTest::sizeLimitMakesTheFewestPiecesThatFit()
+{
+    FixtureOptions options;
+    options.pageImageBytes = 30000;
+    const QString source = makeSource("scan.pdf", 10, options);
+
+    // A limit above the whole document: one piece, the document itself.
+    SplitRequest request = splitRequest(source, SplitRequest::FileSize);
+    request.maxFileSize = 10 * 1024 * 1024;
+    WorkerRun run;
+    SplitResponse response = runSplit(request, &run);
+    QCOMPARE(response.errorCode, 0);
+    QCOMPARE(fileNames(response.files), QStringList{"scan_p01-10.pdf"});
+    QCOMPARE(pageTexts(response.files.first()), pageList(1, 10));
+    QVERIFY(response.oversizedFiles.isEmpty());
+    QCOMPARE(run.outputLines.first(), QString("0"));
+    QCOMPARE(run.outputLines.last(), QString("100"));
+
+    // A limit below any page: every page alone, each said to be too large.
+    QVERIFY(QDir(out("")).removeRecursively() && QDir().mkpath(out("")));
+    request.maxFileSize = 20000;
+    response = runSplit(request);
+    QCOMPARE(response.errorCode, 0);
+    QCOMPARE(response.files.size(), 10);
+    QCOMPARE(response.oversizedFiles, response.files);
+    for (int page = 1; page <= 10; ++page) {
+        QCOMPARE(pageTexts(response.files.at(page - 1)), pageList(page, page));
+        QVERIFY(QFileInfo(response.files.at(page - 1)).size() > 20000);
+    }
+
+    // Between: protected, titled pieces of about three pages. Each stays
+    // within the limit as written, and each would pass it with the next
+    // page added, which the same worker measures as a range split.
+    QVERIFY(QDir(out("")).removeRecursively() && QDir().mkpath(out("")));
+    const qint64 limit = 100000;
+    request.maxFileSize = limit;
+    request.password = "secret";
+    request.title = "Scan";
+    request.outPrefix = "[BASENAME] part [COUNTER]";
+    response = runSplit(request);
+    QCOMPARE(response.errorCode, 0);
+    QVERIFY(response.oversizedFiles.isEmpty());
+    QVERIFY2(response.files.size() >= 3 && response.files.size() <= 5, qPrintable(response.files.join(',')));
+    QStringList allPages;
+    QList<PageRange> pieces;
+    for (int k = 0; k < response.files.size(); ++k) {
+        const QString &file = response.files.at(k);
+        QCOMPARE(QFileInfo(file).fileName(), QStringLiteral("scan part %1.pdf").arg(k + 1));
+        QVERIFY2(QFileInfo(file).size() <= limit, qPrintable(QString::number(QFileInfo(file).size())));
+        QVERIFY(inspectSecurity(file, "secret").userPasswordOk);
+        QCOMPARE(fixtureInfo(file, "/Title", "secret"), QString("Scan"));
+        const QStringList texts = pageTexts(file, "secret");
+        allPages += texts;
+        pieces.append({allPages.size() - texts.size() + 1, allPages.size()});
+    }
+    QCOMPARE(allPages, pageList(1, 10));
+
+    QVERIFY(QDir(out("")).removeRecursively() && QDir().mkpath(out("")));
+    SplitRequest longer = splitRequest(source, SplitRequest::Ranges);
+    longer.password = "secret";
+    longer.title = "Scan";
+    for (int k = 0; k + 1 < pieces.size(); ++k)
+        longer.ranges.append({pieces.at(k).from, pieces.at(k).to + 1});
+    response = runSplit(longer);
+    QCOMPARE(response.files.size(), pieces.size() - 1);
+    for (const QString &file : response.files)
+        QVERIFY2(QFileInfo(file).size() > limit, qPrintable(file));
+
+    // No limit is a request the worker refuses.
+    request.maxFileSize = 0;
+    response = runSplit(request);
+    QCOMPARE(response.errorCode, 8);
+    QVERIFY(response.files.isEmpty());
+}
+
+// Fronts (upright) and backs (turned by 90 degrees, scanned last page
+// first) of a stack, and a third document cut by ranges: the output takes
+// one page of each in turn and goes on with the longest when the others end.
+void SheafrunModesTest::alternateMergeInterleavesRangesAndReversedDocuments()
+{
+    const QString fronts = makeSource("fronts.pdf", 3);
+    FixtureOptions turned;
+    turned.rotate = 90;
+    const QString backs = makeSource("backs.pdf", 5, turned);
+    turned.rotate = 180;
+    const QString extra = makeSource("extra.pdf", 4, turned);
+
+    MergeRequest request;
+    request.saveFileName = out("merged.pdf");
+    request.cachePath = m_session;
+    request.sessionId = "job";
+    request.pageOrder = MergeRequest::PageOrder::Alternate;
+    request.tasks = {mergeItem(fronts, 0), mergeItem(backs, 1, {}, true),
+                     mergeItem(extra, 2, {{2, 3}, {1, 1}})};
+    QCOMPARE(runMerge(request).errorCode, 0);
+    QCOMPARE(rotatedPages(out("merged.pdf")),
+             QStringList({"0:Page 1", "90:Page 5", "180:Page 2",
+                          "0:Page 2", "90:Page 4", "180:Page 3",
+                          "0:Page 3", "90:Page 3", "180:Page 1",
+                          "90:Page 2", "90:Page 1"}));
+
+    // In sequence, a reversed document with ranges gives its range pages backwards.
+    request.pageOrder = MergeRequest::PageOrder::Sequential;
+    request.tasks = {mergeItem(fronts, 0, {{2, 3}, {1, 1}}, true), mergeItem(backs, 1, {{4, 5}})};
+    QCOMPARE(runMerge(request).errorCode, 0);
+    QCOMPARE(rotatedPages(out("merged.pdf")),
+             QStringList({"0:Page 1", "0:Page 3", "0:Page 2", "90:Page 4", "90:Page 5"}));
+}
+
+QTEST_GUILESS_MAIN(SheafrunModesTest)
+#include "tst_sheafrun_modes.moc"
