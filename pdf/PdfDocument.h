@@ -40,6 +40,7 @@ public:
     bool securityItem5();
     bool compressContent();
     int deletePages(int firstPage, int count);
+    OutlineEntryList outline();
     bool saveToFile(const QString &fileName);
     bool setProperties(const QStringList &properties, const QList<bool> &permissions);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pdf/OutlineEntry.h"
+
 #include <QImage>
 #include <QObject>
 #include <QString>
@@ -50,6 +52,10 @@ public:
     enum SecurityItem { SecurityEncrypted = 0, SecurityContentExtraction = 5 };
     static constexpr int ExtractionAllowed = 6;
 
+    // Where MergeDocument files the bookmarks of the documents it appends:
+    // as they are, beneath one bookmark per document, or not at all.
+    enum BookmarkMode { BookmarksKeep = 0, BookmarksPerDocument = 1, BookmarksNone = 2 };
+
     explicit PdfEngine(QObject *parent = nullptr);
     ~PdfEngine() override;
 
@@ -84,6 +90,12 @@ protected:
     int MergeDocument(int documentId);                // 1 = its pages appended to the selected one
     int SecurityInfo(int item);
     int ExtractPages(int firstPage, int count);       // id of the new, selected document; 0 on failure
+    int SetBookmarkMode(int mode);                    // 1 = set; for the documents merged in next
+    // The pages merged in next open a bookmark with this title, beneath
+    // which the bookmarks of the documents merged until the next group go
+    // (in BookmarksPerDocument mode).
+    int StartBookmarkGroup(const QString &title);
+    OutlineEntryList Outline();                       // the bookmarks, in reading order
 
     // Whole files.
     int DecryptFile(const QString &input, const QString &output, const QString &password);

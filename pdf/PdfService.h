@@ -43,6 +43,11 @@ public:
     bool compressContent(int documentId);
     int deletePages(int documentId, int firstPage, int count);
     int mergeDocument(int targetId, int sourceId);   // takes no lock: the merge uses one thread
+    // How mergeDocument files the bookmarks of what it appends (PdfEngine::BookmarkMode).
+    bool setBookmarkMode(int documentId, int mode);
+    // The pages merged in next open a bookmark with this title (per-document bookmarks).
+    bool startBookmarkGroup(int documentId, const QString &title);
+    OutlineEntryList outline(int documentId);
     bool hasSecurity(int documentId);
     bool securityItem5(int documentId);              // true: content may be extracted
 

@@ -47,6 +47,24 @@ const QString kFiles = QStringLiteral("files");
 const QString kTasks = QStringLiteral("tasks");
 const QString kSaveFileName = QStringLiteral("property_save_file_name");
 const QString kCachePath = QStringLiteral("cache_path");
+const QString kBookmarks = QStringLiteral("bookmarks");
+
+const QString bookmarkNames[] = {QStringLiteral("keep"), QStringLiteral("per_document"), QStringLiteral("none")};
+
+QString bookmarksName(MergeBookmarks bookmarks)
+{
+    return bookmarkNames[int(bookmarks)];
+}
+
+MergeBookmarks bookmarksOf(const QJsonObject &object)
+{
+    const QString name = object.value(kBookmarks).toString();
+    for (int i = 0; i < 3; ++i) {
+        if (name == bookmarkNames[i])
+            return MergeBookmarks(i);
+    }
+    return MergeBookmarks::Keep;
+}
 const QString kTaskFullPath = QStringLiteral("task_full_path");
 const QString kTaskHasPassword = QStringLiteral("task_has_password");
 const QString kTaskPassword = QStringLiteral("task_password");
@@ -321,6 +339,7 @@ QJsonObject MergeRequest::toJson() const
     writeOutputOptions(*this, object);
     object.insert(kCachePath, cachePath);
     object.insert(kSessionId, sessionId);
+    object.insert(kBookmarks, bookmarksName(bookmarks));
     return object;
 }
 
@@ -331,6 +350,7 @@ MergeRequest MergeRequest::fromJson(const QJsonObject &object)
     readOutputOptions(object, request);
     request.cachePath = stringOf(object, kCachePath);
     request.sessionId = stringOf(object, kSessionId);
+    request.bookmarks = bookmarksOf(object);
     for (const QJsonValue &element : object.value(kTasks).toArray())
         request.tasks.append(mergeItemFromJson(element.toObject()));
     std::stable_sort(request.tasks.begin(), request.tasks.end(),

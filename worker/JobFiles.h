@@ -84,12 +84,17 @@ struct MergeItem
     PageRangeList pageRanges;   // empty = the whole document
 };
 
+// What becomes of the merged documents' bookmarks ("bookmarks": "keep",
+// "per_document" or "none").
+enum class MergeBookmarks { Keep, PerDocument, None };
+
 struct MergeRequest : OutputOptions
 {
     QList<MergeItem> tasks;
     QString saveFileName;
     QString cachePath;
     QString sessionId;
+    MergeBookmarks bookmarks = MergeBookmarks::Keep;   // a missing or unknown value keeps them
 
     QJsonObject toJson() const;
     // Items come out sorted by their order; page ranges by their own order,

@@ -7,6 +7,8 @@
 #include "worker/Progress.h"
 #include "worker/SplitEngine.h"
 
+#include <QFileInfo>
+
 namespace {
 
 void log(const QString &message, LogLevel level = LogDebug)
@@ -94,6 +96,7 @@ void MergeEngine::prepare()
     m_temporaryFiles.removeAll();
     m_temporaryFolder = m_request.cachePath.isEmpty() ? cacheFolder() : m_request.cachePath;
     m_mergedDocument.reset(new PdfDocument(m_service));
+    setBookmarkMode();
     m_state = AppendItems;
 }
 
@@ -122,6 +125,8 @@ void MergeEngine::appendNextItem()
         workingFile = decrypted;
     }
 
+    if (m_request.bookmarks == MergeBookmarks::PerDocument)
+        startDocumentBookmark(workingFile, item);
     if (item.pageRanges.isEmpty())
         appendFile(workingFile, item.fullPath);
     else
@@ -174,6 +179,23 @@ void MergeEngine::appendRanges(const QString &workingFile, const MergeItem &item
         if (!appendFile(piece, item.fullPath))
             break;
     }
+}
+
+void MergeEngine::setBookmarkMode()
+{
+    const int mode = m_request.bookmarks == MergeBookmarks::PerDocument ? PdfEngine::BookmarksPerDocument
+                     : m_request.bookmarks == MergeBookmarks::None       ? PdfEngine::BookmarksNone
+                                                                         : PdfEngine::BookmarksKeep;
+    m_service->setBookmarkMode(m_mergedDocument->documentId(), mode);
+}
+
+// The document's bookmark is titled with the document's title, else with its file name.
+void MergeEngine::startDocumentBookmark(const QString &workingFile, const MergeItem &item)
+{
+    QString title = PdfDocument(m_service, workingFile, QString()).title().trimmed();
+    if (title.isEmpty())
+        title = QFileInfo(item.fullPath).fileName();
+    m_service->startBookmarkGroup(m_mergedDocument->documentId(), title);
 }
 
 bool MergeEngine::opensWithoutPassword(const QString &file)
