@@ -3,6 +3,7 @@
 #include <qpdf/QPDFOutlineDocumentHelper.hh>
 
 #include <map>
+#include <set>
 #include <vector>
 
 namespace DocumentOutline {
@@ -59,13 +60,6 @@ void attachChildren(QPDFObjectHandle parent, const std::vector<QPDFObjectHandle>
     parent.replaceKey("/Last", children.back());
 }
 
-// An item kept only for the items beneath it leads where the first of them leads.
-void copyDestinationOf(QPDFObjectHandle child, QPDFObjectHandle item)
-{
-    if (child.hasKey("/Dest"))
-        item.replaceKey("/Dest", child.getKey("/Dest").shallowCopy());
-}
-
 QPDFObjectHandle newItem(QPDF &target, const std::string &title)
 {
     auto item = target.makeIndirectObject(QPDFObjectHandle::newDictionary());
@@ -107,8 +101,6 @@ private:
             copy.replaceKey("/Dest", destination);
         else if (leadsOutside)
             copy.replaceKey("/A", Destinations::detachedCopy(source.getKey("/A")));
-        else if (!kids.empty())
-            copyDestinationOf(QPDFObjectHandle(kids.front()), copy);
         for (const char *key : {"/C", "/F"}) {
             if (source.hasKey(key))
                 copy.replaceKey(key, Destinations::detachedCopy(source.getKey(key), 1));
@@ -116,13 +108,54 @@ private:
         attachChildren(copy, kids);
         if (!kids.empty())
             copy.replaceKey("/Count", QPDFObjectHandle::newInteger(isClosed(source) ? -1 : 1));
+        if (destination.isNull() && !leadsOutside)
+            m_contextOnly.insert(copy.getObjGen());
         return copy;
     }
+
+public:
+    // Items kept only for the items beneath them.
+    std::set<QPDFObjGen> m_contextOnly;
+
+private:
 
     const Destinations::Rewriter &m_rewriter;
     bool m_wholeDocument;
     QPDF &m_target;
 };
+
+std::vector<QPDFObjectHandle> childrenOf(QPDFObjectHandle item)
+{
+    std::vector<QPDFObjectHandle> children;
+    for (auto child = item.getKey("/First"); child.isDictionary() && children.size() < 100000;
+         child = child.getKey("/Next"))
+        children.push_back(child);
+    return children;
+}
+
+bool sameTitle(QPDFObjectHandle a, QPDFObjectHandle b)
+{
+    return a.getKey("/Title").isString() && b.getKey("/Title").isString()
+           && a.getKey("/Title").getUTF8Value() == b.getKey("/Title").getUTF8Value();
+}
+
+// Moves the items beneath incoming (a copy kept only for them) beneath
+// existing; one that continues existing's last item in turn joins that.
+void join(QPDFObjectHandle existing, QPDFObjectHandle incoming, const std::set<QPDFObjGen> &contextOnly)
+{
+    auto children = childrenOf(incoming);
+    auto last = existing.getKey("/Last");
+    if (!children.empty() && contextOnly.count(children.front().getObjGen()) && last.isDictionary()
+        && sameTitle(last, children.front())) {
+        join(last, children.front(), contextOnly);
+        children.erase(children.begin());
+    }
+    for (auto child : children) {
+        child.removeKey("/Prev");
+        child.removeKey("/Next");
+    }
+    attachChildren(existing, children);
+}
 
 // The number of items shown below an item when it is open; sets the /Count
 // of the item's descendants on the way.
@@ -186,19 +219,24 @@ QPDFObjectHandle appendItem(QPDF &target, QPDFObjectHandle parent, const std::st
     return item;
 }
 
-void copyItems(QPDF &source, const Destinations::Rewriter &rewriter, bool wholeDocument, QPDF &target,
-               QPDFObjectHandle parent)
+QPDFObjectHandle copyItems(QPDF &source, const Destinations::Rewriter &rewriter, bool wholeDocument,
+                           QPDF &target, QPDFObjectHandle parent, QPDFObjectHandle continued)
 {
     if (!hasOutline(source))
-        return;
+        return parent.getKey("/Last");
     QPDFOutlineDocumentHelper outline(source);
     ItemCopier copier(rewriter, wholeDocument, target);
-    const auto copies = copier.copy(outline.getTopLevelOutlines());
-    if (copies.empty())
-        return;
-    if (!parent.getKey("/First").isDictionary() && parent.hasKey("/Title"))
+    auto copies = copier.copy(outline.getTopLevelOutlines());
+    if (!copies.empty() && continued.isInitialized() && continued.isDictionary()
+        && parent.getKey("/Last").isDictionary() && parent.getKey("/Last").getObjGen() == continued.getObjGen()
+        && copier.m_contextOnly.count(copies.front().getObjGen()) && sameTitle(continued, copies.front())) {
+        join(continued, copies.front(), copier.m_contextOnly);
+        copies.erase(copies.begin());
+    }
+    if (!copies.empty() && !parent.getKey("/First").isDictionary() && parent.hasKey("/Title"))
         parent.replaceKey("/Count", QPDFObjectHandle::newInteger(1));   // a new parent opens
     attachChildren(parent, copies);
+    return parent.getKey("/Last");
 }
 
 void recount(QPDF &target)

@@ -28,10 +28,15 @@ QPDFObjectHandle appendItem(QPDF &target, QPDFObjectHandle parent, const std::st
 // Copies under parent every item of the source's outline that leads to a
 // copied page, with the items above it, each leading to the copied page.
 // An item whose page was not copied but that has copied items beneath it
-// stays, leading where its first such item leads. Items that lead outside
+// stays for them, leading nowhere. Items that lead outside
 // the document (a web address) stay only when the whole document is copied.
-void copyItems(QPDF &source, const Destinations::Rewriter &rewriter, bool wholeDocument,
-               QPDF &target, QPDFObjectHandle parent);
+//
+// continued is the item last copied from another part of the same document,
+// or null: a first copied item that stays only for the items beneath it and
+// bears the same title continues it, and its items join it, so that pieces
+// of one chapter sit beneath one bookmark. Returns the last item under parent.
+QPDFObjectHandle copyItems(QPDF &source, const Destinations::Rewriter &rewriter, bool wholeDocument,
+                           QPDF &target, QPDFObjectHandle parent, QPDFObjectHandle continued);
 
 // Sets the /Count of every item from the items below it, keeping open items
 // open and closed ones closed.

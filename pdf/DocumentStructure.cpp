@@ -192,6 +192,7 @@ void Target::startGroup(const std::string &title)
 {
     m_pendingGroup = title;
     m_group = QPDFObjectHandle();
+    m_lastDocumentItem = QPDFObjectHandle();
 }
 
 void Target::pagesRemoved(int firstPage, int count)
@@ -255,7 +256,8 @@ void Target::carry(Source &from, const std::vector<QPDFPageObjectHelper> &source
     if (m_bookmarks != Bookmarks::None && (from.hasOutline() || opensGroup)) {
         auto parent = bookmarkParent(copies.front().getObjectHandle());
         const bool wholeDocument = int(sources.size()) == from.pageCount();
-        DocumentOutline::copyItems(from.pdf(), rewriter, wholeDocument, m_pdf, parent);
+        m_lastDocumentItem = DocumentOutline::copyItems(from.pdf(), rewriter, wholeDocument, m_pdf, parent,
+                                                        m_lastDocumentItem);
         DocumentOutline::recount(m_pdf);
     }
 }

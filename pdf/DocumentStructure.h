@@ -60,8 +60,9 @@ public:
     explicit Target(QPDF &pdf) : m_pdf(pdf) {}
 
     void setBookmarks(Bookmarks mode) { m_bookmarks = mode; }
-    // The pages copied next open a bookmark of their own with this title;
-    // the bookmarks of the documents copied until the next group go beneath it.
+    // The pages copied next begin another document. With bookmarks per
+    // document they open a bookmark of their own with this title, beneath
+    // which the bookmarks of the documents copied until the next group go.
     void startGroup(const std::string &title);
     // Leading pages that only hold the place of pages to come (a new
     // document's blank page): page labels count the pages after them.
@@ -82,6 +83,7 @@ private:
     Bookmarks m_bookmarks = Bookmarks::Keep;
     std::optional<std::string> m_pendingGroup;
     QPDFObjectHandle m_group;
+    QPDFObjectHandle m_lastDocumentItem;   // the bookmark last copied from the current document
     int m_placeholderPages = 0;
     std::unique_ptr<QPDFAcroFormDocumentHelper> m_forms;
 };

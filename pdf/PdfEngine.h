@@ -91,9 +91,9 @@ protected:
     int SecurityInfo(int item);
     int ExtractPages(int firstPage, int count);       // id of the new, selected document; 0 on failure
     int SetBookmarkMode(int mode);                    // 1 = set; for the documents merged in next
-    // The pages merged in next open a bookmark with this title, beneath
-    // which the bookmarks of the documents merged until the next group go
-    // (in BookmarksPerDocument mode).
+    // The pages merged in next begin another document; in
+    // BookmarksPerDocument mode they open a bookmark with this title, beneath
+    // which the bookmarks of the documents merged until the next group go.
     int StartBookmarkGroup(const QString &title);
     OutlineEntryList Outline();                       // the bookmarks, in reading order
 

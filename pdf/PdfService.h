@@ -45,7 +45,8 @@ public:
     int mergeDocument(int targetId, int sourceId);   // takes no lock: the merge uses one thread
     // How mergeDocument files the bookmarks of what it appends (PdfEngine::BookmarkMode).
     bool setBookmarkMode(int documentId, int mode);
-    // The pages merged in next open a bookmark with this title (per-document bookmarks).
+    // The pages merged in next begin another document, which opens a
+    // bookmark with this title when there is one bookmark per document.
     bool startBookmarkGroup(int documentId, const QString &title);
     OutlineEntryList outline(int documentId);
     bool hasSecurity(int documentId);

@@ -125,8 +125,7 @@ void MergeEngine::appendNextItem()
         workingFile = decrypted;
     }
 
-    if (m_request.bookmarks == MergeBookmarks::PerDocument)
-        startDocumentBookmark(workingFile, item);
+    startDocumentBookmark(workingFile, item);
     if (item.pageRanges.isEmpty())
         appendFile(workingFile, item.fullPath);
     else
@@ -189,10 +188,13 @@ void MergeEngine::setBookmarkMode()
     m_service->setBookmarkMode(m_mergedDocument->documentId(), mode);
 }
 
-// The document's bookmark is titled with the document's title, else with its file name.
+// Marks where the item's pages begin. With one bookmark per document, its
+// bookmark is titled with the document's title, else with its file name.
 void MergeEngine::startDocumentBookmark(const QString &workingFile, const MergeItem &item)
 {
-    QString title = PdfDocument(m_service, workingFile, QString()).title().trimmed();
+    QString title;
+    if (m_request.bookmarks == MergeBookmarks::PerDocument)
+        title = PdfDocument(m_service, workingFile, QString()).title().trimmed();
     if (title.isEmpty())
         title = QFileInfo(item.fullPath).fileName();
     m_service->startBookmarkGroup(m_mergedDocument->documentId(), title);
