@@ -2,9 +2,12 @@
 
 #include "pdf/DocumentOutline.h"
 
+#include <qpdf/QPDFMatrix.hh>
+
 #include <QtGlobal>
 
 #include <algorithm>
+#include <set>
 
 namespace DocumentStructure {
 
@@ -82,6 +85,54 @@ void copyFormDefaults(QPDF &source, QPDF &target)
         to.replaceKey("/DA", Destinations::detachedCopy(from.getKey("/DA")));
     if (!to.getKey("/DR").isDictionary() && from.getKey("/DR").isDictionary())
         to.replaceKey("/DR", copiedInto(target, from.getKey("/DR")));
+}
+
+bool isWidget(QPDFObjectHandle object)
+{
+    return object.isDictionary() && object.getKey("/Subtype").isNameAndEquals("/Widget");
+}
+
+// Whether a field stays: a widget on a page, or a field with such widgets
+// beneath it. Takes the widgets on no page out of its /Kids.
+bool keepField(QPDFObjectHandle field, const std::set<QPDFObjGen> &onPages, int depth)
+{
+    const bool placed = isWidget(field) && onPages.count(field.getObjGen());
+    auto kids = field.getKey("/Kids");
+    if (!kids.isArray() || depth > 32)
+        return placed || !isWidget(field);
+    std::vector<QPDFObjectHandle> kept;
+    for (auto &kid : kids.aitems()) {
+        if (kid.isDictionary() && keepField(kid, onPages, depth + 1))
+            kept.push_back(kid);
+    }
+    if (int(kept.size()) != kids.getArrayNItems())
+        field.replaceKey("/Kids", QPDFObjectHandle::newArray(kept));
+    return placed || !kept.empty();
+}
+
+// A field whose widgets sit on several pages comes along whole when one of
+// its pages is copied; the widgets of the pages left behind, and the
+// appearances they draw, go again.
+void removeWidgetsOffPages(QPDF &pdf)
+{
+    auto fields = pdf.getRoot().getKey("/AcroForm").getKey("/Fields");
+    if (!fields.isArray())
+        return;
+    std::set<QPDFObjGen> onPages;
+    for (QPDFObjectHandle page : pdf.getAllPages()) {
+        auto annotations = page.getKey("/Annots");
+        if (annotations.isArray()) {
+            for (auto &annotation : annotations.aitems())
+                onPages.insert(annotation.getObjGen());
+        }
+    }
+    std::vector<QPDFObjectHandle> kept;
+    for (auto &field : fields.aitems()) {
+        if (field.isDictionary() && keepField(field, onPages, 0))
+            kept.push_back(field);
+    }
+    if (int(kept.size()) != fields.getArrayNItems())
+        pdf.getRoot().getKey("/AcroForm").replaceKey("/Fields", QPDFObjectHandle::newArray(kept));
 }
 
 bool isLink(QPDFObjectHandle annotation)
@@ -221,6 +272,52 @@ QPDFObjectHandle Target::bookmarkParent(QPDFObjectHandle firstPage)
     return DocumentOutline::outlineRoot(m_pdf);
 }
 
+// The annotations of all copied pages go through qpdf in one pass, so that a
+// field with widgets on several of them stays one field; qpdf copies the
+// fields, renames those whose names the target holds already, and merges the
+// form's resources.
+void Target::copyFormFields(Source &from, QPDFAcroFormDocumentHelper &sourceForms,
+                            const std::vector<QPDFPageObjectHelper> &sources,
+                            const std::vector<QPDFPageObjectHelper> &copies)
+{
+    auto annotations = QPDFObjectHandle::newArray();
+    std::vector<int> counts;
+    for (const auto &source : sources) {
+        auto pageAnnotations = QPDFPageObjectHelper(source).getObjectHandle().getKey("/Annots");
+        int count = 0;
+        if (pageAnnotations.isArray()) {
+            for (auto &annotation : pageAnnotations.aitems()) {
+                annotations.appendItem(annotation);
+                ++count;
+            }
+        }
+        counts.push_back(count);
+    }
+    if (annotations.getArrayNItems() == 0)
+        return;
+    std::vector<QPDFObjectHandle> newAnnotations;
+    std::vector<QPDFObjectHandle> newFields;
+    std::set<QPDFObjGen> oldFields;
+    forms().transformAnnotations(annotations, newAnnotations, newFields, oldFields, QPDFMatrix(), &from.pdf(),
+                                 &sourceForms);
+    // qpdf leaves out what is no annotation at all; pages then take their
+    // annotations one by one.
+    if (int(newAnnotations.size()) != annotations.getArrayNItems()) {
+        for (size_t i = 0; i < copies.size(); ++i)
+            forms().fixCopiedAnnotations(copies[i].getObjectHandle(), sources[i].getObjectHandle(), sourceForms);
+        return;
+    }
+    auto next = newAnnotations.begin();
+    for (size_t i = 0; i < copies.size(); ++i) {
+        if (counts[i] == 0)
+            continue;
+        QPDFObjectHandle page = copies[i].getObjectHandle();
+        page.replaceKey("/Annots", QPDFObjectHandle::newArray({next, next + counts[i]}));
+        next += counts[i];
+    }
+    forms().addAndRenameFormFields(newFields);
+}
+
 void Target::carry(Source &from, const std::vector<QPDFPageObjectHelper> &sources,
                    const std::vector<QPDFPageObjectHelper> &copies, int firstIndex)
 {
@@ -239,12 +336,10 @@ void Target::carry(Source &from, const std::vector<QPDFPageObjectHelper> &source
     rewriter.copyNamedDestinations(m_pdf);
 
     if (QPDFAcroFormDocumentHelper *sourceForms = from.forms()) {
-        for (size_t i = 0; i < copies.size(); ++i) {
-            if (hasAnnotations(sources[i]))
-                forms().fixCopiedAnnotations(copies[i].getObjectHandle(), sources[i].getObjectHandle(),
-                                             *sourceForms);
-        }
+        copyFormFields(from, *sourceForms, sources, copies);
         copyFormDefaults(from.pdf(), m_pdf);
+        removeWidgetsOffPages(m_pdf);
+        forms().invalidateCache();
     }
     if (hasLinks) {
         for (size_t i = 0; i < copies.size(); ++i)

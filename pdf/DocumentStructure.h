@@ -75,6 +75,9 @@ public:
                const std::vector<QPDFPageObjectHelper> &copies, int firstIndex);
 
 private:
+    void copyFormFields(Source &from, QPDFAcroFormDocumentHelper &sourceForms,
+                        const std::vector<QPDFPageObjectHelper> &sources,
+                        const std::vector<QPDFPageObjectHelper> &copies);
     void carryLabels(Source &from, const std::vector<QPDFPageObjectHelper> &sources, int firstIndex);
     QPDFObjectHandle bookmarkParent(QPDFObjectHandle firstPage);
     QPDFAcroFormDocumentHelper &forms();

@@ -10,6 +10,7 @@
 #include <qpdf/QPDFWriter.hh>
 
 #include <map>
+#include <set>
 #include <memory>
 
 namespace {
@@ -58,12 +59,18 @@ void addForm(QPDF &pdf)
     resources.replaceKey("/Font", Handle::newDictionary());
     resources.getKey("/Font").replaceKey("/Helv", font);
 
-    auto name = parse(pdf, "<< /Type /Annot /Subtype /Widget /FT /Tx /T (Name) /V (Ada) /F 4 "
-                           "/Rect [72 600 272 620] /DA (/Helv 12 Tf 0 g) >>");
-    auto nameAppearance = Handle::newDictionary();
-    nameAppearance.replaceKey("/N", appearance(pdf, "/Tx BMC BT /Helv 12 Tf 2 5 Td (Ada) Tj ET EMC", resources, 200, 20));
-    name.replaceKey("/AP", nameAppearance);
-    name.replaceKey("/P", pages[0]);
+    // One field shown on both pages, as a name in the header of each page.
+    auto name = parse(pdf, "<< /FT /Tx /T (Name) /V (Ada) /DA (/Helv 12 Tf 0 g) /Kids [] >>");
+    for (int page : {0, 1}) {
+        auto widget = parse(pdf, "<< /Type /Annot /Subtype /Widget /F 4 /Rect [72 700 272 720] >>");
+        auto nameAppearance = Handle::newDictionary();
+        nameAppearance.replaceKey("/N", appearance(pdf, "/Tx BMC BT /Helv 12 Tf 2 5 Td (Ada) Tj ET EMC", resources, 200, 20));
+        widget.replaceKey("/AP", nameAppearance);
+        widget.replaceKey("/P", pages[size_t(page)]);
+        widget.replaceKey("/Parent", name);
+        name.getKey("/Kids").appendItem(widget);
+        addAnnotation(pages[size_t(page)], widget);
+    }
 
     auto agree = parse(pdf, "<< /Type /Annot /Subtype /Widget /FT /Btn /T (Agree) /V /Yes /AS /Yes /F 4 "
                             "/Rect [72 560 92 580] >>");
@@ -82,7 +89,6 @@ void addForm(QPDF &pdf)
         choice.getKey("/Kids").appendItem(button);
         addAnnotation(pages[1], button);
     }
-    addAnnotation(pages[0], name);
     addAnnotation(pages[0], agree);
 
     auto form = Handle::newDictionary();
@@ -313,6 +319,25 @@ QStringList formFields(const QString &path)
     fields.sort();
     fields.removeDuplicates();   // a radio group lists once per button
     return fields;
+}
+
+int widgetsOffPages(const QString &path)
+{
+    auto pdf = openDocument(path);
+    if (!pdf)
+        return -1;
+    QPDFAcroFormDocumentHelper form(*pdf);
+    std::set<QPDFObjGen> onPages;
+    for (auto &page : QPDFPageDocumentHelper(*pdf).getAllPages()) {
+        for (auto &widget : form.getWidgetAnnotationsForPage(page))
+            onPages.insert(widget.getObjectHandle().getObjGen());
+    }
+    int count = 0;
+    for (auto &field : form.getFormFields()) {
+        for (auto &widget : form.getAnnotationsForField(field))
+            count += onPages.count(widget.getObjectHandle().getObjGen()) ? 0 : 1;
+    }
+    return count;
 }
 
 QStringList formDefaults(const QString &path)

@@ -10,9 +10,9 @@ class QPDF;
 // The interactive parts of generated fixtures, and readers that report them
 // through qpdf's document helpers.
 //
-// form (2 pages): page 1 holds the text field "Name" ("Ada") and the check
-// box "Agree" (on); page 2 the radio group "Choice" with the buttons "A" and
-// "B" ("B" chosen). The form has a default appearance, resources and asks
+// form (2 pages): the text field "Name" ("Ada") shows on both pages; page 1
+// also holds the check box "Agree" (on), page 2 the radio group "Choice"
+// with the buttons "A" and "B" ("B" chosen). The form has a default appearance, resources and asks
 // readers to build appearances.
 //
 // outline (6 pages):
@@ -31,6 +31,9 @@ void addStructure(QPDF &pdf, const FixtureOptions &options);
 // "Name=value" of every terminal field, in the order of the form's field
 // tree, with the 1-based page of its first widget: "Name=Ada@1".
 QStringList formFields(const QString &path);
+
+// Widgets of the form's fields that sit on no page.
+int widgetsOffPages(const QString &path);
 
 // The form's defaults: which of "DA", "DR", "NeedAppearances" it has.
 QStringList formDefaults(const QString &path);

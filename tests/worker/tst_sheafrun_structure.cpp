@@ -109,7 +109,10 @@ void SheafrunStructureTest::splitPiecesKeepWhatLeadsIntoTheirPages()
 
     QCOMPARE(formFields(first), QStringList({"Agree=/Yes@1", "Name=Ada@1"}));
     QCOMPARE(formDefaults(first), QStringList({"DA", "DR", "NeedAppearances"}));
-    QCOMPARE(formFields(second), QStringList({"Choice=/B@1"}));
+    QCOMPARE(formFields(second), QStringList({"Choice=/B@1", "Name=Ada@1"}));
+    // "Name" shows on pages 1 and 2; each piece holds only its own widget of it.
+    QCOMPARE(widgetsOffPages(first), 0);
+    QCOMPARE(widgetsOffPages(second), 0);
     QCOMPARE(formFields(third), QStringList());
     // Only the web link stays on page 1; its other links led to pages 2 and 5.
     QCOMPARE(linkTargets(first, 1), QStringList({"uri"}));
@@ -124,7 +127,7 @@ void SheafrunStructureTest::splitPiecesKeepWhatLeadsIntoTheirPages()
     QCOMPARE(response.errorCode, 0);
     QCOMPARE(response.files.size(), 2);
     const QString front = response.files.at(0), back = response.files.at(1);
-    QCOMPARE(formFields(front), QStringList({"Agree=/Yes@1", "Choice=/B@2", "Name=Ada@1"}));
+    QCOMPARE(formFields(front), QStringList({"Agree=/Yes@1", "Choice=/B@2", "Name=Ada@1", "Name=Ada@2"}));
     QCOMPARE(linkTargets(front, 1), QStringList({"name secA1 -> page 2", "uri"}));
     QCOMPARE(outlineLines(front), QStringList({"Part A -> 1", "  A.1 -> 2", "  A.2 -> 3"}));
     QCOMPARE(namedDestinations(front), QStringList({"secA1 -> page 2"}));
@@ -144,7 +147,7 @@ void SheafrunStructureTest::sameFormMergedTwiceFillsEachCopyOnItsOwn()
     const QString merged = response.mergedFileName;
 
     const QStringList fields = formFields(merged);
-    QCOMPARE(fields.size(), 6);
+    QCOMPARE(fields.size(), 8);
     QVERIFY2(fields.contains("Name=Ada@1") && fields.contains("Agree=/Yes@1") && fields.contains("Choice=/B@2"),
              qPrintable(fields.join(", ")));
     QStringList names;
@@ -204,7 +207,8 @@ void SheafrunStructureTest::mergedRangesFileBookmarksAsChosen()
     QCOMPARE(pageTexts(merged), QStringList({"Page 5", "Page 6", "Page 2", "Page 1", "Page 2"}));
     QCOMPARE(outlineLines(merged), outline);
     QCOMPARE(namedDestinations(merged), QStringList({"secA1 -> page 3", "secB2 -> page 2"}));
-    QCOMPARE(formFields(merged), QStringList({"Choice=/B@3"}));
+    QCOMPARE(formFields(merged), QStringList({"Choice=/B@3", "Name=Ada@3"}));
+    QCOMPARE(widgetsOffPages(merged), 0);
     QCOMPARE(pageLabelTexts(merged), QStringList({"3", "4", "ii", "4", "5"}));
 }
 
