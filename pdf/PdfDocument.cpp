@@ -92,6 +92,11 @@ int PdfDocument::deletePages(int firstPage, int count)
     return m_service->deletePages(m_documentId, firstPage, count);
 }
 
+OutlineEntryList PdfDocument::outline()
+{
+    return m_service->outline(m_documentId);
+}
+
 bool PdfDocument::saveToFile(const QString &fileName)
 {
     return m_service->saveToFile(m_documentId, fileName);

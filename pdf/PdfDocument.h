@@ -46,6 +46,7 @@ public:
     bool securityItem5();
     bool compressContent();
     int deletePages(int firstPage, int count);
+    OutlineEntryList outline();
     bool saveToFile(const QString &fileName);
     qint64 savedSize();   // bytes saveToFile would write now; -1 on failure
     bool reorderPages(const QList<int> &order);

@@ -1,6 +1,8 @@
 #include "pdf/PdfEngine.h"
 
 #include "common/Logger.h"
+#include "pdf/DocumentOutline.h"
+#include "pdf/DocumentStructure.h"
 #include "pdf/EngineFailure.h"
 #include "pdf/FileStamp.h"
 #include "pdf/OutputFile.h"
@@ -22,6 +24,7 @@
 #include <QFileInfo>
 #include <QRectF>
 
+#include <algorithm>
 #include <exception>
 #include <map>
 #include <mutex>
@@ -79,6 +82,13 @@ std::string informationKeyName(int key)
     throw EngineFailure(PdfEngine::BadArgument, "unknown information key");
 }
 
+// The pages of a document from the 0-based index on, without walking those before.
+std::vector<QPDFPageObjectHelper> pagesFrom(QPDF &pdf, int firstIndex)
+{
+    const auto &all = pdf.getAllPages();
+    return std::vector<QPDFPageObjectHelper>(all.begin() + firstIndex, all.end());
+}
+
 } // namespace
 
 using namespace QpdfDocuments;
@@ -100,6 +110,14 @@ struct EngineDocument
     // The bytes of the file it was loaded from, while the document is as
     // that file holds it; empty when unknown.
     QByteArray savedBytes;
+    std::unique_ptr<DocumentStructure::Target> structure;   // made when pages are first copied in
+
+    DocumentStructure::Target &structureTarget()
+    {
+        if (!structure)
+            structure = std::make_unique<DocumentStructure::Target>(*pdf);
+        return *structure;
+    }
 
     void contentChanged() { savedBytes.clear(); }
 
@@ -120,6 +138,7 @@ struct ExtractionSource
     QString password;
     std::shared_ptr<QPDF> pdf;
     std::vector<QPDFPageObjectHelper> pages;   // walked once, not once per extraction
+    std::shared_ptr<DocumentStructure::Source> structure;
 
     bool matches(const QString &absolutePath, const QString &secret) const
     {
@@ -216,7 +235,8 @@ struct PdfEngine::Private
             extractionSource = {};
             const FileStamp stamp = FileStamp::of(path);
             auto pdf = openPdf(fileName, password).pdf;
-            extractionSource = {path, stamp, password, pdf, allPages(*pdf)};
+            extractionSource = {path, stamp, password, pdf, allPages(*pdf),
+                                std::make_shared<DocumentStructure::Source>(pdf)};
         }
         return extractionSource;
     }
@@ -355,6 +375,7 @@ int PdfEngine::NewDocument()
         QPDFPageDocumentHelper(*document->pdf)
             .addPage(QPDFPageObjectHelper(document->pdf->makeIndirectObject(page)), false);
         document->changedPages = true;
+        document->structureTarget().setPlaceholderPages(1);
         return d->add(std::move(document));
     });
 }
@@ -530,9 +551,13 @@ int PdfEngine::DeletePages(int firstPage, int count)
         EngineDocument &document = d->selected();
         auto pages = allPages(*document.pdf);
         checkPageSpan(firstPage, count, qint64(pages.size()));
+        std::vector<bool> keep(pages.size(), true);
+        std::fill(keep.begin() + (firstPage - 1), keep.begin() + (firstPage - 1 + count), false);
+        DocumentStructure::relabelRemainingPages(*document.pdf, keep);
         QPDFPageDocumentHelper helper(*document.pdf);
         for (int i = firstPage - 1; i < firstPage - 1 + count; ++i)
             helper.removePage(pages[size_t(i)]);
+        document.structureTarget().pagesRemoved(firstPage, count);
         document.pagesChanged();
         return 1;
     });
@@ -544,11 +569,15 @@ int PdfEngine::MergeDocument(int documentId)
         EngineDocument &target = d->selected();
         EngineDocument &source = d->document(documentId);
         const auto pages = allPages(*source.pdf);
+        const int firstIndex = pageCountOf(*target.pdf);
         QPDFPageDocumentHelper helper(*target.pdf);
         for (const auto &page : pages)
             helper.addPage(page, false);
-        if (&source != &target)
+        if (&source != &target) {
+            DocumentStructure::Source from(source.pdf);
+            target.structureTarget().carry(from, pages, pagesFrom(*target.pdf, firstIndex), firstIndex);
             d->keepWhatCopiedPagesRead(target, source);
+        }
         target.pagesChanged();
         return 1;
     });
@@ -585,6 +614,8 @@ int PdfEngine::ExtractPages(int firstPage, int count)
                                                      pages.begin() + (firstPage - 1 + count));
         auto document = std::make_unique<EngineDocument>();
         document->pdf = pdfOfPages(span);
+        DocumentStructure::Source from(source.pdf);
+        document->structureTarget().carry(from, span, allPages(*document->pdf), 0);
         document->pageSources.push_back(source.pdf);
         document->changedPages = true;
         return d->add(std::move(document));
@@ -641,7 +672,9 @@ int PdfEngine::ExtractFilePages(const QString &input, const QString &password, c
             throw EngineFailure(BadArgument, "malformed range text");
         if (error == RangeTextError::OutOfRange)
             throw EngineFailure(PageOutOfRange, "range outside the document");
-        auto extracted = pdfOfPages(pagesByNumber(source.pages, numbers));
+        const auto selection = pagesByNumber(source.pages, numbers);
+        auto extracted = pdfOfPages(selection);
+        DocumentStructure::Target(*extracted).carry(*source.structure, selection, allPages(*extracted), 0);
         WriteOptions options;
         options.scratch = true;
         QByteArray bytes;
@@ -649,4 +682,30 @@ int PdfEngine::ExtractFilePages(const QString &input, const QString &password, c
         d->extractedPiece = {QFileInfo(output).absoluteFilePath(), stamp, extracted, source.pdf, bytes};
         return 1;
     });
+}
+
+int PdfEngine::SetBookmarkMode(int mode)
+{
+    return d->guarded(0, [&] {
+        if (mode < BookmarksKeep || mode > BookmarksNone)
+            throw EngineFailure(BadArgument, "unknown bookmark mode");
+        const DocumentStructure::Bookmarks modes[] = {DocumentStructure::Bookmarks::Keep,
+                                                      DocumentStructure::Bookmarks::PerDocument,
+                                                      DocumentStructure::Bookmarks::None};
+        d->selected().structureTarget().setBookmarks(modes[mode]);
+        return 1;
+    });
+}
+
+int PdfEngine::StartBookmarkGroup(const QString &title)
+{
+    return d->guarded(0, [&] {
+        d->selected().structureTarget().startGroup(title.toStdString());
+        return 1;
+    });
+}
+
+OutlineEntryList PdfEngine::Outline()
+{
+    return d->guarded(OutlineEntryList(), [&] { return DocumentOutline::entries(*d->selected().pdf); });
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pdf/OutlineEntry.h"
+
 #include <QImage>
 #include <QList>
 #include <QObject>
@@ -51,6 +53,10 @@ public:
     enum SecurityItem { SecurityEncrypted = 0, SecurityContentExtraction = 5 };
     static constexpr int ExtractionAllowed = 6;
 
+    // Where MergeDocument files the bookmarks of the documents it appends:
+    // as they are, beneath one bookmark per document, or not at all.
+    enum BookmarkMode { BookmarksKeep = 0, BookmarksPerDocument = 1, BookmarksNone = 2 };
+
     explicit PdfEngine(QObject *parent = nullptr);
     ~PdfEngine() override;
 
@@ -89,6 +95,12 @@ protected:
     // Puts the pages in the order given as 1-based page numbers, each page
     // once; 1 = reordered. Page labels, which follow page positions, go.
     int ReorderPages(const QList<int> &order);
+    int SetBookmarkMode(int mode);                    // 1 = set; for the documents merged in next
+    // The pages merged in next begin another document; in
+    // BookmarksPerDocument mode they open a bookmark with this title, beneath
+    // which the bookmarks of the documents merged until the next group go.
+    int StartBookmarkGroup(const QString &title);
+    OutlineEntryList Outline();                       // the bookmarks, in reading order
 
     // Whole files.
     int DecryptFile(const QString &input, const QString &output, const QString &password);

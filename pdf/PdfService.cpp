@@ -216,6 +216,27 @@ int PdfService::deletePages(int documentId, int firstPage, int count)
     return DeletePages(firstPage, count);
 }
 
+bool PdfService::setBookmarkMode(int documentId, int mode)
+{
+    QMutexLocker lock(&m_mutex);
+    SelectDocument(documentId);
+    return SetBookmarkMode(mode) == 1;
+}
+
+bool PdfService::startBookmarkGroup(int documentId, const QString &title)
+{
+    QMutexLocker lock(&m_mutex);
+    SelectDocument(documentId);
+    return StartBookmarkGroup(title) == 1;
+}
+
+OutlineEntryList PdfService::outline(int documentId)
+{
+    QMutexLocker lock(&m_mutex);
+    SelectDocument(documentId);
+    return Outline();
+}
+
 int PdfService::mergeDocument(int targetId, int sourceId)
 {
     SelectDocument(targetId);

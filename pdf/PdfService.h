@@ -48,6 +48,12 @@ public:
     // only the resources they use; its id, 0 on failure.
     int extractDocument(int documentId, int firstPage, int count);
     bool reorderPages(int documentId, const QList<int> &order);   // 1-based numbers, each page once
+    // How mergeDocument files the bookmarks of what it appends (PdfEngine::BookmarkMode).
+    bool setBookmarkMode(int documentId, int mode);
+    // The pages merged in next begin another document, which opens a
+    // bookmark with this title when there is one bookmark per document.
+    bool startBookmarkGroup(int documentId, const QString &title);
+    OutlineEntryList outline(int documentId);
     bool hasSecurity(int documentId);
     bool securityItem5(int documentId);              // true: content may be extracted
 

@@ -53,6 +53,24 @@ const QString kFiles = QStringLiteral("files");
 const QString kTasks = QStringLiteral("tasks");
 const QString kSaveFileName = QStringLiteral("property_save_file_name");
 const QString kCachePath = QStringLiteral("cache_path");
+const QString kBookmarks = QStringLiteral("bookmarks");
+
+const QString bookmarkNames[] = {QStringLiteral("keep"), QStringLiteral("per_document"), QStringLiteral("none")};
+
+QString bookmarksName(MergeBookmarks bookmarks)
+{
+    return bookmarkNames[int(bookmarks)];
+}
+
+MergeBookmarks bookmarksOf(const QJsonObject &object)
+{
+    const QString name = object.value(kBookmarks).toString();
+    for (int i = 0; i < 3; ++i) {
+        if (name == bookmarkNames[i])
+            return MergeBookmarks(i);
+    }
+    return MergeBookmarks::Keep;
+}
 const QString kTaskFullPath = QStringLiteral("task_full_path");
 const QString kTaskHasPassword = QStringLiteral("task_has_password");
 const QString kTaskPassword = QStringLiteral("task_password");
@@ -363,6 +381,7 @@ QJsonObject MergeRequest::toJson() const
     object.insert(kSessionId, sessionId);
     if (pageOrder == PageOrder::Alternate)
         object.insert(kPageOrder, kAlternate);
+    object.insert(kBookmarks, bookmarksName(bookmarks));
     return object;
 }
 
@@ -374,6 +393,7 @@ MergeRequest MergeRequest::fromJson(const QJsonObject &object)
     request.cachePath = stringOf(object, kCachePath);
     request.sessionId = stringOf(object, kSessionId);
     request.pageOrder = stringOf(object, kPageOrder) == kAlternate ? PageOrder::Alternate : PageOrder::Sequential;
+    request.bookmarks = bookmarksOf(object);
     for (const QJsonValue &element : object.value(kTasks).toArray())
         request.tasks.append(mergeItemFromJson(element.toObject()));
     std::stable_sort(request.tasks.begin(), request.tasks.end(),

@@ -81,6 +81,10 @@ struct MergeItem
     bool reversePages = false;  // its pages, after the ranges, in reverse order
 };
 
+// What becomes of the merged documents' bookmarks ("bookmarks": "keep",
+// "per_document" or "none").
+enum class MergeBookmarks { Keep, PerDocument, None };
+
 struct MergeRequest : OutputOptions
 {
     // Sequential: each document's pages after the other's. Alternate: one
@@ -93,6 +97,7 @@ struct MergeRequest : OutputOptions
     QString saveFileName;
     QString cachePath;
     QString sessionId;
+    MergeBookmarks bookmarks = MergeBookmarks::Keep;   // a missing or unknown value keeps them
 
     QJsonObject toJson() const;
     // Items come out sorted by their order; page ranges by their own order,

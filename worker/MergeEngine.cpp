@@ -7,6 +7,8 @@
 #include "worker/Progress.h"
 #include "worker/SplitEngine.h"
 
+#include <QFileInfo>
+
 namespace {
 
 void log(const QString &message, LogLevel level = LogDebug)
@@ -95,6 +97,7 @@ void MergeEngine::prepare()
     m_temporaryFiles.removeAll();
     m_temporaryFolder = m_request.cachePath.isEmpty() ? cacheFolder() : m_request.cachePath;
     m_mergedDocument.reset(new PdfDocument(m_service));
+    setBookmarkMode();
     m_state = AppendItems;
 }
 
@@ -133,6 +136,7 @@ void MergeEngine::appendItem(const MergeItem &item)
         workingFile = decrypted;
     }
 
+    startDocumentBookmark(workingFile, item);
     if (item.pageRanges.isEmpty())
         appendFile(workingFile, item.fullPath);
     else
@@ -185,6 +189,26 @@ void MergeEngine::appendRanges(const QString &workingFile, const MergeItem &item
         if (!appendFile(piece, item.fullPath))
             break;
     }
+}
+
+void MergeEngine::setBookmarkMode()
+{
+    const int mode = m_request.bookmarks == MergeBookmarks::PerDocument ? PdfEngine::BookmarksPerDocument
+                     : m_request.bookmarks == MergeBookmarks::None       ? PdfEngine::BookmarksNone
+                                                                         : PdfEngine::BookmarksKeep;
+    m_service->setBookmarkMode(m_mergedDocument->documentId(), mode);
+}
+
+// Marks where the item's pages begin. With one bookmark per document, its
+// bookmark is titled with the document's title, else with its file name.
+void MergeEngine::startDocumentBookmark(const QString &workingFile, const MergeItem &item)
+{
+    QString title;
+    if (m_request.bookmarks == MergeBookmarks::PerDocument)
+        title = PdfDocument(m_service, workingFile, QString()).title().trimmed();
+    if (title.isEmpty())
+        title = QFileInfo(item.fullPath).fileName();
+    m_service->startBookmarkGroup(m_mergedDocument->documentId(), title);
 }
 
 bool MergeEngine::opensWithoutPassword(const QString &file)

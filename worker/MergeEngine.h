@@ -65,6 +65,8 @@ private:
     void appendRanges(const QString &workingFile, const MergeItem &item);
     bool appendFile(const QString &file, const QString &itemPath);
     bool opensWithoutPassword(const QString &file);
+    void setBookmarkMode();
+    void startDocumentBookmark(const QString &workingFile, const MergeItem &item);
     void finishDocument();
     void compress();
     void applyProperties();

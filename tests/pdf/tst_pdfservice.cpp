@@ -2,6 +2,7 @@
 #include "pdf/PdfDocument.h"
 #include "pdf/PdfService.h"
 #include "tests/support/PdfFixtures.h"
+#include "tests/support/PdfStructure.h"
 #include "tests/support/TestEnv.h"
 
 #include <QFile>
@@ -354,6 +355,27 @@ private slots:
         QVERIFY2(packedSize < sourceSize / 10, qPrintable(QString::number(packedSize)));
         const QStringList expected = {"Page 1", "Page 2", "Page 3", "Page 4", "Page 5"};
         QCOMPARE(pageTexts(m_scratch.filePath("packed.pdf")), expected);
+    }
+
+    // The outline as other engine users read it (split by bookmarks), and
+    // page labels that follow their pages when pages go.
+    void outlineListsEveryItemAndLabelsFollowDeletedPages()
+    {
+        FixtureOptions options;
+        options.pageCount = 6;
+        options.outline = options.pageLabels = true;
+        const QString source = m_scratch.filePath("handbook.pdf");
+        QVERIFY(writePdfFixture(source, options));
+        PdfDocument document(m_service, source, QString());
+        QCOMPARE(document.outline(),
+                 OutlineEntryList({{0, "Part A", 1}, {1, "A.1", 2}, {1, "A.2", 3}, {0, "Part B", 4},
+                                   {1, "B.1", 5}, {1, "B.2", 6}, {0, "Website", 0}}));
+        QCOMPARE(PdfDocument(m_service).outline(), OutlineEntryList());
+
+        QCOMPARE(document.deletePages(2, 2), 1);
+        const QString out = m_scratch.filePath("shorter.pdf");
+        QVERIFY(document.saveToFile(out));
+        QCOMPARE(pageLabelTexts(out), QStringList({"i", "2", "3", "4"}));
     }
 
     void failedSaveKeepsExistingFile()

@@ -1,5 +1,7 @@
 #include "tests/support/PdfFixtures.h"
 
+#include "tests/support/PdfStructure.h"
+
 #include <qpdf/Pl_Buffer.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
@@ -214,6 +216,7 @@ bool writePdfFixture(const QString &path, const FixtureOptions &options)
         QPDF pdf;
         pdf.emptyPDF();
         addPages(pdf, options);
+        addStructure(pdf, options);
         const QByteArray name = path.toLocal8Bit();
         QPDFWriter writer(pdf, name.constData());
         writer.setCompressStreams(options.compressStreams);

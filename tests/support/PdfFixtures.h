@@ -28,6 +28,11 @@ struct FixtureOptions
     QSizeF pageSize{612, 792};      // media box
     QRectF cropBox;                 // written when not empty
     QRectF bleedBox;                // written when not empty
+    // Interactive parts (PdfStructure.h says what each holds).
+    bool form = false;              // needs 2 pages
+    bool outline = false;           // needs 6 pages
+    bool pageLabels = false;        // needs 3 pages
+    QString title;                  // the document information's /Title
 };
 
 bool writePdfFixture(const QString &path, const FixtureOptions &options = {});

@@ -146,6 +146,15 @@ void JobFilesTest::mergeRequestSortsItemsAndRanges()
     readMergeRequest(path("merge.req"), copy);
     QCOMPARE(copy.toJson(), request.toJson());
     QCOMPARE(copy.tasks.first().pageRanges, PageRangeList({{3, 4}, {1, 1}}));
+
+    // Bookmarks: a missing or unknown choice keeps them; each choice survives the trip.
+    QCOMPARE(request.bookmarks, MergeBookmarks::Keep);
+    QCOMPARE(MergeRequest::fromJson({{"bookmarks", "all"}}).bookmarks, MergeBookmarks::Keep);
+    for (MergeBookmarks choice : {MergeBookmarks::PerDocument, MergeBookmarks::None, MergeBookmarks::Keep}) {
+        request.bookmarks = choice;
+        QCOMPARE(MergeRequest::fromJson(request.toJson()).bookmarks, choice);
+    }
+    QCOMPARE(request.toJson().value("bookmarks").toString(), QString("keep"));
 }
 
 void JobFilesTest::unreadableOrPlainJsonRequest()

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFObjectHandle.hh>
+
+#include <map>
+#include <optional>
+#include <string>
+
+// Destinations (of links, bookmarks and named destinations) of pages that
+// are copied from one document into another.
+namespace Destinations {
+
+// Where each copied page of a source went in the target.
+class PageMap
+{
+public:
+    void add(QPDFObjectHandle sourcePage, QPDFObjectHandle copiedPage);
+    // The copy of a source page; null when that page was not copied. A page
+    // copied twice leads to its first copy.
+    QPDFObjectHandle copyOf(QPDFObjectHandle sourcePage) const;
+    bool isEmpty() const { return m_copies.empty(); }
+
+private:
+    std::map<QPDFObjGen, QPDFObjectHandle> m_copies;
+};
+
+// A document's named destinations, from the catalog's /Dests dictionary and
+// the /Names tree, each resolved to its explicit destination array.
+class NamedDestinations
+{
+public:
+    explicit NamedDestinations(QPDF &pdf);
+
+    bool isEmpty() const { return m_destinations.empty(); }
+    const std::map<std::string, QPDFObjectHandle> &all() const { return m_destinations; }
+    QPDFObjectHandle find(const std::string &name) const;   // null when unknown
+
+    static bool documentHasAny(QPDF &pdf);
+    // The name a destination refers to by (a name object or a string);
+    // empty when it is an explicit destination.
+    static std::string nameOf(QPDFObjectHandle destination);
+
+private:
+    std::map<std::string, QPDFObjectHandle> m_destinations;
+};
+
+// Turns a source's destinations into destinations of the target.
+class Rewriter
+{
+public:
+    Rewriter(const PageMap &pages, const NamedDestinations &names);
+
+    // Copies into the target's /Names tree every named destination that
+    // leads to a copied page. A name the target already holds (from another
+    // document) is given a free one, which the rewritten destinations use.
+    void copyNamedDestinations(QPDF &target);
+
+    // The destination as it reads in the target: an explicit one leads to
+    // the copied page, a named one to the copied name. Null when it leads to
+    // a page that was not copied, or is not a destination at all.
+    QPDFObjectHandle rewritten(QPDFObjectHandle destination) const;
+
+private:
+    const PageMap &m_pages;
+    const NamedDestinations &m_names;
+    std::map<std::string, std::string> m_copiedNames;   // source name -> name in the target
+};
+
+// The page an explicit destination array leads to; null otherwise.
+QPDFObjectHandle pageOf(QPDFObjectHandle explicitDestination);
+
+// The destination of a link annotation or bookmark: its /Dest, or the /D of
+// a GoTo action. Null when it has neither.
+QPDFObjectHandle destinationOf(QPDFObjectHandle linkOrItem);
+
+// True when the annotation or bookmark carries an action other than GoTo
+// (a web address, another file, a named action): it leads outside the pages.
+bool hasOutsideAction(QPDFObjectHandle linkOrItem);
+
+// A direct copy of an object for a target that is another document, down to
+// the given depth; pages and streams in it become null.
+QPDFObjectHandle detachedCopy(QPDFObjectHandle object, int depth = 4);
+
+} // namespace Destinations

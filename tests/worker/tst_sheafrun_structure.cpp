@@ -1,0 +1,216 @@
+#include "tests/support/PdfFixtures.h"
+#include "tests/support/PdfStructure.h"
+#include "tests/support/TestEnv.h"
+#include "tests/worker/WorkerProcess.h"
+
+#include <QtTest>
+
+Q_DECLARE_METATYPE(MergeBookmarks)
+
+// Runs the built worker on documents with a form, an outline with explicit
+// and named destinations, links and page labels, and reads the outputs back
+// through qpdf's helpers: every output keeps what belongs to its pages.
+class SheafrunStructureTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void splitPiecesKeepWhatLeadsIntoTheirPages();
+    void sameFormMergedTwiceFillsEachCopyOnItsOwn();
+    void mergedRangesFileBookmarksAsChosen_data();
+    void mergedRangesFileBookmarksAsChosen();
+
+private:
+    QString run(const QString &mode, const QJsonObject &request);
+    SplitResponse split(const PageRangeList &ranges);
+    MergeResponse merge(const QList<MergeItem> &items, MergeBookmarks bookmarks);
+
+    QScopedPointer<ScratchFolder> m_scratch;
+    QString m_session;
+    QString m_handbook;   // 6 pages: form, outline, links, labels, title "Handbook"
+};
+
+namespace {
+
+MergeItem item(const QString &path, int order, const PageRangeList &ranges = {})
+{
+    MergeItem item;
+    item.fullPath = path;
+    item.order = order;
+    item.pageRanges = ranges;
+    return item;
+}
+
+} // namespace
+
+void SheafrunStructureTest::init()
+{
+    m_scratch.reset(new ScratchFolder);
+    QVERIFY(m_scratch->isValid());
+    m_session = m_scratch->filePath("session");
+    QVERIFY(QDir().mkpath(m_session));
+    FixtureOptions options;
+    options.pageCount = 6;
+    options.form = options.outline = options.pageLabels = true;
+    options.title = "Handbook";
+    m_handbook = m_scratch->filePath("handbook.pdf");
+    QVERIFY(writePdfFixture(m_handbook, options));
+}
+
+void SheafrunStructureTest::cleanup()
+{
+    m_scratch.reset();
+}
+
+QString SheafrunStructureTest::run(const QString &mode, const QJsonObject &request)
+{
+    const QString requestPath = m_session + "/job.req";
+    QFile::remove(m_session + "/job.resp");
+    if (!writeRequestData(request, requestPath))
+        qWarning("request not written");
+    const WorkerRun result = runWorker({mode, requestPath});
+    if (!result.finished || result.exitStatus != QProcess::NormalExit)
+        qWarning("worker did not end normally");
+    return m_session + "/job.resp";
+}
+
+SplitResponse SheafrunStructureTest::split(const PageRangeList &ranges)
+{
+    SplitRequest request;
+    request.fileName = m_handbook;
+    request.pageCount = 6;
+    request.ranges = ranges;
+    request.outDirectory = m_scratch->filePath("out");
+    request.sessionPath = m_session;
+    request.sessionId = "job";
+    return readSplitResponse(run("--split", request.toJson()));
+}
+
+MergeResponse SheafrunStructureTest::merge(const QList<MergeItem> &items, MergeBookmarks bookmarks)
+{
+    MergeRequest request;
+    request.tasks = items;
+    request.saveFileName = m_scratch->filePath("merged.pdf");
+    request.cachePath = m_session;
+    request.sessionId = "job";
+    request.bookmarks = bookmarks;
+    return readMergeResponse(run("--merge", request.toJson()));
+}
+
+void SheafrunStructureTest::splitPiecesKeepWhatLeadsIntoTheirPages()
+{
+    SplitResponse response = split({{1, 1}, {2, 2}, {3, 3}});
+    QCOMPARE(response.errorCode, 0);
+    QCOMPARE(response.files.size(), 3);
+    const QString first = response.files.at(0), second = response.files.at(1), third = response.files.at(2);
+
+    QCOMPARE(formFields(first), QStringList({"Agree=/Yes@1", "Name=Ada@1"}));
+    QCOMPARE(formDefaults(first), QStringList({"DA", "DR", "NeedAppearances"}));
+    QCOMPARE(formFields(second), QStringList({"Choice=/B@1", "Name=Ada@1"}));
+    // "Name" shows on pages 1 and 2; each piece holds only its own widget of it.
+    QCOMPARE(widgetsOffPages(first), 0);
+    QCOMPARE(widgetsOffPages(second), 0);
+    QCOMPARE(formFields(third), QStringList());
+    // Only the web link stays on page 1; its other links led to pages 2 and 5.
+    QCOMPARE(linkTargets(first, 1), QStringList({"uri"}));
+    QCOMPARE(outlineLines(first), QStringList({"Part A -> 1"}));
+    // "Part A" leads to page 1, which the piece lacks; it stays above "A.1".
+    QCOMPARE(outlineLines(second), QStringList({"Part A -> 0", "  A.1 -> 1"}));
+    QCOMPARE(namedDestinations(second), QStringList({"secA1 -> page 1"}));
+    QCOMPARE(pageLabelTexts(first), QStringList({"i"}));
+    QCOMPARE(pageLabelTexts(third), QStringList({"1"}));
+
+    response = split({{1, 3}, {4, 6}});
+    QCOMPARE(response.errorCode, 0);
+    QCOMPARE(response.files.size(), 2);
+    const QString front = response.files.at(0), back = response.files.at(1);
+    QCOMPARE(formFields(front), QStringList({"Agree=/Yes@1", "Choice=/B@2", "Name=Ada@1", "Name=Ada@2"}));
+    QCOMPARE(linkTargets(front, 1), QStringList({"name secA1 -> page 2", "uri"}));
+    QCOMPARE(outlineLines(front), QStringList({"Part A -> 1", "  A.1 -> 2", "  A.2 -> 3"}));
+    QCOMPARE(namedDestinations(front), QStringList({"secA1 -> page 2"}));
+    QCOMPARE(pageLabelTexts(front), QStringList({"i", "ii", "1"}));
+    QCOMPARE(formFields(back), QStringList());
+    QCOMPARE(outlineLines(back), QStringList({"Part B -> 1 [closed]", "  B.1 -> 2", "  B.2 -> 3"}));
+    QCOMPARE(namedDestinations(back), QStringList({"partB -> page 1", "secB2 -> page 3"}));
+    QCOMPARE(pageLabelTexts(back), QStringList({"2", "3", "4"}));
+    // Pieces hold only their own pages: the back piece carries no form at all.
+    QCOMPARE(formDefaults(back), QStringList());
+}
+
+void SheafrunStructureTest::sameFormMergedTwiceFillsEachCopyOnItsOwn()
+{
+    const MergeResponse response = merge({item(m_handbook, 0), item(m_handbook, 1)}, MergeBookmarks::Keep);
+    QCOMPARE(response.errorCode, 0);
+    const QString merged = response.mergedFileName;
+
+    const QStringList fields = formFields(merged);
+    QCOMPARE(fields.size(), 8);
+    QVERIFY2(fields.contains("Name=Ada@1") && fields.contains("Agree=/Yes@1") && fields.contains("Choice=/B@2"),
+             qPrintable(fields.join(", ")));
+    QStringList names;
+    for (const QString &field : fields)
+        names << field.section('=', 0, 0);
+    QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), 6);
+    const QString secondName = fields.filter(QRegularExpression("^Name.+=Ada@7$")).value(0).section('=', 0, 0);
+    QVERIFY2(!secondName.isEmpty(), qPrintable(fields.join(", ")));
+
+    const QString filled = m_scratch->filePath("filled.pdf");
+    QVERIFY(fillTextField(merged, "Name", "Bob", filled));
+    const QStringList after = formFields(filled);
+    QVERIFY2(after.contains("Name=Bob@1") && after.contains(secondName + "=Ada@7"), qPrintable(after.join(", ")));
+    QCOMPARE(formDefaults(merged), QStringList({"DA", "DR", "NeedAppearances"}));
+
+    QCOMPARE(outlineLines(merged),
+             QStringList({"Part A -> 1", "  A.1 -> 2", "  A.2 -> 3", "Part B -> 4 [closed]", "  B.1 -> 5",
+                          "  B.2 -> 6", "Website -> uri", "Part A -> 7", "  A.1 -> 8", "  A.2 -> 9",
+                          "Part B -> 10 [closed]", "  B.1 -> 11", "  B.2 -> 12", "Website -> uri"}));
+    // The second copy's names are its own, and its links use them.
+    QCOMPARE(namedDestinations(merged),
+             QStringList({"partB -> page 4", "partB-2 -> page 10", "secA1 -> page 2", "secA1-2 -> page 8",
+                          "secB2 -> page 6", "secB2-2 -> page 12"}));
+    QCOMPARE(linkTargets(merged, 7), QStringList({"page 11", "name secA1-2 -> page 8", "uri"}));
+    QCOMPARE(pageLabelTexts(merged), QStringList({"i", "ii", "1", "2", "3", "4", "i", "ii", "1", "2", "3", "4"}));
+}
+
+void SheafrunStructureTest::mergedRangesFileBookmarksAsChosen_data()
+{
+    QTest::addColumn<MergeBookmarks>("bookmarks");
+    QTest::addColumn<QStringList>("outline");
+    QTest::newRow("keep") << MergeBookmarks::Keep
+                          << QStringList({"Part B -> 0 [closed]", "  B.1 -> 1", "  B.2 -> 2", "Part A -> 0",
+                                          "  A.1 -> 3"});
+    QTest::newRow("per_document") << MergeBookmarks::PerDocument
+                                  << QStringList({"Handbook -> 1", "  Part B -> 0 [closed]", "    B.1 -> 1",
+                                                  "    B.2 -> 2", "  Part A -> 0", "    A.1 -> 3",
+                                                  "plain.pdf -> 4"});
+    QTest::newRow("none") << MergeBookmarks::None << QStringList();
+}
+
+// Pages 5, 6 and 2 of the handbook, then an unlabelled document without
+// bookmarks or title.
+void SheafrunStructureTest::mergedRangesFileBookmarksAsChosen()
+{
+    QFETCH(MergeBookmarks, bookmarks);
+    QFETCH(QStringList, outline);
+    FixtureOptions options;
+    options.pageCount = 2;
+    const QString plain = m_scratch->filePath("plain.pdf");
+    QVERIFY(writePdfFixture(plain, options));
+
+    // Pages 5 and 6 come as two pieces; both lie beneath "Part B".
+    const MergeResponse response = merge({item(m_handbook, 0, {{5, 5}, {6, 6}, {2, 2}}), item(plain, 1)}, bookmarks);
+    QCOMPARE(response.errorCode, 0);
+    const QString merged = response.mergedFileName;
+    QCOMPARE(pageTexts(merged), QStringList({"Page 5", "Page 6", "Page 2", "Page 1", "Page 2"}));
+    QCOMPARE(outlineLines(merged), outline);
+    QCOMPARE(namedDestinations(merged), QStringList({"secA1 -> page 3", "secB2 -> page 2"}));
+    QCOMPARE(formFields(merged), QStringList({"Choice=/B@3", "Name=Ada@3"}));
+    QCOMPARE(widgetsOffPages(merged), 0);
+    QCOMPARE(pageLabelTexts(merged), QStringList({"3", "4", "ii", "4", "5"}));
+}
+
+QTEST_GUILESS_MAIN(SheafrunStructureTest)
+#include "tst_sheafrun_structure.moc"
