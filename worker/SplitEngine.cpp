@@ -4,6 +4,8 @@
 #include "common/Logger.h"
 #include "pdf/PdfDocument.h"
 #include "pdf/PdfService.h"
+#include "pdf/OutlinePieces.h"
+#include "worker/BookmarkNaming.h"
 #include "worker/OutputNaming.h"
 #include "worker/Progress.h"
 #include "worker/SizePieces.h"
@@ -79,6 +81,9 @@ void SplitEngine::run()
         break;
     case SplitRequest::RemovePages:
         removePages();
+        break;
+    case SplitRequest::Bookmarks:
+        splitByBookmarks();
         break;
     case SplitRequest::FileSize:
         splitBySize();
@@ -431,11 +436,65 @@ void SplitEngine::splitBySize()
         failWithoutPieces();
 }
 
+void SplitEngine::splitByBookmarks()
+{
+    m_progress.setMinimum(0);
+    log(QStringLiteral("Split by bookmarks started. Level:%1").arg(m_request.bookmarkLevel));
+    if (!isSourceFile(m_request.fileName)) {
+        log(QStringLiteral("Split. Source file not found:%1").arg(m_request.fileName));
+        m_errorCode = SourceNotFound;
+        return;
+    }
+
+    TemporaryFiles temporaries;
+    const auto source = openWorkingSource(temporaries);
+    if (!source->isLoaded() || source->needsPassword()) {
+        failWithoutPieces();
+        return;
+    }
+    const QList<Piece> pieces = bookmarkPieces(*source);
+    if (pieces.isEmpty()) {
+        log(QStringLiteral("Split. No bookmark of level %1 leads to a page [FAILED]").arg(m_request.bookmarkLevel));
+        m_errorCode = NoBookmarksAtLevel;
+        return;
+    }
+
+    m_progress.setMaximum(pieces.last().range.to);
+    m_progress.setValue(0);
+    writePieces(*source, pieces, 0);
+    if (m_outputFiles.isEmpty())
+        failWithoutPieces();
+}
+
+// The pieces with the names their bookmarks give them: pages before the
+// first bookmark without one are named after the document.
+QList<SplitEngine::Piece> SplitEngine::bookmarkPieces(PdfDocument &source)
+{
+    if (m_request.bookmarkLevel < 1)
+        return {};
+    const QList<OutlinePieces::Piece> cuts
+        = OutlinePieces::atLevel(source.outline(), m_request.bookmarkLevel, source.pageCount());
+    QStringList names;
+    for (const OutlinePieces::Piece &cut : cuts) {
+        const QString name = BookmarkNaming::safeTitle(cut.title);
+        names.append(name.isEmpty() ? baseNameOf(m_request.fileName) : name);
+    }
+    names = BookmarkNaming::numberRepeated(names);
+    QList<Piece> pieces;
+    for (int k = 0; k < cuts.size(); ++k)
+        pieces.append({cuts.at(k).range, names.at(k), false});
+    return pieces;
+}
+
 QString SplitEngine::pieceName(const Piece &piece, int counter, int counterWidth, int pageWidth) const
 {
-    return rangeOutputName(m_request.outPrefix, counterLabel(counter, counterWidth),
-                           pageLabel(piece.range.from, piece.range.to, pageWidth),
-                           baseNameOf(m_request.fileName), m_startTime);
+    const QString counterText = counterLabel(counter, counterWidth);
+    const QString pageText = pageLabel(piece.range.from, piece.range.to, pageWidth);
+    const QString baseName = baseNameOf(m_request.fileName);
+    if (m_request.mode == SplitRequest::Bookmarks)
+        return BookmarkNaming::outputName(m_request.outPrefix, counterText, pageText, baseName, m_startTime,
+                                          piece.bookmark);
+    return rangeOutputName(m_request.outPrefix, counterText, pageText, baseName, m_startTime);
 }
 
 // Saves each piece under its name; a piece that fails is logged and left

@@ -66,6 +66,8 @@ private:
 
     void splitRanges();
     void removePages();
+    void splitByBookmarks();
+    QList<Piece> bookmarkPieces(PdfDocument &source);
     void splitBySize();
     void writePieces(PdfDocument &source, const QList<Piece> &pieces, int progressOffset);
     std::unique_ptr<PdfDocument> openWorkingSource(TemporaryFiles &temporaries);

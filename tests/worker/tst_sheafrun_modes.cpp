@@ -1,4 +1,6 @@
+#include "tests/support/OutlineFixture.h"
 #include "tests/support/PdfFixtures.h"
+#include "tests/support/PdfStructure.h"
 #include "tests/support/TestEnv.h"
 #include "tests/worker/WorkerProcess.h"
 
@@ -16,6 +18,7 @@ private slots:
     void init();
     void cleanup();
 
+    void bookmarkLevelsCutAndNameThePieces();
     void sizeLimitMakesTheFewestPiecesThatFit();
     void alternateMergeInterleavesRangesAndReversedDocuments();
 
@@ -137,6 +140,81 @@ MergeResponse SheafrunModesTest::runMerge(const MergeRequest &request)
         response.errorCode = -1;
     }
     return response;
+}
+
+// Ten pages with an outline whose titles repeat, hold a "/" and a line
+// break, and one that is too long for a file name.
+void SheafrunModesTest::bookmarkLevelsCutAndNameThePieces()
+{
+    const QString source = makeSource("book.pdf", 10);
+    const QString longTitle(200, QChar(0xDC));   // two bytes each in UTF-8
+    QVERIFY(writeOutline(source, {{0, "Front/Back matter", 2},
+                                  {1, "Summary", 2},
+                                  {1, "Details", 3},
+                                  {0, "Chapter", 4},
+                                  {1, "Summary", 4},
+                                  {1, "Notes\nand more", 6},
+                                  {0, "Chapter", 7},
+                                  {1, "Summary", 8},
+                                  {0, "Appendix", 7},
+                                  {1, "Summary", 10},
+                                  {2, longTitle, 10}}));
+
+    // Level 1: page 1 comes before any bookmark and is named after the
+    // document; "Chapter" and "Appendix" lead to page 7 and make one piece.
+    SplitRequest request = splitRequest(source, SplitRequest::Bookmarks);
+    request.bookmarkLevel = 1;
+    WorkerRun run;
+    SplitResponse response = runSplit(request, &run);
+    QCOMPARE(response.errorCode, 0);
+    QCOMPARE(fileNames(response.files),
+             QStringList({"book.pdf", "Front-Back matter.pdf", "Chapter.pdf", "Chapter (2).pdf"}));
+    QCOMPARE(pageTexts(out("book.pdf")), pageList(1, 1));
+    QCOMPARE(pageTexts(out("Front-Back matter.pdf")), pageList(2, 3));
+    QCOMPARE(pageTexts(out("Chapter.pdf")), pageList(4, 6));
+    QCOMPARE(pageTexts(out("Chapter (2).pdf")), pageList(7, 10));
+    QCOMPARE(outlineLines(out("Chapter.pdf")),
+             QStringList({"Chapter -> 1", "  Summary -> 1", "  Notes\nand more -> 3"}));
+    QCOMPARE(outlineLines(out("book.pdf")), QStringList());
+    QCOMPARE(run.outputLines.last(), QString("100"));
+
+    // Level 2 with a template: repeated titles are numbered in page order.
+    QVERIFY(QDir(out("")).removeRecursively() && QDir().mkpath(out("")));
+    request.bookmarkLevel = 2;
+    request.outPrefix = "[COUNTER] [BOOKMARK]";
+    response = runSplit(request);
+    QCOMPARE(response.errorCode, 0);
+    QCOMPARE(fileNames(response.files),
+             QStringList({"1 book.pdf", "2 Summary.pdf", "3 Details.pdf", "4 Summary (2).pdf",
+                          "5 Notes and more.pdf", "6 Summary (3).pdf", "7 Summary (4).pdf"}));
+    QCOMPARE(pageTexts(out("4 Summary (2).pdf")), pageList(4, 5));
+    QCOMPARE(pageTexts(out("7 Summary (4).pdf")), pageList(10, 10));
+    QCOMPARE(outlineLines(out("4 Summary (2).pdf")), QStringList({"Chapter -> 1", "  Summary -> 1"}));
+
+    // Level 3: the long title is shortened to the name limit; the pages
+    // before it take the first bookmark among them.
+    QVERIFY(QDir(out("")).removeRecursively() && QDir().mkpath(out("")));
+    request.bookmarkLevel = 3;
+    request.outPrefix.clear();
+    response = runSplit(request);
+    QCOMPARE(response.errorCode, 0);
+    QCOMPARE(response.files.size(), 2);
+    QCOMPARE(QFileInfo(response.files.at(0)).fileName(), QString("Front-Back matter.pdf"));
+    const QString longName = QFileInfo(response.files.at(1)).fileName();
+    QVERIFY(longName.toUtf8().size() <= 255 && longName.toUtf8().size() >= 250);
+    QVERIFY(longName.startsWith(QString(100, QChar(0xDC))) && longName.endsWith(".pdf"));
+    QCOMPARE(pageTexts(response.files.at(1)), pageList(10, 10));
+
+    // A level without bookmarks, and a document without any, cut nothing.
+    QVERIFY(QDir(out("")).removeRecursively() && QDir().mkpath(out("")));
+    request.bookmarkLevel = 4;
+    QCOMPARE(runSplit(request).errorCode, 7);
+    request.fileName = makeSource("plain.pdf", 3);
+    request.bookmarkLevel = 1;
+    response = runSplit(request);
+    QCOMPARE(response.errorCode, 7);
+    QVERIFY(response.files.isEmpty());
+    QCOMPARE(filesBelow(out("")), QStringList());
 }
 
 // Ten pages, each drawing an incompressible image of its own, all listed in
