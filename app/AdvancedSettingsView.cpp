@@ -36,6 +36,7 @@ const char *const tagNames[] = {
     QT_TRANSLATE_NOOP("AdvancedSettingsView", "PAGE"),
     QT_TRANSLATE_NOOP("AdvancedSettingsView", "DATENOW"),
     QT_TRANSLATE_NOOP("AdvancedSettingsView", "TIMENOW"),
+    QT_TRANSLATE_NOOP("AdvancedSettingsView", "BOOKMARK"),
 };
 
 const char tagValueProperty[] = "tag_value";
@@ -133,6 +134,7 @@ void AdvancedSettingsView::buildLayout()
     form->addWidget(m_fileName, row++, 1);
     m_tagRow = createTagRow(content);
     form->addWidget(m_tagRow, row++, 1);
+    row = addPageOrderRows(content, form, row);
     layout->addLayout(form);
     layout->addStretch();
 
@@ -171,6 +173,24 @@ QWidget *AdvancedSettingsView::createHeader(QWidget *content)
     m_close->setFocusPolicy(Qt::NoFocus);
     layout->addWidget(m_close, 0, Qt::AlignTop);
     return header;
+}
+
+// A merge's choice of page order, in the place a split's file names take.
+int AdvancedSettingsView::addPageOrderRows(QWidget *content, QGridLayout *form, int row)
+{
+    m_pageOrderSeparator = createSeparator(content);
+    form->addWidget(m_pageOrderSeparator, row++, 0, 1, 2);
+    m_pageOrderLabel = createLabel(content);
+    m_alternate = new CheckBox(content);
+    m_alternate->setObjectName(QStringLiteral("alternatePagesBox"));
+    form->addWidget(m_pageOrderLabel, row, 0);
+    form->addWidget(m_alternate, row++, 1);
+    m_alternateHint = new QLabel(content);
+    m_alternateHint->setObjectName(QStringLiteral("alternatePagesHint"));
+    m_alternateHint->setWordWrap(true);
+    m_alternateHint->setFixedWidth(fieldWidth);
+    form->addWidget(m_alternateHint, row++, 1);
+    return row;
 }
 
 QWidget *AdvancedSettingsView::createTagRow(QWidget *content)
@@ -253,6 +273,10 @@ void AdvancedSettingsView::fillFromSettings()
     m_fileNameLabel->setVisible(prefixEnabled);
     m_fileName->setVisible(prefixEnabled);
     m_tagRow->setVisible(prefixEnabled);
+    for (QWidget *pageOrder : {static_cast<QWidget *>(m_pageOrderSeparator), static_cast<QWidget *>(m_pageOrderLabel),
+                               static_cast<QWidget *>(m_alternate), static_cast<QWidget *>(m_alternateHint)})
+        pageOrder->setVisible(!prefixEnabled);
+    m_alternate->setChecked(m_settings->alternatePages());
 }
 
 void AdvancedSettingsView::setPasswordEnabled(bool enabled)
@@ -279,6 +303,7 @@ void AdvancedSettingsView::saveSettings()
         m_settings->setPassword(m_password->text());
         m_settings->setAuthor(m_author->text());
         m_settings->setTitle(m_titleEdit->text());
+        m_settings->setAlternatePages(m_alternate->isChecked());
     }
     emit onHideWindow();
 }
@@ -322,6 +347,11 @@ void AdvancedSettingsView::retranslate()
     m_author->setAccessibleName(tr("Author:"));
     m_fileNameLabel->setText(tr("Filename Prefix:"));
     m_fileName->setAccessibleName(tr("Filename Prefix:"));
+    m_pageOrderLabel->setText(tr("Page order:"));
+    m_alternate->setText(tr("Alternate pages"));
+    m_alternate->setAccessibleName(tr("Alternate pages"));
+    m_alternateHint->setText(tr("One page of each document in turn, as for a stack scanned as "
+                                "front sides and back sides."));
     for (int i = 0; i < m_tagButtons.size(); ++i)
         m_tagButtons.at(i)->setText(tr(tagNames[i]));
     m_save->setText(tr("SAVE SETTINGS"));

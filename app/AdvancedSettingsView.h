@@ -9,6 +9,7 @@
 
 class Button;
 class CheckBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 
@@ -31,6 +32,7 @@ public:
     QLineEdit *passwordEdit() const { return m_password; }
     QLineEdit *fileNameEdit() const { return m_fileName; }
     QList<Button *> tagButtons() const { return m_tagButtons; }
+    CheckBox *alternateBox() const { return m_alternate; }
 
 public slots:
     void saveSettings();
@@ -50,6 +52,7 @@ private:
     void buildLayout();
     QWidget *createHeader(QWidget *content);
     QWidget *createTagRow(QWidget *content);
+    int addPageOrderRows(QWidget *content, QGridLayout *form, int row);
     QLabel *createLabel(QWidget *content);
     QLineEdit *createLineEdit(QWidget *content, int width);
     QFrame *createSeparator(QWidget *content);
@@ -76,6 +79,10 @@ private:
     QLabel *m_fileNameLabel = nullptr;
     QLineEdit *m_fileName = nullptr;
     QWidget *m_tagRow = nullptr;
+    QFrame *m_pageOrderSeparator = nullptr;
+    QLabel *m_pageOrderLabel = nullptr;
+    CheckBox *m_alternate = nullptr;
+    QLabel *m_alternateHint = nullptr;
     QList<Button *> m_tagButtons;
     Button *m_cancel = nullptr;
     Button *m_save = nullptr;

@@ -621,7 +621,9 @@ void MainView::connectMergePage()
 
 void MainView::onEditPageRanges(const QString &id, const PageRangeList &ranges, int totalPages)
 {
-    m_pageRangesView->open(id, ranges, totalPages);
+    const auto *app = Application::instance();
+    const bool reversed = app && app->merge() && app->merge()->model()->isReversed(id);
+    m_pageRangesView->open(id, ranges, totalPages, reversed);
     slideIn(m_pageRangesView);
 }
 

@@ -36,12 +36,23 @@ MessageSplit::MessageSplit(int count, QWidget *parent)
     connect(windowBar(), &WindowBar::closeWindow, this, &MessageSplit::onOk);
 }
 
+void MessageSplit::setOversizedCount(int count)
+{
+    m_oversized = count;
+    retranslate();
+}
+
 void MessageSplit::retranslate()
 {
     setTitle(tr("Split complete"));
-    setText(tr("Your document was split in %1 files. You can open folder to view the results "
-               "of proceed of merging them.")
-                .arg(m_count));
+    QString text = tr("Your document was split in %1 files. You can open folder to view the results "
+                      "of proceed of merging them.")
+                       .arg(m_count);
+    if (m_oversized > 0)
+        text += QLatin1Char(' ')
+                + tr("%n of them hold a single page that alone is larger than the size limit.", nullptr,
+                     m_oversized);
+    setText(text);
     m_ok->setText(tr("OK"));
     m_open->setText(tr("OPEN"));
     m_merge->setText(tr("MERGE RESULTS"));

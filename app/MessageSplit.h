@@ -16,6 +16,9 @@ public:
 
     explicit MessageSplit(int count, QWidget *parent = nullptr);
 
+    // How many of the files hold one page that alone is over the size limit.
+    void setOversizedCount(int count);
+
 public slots:
     void onOk();
     void onOpen();
@@ -27,6 +30,7 @@ protected:
 
 private:
     int m_count;
+    int m_oversized = 0;
     Button *m_ok = nullptr;
     Button *m_open = nullptr;
     Button *m_merge = nullptr;

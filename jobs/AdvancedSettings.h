@@ -59,6 +59,11 @@ public:
     bool prefixEnabled() const { return m_prefixEnabled; }
     void setPrefixEnabled(bool on) { m_prefixEnabled = on; }
 
+    // A merge takes one page of each document in turn instead of one
+    // document after the other.
+    bool alternatePages() const { return m_alternatePages; }
+    void setAlternatePages(bool on) { m_alternatePages = on; }
+
 private:
     bool m_permEditing = true;
     bool m_permPrinting = true;
@@ -72,6 +77,7 @@ private:
     QString m_fileNamePrefix;
     QString m_defaultTemplate;
     bool m_prefixEnabled = true;
+    bool m_alternatePages = false;
 };
 
 #endif

@@ -47,6 +47,8 @@ void Merge::run()
     request.saveFileName = m_saveFileName;
     m_settings->fillOutputOptions(request);
     request.tasks = m_model->requestItems();
+    if (m_settings->alternatePages())
+        request.pageOrder = MergeRequest::PageOrder::Alternate;
     m_launcher->setRequest(request);
     m_launcher->run();
 }

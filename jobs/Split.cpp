@@ -5,6 +5,7 @@
 #include "jobs/SplitLauncher.h"
 #include "merge/PageRanges.h"
 #include "pdf/InformationWorker.h"
+#include "pdf/OutlinePieces.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -71,6 +72,7 @@ void Split::clearDocument()
     m_loaded = false;
     m_copyAllowed = false;
     m_hasSecurity = false;
+    m_outline.clear();
     m_ridPages->clear();
     m_ranges->clear();
     m_settings->reset();
@@ -103,6 +105,7 @@ void Split::takeInformation(const QString &path, const QString &password)
 {
     InformationWorker reader(service(), path, password);
     reader.setRenderCover(true);
+    reader.setReadOutline(true);
     reader.run();
     const AddErrors error = reader.error();
     if (error != AddNoError && error != AddPasswordRequired) {
@@ -119,6 +122,7 @@ void Split::takeInformation(const QString &path, const QString &password)
     m_copyAllowed = info.securityItem5;
     m_hasSecurity = info.hasSecurity || !m_password.isEmpty();
     m_thumbnail = m_loaded ? info.cover : lockImage();
+    m_outline = info.outline;
     m_fileSet = true;
 }
 
@@ -145,6 +149,29 @@ void Split::setOutDirectory(const QString &path)
 void Split::addRidPage(int page)
 {
     m_ridPages->addRange(page, page);
+}
+
+void Split::setBookmarkLevel(int level)
+{
+    m_bookmarkLevel = level;
+}
+
+void Split::setMaxFileSize(qint64 bytes)
+{
+    m_maxFileSize = bytes;
+}
+
+QList<int> Split::bookmarkPieceCounts() const
+{
+    QList<int> counts = OutlinePieces::countsByLevel(m_outline, qMax(0, m_pageCount));
+    while (!counts.isEmpty() && counts.last() == 0)
+        counts.removeLast();
+    return counts;
+}
+
+QStringList Split::oversizedFiles() const
+{
+    return m_launcher->oversizedFiles();
 }
 
 bool Split::isRunning() const
@@ -209,7 +236,10 @@ SplitRequest Split::buildRequest() const
 {
     SplitRequest request;
     m_settings->fillOutputOptions(request);
-    request.mode = m_mode == RemovePages ? 1 : 0;
+    request.mode = m_mode == RemovePages   ? SplitRequest::RemovePages
+                   : m_mode == ByBookmarks ? SplitRequest::Bookmarks
+                   : m_mode == ByFileSize  ? SplitRequest::FileSize
+                                           : SplitRequest::Ranges;
     request.fileName = m_fileName;
     request.filePassword = m_password;
     request.pageCount = m_pageCount;
@@ -217,7 +247,27 @@ SplitRequest Split::buildRequest() const
     request.outDirectory = m_outDirectory;
     request.hasSecurity = m_hasSecurity;
     request.outPrefix = m_settings->fileNamePrefix();
+    if (m_mode == ByBookmarks) {
+        request.bookmarkLevel = m_bookmarkLevel;
+        // Pieces at bookmarks are named after them unless the user chose a template.
+        if (request.outPrefix == m_settings->defaultTemplate())
+            request.outPrefix = QStringLiteral("[BOOKMARK]");
+    }
+    if (m_mode == ByFileSize)
+        request.maxFileSize = m_maxFileSize;
     return request;
+}
+
+bool Split::requestHasWork(const SplitRequest &request) const
+{
+    switch (request.mode) {
+    case SplitRequest::Bookmarks:
+        return request.bookmarkLevel >= 1 && request.bookmarkLevel <= bookmarkPieceCounts().size();
+    case SplitRequest::FileSize:
+        return request.maxFileSize > 0;
+    default:
+        return !request.ranges.isEmpty();
+    }
 }
 
 void Split::run()
@@ -229,7 +279,7 @@ void Split::run()
         return;
     }
     const SplitRequest request = buildRequest();
-    if (request.ranges.isEmpty())
+    if (!requestHasWork(request))
         return;
     m_launcher->setRequest(request);
     m_launcher->run();

@@ -1,6 +1,7 @@
 #ifndef CLEAVEMARK_JOBS_SPLIT_H
 #define CLEAVEMARK_JOBS_SPLIT_H
 
+#include "pdf/OutlineEntry.h"
 #include "worker/JobFiles.h"
 
 #include <QObject>
@@ -21,12 +22,16 @@ class SplitLauncher;
 //   mode 1 "By groups of pages"        files of groupSize pages from startPage on
 //   mode 2 "Get rid of certain pages"  one file without the pages listed
 //   mode 3 "By page ranges"            one file per range, as entered
+//   mode 4 "By bookmarks"              one file per bookmark of bookmarkLevel
+//   mode 5 "By file size"              files of at most maxFileSize bytes
 class Split : public QObject
 {
     Q_OBJECT
 
 public:
-    enum Mode { SinglePages = 0, GroupsOfPages = 1, RemovePages = 2, ByRanges = 3 };
+    enum Mode { SinglePages = 0, GroupsOfPages = 1, RemovePages = 2, ByRanges = 3, ByBookmarks = 4,
+                ByFileSize = 5 };
+    static constexpr qint64 DefaultMaxFileSize = 10 * 1024 * 1024;
 
     explicit Split(QObject *parent = nullptr);
     ~Split() override;
@@ -41,10 +46,20 @@ public:
     void setGroupSize(int size);
     void setOutDirectory(const QString &path);
     void addRidPage(int page);
+    void setBookmarkLevel(int level);        // 1 for the top-level bookmarks
+    void setMaxFileSize(qint64 bytes);
 
     int mode() const { return m_mode; }
     int startPage() const { return m_startPage; }
     int groupSize() const { return m_groupSize; }
+    int bookmarkLevel() const { return m_bookmarkLevel; }
+    qint64 maxFileSize() const { return m_maxFileSize; }
+    OutlineEntryList outline() const { return m_outline; }
+    // How many files a split at each bookmark level makes: element 0 for
+    // level 1; empty for a document without bookmarks that lead to pages.
+    QList<int> bookmarkPieceCounts() const;
+    // The files of the last split that hold one page larger than the size limit.
+    QStringList oversizedFiles() const;
     QString outDirectory() const { return m_outDirectory; }
     PageRanges *ridPages() const { return m_ridPages; }   // single pages to remove
     PageRanges *ranges() const { return m_ranges; }       // the ranges of mode 3
@@ -98,6 +113,7 @@ private:
     void clearDocument();
     void takeInformation(const QString &path, const QString &password);
     PageRangeList rangesOfMode() const;
+    bool requestHasWork(const SplitRequest &request) const;
     QSharedPointer<PdfService> service() const;
 
     int m_mode = SinglePages;
@@ -114,6 +130,9 @@ private:
     bool m_copyAllowed = false;
     int m_startPage = 1;
     int m_groupSize = 3;
+    int m_bookmarkLevel = 1;
+    qint64 m_maxFileSize = DefaultMaxFileSize;
+    OutlineEntryList m_outline;
     PageRanges *m_ridPages = nullptr;
     PageRanges *m_ranges = nullptr;
     SplitLauncher *m_launcher = nullptr;

@@ -30,6 +30,7 @@ void SplitLauncher::run()
     if (isRunning())
         return;
     m_files.clear();
+    m_oversizedFiles.clear();
     m_pendingOutput.clear();
     clearPreviousSession();
     openSession();
@@ -96,5 +97,6 @@ void SplitLauncher::workerFinished(int exitCode, bool)
     }
     const SplitResponse response = SplitResponse::fromJson(object);
     m_files = response.files;
+    m_oversizedFiles = response.oversizedFiles;
     emit finished(response.errorCode, m_files);
 }

@@ -25,6 +25,8 @@ public:
     void setRequest(const SplitRequest &request) { m_request = request; }
     SplitRequest request() const { return m_request; }
     QStringList files() const { return m_files; }
+    // Of the last run's files, those of one page alone larger than the size limit.
+    QStringList oversizedFiles() const { return m_oversizedFiles; }
 
     void writeRequestData(const SplitRequest &request);
 
@@ -50,6 +52,7 @@ private:
 
     SplitRequest m_request;
     QStringList m_files;
+    QStringList m_oversizedFiles;
     QByteArray m_pendingOutput;
     bool m_hasRun = false;
 };

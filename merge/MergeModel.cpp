@@ -107,14 +107,19 @@ QVariant MergeModel::displayData(int rowIndex, int column) const
 
 QString MergeModel::rangesText(const MergeModelItem &row)
 {
-    if (row.pageRanges.isEmpty())
-        return tr("All (%1)").arg(row.pageCount < 1 ? QStringLiteral("?") : QString::number(row.pageCount));
-    QStringList parts;
-    for (const PageRange &range : row.pageRanges) {
-        parts << (range.from == range.to ? QString::number(range.from)
-                                         : QStringLiteral("%1-%2").arg(range.from).arg(range.to));
+    QString text;
+    if (row.pageRanges.isEmpty()) {
+        text = tr("All (%1)").arg(row.pageCount < 1 ? QStringLiteral("?") : QString::number(row.pageCount));
+    } else {
+        QStringList parts;
+        for (const PageRange &range : row.pageRanges) {
+            parts << (range.from == range.to ? QString::number(range.from)
+                                             : QStringLiteral("%1-%2").arg(range.from).arg(range.to));
+        }
+        text = parts.join(QStringLiteral(", "));
     }
-    return parts.join(QStringLiteral(", "));
+    // First, so that the cell's elision never hides it.
+    return row.reversePages ? tr("Reversed: %1").arg(text) : text;
 }
 
 QVariant MergeModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -323,12 +328,20 @@ bool MergeModel::moveUp(int row)
     return true;
 }
 
-void MergeModel::updateRanges(const QString &id, const PageRangeList &ranges)
+bool MergeModel::isReversed(const QString &id) const
+{
+    return std::any_of(m_rows.cbegin(), m_rows.cend(),
+                       [&id](const MergeModelItem &row) { return row.id == id && row.reversePages; });
+}
+
+void MergeModel::updateRanges(const QString &id, const PageRangeList &ranges, bool reversed)
 {
     if (id.compare(forAllId(), Qt::CaseInsensitive) == 0) {
         beginResetModel();
-        for (MergeModelItem &row : m_rows)
+        for (MergeModelItem &row : m_rows) {
             applyRangesClipped(row, ranges);
+            row.reversePages = reversed;
+        }
         endResetModel();
         emit changed();
         return;
@@ -343,6 +356,7 @@ void MergeModel::updateRanges(const QString &id, const PageRangeList &ranges)
     }
     beginResetModel();
     found->pageRanges = ranges;
+    found->reversePages = reversed;
     endResetModel();
     emit changed();
 }
@@ -476,6 +490,7 @@ QList<MergeItem> MergeModel::requestItems()
         task.pageCount = row.pageCount;
         task.order = i;
         task.pageRanges = row.pageRanges;
+        task.reversePages = row.reversePages;
         tasks << task;
     }
     return tasks;

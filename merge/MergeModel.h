@@ -80,7 +80,9 @@ public:
 
     // Replaces the ranges of the row with this id, or with forAllId() gives
     // every row the ranges that fit its page count.
-    void updateRanges(const QString &id, const PageRangeList &ranges);
+    // With forAllId(), every row takes the ranges and the reverse choice.
+    void updateRanges(const QString &id, const PageRangeList &ranges, bool reversed = false);
+    bool isReversed(const QString &id) const;
 
     // Pages the merge takes; a range counts its pages in either direction.
     int totalPages() const;

@@ -114,9 +114,29 @@ QWidget *PageRangesView::createInputBox()
     layout->addSpacing(12);
     m_list = new RangeListView(box);
     layout->addWidget(m_list, 1);
+    layout->addSpacing(12);
+    layout->addWidget(createReverseRow(box));
     m_fromLabel->setBuddy(m_from);
     m_toLabel->setBuddy(m_to);
     return box;
+}
+
+// The pages of the document, after its ranges, from last to first: the
+// backs of a stack scanned after turning it over come out in reverse.
+QWidget *PageRangesView::createReverseRow(QWidget *parent)
+{
+    auto *row = new QWidget(parent);
+    auto *layout = new QVBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    m_reverse = new CheckBox(row);
+    m_reverse->setObjectName(QStringLiteral("reversePagesBox"));
+    layout->addWidget(m_reverse);
+    m_reverseHint = new QLabel(row);
+    m_reverseHint->setObjectName(QStringLiteral("reversePagesHint"));
+    m_reverseHint->setWordWrap(true);
+    layout->addWidget(m_reverseHint);
+    return row;
 }
 
 QWidget *PageRangesView::createBottomBar()
@@ -157,6 +177,7 @@ void PageRangesView::connectSignals()
     connect(m_list, &RangeListView::removedItem, m_ranges,
             qOverload<QPair<int, int>>(&PageRanges::remove));
     connect(m_list, &RangeListView::changed, this, &PageRangesView::onListChanged);
+    connect(m_reverse, &QCheckBox::toggled, this, &PageRangesView::onRangeChanged);
 }
 
 void PageRangesView::retranslate()
@@ -167,6 +188,9 @@ void PageRangesView::retranslate()
     m_add->setText(tr("Add"));
     m_clear->setText(tr("Clear all"));
     m_applyToAll->setText(tr("Apply to all files in queue"));
+    m_reverse->setText(tr("Reverse page order"));
+    m_reverseHint->setText(tr("For the back sides of a scanned stack: reverse them and choose "
+                              "\"Alternate pages\" in the merge's Advanced Settings."));
     m_close->setAccessibleName(tr("Close"));
     m_back->setAccessibleName(tr("Back"));
     m_from->setAccessibleName(tr("From"));
@@ -188,8 +212,10 @@ void PageRangesView::updateTitle()
     m_title->setText(tr("Choose page ranges. Total pages in document: %1").arg(total));
 }
 
-void PageRangesView::open(const QString &id, const PageRangeList &ranges, int totalPages)
+void PageRangesView::open(const QString &id, const PageRangeList &ranges, int totalPages, bool reversed)
 {
+    m_openedReversed = reversed;
+    m_reverse->setChecked(reversed);
     m_list->clear();
     m_from->clear();
     m_to->clear();
@@ -225,7 +251,7 @@ void PageRangesView::onButtonAddRange()
 
 void PageRangesView::onRangeChanged()
 {
-    const bool modified = m_ranges->isModified();
+    const bool modified = m_ranges->isModified() || m_reverse->isChecked() != m_openedReversed;
     m_cancel->setText(modified ? tr("CANCEL") : tr("CLOSE"));
     m_cancel->setProperty("modified", modified);
     m_save->setEnabled(modified);
@@ -252,6 +278,7 @@ void PageRangesView::onButtonCancel()
         return;
     }
     m_ranges->cancel();
+    m_reverse->setChecked(m_openedReversed);
     m_list->clear();
     showRanges();
 }
@@ -259,8 +286,10 @@ void PageRangesView::onButtonCancel()
 void PageRangesView::onButtonSave()
 {
     m_ranges->save();
+    m_openedReversed = m_reverse->isChecked();
     const QString id = m_applyToAll->isChecked() ? MergeModel::forAllId() : m_id;
-    emit commit(id, m_ranges->ranges());
+    emit commit(id, m_ranges->ranges(), m_openedReversed);
+    onRangeChanged();
 }
 
 void PageRangesView::keyPressEvent(QKeyEvent *event)

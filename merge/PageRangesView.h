@@ -25,11 +25,13 @@ public:
 
     // Shows the ranges of the document with this id; totalPages bounds them
     // (below 1: not known, nothing can be added).
-    void open(const QString &id, const PageRangeList &ranges, int totalPages);
+    // reversed: the document's pages go in backwards.
+    void open(const QString &id, const PageRangeList &ranges, int totalPages, bool reversed = false);
 
     QString documentId() const { return m_id; }
     PageRanges *pageRanges() const { return m_ranges; }
     RangeListView *rangeList() const { return m_list; }
+    CheckBox *reverseBox() const { return m_reverse; }
 
 public slots:
     void onButtonAddRange();
@@ -38,7 +40,7 @@ public slots:
 
 signals:
     void onHideWindow();
-    void commit(QString id, PageRangeList ranges);
+    void commit(QString id, PageRangeList ranges, bool reversed);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -53,6 +55,7 @@ private:
     QLayout *createHeader();
     QWidget *createInputBox();
     QWidget *createBottomBar();
+    QWidget *createReverseRow(QWidget *parent);
     QLineEdit *createPageEdit();
     void connectSignals();
     void retranslate();
@@ -73,6 +76,9 @@ private:
     Button *m_add = nullptr;
     Button *m_clear = nullptr;
     RangeListView *m_list = nullptr;
+    CheckBox *m_reverse = nullptr;
+    QLabel *m_reverseHint = nullptr;
+    bool m_openedReversed = false;
     Button *m_cancel = nullptr;
     CheckBox *m_applyToAll = nullptr;
     Button *m_save = nullptr;

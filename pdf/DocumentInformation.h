@@ -1,6 +1,7 @@
 #ifndef CLEAVEMARK_PDF_DOCUMENTINFORMATION_H
 #define CLEAVEMARK_PDF_DOCUMENTINFORMATION_H
 
+#include "pdf/OutlineEntry.h"
 #include "pdf/PageRange.h"
 
 #include <QList>
@@ -24,6 +25,7 @@ struct DocumentInformation
     QPixmap cover;              // page 1 at 72 DPI when asked for and it opened
     bool locked = false;        // needs a password that was not given
     bool securityItem5 = false; // content may be extracted (when it opened)
+    OutlineEntryList outline;   // the bookmarks, when asked for and it opened
 };
 
 // One row of the merge list: a document, what is known of it, and what the
@@ -38,6 +40,7 @@ struct MergeModelItem
     bool hasPassword = false;                      // needs a password to open
     bool hasSecurity = false;                      // the document is encrypted
     PageRangeList pageRanges;                      // empty: the whole document
+    bool reversePages = false;                     // its pages, after the ranges, backwards
 
     bool needsPassword() const { return hasPassword && password.isEmpty(); }
     bool hasNoPages() const { return pageCount == 0; }

@@ -15,6 +15,11 @@ void InformationWorker::setRenderCover(bool render)
     m_renderCover = render;
 }
 
+void InformationWorker::setReadOutline(bool read)
+{
+    m_readOutline = read;
+}
+
 void InformationWorker::run()
 {
     emit started();
@@ -43,6 +48,8 @@ void InformationWorker::run()
             if (m_renderCover)
                 m_info.cover = QPixmap::fromImage(document.renderCover());
             m_info.securityItem5 = document.securityItem5();
+            if (m_readOutline)
+                m_info.outline = document.outline();
         }
     }
 

@@ -29,6 +29,7 @@ public:
                       const QString &password = QString(), QObject *parent = nullptr);
 
     void setRenderCover(bool render);   // off by default
+    void setReadOutline(bool read);     // off by default
     void run();
 
     DocumentInformation info() const { return m_info; }
@@ -45,6 +46,7 @@ private:
     QString m_path;
     QString m_password;
     bool m_renderCover = false;
+    bool m_readOutline = false;
     bool m_done = false;
     AddErrors m_error = AddNoError;
     DocumentInformation m_info;

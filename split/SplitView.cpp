@@ -10,6 +10,9 @@
 #include "merge/PageRanges.h"
 #include "merge/RangeListView.h"
 #include "preview/PreviewWidget.h"
+#include "split/BookmarkModePage.h"
+#include "split/ModePage.h"
+#include "split/SizeModePage.h"
 #include "widgets/Button.h"
 #include "worker/JobErrors.h"
 #include "worker/SplitEngine.h"
@@ -25,7 +28,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QSettings>
 #include <QStackedLayout>
 #include <QStandardPaths>
@@ -35,10 +37,9 @@
 namespace {
 
 const int previewHeight = 123;
-const QSize numberFieldSize(55, 30);
 const int saveFolderHeight = 39;
 const int splitButtonHeight = 42;
-const int modeCount = 4;
+const int modeCount = 6;
 
 QString chooseFolderWithDialog(QWidget *parent, const QString &title, const QString &start)
 {
@@ -129,89 +130,33 @@ QWidget *SplitView::createSplitArea()
     m_modePages->addWidget(createGroupsPage());
     m_modePages->addWidget(createRemovePagesPage());
     m_modePages->addWidget(createRangesPage());
+    m_bookmarkPage = new BookmarkModePage(m_job, border);
+    m_modePages->addWidget(m_bookmarkPage);
+    m_sizePage = new SizeModePage(m_job, border);
+    m_modePages->addWidget(m_sizePage);
     layout->addLayout(m_modePages, 1);
     return border;
 }
 
-QWidget *SplitView::createHelp(QLabel *&text, QWidget *parent)
-{
-    auto *help = new QWidget(parent);
-    auto *row = new QHBoxLayout(help);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(8);
-    auto *image = new QLabel(help);
-    image->setObjectName(QStringLiteral("help"));
-    image->setPixmap(QPixmap(QStringLiteral(":/style/images/helplabel.png")));
-    row->addWidget(image, 0, Qt::AlignTop);
-    text = new QLabel(help);
-    text->setWordWrap(true);
-    row->addWidget(text, 1);
-    return help;
-}
-
-QLineEdit *SplitView::createNumberField(QWidget *parent)
-{
-    auto *field = new QLineEdit(parent);
-    field->setFixedSize(numberFieldSize);
-    field->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d+")), field));
-    return field;
-}
-
-QLabel *SplitView::createFieldLabel(QWidget *parent)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(QStringLiteral("inputLabel"));
-    return label;
-}
-
-namespace {
-
-// A mode's page asks for no height of its own, so that what a mode shows
-// never changes the page's layout: a long list scrolls inside the area
-// rather than pushing the bottom bar down.
-class ModePage : public QFrame
-{
-public:
-    using QFrame::QFrame;
-    QSize sizeHint() const override { return {QFrame::sizeHint().width(), 0}; }
-    QSize minimumSizeHint() const override { return {QFrame::minimumSizeHint().width(), 0}; }
-    // Its wrapped help text would otherwise ask for height by width.
-    bool hasHeightForWidth() const override { return false; }
-};
-
-QFrame *modePage(QWidget *parent, QVBoxLayout *&layout)
-{
-    auto *page = new ModePage(parent);
-    page->setObjectName(QStringLiteral("splitArea"));
-    layout = new QVBoxLayout(page);
-    layout->setSizeConstraint(QLayout::SetNoConstraint);
-    layout->setContentsMargins(16, 12, 16, 12);
-    layout->setSpacing(10);
-    return page;
-}
-
-} // namespace
-
 QWidget *SplitView::createSinglePagesPage()
 {
-    QVBoxLayout *layout = nullptr;
-    QFrame *page = modePage(m_splitArea, layout);
-    layout->addWidget(createHelp(m_singleHelp, page));
+    auto *page = new ModePage(m_splitArea);
+    QVBoxLayout *layout = page->pageLayout();
+    layout->addWidget(ModePage::createHelp(m_singleHelp, page));
     layout->addStretch();
     return page;
 }
 
 QWidget *SplitView::createGroupsPage()
 {
-    QVBoxLayout *layout = nullptr;
-    QFrame *page = modePage(m_splitArea, layout);
+    auto *page = new ModePage(m_splitArea);
+    QVBoxLayout *layout = page->pageLayout();
     auto *fields = new QHBoxLayout;
-    m_groupSizeLabel = createFieldLabel(page);
-    m_groupSize = createNumberField(page);
+    m_groupSizeLabel = ModePage::createFieldLabel(page);
+    m_groupSize = ModePage::createNumberField(page);
     m_groupSizeLabel->setBuddy(m_groupSize);
-    m_startPageLabel = createFieldLabel(page);
-    m_startPage = createNumberField(page);
+    m_startPageLabel = ModePage::createFieldLabel(page);
+    m_startPage = ModePage::createNumberField(page);
     m_startPageLabel->setBuddy(m_startPage);
     fields->addWidget(m_groupSizeLabel);
     fields->addWidget(m_groupSize);
@@ -220,17 +165,17 @@ QWidget *SplitView::createGroupsPage()
     fields->addWidget(m_startPage);
     fields->addStretch();
     layout->addLayout(fields);
-    layout->addWidget(createHelp(m_groupsHelp, page));
+    layout->addWidget(ModePage::createHelp(m_groupsHelp, page));
     layout->addStretch();
     return page;
 }
 
 QWidget *SplitView::createRemovePagesPage()
 {
-    QVBoxLayout *layout = nullptr;
-    QFrame *page = modePage(m_splitArea, layout);
+    auto *page = new ModePage(m_splitArea);
+    QVBoxLayout *layout = page->pageLayout();
     auto *fields = new QHBoxLayout;
-    m_ridPage = createNumberField(page);
+    m_ridPage = ModePage::createNumberField(page);
     m_addPage = new Button(page);
     m_addPage->setObjectName(QStringLiteral("buttonAddPage"));
     fields->addWidget(m_ridPage);
@@ -245,7 +190,7 @@ QWidget *SplitView::createRemovePagesPage()
     listRow->addWidget(m_ridList, 1);
     listRow->addWidget(m_clearRid, 0, Qt::AlignTop);
     layout->addLayout(listRow, 1);
-    m_ridHelp = createHelp(m_ridHelpText, page);
+    m_ridHelp = ModePage::createHelp(m_ridHelpText, page);
     layout->addWidget(m_ridHelp);
     layout->addStretch();
     return page;
@@ -253,14 +198,14 @@ QWidget *SplitView::createRemovePagesPage()
 
 QWidget *SplitView::createRangesPage()
 {
-    QVBoxLayout *layout = nullptr;
-    QFrame *page = modePage(m_splitArea, layout);
+    auto *page = new ModePage(m_splitArea);
+    QVBoxLayout *layout = page->pageLayout();
     auto *fields = new QHBoxLayout;
-    m_fromLabel = createFieldLabel(page);
-    m_from = createNumberField(page);
+    m_fromLabel = ModePage::createFieldLabel(page);
+    m_from = ModePage::createNumberField(page);
     m_fromLabel->setBuddy(m_from);
-    m_toLabel = createFieldLabel(page);
-    m_to = createNumberField(page);
+    m_toLabel = ModePage::createFieldLabel(page);
+    m_to = ModePage::createNumberField(page);
     m_toLabel->setBuddy(m_to);
     m_addRange = new Button(page);
     m_addRange->setObjectName(QStringLiteral("buttonAddNormal"));
@@ -281,7 +226,7 @@ QWidget *SplitView::createRangesPage()
     listRow->addWidget(m_rangeList, 1);
     listRow->addWidget(m_clearRanges, 0, Qt::AlignTop);
     layout->addLayout(listRow, 1);
-    m_rangeHelp = createHelp(m_rangeHelpText, page);
+    m_rangeHelp = ModePage::createHelp(m_rangeHelpText, page);
     layout->addWidget(m_rangeHelp);
     layout->addStretch();
     return page;
@@ -337,6 +282,8 @@ void SplitView::connectJob()
     connect(m_addRange, &QPushButton::clicked, this, &SplitView::onButtonAddRange);
     connect(m_preview, &PreviewWidget::previewDocument, this, &SplitView::onPreview);
     connect(m_progress, &ProgressControl::canceled, this, &SplitView::onStop);
+    connect(m_bookmarkPage, &BookmarkModePage::readyChanged, this, &SplitView::updateSplitButtonState);
+    connect(m_sizePage, &SizeModePage::readyChanged, this, &SplitView::updateSplitButtonState);
 
     Split *split = job();
     if (!split)
@@ -373,6 +320,8 @@ void SplitView::retranslate()
     m_modeButtons.at(Split::GroupsOfPages)->setText(tr("By groups of pages"));
     m_modeButtons.at(Split::RemovePages)->setText(tr("Get rid of certain pages"));
     m_modeButtons.at(Split::ByRanges)->setText(tr("By page ranges"));
+    m_modeButtons.at(Split::ByBookmarks)->setText(tr("By bookmarks"));
+    m_modeButtons.at(Split::ByFileSize)->setText(tr("By file size"));
     m_groupSizeLabel->setText(tr("Group of pages:"));
     m_startPageLabel->setText(tr("Starting from:"));
     m_fromLabel->setText(tr("From:"));
@@ -573,6 +522,10 @@ void SplitView::updateSplitButtonState()
         enabled = !split->ridPages()->isEmpty();
     if (enabled && mode == Split::ByRanges)
         enabled = !split->ranges()->isEmpty();
+    if (enabled && mode == Split::ByBookmarks)
+        enabled = m_bookmarkPage->isReady();
+    if (enabled && mode == Split::ByFileSize)
+        enabled = m_sizePage->isReady();
     m_split->setEnabled(enabled);
     restyle(m_split);
 }
@@ -631,6 +584,8 @@ void SplitView::onComplete()
 void SplitView::onFinished(const QStringList &splitedFiles)
 {
     MessageSplit result(splitedFiles.size(), this);
+    if (const Split *split = job())
+        result.setOversizedCount(split->oversizedFiles().size());
     result.exec();
     if (!splitedFiles.isEmpty())
         emit lastFileProduced(splitedFiles.last());
@@ -659,6 +614,10 @@ QString SplitView::failureText(int errorCode)
     case SplitEngine::PagesNotExtracted:
     case SplitEngine::NoRangeExtracted:
         return tr("The pages could not be written to the output folder.");
+    case SplitEngine::NoBookmarksAtLevel:
+        return tr("The document has no bookmarks at the chosen level.");
+    case SplitEngine::NoSizeLimit:
+        return tr("Enter the largest file size the pieces may have.");
     case JobError::WorkerNotStarted:
         return tr("The split program could not be started.");
     case JobError::NoResponse:

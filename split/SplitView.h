@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class BookmarkModePage;
 class Button;
 class PreviewWidget;
 class ProgressControl;
@@ -19,6 +20,7 @@ class QStackedLayout;
 class QVBoxLayout;
 class RangeListView;
 class SaveFolderModel;
+class SizeModePage;
 class Split;
 
 // The split page: the document panel on top, the four ways of splitting
@@ -29,6 +31,7 @@ class Split;
 //
 //   mode 0 "Into files of 1 page"      mode 2 "Get rid of certain pages"
 //   mode 1 "By groups of pages"        mode 3 "By page ranges"
+//   mode 4 "By bookmarks"              mode 5 "By file size"
 class SplitView : public QFrame
 {
     Q_OBJECT
@@ -68,6 +71,8 @@ public:
     Button *clearRangesButton() const { return m_clearRanges; }
     QWidget *ridHelp() const { return m_ridHelp; }
     QWidget *rangeHelp() const { return m_rangeHelp; }
+    BookmarkModePage *bookmarkPage() const { return m_bookmarkPage; }
+    SizeModePage *sizePage() const { return m_sizePage; }
     QComboBox *saveFolderBox() const { return m_saveFolder; }
     SaveFolderModel *saveFolderModel() const { return m_saveFolderModel; }
     Button *advancedSettingsButton() const { return m_advancedSettings; }
@@ -116,9 +121,6 @@ private:
     QWidget *createRemovePagesPage();
     QWidget *createRangesPage();
     QWidget *createBottomBar();
-    QWidget *createHelp(QLabel *&text, QWidget *parent);
-    QLineEdit *createNumberField(QWidget *parent);
-    QLabel *createFieldLabel(QWidget *parent);
     void connectJob();
     void retranslate();
     void showList(RangeListView *list, Button *clear, QWidget *help, bool hasEntries);
@@ -152,6 +154,8 @@ private:
     Button *m_clearRanges = nullptr;
     QWidget *m_rangeHelp = nullptr;
     QLabel *m_rangeHelpText = nullptr;
+    BookmarkModePage *m_bookmarkPage = nullptr;
+    SizeModePage *m_sizePage = nullptr;
 
     QStackedLayout *m_bottom = nullptr;
     QLabel *m_saveTo = nullptr;

@@ -12,6 +12,7 @@
 #include "merge/MergeTableView.h"
 #include "merge/MergeView.h"
 #include "merge/PageRangesView.h"
+#include "widgets/CheckBox.h"
 #include "merge/RangeListView.h"
 #include "preview/DocumentViewer.h"
 #include "preview/DropArea.h"
@@ -220,7 +221,9 @@ void TestMergePage::editRanges(int row, const QList<QPair<QString, QString>> &ra
     clickCell(row, MergeModel::PagesColumn);
     QTRY_VERIFY(editor->isVisible());
     QCOMPARE(editor->documentId(), m_model->item(row).id);
-    auto *applyToAll = editor->findChild<QCheckBox *>();
+    QCheckBox *applyToAll = nullptr;
+    for (QCheckBox *box : editor->findChildren<QCheckBox *>())
+        applyToAll = box != editor->reverseBox() ? box : applyToAll;
     applyToAll->setChecked(forAll);
     const QList<QLineEdit *> edits = editor->findChildren<QLineEdit *>("inputEdit");
     for (const auto &range : ranges) {

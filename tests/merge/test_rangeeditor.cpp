@@ -4,6 +4,7 @@
 #include "merge/MergeModel.h"
 #include "merge/PageRanges.h"
 #include "merge/PageRangesView.h"
+#include "widgets/CheckBox.h"
 #include "merge/RangeItemView.h"
 #include "merge/RangeListView.h"
 #include "widgets/Button.h"
@@ -230,7 +231,9 @@ void TestRangeEditor::applyToAllClipsToEachDocument()
 {
     QSignalSpy commits(m_view, &PageRangesView::commit);
     openRow(2);
-    auto *applyToAll = m_view->findChild<QCheckBox *>();
+    QCheckBox *applyToAll = nullptr;
+    for (QCheckBox *box : m_view->findChildren<QCheckBox *>())
+        applyToAll = box != m_view->reverseBox() ? box : applyToAll;
     QCOMPARE(applyToAll->text(), QString("Apply to all files in queue"));
     QTest::mouseClick(applyToAll, Qt::LeftButton);
     QVERIFY(applyToAll->isChecked());

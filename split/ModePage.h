@@ -1,0 +1,37 @@
+#ifndef CLEAVEMARK_SPLIT_MODEPAGE_H
+#define CLEAVEMARK_SPLIT_MODEPAGE_H
+
+#include <QFrame>
+
+class QLabel;
+class QLineEdit;
+class QVBoxLayout;
+
+// The page of one split mode. It asks for no height of its own, so that
+// what a mode shows never changes the split page's layout: a long list
+// scrolls inside the area rather than pushing the bottom bar down.
+class ModePage : public QFrame
+{
+    Q_OBJECT
+
+public:
+    explicit ModePage(QWidget *parent = nullptr);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    // Its wrapped help text would otherwise ask for height by width.
+    bool hasHeightForWidth() const override { return false; }
+
+    QVBoxLayout *pageLayout() const { return m_layout; }
+
+    // The parts the pages are made of: a help text beside the help image, a
+    // field for a whole number, and a field's label.
+    static QWidget *createHelp(QLabel *&text, QWidget *parent);
+    static QLineEdit *createNumberField(QWidget *parent);
+    static QLabel *createFieldLabel(QWidget *parent);
+
+private:
+    QVBoxLayout *m_layout = nullptr;
+};
+
+#endif
