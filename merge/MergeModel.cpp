@@ -105,21 +105,30 @@ QVariant MergeModel::displayData(int rowIndex, int column) const
     }
 }
 
+// The pages in the order they go in. A reversed document shows its ranges
+// backwards, each from high to low, as a range typed that way reads.
 QString MergeModel::rangesText(const MergeModelItem &row)
 {
-    QString text;
-    if (row.pageRanges.isEmpty()) {
-        text = tr("All (%1)").arg(row.pageCount < 1 ? QStringLiteral("?") : QString::number(row.pageCount));
-    } else {
-        QStringList parts;
-        for (const PageRange &range : row.pageRanges) {
-            parts << (range.from == range.to ? QString::number(range.from)
-                                             : QStringLiteral("%1-%2").arg(range.from).arg(range.to));
-        }
-        text = parts.join(QStringLiteral(", "));
+    PageRangeList ranges = row.pageRanges;
+    if (ranges.isEmpty()) {
+        if (row.pageCount < 1)
+            return row.reversePages ? tr("Reversed: %1").arg(tr("All (%1)").arg(QStringLiteral("?")))
+                                    : tr("All (%1)").arg(QStringLiteral("?"));
+        if (!row.reversePages)
+            return tr("All (%1)").arg(row.pageCount);
+        ranges.append({1, row.pageCount});
     }
-    // First, so that the cell's elision never hides it.
-    return row.reversePages ? tr("Reversed: %1").arg(text) : text;
+    if (row.reversePages) {
+        std::reverse(ranges.begin(), ranges.end());
+        for (PageRange &range : ranges)
+            std::swap(range.from, range.to);
+    }
+    QStringList parts;
+    for (const PageRange &range : ranges) {
+        parts << (range.from == range.to ? QString::number(range.from)
+                                         : QStringLiteral("%1-%2").arg(range.from).arg(range.to));
+    }
+    return parts.join(QStringLiteral(", "));
 }
 
 QVariant MergeModel::headerData(int section, Qt::Orientation orientation, int role) const

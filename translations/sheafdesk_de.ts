@@ -75,6 +75,48 @@
         <source>CANCEL</source>
         <translation>ABBRECHEN</translation>
     </message>
+    <message>
+        <source>BOOKMARK</source>
+        <translation>LESEZEICHEN</translation>
+    </message>
+    <message>
+        <source>Page order:</source>
+        <translation>Seitenfolge:</translation>
+    </message>
+    <message>
+        <source>Alternate pages</source>
+        <translation>Seiten abwechseln</translation>
+    </message>
+    <message>
+        <source>One page of each document in turn, as for a stack scanned as front sides and back sides.</source>
+        <translation>Abwechselnd eine Seite aus jedem Dokument, etwa für einen Stapel, der als Vorder- und Rückseiten gescannt wurde.</translation>
+    </message>
+</context>
+<context>
+    <name>BookmarkModePage</name>
+    <message numerus="yes">
+        <source>Level %1: %n file(s)</source>
+        <translation>
+            <numerusform>Ebene %1: %n Datei</numerusform>
+            <numerusform>Ebene %1: %n Dateien</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Bookmark level:</source>
+        <translation>Lesezeichen-Ebene:</translation>
+    </message>
+    <message>
+        <source>Bookmark level</source>
+        <translation>Lesezeichen-Ebene</translation>
+    </message>
+    <message>
+        <source>This document has no bookmarks, so it cannot be split by them.</source>
+        <translation>Dieses Dokument hat keine Lesezeichen und kann daher nicht nach ihnen geteilt werden.</translation>
+    </message>
+    <message>
+        <source>Every bookmark of the chosen level starts a new file, named after the bookmark and keeping its bookmarks. Pages before the first one make a file of their own.</source>
+        <translation>Jedes Lesezeichen der gewählten Ebene beginnt eine neue Datei, die nach ihm benannt wird und ihre Lesezeichen behält. Seiten vor dem ersten bilden eine eigene Datei.</translation>
+    </message>
 </context>
 <context>
     <name>DropArea</name>
@@ -174,6 +216,10 @@
     <message>
         <source>The password for %1 is incorrect</source>
         <translation>Das Passwort für %1 ist falsch</translation>
+    </message>
+    <message>
+        <source>Reversed: %1</source>
+        <translation>Umgekehrt: %1</translation>
     </message>
 </context>
 <context>
@@ -322,6 +368,13 @@
         <source>MERGE RESULTS</source>
         <translation>VEREINEN</translation>
     </message>
+    <message numerus="yes">
+        <source>%n of them hold a single page that alone is larger than the size limit.</source>
+        <translation>
+            <numerusform>%n davon enthält eine einzelne Seite, die allein größer als die Grenze ist.</numerusform>
+            <numerusform>%n davon enthalten eine einzelne Seite, die allein größer als die Grenze ist.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MessageUpdate</name>
@@ -409,6 +462,14 @@
     <message>
         <source>CLOSE</source>
         <translation>SCHLIESSEN</translation>
+    </message>
+    <message>
+        <source>Reverse page order</source>
+        <translation>Seitenfolge umkehren</translation>
+    </message>
+    <message>
+        <source>For the back sides of a scanned stack: reverse them and choose &quot;Alternate pages&quot; in the merge&apos;s Advanced Settings.</source>
+        <translation>Für die Rückseiten eines gescannten Stapels: umkehren und in den erweiterten Einstellungen des Zusammenfügens „Seiten abwechseln“ wählen.</translation>
     </message>
 </context>
 <context>
@@ -554,6 +615,29 @@
     </message>
 </context>
 <context>
+    <name>SizeModePage</name>
+    <message>
+        <source>The document: %1</source>
+        <translation>Das Dokument: %1</translation>
+    </message>
+    <message>
+        <source>Largest file:</source>
+        <translation>Größte Datei:</translation>
+    </message>
+    <message>
+        <source>Largest file size in MB</source>
+        <translation>Größte Dateigröße in MB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Pages go into files in their order, each file holding as many pages as fit within this size, for example to stay under an e-mail limit. A page that alone is larger becomes a file of its own.</source>
+        <translation>Die Seiten kommen der Reihe nach in Dateien, jede mit so vielen Seiten, wie in diese Größe passen, etwa um unter der Grenze für E-Mails zu bleiben. Eine Seite, die allein größer ist, wird eine eigene Datei.</translation>
+    </message>
+</context>
+<context>
     <name>SplashScreen</name>
     <message>
         <source>Loading%1</source>
@@ -688,6 +772,22 @@
     <message>
         <source>Error: this file has read permission only!</source>
         <translation>Fehler: Diese Datei darf nur gelesen werden!</translation>
+    </message>
+    <message>
+        <source>By bookmarks</source>
+        <translation>Nach Lesezeichen</translation>
+    </message>
+    <message>
+        <source>By file size</source>
+        <translation>Nach Dateigröße</translation>
+    </message>
+    <message>
+        <source>The document has no bookmarks at the chosen level.</source>
+        <translation>Das Dokument hat keine Lesezeichen auf der gewählten Ebene.</translation>
+    </message>
+    <message>
+        <source>Enter the largest file size the pieces may have.</source>
+        <translation>Geben Sie die größte Dateigröße der Teile ein.</translation>
     </message>
 </context>
 <context>

@@ -75,6 +75,48 @@
         <source>CANCEL</source>
         <translation>CANCEL</translation>
     </message>
+    <message>
+        <source>BOOKMARK</source>
+        <translation>BOOKMARK</translation>
+    </message>
+    <message>
+        <source>Page order:</source>
+        <translation>Page order:</translation>
+    </message>
+    <message>
+        <source>Alternate pages</source>
+        <translation>Alternate pages</translation>
+    </message>
+    <message>
+        <source>One page of each document in turn, as for a stack scanned as front sides and back sides.</source>
+        <translation>One page of each document in turn, as for a stack scanned as front sides and back sides.</translation>
+    </message>
+</context>
+<context>
+    <name>BookmarkModePage</name>
+    <message numerus="yes">
+        <source>Level %1: %n file(s)</source>
+        <translation>
+            <numerusform>Level %1: %n file</numerusform>
+            <numerusform>Level %1: %n files</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Bookmark level:</source>
+        <translation>Bookmark level:</translation>
+    </message>
+    <message>
+        <source>Bookmark level</source>
+        <translation>Bookmark level</translation>
+    </message>
+    <message>
+        <source>This document has no bookmarks, so it cannot be split by them.</source>
+        <translation>This document has no bookmarks, so it cannot be split by them.</translation>
+    </message>
+    <message>
+        <source>Every bookmark of the chosen level starts a new file, named after the bookmark and keeping its bookmarks. Pages before the first one make a file of their own.</source>
+        <translation>Every bookmark of the chosen level starts a new file, named after the bookmark and keeping its bookmarks. Pages before the first one make a file of their own.</translation>
+    </message>
 </context>
 <context>
     <name>DropArea</name>
@@ -174,6 +216,10 @@
     <message>
         <source>The password for %1 is incorrect</source>
         <translation>The password for %1 is incorrect</translation>
+    </message>
+    <message>
+        <source>Reversed: %1</source>
+        <translation>Reversed: %1</translation>
     </message>
 </context>
 <context>
@@ -322,6 +368,13 @@
         <source>MERGE RESULTS</source>
         <translation>MERGE RESULTS</translation>
     </message>
+    <message numerus="yes">
+        <source>%n of them hold a single page that alone is larger than the size limit.</source>
+        <translation>
+            <numerusform>%n of them holds a single page that alone is larger than the size limit.</numerusform>
+            <numerusform>%n of them hold a single page that alone is larger than the size limit.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MessageUpdate</name>
@@ -409,6 +462,14 @@
     <message>
         <source>CLOSE</source>
         <translation>CLOSE</translation>
+    </message>
+    <message>
+        <source>Reverse page order</source>
+        <translation>Reverse page order</translation>
+    </message>
+    <message>
+        <source>For the back sides of a scanned stack: reverse them and choose &quot;Alternate pages&quot; in the merge&apos;s Advanced Settings.</source>
+        <translation>For the back sides of a scanned stack: reverse them and choose &quot;Alternate pages&quot; in the merge&apos;s Advanced Settings.</translation>
     </message>
 </context>
 <context>
@@ -554,6 +615,29 @@
     </message>
 </context>
 <context>
+    <name>SizeModePage</name>
+    <message>
+        <source>The document: %1</source>
+        <translation>The document: %1</translation>
+    </message>
+    <message>
+        <source>Largest file:</source>
+        <translation>Largest file:</translation>
+    </message>
+    <message>
+        <source>Largest file size in MB</source>
+        <translation>Largest file size in MB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Pages go into files in their order, each file holding as many pages as fit within this size, for example to stay under an e-mail limit. A page that alone is larger becomes a file of its own.</source>
+        <translation>Pages go into files in their order, each file holding as many pages as fit within this size, for example to stay under an e-mail limit. A page that alone is larger becomes a file of its own.</translation>
+    </message>
+</context>
+<context>
     <name>SplashScreen</name>
     <message>
         <source>Loading%1</source>
@@ -688,6 +772,22 @@
     <message>
         <source>Error: this file has read permission only!</source>
         <translation>Error: this file has read permission only!</translation>
+    </message>
+    <message>
+        <source>By bookmarks</source>
+        <translation>By bookmarks</translation>
+    </message>
+    <message>
+        <source>By file size</source>
+        <translation>By file size</translation>
+    </message>
+    <message>
+        <source>The document has no bookmarks at the chosen level.</source>
+        <translation>The document has no bookmarks at the chosen level.</translation>
+    </message>
+    <message>
+        <source>Enter the largest file size the pieces may have.</source>
+        <translation>Enter the largest file size the pieces may have.</translation>
     </message>
 </context>
 <context>

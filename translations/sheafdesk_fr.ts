@@ -75,6 +75,48 @@
         <source>CANCEL</source>
         <translation>ANNULER</translation>
     </message>
+    <message>
+        <source>BOOKMARK</source>
+        <translation>SIGNET</translation>
+    </message>
+    <message>
+        <source>Page order:</source>
+        <translation>Ordre des pages :</translation>
+    </message>
+    <message>
+        <source>Alternate pages</source>
+        <translation>Alterner les pages</translation>
+    </message>
+    <message>
+        <source>One page of each document in turn, as for a stack scanned as front sides and back sides.</source>
+        <translation>Une page de chaque document à tour de rôle, comme pour une pile numérisée en recto puis en verso.</translation>
+    </message>
+</context>
+<context>
+    <name>BookmarkModePage</name>
+    <message numerus="yes">
+        <source>Level %1: %n file(s)</source>
+        <translation>
+            <numerusform>Niveau %1 : %n fichier</numerusform>
+            <numerusform>Niveau %1 : %n fichiers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Bookmark level:</source>
+        <translation>Niveau de signet :</translation>
+    </message>
+    <message>
+        <source>Bookmark level</source>
+        <translation>Niveau de signet</translation>
+    </message>
+    <message>
+        <source>This document has no bookmarks, so it cannot be split by them.</source>
+        <translation>Ce document n’a pas de signets et ne peut donc pas être divisé selon eux.</translation>
+    </message>
+    <message>
+        <source>Every bookmark of the chosen level starts a new file, named after the bookmark and keeping its bookmarks. Pages before the first one make a file of their own.</source>
+        <translation>Chaque signet du niveau choisi commence un nouveau fichier, nommé d’après lui et gardant ses signets. Les pages avant le premier forment un fichier à part.</translation>
+    </message>
 </context>
 <context>
     <name>DropArea</name>
@@ -174,6 +216,10 @@
     <message>
         <source>The password for %1 is incorrect</source>
         <translation>Le mot de passe de %1 est incorrect</translation>
+    </message>
+    <message>
+        <source>Reversed: %1</source>
+        <translation>Inversé : %1</translation>
     </message>
 </context>
 <context>
@@ -322,6 +368,13 @@
         <source>MERGE RESULTS</source>
         <translation>FUSIONNER</translation>
     </message>
+    <message numerus="yes">
+        <source>%n of them hold a single page that alone is larger than the size limit.</source>
+        <translation>
+            <numerusform>%n d’entre eux contient une seule page qui dépasse à elle seule la taille limite.</numerusform>
+            <numerusform>%n d’entre eux contiennent une seule page qui dépasse à elle seule la taille limite.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MessageUpdate</name>
@@ -409,6 +462,14 @@
     <message>
         <source>CLOSE</source>
         <translation>FERMER</translation>
+    </message>
+    <message>
+        <source>Reverse page order</source>
+        <translation>Inverser l’ordre des pages</translation>
+    </message>
+    <message>
+        <source>For the back sides of a scanned stack: reverse them and choose &quot;Alternate pages&quot; in the merge&apos;s Advanced Settings.</source>
+        <translation>Pour les versos d’une pile numérisée : inversez-les et choisissez « Alterner les pages » dans les paramètres avancés de la fusion.</translation>
     </message>
 </context>
 <context>
@@ -554,6 +615,29 @@
     </message>
 </context>
 <context>
+    <name>SizeModePage</name>
+    <message>
+        <source>The document: %1</source>
+        <translation>Le document : %1</translation>
+    </message>
+    <message>
+        <source>Largest file:</source>
+        <translation>Fichier max. :</translation>
+    </message>
+    <message>
+        <source>Largest file size in MB</source>
+        <translation>Taille maximale d’un fichier en Mo</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>Mo</translation>
+    </message>
+    <message>
+        <source>Pages go into files in their order, each file holding as many pages as fit within this size, for example to stay under an e-mail limit. A page that alone is larger becomes a file of its own.</source>
+        <translation>Les pages vont dans l’ordre dans des fichiers, chacun contenant autant de pages que cette taille le permet, par exemple pour rester sous une limite d’e-mail. Une page plus grande à elle seule forme son propre fichier.</translation>
+    </message>
+</context>
+<context>
     <name>SplashScreen</name>
     <message>
         <source>Loading%1</source>
@@ -688,6 +772,22 @@
     <message>
         <source>Error: this file has read permission only!</source>
         <translation>Erreur : ce fichier est en lecture seule !</translation>
+    </message>
+    <message>
+        <source>By bookmarks</source>
+        <translation>Par signets</translation>
+    </message>
+    <message>
+        <source>By file size</source>
+        <translation>Par taille de fichier</translation>
+    </message>
+    <message>
+        <source>The document has no bookmarks at the chosen level.</source>
+        <translation>Le document n’a pas de signets au niveau choisi.</translation>
+    </message>
+    <message>
+        <source>Enter the largest file size the pieces may have.</source>
+        <translation>Indiquez la taille maximale des fichiers produits.</translation>
     </message>
 </context>
 <context>

@@ -1,11 +1,13 @@
 #include "../app/AppTestMain.h"
 #include "tests/preview/GuiTestHelpers.h"
 
+#include "app/AdvancedSettingsView.h"
 #include "app/MainView.h"
 #include "app/MessageMerge.h"
 #include "app/MessagePassword.h"
 #include "app/MessageView.h"
 #include "app/TabWidget.h"
+#include "jobs/AdvancedSettings.h"
 #include "jobs/Merge.h"
 #include "jobs/ProgressControl.h"
 #include "merge/MergeModel.h"
@@ -44,6 +46,7 @@ private slots:
     void cleanup();
     void buildAndMergeThroughThePage();
     void buttonsHeaderAndDropAreaFollowTheList();
+    void scannedFrontsAndBacksMergeAlternately();
 
 private:
     void clickCell(int row, int column);
@@ -261,6 +264,60 @@ QString TestMergePage::runMerge(const QString &name)
     if (!QTest::qWaitFor([&]() { return !result.isEmpty(); }, 60000))
         return QStringLiteral("<no dialog>");
     return result;
+}
+
+// Fronts of a stack in one document, the backs scanned last page first in
+// another: the backs are reversed in the page-range editor, "Alternate
+// pages" is chosen in the merge's Advanced Settings, and the real worker
+// puts each back behind its front.
+void TestMergePage::scannedFrontsAndBacksMergeAlternately()
+{
+    answerNext<QFileDialog>([this](QFileDialog *dialog) {
+        dialog->findChild<QLineEdit *>("fileNameEdit")->setText(m_output);
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    QTest::mouseClick(child<QPushButton>("buttonOpenFolder"), Qt::LeftButton);
+    addThroughDialog({"a.pdf", "b.pdf"});
+
+    PageRangesView *editor = m_window->pageRangesView();
+    clickCell(1, MergeModel::PagesColumn);
+    QTRY_VERIFY(editor->isVisible());
+    QVERIFY(!editor->reverseBox()->isChecked());
+    QVERIFY(!editor->findChild<QPushButton *>("buttonSaveSettings")->isEnabled());
+    QTest::mouseClick(editor->reverseBox(), Qt::LeftButton);
+    QVERIFY(editor->findChild<QPushButton *>("buttonSaveSettings")->isEnabled());
+    QVERIFY(editor->findChild<QLabel *>("reversePagesHint")->isVisible());
+    saveScreenshot(editor, "merge_reverse_pages");
+    QTest::mouseClick(editor->findChild<QPushButton *>("buttonSaveSettings"), Qt::LeftButton);
+    QTest::keyClick(editor, Qt::Key_Escape);
+    QTRY_VERIFY(!editor->isVisible());
+    QCOMPARE(m_model->index(1, MergeModel::PagesColumn).data().toString(), QString("5-1"));
+    QCOMPARE(m_model->index(0, MergeModel::PagesColumn).data().toString(), QString("All (3)"));
+    // Opened again, the editor shows the choice; taking it back is a change to confirm.
+    clickCell(1, MergeModel::PagesColumn);
+    QTRY_VERIFY(editor->isVisible());
+    QVERIFY(editor->reverseBox()->isChecked());
+    QTest::keyClick(editor, Qt::Key_Escape);
+    QTRY_VERIFY(!editor->isVisible());
+
+    AdvancedSettingsView *panel = m_window->advancedSettingsView();
+    QTest::mouseClick(child<QPushButton>("buttonAdvancedSettings"), Qt::LeftButton);
+    QTRY_VERIFY(panel->isVisible());
+    QVERIFY(panel->alternateBox()->isVisible());
+    QVERIFY(!panel->alternateBox()->isChecked());
+    QVERIFY(!panel->fileNameEdit()->isVisible());
+    QTest::mouseClick(panel->alternateBox(), Qt::LeftButton);
+    saveScreenshot(panel, "merge_alternate_pages");
+    QTest::mouseClick(buttonWithText(panel, "SAVE SETTINGS"), Qt::LeftButton);
+    QTRY_VERIFY(!panel->isVisible());
+    const auto settings = Application::instance()->merge()->settings();
+    QVERIFY(settings->alternatePages());
+
+    const QString merged = runMerge("duplex");
+    QCOMPARE(merged, QDir(m_output).filePath("duplex.pdf"));
+    QCOMPARE(pageTexts(merged), QStringList({"Page 1", "Page 5", "Page 2", "Page 4", "Page 3", "Page 3",
+                                             "Page 2", "Page 1"}));
+    settings->setAlternatePages(false);
 }
 
 void TestMergePage::buildAndMergeThroughThePage()
