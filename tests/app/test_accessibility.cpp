@@ -259,6 +259,9 @@ void TestAccessibility::everyStateNamesWhatTakesPart()
         QCOMPARE(job->mode(), mode);
         checkNamed(m_view, qPrintable(QStringLiteral("split mode %1").arg(mode)));
     }
+    // The folder list says what it shows, not the folder behind the entry.
+    QAccessibleInterface *folders = QAccessible::queryAccessibleInterface(split->saveFolderBox()->view());
+    QCOMPARE(folders->tableInterface()->cellAt(2, 0)->text(QAccessible::Name), QString("Select folder..."));
 
     // The merge table: named, a header for every column, its buttons and
     // links acting, the password cell saying what it shows.
