@@ -32,6 +32,7 @@ public:
     PageRanges *pageRanges() const { return m_ranges; }
     RangeListView *rangeList() const { return m_list; }
     CheckBox *reverseBox() const { return m_reverse; }
+    QLineEdit *fromEdit() const { return m_from; }
 
 public slots:
     void onButtonAddRange();

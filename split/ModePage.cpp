@@ -1,5 +1,7 @@
 #include "split/ModePage.h"
 
+#include "widgets/Button.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,7 +41,7 @@ QWidget *ModePage::createHelp(QLabel *&text, QWidget *parent)
     row->setSpacing(8);
     auto *image = new QLabel(help);
     image->setObjectName(QStringLiteral("help"));
-    image->setPixmap(QPixmap(QStringLiteral(":/style/images/helplabel.png")));
+    image->setPixmap(loadStylePixmap(QStringLiteral(":/style/images/helplabel.png")));
     row->addWidget(image, 0, Qt::AlignTop);
     text = new QLabel(help);
     text->setWordWrap(true);

@@ -76,6 +76,10 @@
         <translation>ANNULER</translation>
     </message>
     <message>
+        <source>Close (%1)</source>
+        <translation>Fermer (%1)</translation>
+    </message>
+    <message>
         <source>BOOKMARK</source>
         <translation>SIGNET</translation>
     </message>
@@ -136,6 +140,10 @@
         <source>Files (*.pdf)</source>
         <translation>Fichiers (*.pdf)</translation>
     </message>
+    <message>
+        <source>Add file (%1)</source>
+        <translation>Ajouter un fichier (%1)</translation>
+    </message>
 </context>
 <context>
     <name>MainView</name>
@@ -174,6 +182,38 @@
     <message>
         <source>Open the web site</source>
         <translation>Ouvrir le site web</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Split a document (%1, %2)</source>
+        <translation>Diviser un document (%1, %2)</translation>
+    </message>
+    <message>
+        <source>Merge documents (%1, %2)</source>
+        <translation>Fusionner des documents (%1, %2)</translation>
+    </message>
+    <message>
+        <source>Open the online help (%1)</source>
+        <translation>Ouvrir l&apos;aide en ligne (%1)</translation>
+    </message>
+    <message>
+        <source>Language, output folder, author, compression</source>
+        <translation>Langue, dossier de sortie, auteur, compression</translation>
+    </message>
+    <message>
+        <source>Close (%1)</source>
+        <translation>Fermer (%1)</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Show the last result in the file manager</source>
+        <translation>Afficher le dernier résultat dans le gestionnaire de fichiers</translation>
     </message>
 </context>
 <context>
@@ -227,6 +267,34 @@
     <message>
         <source>Select all</source>
         <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Documents to merge</source>
+        <translation>Documents à fusionner</translation>
+    </message>
+    <message>
+        <source>Delete removes a document, Alt+Up and Alt+Down move it, Return or F2 chooses its pages, Space previews it</source>
+        <translation>Suppr retire un document, Alt+Haut et Alt+Bas le déplacent, Entrée ou F2 choisit ses pages, Espace en affiche l&apos;aperçu</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numéro</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Choose pages</source>
+        <translation>Choisir les pages</translation>
+    </message>
+    <message>
+        <source>Enter password</source>
+        <translation>Saisir le mot de passe</translation>
     </message>
 </context>
 <context>
@@ -302,6 +370,22 @@
     <message>
         <source>The password for %1 is incorrect</source>
         <translation>Le mot de passe de %1 est incorrect</translation>
+    </message>
+    <message>
+        <source>Add files (%1)</source>
+        <translation>Ajouter des fichiers (%1)</translation>
+    </message>
+    <message>
+        <source>Move up (%1)</source>
+        <translation>Monter (%1)</translation>
+    </message>
+    <message>
+        <source>Move down (%1)</source>
+        <translation>Descendre (%1)</translation>
+    </message>
+    <message>
+        <source>The merged file gets this name with .pdf</source>
+        <translation>Le fichier fusionné reçoit ce nom suivi de .pdf</translation>
     </message>
 </context>
 <context>
@@ -464,12 +548,35 @@
         <translation>FERMER</translation>
     </message>
     <message>
+        <source>Page ranges</source>
+        <translation>Plages de pages</translation>
+    </message>
+    <message>
+        <source>Chosen page ranges</source>
+        <translation>Plages de pages choisies</translation>
+    </message>
+    <message>
+        <source>Close (%1)</source>
+        <translation>Fermer (%1)</translation>
+    </message>
+    <message>
         <source>Reverse page order</source>
         <translation>Inverser l’ordre des pages</translation>
     </message>
     <message>
         <source>For the back sides of a scanned stack: reverse them and choose &quot;Alternate pages&quot; in the merge&apos;s Advanced Settings.</source>
         <translation>Pour les versos d’une pile numérisée : inversez-les et choisissez « Alterner les pages » dans les paramètres avancés de la fusion.</translation>
+    </message>
+</context>
+<context>
+    <name>PageView</name>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
     </message>
 </context>
 <context>
@@ -509,6 +616,14 @@
     <message>
         <source>The password for %1 is incorrect</source>
         <translation>Le mot de passe de %1 est incorrect</translation>
+    </message>
+    <message>
+        <source>Page 1 of %1</source>
+        <translation>Page 1 sur %1</translation>
+    </message>
+    <message>
+        <source>Locked document</source>
+        <translation>Document verrouillé</translation>
     </message>
 </context>
 <context>
@@ -612,6 +727,10 @@
     <message>
         <source>Back</source>
         <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Close (%1)</source>
+        <translation>Fermer (%1)</translation>
     </message>
 </context>
 <context>
@@ -772,6 +891,14 @@
     <message>
         <source>Error: this file has read permission only!</source>
         <translation>Erreur : ce fichier est en lecture seule !</translation>
+    </message>
+    <message>
+        <source>Pages to remove</source>
+        <translation>Pages à supprimer</translation>
+    </message>
+    <message>
+        <source>Page ranges</source>
+        <translation>Plages de pages</translation>
     </message>
     <message>
         <source>By bookmarks</source>
