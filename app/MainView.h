@@ -104,6 +104,9 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Asks before a close would stop a job or drop the merge list; on yes
+    // the running jobs are stopped (a split's pieces removed). False: stay.
+    bool agreeToClose();
     QWidget *createStartPage();
     QWidget *createBottomBar();
     void createTabs();

@@ -9,6 +9,7 @@ namespace {
 
 const QColor pagesTextColor(QStringLiteral("#5890DB"));
 const QColor enterPasswordColor(4, 106, 208);
+const QColor problemColor(QStringLiteral("#C62828"));
 const QColor dropLineColor(QStringLiteral("#656565"));
 const int dropLineWidth = 3;
 const int pagesTextInset = 8;
@@ -109,10 +110,17 @@ void MergeItemDelegate::paintPassword(QPainter *painter, const QStyleOptionViewI
     const bool selected = paintSelection(painter, option);
     QFont font = option.font;
     QString text = tr("ok");
-    if (index.data(MergeModel::NeedsPasswordRole).toBool()) {
+    const auto state = MergeModel::RowState(index.data(MergeModel::StateRole).toInt());
+    if (state == MergeModel::NeedsPassword) {
         text = tr("Enter Password");
         font.setUnderline(true);
         painter->setPen(enterPasswordColor);
+    } else if (state == MergeModel::Unreadable || state == MergeModel::NoPages) {
+        // A row that no password can make mergeable says so in its own words.
+        font.setBold(true);
+        text = QFontMetrics(font).elidedText(MergeModel::stateText(state), Qt::ElideRight, option.rect.width() - 4);
+        if (!selected)
+            painter->setPen(problemColor);
     } else if (!selected) {
         painter->setPen(option.palette.color(QPalette::Text));
     }
