@@ -175,7 +175,8 @@ void MergeEngine::appendRanges(const QString &workingFile, const MergeItem &item
         log(QStringLiteral("Split by page range [FAILED] Error code:'%1' File:'%2'. Task file:'%3'")
                 .arg(split.errorCode()).arg(workingFile, item.fullPath),
             LogError);
-        fail(RangesNotCut, item.fullPath, split.failureCause());
+        fail(RangesNotCut, item.fullPath,
+             split.failureCause() != JobCause::Unknown ? split.failureCause() : int(JobCause::Unreadable));
         return;
     }
 

@@ -18,6 +18,12 @@ OutputJournal::OutputJournal(const QString &sessionFolder, const QString &sessio
     m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered);
 }
 
+OutputJournal::~OutputJournal()
+{
+    if (m_file.isOpen())
+        m_file.remove();
+}
+
 QString OutputJournal::pathFor(const QString &sessionFolder, const QString &sessionId)
 {
     return QDir::toNativeSeparators(QStringLiteral("%1/%2.written").arg(sessionFolder, sessionId));

@@ -15,6 +15,8 @@ class OutputJournal
 public:
     // No journal (every note is dropped) when the folder or id is empty.
     OutputJournal(const QString &sessionFolder, const QString &sessionId);
+    // A job that ends by itself keeps what it wrote: the journal goes.
+    ~OutputJournal();
 
     static QString pathFor(const QString &sessionFolder, const QString &sessionId);
 

@@ -129,6 +129,7 @@ void SplitEngine::splitRanges()
     if (!isSourceFile(m_request.fileName)) {
         log(QStringLiteral("Split. Source file not found:%1").arg(m_request.fileName));
         m_errorCode = SourceNotFound;
+        m_failureCause = JobCause::Unreadable;
         return;
     }
 
@@ -258,6 +259,7 @@ void SplitEngine::removePages()
     if (!isSourceFile(m_request.fileName)) {
         log(QStringLiteral("Split. Source file not found:%1").arg(m_request.fileName));
         m_errorCode = EditedSourceNotFound;
+        m_failureCause = JobCause::Unreadable;
         return;
     }
 
