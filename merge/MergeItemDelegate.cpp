@@ -117,7 +117,6 @@ void MergeItemDelegate::paintPassword(QPainter *painter, const QStyleOptionViewI
         painter->setPen(enterPasswordColor);
     } else if (state == MergeModel::Unreadable || state == MergeModel::NoPages) {
         // A row that no password can make mergeable says so in its own words.
-        font.setBold(true);
         text = QFontMetrics(font).elidedText(MergeModel::stateText(state), Qt::ElideRight, option.rect.width() - 4);
         if (!selected)
             painter->setPen(problemColor);

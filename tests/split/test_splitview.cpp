@@ -455,6 +455,7 @@ void TestSplitView::unusableDocumentsAndEntriesAreExplained()
     typeAndReturn(m_view->ridPageEdit(), "0");
     QCOMPARE(m_view->ridProblemLabel()->text(), QString("Pages start at 1."));
     QDir().mkpath(CM_SCREENSHOT_FOLDER);
+    QCoreApplication::processEvents();
     m_main->grab().save(QStringLiteral(CM_SCREENSHOT_FOLDER "/split_page_problem_en.png"));
     typeAndReturn(m_view->ridPageEdit(), "5");
     QVERIFY(!m_view->ridProblemLabel()->isVisible());
@@ -470,6 +471,7 @@ void TestSplitView::unusableDocumentsAndEntriesAreExplained()
     Application::instance()->applyLanguage();
     typeAndReturn(m_view->toEdit(), "17");
     QCOMPARE(m_view->rangeProblemLabel()->text(), QString("Das Dokument hat nur 12 Seiten."));
+    QCoreApplication::processEvents();
     m_main->grab().save(QStringLiteral(CM_SCREENSHOT_FOLDER "/split_page_problem_de.png"));
     DialogAnswers german({grab("split_unreadable_de")});
     load(broken);
