@@ -70,6 +70,16 @@ void MergeItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
     paintDropLine(painter, option, index);
 }
 
+QString MergeItemDelegate::passwordText(const QModelIndex &index)
+{
+    if (index.data(MergeModel::PastEndRole).toBool())
+        return QString();
+    const auto state = MergeModel::RowState(index.data(MergeModel::StateRole).toInt());
+    if (state == MergeModel::Unreadable || state == MergeModel::NoPages)
+        return MergeModel::stateText(state);
+    return index.data(MergeModel::NeedsPasswordRole).toBool() ? tr("Enter Password") : tr("ok");
+}
+
 bool MergeItemDelegate::isHovered(const QStyleOptionViewItem &option) const
 {
     // While a row is dragged the cursor is not pointing at a button.
@@ -109,15 +119,14 @@ void MergeItemDelegate::paintPassword(QPainter *painter, const QStyleOptionViewI
     painter->save();
     const bool selected = paintSelection(painter, option);
     QFont font = option.font;
-    QString text = tr("ok");
+    QString text = passwordText(index);
     const auto state = MergeModel::RowState(index.data(MergeModel::StateRole).toInt());
     if (state == MergeModel::NeedsPassword) {
-        text = tr("Enter Password");
         font.setUnderline(true);
         painter->setPen(enterPasswordColor);
     } else if (state == MergeModel::Unreadable || state == MergeModel::NoPages) {
         // A row that no password can make mergeable says so in its own words.
-        text = QFontMetrics(font).elidedText(MergeModel::stateText(state), Qt::ElideRight, option.rect.width() - 4);
+        text = QFontMetrics(font).elidedText(text, Qt::ElideRight, option.rect.width() - 4);
         if (!selected)
             painter->setPen(problemColor);
     } else if (!selected) {
