@@ -52,7 +52,7 @@ private:
 
     QString temporaryFolder() const;
     QString outputPathFor(const QString &name) const;
-    bool saveRange(const QString &extractionPath, const QString &outputPath);
+    bool saveRange(const QString &source, const QString &rangeText, const QString &outputPath);
     bool extractKeptPages(const QSharedPointer<PdfService> &service, const QString &source,
                           const QString &pageList, const QList<int> &removed,
                           const QString &extractionPath);

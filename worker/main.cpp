@@ -2,15 +2,18 @@
 // the job's error code. The GUI starts one process per job.
 
 #include "common/CrashReporter.h"
+#include "common/LogRetention.h"
 #include "common/Logger.h"
 #include "pdf/PdfService.h"
 #include "worker/JobFiles.h"
+#include "worker/JobSummary.h"
 #include "worker/LargePageHeap.h"
 #include "worker/MergeEngine.h"
 #include "worker/Progress.h"
 #include "worker/SplitEngine.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QSharedPointer>
@@ -58,11 +61,10 @@ int runSplit(const QString &requestPath, const QSharedPointer<PdfService> &servi
     response.errorCode = errorCode;
     response.files = engine.outputFiles();
 
-    log(QStringLiteral("Write response..."));
+    log(QStringLiteral("Split response: %1").arg(describeSplitResponse(response)));
     const QString path = responsePath(request.sessionPath, request.sessionId, requestPath);
-    log(path);
     const bool written = writeSplitResponse(response, path);
-    log(QStringLiteral("Write response:%1").arg(outcome(written)));
+    log(QStringLiteral("Write response:%1 File:'%2'").arg(outcome(written), path));
     return errorCode;
 }
 
@@ -81,6 +83,7 @@ int runMerge(const QString &requestPath, const QSharedPointer<PdfService> &servi
     response.mergedFileName = engine.mergedFileName();
     response.errorFileName = engine.errorFileName();
 
+    log(QStringLiteral("Merge response: %1").arg(describeMergeResponse(response)));
     const QString path = responsePath(request.cachePath, request.sessionId, requestPath);
     const bool written = writeMergeResponse(response, path);
     log(QStringLiteral("Write respone %1").arg(outcome(written, QStringLiteral("[FALSE]"))));
@@ -99,12 +102,13 @@ int main(int argc, char *argv[])
         qputenv("TZ", ":/etc/localtime");
 
     QCoreApplication application(argc, argv);
-    // The log folder derives from the application name: set it before logging.
+    // The log lines carry the version: set the identity before logging.
     QCoreApplication::setApplicationName(QStringLiteral("Tessaly Cleavemark"));
     QCoreApplication::setOrganizationName(QStringLiteral("Tessaly"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("tessaly.org"));
     QCoreApplication::setApplicationVersion(QStringLiteral("2.0.0.3"));
 
+    LogRetention().prune(Logger::instance().logFolder(), QDate::currentDate());
     CrashReporter crashReporter(QStringLiteral("Cleavemark"), QCoreApplication::applicationVersion());
 
     const QStringList arguments = QCoreApplication::arguments();
