@@ -1,7 +1,7 @@
 #ifndef CLEAVEMARK_APP_ADVANCEDSETTINGSVIEW_H
 #define CLEAVEMARK_APP_ADVANCEDSETTINGSVIEW_H
 
-#include "app/AdvancedSettings.h"
+#include "jobs/AdvancedSettings.h"
 
 #include <QFrame>
 #include <QList>

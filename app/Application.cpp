@@ -3,10 +3,12 @@
 #include "app/FileManager.h"
 #include "app/InstallationRegistry.h"
 #include "app/InstanceMeeting.h"
-#include "app/Merge.h"
-#include "app/Split.h"
 #include "common/Logger.h"
-#include "merge/MergeModelItem.h"
+#include "common/UserSettings.h"
+#include "jobs/Merge.h"
+#include "jobs/Split.h"
+#include "jobs/WorkerLauncher.h"
+#include "pdf/DocumentInformation.h"
 #include "pdf/InformationWorker.h"
 #include "pdf/PdfService.h"
 #include "pdf/WorkerThread.h"
@@ -24,12 +26,6 @@ namespace {
 const char applicationIdentity[] = "Tessaly Cleavemark";
 
 // Set by tests, whose programs live apart from the worker.
-QString &workerPathOverride()
-{
-    static QString path;
-    return path;
-}
-
 } // namespace
 
 Application::Application(int &argc, char **argv)
@@ -41,6 +37,8 @@ Application::Application(int &argc, char **argv)
     loadTranslation();
     m_merge = new Merge(this);
     m_split = new Split(this);
+    connect(this, &Application::settingsChanged, m_merge, &Merge::updateAuthor);
+    connect(this, &Application::settingsChanged, m_split, &Split::updateAuthor);
     Logger::instance().log(QStringLiteral("Settings path: %1").arg(settings()->fileName()));
     registerMetaTypes();
 }
@@ -82,8 +80,7 @@ void Application::registerMetaTypes()
 
 QSharedPointer<QSettings> Application::settings()
 {
-    return QSharedPointer<QSettings>::create(QSettings::IniFormat, QSettings::UserScope,
-                                             organizationName(), applicationName());
+    return openUserSettings();
 }
 
 void Application::loadStyleSheet()
@@ -133,8 +130,11 @@ void Application::applyLanguage()
 
 void Application::createPdfService()
 {
-    if (!m_pdfService)
-        m_pdfService = QSharedPointer<PdfService>::create();
+    if (m_pdfService)
+        return;
+    m_pdfService = QSharedPointer<PdfService>::create();
+    m_split->setPdfService(m_pdfService);
+    m_merge->setPdfService(m_pdfService);
 }
 
 void Application::setLastSplitFile(const QString &path)
@@ -161,17 +161,7 @@ void Application::openLastMergeFolder()
 
 void Application::openFolderAndSelect(const QString &path)
 {
-    if (path.isEmpty())
-        return;
-    const QFileInfo info(path);
-    if (!info.exists())
-        return;
-    if (info.isDir()) {
-        FileManager::openFolder(info.absoluteFilePath());
-        return;
-    }
-    if (!FileManager::showFile(info.absoluteFilePath()))
-        FileManager::openFolder(info.absolutePath());
+    FileManager::openFolderAndSelect(path);
 }
 
 QString Application::displayVersion() const
@@ -186,12 +176,10 @@ QString Application::currentVersion() const
 
 QString Application::workerPath()
 {
-    if (!workerPathOverride().isEmpty())
-        return workerPathOverride();
-    return applicationDirPath() + QStringLiteral("/sheafrun");
+    return WorkerLauncher::workerPath();
 }
 
 void Application::setWorkerPath(const QString &path)
 {
-    workerPathOverride() = path;
+    WorkerLauncher::setWorkerPath(path);
 }

@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QUrl>
 
 #ifdef Q_OS_WIN
@@ -39,5 +40,20 @@ bool showFile(const QString &filePath)
     return reply.type() == QDBusMessage::ReplyMessage;
 }
 #endif
+
+void openFolderAndSelect(const QString &path)
+{
+    if (path.isEmpty())
+        return;
+    const QFileInfo info(path);
+    if (!info.exists())
+        return;
+    if (info.isDir()) {
+        openFolder(info.absoluteFilePath());
+        return;
+    }
+    if (!showFile(info.absoluteFilePath()))
+        openFolder(info.absolutePath());
+}
 
 } // namespace FileManager

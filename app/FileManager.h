@@ -13,6 +13,10 @@ bool openFolder(const QString &folder);
 // (org.freedesktop.FileManager1 over D-Bus). False when none answered.
 bool showFile(const QString &filePath);
 
+// Shows a file selected in its folder, or opens a folder; does nothing for
+// a path that does not exist.
+void openFolderAndSelect(const QString &path);
+
 } // namespace FileManager
 
 #endif

@@ -4,14 +4,12 @@
 #include "app/Application.h"
 #include "app/CommandMessage.h"
 #include "app/InstallationRegistry.h"
-#include "app/Merge.h"
 #include "app/MessageUpdate.h"
 #include "app/SettingsView.h"
-#include "app/Split.h"
 #include "app/TabWidget.h"
 #include "app/UpdateChecker.h"
-#include "app/WindowBar.h"
-#include "app/WindowDrag.h"
+#include "jobs/Merge.h"
+#include "jobs/Split.h"
 #include "merge/MergeModel.h"
 #include "merge/MergeView.h"
 #include "merge/PageRangesView.h"
@@ -19,6 +17,8 @@
 #include "split/SplitView.h"
 #include "widgets/Button.h"
 #include "widgets/ButtonDescription.h"
+#include "widgets/WindowBar.h"
+#include "widgets/WindowDrag.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -219,12 +219,16 @@ void MainView::placePanel(QWidget *panel)
 // beside the main window; it is built once and reused for every preview.
 void MainView::createDocumentViewer()
 {
-    m_viewer = new DocumentViewer;
+    auto *app = Application::instance();
+    m_viewer = new DocumentViewer(app ? app->pdfService() : QSharedPointer<PdfService>());
 }
 
+// The pages get their jobs from the application here, and report their
+// results back to it; nothing below app/ reaches up for the application.
 QWidget *MainView::createSplitPage()
 {
-    m_splitView = new SplitView;
+    auto *app = Application::instance();
+    m_splitView = new SplitView(app ? app->split() : nullptr);
     return m_splitView;
 }
 
@@ -232,6 +236,10 @@ void MainView::connectSplitPage()
 {
     connect(m_splitView, &SplitView::onMergeSplittedFiles, this, &MainView::onNavigateToMergeAfterSplit);
     connect(m_splitView, &SplitView::preview, this, &MainView::onPreview);
+    if (auto *app = Application::instance()) {
+        connect(app, &Application::settingsChanged, m_splitView, &SplitView::readSettings);
+        connect(m_splitView, &SplitView::lastFileProduced, app, &Application::setLastSplitFile);
+    }
 }
 
 void MainView::onPreview(const QString &fileName, const QString &password)
@@ -587,7 +595,8 @@ void MainView::onHideAdvancedSettings()
 
 QWidget *MainView::createMergePage()
 {
-    m_mergeView = new MergeView;
+    auto *app = Application::instance();
+    m_mergeView = new MergeView(app ? app->merge() : nullptr);
     return m_mergeView;
 }
 
@@ -605,6 +614,7 @@ void MainView::connectMergePage()
     auto *app = Application::instance();
     if (!app || !app->merge())
         return;
+    connect(m_mergeView, &MergeView::lastFileProduced, app, &Application::setLastMergeFile);
     MergeModel *list = app->merge()->model();
     connect(m_pageRangesView, &PageRangesView::commit, list, &MergeModel::updateRanges);
 }

@@ -1,7 +1,7 @@
 #ifndef CLEAVEMARK_APP_MESSAGEMERGE_H
 #define CLEAVEMARK_APP_MESSAGEMERGE_H
 
-#include "app/FramelessDialog.h"
+#include "widgets/FramelessDialog.h"
 
 class Button;
 

@@ -1,7 +1,7 @@
 #ifndef CLEAVEMARK_APP_MESSAGEPASSWORD_H
 #define CLEAVEMARK_APP_MESSAGEPASSWORD_H
 
-#include "app/FramelessDialog.h"
+#include "widgets/FramelessDialog.h"
 
 class Button;
 class QLabel;

@@ -1,7 +1,7 @@
 #include "app/MessageSplit.h"
 
-#include "app/WindowBar.h"
 #include "widgets/Button.h"
+#include "widgets/WindowBar.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #include "app/MessageView.h"
 
-#include "app/WindowBar.h"
 #include "widgets/Button.h"
+#include "widgets/WindowBar.h"
 
 #include <QDialogButtonBox>
 #include <QFrame>

@@ -1,7 +1,7 @@
 #ifndef CLEAVEMARK_APP_MESSAGEVIEW_H
 #define CLEAVEMARK_APP_MESSAGEVIEW_H
 
-#include "app/FramelessDialog.h"
+#include "widgets/FramelessDialog.h"
 
 class QAbstractButton;
 class QDialogButtonBox;

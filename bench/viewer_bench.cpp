@@ -111,7 +111,7 @@ int main(int argc, char *argv[])
     }
     const double engineMs = timer.nsecsElapsed() / 1e6;
 
-    DocumentViewer viewer;
+    DocumentViewer viewer(app.pdfService());
     viewer.show();
     QCoreApplication::processEvents();
     qInstallMessageHandler(countRenders);

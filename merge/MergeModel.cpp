@@ -1,6 +1,5 @@
 #include "merge/MergeModel.h"
 
-#include "app/Application.h"
 #include "app/MessagePassword.h"
 #include "app/MessageView.h"
 #include "common/Logger.h"
@@ -397,10 +396,7 @@ void MergeModel::setPdfService(QSharedPointer<PdfService> service)
 
 QSharedPointer<PdfService> MergeModel::service() const
 {
-    if (m_service)
-        return m_service;
-    Application *application = Application::instance();
-    return application ? application->pdfService() : QSharedPointer<PdfService>();
+    return m_service;
 }
 
 MergeItemList MergeModel::resolvePasswords()

@@ -1,7 +1,7 @@
 #ifndef CLEAVEMARK_MERGE_MERGEMODEL_H
 #define CLEAVEMARK_MERGE_MERGEMODEL_H
 
-#include "merge/MergeModelItem.h"
+#include "pdf/DocumentInformation.h"
 #include "worker/JobFiles.h"
 
 #include <QAbstractTableModel>
@@ -94,8 +94,7 @@ public:
     // and a known password, numbered by its place among the resolved rows.
     QList<MergeItem> requestItems();
 
-    // The service the password pass opens documents with; the application's
-    // when none was set.
+    // The service the password pass opens documents with; handed in by the merge job.
     void setPdfService(QSharedPointer<PdfService> service);
 
     // The Pages column text of a row: "All (n)", "?" or "1-3, 5, 9-12".

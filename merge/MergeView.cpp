@@ -1,14 +1,15 @@
 #include "merge/MergeView.h"
 
-#include "app/Application.h"
-#include "app/Merge.h"
+#include "app/FileManager.h"
 #include "app/MessageMerge.h"
 #include "app/MessagePassword.h"
 #include "app/MessageView.h"
-#include "app/ProgressControl.h"
-#include "app/ProgressDialog.h"
 #include "common/FileUtils.h"
 #include "common/Logger.h"
+#include "common/UserSettings.h"
+#include "jobs/Merge.h"
+#include "jobs/ProgressControl.h"
+#include "jobs/ProgressDialog.h"
 #include "merge/MergeModel.h"
 #include "merge/MergeTableView.h"
 #include "pdf/InformationWorker.h"
@@ -52,9 +53,9 @@ void logInfo(const QString &line)
 
 } // namespace
 
-MergeView::MergeView(QWidget *parent)
+MergeView::MergeView(Merge *job, QWidget *parent)
     : QFrame(parent)
-    , m_merge(Application::instance() ? Application::instance()->merge() : nullptr)
+    , m_merge(job)
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -262,7 +263,7 @@ QString MergeView::defaultMergeName()
 
 void MergeView::loadOutputFolder()
 {
-    QString folder = Application::settings()->value(saveFolderKey, desktopFolder()).toString();
+    QString folder = openUserSettings()->value(saveFolderKey, desktopFolder()).toString();
     if (!QFileInfo(folder).isDir())
         folder = desktopFolder();
     m_outputFolder = folder;
@@ -272,7 +273,7 @@ void MergeView::loadOutputFolder()
 void MergeView::setOutputFolder(const QString &folder)
 {
     m_outputFolder = folder;
-    Application::settings()->setValue(saveFolderKey, folder);
+    openUserSettings()->setValue(saveFolderKey, folder);
     m_folderEdit->setText(QDir::toNativeSeparators(folder));
 }
 
@@ -302,12 +303,12 @@ void MergeView::updateMergeButtonState()
 void MergeView::onButtonAdd()
 {
     const QString start =
-        Application::settings()->value(selectFolderKey, desktopFolder()).toString();
+        openUserSettings()->value(selectFolderKey, desktopFolder()).toString();
     const QStringList files = QFileDialog::getOpenFileNames(
         this, tr("Select one or more files to open"), start, tr("Files (*.pdf)"));
     if (files.isEmpty() || !model())
         return;
-    Application::settings()->setValue(selectFolderKey, QFileInfo(files.first()).absolutePath());
+    openUserSettings()->setValue(selectFolderKey, QFileInfo(files.first()).absolutePath());
     model()->requestAddFiles(files);
 }
 
@@ -315,13 +316,12 @@ void MergeView::onAddFiles(const QStringList &urls)
 {
     logInfo(QStringLiteral("Add files for merge"));
     logInfo(QStringLiteral("Files:%1").arg(urls.join(QLatin1Char(','))));
-    auto *app = Application::instance();
-    if (!app)
+    if (!m_merge)
         return;
 
     auto *dialog = new ProgressDialog(this);
     dialog->setModal(true);
-    auto *service = new InformationWorkerList(app->pdfService(), urls);
+    auto *service = new InformationWorkerList(m_merge->pdfService(), urls);
     connect(service, &QThread::finished, service, &QObject::deleteLater);
     dialog->reset();
     dialog->setMessage(tr("Merging files.."));
@@ -394,11 +394,10 @@ void MergeView::onMergeFinished(int errorCode, const QString &mergedFileName,
                     this);
         return;
     }
-    if (auto *app = Application::instance())
-        app->setLastMergeFile(mergedFileName);
+    emit lastFileProduced(mergedFileName);
     MessageMerge done(this);
     if (done.exec() == MessageMerge::OpenFolder)
-        Application::openFolderAndSelect(mergedFileName);
+        FileManager::openFolderAndSelect(mergedFileName);
 }
 
 void MergeView::onButtonClearAll()
@@ -466,7 +465,7 @@ bool MergeView::enterPassword(int row)
     if (password.isEmpty())
         return false;
 
-    InformationWorker reader(Application::instance()->pdfService(), item.path, password);
+    InformationWorker reader(m_merge->pdfService(), item.path, password);
     reader.run();
     if (!reader.isDone())
         return false;

@@ -1,7 +1,7 @@
 #ifndef CLEAVEMARK_MERGE_MERGEVIEW_H
 #define CLEAVEMARK_MERGE_MERGEVIEW_H
 
-#include "merge/MergeModelItem.h"
+#include "pdf/DocumentInformation.h"
 #include "worker/JobFiles.h"
 
 #include <QFrame>
@@ -26,7 +26,8 @@ class MergeView : public QFrame
     Q_OBJECT
 
 public:
-    explicit MergeView(QWidget *parent = nullptr);
+    // The page shows and drives the given merge job.
+    explicit MergeView(Merge *job, QWidget *parent = nullptr);
 
     // "Merged-yyyyMMdd-hhmmss" for the current local time.
     static QString defaultMergeName();
@@ -37,6 +38,8 @@ public:
 signals:
     void preview(QString fileName, QString password);
     void editPageRanges(QString id, PageRangeList ranges, int totalPages);
+    // A merge produced this file, for the window's open-folder button.
+    void lastFileProduced(const QString &path);
 
 public slots:
     void onButtonAdd();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pdf/DocumentInformation.h"
 #include "pdf/PdfService.h"
 
 #include <QMetaType>
@@ -14,20 +15,6 @@ enum AddErrors {
     AddFileNotFound = 1,      // no existing regular file at the path
     AddCannotOpen = 2,        // the file is there but is no readable PDF
     AddPasswordRequired = 3,  // the password given is missing or wrong
-};
-
-// What reading one document tells about it.
-struct DocumentInformation
-{
-    QString path;
-    QString title;              // "" unless it opened
-    bool hasPassword = false;   // needs one, or opened with the non-empty one given
-    bool hasSecurity = false;   // encrypted (when it opened)
-    QString password;           // the non-empty password it opened with, else ""
-    int pageCount = 0;          // 0 unless it opened
-    QPixmap cover;              // page 1 at 72 DPI when asked for and it opened
-    bool locked = false;        // needs a password that was not given
-    bool securityItem5 = false; // content may be extracted (when it opened)
 };
 
 // Reads the information of one document synchronously, in the caller's

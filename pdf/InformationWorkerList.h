@@ -1,6 +1,6 @@
 #pragma once
 
-#include "merge/MergeModelItem.h"
+#include "pdf/DocumentInformation.h"
 #include "pdf/PdfService.h"
 #include "pdf/WorkerThread.h"
 

@@ -1,8 +1,8 @@
 #include "preview/DocumentViewer.h"
 
-#include "app/WindowBar.h"
-#include "app/WindowDrag.h"
 #include "preview/PageView.h"
+#include "widgets/WindowBar.h"
+#include "widgets/WindowDrag.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -17,7 +17,7 @@ const QSize initialSize(700, 600);
 
 } // namespace
 
-DocumentViewer::DocumentViewer(QWidget *parent)
+DocumentViewer::DocumentViewer(QSharedPointer<PdfService> service, QWidget *parent)
     : QDialog(parent)
 {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -39,7 +39,7 @@ DocumentViewer::DocumentViewer(QWidget *parent)
     layout->setContentsMargins(9, 0, 8, 9);
     m_windowBar = new WindowBar(frame);
     layout->addWidget(m_windowBar);
-    m_pageView = new PageView(frame);
+    m_pageView = new PageView(std::move(service), frame);
     layout->addWidget(m_pageView, 1);
     auto *grip = new QSizeGrip(frame);
     layout->addWidget(grip, 0, Qt::AlignBottom | Qt::AlignRight);

@@ -2,8 +2,10 @@
 #define CLEAVEMARK_PREVIEW_DOCUMENTVIEWER_H
 
 #include <QDialog>
+#include <QSharedPointer>
 
 class PageView;
+class PdfService;
 class QFrame;
 class WindowBar;
 
@@ -16,7 +18,8 @@ class DocumentViewer : public QDialog
     Q_OBJECT
 
 public:
-    explicit DocumentViewer(QWidget *parent = nullptr);
+    // Documents are opened through the given service.
+    explicit DocumentViewer(QSharedPointer<PdfService> service, QWidget *parent = nullptr);
 
     // Shows the document's pages; false leaves the viewer empty. The caller
     // shows the window either way.

@@ -1,7 +1,7 @@
 #include "preview/DropArea.h"
 
-#include "app/Application.h"
 #include "common/Logger.h"
+#include "common/UserSettings.h"
 #include "widgets/Button.h"
 
 #include <QDir>
@@ -23,12 +23,12 @@ const QString lastSelectFolderKey = QStringLiteral("last_select_folder");
 QString lastSelectFolder()
 {
     const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-    return Application::settings()->value(lastSelectFolderKey, desktop).toString();
+    return openUserSettings()->value(lastSelectFolderKey, desktop).toString();
 }
 
 void storeLastSelectFolder(const QString &file)
 {
-    Application::settings()->setValue(lastSelectFolderKey, QFileInfo(file).absolutePath());
+    openUserSettings()->setValue(lastSelectFolderKey, QFileInfo(file).absolutePath());
 }
 
 void logDrag(const char *step, const QMimeData *data)

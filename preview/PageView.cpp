@@ -1,6 +1,5 @@
 #include "preview/PageView.h"
 
-#include "app/Application.h"
 #include "pdf/PdfDocument.h"
 #include "preview/Page.h"
 
@@ -9,8 +8,9 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-PageView::PageView(QWidget *parent)
+PageView::PageView(QSharedPointer<PdfService> service, QWidget *parent)
     : QFrame(parent)
+    , m_service(std::move(service))
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -44,10 +44,9 @@ bool PageView::open(const QString &fileName, const QString &password)
 
     clear();
     m_document.reset();
-    auto *app = Application::instance();
-    if (!app || !app->pdfService())
+    if (!m_service)
         return false;
-    m_document.reset(new PdfDocument(app->pdfService(), fileName, password));
+    m_document.reset(new PdfDocument(m_service, fileName, password));
     // A document that still needs a password shows nothing either.
     if (!m_document->isLoaded() || m_document->needsPassword()) {
         forgetDocument();

@@ -7,6 +7,7 @@
 
 class Page;
 class PdfDocument;
+class PdfService;
 class QScrollArea;
 class QVBoxLayout;
 
@@ -19,7 +20,8 @@ class Q_DECL_HIDDEN PageView : public QFrame
     Q_OBJECT
 
 public:
-    explicit PageView(QWidget *parent = nullptr);
+    // Documents are opened through the given service.
+    explicit PageView(QSharedPointer<PdfService> service, QWidget *parent = nullptr);
     ~PageView() override;
 
     // False when the document cannot be opened (or needs another password)
@@ -35,6 +37,7 @@ public:
 private:
     void forgetDocument();
 
+    QSharedPointer<PdfService> m_service;
     QSharedPointer<PdfDocument> m_document;
     QString m_fileName;
     QScrollArea *m_scrollArea = nullptr;

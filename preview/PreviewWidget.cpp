@@ -1,9 +1,8 @@
 #include "preview/PreviewWidget.h"
 
-#include "app/Application.h"
 #include "app/MessagePassword.h"
 #include "app/MessageView.h"
-#include "app/Split.h"
+#include "jobs/Split.h"
 #include "preview/BaseFrame.h"
 #include "preview/Cover.h"
 #include "preview/DropArea.h"
@@ -24,8 +23,9 @@ const int buttonMinimumWidth = 96;
 
 } // namespace
 
-PreviewWidget::PreviewWidget(QWidget *parent)
+PreviewWidget::PreviewWidget(Split *job, QWidget *parent)
     : QFrame(parent)
+    , m_job(job)
 {
     setObjectName(QStringLiteral("previewWidget"));
     setAcceptDrops(true);
@@ -102,12 +102,6 @@ void PreviewWidget::connectJob()
         return;
     connect(split, &Split::loadFinished, this, &PreviewWidget::onLoaded);
     connect(split, &Split::clean, this, &PreviewWidget::onClean);
-}
-
-Split *PreviewWidget::job()
-{
-    auto *app = Application::instance();
-    return app ? app->split() : nullptr;
 }
 
 int PreviewWidget::currentPage() const

@@ -23,7 +23,8 @@ class PreviewWidget : public QFrame
 public:
     enum PageIndex { DropPage = 0, InformationPage = 1 };
 
-    explicit PreviewWidget(QWidget *parent = nullptr);
+    // The panel shows the document of the given split job.
+    explicit PreviewWidget(Split *job, QWidget *parent = nullptr);
 
     int currentPage() const;
     DropArea *dropArea() const { return m_dropArea; }
@@ -56,7 +57,8 @@ private:
     void connectJob();
     void retranslate();
     void refresh();
-    static Split *job();
+    Split *job() const { return m_job; }
+    Split *m_job = nullptr;
 
     QStackedLayout *m_stack = nullptr;
     DropArea *m_dropArea = nullptr;

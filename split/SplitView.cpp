@@ -1,11 +1,12 @@
 #include "split/SplitView.h"
 
-#include "app/Application.h"
+#include "app/FileManager.h"
 #include "app/MessageSplit.h"
 #include "app/MessageView.h"
-#include "app/ProgressControl.h"
 #include "app/SaveFolderModel.h"
-#include "app/Split.h"
+#include "common/UserSettings.h"
+#include "jobs/ProgressControl.h"
+#include "jobs/Split.h"
 #include "merge/PageRanges.h"
 #include "merge/RangeListView.h"
 #include "preview/PreviewWidget.h"
@@ -61,8 +62,9 @@ void restyle(QWidget *widget)
 
 } // namespace
 
-SplitView::SplitView(QWidget *parent)
+SplitView::SplitView(Split *job, QWidget *parent)
     : QFrame(parent)
+    , m_job(job)
     , m_chooseFolder(chooseFolderWithDialog)
 {
     setObjectName(QStringLiteral("splitView"));
@@ -77,12 +79,6 @@ void SplitView::setFolderChooser(FolderChooser chooser)
     m_chooseFolder = std::move(chooser);
 }
 
-Split *SplitView::job()
-{
-    auto *app = Application::instance();
-    return app ? app->split() : nullptr;
-}
-
 // ------------------------------------------------------------------ layout
 
 void SplitView::buildLayout()
@@ -90,7 +86,7 @@ void SplitView::buildLayout()
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    m_preview = new PreviewWidget(this);
+    m_preview = new PreviewWidget(m_job, this);
     m_preview->setFixedHeight(previewHeight);
     layout->addWidget(m_preview);
     layout->addSpacing(10);
@@ -342,11 +338,9 @@ void SplitView::connectJob()
     connect(m_preview, &PreviewWidget::previewDocument, this, &SplitView::onPreview);
     connect(m_progress, &ProgressControl::canceled, this, &SplitView::onStop);
 
-    auto *app = Application::instance();
     Split *split = job();
-    if (!app || !split)
+    if (!split)
         return;
-    connect(app, &Application::settingsChanged, this, &SplitView::readSettings);
 
     // The list views follow the job's lists.
     PageRanges *rid = split->ridPages();
@@ -454,7 +448,7 @@ void SplitView::onFileChanged()
 
 void SplitView::readSettings()
 {
-    const auto settings = Application::settings();
+    const auto settings = openUserSettings();
     settings->beginGroup(QStringLiteral("SaveMode"));
     const int mode = settings->value(QStringLiteral("Mode"), 0).toInt();
     const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
@@ -638,13 +632,12 @@ void SplitView::onFinished(const QStringList &splitedFiles)
 {
     MessageSplit result(splitedFiles.size(), this);
     result.exec();
-    auto *app = Application::instance();
-    if (app && !splitedFiles.isEmpty())
-        app->setLastSplitFile(splitedFiles.last());
+    if (!splitedFiles.isEmpty())
+        emit lastFileProduced(splitedFiles.last());
     switch (result.result()) {
     case MessageSplit::Open:
-        if (app)
-            app->openLastSplitFolder();
+        if (!splitedFiles.isEmpty())
+            FileManager::openFolderAndSelect(splitedFiles.last());
         break;
     case MessageSplit::MergeResults:
         emit onMergeSplittedFiles(splitedFiles);

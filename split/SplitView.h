@@ -39,7 +39,8 @@ public:
     // Asks for a folder: (parent, title, start folder); empty when cancelled.
     using FolderChooser = std::function<QString(QWidget *, const QString &, const QString &)>;
 
-    explicit SplitView(QWidget *parent = nullptr);
+    // The page shows and drives the given split job.
+    explicit SplitView(Split *job, QWidget *parent = nullptr);
 
     void setFolderChooser(FolderChooser chooser);
 
@@ -76,6 +77,8 @@ public:
 signals:
     void onMergeSplittedFiles(const QStringList &files);
     void preview(const QString &fileName, const QString &password);
+    // A split produced files; the last of them, for the window's open-folder button.
+    void lastFileProduced(const QString &path);
 
 public slots:
     void split();
@@ -119,7 +122,8 @@ private:
     void connectJob();
     void retranslate();
     void showList(RangeListView *list, Button *clear, QWidget *help, bool hasEntries);
-    static Split *job();
+    Split *job() const { return m_job; }
+    Split *m_job = nullptr;
 
     PreviewWidget *m_preview = nullptr;
     QWidget *m_splitArea = nullptr;

@@ -1,6 +1,8 @@
 #ifndef CLEAVEMARK_WORKER_JOBFILES_H
 #define CLEAVEMARK_WORKER_JOBFILES_H
 
+#include "pdf/PageRange.h"
+
 #include <QJsonObject>
 #include <QList>
 #include <QMetaType>
@@ -11,18 +13,6 @@
 // session folder: "<session id>.req" written by the GUI and "<session id>.resp"
 // written by the worker. Each holds the Base64 text (no newline) of an indented
 // JSON document. Missing keys and values of another type read as defaults.
-
-struct PageRange
-{
-    int from = 0;   // 1-based
-    int to = 0;
-};
-using PageRangeList = QList<PageRange>;
-
-inline bool operator==(const PageRange &a, const PageRange &b)
-{
-    return a.from == b.from && a.to == b.to;
-}
 
 // What both jobs set on the documents they write.
 struct OutputOptions
@@ -118,8 +108,5 @@ bool writeMergeResponse(const MergeResponse &response, const QString &path);
 // GUI side: write a request object, read a response object.
 bool writeRequestData(const QJsonObject &object, const QString &path);
 bool readResponseData(const QString &path, QJsonObject &object);
-
-Q_DECLARE_METATYPE(PageRange)
-Q_DECLARE_METATYPE(PageRangeList)
 
 #endif

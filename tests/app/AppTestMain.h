@@ -6,8 +6,8 @@
 
 #include <QtTest>
 
-// Runs a test class inside the real Application object, with the translations
-// and the worker of the build (the test programs live in another folder than
+// Runs a test class inside the real Application object, with its PDF service
+// made as at start-up, the translations and the worker of the build (the test programs live in another folder than
 // sheafdesk).
 #define CM_APPLICATION_TEST_MAIN(TestClass)                                               \
     int main(int argc, char *argv[])                                                      \
@@ -16,6 +16,7 @@
         app.setTranslationsFolder(binPath(QStringLiteral("translations")));               \
         Application::setWorkerPath(binPath(QStringLiteral("sheafrun")));                  \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                          \
+        app.createPdfService();                                                           \
         TestClass test;                                                                   \
         return QTest::qExec(&test, argc, argv);                                           \
     }

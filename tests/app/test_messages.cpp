@@ -4,7 +4,7 @@
 #include "app/MessagePassword.h"
 #include "app/MessageSplit.h"
 #include "app/MessageView.h"
-#include "app/WindowBar.h"
+#include "widgets/WindowBar.h"
 
 #include <QLabel>
 #include <QLineEdit>

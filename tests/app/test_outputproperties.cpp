@@ -2,8 +2,8 @@
 
 #include "app/AdvancedSettingsView.h"
 #include "app/MainView.h"
-#include "app/Merge.h"
-#include "app/Split.h"
+#include "jobs/Merge.h"
+#include "jobs/Split.h"
 #include "merge/MergeModel.h"
 #include "tests/support/PdfFixtures.h"
 #include "widgets/Button.h"

@@ -1,10 +1,10 @@
 #include "tests/app/AppTestMain.h"
 
-#include "app/FramelessDialog.h"
 #include "merge/MergeModel.h"
 #include "merge/PageRanges.h"
 #include "pdf/PdfService.h"
 #include "tests/support/PdfFixtures.h"
+#include "widgets/FramelessDialog.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -2,13 +2,12 @@
 #include "tests/preview/GuiTestHelpers.h"
 
 #include "app/MainView.h"
-#include "app/Merge.h"
 #include "app/MessageMerge.h"
 #include "app/MessagePassword.h"
 #include "app/MessageView.h"
-#include "app/ProgressControl.h"
 #include "app/TabWidget.h"
-#include "app/WindowBar.h"
+#include "jobs/Merge.h"
+#include "jobs/ProgressControl.h"
 #include "merge/MergeModel.h"
 #include "merge/MergeTableView.h"
 #include "merge/MergeView.h"
@@ -17,6 +16,7 @@
 #include "preview/DocumentViewer.h"
 #include "preview/DropArea.h"
 #include "tests/support/PdfFixtures.h"
+#include "widgets/WindowBar.h"
 
 #include <QCheckBox>
 #include <QDialog>

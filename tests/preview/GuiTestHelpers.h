@@ -1,7 +1,7 @@
 #ifndef CLEAVEMARK_TESTS_GUITESTHELPERS_H
 #define CLEAVEMARK_TESTS_GUITESTHELPERS_H
 
-#include "app/FramelessDialog.h"
+#include "widgets/FramelessDialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -3,7 +3,7 @@
 #include "tests/support/PdfFixtures.h"
 
 #include "app/MainView.h"
-#include "app/Split.h"
+#include "jobs/Split.h"
 #include "preview/BaseFrame.h"
 #include "preview/Cover.h"
 #include "preview/DocumentViewer.h"

@@ -2,11 +2,11 @@
 #include "tests/support/PdfFixtures.h"
 
 #include "app/MainView.h"
-#include "app/WindowBar.h"
 #include "pdf/PdfDocument.h"
 #include "preview/DocumentViewer.h"
 #include "preview/Page.h"
 #include "preview/PageView.h"
+#include "widgets/WindowBar.h"
 
 #include <QPixmapCache>
 #include <QPushButton>
@@ -114,7 +114,7 @@ void TestViewer::rendersOnlyPaintedPagesAndKeepsThemForTheSameFile()
     options.pageCount = 8;
     const QString path = fixture("eight.pdf", options);
 
-    DocumentViewer viewer;
+    DocumentViewer viewer(Application::instance()->pdfService());
     QVERIFY(viewer.open(path, QString()));
     QCOMPARE(viewer.windowTitle(), QString("eight.pdf - Cleavemark"));
     QCOMPARE(viewer.windowBar()->title(), QString("eight.pdf - Cleavemark"));
@@ -166,7 +166,7 @@ void TestViewer::rotatedPageAndBadgeWidths()
     options.pageRotations.insert(3, 270);
     const QString path = fixture("rotated.pdf", options);
 
-    DocumentViewer viewer;
+    DocumentViewer viewer(Application::instance()->pdfService());
     QVERIFY(viewer.open(path, QString()));
     PageView *view = viewer.pageView();
     QCOMPARE(view->pages().at(0)->size(), QSize(612, 792));
@@ -204,7 +204,7 @@ void TestViewer::unopenableDocumentsLeaveViewerEmpty()
     file.write("just text");
     file.close();
 
-    DocumentViewer viewer;
+    DocumentViewer viewer(Application::instance()->pdfService());
     QVERIFY(!viewer.open(locked, QString()));
     QVERIFY(viewer.pageView()->pages().isEmpty());
     QVERIFY(viewer.pageView()->document().isNull());

@@ -3,9 +3,9 @@
 #include "tests/support/PdfFixtures.h"
 
 #include "app/MainView.h"
-#include "app/ProgressBar.h"
-#include "app/ProgressControl.h"
-#include "app/Split.h"
+#include "jobs/ProgressBar.h"
+#include "jobs/ProgressControl.h"
+#include "jobs/Split.h"
 #include "pdf/PdfDocument.h"
 #include "preview/DocumentViewer.h"
 #include "preview/DropArea.h"
@@ -135,7 +135,7 @@ void TestSplitScreenshots::viewer()
     options.pageCount = 6;
     options.pageRotations.insert(2, 90);
     const QString path = fixture("brochure.pdf", options);
-    DocumentViewer viewer;
+    DocumentViewer viewer(Application::instance()->pdfService());
     QVERIFY(viewer.open(path, QString()));
     viewer.show();
     QVERIFY(QTest::qWaitForWindowExposed(&viewer));

@@ -1,6 +1,6 @@
-#include "app/AdvancedSettings.h"
+#include "jobs/AdvancedSettings.h"
 
-#include "app/Application.h"
+#include "common/UserSettings.h"
 #include "worker/JobFiles.h"
 
 #include <QSettings>
@@ -13,7 +13,7 @@ AdvancedSettings::AdvancedSettings(const QString &defaultTemplate)
 
 QString AdvancedSettings::defaultAuthor()
 {
-    return Application::settings()
+    return openUserSettings()
         ->value(QStringLiteral("meta_author"), defaultProducer())
         .toString();
 }
@@ -69,5 +69,5 @@ void AdvancedSettings::fillOutputOptions(OutputOptions &options) const
     options.permissionCopyAccess = false;
     options.permissionAssembly = false;
     options.permissionPrintFull = m_permPrinting;
-    options.compressFile = Application::settings()->value(QStringLiteral("compress_out_files"), false).toBool();
+    options.compressFile = openUserSettings()->value(QStringLiteral("compress_out_files"), false).toBool();
 }

@@ -1,7 +1,7 @@
-#ifndef CLEAVEMARK_APP_MERGELAUNCHER_H
-#define CLEAVEMARK_APP_MERGELAUNCHER_H
+#ifndef CLEAVEMARK_JOBS_MERGELAUNCHER_H
+#define CLEAVEMARK_JOBS_MERGELAUNCHER_H
 
-#include "app/WorkerLauncher.h"
+#include "jobs/WorkerLauncher.h"
 #include "worker/JobFiles.h"
 
 // Runs one merge request in the worker: "sheafrun --merge <request>". A merge

@@ -1,6 +1,6 @@
-#include "app/ProgressControl.h"
+#include "jobs/ProgressControl.h"
 
-#include "app/ProgressBar.h"
+#include "jobs/ProgressBar.h"
 #include "widgets/Button.h"
 
 #include <QEvent>

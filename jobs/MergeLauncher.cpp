@@ -1,4 +1,4 @@
-#include "app/MergeLauncher.h"
+#include "jobs/MergeLauncher.h"
 
 #include "worker/JobErrors.h"
 

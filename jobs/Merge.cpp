@@ -1,8 +1,7 @@
-#include "app/Merge.h"
+#include "jobs/Merge.h"
 
-#include "app/AdvancedSettings.h"
-#include "app/Application.h"
-#include "app/MergeLauncher.h"
+#include "jobs/AdvancedSettings.h"
+#include "jobs/MergeLauncher.h"
 #include "merge/MergeModel.h"
 #include "worker/JobFiles.h"
 
@@ -15,11 +14,15 @@ Merge::Merge(QObject *parent)
     m_settings->setPrefixEnabled(false);
     connect(m_launcher, &MergeLauncher::started, this, &Merge::started);
     connect(m_launcher, &MergeLauncher::finished, this, &Merge::onFinished);
-    if (auto *app = Application::instance())
-        connect(app, &Application::settingsChanged, this, &Merge::updateAuthor);
 }
 
 Merge::~Merge() = default;
+
+void Merge::setPdfService(QSharedPointer<PdfService> service)
+{
+    m_service = service;
+    m_model->setPdfService(service);
+}
 
 void Merge::updateAuthor()
 {

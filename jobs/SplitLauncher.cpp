@@ -1,4 +1,4 @@
-#include "app/SplitLauncher.h"
+#include "jobs/SplitLauncher.h"
 
 #include "worker/JobErrors.h"
 

@@ -1,4 +1,4 @@
-#include "app/SessionFolder.h"
+#include "jobs/SessionFolder.h"
 
 #include "common/FileUtils.h"
 #include "common/Logger.h"

@@ -1,8 +1,8 @@
-#ifndef CLEAVEMARK_APP_PROGRESSDIALOG_H
-#define CLEAVEMARK_APP_PROGRESSDIALOG_H
+#ifndef CLEAVEMARK_JOBS_PROGRESSDIALOG_H
+#define CLEAVEMARK_JOBS_PROGRESSDIALOG_H
 
-#include "app/FramelessDialog.h"
 #include "pdf/WorkerThread.h"
+#include "widgets/FramelessDialog.h"
 
 #include <QMutex>
 #include <QTimer>

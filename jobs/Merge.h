@@ -1,5 +1,5 @@
-#ifndef CLEAVEMARK_APP_MERGE_H
-#define CLEAVEMARK_APP_MERGE_H
+#ifndef CLEAVEMARK_JOBS_MERGE_H
+#define CLEAVEMARK_JOBS_MERGE_H
 
 #include <QObject>
 #include <QSharedPointer>
@@ -8,6 +8,7 @@
 class AdvancedSettings;
 class MergeLauncher;
 class MergeModel;
+class PdfService;
 
 // The one merge job of the program: the merge list, the file to produce, the
 // output properties, and the launcher that runs the worker.
@@ -26,6 +27,10 @@ public:
     void setSaveFileName(const QString &path) { m_saveFileName = path; }
     QString saveFileName() const { return m_saveFileName; }
 
+    // The service the merge list reads its documents with; handed in by the application.
+    void setPdfService(QSharedPointer<PdfService> service);
+    QSharedPointer<PdfService> pdfService() const { return m_service; }
+
     bool isRunning() const;
     // Not running, and at least two documents in the list.
     bool canMerge() const;
@@ -43,14 +48,16 @@ public slots:
     void cancel();
     void editSettings();
     void onFinished(int exitCode, const QString &mergedFileName, const QString &errorFileName);
+    // Takes the author of new outputs from the settings again.
+    void updateAuthor();
 
 private:
-    void updateAuthor();
 
     MergeModel *m_model = nullptr;
     MergeLauncher *m_launcher = nullptr;
     QString m_saveFileName;
     QSharedPointer<AdvancedSettings> m_settings;
+    QSharedPointer<PdfService> m_service;
 };
 
 #endif

@@ -1,4 +1,4 @@
-#include "app/WindowBar.h"
+#include "widgets/WindowBar.h"
 
 #include "widgets/Button.h"
 

@@ -1,7 +1,7 @@
-#ifndef CLEAVEMARK_APP_WORKERLAUNCHER_H
-#define CLEAVEMARK_APP_WORKERLAUNCHER_H
+#ifndef CLEAVEMARK_JOBS_WORKERLAUNCHER_H
+#define CLEAVEMARK_JOBS_WORKERLAUNCHER_H
 
-#include "app/SessionFolder.h"
+#include "jobs/SessionFolder.h"
 
 #include <QJsonObject>
 #include <QObject>
@@ -18,6 +18,10 @@ class WorkerLauncher : public QObject
 
 public:
     ~WorkerLauncher() override;
+
+    // The worker program: beside this program unless another was set.
+    static QString workerPath();
+    static void setWorkerPath(const QString &path);
 
     // True while the worker process exists and runs.
     bool isRunning() const;

@@ -1,7 +1,7 @@
-#ifndef CLEAVEMARK_APP_SPLITLAUNCHER_H
-#define CLEAVEMARK_APP_SPLITLAUNCHER_H
+#ifndef CLEAVEMARK_JOBS_SPLITLAUNCHER_H
+#define CLEAVEMARK_JOBS_SPLITLAUNCHER_H
 
-#include "app/WorkerLauncher.h"
+#include "jobs/WorkerLauncher.h"
 #include "worker/JobFiles.h"
 
 #include <QByteArray>

@@ -1,10 +1,10 @@
-#include "app/WorkerLauncher.h"
+#include "jobs/WorkerLauncher.h"
 
-#include "app/Application.h"
 #include "common/Logger.h"
 #include "worker/JobErrors.h"
 #include "worker/JobFiles.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 
@@ -14,7 +14,25 @@ const int startTimeout = 30000;
 // How long a closing program waits for a killed worker to go.
 const int shutDownTimeout = 5000;
 
+QString &workerPathOverride()
+{
+    static QString path;
+    return path;
+}
+
 } // namespace
+
+QString WorkerLauncher::workerPath()
+{
+    if (!workerPathOverride().isEmpty())
+        return workerPathOverride();
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/sheafrun");
+}
+
+void WorkerLauncher::setWorkerPath(const QString &path)
+{
+    workerPathOverride() = path;
+}
 
 WorkerLauncher::WorkerLauncher(QObject *parent)
     : QObject(parent)
@@ -75,7 +93,7 @@ void WorkerLauncher::startWorker(const QString &command)
     m_session.lock();
     m_runOpen = true;
     m_canceled = false;
-    const QString program = QDir::toNativeSeparators(Application::workerPath());
+    const QString program = QDir::toNativeSeparators(workerPath());
     m_process->start(program, {command, requestPath()}, QIODevice::ReadWrite);
     m_process->waitForStarted(startTimeout);
 }

@@ -1,9 +1,8 @@
-#include "app/Split.h"
+#include "jobs/Split.h"
 
-#include "app/AdvancedSettings.h"
-#include "app/Application.h"
-#include "app/SplitLauncher.h"
 #include "common/Logger.h"
+#include "jobs/AdvancedSettings.h"
+#include "jobs/SplitLauncher.h"
 #include "merge/PageRanges.h"
 #include "pdf/InformationWorker.h"
 
@@ -42,8 +41,6 @@ Split::Split(QObject *parent)
     connect(m_launcher, &SplitLauncher::started, this, &Split::started);
     connect(m_launcher, &SplitLauncher::progressChanged, this, &Split::progressChanged);
     connect(m_launcher, &SplitLauncher::finished, this, &Split::onSplitFinished);
-    if (auto *app = Application::instance())
-        connect(app, &Application::settingsChanged, this, &Split::updateAuthor);
 }
 
 Split::~Split() = default;
@@ -55,13 +52,7 @@ void Split::setPdfService(QSharedPointer<PdfService> service)
 
 QSharedPointer<PdfService> Split::service() const
 {
-    if (m_service)
-        return m_service;
-    auto *app = Application::instance();
-    if (!app)
-        return {};
-    app->createPdfService();   // no-op once the start-up made it
-    return app->pdfService();
+    return m_service;
 }
 
 void Split::updateAuthor()

@@ -1,12 +1,30 @@
-#ifndef CLEAVEMARK_MERGE_MERGEMODELITEM_H
-#define CLEAVEMARK_MERGE_MERGEMODELITEM_H
+#ifndef CLEAVEMARK_PDF_DOCUMENTINFORMATION_H
+#define CLEAVEMARK_PDF_DOCUMENTINFORMATION_H
 
-#include "worker/JobFiles.h"
+#include "pdf/PageRange.h"
 
 #include <QList>
 #include <QMetaType>
+#include <QPixmap>
 #include <QString>
 #include <QUuid>
+
+// What the engine reads of one document, and the merge list's row that the
+// background loader makes of it; the merge list and the loader both use them.
+
+// What reading one document tells about it.
+struct DocumentInformation
+{
+    QString path;
+    QString title;              // "" unless it opened
+    bool hasPassword = false;   // needs one, or opened with the non-empty one given
+    bool hasSecurity = false;   // encrypted (when it opened)
+    QString password;           // the non-empty password it opened with, else ""
+    int pageCount = 0;          // 0 unless it opened
+    QPixmap cover;              // page 1 at 72 DPI when asked for and it opened
+    bool locked = false;        // needs a password that was not given
+    bool securityItem5 = false; // content may be extracted (when it opened)
+};
 
 // One row of the merge list: a document, what is known of it, and what the
 // user chose for it (password, page ranges).

@@ -1,25 +1,25 @@
-#include "AppTestMain.h"
+#include "tests/app/AppTestMain.h"
 
-#include "app/AdvancedSettings.h"
 #include "app/MainView.h"
-#include "app/Merge.h"
 #include "app/MessageView.h"
-#include "app/MergeLauncher.h"
-#include "app/ProgressBar.h"
-#include "app/ProgressControl.h"
-#include "app/ProgressDialog.h"
-#include "app/SessionFolder.h"
-#include "app/Split.h"
-#include "app/SplitLauncher.h"
 #include "app/TabWidget.h"
-#include "app/WindowBar.h"
 #include "common/FileUtils.h"
-#include "worker/JobErrors.h"
+#include "jobs/AdvancedSettings.h"
+#include "jobs/Merge.h"
+#include "jobs/MergeLauncher.h"
+#include "jobs/ProgressBar.h"
+#include "jobs/ProgressControl.h"
+#include "jobs/ProgressDialog.h"
+#include "jobs/SessionFolder.h"
+#include "jobs/Split.h"
+#include "jobs/SplitLauncher.h"
 #include "merge/MergeModel.h"
 #include "merge/PageRanges.h"
 #include "tests/preview/GuiTestHelpers.h"
 #include "tests/support/PdfFixtures.h"
 #include "widgets/Button.h"
+#include "widgets/WindowBar.h"
+#include "worker/JobErrors.h"
 
 #include <QDir>
 #include <QFile>
@@ -142,6 +142,8 @@ void TestJobs::splitModesProduceTheirFiles()
     stray.close();
 
     Split split;
+
+    split.setPdfService(Application::instance()->pdfService());
     split.setFile(source);
     QVERIFY(split.isLoaded());
     QCOMPARE(split.pageCount(), 10);
@@ -224,6 +226,7 @@ void TestJobs::splitModesProduceTheirFiles()
 void TestJobs::splitRequestFollowsDocumentAndSettings()
 {
     Split split;
+    split.setPdfService(Application::instance()->pdfService());
     QSignalSpy loaded(&split, &Split::loadFinished);
     QSignalSpy started(&split, &Split::started);
     QSignalSpy copyDisabled(&split, &Split::contentCopyDisabled);
@@ -312,6 +315,7 @@ void TestJobs::cancelEndsARunningSplit()
     const QString out = m_scratch.filePath("cancelled");
     QVERIFY(QDir().mkpath(out));
     Split split;
+    split.setPdfService(Application::instance()->pdfService());
     split.setFile(source);
     split.setOutDirectory(out);
     QSignalSpy progress(&split, &Split::progressChanged);
@@ -338,6 +342,7 @@ void TestJobs::mergeTakesRangesAndProtectedDocuments()
     const QString locked = fixture("locked.pdf", 4, "secret");
     const QString target = m_scratch.filePath("joined.pdf");
     auto *merge = new Merge;
+    merge->setPdfService(Application::instance()->pdfService());
     merge->setSaveFileName(target);
     merge->settings()->setTitle("Joined");
     merge->model()->appendItems({row(plain, 5, {{4, 5}, {1, 1}}), row(locked, 4, {}, "secret")});
@@ -389,9 +394,11 @@ void TestJobs::workerWithoutAnswerIsAFailure()
 {
     const QString source = fixture("short.pdf", 3);
     Split split;
+    split.setPdfService(Application::instance()->pdfService());
     split.setFile(source);
     split.setOutDirectory(m_scratch.path());
     Merge merge;
+    merge.setPdfService(Application::instance()->pdfService());
     merge.setSaveFileName(m_scratch.filePath("none.pdf"));
     merge.model()->appendItems({row(source, 3), row(source, 3)});
     QSignalSpy splitStarted(&split, &Split::started);
@@ -443,6 +450,7 @@ void TestJobs::runningMergeOutlivesTheSplitCleanUp()
     const QString big = fixture("big.pdf", 2000);
     const QString target = m_scratch.filePath("big-merged.pdf");
     Merge merge;
+    merge.setPdfService(Application::instance()->pdfService());
     merge.setSaveFileName(target);
     merge.model()->appendItems({row(big, 2000), row(big, 2000), row(big, 2000)});
     QSignalSpy mergeFinished(&merge, &Merge::finished);
@@ -453,6 +461,7 @@ void TestJobs::runningMergeOutlivesTheSplitCleanUp()
 
     // A new split launcher clears the cache on its first run.
     Split split;
+    split.setPdfService(Application::instance()->pdfService());
     split.setFile(fixture("small.pdf", 2));
     split.setOutDirectory(m_scratch.path());
     QSignalSpy splitComplete(&split, &Split::complete);

@@ -1,8 +1,8 @@
-#include "app/FramelessDialog.h"
+#include "widgets/FramelessDialog.h"
 
-#include "app/WindowBar.h"
-#include "app/WindowDrag.h"
 #include "common/Logger.h"
+#include "widgets/WindowBar.h"
+#include "widgets/WindowDrag.h"
 
 #include <QEvent>
 #include <QFrame>

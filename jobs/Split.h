@@ -1,5 +1,5 @@
-#ifndef CLEAVEMARK_APP_SPLIT_H
-#define CLEAVEMARK_APP_SPLIT_H
+#ifndef CLEAVEMARK_JOBS_SPLIT_H
+#define CLEAVEMARK_JOBS_SPLIT_H
 
 #include "worker/JobFiles.h"
 
@@ -72,7 +72,7 @@ public:
     // The request run() would hand to the launcher now.
     SplitRequest buildRequest() const;
 
-    // The service documents are read with; the application's when none was set.
+    // The service documents are read with; handed in by the application.
     void setPdfService(QSharedPointer<PdfService> service);
 
 signals:
@@ -87,6 +87,8 @@ signals:
     void editAdvancedSettings(QSharedPointer<AdvancedSettings> settings);
 
 public slots:
+    // Takes the author of new outputs from the settings again.
+    void updateAuthor();
     void run();
     void cancel();
     void editSettings();
@@ -97,7 +99,6 @@ private:
     void takeInformation(const QString &path, const QString &password);
     PageRangeList rangesOfMode() const;
     QSharedPointer<PdfService> service() const;
-    void updateAuthor();
 
     int m_mode = SinglePages;
     QSharedPointer<AdvancedSettings> m_settings;

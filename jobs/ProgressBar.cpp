@@ -1,4 +1,4 @@
-#include "app/ProgressBar.h"
+#include "jobs/ProgressBar.h"
 
 #include <QPainter>
 #include <QStyleOptionProgressBar>

@@ -1,8 +1,8 @@
-#include "app/ProgressDialog.h"
+#include "jobs/ProgressDialog.h"
 
-#include "app/ProgressBar.h"
-#include "app/ProgressControl.h"
-#include "app/WindowBar.h"
+#include "jobs/ProgressBar.h"
+#include "jobs/ProgressControl.h"
+#include "widgets/WindowBar.h"
 
 #include <QLabel>
 #include <QLayout>
