@@ -19,6 +19,9 @@
 #include <QSharedPointer>
 #include <QStringList>
 
+#include <cstdlib>
+#include <iostream>
+
 namespace {
 
 void log(const QString &message)
@@ -45,7 +48,19 @@ QString responsePath(const QString &sessionFolder, const QString &sessionId,
     return QDir::toNativeSeparators(QStringLiteral("%1/%2.resp").arg(request.absolutePath(), name));
 }
 
-int runSplit(const QString &requestPath, const QSharedPointer<PdfService> &service)
+// Ends the process once the job's response is written. The engine and the
+// service still hold the parsed documents, hundreds of thousands of small
+// objects; freeing them one by one took a tenth of a merge, while the
+// system takes back the memory of an ending process at once. Nothing is
+// left unwritten: the log and the response go straight to their files, and
+// the progress lines are flushed one by one.
+[[noreturn]] void endJob(int errorCode)
+{
+    std::cout.flush();
+    std::_Exit(errorCode);
+}
+
+[[noreturn]] void runSplit(const QString &requestPath, const QSharedPointer<PdfService> &service)
 {
     SplitRequest request;
     readSplitRequest(requestPath, request);
@@ -65,10 +80,10 @@ int runSplit(const QString &requestPath, const QSharedPointer<PdfService> &servi
     const QString path = responsePath(request.sessionPath, request.sessionId, requestPath);
     const bool written = writeSplitResponse(response, path);
     log(QStringLiteral("Write response:%1 File:'%2'").arg(outcome(written), path));
-    return errorCode;
+    endJob(errorCode);
 }
 
-int runMerge(const QString &requestPath, const QSharedPointer<PdfService> &service)
+[[noreturn]] void runMerge(const QString &requestPath, const QSharedPointer<PdfService> &service)
 {
     MergeRequest request;
     readMergeRequest(requestPath, request);
@@ -87,7 +102,7 @@ int runMerge(const QString &requestPath, const QSharedPointer<PdfService> &servi
     const QString path = responsePath(request.cachePath, request.sessionId, requestPath);
     const bool written = writeMergeResponse(response, path);
     log(QStringLiteral("Write respone %1").arg(outcome(written, QStringLiteral("[FALSE]"))));
-    return errorCode;
+    endJob(errorCode);
 }
 
 } // namespace
@@ -122,8 +137,8 @@ int main(int argc, char *argv[])
     const QString command = arguments.at(1);
     const QString requestPath = arguments.at(2);
     if (command.compare(QLatin1String("--merge"), Qt::CaseInsensitive) == 0)
-        return runMerge(requestPath, service);
+        runMerge(requestPath, service);
     if (command.compare(QLatin1String("--split"), Qt::CaseInsensitive) == 0)
-        return runSplit(requestPath, service);
+        runSplit(requestPath, service);
     return 1;
 }
