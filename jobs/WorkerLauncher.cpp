@@ -5,7 +5,6 @@
 #include "worker/JobFiles.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QDir>
 
 namespace {
@@ -86,7 +85,6 @@ void WorkerLauncher::startWorker(const QString &command)
     connect(m_process, &QProcess::readyReadStandardError, this,
             &WorkerLauncher::onReadyReadStandardError);
     connect(m_process, &QProcess::started, this, &WorkerLauncher::onStarted);
-    connect(m_process, &QProcess::stateChanged, this, &WorkerLauncher::onStateChanged);
     connectOutput(m_process);
 
     // The folder is busy from here until the run is reported.
@@ -133,7 +131,6 @@ void WorkerLauncher::endRun(int exitCode, bool normalExit)
 
 void WorkerLauncher::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
 {
-    qDebug() << "Exit Code:" << exitCode;
     if (exitStatus == QProcess::NormalExit) {
         endRun(exitCode, true);
         return;
@@ -145,7 +142,6 @@ void WorkerLauncher::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
 
 void WorkerLauncher::onStarted()
 {
-    qDebug() << Q_FUNC_INFO;
     emit started();
 }
 
@@ -161,12 +157,10 @@ void WorkerLauncher::onError(QProcess::ProcessError error)
     }
 }
 
+// The worker's standard error repeats its log lines, which are in the log
+// file already; they are only drained.
 void WorkerLauncher::onReadyReadStandardError()
 {
-    qDebug() << "Data size:" << m_process->readAllStandardError().size();
+    m_process->readAllStandardError();
 }
 
-void WorkerLauncher::onStateChanged(QProcess::ProcessState newState)
-{
-    qDebug() << "State:" << int(newState);
-}
