@@ -250,16 +250,16 @@ struct PdfEngine::Private
     // qpdf reads the streams of copied pages when the target is written: a
     // stream parsed from a file straight from that file, which qpdf keeps
     // open, and a stream built in memory from the document that holds it.
-    // So a source parsed from a file and not built up in memory is not kept
-    // at all, and the file's copy in memory goes: a merge holds each
-    // source's parsed objects and bytes only while it copies its pages.
+    // The file's copy in memory goes once the pages are copied. The parsed
+    // source stays with the target, as qpdf's own merge keeps its sources
+    // until it writes: freeing each source's objects right after its pages
+    // were copied cost a sixth of a merge, and a worker ends without
+    // freeing them at all (a few hundred KB for a source of 100 pages).
     static void keepWhatCopiedPagesRead(EngineDocument &target, EngineDocument &source)
     {
-        if (!source.pageSources.empty() || !source.source) {
-            target.pageSources.push_back(source.pdf);
-            target.pageSources.insert(target.pageSources.end(), source.pageSources.begin(),
-                                      source.pageSources.end());
-        }
+        target.pageSources.push_back(source.pdf);
+        target.pageSources.insert(target.pageSources.end(), source.pageSources.begin(),
+                                  source.pageSources.end());
         if (source.source)
             source.source->releaseMemory();
     }
