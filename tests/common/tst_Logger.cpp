@@ -1,3 +1,4 @@
+#include "common/LogRetention.h"
 #include "common/Logger.h"
 
 #include <QCoreApplication>
@@ -58,6 +59,7 @@ private slots:
     void concurrentLinesStayWhole();
     void removedFileIsCreatedAgain();
     void followsAChangedHomeFolder();
+    void retentionDropsOldFilesThenOldestOverTheLimit();
 };
 
 void LoggerTest::lineFormat_data()
@@ -192,6 +194,32 @@ void LoggerTest::followsAChangedHomeFolder()
     QVERIFY2(homeText.contains("new home") && !homeText.contains("new state"), homeText.constData());
     Logger::instance().log(QStringLiteral("home again"), LogInfo);
     QVERIFY(logBytes().contains("home again"));
+}
+
+// Files past 14 days go whatever their size; then, over the size limit, the
+// oldest daily files go first. Names that are not daily files stay.
+void LoggerTest::retentionDropsOldFilesThenOldestOverTheLimit()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QDate today(2026, 3, 1);   // the day before is in another month
+    const auto write = [&](const QString &name, int bytes) {
+        QFile file(folder.filePath(name));
+        return file.open(QIODevice::WriteOnly) && file.write(QByteArray(bytes, 'x')) == bytes;
+    };
+    const auto daily = [&](int daysAgo) { return Logger::logFileName(today.addDays(-daysAgo)); };
+    for (int daysAgo : {0, 1, 2, 14, 15, 40})
+        QVERIFY(write(daily(daysAgo), 100));
+    QVERIFY(write(QStringLiteral("log_notes.txt"), 5000));
+    QVERIFY(write(QStringLiteral("log_2026_02_30.txt"), 5000));   // no such day
+
+    LogRetention retention;
+    retention.maxBytes = 250;
+    QCOMPARE(retention.prune(folder.path(), today), 4);
+
+    QStringList left = QDir(folder.path()).entryList(QDir::Files);
+    left.sort();
+    QCOMPARE(left, QStringList({daily(1), "log_2026_02_30.txt", daily(0), "log_notes.txt"}));
 }
 
 int main(int argc, char *argv[])
