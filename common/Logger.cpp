@@ -106,8 +106,8 @@ void Logger::log(const QString &message, LogLevel level)
         QMutexLocker locker(&m_mutex);
         line = formatLine(message, level, clockText(now));
         const QByteArray bytes = (line + QLatin1Char('\n')).toUtf8();
-        // The folder is made only when the file cannot be opened: a split
-        // logs thousands of lines.
+        // The folder is made only when the file cannot be opened, not for
+        // every line.
         const QString path = currentFilePath(QDate(now.tm_year + 1900, now.tm_mon + 1, now.tm_mday));
         if (openLogFile(path, seconds) || (QDir().mkpath(m_folder) && openLogFile(path, seconds)))
             writeWhole(m_fd, bytes);
