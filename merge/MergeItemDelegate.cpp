@@ -69,6 +69,13 @@ void MergeItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
     paintDropLine(painter, option, index);
 }
 
+QString MergeItemDelegate::passwordText(const QModelIndex &index)
+{
+    if (index.data(MergeModel::PastEndRole).toBool())
+        return QString();
+    return index.data(MergeModel::NeedsPasswordRole).toBool() ? tr("Enter Password") : tr("ok");
+}
+
 bool MergeItemDelegate::isHovered(const QStyleOptionViewItem &option) const
 {
     // While a row is dragged the cursor is not pointing at a button.
@@ -108,9 +115,8 @@ void MergeItemDelegate::paintPassword(QPainter *painter, const QStyleOptionViewI
     painter->save();
     const bool selected = paintSelection(painter, option);
     QFont font = option.font;
-    QString text = tr("ok");
+    const QString text = passwordText(index);
     if (index.data(MergeModel::NeedsPasswordRole).toBool()) {
-        text = tr("Enter Password");
         font.setUnderline(true);
         painter->setPen(enterPasswordColor);
     } else if (!selected) {

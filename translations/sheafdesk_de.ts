@@ -75,6 +75,10 @@
         <source>CANCEL</source>
         <translation>ABBRECHEN</translation>
     </message>
+    <message>
+        <source>Close (%1)</source>
+        <translation>Schließen (%1)</translation>
+    </message>
 </context>
 <context>
     <name>DropArea</name>
@@ -93,6 +97,10 @@
     <message>
         <source>Files (*.pdf)</source>
         <translation>Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Add file (%1)</source>
+        <translation>Datei hinzufügen (%1)</translation>
     </message>
 </context>
 <context>
@@ -132,6 +140,38 @@
     <message>
         <source>Open the web site</source>
         <translation>Website öffnen</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Split a document (%1, %2)</source>
+        <translation>Ein Dokument teilen (%1, %2)</translation>
+    </message>
+    <message>
+        <source>Merge documents (%1, %2)</source>
+        <translation>Dokumente zusammenführen (%1, %2)</translation>
+    </message>
+    <message>
+        <source>Open the online help (%1)</source>
+        <translation>Online-Hilfe öffnen (%1)</translation>
+    </message>
+    <message>
+        <source>Language, output folder, author, compression</source>
+        <translation>Sprache, Zielordner, Autor, Komprimierung</translation>
+    </message>
+    <message>
+        <source>Close (%1)</source>
+        <translation>Schließen (%1)</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Show the last result in the file manager</source>
+        <translation>Das letzte Ergebnis im Dateimanager zeigen</translation>
     </message>
 </context>
 <context>
@@ -181,6 +221,34 @@
     <message>
         <source>Select all</source>
         <translation>Alle auswählen</translation>
+    </message>
+    <message>
+        <source>Documents to merge</source>
+        <translation>Zusammenzuführende Dokumente</translation>
+    </message>
+    <message>
+        <source>Delete removes a document, Alt+Up and Alt+Down move it, Return or F2 chooses its pages, Space previews it</source>
+        <translation>Entf entfernt ein Dokument, Alt+Nach oben und Alt+Nach unten verschieben es, Eingabe oder F2 wählt seine Seiten, Leertaste zeigt die Vorschau</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Choose pages</source>
+        <translation>Seiten wählen</translation>
+    </message>
+    <message>
+        <source>Enter password</source>
+        <translation>Passwort eingeben</translation>
     </message>
 </context>
 <context>
@@ -256,6 +324,22 @@
     <message>
         <source>The password for %1 is incorrect</source>
         <translation>Das Passwort für %1 ist falsch</translation>
+    </message>
+    <message>
+        <source>Add files (%1)</source>
+        <translation>Dateien hinzufügen (%1)</translation>
+    </message>
+    <message>
+        <source>Move up (%1)</source>
+        <translation>Nach oben (%1)</translation>
+    </message>
+    <message>
+        <source>Move down (%1)</source>
+        <translation>Nach unten (%1)</translation>
+    </message>
+    <message>
+        <source>The merged file gets this name with .pdf</source>
+        <translation>Die zusammengeführte Datei erhält diesen Namen mit .pdf</translation>
     </message>
 </context>
 <context>
@@ -410,6 +494,29 @@
         <source>CLOSE</source>
         <translation>SCHLIESSEN</translation>
     </message>
+    <message>
+        <source>Page ranges</source>
+        <translation>Seitenbereiche</translation>
+    </message>
+    <message>
+        <source>Chosen page ranges</source>
+        <translation>Gewählte Seitenbereiche</translation>
+    </message>
+    <message>
+        <source>Close (%1)</source>
+        <translation>Schließen (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PageView</name>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
 </context>
 <context>
     <name>PreviewWidget</name>
@@ -448,6 +555,14 @@
     <message>
         <source>The password for %1 is incorrect</source>
         <translation>Das Passwort für %1 ist falsch</translation>
+    </message>
+    <message>
+        <source>Page 1 of %1</source>
+        <translation>Seite 1 von %1</translation>
+    </message>
+    <message>
+        <source>Locked document</source>
+        <translation>Gesperrtes Dokument</translation>
     </message>
 </context>
 <context>
@@ -551,6 +666,10 @@
     <message>
         <source>Back</source>
         <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Close (%1)</source>
+        <translation>Schließen (%1)</translation>
     </message>
 </context>
 <context>
@@ -688,6 +807,14 @@
     <message>
         <source>Error: this file has read permission only!</source>
         <translation>Fehler: Diese Datei darf nur gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Pages to remove</source>
+        <translation>Zu entfernende Seiten</translation>
+    </message>
+    <message>
+        <source>Page ranges</source>
+        <translation>Seitenbereiche</translation>
     </message>
 </context>
 <context>

@@ -75,6 +75,10 @@
         <source>CANCEL</source>
         <translation>CANCEL</translation>
     </message>
+    <message>
+        <source>Close (%1)</source>
+        <translation>Close (%1)</translation>
+    </message>
 </context>
 <context>
     <name>DropArea</name>
@@ -93,6 +97,10 @@
     <message>
         <source>Files (*.pdf)</source>
         <translation>Files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Add file (%1)</source>
+        <translation>Add file (%1)</translation>
     </message>
 </context>
 <context>
@@ -132,6 +140,38 @@
     <message>
         <source>Open the web site</source>
         <translation>Open the web site</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Split a document (%1, %2)</source>
+        <translation>Split a document (%1, %2)</translation>
+    </message>
+    <message>
+        <source>Merge documents (%1, %2)</source>
+        <translation>Merge documents (%1, %2)</translation>
+    </message>
+    <message>
+        <source>Open the online help (%1)</source>
+        <translation>Open the online help (%1)</translation>
+    </message>
+    <message>
+        <source>Language, output folder, author, compression</source>
+        <translation>Language, output folder, author, compression</translation>
+    </message>
+    <message>
+        <source>Close (%1)</source>
+        <translation>Close (%1)</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimize</translation>
+    </message>
+    <message>
+        <source>Show the last result in the file manager</source>
+        <translation>Show the last result in the file manager</translation>
     </message>
 </context>
 <context>
@@ -181,6 +221,34 @@
     <message>
         <source>Select all</source>
         <translation>Select all</translation>
+    </message>
+    <message>
+        <source>Documents to merge</source>
+        <translation>Documents to merge</translation>
+    </message>
+    <message>
+        <source>Delete removes a document, Alt+Up and Alt+Down move it, Return or F2 chooses its pages, Space previews it</source>
+        <translation>Delete removes a document, Alt+Up and Alt+Down move it, Return or F2 chooses its pages, Space previews it</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Choose pages</source>
+        <translation>Choose pages</translation>
+    </message>
+    <message>
+        <source>Enter password</source>
+        <translation>Enter password</translation>
     </message>
 </context>
 <context>
@@ -256,6 +324,22 @@
     <message>
         <source>The password for %1 is incorrect</source>
         <translation>The password for %1 is incorrect</translation>
+    </message>
+    <message>
+        <source>Add files (%1)</source>
+        <translation>Add files (%1)</translation>
+    </message>
+    <message>
+        <source>Move up (%1)</source>
+        <translation>Move up (%1)</translation>
+    </message>
+    <message>
+        <source>Move down (%1)</source>
+        <translation>Move down (%1)</translation>
+    </message>
+    <message>
+        <source>The merged file gets this name with .pdf</source>
+        <translation>The merged file gets this name with .pdf</translation>
     </message>
 </context>
 <context>
@@ -410,6 +494,29 @@
         <source>CLOSE</source>
         <translation>CLOSE</translation>
     </message>
+    <message>
+        <source>Page ranges</source>
+        <translation>Page ranges</translation>
+    </message>
+    <message>
+        <source>Chosen page ranges</source>
+        <translation>Chosen page ranges</translation>
+    </message>
+    <message>
+        <source>Close (%1)</source>
+        <translation>Close (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PageView</name>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
 </context>
 <context>
     <name>PreviewWidget</name>
@@ -448,6 +555,14 @@
     <message>
         <source>The password for %1 is incorrect</source>
         <translation>The password for %1 is incorrect</translation>
+    </message>
+    <message>
+        <source>Page 1 of %1</source>
+        <translation>Page 1 of %1</translation>
+    </message>
+    <message>
+        <source>Locked document</source>
+        <translation>Locked document</translation>
     </message>
 </context>
 <context>
@@ -551,6 +666,10 @@
     <message>
         <source>Back</source>
         <translation>Back</translation>
+    </message>
+    <message>
+        <source>Close (%1)</source>
+        <translation>Close (%1)</translation>
     </message>
 </context>
 <context>
@@ -688,6 +807,14 @@
     <message>
         <source>Error: this file has read permission only!</source>
         <translation>Error: this file has read permission only!</translation>
+    </message>
+    <message>
+        <source>Pages to remove</source>
+        <translation>Pages to remove</translation>
+    </message>
+    <message>
+        <source>Page ranges</source>
+        <translation>Page ranges</translation>
     </message>
 </context>
 <context>
