@@ -17,7 +17,6 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QDebug>
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
@@ -543,7 +542,6 @@ QString SplitView::outputFolder(int folderIndex, const QString &fileName, const 
 
 void SplitView::splitModeChanged(int splitMode)
 {
-    qDebug() << Q_FUNC_INFO << splitMode;
     m_modePages->setCurrentIndex(splitMode);
     if (Split *split = job())
         split->setMode(splitMode);
