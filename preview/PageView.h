@@ -36,6 +36,9 @@ public:
 
 private:
     void forgetDocument();
+    void showPages(int count);
+    QWidget *newContent();
+    void scrollToTop();
 
     QSharedPointer<PdfService> m_service;
     QSharedPointer<PdfDocument> m_document;
