@@ -582,6 +582,7 @@ void MainView::onShowAdvancedSettings(const QSharedPointer<AdvancedSettings> &se
 
 void MainView::onHideAdvancedSettings()
 {
+    m_splitView->updateResetNote();
     slideOut(m_advancedSettingsView);
 }
 

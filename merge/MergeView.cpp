@@ -74,7 +74,7 @@ MergeView::MergeView(Merge *job, QWidget *parent)
     connectSignals();
     retranslate();
     loadOutputFolder();
-    m_nameEdit->setText(defaultMergeName());
+    proposeName();
     updateTotalPages();
     updateMergeButtonState();
 }
@@ -250,15 +250,27 @@ void MergeView::retranslate()
 
 void MergeView::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         retranslate();
+        if (m_nameEdit->text() == m_proposedName)
+            proposeName();
+    }
     QFrame::changeEvent(event);
 }
 
 QString MergeView::defaultMergeName()
 {
-    return QStringLiteral("Merged-%1")
+    //: The proposed name of a merged file; %1 is the date and time. No spaces or / : * ? < > |.
+    return tr("Merged-%1")
         .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss")));
+}
+
+// A proposed name the user has not touched follows the language; a name of
+// the user's own stays.
+void MergeView::proposeName()
+{
+    m_proposedName = defaultMergeName();
+    m_nameEdit->setText(m_proposedName);
 }
 
 void MergeView::loadOutputFolder()
@@ -280,7 +292,7 @@ void MergeView::setOutputFolder(const QString &folder)
 void MergeView::updateTotalPages()
 {
     const int total = model() ? model()->totalPages() : 0;
-    m_totalPages->setText(tr("%1 pages total").arg(total));
+    m_totalPages->setText(tr("%n pages total", nullptr, total));
 }
 
 void MergeView::updateMoveButtons()
@@ -382,7 +394,7 @@ void MergeView::onMergeComplete()
 {
     m_tableBox->setEnabled(true);
     m_stack->setCurrentIndex(OutputPage);
-    m_nameEdit->setText(defaultMergeName());
+    proposeName();
     updateMergeButtonState();
 }
 

@@ -100,6 +100,7 @@ public slots:
     void onProgressChanged(double percentage);
     void onContentCopyDisabled();
     void updateSplitButtonState();
+    void updateResetNote();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -132,6 +133,7 @@ private:
     QStackedLayout *m_modePages = nullptr;
 
     QLabel *m_singleHelp = nullptr;
+    QLabel *m_resetNote = nullptr;
     QLabel *m_groupSizeLabel = nullptr;
     QLineEdit *m_groupSize = nullptr;
     QLabel *m_startPageLabel = nullptr;
