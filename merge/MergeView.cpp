@@ -278,15 +278,22 @@ void MergeView::loadOutputFolder()
     QString folder = openUserSettings()->value(saveFolderKey, desktopFolder()).toString();
     if (!QFileInfo(folder).isDir())
         folder = desktopFolder();
-    m_outputFolder = folder;
-    m_folderEdit->setText(QDir::toNativeSeparators(folder));
+    showOutputFolder(folder);
 }
 
 void MergeView::setOutputFolder(const QString &folder)
 {
     m_outputFolder = folder;
     openUserSettings()->setValue(saveFolderKey, folder);
+    showOutputFolder(folder);
+}
+
+// A long path shows only in part in its field; the tooltip tells it whole.
+void MergeView::showOutputFolder(const QString &folder)
+{
+    m_outputFolder = folder;
     m_folderEdit->setText(QDir::toNativeSeparators(folder));
+    m_folderEdit->setToolTip(m_folderEdit->text());
 }
 
 void MergeView::updateTotalPages()

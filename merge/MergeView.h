@@ -68,6 +68,7 @@ private:
     void connectSignals();
     void retranslate();
     void proposeName();
+    void showOutputFolder(const QString &folder);
     void loadOutputFolder();
     void setOutputFolder(const QString &folder);
     // Asks for the password of a protected row; false when it still needs one.

@@ -166,7 +166,7 @@
     </message>
     <message>
         <source>Total</source>
-        <translation>Gesamt</translation>
+        <translation>Summe</translation>
     </message>
     <message>
         <source>Pages</source>
@@ -408,7 +408,7 @@
     </message>
     <message>
         <source>Apply to all files in queue</source>
-        <translation>Auf alle Dateien in der Liste anwenden</translation>
+        <translation>Auf alle Dateien anwenden</translation>
     </message>
     <message>
         <source>Close</source>

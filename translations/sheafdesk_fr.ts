@@ -408,7 +408,7 @@
     </message>
     <message>
         <source>Apply to all files in queue</source>
-        <translation>Appliquer à tous les fichiers de la liste</translation>
+        <translation>Appliquer à tous les fichiers</translation>
     </message>
     <message>
         <source>Close</source>
