@@ -28,7 +28,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QScreen>
+#include <QHelpEvent>
 #include <QTextDocument>
+#include <QToolTip>
 
 // Every text must fit its element at the fixed window size in each language:
 // the test walks each page, panel and dialog in en, de and fr, lists every
@@ -253,6 +255,14 @@ void TestTextFit::everyTextFits()
     merge->model()->requestAddFiles({plain, locked});
     QVERIFY(QTest::qWaitFor([merge] { return merge->model()->rowCount() == 2; }, 10000));
     look(&view, "merge");
+    // The file name column is cut short; its tooltip tells the whole path.
+    MergeTableView *table = view.mergeView()->table();
+    const QRect nameCell = table->visualRect(table->model()->index(0, MergeModel::FileNameColumn));
+    QHelpEvent help(QEvent::ToolTip, nameCell.center(), table->viewport()->mapToGlobal(nameCell.center()));
+    QCoreApplication::sendEvent(table->viewport(), &help);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), merge->model()->index(0, 0).data(MergeModel::PathRole).toString());
+    QToolTip::hideText();
     merge->editSettings();
     lookAtPanel(view, view.advancedSettingsView(), "advanced_merge");
     view.advancedSettingsView()->onClose();
