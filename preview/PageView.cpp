@@ -41,7 +41,6 @@ bool PageView::open(const QString &fileName, const QString &password)
     }
 
     clear();
-    m_document.reset();
     if (!m_service)
         return false;
     m_document.reset(new PdfDocument(m_service, fileName, password));
@@ -104,6 +103,9 @@ void PageView::clear()
     m_pages.clear();
     m_scrollArea->setWidget(newContent());   // deletes the pages with their frame
     scrollToTop();
+    // Without its pages the document is not shown any more: opening it
+    // again must build them again.
+    forgetDocument();
 }
 
 void PageView::forgetDocument()

@@ -27,6 +27,7 @@ public:
     // False when the document cannot be opened (or needs another password)
     // or has no pages; the view is then empty.
     bool open(const QString &fileName, const QString &password);
+    // Empties the view and closes the document.
     void clear();
 
     QString fileName() const { return m_fileName; }

@@ -334,6 +334,7 @@ void TestViewer::eachDocumentIsLaidOutAfresh()
     viewer.onWindowClose();
     VERIFY_LAYOUT(viewer, booklet, 40, {300, 420});
     viewer.pageView()->clear();
+    VERIFY_LAYOUT(viewer, booklet, 40, {300, 420});   // cleared, the same file is opened anew
     viewer.onWindowClose();
     VERIFY_LAYOUT(viewer, wide, 2, {842, 300});
     QTRY_VERIFY(!cached(viewer.pageView(), 1).isNull());
