@@ -2,6 +2,7 @@
 #define CLEAVEMARK_APP_MAINVIEW_H
 
 #include "widgets/DimmingCover.h"
+#include "widgets/FileChooser.h"
 #include "worker/JobFiles.h"
 
 #include <QFrame>
@@ -17,6 +18,7 @@ class MergeView;
 class PageRangesView;
 class DocumentViewer;
 class QAbstractAnimation;
+class QKeySequence;
 class QLabel;
 class SettingsView;
 class SplitView;
@@ -59,6 +61,12 @@ public:
     static QRect panelHiddenGeometry();
     void slideIn(QWidget *panel);
     void slideOut(QWidget *panel);
+    // The side panel shown now, or null; while one is shown, Tab stays in it
+    // and the window's shortcuts wait.
+    QWidget *openPanel() const { return m_openPanel; }
+
+    // The dialog the split and merge pages add documents with.
+    void setFileChooser(const FileChooser &chooser);
 
     static QString homePageAddress();
     static QString helpPageAddress();
@@ -94,6 +102,12 @@ public slots:
     void onEditPageRanges(const QString &id, const PageRangeList &ranges, int totalPages);
     void onHidePageRanges();
 
+    // Keyboard: the neighbour page (Ctrl+Tab, Ctrl+PgDown / Ctrl+Shift+Tab,
+    // Ctrl+PgUp), adding documents to the page shown (Ctrl+O).
+    void showNextPage();
+    void showPreviousPage();
+    void addDocuments();
+
 signals:
     // A document to open on the split page (from the command line).
     void splitFileRequested(const QString &fileName, const QString &password);
@@ -103,13 +117,15 @@ signals:
 protected:
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     QWidget *createStartPage();
     QWidget *createBottomBar();
     void createTabs();
     void createPanels();
-    void placePanel(QWidget *panel);
+    // firstField takes the focus when the panel opens.
+    void placePanel(QWidget *panel, QWidget *firstField);
     QWidget *createMergePage();
     void createPageRangesPanel();
     void connectMergePage();
@@ -125,6 +141,10 @@ private:
     void runSlide(QWidget *panel, QAbstractAnimation *animation);
     void startUpdateCheck();
     void createAdvancedSettingsPanel();
+    void createShortcuts();
+    void addShortcut(const QKeySequence &keys, void (MainView::*slot)());
+    void onViewerClosed();
+    QString shortcutText(const QKeySequence &keys) const;
 
     QWidget *m_content = nullptr;
     WindowBar *m_windowBar = nullptr;
@@ -147,6 +167,10 @@ private:
     SplitView *m_splitView = nullptr;
     DocumentViewer *m_viewer = nullptr;   // a window of its own, deleted with us
     QHash<QWidget *, QPointer<QAbstractAnimation>> m_slides;
+    QHash<QWidget *, QWidget *> m_firstFields;
+    QPointer<QWidget> m_openPanel;
+    QPointer<QWidget> m_focusBeforePanel;
+    QPointer<QWidget> m_focusBeforeViewer;
     bool m_splitRunning = false;
     bool m_mergeRunning = false;
 };

@@ -72,6 +72,13 @@ void MergeItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
     paintDropLine(painter, option, index);
 }
 
+QString MergeItemDelegate::passwordText(const QModelIndex &index)
+{
+    if (index.data(MergeModel::PastEndRole).toBool())
+        return QString();
+    return index.data(MergeModel::NeedsPasswordRole).toBool() ? tr("Enter Password") : tr("ok");
+}
+
 bool MergeItemDelegate::isHovered(const QStyleOptionViewItem &option) const
 {
     // While a row is dragged the cursor is not pointing at a button.
@@ -121,11 +128,6 @@ void MergeItemDelegate::paintPassword(QPainter *painter, const QStyleOptionViewI
     painter->setFont(font);
     painter->drawText(option.rect, passwordTextFlags(), text);
     painter->restore();
-}
-
-QString MergeItemDelegate::passwordText(const QModelIndex &index)
-{
-    return index.data(MergeModel::NeedsPasswordRole).toBool() ? tr("Enter Password") : tr("ok");
 }
 
 bool MergeItemDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view,

@@ -18,8 +18,8 @@ public:
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override;
 
-    // What the password cell of the row says, and how it is drawn: longer
-    // translations take a second line in the cell.
+    // What the password cell shows: "ok", or "Enter Password" while the
+    // document needs one; longer translations take a second line in the cell.
     static QString passwordText(const QModelIndex &index);
     static int passwordTextFlags() { return Qt::AlignCenter | Qt::TextWordWrap; }
 

@@ -14,6 +14,7 @@
 #include "merge/MergeTableView.h"
 #include "pdf/InformationWorker.h"
 #include "pdf/InformationWorkerList.h"
+#include "preview/DropArea.h"
 #include "widgets/Button.h"
 
 #include <QDateTime>
@@ -85,7 +86,8 @@ Button *MergeView::createIconButton(const QString &objectName, QWidget *parent)
     button->setObjectName(objectName);
     button->setFixedSize(30, 30);
     button->setCursor(Qt::PointingHandCursor);
-    button->setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab after the table; a click leaves the focus in the table.
+    button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
 
@@ -207,6 +209,7 @@ void MergeView::connectSignals()
     connect(m_openFolder, &QPushButton::clicked, this, &MergeView::onButtonSelectFolder);
     connect(m_mergeButton, &QPushButton::clicked, this, &MergeView::onButtonMerge);
     connect(m_table, &QAbstractItemView::clicked, this, &MergeView::onMergeTableClicked);
+    connect(m_table, &MergeTableView::cellActivated, this, &MergeView::onMergeTableClicked);
     connect(m_clearAll, &QPushButton::clicked, this, &MergeView::onButtonClearAll);
     if (m_table->selectionModel())
         connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -240,11 +243,18 @@ void MergeView::retranslate()
     m_moveDown->setAccessibleName(tr("Move down"));
     m_clearAll->setAccessibleName(tr("Clear all"));
     m_openFolder->setAccessibleName(tr("Choose folder"));
-    m_add->setToolTip(m_add->accessibleName());
-    m_moveUp->setToolTip(m_moveUp->accessibleName());
-    m_moveDown->setToolTip(m_moveDown->accessibleName());
+    const auto keys = [](const QKeySequence &sequence) {
+        return sequence.toString(QKeySequence::NativeText);
+    };
+    m_add->setToolTip(tr("Add files (%1)").arg(keys(QKeySequence::Open)));
+    m_moveUp->setToolTip(tr("Move up (%1)").arg(keys(QKeySequence(Qt::ALT | Qt::Key_Up))));
+    m_moveDown->setToolTip(tr("Move down (%1)").arg(keys(QKeySequence(Qt::ALT | Qt::Key_Down))));
     m_clearAll->setToolTip(m_clearAll->accessibleName());
     m_openFolder->setToolTip(m_openFolder->accessibleName());
+    // The labels sit in another frame than their fields: the names carry them.
+    m_folderEdit->setAccessibleName(m_folderLabel->text());
+    m_nameEdit->setAccessibleName(m_nameLabel->text());
+    m_nameEdit->setAccessibleDescription(tr("The merged file gets this name with .pdf"));
     updateTotalPages();
 }
 
@@ -256,6 +266,12 @@ void MergeView::changeEvent(QEvent *event)
             proposeName();
     }
     QFrame::changeEvent(event);
+}
+
+void MergeView::setFileChooser(const FileChooser &chooser)
+{
+    m_chooseFiles = chooser;
+    m_table->dropArea()->setFileChooser(chooser);
 }
 
 QString MergeView::defaultMergeName()
@@ -323,8 +339,8 @@ void MergeView::onButtonAdd()
 {
     const QString start =
         openUserSettings()->value(selectFolderKey, desktopFolder()).toString();
-    const QStringList files = QFileDialog::getOpenFileNames(
-        this, tr("Select one or more files to open"), start, tr("Files (*.pdf)"));
+    const QStringList files =
+        m_chooseFiles(this, tr("Select one or more files to open"), start, tr("Files (*.pdf)"), true);
     if (files.isEmpty() || !model())
         return;
     openUserSettings()->setValue(selectFolderKey, QFileInfo(files.first()).absolutePath());

@@ -2,6 +2,7 @@
 #define CLEAVEMARK_MERGE_MERGEVIEW_H
 
 #include "pdf/DocumentInformation.h"
+#include "widgets/FileChooser.h"
 #include "worker/JobFiles.h"
 
 #include <QFrame>
@@ -34,6 +35,8 @@ public:
     static QString defaultMergeName();
 
     MergeTableView *table() const { return m_table; }
+    // The dialog the add button and the empty table's drop area ask with.
+    void setFileChooser(const FileChooser &chooser);
     QString outputFolder() const { return m_outputFolder; }
 
 signals:
@@ -79,6 +82,7 @@ private:
 
     Merge *m_merge = nullptr;
     QString m_outputFolder;
+    FileChooser m_chooseFiles = chooseFilesWithDialog;
 
     QWidget *m_tableBox = nullptr;
     MergeTableView *m_table = nullptr;

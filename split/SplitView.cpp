@@ -147,7 +147,7 @@ QWidget *SplitView::createHelp(QLabel *&text, QWidget *parent)
     row->setSpacing(8);
     auto *image = new QLabel(help);
     image->setObjectName(QStringLiteral("help"));
-    image->setPixmap(QPixmap(QStringLiteral(":/style/images/helplabel.png")));
+    image->setPixmap(loadStylePixmap(QStringLiteral(":/style/images/helplabel.png")));
     row->addWidget(image, 0, Qt::AlignTop);
     text = new QLabel(help);
     text->setWordWrap(true);
@@ -338,7 +338,13 @@ void SplitView::connectJob()
 {
     connect(m_split, &QPushButton::clicked, this, &SplitView::split);
     connect(m_saveFolder, QOverload<int>::of(&QComboBox::activated), this, &SplitView::onChangeOutFolder);
-    connect(m_modes, QOverload<int>::of(&QButtonGroup::idClicked), this, &SplitView::splitModeChanged);
+    // Toggled, not clicked: arrow keys and assistive technology check a mode too.
+    // (the group's idToggled is not emitted for every toggle in Qt 5.15).
+    connect(m_modes, qOverload<QAbstractButton *, bool>(&QButtonGroup::buttonToggled), this,
+            [this](QAbstractButton *button, bool checked) {
+                if (checked)
+                    splitModeChanged(m_modes->id(button));
+            });
     connect(m_addPage, &QPushButton::clicked, this, &SplitView::onButtonAddRidPage);
     connect(m_addRange, &QPushButton::clicked, this, &SplitView::onButtonAddRange);
     connect(m_preview, &PreviewWidget::previewDocument, this, &SplitView::onPreview);
@@ -387,6 +393,14 @@ void SplitView::retranslate()
     m_fromLabel->setText(tr("From:"));
     m_toLabel->setText(tr("To:"));
     m_ridPage->setAccessibleName(tr("Page to remove"));
+    m_ridList->setAccessibleName(tr("Pages to remove"));
+    m_rangeList->setAccessibleName(tr("Page ranges"));
+    // Labels beside their fields are linked as buddies; these names say the same.
+    m_groupSize->setAccessibleName(tr("Group of pages:"));
+    m_startPage->setAccessibleName(tr("Starting from:"));
+    m_from->setAccessibleName(tr("From:"));
+    m_to->setAccessibleName(tr("To:"));
+    m_saveFolder->setAccessibleName(tr("Save to:"));
     m_addPage->setText(tr("Add page"));
     m_addRange->setText(tr("Add range"));
     m_clearRid->setText(tr("Clear all"));

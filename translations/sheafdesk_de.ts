@@ -76,6 +76,10 @@
         <translation>ABBRECHEN</translation>
     </message>
     <message>
+        <source>Close (%1)</source>
+        <translation>Schließen (%1)</translation>
+    </message>
+    <message>
         <source>The values you had set here were reset to their defaults when another document was loaded.</source>
         <translation>Ihre Werte wurden beim Laden eines anderen Dokuments auf die Standardwerte zurückgesetzt.</translation>
     </message>
@@ -97,6 +101,10 @@
     <message>
         <source>Files (*.pdf)</source>
         <translation>Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Add file (%1)</source>
+        <translation>Datei hinzufügen (%1)</translation>
     </message>
 </context>
 <context>
@@ -136,6 +144,38 @@
     <message>
         <source>Open the web site</source>
         <translation>Website öffnen</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Split a document (%1, %2)</source>
+        <translation>Ein Dokument teilen (%1, %2)</translation>
+    </message>
+    <message>
+        <source>Merge documents (%1, %2)</source>
+        <translation>Dokumente zusammenführen (%1, %2)</translation>
+    </message>
+    <message>
+        <source>Open the online help (%1)</source>
+        <translation>Online-Hilfe öffnen (%1)</translation>
+    </message>
+    <message>
+        <source>Language, output folder, author, compression</source>
+        <translation>Sprache, Zielordner, Autor, Komprimierung</translation>
+    </message>
+    <message>
+        <source>Close (%1)</source>
+        <translation>Schließen (%1)</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Show the last result in the file manager</source>
+        <translation>Das letzte Ergebnis im Dateimanager zeigen</translation>
     </message>
     <message>
         <source>https://www.tessaly.com/cleavemark/help/</source>
@@ -190,6 +230,34 @@
     <message>
         <source>Select all</source>
         <translation>Alle auswählen</translation>
+    </message>
+    <message>
+        <source>Documents to merge</source>
+        <translation>Zusammenzuführende Dokumente</translation>
+    </message>
+    <message>
+        <source>Delete removes a document, Alt+Up and Alt+Down move it, Return or F2 chooses its pages, Space previews it</source>
+        <translation>Entf entfernt ein Dokument, Alt+Nach oben und Alt+Nach unten verschieben es, Eingabe oder F2 wählt seine Seiten, Leertaste zeigt die Vorschau</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Choose pages</source>
+        <translation>Seiten wählen</translation>
+    </message>
+    <message>
+        <source>Enter password</source>
+        <translation>Passwort eingeben</translation>
     </message>
 </context>
 <context>
@@ -261,6 +329,22 @@
     <message>
         <source>The password for %1 is incorrect</source>
         <translation>Das Passwort für %1 ist falsch</translation>
+    </message>
+    <message>
+        <source>Add files (%1)</source>
+        <translation>Dateien hinzufügen (%1)</translation>
+    </message>
+    <message>
+        <source>Move up (%1)</source>
+        <translation>Nach oben (%1)</translation>
+    </message>
+    <message>
+        <source>Move down (%1)</source>
+        <translation>Nach unten (%1)</translation>
+    </message>
+    <message>
+        <source>The merged file gets this name with .pdf</source>
+        <translation>Die zusammengeführte Datei erhält diesen Namen mit .pdf</translation>
     </message>
     <message>
         <source>Merged-%1</source>
@@ -430,6 +514,29 @@
         <source>CLOSE</source>
         <translation>SCHLIESSEN</translation>
     </message>
+    <message>
+        <source>Page ranges</source>
+        <translation>Seitenbereiche</translation>
+    </message>
+    <message>
+        <source>Chosen page ranges</source>
+        <translation>Gewählte Seitenbereiche</translation>
+    </message>
+    <message>
+        <source>Close (%1)</source>
+        <translation>Schließen (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PageView</name>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
 </context>
 <context>
     <name>PreviewWidget</name>
@@ -468,6 +575,14 @@
     <message>
         <source>The password for %1 is incorrect</source>
         <translation>Das Passwort für %1 ist falsch</translation>
+    </message>
+    <message>
+        <source>Page 1 of %1</source>
+        <translation>Seite 1 von %1</translation>
+    </message>
+    <message>
+        <source>Locked document</source>
+        <translation>Gesperrtes Dokument</translation>
     </message>
 </context>
 <context>
@@ -571,6 +686,10 @@
     <message>
         <source>Back</source>
         <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Close (%1)</source>
+        <translation>Schließen (%1)</translation>
     </message>
 </context>
 <context>
@@ -708,6 +827,14 @@
     <message>
         <source>Error: this file has read permission only!</source>
         <translation>Fehler: Diese Datei darf nur gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Pages to remove</source>
+        <translation>Zu entfernende Seiten</translation>
+    </message>
+    <message>
+        <source>Page ranges</source>
+        <translation>Seitenbereiche</translation>
     </message>
     <message>
         <source>The output properties you had set were reset for this document.</source>

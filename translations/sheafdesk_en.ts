@@ -76,6 +76,10 @@
         <translation>CANCEL</translation>
     </message>
     <message>
+        <source>Close (%1)</source>
+        <translation>Close (%1)</translation>
+    </message>
+    <message>
         <source>The values you had set here were reset to their defaults when another document was loaded.</source>
         <translation>The values you had set here were reset to their defaults when another document was loaded.</translation>
     </message>
@@ -97,6 +101,10 @@
     <message>
         <source>Files (*.pdf)</source>
         <translation>Files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Add file (%1)</source>
+        <translation>Add file (%1)</translation>
     </message>
 </context>
 <context>
@@ -136,6 +144,38 @@
     <message>
         <source>Open the web site</source>
         <translation>Open the web site</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Split a document (%1, %2)</source>
+        <translation>Split a document (%1, %2)</translation>
+    </message>
+    <message>
+        <source>Merge documents (%1, %2)</source>
+        <translation>Merge documents (%1, %2)</translation>
+    </message>
+    <message>
+        <source>Open the online help (%1)</source>
+        <translation>Open the online help (%1)</translation>
+    </message>
+    <message>
+        <source>Language, output folder, author, compression</source>
+        <translation>Language, output folder, author, compression</translation>
+    </message>
+    <message>
+        <source>Close (%1)</source>
+        <translation>Close (%1)</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimize</translation>
+    </message>
+    <message>
+        <source>Show the last result in the file manager</source>
+        <translation>Show the last result in the file manager</translation>
     </message>
     <message>
         <source>https://www.tessaly.com/cleavemark/help/</source>
@@ -190,6 +230,34 @@
     <message>
         <source>Select all</source>
         <translation>Select all</translation>
+    </message>
+    <message>
+        <source>Documents to merge</source>
+        <translation>Documents to merge</translation>
+    </message>
+    <message>
+        <source>Delete removes a document, Alt+Up and Alt+Down move it, Return or F2 chooses its pages, Space previews it</source>
+        <translation>Delete removes a document, Alt+Up and Alt+Down move it, Return or F2 chooses its pages, Space previews it</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Choose pages</source>
+        <translation>Choose pages</translation>
+    </message>
+    <message>
+        <source>Enter password</source>
+        <translation>Enter password</translation>
     </message>
 </context>
 <context>
@@ -261,6 +329,22 @@
     <message>
         <source>The password for %1 is incorrect</source>
         <translation>The password for %1 is incorrect</translation>
+    </message>
+    <message>
+        <source>Add files (%1)</source>
+        <translation>Add files (%1)</translation>
+    </message>
+    <message>
+        <source>Move up (%1)</source>
+        <translation>Move up (%1)</translation>
+    </message>
+    <message>
+        <source>Move down (%1)</source>
+        <translation>Move down (%1)</translation>
+    </message>
+    <message>
+        <source>The merged file gets this name with .pdf</source>
+        <translation>The merged file gets this name with .pdf</translation>
     </message>
     <message>
         <source>Merged-%1</source>
@@ -430,6 +514,29 @@
         <source>CLOSE</source>
         <translation>CLOSE</translation>
     </message>
+    <message>
+        <source>Page ranges</source>
+        <translation>Page ranges</translation>
+    </message>
+    <message>
+        <source>Chosen page ranges</source>
+        <translation>Chosen page ranges</translation>
+    </message>
+    <message>
+        <source>Close (%1)</source>
+        <translation>Close (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PageView</name>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
 </context>
 <context>
     <name>PreviewWidget</name>
@@ -468,6 +575,14 @@
     <message>
         <source>The password for %1 is incorrect</source>
         <translation>The password for %1 is incorrect</translation>
+    </message>
+    <message>
+        <source>Page 1 of %1</source>
+        <translation>Page 1 of %1</translation>
+    </message>
+    <message>
+        <source>Locked document</source>
+        <translation>Locked document</translation>
     </message>
 </context>
 <context>
@@ -571,6 +686,10 @@
     <message>
         <source>Back</source>
         <translation>Back</translation>
+    </message>
+    <message>
+        <source>Close (%1)</source>
+        <translation>Close (%1)</translation>
     </message>
 </context>
 <context>
@@ -708,6 +827,14 @@
     <message>
         <source>Error: this file has read permission only!</source>
         <translation>Error: this document does not allow its pages to be extracted.</translation>
+    </message>
+    <message>
+        <source>Pages to remove</source>
+        <translation>Pages to remove</translation>
+    </message>
+    <message>
+        <source>Page ranges</source>
+        <translation>Page ranges</translation>
     </message>
     <message>
         <source>The output properties you had set were reset for this document.</source>

@@ -76,6 +76,10 @@
         <translation>ANNULER</translation>
     </message>
     <message>
+        <source>Close (%1)</source>
+        <translation>Fermer (%1)</translation>
+    </message>
+    <message>
         <source>The values you had set here were reset to their defaults when another document was loaded.</source>
         <translation>Vos valeurs ont été remises par défaut au chargement d’un autre document.</translation>
     </message>
@@ -97,6 +101,10 @@
     <message>
         <source>Files (*.pdf)</source>
         <translation>Fichiers (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Add file (%1)</source>
+        <translation>Ajouter un fichier (%1)</translation>
     </message>
 </context>
 <context>
@@ -136,6 +144,38 @@
     <message>
         <source>Open the web site</source>
         <translation>Ouvrir le site web</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Split a document (%1, %2)</source>
+        <translation>Diviser un document (%1, %2)</translation>
+    </message>
+    <message>
+        <source>Merge documents (%1, %2)</source>
+        <translation>Fusionner des documents (%1, %2)</translation>
+    </message>
+    <message>
+        <source>Open the online help (%1)</source>
+        <translation>Ouvrir l&apos;aide en ligne (%1)</translation>
+    </message>
+    <message>
+        <source>Language, output folder, author, compression</source>
+        <translation>Langue, dossier de sortie, auteur, compression</translation>
+    </message>
+    <message>
+        <source>Close (%1)</source>
+        <translation>Fermer (%1)</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Show the last result in the file manager</source>
+        <translation>Afficher le dernier résultat dans le gestionnaire de fichiers</translation>
     </message>
     <message>
         <source>https://www.tessaly.com/cleavemark/help/</source>
@@ -190,6 +230,34 @@
     <message>
         <source>Select all</source>
         <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Documents to merge</source>
+        <translation>Documents à fusionner</translation>
+    </message>
+    <message>
+        <source>Delete removes a document, Alt+Up and Alt+Down move it, Return or F2 chooses its pages, Space previews it</source>
+        <translation>Suppr retire un document, Alt+Haut et Alt+Bas le déplacent, Entrée ou F2 choisit ses pages, Espace en affiche l&apos;aperçu</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numéro</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Choose pages</source>
+        <translation>Choisir les pages</translation>
+    </message>
+    <message>
+        <source>Enter password</source>
+        <translation>Saisir le mot de passe</translation>
     </message>
 </context>
 <context>
@@ -261,6 +329,22 @@
     <message>
         <source>The password for %1 is incorrect</source>
         <translation>Le mot de passe de %1 est incorrect</translation>
+    </message>
+    <message>
+        <source>Add files (%1)</source>
+        <translation>Ajouter des fichiers (%1)</translation>
+    </message>
+    <message>
+        <source>Move up (%1)</source>
+        <translation>Monter (%1)</translation>
+    </message>
+    <message>
+        <source>Move down (%1)</source>
+        <translation>Descendre (%1)</translation>
+    </message>
+    <message>
+        <source>The merged file gets this name with .pdf</source>
+        <translation>Le fichier fusionné reçoit ce nom suivi de .pdf</translation>
     </message>
     <message>
         <source>Merged-%1</source>
@@ -430,6 +514,29 @@
         <source>CLOSE</source>
         <translation>FERMER</translation>
     </message>
+    <message>
+        <source>Page ranges</source>
+        <translation>Plages de pages</translation>
+    </message>
+    <message>
+        <source>Chosen page ranges</source>
+        <translation>Plages de pages choisies</translation>
+    </message>
+    <message>
+        <source>Close (%1)</source>
+        <translation>Fermer (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PageView</name>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
 </context>
 <context>
     <name>PreviewWidget</name>
@@ -468,6 +575,14 @@
     <message>
         <source>The password for %1 is incorrect</source>
         <translation>Le mot de passe de %1 est incorrect</translation>
+    </message>
+    <message>
+        <source>Page 1 of %1</source>
+        <translation>Page 1 sur %1</translation>
+    </message>
+    <message>
+        <source>Locked document</source>
+        <translation>Document verrouillé</translation>
     </message>
 </context>
 <context>
@@ -571,6 +686,10 @@
     <message>
         <source>Back</source>
         <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Close (%1)</source>
+        <translation>Fermer (%1)</translation>
     </message>
 </context>
 <context>
@@ -708,6 +827,14 @@
     <message>
         <source>Error: this file has read permission only!</source>
         <translation>Erreur : ce fichier est en lecture seule !</translation>
+    </message>
+    <message>
+        <source>Pages to remove</source>
+        <translation>Pages à supprimer</translation>
+    </message>
+    <message>
+        <source>Page ranges</source>
+        <translation>Plages de pages</translation>
     </message>
     <message>
         <source>The output properties you had set were reset for this document.</source>
