@@ -4,6 +4,7 @@
 #include "app/Application.h"
 #include "app/CommandMessage.h"
 #include "app/InstallationRegistry.h"
+#include "app/MessageQuestion.h"
 #include "app/MessageUpdate.h"
 #include "app/SettingsView.h"
 #include "app/TabWidget.h"
@@ -291,9 +292,40 @@ void MainView::onPreview(const QString &fileName, const QString &password)
 // would not end.
 void MainView::closeEvent(QCloseEvent *event)
 {
+    if (!agreeToClose()) {
+        event->ignore();
+        return;
+    }
     disconnect(m_viewer, &QDialog::finished, this, &MainView::onViewerClosed);
     m_viewer->close();
     QFrame::closeEvent(event);
+}
+
+bool MainView::agreeToClose()
+{
+    auto *app = Application::instance();
+    if (!app)
+        return true;
+    QStringList losses;
+    if (app->split()->isRunning())
+        losses << tr("The running split will be stopped and the files it has written removed.");
+    if (app->merge()->isRunning())
+        losses << tr("The running merge will be stopped; nothing will be written.");
+    const int listed = app->merge()->model()->rowCount();
+    if (listed > 0)
+        losses << tr("The merge list of %n document(s) will be lost.", "", listed);
+    if (losses.isEmpty())
+        return true;
+
+    enum { Stay = 0, Close = 1 };
+    MessageQuestion question(tr("Close Cleavemark?"), losses.join(QLatin1Char('\n')), Stay, this);
+    question.addAnswer(tr("CLOSE"), Close);
+    question.addAnswer(tr("CANCEL"), Stay, true);
+    if (question.exec() != Close)
+        return false;
+    app->split()->stop();
+    app->merge()->stop();
+    return true;
 }
 
 void MainView::connectSignals()

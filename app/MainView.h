@@ -120,6 +120,9 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
+    // Asks before a close would stop a job or drop the merge list; on yes
+    // the running jobs are stopped (a split's pieces removed). False: stay.
+    bool agreeToClose();
     QWidget *createStartPage();
     QWidget *createBottomBar();
     void createTabs();

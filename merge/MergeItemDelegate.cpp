@@ -12,6 +12,7 @@ namespace {
 
 const QColor pagesTextColor(QStringLiteral("#5890DB"));
 const QColor enterPasswordColor(4, 106, 208);
+const QColor problemColor(QStringLiteral("#C62828"));
 const QColor dropLineColor(QStringLiteral("#656565"));
 const int dropLineWidth = 3;
 const int pagesTextInset = 8;
@@ -76,6 +77,9 @@ QString MergeItemDelegate::passwordText(const QModelIndex &index)
 {
     if (index.data(MergeModel::PastEndRole).toBool())
         return QString();
+    const auto state = MergeModel::RowState(index.data(MergeModel::StateRole).toInt());
+    if (state == MergeModel::Unreadable || state == MergeModel::NoPages)
+        return MergeModel::stateText(state);
     return index.data(MergeModel::NeedsPasswordRole).toBool() ? tr("Enter Password") : tr("ok");
 }
 
@@ -118,10 +122,16 @@ void MergeItemDelegate::paintPassword(QPainter *painter, const QStyleOptionViewI
     painter->save();
     const bool selected = paintSelection(painter, option);
     QFont font = option.font;
-    const QString text = passwordText(index);
-    if (index.data(MergeModel::NeedsPasswordRole).toBool()) {
+    QString text = passwordText(index);
+    const auto state = MergeModel::RowState(index.data(MergeModel::StateRole).toInt());
+    if (state == MergeModel::NeedsPassword) {
         font.setUnderline(true);
         painter->setPen(enterPasswordColor);
+    } else if (state == MergeModel::Unreadable || state == MergeModel::NoPages) {
+        // A row that no password can make mergeable says so in its own words.
+        text = QFontMetrics(font).elidedText(text, Qt::ElideRight, option.rect.width() - 4);
+        if (!selected)
+            painter->setPen(problemColor);
     } else if (!selected) {
         painter->setPen(option.palette.color(QPalette::Text));
     }

@@ -76,6 +76,10 @@ private:
     void setOutputFolder(const QString &folder);
     // Asks for the password of a protected row; false when it still needs one.
     bool enterPassword(int row);
+    // Asks what to do with rows no merge can take; false when the user
+    // would rather not merge now. Rows the user removes leave the list.
+    bool settleUnmergeableRows();
+    void showMergeResult(const QString &mergedFileName);
     void previewRow(int row);
     void editRanges(int row);
     MergeModel *model() const;

@@ -178,6 +178,33 @@
         <translation>Das letzte Ergebnis im Dateimanager zeigen</translation>
     </message>
     <message>
+        <source>The running split will be stopped and the files it has written removed.</source>
+        <translation>Die laufende Teilung wird angehalten und die bereits geschriebenen Dateien werden entfernt.</translation>
+    </message>
+    <message>
+        <source>The running merge will be stopped; nothing will be written.</source>
+        <translation>Das laufende Vereinen wird angehalten; es wird nichts geschrieben.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The merge list of %n document(s) will be lost.</source>
+        <translation>
+            <numerusform>Die Liste zum Vereinen mit %n Dokument geht verloren.</numerusform>
+            <numerusform>Die Liste zum Vereinen mit %n Dokumenten geht verloren.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Close Cleavemark?</source>
+        <translation>Cleavemark schließen?</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>SCHLIESSEN</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ABBRECHEN</translation>
+    </message>
+    <message>
         <source>https://www.tessaly.com/cleavemark/help/</source>
         <extracomment>The online manual in this language; keep the English address where there is none.</extracomment>
         <translation>https://www.tessaly.com/de/cleavemark/help/</translation>
@@ -192,6 +219,74 @@
     <message>
         <source>Enter Password</source>
         <translation>Passwort eingeben</translation>
+    </message>
+</context>
+<context>
+    <name>MergeMessages</name>
+    <message numerus="yes">
+        <source>%n document(s) cannot be merged:</source>
+        <translation>
+            <numerusform>%n Dokument kann nicht vereint werden:</numerusform>
+            <numerusform>%n Dokumente können nicht vereint werden:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove them from the list, or merge the others without them?</source>
+        <translation>Aus der Liste entfernen oder die übrigen ohne sie vereinen?</translation>
+    </message>
+    <message>
+        <source>%1 (skipped)</source>
+        <translation>%1 (übersprungen)</translation>
+    </message>
+    <message>
+        <source>%1 (cannot be read)</source>
+        <translation>%1 (nicht lesbar)</translation>
+    </message>
+    <message>
+        <source>%1 (no pages)</source>
+        <translation>%1 (keine Seiten)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n document(s) merged; left out: %2.</source>
+        <translation>
+            <numerusform>%1 von %n Dokument vereint; ausgelassen: %2.</numerusform>
+            <numerusform>%1 von %n Dokumenten vereint; ausgelassen: %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was merged; left out: %1.</source>
+        <translation>Nichts wurde vereint; ausgelassen: %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written to %2</source>
+        <translation>%1 konnte nicht in %2 geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1 could not be merged</source>
+        <translation>%1 konnte nicht vereint werden</translation>
+    </message>
+    <message>
+        <source>The merge program could not be started.</source>
+        <translation>Das Vereinungsprogramm konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>The merge program ended without telling its result.</source>
+        <translation>Das Vereinungsprogramm wurde ohne Ergebnis beendet.</translation>
+    </message>
+    <message>
+        <source>The merge program crashed.</source>
+        <translation>Das Vereinungsprogramm ist abgestürzt.</translation>
+    </message>
+    <message>
+        <source>Merge files failed (code %1).</source>
+        <translation>Vereinen der Dateien fehlgeschlagen (Code %1).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove all %n document(s) from the merge list?</source>
+        <translation>
+            <numerusform>%n Dokument aus der Liste zum Vereinen entfernen?</numerusform>
+            <numerusform>Alle %n Dokumente aus der Liste zum Vereinen entfernen?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -223,6 +318,22 @@
     <message>
         <source>The password for %1 is incorrect</source>
         <translation>Das Passwort für %1 ist falsch</translation>
+    </message>
+    <message>
+        <source>Cannot be read</source>
+        <translation>Nicht lesbar</translation>
+    </message>
+    <message>
+        <source>No pages</source>
+        <translation>Keine Seiten</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>%1 ist nicht lesbar: %2.</translation>
+    </message>
+    <message>
+        <source>%1 has no pages.</source>
+        <translation>%1 hat keine Seiten.</translation>
     </message>
 </context>
 <context>
@@ -319,10 +430,6 @@
         <translation>Vereinen fehlgeschlagen</translation>
     </message>
     <message>
-        <source>Merge files failed</source>
-        <translation>Vereinen der Dateien fehlgeschlagen</translation>
-    </message>
-    <message>
         <source>Can not open file</source>
         <translation>Datei kann nicht geöffnet werden</translation>
     </message>
@@ -345,6 +452,30 @@
     <message>
         <source>The merged file gets this name with .pdf</source>
         <translation>Die zusammengeführte Datei erhält diesen Namen mit .pdf</translation>
+    </message>
+    <message>
+        <source>Documents cannot be merged</source>
+        <translation>Dokumente nicht vereinbar</translation>
+    </message>
+    <message>
+        <source>REMOVE THEM</source>
+        <translation>ENTFERNEN</translation>
+    </message>
+    <message>
+        <source>MERGE WITHOUT THEM</source>
+        <translation>OHNE SIE VEREINEN</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ABBRECHEN</translation>
+    </message>
+    <message>
+        <source>Clear the merge list</source>
+        <translation>Liste leeren</translation>
+    </message>
+    <message>
+        <source>CLEAR LIST</source>
+        <translation>LISTE LEEREN</translation>
     </message>
     <message>
         <source>Merged-%1</source>
@@ -376,6 +507,10 @@
     <message>
         <source>OPEN FOLDER</source>
         <translation>ORDNER ÖFFNEN</translation>
+    </message>
+    <message>
+        <source>You can open the folder to view the result</source>
+        <translation>Sie können den Ordner öffnen, um das Ergebnis anzusehen</translation>
     </message>
 </context>
 <context>
@@ -459,6 +594,49 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>OutcomeText</name>
+    <message>
+        <source>the file is gone or may not be read</source>
+        <translation>die Datei fehlt oder darf nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>there was not enough memory to read it</source>
+        <translation>der Speicher reichte zum Lesen nicht aus</translation>
+    </message>
+    <message>
+        <source>the password is missing or wrong</source>
+        <translation>das Passwort fehlt oder ist falsch</translation>
+    </message>
+    <message>
+        <source>it is not a PDF document, or it is damaged</source>
+        <translation>es ist kein PDF-Dokument oder es ist beschädigt</translation>
+    </message>
+    <message>
+        <source>the file could not be written</source>
+        <translation>die Datei konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the folder is missing or cannot be written to</source>
+        <translation>der Ordner fehlt oder ist nicht beschreibbar</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>the password is wrong</source>
+        <translation>das Passwort ist falsch</translation>
+    </message>
+    <message>
+        <source>the document cannot be read</source>
+        <translation>das Dokument ist nicht lesbar</translation>
+    </message>
+    <message>
+        <source>the file name cannot be used</source>
+        <translation>der Dateiname ist nicht verwendbar</translation>
     </message>
 </context>
 <context>
@@ -707,6 +885,118 @@
     </message>
 </context>
 <context>
+    <name>SplitMessages</name>
+    <message>
+        <source>The document to split was not found.</source>
+        <translation>Das zu teilende Dokument wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The document could not be opened: the password is wrong.</source>
+        <translation>Das Dokument konnte nicht geöffnet werden: Das Passwort ist falsch.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened</source>
+        <translation>%1 konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>The pages could not be written to the output folder.</source>
+        <translation>Die Seiten konnten nicht in den Zielordner geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The pages of %1 could not be read</source>
+        <translation>Die Seiten von %1 konnten nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>The pages could not be written to %1</source>
+        <translation>Die Seiten konnten nicht in %1 geschrieben werden</translation>
+    </message>
+    <message>
+        <source>The split program could not be started.</source>
+        <translation>Das Teilungsprogramm konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>The split program ended without telling its result.</source>
+        <translation>Das Teilungsprogramm wurde ohne Ergebnis beendet.</translation>
+    </message>
+    <message>
+        <source>The split program crashed.</source>
+        <translation>Das Teilungsprogramm ist abgestürzt.</translation>
+    </message>
+    <message>
+        <source>Split canceled</source>
+        <translation>Teilung abgebrochen</translation>
+    </message>
+    <message>
+        <source>The split program stopped unexpectedly (code %1).</source>
+        <translation>Das Teilungsprogramm wurde unerwartet beendet (Code %1).</translation>
+    </message>
+    <message>
+        <source>The split was stopped before any file was written.</source>
+        <translation>Die Teilung wurde angehalten, bevor eine Datei geschrieben war.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The split was stopped. The %n file(s) it had written were removed.</source>
+        <translation>
+            <numerusform>Die Teilung wurde angehalten. Die %n bereits geschriebene Datei wurde entfernt.</numerusform>
+            <numerusform>Die Teilung wurde angehalten. Die %n bereits geschriebenen Dateien wurden entfernt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be written</source>
+        <translation>
+            <numerusform>%n Datei konnte nicht geschrieben werden</numerusform>
+            <numerusform>%n Dateien konnten nicht geschrieben werden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <translation>%1 kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 has no pages: there is nothing to split.</source>
+        <translation>%1 hat keine Seiten: Es gibt nichts zu teilen.</translation>
+    </message>
+    <message>
+        <source>%1 has only one page: there is nothing to split.</source>
+        <translation>%1 hat nur eine Seite: Es gibt nichts zu teilen.</translation>
+    </message>
+    <message>
+        <source>Pages start at 1.</source>
+        <translation>Seiten beginnen bei 1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The document has only %n page(s).</source>
+        <translation>
+            <numerusform>Das Dokument hat nur %n Seite.</numerusform>
+            <numerusform>Das Dokument hat nur %n Seiten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Page %1 is already in the list.</source>
+        <translation>Seite %1 ist schon in der Liste.</translation>
+    </message>
+    <message>
+        <source>At least one page must stay.</source>
+        <translation>Mindestens eine Seite muss bleiben.</translation>
+    </message>
+    <message>
+        <source>The range ends before it starts.</source>
+        <translation>Der Bereich endet vor seinem Anfang.</translation>
+    </message>
+    <message>
+        <source>This range is already in the list.</source>
+        <translation>Dieser Bereich ist schon in der Liste.</translation>
+    </message>
+</context>
+<context>
     <name>SplitView</name>
     <message>
         <source>Into files of 1 page</source>
@@ -789,36 +1079,8 @@
         <translation>Zielordner wählen</translation>
     </message>
     <message>
-        <source>The document to split was not found.</source>
-        <translation>Das zu teilende Dokument wurde nicht gefunden.</translation>
-    </message>
-    <message>
-        <source>The document could not be opened: the password is wrong.</source>
-        <translation>Das Dokument konnte nicht geöffnet werden: Das Passwort ist falsch.</translation>
-    </message>
-    <message>
-        <source>The pages could not be written to the output folder.</source>
-        <translation>Die Seiten konnten nicht in den Zielordner geschrieben werden.</translation>
-    </message>
-    <message>
-        <source>The split program could not be started.</source>
-        <translation>Das Teilungsprogramm konnte nicht gestartet werden.</translation>
-    </message>
-    <message>
-        <source>The split program ended without telling its result.</source>
-        <translation>Das Teilungsprogramm wurde ohne Ergebnis beendet.</translation>
-    </message>
-    <message>
-        <source>The split program crashed.</source>
-        <translation>Das Teilungsprogramm ist abgestürzt.</translation>
-    </message>
-    <message>
         <source>Split canceled</source>
         <translation>Teilung abgebrochen</translation>
-    </message>
-    <message>
-        <source>The split program stopped unexpectedly (code %1).</source>
-        <translation>Das Teilungsprogramm wurde unerwartet beendet (Code %1).</translation>
     </message>
     <message>
         <source>Split failed</source>
@@ -835,6 +1097,10 @@
     <message>
         <source>Page ranges</source>
         <translation>Seitenbereiche</translation>
+    </message>
+    <message>
+        <source>Cannot split this document</source>
+        <translation>Dokument nicht teilbar</translation>
     </message>
     <message>
         <source>The output properties you had set were reset for this document.</source>

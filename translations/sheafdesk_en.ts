@@ -178,6 +178,33 @@
         <translation>Show the last result in the file manager</translation>
     </message>
     <message>
+        <source>The running split will be stopped and the files it has written removed.</source>
+        <translation>The running split will be stopped and the files it has written removed.</translation>
+    </message>
+    <message>
+        <source>The running merge will be stopped; nothing will be written.</source>
+        <translation>The running merge will be stopped; nothing will be written.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The merge list of %n document(s) will be lost.</source>
+        <translation>
+            <numerusform>The merge list of %n document will be lost.</numerusform>
+            <numerusform>The merge list of %n documents will be lost.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Close Cleavemark?</source>
+        <translation>Close Cleavemark?</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>CLOSE</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>CANCEL</translation>
+    </message>
+    <message>
         <source>https://www.tessaly.com/cleavemark/help/</source>
         <extracomment>The online manual in this language; keep the English address where there is none.</extracomment>
         <translation>https://www.tessaly.com/cleavemark/help/</translation>
@@ -192,6 +219,74 @@
     <message>
         <source>Enter Password</source>
         <translation>Enter Password</translation>
+    </message>
+</context>
+<context>
+    <name>MergeMessages</name>
+    <message numerus="yes">
+        <source>%n document(s) cannot be merged:</source>
+        <translation>
+            <numerusform>%n document cannot be merged:</numerusform>
+            <numerusform>%n documents cannot be merged:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove them from the list, or merge the others without them?</source>
+        <translation>Remove them from the list, or merge the others without them?</translation>
+    </message>
+    <message>
+        <source>%1 (skipped)</source>
+        <translation>%1 (skipped)</translation>
+    </message>
+    <message>
+        <source>%1 (cannot be read)</source>
+        <translation>%1 (cannot be read)</translation>
+    </message>
+    <message>
+        <source>%1 (no pages)</source>
+        <translation>%1 (no pages)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n document(s) merged; left out: %2.</source>
+        <translation>
+            <numerusform>%1 of %n document merged; left out: %2.</numerusform>
+            <numerusform>%1 of %n documents merged; left out: %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was merged; left out: %1.</source>
+        <translation>Nothing was merged; left out: %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written to %2</source>
+        <translation>%1 could not be written to %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be merged</source>
+        <translation>%1 could not be merged</translation>
+    </message>
+    <message>
+        <source>The merge program could not be started.</source>
+        <translation>The merge program could not be started.</translation>
+    </message>
+    <message>
+        <source>The merge program ended without telling its result.</source>
+        <translation>The merge program ended without telling its result.</translation>
+    </message>
+    <message>
+        <source>The merge program crashed.</source>
+        <translation>The merge program crashed.</translation>
+    </message>
+    <message>
+        <source>Merge files failed (code %1).</source>
+        <translation>Merge files failed (code %1).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove all %n document(s) from the merge list?</source>
+        <translation>
+            <numerusform>Remove the %n document from the merge list?</numerusform>
+            <numerusform>Remove all %n documents from the merge list?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -223,6 +318,22 @@
     <message>
         <source>The password for %1 is incorrect</source>
         <translation>The password for %1 is incorrect</translation>
+    </message>
+    <message>
+        <source>Cannot be read</source>
+        <translation>Cannot be read</translation>
+    </message>
+    <message>
+        <source>No pages</source>
+        <translation>No pages</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>%1 cannot be read: %2.</translation>
+    </message>
+    <message>
+        <source>%1 has no pages.</source>
+        <translation>%1 has no pages.</translation>
     </message>
 </context>
 <context>
@@ -319,10 +430,6 @@
         <translation>Merge failed</translation>
     </message>
     <message>
-        <source>Merge files failed</source>
-        <translation>Merging failed at</translation>
-    </message>
-    <message>
         <source>Can not open file</source>
         <translation>Cannot open file</translation>
     </message>
@@ -345,6 +452,30 @@
     <message>
         <source>The merged file gets this name with .pdf</source>
         <translation>The merged file gets this name with .pdf</translation>
+    </message>
+    <message>
+        <source>Documents cannot be merged</source>
+        <translation>Documents cannot be merged</translation>
+    </message>
+    <message>
+        <source>REMOVE THEM</source>
+        <translation>REMOVE THEM</translation>
+    </message>
+    <message>
+        <source>MERGE WITHOUT THEM</source>
+        <translation>MERGE WITHOUT THEM</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>CANCEL</translation>
+    </message>
+    <message>
+        <source>Clear the merge list</source>
+        <translation>Clear the merge list</translation>
+    </message>
+    <message>
+        <source>CLEAR LIST</source>
+        <translation>CLEAR LIST</translation>
     </message>
     <message>
         <source>Merged-%1</source>
@@ -376,6 +507,10 @@
     <message>
         <source>OPEN FOLDER</source>
         <translation>OPEN FOLDER</translation>
+    </message>
+    <message>
+        <source>You can open the folder to view the result</source>
+        <translation>You can open the folder to view the result</translation>
     </message>
 </context>
 <context>
@@ -459,6 +594,49 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>OutcomeText</name>
+    <message>
+        <source>the file is gone or may not be read</source>
+        <translation>the file is gone or may not be read</translation>
+    </message>
+    <message>
+        <source>there was not enough memory to read it</source>
+        <translation>there was not enough memory to read it</translation>
+    </message>
+    <message>
+        <source>the password is missing or wrong</source>
+        <translation>the password is missing or wrong</translation>
+    </message>
+    <message>
+        <source>it is not a PDF document, or it is damaged</source>
+        <translation>it is not a PDF document, or it is damaged</translation>
+    </message>
+    <message>
+        <source>the file could not be written</source>
+        <translation>the file could not be written</translation>
+    </message>
+    <message>
+        <source>the folder is missing or cannot be written to</source>
+        <translation>the folder is missing or cannot be written to</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>the password is wrong</source>
+        <translation>the password is wrong</translation>
+    </message>
+    <message>
+        <source>the document cannot be read</source>
+        <translation>the document cannot be read</translation>
+    </message>
+    <message>
+        <source>the file name cannot be used</source>
+        <translation>the file name cannot be used</translation>
     </message>
 </context>
 <context>
@@ -707,6 +885,118 @@
     </message>
 </context>
 <context>
+    <name>SplitMessages</name>
+    <message>
+        <source>The document to split was not found.</source>
+        <translation>The document to split was not found.</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 was not found.</translation>
+    </message>
+    <message>
+        <source>The document could not be opened: the password is wrong.</source>
+        <translation>The document could not be opened: the password is wrong.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened</source>
+        <translation>%1 could not be opened</translation>
+    </message>
+    <message>
+        <source>The pages could not be written to the output folder.</source>
+        <translation>The pages could not be written to the output folder.</translation>
+    </message>
+    <message>
+        <source>The pages of %1 could not be read</source>
+        <translation>The pages of %1 could not be read</translation>
+    </message>
+    <message>
+        <source>The pages could not be written to %1</source>
+        <translation>The pages could not be written to %1</translation>
+    </message>
+    <message>
+        <source>The split program could not be started.</source>
+        <translation>The split program could not be started.</translation>
+    </message>
+    <message>
+        <source>The split program ended without telling its result.</source>
+        <translation>The split program ended without telling its result.</translation>
+    </message>
+    <message>
+        <source>The split program crashed.</source>
+        <translation>The split program crashed.</translation>
+    </message>
+    <message>
+        <source>Split canceled</source>
+        <translation>Split canceled</translation>
+    </message>
+    <message>
+        <source>The split program stopped unexpectedly (code %1).</source>
+        <translation>The split program stopped unexpectedly (code %1).</translation>
+    </message>
+    <message>
+        <source>The split was stopped before any file was written.</source>
+        <translation>The split was stopped before any file was written.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The split was stopped. The %n file(s) it had written were removed.</source>
+        <translation>
+            <numerusform>The split was stopped. The %n file it had written was removed.</numerusform>
+            <numerusform>The split was stopped. The %n files it had written were removed.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be written</source>
+        <translation>
+            <numerusform>%n file could not be written</numerusform>
+            <numerusform>%n files could not be written</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 does not exist.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <translation>%1 cannot be opened: %2.</translation>
+    </message>
+    <message>
+        <source>%1 has no pages: there is nothing to split.</source>
+        <translation>%1 has no pages: there is nothing to split.</translation>
+    </message>
+    <message>
+        <source>%1 has only one page: there is nothing to split.</source>
+        <translation>%1 has only one page: there is nothing to split.</translation>
+    </message>
+    <message>
+        <source>Pages start at 1.</source>
+        <translation>Pages start at 1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The document has only %n page(s).</source>
+        <translation>
+            <numerusform>The document has only %n page.</numerusform>
+            <numerusform>The document has only %n pages.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Page %1 is already in the list.</source>
+        <translation>Page %1 is already in the list.</translation>
+    </message>
+    <message>
+        <source>At least one page must stay.</source>
+        <translation>At least one page must stay.</translation>
+    </message>
+    <message>
+        <source>The range ends before it starts.</source>
+        <translation>The range ends before it starts.</translation>
+    </message>
+    <message>
+        <source>This range is already in the list.</source>
+        <translation>This range is already in the list.</translation>
+    </message>
+</context>
+<context>
     <name>SplitView</name>
     <message>
         <source>Into files of 1 page</source>
@@ -789,36 +1079,8 @@
         <translation>Select destination folder</translation>
     </message>
     <message>
-        <source>The document to split was not found.</source>
-        <translation>The document to split was not found.</translation>
-    </message>
-    <message>
-        <source>The document could not be opened: the password is wrong.</source>
-        <translation>The document could not be opened: the password is wrong.</translation>
-    </message>
-    <message>
-        <source>The pages could not be written to the output folder.</source>
-        <translation>The pages could not be written to the output folder.</translation>
-    </message>
-    <message>
-        <source>The split program could not be started.</source>
-        <translation>The split program could not be started.</translation>
-    </message>
-    <message>
-        <source>The split program ended without telling its result.</source>
-        <translation>The split program ended without reporting its result.</translation>
-    </message>
-    <message>
-        <source>The split program crashed.</source>
-        <translation>The split program crashed.</translation>
-    </message>
-    <message>
         <source>Split canceled</source>
         <translation>The split was canceled.</translation>
-    </message>
-    <message>
-        <source>The split program stopped unexpectedly (code %1).</source>
-        <translation>The split program stopped unexpectedly (code %1).</translation>
     </message>
     <message>
         <source>Split failed</source>
@@ -835,6 +1097,10 @@
     <message>
         <source>Page ranges</source>
         <translation>Page ranges</translation>
+    </message>
+    <message>
+        <source>Cannot split this document</source>
+        <translation>Cannot split this document</translation>
     </message>
     <message>
         <source>The output properties you had set were reset for this document.</source>

@@ -178,6 +178,33 @@
         <translation>Afficher le dernier résultat dans le gestionnaire de fichiers</translation>
     </message>
     <message>
+        <source>The running split will be stopped and the files it has written removed.</source>
+        <translation>La division en cours sera arrêtée et les fichiers déjà écrits seront supprimés.</translation>
+    </message>
+    <message>
+        <source>The running merge will be stopped; nothing will be written.</source>
+        <translation>La fusion en cours sera arrêtée ; rien ne sera écrit.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The merge list of %n document(s) will be lost.</source>
+        <translation>
+            <numerusform>La liste de fusion de %n document sera perdue.</numerusform>
+            <numerusform>La liste de fusion de %n documents sera perdue.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Close Cleavemark?</source>
+        <translation>Fermer Cleavemark ?</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>FERMER</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ANNULER</translation>
+    </message>
+    <message>
         <source>https://www.tessaly.com/cleavemark/help/</source>
         <extracomment>The online manual in this language; keep the English address where there is none.</extracomment>
         <translation>https://www.tessaly.com/fr/cleavemark/help/</translation>
@@ -192,6 +219,74 @@
     <message>
         <source>Enter Password</source>
         <translation>Saisir le mot de passe</translation>
+    </message>
+</context>
+<context>
+    <name>MergeMessages</name>
+    <message numerus="yes">
+        <source>%n document(s) cannot be merged:</source>
+        <translation>
+            <numerusform>%n document ne peut pas être fusionné :</numerusform>
+            <numerusform>%n documents ne peuvent pas être fusionnés :</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove them from the list, or merge the others without them?</source>
+        <translation>Les retirer de la liste, ou fusionner les autres sans eux ?</translation>
+    </message>
+    <message>
+        <source>%1 (skipped)</source>
+        <translation>%1 (ignoré)</translation>
+    </message>
+    <message>
+        <source>%1 (cannot be read)</source>
+        <translation>%1 (illisible)</translation>
+    </message>
+    <message>
+        <source>%1 (no pages)</source>
+        <translation>%1 (aucune page)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n document(s) merged; left out: %2.</source>
+        <translation>
+            <numerusform>%1 document sur %n fusionné ; laissé de côté : %2.</numerusform>
+            <numerusform>%1 documents sur %n fusionnés ; laissés de côté : %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was merged; left out: %1.</source>
+        <translation>Rien n’a été fusionné ; laissés de côté : %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written to %2</source>
+        <translation>Impossible d’écrire %1 dans %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be merged</source>
+        <translation>Impossible de fusionner %1</translation>
+    </message>
+    <message>
+        <source>The merge program could not be started.</source>
+        <translation>Le programme de fusion n’a pas pu être lancé.</translation>
+    </message>
+    <message>
+        <source>The merge program ended without telling its result.</source>
+        <translation>Le programme de fusion s’est terminé sans indiquer de résultat.</translation>
+    </message>
+    <message>
+        <source>The merge program crashed.</source>
+        <translation>Le programme de fusion a planté.</translation>
+    </message>
+    <message>
+        <source>Merge files failed (code %1).</source>
+        <translation>La fusion des fichiers a échoué (code %1).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove all %n document(s) from the merge list?</source>
+        <translation>
+            <numerusform>Retirer %n document de la liste de fusion ?</numerusform>
+            <numerusform>Retirer les %n documents de la liste de fusion ?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -223,6 +318,22 @@
     <message>
         <source>The password for %1 is incorrect</source>
         <translation>Le mot de passe de %1 est incorrect</translation>
+    </message>
+    <message>
+        <source>Cannot be read</source>
+        <translation>Illisible</translation>
+    </message>
+    <message>
+        <source>No pages</source>
+        <translation>Aucune page</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>%1 est illisible : %2.</translation>
+    </message>
+    <message>
+        <source>%1 has no pages.</source>
+        <translation>%1 n’a aucune page.</translation>
     </message>
 </context>
 <context>
@@ -319,10 +430,6 @@
         <translation>Échec de la fusion</translation>
     </message>
     <message>
-        <source>Merge files failed</source>
-        <translation>La fusion des fichiers a échoué</translation>
-    </message>
-    <message>
         <source>Can not open file</source>
         <translation>Impossible d&apos;ouvrir le fichier</translation>
     </message>
@@ -345,6 +452,30 @@
     <message>
         <source>The merged file gets this name with .pdf</source>
         <translation>Le fichier fusionné reçoit ce nom suivi de .pdf</translation>
+    </message>
+    <message>
+        <source>Documents cannot be merged</source>
+        <translation>Documents impossibles à fusionner</translation>
+    </message>
+    <message>
+        <source>REMOVE THEM</source>
+        <translation>LES RETIRER</translation>
+    </message>
+    <message>
+        <source>MERGE WITHOUT THEM</source>
+        <translation>FUSIONNER SANS EUX</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ANNULER</translation>
+    </message>
+    <message>
+        <source>Clear the merge list</source>
+        <translation>Vider la liste</translation>
+    </message>
+    <message>
+        <source>CLEAR LIST</source>
+        <translation>VIDER LA LISTE</translation>
     </message>
     <message>
         <source>Merged-%1</source>
@@ -376,6 +507,10 @@
     <message>
         <source>OPEN FOLDER</source>
         <translation>OUVRIR LE DOSSIER</translation>
+    </message>
+    <message>
+        <source>You can open the folder to view the result</source>
+        <translation>Vous pouvez ouvrir le dossier pour voir le résultat</translation>
     </message>
 </context>
 <context>
@@ -459,6 +594,49 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>OutcomeText</name>
+    <message>
+        <source>the file is gone or may not be read</source>
+        <translation>le fichier a disparu ou ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>there was not enough memory to read it</source>
+        <translation>la mémoire était insuffisante pour le lire</translation>
+    </message>
+    <message>
+        <source>the password is missing or wrong</source>
+        <translation>le mot de passe manque ou est incorrect</translation>
+    </message>
+    <message>
+        <source>it is not a PDF document, or it is damaged</source>
+        <translation>ce n’est pas un document PDF, ou il est endommagé</translation>
+    </message>
+    <message>
+        <source>the file could not be written</source>
+        <translation>le fichier n’a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>the folder is missing or cannot be written to</source>
+        <translation>le dossier manque ou n’est pas accessible en écriture</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>the password is wrong</source>
+        <translation>le mot de passe est incorrect</translation>
+    </message>
+    <message>
+        <source>the document cannot be read</source>
+        <translation>le document est illisible</translation>
+    </message>
+    <message>
+        <source>the file name cannot be used</source>
+        <translation>le nom de fichier n’est pas utilisable</translation>
     </message>
 </context>
 <context>
@@ -707,6 +885,118 @@
     </message>
 </context>
 <context>
+    <name>SplitMessages</name>
+    <message>
+        <source>The document to split was not found.</source>
+        <translation>Le document à diviser est introuvable.</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>The document could not be opened: the password is wrong.</source>
+        <translation>Impossible d’ouvrir le document : le mot de passe est incorrect.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened</source>
+        <translation>Impossible d’ouvrir %1</translation>
+    </message>
+    <message>
+        <source>The pages could not be written to the output folder.</source>
+        <translation>Impossible d’écrire les pages dans le dossier de destination.</translation>
+    </message>
+    <message>
+        <source>The pages of %1 could not be read</source>
+        <translation>Impossible de lire les pages de %1</translation>
+    </message>
+    <message>
+        <source>The pages could not be written to %1</source>
+        <translation>Impossible d’écrire les pages dans %1</translation>
+    </message>
+    <message>
+        <source>The split program could not be started.</source>
+        <translation>Le programme de division n’a pas pu être lancé.</translation>
+    </message>
+    <message>
+        <source>The split program ended without telling its result.</source>
+        <translation>Le programme de division s’est terminé sans indiquer de résultat.</translation>
+    </message>
+    <message>
+        <source>The split program crashed.</source>
+        <translation>Le programme de division a planté.</translation>
+    </message>
+    <message>
+        <source>Split canceled</source>
+        <translation>Division annulée</translation>
+    </message>
+    <message>
+        <source>The split program stopped unexpectedly (code %1).</source>
+        <translation>Le programme de division s’est arrêté de manière inattendue (code %1).</translation>
+    </message>
+    <message>
+        <source>The split was stopped before any file was written.</source>
+        <translation>La division a été arrêtée avant l’écriture du moindre fichier.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The split was stopped. The %n file(s) it had written were removed.</source>
+        <translation>
+            <numerusform>La division a été arrêtée. Le fichier déjà écrit (%n) a été supprimé.</numerusform>
+            <numerusform>La division a été arrêtée. Les %n fichiers déjà écrits ont été supprimés.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be written</source>
+        <translation>
+            <numerusform>%n fichier n’a pas pu être écrit</numerusform>
+            <numerusform>%n fichiers n’ont pas pu être écrits</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <translation>Impossible d’ouvrir %1 : %2.</translation>
+    </message>
+    <message>
+        <source>%1 has no pages: there is nothing to split.</source>
+        <translation>%1 n’a aucune page : il n’y a rien à diviser.</translation>
+    </message>
+    <message>
+        <source>%1 has only one page: there is nothing to split.</source>
+        <translation>%1 n’a qu’une page : il n’y a rien à diviser.</translation>
+    </message>
+    <message>
+        <source>Pages start at 1.</source>
+        <translation>Les pages commencent à 1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The document has only %n page(s).</source>
+        <translation>
+            <numerusform>Le document n’a que %n page.</numerusform>
+            <numerusform>Le document n’a que %n pages.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Page %1 is already in the list.</source>
+        <translation>La page %1 est déjà dans la liste.</translation>
+    </message>
+    <message>
+        <source>At least one page must stay.</source>
+        <translation>Au moins une page doit rester.</translation>
+    </message>
+    <message>
+        <source>The range ends before it starts.</source>
+        <translation>La plage finit avant de commencer.</translation>
+    </message>
+    <message>
+        <source>This range is already in the list.</source>
+        <translation>Cette plage est déjà dans la liste.</translation>
+    </message>
+</context>
+<context>
     <name>SplitView</name>
     <message>
         <source>Into files of 1 page</source>
@@ -789,36 +1079,8 @@
         <translation>Choisir le dossier de destination</translation>
     </message>
     <message>
-        <source>The document to split was not found.</source>
-        <translation>Le document à diviser est introuvable.</translation>
-    </message>
-    <message>
-        <source>The document could not be opened: the password is wrong.</source>
-        <translation>Impossible d&apos;ouvrir le document : le mot de passe est incorrect.</translation>
-    </message>
-    <message>
-        <source>The pages could not be written to the output folder.</source>
-        <translation>Impossible d&apos;écrire les pages dans le dossier de destination.</translation>
-    </message>
-    <message>
-        <source>The split program could not be started.</source>
-        <translation>Le programme de division n&apos;a pas pu être lancé.</translation>
-    </message>
-    <message>
-        <source>The split program ended without telling its result.</source>
-        <translation>Le programme de division s&apos;est terminé sans indiquer de résultat.</translation>
-    </message>
-    <message>
-        <source>The split program crashed.</source>
-        <translation>Le programme de division a planté.</translation>
-    </message>
-    <message>
         <source>Split canceled</source>
         <translation>Division annulée</translation>
-    </message>
-    <message>
-        <source>The split program stopped unexpectedly (code %1).</source>
-        <translation>Le programme de division s&apos;est arrêté de manière inattendue (code %1).</translation>
     </message>
     <message>
         <source>Split failed</source>
@@ -835,6 +1097,10 @@
     <message>
         <source>Page ranges</source>
         <translation>Plages de pages</translation>
+    </message>
+    <message>
+        <source>Cannot split this document</source>
+        <translation>Document impossible à diviser</translation>
     </message>
     <message>
         <source>The output properties you had set were reset for this document.</source>
