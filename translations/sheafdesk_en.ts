@@ -1080,7 +1080,7 @@
     </message>
     <message>
         <source>Split canceled</source>
-        <translation>The split was canceled.</translation>
+        <translation>Split canceled</translation>
     </message>
     <message>
         <source>Split failed</source>
