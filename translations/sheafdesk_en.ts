@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>Filename Prefix:</source>
-        <translation>Filename Prefix:</translation>
+        <translation>Name template:</translation>
     </message>
     <message>
         <source>SAVE SETTINGS</source>
@@ -78,6 +78,10 @@
     <message>
         <source>Close (%1)</source>
         <translation>Close (%1)</translation>
+    </message>
+    <message>
+        <source>The values you had set here were reset to their defaults when another document was loaded.</source>
+        <translation>The values you had set here were reset to their defaults when another document was loaded.</translation>
     </message>
 </context>
 <context>
@@ -200,12 +204,17 @@
         <source>CANCEL</source>
         <translation>CANCEL</translation>
     </message>
+    <message>
+        <source>https://www.tessaly.com/cleavemark/help/</source>
+        <extracomment>The online manual in this language; keep the English address where there is none.</extracomment>
+        <translation>https://www.tessaly.com/cleavemark/help/</translation>
+    </message>
 </context>
 <context>
     <name>MergeItemDelegate</name>
     <message>
         <source>ok</source>
-        <translation>ok</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Enter Password</source>
@@ -288,7 +297,7 @@
     </message>
     <message>
         <source>Filename</source>
-        <translation>Filename</translation>
+        <translation>File name</translation>
     </message>
     <message>
         <source>Total</source>
@@ -304,7 +313,7 @@
     </message>
     <message>
         <source>Can not open file</source>
-        <translation>Can not open file</translation>
+        <translation>Cannot open file</translation>
     </message>
     <message>
         <source>The password for %1 is incorrect</source>
@@ -370,7 +379,7 @@
     </message>
     <message>
         <source>Filename:</source>
-        <translation>Filename:</translation>
+        <translation>File name:</translation>
     </message>
     <message>
         <source>MERGE</source>
@@ -401,10 +410,6 @@
         <translation>Choose folder</translation>
     </message>
     <message>
-        <source>%1 pages total</source>
-        <translation>%1 pages total</translation>
-    </message>
-    <message>
         <source>Select one or more files to open</source>
         <translation>Select one or more files to open</translation>
     </message>
@@ -414,7 +419,7 @@
     </message>
     <message>
         <source>Merging files..</source>
-        <translation>Merging files..</translation>
+        <translation>Merging files…</translation>
     </message>
     <message>
         <source>Select destination folder</source>
@@ -426,7 +431,7 @@
     </message>
     <message>
         <source>Can not open file</source>
-        <translation>Can not open file</translation>
+        <translation>Cannot open file</translation>
     </message>
     <message>
         <source>The password for %1 is incorrect</source>
@@ -472,6 +477,18 @@
         <source>CLEAR LIST</source>
         <translation>CLEAR LIST</translation>
     </message>
+    <message>
+        <source>Merged-%1</source>
+        <extracomment>The proposed name of a merged file; %1 is the date and time. No spaces or / : * ? &lt; &gt; |.</extracomment>
+        <translation>Merged-%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages total</source>
+        <translation>
+            <numerusform>%n page in total</numerusform>
+            <numerusform>%n pages in total</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MessageMerge</name>
@@ -481,7 +498,7 @@
     </message>
     <message>
         <source>All of your files have been merged. You can open the folder to view the result</source>
-        <translation>All of your files have been merged. You can open the folder to view the result</translation>
+        <translation>All your files have been merged. You can open the folder to view the result.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -526,10 +543,6 @@
         <translation>Split complete</translation>
     </message>
     <message>
-        <source>Your document was split in %1 files. You can open folder to view the results of proceed of merging them.</source>
-        <translation>Your document was split in %1 files. You can open folder to view the results of proceed of merging them.</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -541,6 +554,13 @@
         <source>MERGE RESULTS</source>
         <translation>MERGE RESULTS</translation>
     </message>
+    <message numerus="yes">
+        <source>Your document was split in %n files. You can open folder to view the results of proceed of merging them.</source>
+        <translation>
+            <numerusform>Your document was split into %n file. You can open the folder to view it.</numerusform>
+            <numerusform>Your document was split into %n files. You can open the folder to view them or merge them again.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MessageUpdate</name>
@@ -550,7 +570,7 @@
     </message>
     <message>
         <source>New version of the program is available: &lt;b&gt;%1&lt;/b&gt;.</source>
-        <translation>New version of the program is available: &lt;b&gt;%1&lt;/b&gt;.</translation>
+        <translation>A new version of the program is available: &lt;b&gt;%1&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>Read about</source>
@@ -662,7 +682,7 @@
     </message>
     <message>
         <source>Choose page ranges. Total pages in document: %1</source>
-        <translation>Choose page ranges. Total pages in document: %1</translation>
+        <translation>Choose page ranges. Pages in the document: %1</translation>
     </message>
     <message>
         <source>CANCEL</source>
@@ -728,7 +748,7 @@
     </message>
     <message>
         <source>Can not open file</source>
-        <translation>Can not open file</translation>
+        <translation>Cannot open file</translation>
     </message>
     <message>
         <source>The password for %1 is incorrect</source>
@@ -780,7 +800,7 @@
     <name>SaveFolderModel</name>
     <message>
         <source>Sub folder</source>
-        <translation>Sub folder</translation>
+        <translation>Subfolder</translation>
     </message>
     <message>
         <source>Original folder</source>
@@ -831,7 +851,7 @@
     </message>
     <message>
         <source>Check program updates</source>
-        <translation>Check program updates</translation>
+        <translation>Check for program updates</translation>
     </message>
     <message>
         <source>version %1</source>
@@ -980,7 +1000,7 @@
     <name>SplitView</name>
     <message>
         <source>Into files of 1 page</source>
-        <translation>Into files of 1 page</translation>
+        <translation>Into single-page files</translation>
     </message>
     <message>
         <source>By groups of pages</source>
@@ -988,7 +1008,7 @@
     </message>
     <message>
         <source>Get rid of certain pages</source>
-        <translation>Get rid of certain pages</translation>
+        <translation>Remove certain pages</translation>
     </message>
     <message>
         <source>By page ranges</source>
@@ -996,7 +1016,7 @@
     </message>
     <message>
         <source>Group of pages:</source>
-        <translation>Group of pages:</translation>
+        <translation>Pages per group:</translation>
     </message>
     <message>
         <source>Starting from:</source>
@@ -1040,19 +1060,19 @@
     </message>
     <message>
         <source>Every page will be splited to isolated file...</source>
-        <translation>Every page will be splited to isolated file...</translation>
+        <translation>Every page will be saved as a file of its own.</translation>
     </message>
     <message>
         <source>Choose how much pages will be in every group and you should choose pages, where splitting will be started...</source>
-        <translation>Choose how much pages will be in every group and you should choose pages, where splitting will be started...</translation>
+        <translation>Choose how many pages each group holds and the page where splitting starts.</translation>
     </message>
     <message>
         <source>You can choose and add pages which you want to delete...</source>
-        <translation>You can choose and add pages which you want to delete...</translation>
+        <translation>Choose and add the pages you want to remove.</translation>
     </message>
     <message>
         <source>You should choose and add a interval from document, which you will want to split...</source>
-        <translation>You should choose and add a interval from document, which you will want to split...</translation>
+        <translation>Choose and add the page ranges of the document that you want as separate files.</translation>
     </message>
     <message>
         <source>Select destination folder</source>
@@ -1068,7 +1088,7 @@
     </message>
     <message>
         <source>Error: this file has read permission only!</source>
-        <translation>Error: this file has read permission only!</translation>
+        <translation>Error: this document does not allow its pages to be extracted.</translation>
     </message>
     <message>
         <source>Pages to remove</source>
@@ -1081,6 +1101,10 @@
     <message>
         <source>Cannot split this document</source>
         <translation>Cannot split this document</translation>
+    </message>
+    <message>
+        <source>The output properties you had set were reset for this document.</source>
+        <translation>The output properties you had set were reset for this document.</translation>
     </message>
 </context>
 <context>
