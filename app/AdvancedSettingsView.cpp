@@ -140,6 +140,12 @@ void AdvancedSettingsView::buildLayout()
     row = addPageOrderRows(content, form, row);
     layout->addLayout(form);
     layout->addStretch();
+    m_resetNote = new QLabel(content);
+    m_resetNote->setObjectName(QStringLiteral("resetNote"));
+    m_resetNote->setWordWrap(true);
+    m_resetNote->hide();
+    layout->addWidget(m_resetNote);
+    layout->addSpacing(8);
 
     auto *footer = new QHBoxLayout;
     footer->setSpacing(10);
@@ -225,6 +231,8 @@ QLabel *AdvancedSettingsView::createLabel(QWidget *content)
     label->setObjectName(QStringLiteral("settingsInputLabel"));
     label->setFixedWidth(110);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Longer translations take a second line beside their field.
+    label->setWordWrap(true);
     return label;
 }
 
@@ -287,6 +295,7 @@ void AdvancedSettingsView::fillFromSettings()
                                static_cast<QWidget *>(m_alternate), static_cast<QWidget *>(m_alternateHint)})
         pageOrder->setVisible(!prefixEnabled);
     m_alternate->setChecked(m_settings->alternatePages());
+    m_resetNote->setVisible(m_settings->userValuesWereReset());
 }
 
 void AdvancedSettingsView::setPasswordEnabled(bool enabled)
@@ -314,6 +323,7 @@ void AdvancedSettingsView::saveSettings()
         m_settings->setAuthor(m_author->text());
         m_settings->setTitle(m_titleEdit->text());
         m_settings->setAlternatePages(m_alternate->isChecked());
+        m_settings->forgetReset();   // these values are the user's choice again
     }
     emit onHideWindow();
 }
@@ -369,4 +379,6 @@ void AdvancedSettingsView::retranslate()
         m_tagButtons.at(i)->setText(tr(tagNames[i]));
     m_save->setText(tr("SAVE SETTINGS"));
     m_cancel->setText(tr("CANCEL"));
+    m_resetNote->setText(tr("The values you had set here were reset to their defaults when another "
+                            "document was loaded."));
 }

@@ -25,6 +25,9 @@ class AdvancedSettingsView : public QFrame
 public:
     explicit AdvancedSettingsView(QWidget *parent = nullptr);
 
+    // Shown while the record's values were reset behind the user's back.
+    QLabel *resetNote() const { return m_resetNote; }
+
     // The record to edit next; the panel shows its values.
     void setSettings(const QSharedPointer<AdvancedSettings> &settings);
     QSharedPointer<AdvancedSettings> settings() const { return m_settings; }
@@ -79,6 +82,7 @@ private:
     QLineEdit *m_author = nullptr;
     QFrame *m_fileNameSeparator = nullptr;
     QLabel *m_fileNameLabel = nullptr;
+    QLabel *m_resetNote = nullptr;
     QLineEdit *m_fileName = nullptr;
     QWidget *m_tagRow = nullptr;
     QFrame *m_pageOrderSeparator = nullptr;

@@ -4,6 +4,7 @@
 #include "app/Application.h"
 #include "app/CommandMessage.h"
 #include "app/InstallationRegistry.h"
+#include "app/MessageQuestion.h"
 #include "app/MessageUpdate.h"
 #include "app/SettingsView.h"
 #include "app/TabWidget.h"
@@ -20,6 +21,7 @@
 #include "preview/PreviewWidget.h"
 #include "widgets/AccessibleRole.h"
 #include "widgets/ButtonDescription.h"
+#include "widgets/DimmingCover.h"
 #include "widgets/WindowBar.h"
 #include "widgets/WindowDrag.h"
 
@@ -30,7 +32,6 @@
 #include <QDesktopServices>
 #include <QEvent>
 #include <QGuiApplication>
-#include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QParallelAnimationGroup>
@@ -54,11 +55,6 @@ const int panelDuration = 300;
 
 const QString splitFlagKey = QStringLiteral("add_split_enabled");
 const QString mergeFlagKey = QStringLiteral("add_merge_enabled");
-
-QGraphicsOpacityEffect *opacityOf(QWidget *widget)
-{
-    return qobject_cast<QGraphicsOpacityEffect *>(widget->graphicsEffect());
-}
 
 bool takesTabFocus(const QWidget *widget, const QWidget *container)
 {
@@ -223,13 +219,9 @@ QWidget *MainView::createBottomBar()
 
 void MainView::createPanels()
 {
-    m_cover = new QFrame(m_content);
+    m_cover = new DimmingCover(m_content);
     m_cover->setObjectName(QStringLiteral("backgroundSettingsView"));
     m_cover->setFixedSize(contentSize);
-    // A child widget has no window opacity of its own; an effect dims it.
-    auto *effect = new QGraphicsOpacityEffect(m_cover);
-    effect->setOpacity(0);
-    m_cover->setGraphicsEffect(effect);
     m_cover->hide();
 
     m_settingsView = new SettingsView(m_content);
@@ -300,9 +292,40 @@ void MainView::onPreview(const QString &fileName, const QString &password)
 // would not end.
 void MainView::closeEvent(QCloseEvent *event)
 {
+    if (!agreeToClose()) {
+        event->ignore();
+        return;
+    }
     disconnect(m_viewer, &QDialog::finished, this, &MainView::onViewerClosed);
     m_viewer->close();
     QFrame::closeEvent(event);
+}
+
+bool MainView::agreeToClose()
+{
+    auto *app = Application::instance();
+    if (!app)
+        return true;
+    QStringList losses;
+    if (app->split()->isRunning())
+        losses << tr("The running split will be stopped and the files it has written removed.");
+    if (app->merge()->isRunning())
+        losses << tr("The running merge will be stopped; nothing will be written.");
+    const int listed = app->merge()->model()->rowCount();
+    if (listed > 0)
+        losses << tr("The merge list of %n document(s) will be lost.", "", listed);
+    if (losses.isEmpty())
+        return true;
+
+    enum { Stay = 0, Close = 1 };
+    MessageQuestion question(tr("Close Cleavemark?"), losses.join(QLatin1Char('\n')), Stay, this);
+    question.addAnswer(tr("CLOSE"), Close);
+    question.addAnswer(tr("CANCEL"), Stay, true);
+    if (question.exec() != Close)
+        return false;
+    app->split()->stop();
+    app->merge()->stop();
+    return true;
 }
 
 void MainView::connectSignals()
@@ -531,7 +554,8 @@ QString MainView::homePageAddress()
 
 QString MainView::helpPageAddress()
 {
-    return QStringLiteral("https://www.tessaly.com/cleavemark/help/");
+    //: The online manual in this language; keep the English address where there is none.
+    return tr("https://www.tessaly.com/cleavemark/help/");
 }
 
 void MainView::onNavigateToSite()
@@ -628,7 +652,7 @@ void MainView::runSlide(QWidget *panel, QAbstractAnimation *animation)
 void MainView::slideIn(QWidget *panel)
 {
     m_cover->setGeometry(QRect(QPoint(0, 0), contentSize));
-    opacityOf(m_cover)->setOpacity(0);
+    m_cover->setOpacity(0);
     m_cover->show();
     m_cover->raise();
     panel->setGeometry(panelHiddenGeometry());
@@ -639,7 +663,7 @@ void MainView::slideIn(QWidget *panel)
     panel->show();
     panel->raise();
 
-    auto *fade = new QPropertyAnimation(opacityOf(m_cover), "opacity");
+    auto *fade = new QPropertyAnimation(m_cover, "opacity");
     fade->setDuration(coverDuration);
     fade->setStartValue(0.0);
     fade->setEndValue(coverOpacity);
@@ -670,9 +694,9 @@ void MainView::slideOut(QWidget *panel)
     move->setStartValue(panel->geometry());
     move->setEndValue(panelHiddenGeometry());
     connect(move, &QAbstractAnimation::finished, panel, &QWidget::hide);
-    auto *fade = new QPropertyAnimation(opacityOf(m_cover), "opacity");
+    auto *fade = new QPropertyAnimation(m_cover, "opacity");
     fade->setDuration(coverDuration);
-    fade->setStartValue(opacityOf(m_cover)->opacity());
+    fade->setStartValue(m_cover->opacity());
     fade->setEndValue(0.0);
     connect(fade, &QAbstractAnimation::finished, m_cover, &QWidget::hide);
     auto *slide = new QSequentialAnimationGroup(this);
@@ -734,6 +758,7 @@ void MainView::onShowAdvancedSettings(const QSharedPointer<AdvancedSettings> &se
 
 void MainView::onHideAdvancedSettings()
 {
+    m_splitView->updateResetNote();
     slideOut(m_advancedSettingsView);
 }
 

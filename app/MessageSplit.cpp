@@ -45,17 +45,23 @@ void MessageSplit::setOversizedCount(int count)
 void MessageSplit::retranslate()
 {
     setTitle(tr("Split complete"));
-    QString text = tr("Your document was split in %1 files. You can open folder to view the results "
-                      "of proceed of merging them.")
-                       .arg(m_count);
+    QString result = tr("Your document was split in %n files. You can open folder to view the results "
+                        "of proceed of merging them.",
+                        nullptr, m_count);
     if (m_oversized > 0)
-        text += QLatin1Char(' ')
-                + tr("%n of them hold a single page that alone is larger than the size limit.", nullptr,
-                     m_oversized);
-    setText(text);
+        result += QLatin1Char(' ')
+                  + tr("%n of them hold a single page that alone is larger than the size limit.", nullptr,
+                       m_oversized);
+    setText(m_note.isEmpty() ? result : m_note + QStringLiteral("\n\n") + result);
     m_ok->setText(tr("OK"));
     m_open->setText(tr("OPEN"));
     m_merge->setText(tr("MERGE RESULTS"));
+}
+
+void MessageSplit::setNote(const QString &note)
+{
+    m_note = note;
+    retranslate();
 }
 
 void MessageSplit::showEvent(QShowEvent *event)

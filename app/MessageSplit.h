@@ -19,6 +19,9 @@ public:
     // How many of the files hold one page that alone is over the size limit.
     void setOversizedCount(int count);
 
+    // A note below the result, for outputs that are missing from it.
+    void setNote(const QString &note);
+
 public slots:
     void onOk();
     void onOpen();
@@ -31,6 +34,7 @@ protected:
 private:
     int m_count;
     int m_oversized = 0;
+    QString m_note;
     Button *m_ok = nullptr;
     Button *m_open = nullptr;
     Button *m_merge = nullptr;

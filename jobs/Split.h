@@ -32,6 +32,8 @@ public:
     enum Mode { SinglePages = 0, GroupsOfPages = 1, RemovePages = 2, ByRanges = 3, ByBookmarks = 4,
                 ByFileSize = 5 };
     static constexpr qint64 DefaultMaxFileSize = 10 * 1024 * 1024;
+    // Why a document handed to the job cannot be split.
+    enum DocumentProblem { Missing = 0, Unreadable = 1, NoPages = 2, OnePage = 3 };
 
     explicit Split(QObject *parent = nullptr);
     ~Split() override;
@@ -67,6 +69,16 @@ public:
     SplitLauncher *launcher() const { return m_launcher; }
 
     bool isRunning() const;
+    // Stops a running split and waits for it; its pieces are removed as
+    // after cancel(), but no signal but complete() tells of it.
+    void stop();
+
+    // Of the last run: outputs the worker did not write and why (a JobCause),
+    // and the pieces removed because it was canceled.
+    int failedCount() const;
+    int failureCause() const;
+    int removedCount() const;
+
     bool isFileSet() const { return m_fileSet; }
     bool isLoaded() const { return m_loaded; }
     QString fileName() const { return m_fileName; }
@@ -92,6 +104,9 @@ public:
 
 signals:
     void loadFinished();
+    // The document at path cannot be split; engineCode tells why an
+    // unreadable one did not open.
+    void documentUnusable(const QString &path, int problem, int engineCode);
     void clean();
     void started();
     void progressChanged(double percenatage);
@@ -111,7 +126,8 @@ public slots:
 
 private:
     void clearDocument();
-    void takeInformation(const QString &path, const QString &password);
+    // False when the document did not open; engineCode then says why.
+    bool takeInformation(const QString &path, const QString &password, int &engineCode);
     PageRangeList rangesOfMode() const;
     bool requestHasWork(const SplitRequest &request) const;
     QSharedPointer<PdfService> service() const;
@@ -137,6 +153,7 @@ private:
     PageRanges *m_ranges = nullptr;
     SplitLauncher *m_launcher = nullptr;
     QSharedPointer<PdfService> m_service;
+    bool m_quiet = false;
 };
 
 #endif

@@ -1,12 +1,14 @@
 #include "jobs/WorkerLauncher.h"
 
+#include "common/FileUtils.h"
 #include "common/Logger.h"
 #include "worker/JobErrors.h"
 #include "worker/JobFiles.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -86,7 +88,6 @@ void WorkerLauncher::startWorker(const QString &command)
     connect(m_process, &QProcess::readyReadStandardError, this,
             &WorkerLauncher::onReadyReadStandardError);
     connect(m_process, &QProcess::started, this, &WorkerLauncher::onStarted);
-    connect(m_process, &QProcess::stateChanged, this, &WorkerLauncher::onStateChanged);
     connectOutput(m_process);
 
     // The folder is busy from here until the run is reported.
@@ -106,6 +107,14 @@ void WorkerLauncher::cancel()
     }
 }
 
+void WorkerLauncher::cancelAndWait()
+{
+    if (!isRunning())
+        return;
+    cancel();
+    m_process->waitForFinished(shutDownTimeout);
+}
+
 void WorkerLauncher::shutDown()
 {
     if (m_process) {
@@ -114,6 +123,8 @@ void WorkerLauncher::shutDown()
         if (m_process->state() != QProcess::NotRunning) {
             m_process->kill();
             m_process->waitForFinished(shutDownTimeout);
+            if (m_process->state() == QProcess::NotRunning)
+                discardOutputs();
         }
         if (m_process->state() != QProcess::NotRunning)
             return;   // the worker still runs in its folder: leave both alone
@@ -128,12 +139,29 @@ void WorkerLauncher::endRun(int exitCode, bool normalExit)
         return;
     m_runOpen = false;
     m_session.unlock();
+    tidySession();
     workerFinished(exitCode, normalExit);
+}
+
+void WorkerLauncher::tidySession()
+{
+    if (sessionFolder().isEmpty())
+        return;
+    const QStringList kept = {QFileInfo(responsePath()).fileName(), QFileInfo(journalPath()).fileName()};
+    const QFileInfoList entries = QDir(sessionFolder()).entryInfoList(
+        QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo &entry : entries) {
+        if (kept.contains(entry.fileName()))
+            continue;
+        if (entry.isDir() && !entry.isSymLink())
+            removeFolder(entry.absoluteFilePath());
+        else
+            QFile::remove(entry.absoluteFilePath());
+    }
 }
 
 void WorkerLauncher::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
 {
-    qDebug() << "Exit Code:" << exitCode;
     if (exitStatus == QProcess::NormalExit) {
         endRun(exitCode, true);
         return;
@@ -145,7 +173,6 @@ void WorkerLauncher::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
 
 void WorkerLauncher::onStarted()
 {
-    qDebug() << Q_FUNC_INFO;
     emit started();
 }
 
@@ -161,12 +188,10 @@ void WorkerLauncher::onError(QProcess::ProcessError error)
     }
 }
 
+// The worker's standard error repeats its log lines, which are in the log
+// file already; they are only drained.
 void WorkerLauncher::onReadyReadStandardError()
 {
-    qDebug() << "Data size:" << m_process->readAllStandardError().size();
+    m_process->readAllStandardError();
 }
 
-void WorkerLauncher::onStateChanged(QProcess::ProcessState newState)
-{
-    qDebug() << "State:" << int(newState);
-}

@@ -3,12 +3,16 @@
 #include "merge/MergeModel.h"
 #include "widgets/Button.h"
 
+#include <QAbstractItemView>
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 
 namespace {
 
 const QColor pagesTextColor(QStringLiteral("#5890DB"));
 const QColor enterPasswordColor(4, 106, 208);
+const QColor problemColor(QStringLiteral("#C62828"));
 const QColor dropLineColor(QStringLiteral("#656565"));
 const int dropLineWidth = 3;
 const int pagesTextInset = 8;
@@ -73,6 +77,9 @@ QString MergeItemDelegate::passwordText(const QModelIndex &index)
 {
     if (index.data(MergeModel::PastEndRole).toBool())
         return QString();
+    const auto state = MergeModel::RowState(index.data(MergeModel::StateRole).toInt());
+    if (state == MergeModel::Unreadable || state == MergeModel::NoPages)
+        return MergeModel::stateText(state);
     return index.data(MergeModel::NeedsPasswordRole).toBool() ? tr("Enter Password") : tr("ok");
 }
 
@@ -115,16 +122,48 @@ void MergeItemDelegate::paintPassword(QPainter *painter, const QStyleOptionViewI
     painter->save();
     const bool selected = paintSelection(painter, option);
     QFont font = option.font;
-    const QString text = passwordText(index);
-    if (index.data(MergeModel::NeedsPasswordRole).toBool()) {
+    QString text = passwordText(index);
+    const auto state = MergeModel::RowState(index.data(MergeModel::StateRole).toInt());
+    if (state == MergeModel::NeedsPassword) {
         font.setUnderline(true);
         painter->setPen(enterPasswordColor);
+    } else if (state == MergeModel::Unreadable || state == MergeModel::NoPages) {
+        // A row that no password can make mergeable says so in its own words.
+        text = QFontMetrics(font).elidedText(text, Qt::ElideRight, option.rect.width() - 4);
+        if (!selected)
+            painter->setPen(problemColor);
     } else if (!selected) {
         painter->setPen(option.palette.color(QPalette::Text));
     }
     painter->setFont(font);
-    painter->drawText(option.rect, Qt::AlignCenter, text);
+    painter->drawText(option.rect, passwordTextFlags(), text);
     painter->restore();
+}
+
+bool MergeItemDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view,
+                                  const QStyleOptionViewItem &option, const QModelIndex &index)
+{
+    if (event->type() != QEvent::ToolTip || !index.isValid()
+        || index.data(MergeModel::PastEndRole).toBool())
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    QString tip;
+    const QFontMetrics metrics(option.font);
+    switch (index.column()) {
+    case MergeModel::FileNameColumn:
+        tip = index.data(MergeModel::PathRole).toString();
+        break;
+    case MergeModel::PagesColumn:
+        if (metrics.horizontalAdvance(index.data().toString()) > option.rect.width() - pagesTextInset)
+            tip = index.data().toString();
+        break;
+    default:
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    }
+    if (tip.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(event->globalPos(), tip, view, option.rect);
+    return true;
 }
 
 void MergeItemDelegate::paintIcon(QPainter *painter, const QStyleOptionViewItem &option,

@@ -3,6 +3,7 @@
 #include "app/FileManager.h"
 #include "app/MessageMerge.h"
 #include "app/MessagePassword.h"
+#include "app/MessageQuestion.h"
 #include "app/MessageView.h"
 #include "common/FileUtils.h"
 #include "common/Logger.h"
@@ -10,6 +11,7 @@
 #include "jobs/Merge.h"
 #include "jobs/ProgressControl.h"
 #include "jobs/ProgressDialog.h"
+#include "merge/MergeMessages.h"
 #include "merge/MergeModel.h"
 #include "merge/MergeTableView.h"
 #include "pdf/InformationWorker.h"
@@ -39,6 +41,9 @@ const QString selectFolderKey = QStringLiteral("last_select_folder");
 
 // Words of characters a file name may hold, separated by runs of spaces.
 const QString fileNamePattern = QStringLiteral("^[^ \\/:*?<>|]+([ ]+[^ \\/:*?<>|]+)*$");
+
+// The answers of the questions this page asks.
+enum Answer { Cancel = 0, RemoveRows = 1, MergeWithout = 2, ClearList = 3 };
 
 enum StackPage { OutputPage = 0, ProgressPage = 1 };
 
@@ -75,7 +80,7 @@ MergeView::MergeView(Merge *job, QWidget *parent)
     connectSignals();
     retranslate();
     loadOutputFolder();
-    m_nameEdit->setText(defaultMergeName());
+    proposeName();
     updateTotalPages();
     updateMergeButtonState();
 }
@@ -260,8 +265,11 @@ void MergeView::retranslate()
 
 void MergeView::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         retranslate();
+        if (m_nameEdit->text() == m_proposedName)
+            proposeName();
+    }
     QFrame::changeEvent(event);
 }
 
@@ -273,8 +281,17 @@ void MergeView::setFileChooser(const FileChooser &chooser)
 
 QString MergeView::defaultMergeName()
 {
-    return QStringLiteral("Merged-%1")
+    //: The proposed name of a merged file; %1 is the date and time. No spaces or / : * ? < > |.
+    return tr("Merged-%1")
         .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss")));
+}
+
+// A proposed name the user has not touched follows the language; a name of
+// the user's own stays.
+void MergeView::proposeName()
+{
+    m_proposedName = defaultMergeName();
+    m_nameEdit->setText(m_proposedName);
 }
 
 void MergeView::loadOutputFolder()
@@ -282,21 +299,28 @@ void MergeView::loadOutputFolder()
     QString folder = openUserSettings()->value(saveFolderKey, desktopFolder()).toString();
     if (!QFileInfo(folder).isDir())
         folder = desktopFolder();
-    m_outputFolder = folder;
-    m_folderEdit->setText(QDir::toNativeSeparators(folder));
+    showOutputFolder(folder);
 }
 
 void MergeView::setOutputFolder(const QString &folder)
 {
     m_outputFolder = folder;
     openUserSettings()->setValue(saveFolderKey, folder);
+    showOutputFolder(folder);
+}
+
+// A long path shows only in part in its field; the tooltip tells it whole.
+void MergeView::showOutputFolder(const QString &folder)
+{
+    m_outputFolder = folder;
     m_folderEdit->setText(QDir::toNativeSeparators(folder));
+    m_folderEdit->setToolTip(m_folderEdit->text());
 }
 
 void MergeView::updateTotalPages()
 {
     const int total = model() ? model()->totalPages() : 0;
-    m_totalPages->setText(tr("%1 pages total").arg(total));
+    m_totalPages->setText(tr("%n pages total", nullptr, total));
 }
 
 void MergeView::updateMoveButtons()
@@ -380,8 +404,30 @@ void MergeView::onButtonMerge()
         return;
     if (!name.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         name += QStringLiteral(".pdf");
+    if (!settleUnmergeableRows() || !m_merge->canMerge())
+        return;
     m_merge->setSaveFileName(uniqueFileName(folder, name));
     m_merge->run();
+}
+
+bool MergeView::settleUnmergeableRows()
+{
+    const MergeItemList rows = model()->unmergeableRows();
+    if (rows.isEmpty())
+        return true;
+    MessageQuestion question(tr("Documents cannot be merged"), MergeMessages::unmergeableQuestion(rows),
+                             Cancel, this);
+    question.addAnswer(tr("REMOVE THEM"), RemoveRows);
+    question.addAnswer(tr("MERGE WITHOUT THEM"), MergeWithout, true);
+    question.addAnswer(tr("CANCEL"), Cancel);
+    const int answer = question.exec();
+    if (answer == RemoveRows) {
+        QStringList ids;
+        for (const MergeModelItem &row : rows)
+            ids << row.id;
+        model()->removeIds(ids);
+    }
+    return answer != Cancel;
 }
 
 void MergeView::onMergeStarted()
@@ -398,27 +444,44 @@ void MergeView::onMergeComplete()
 {
     m_tableBox->setEnabled(true);
     m_stack->setCurrentIndex(OutputPage);
-    m_nameEdit->setText(defaultMergeName());
     updateMergeButtonState();
 }
 
+// A failed merge keeps the name the user typed, for another try.
 void MergeView::onMergeFinished(int errorCode, const QString &mergedFileName,
                                 const QString &errorFileName)
 {
     if (errorCode != 0) {
-        showMessage(tr("Merge failed"), tr("Merge files failed") + QLatin1Char(' ') + errorFileName,
-                    this);
+        const QString text = m_merge->leftOut().size() == m_merge->documentCount() && !m_merge->leftOut().isEmpty()
+            ? MergeMessages::nothingMergedText(m_merge->leftOut())
+            : MergeMessages::failureText(errorCode, m_merge->errorCause(), errorFileName,
+                                         m_merge->saveFileName());
+        showMessage(tr("Merge failed"), text, this);
         return;
     }
+    proposeName();
+    showMergeResult(mergedFileName);
+}
+
+void MergeView::showMergeResult(const QString &mergedFileName)
+{
     emit lastFileProduced(mergedFileName);
     MessageMerge done(this);
+    if (!m_merge->leftOut().isEmpty())
+        done.setSummary(MergeMessages::summary(m_merge->documentCount(), m_merge->leftOut()));
     if (done.exec() == MessageMerge::OpenFolder)
         FileManager::openFolderAndSelect(mergedFileName);
 }
 
 void MergeView::onButtonClearAll()
 {
-    if (model())
+    if (!model() || model()->isEmpty())
+        return;
+    MessageQuestion question(tr("Clear the merge list"), MergeMessages::clearQuestion(model()->rowCount()),
+                             Cancel, this);
+    question.addAnswer(tr("CLEAR LIST"), ClearList);
+    question.addAnswer(tr("CANCEL"), Cancel, true);
+    if (question.exec() == ClearList)
         model()->clear();
 }
 

@@ -30,7 +30,8 @@ public:
     // The page shows and drives the given merge job.
     explicit MergeView(Merge *job, QWidget *parent = nullptr);
 
-    // "Merged-yyyyMMdd-hhmmss" for the current local time.
+    // "Merged-yyyyMMdd-hhmmss" for the current local time, in the
+    // current language where the translation has a form of it.
     static QString defaultMergeName();
 
     MergeTableView *table() const { return m_table; }
@@ -69,10 +70,16 @@ private:
     Button *createIconButton(const QString &objectName, QWidget *parent);
     void connectSignals();
     void retranslate();
+    void proposeName();
+    void showOutputFolder(const QString &folder);
     void loadOutputFolder();
     void setOutputFolder(const QString &folder);
     // Asks for the password of a protected row; false when it still needs one.
     bool enterPassword(int row);
+    // Asks what to do with rows no merge can take; false when the user
+    // would rather not merge now. Rows the user removes leave the list.
+    bool settleUnmergeableRows();
+    void showMergeResult(const QString &mergedFileName);
     void previewRow(int row);
     void editRanges(int row);
     MergeModel *model() const;
@@ -94,6 +101,7 @@ private:
     QLabel *m_totalPages = nullptr;
     QLabel *m_nameLabel = nullptr;
     QLineEdit *m_nameEdit = nullptr;
+    QString m_proposedName;
     QLabel *m_extension = nullptr;
     Button *m_advancedSettings = nullptr;
     Button *m_mergeButton = nullptr;

@@ -41,9 +41,12 @@ struct MergeModelItem
     bool hasSecurity = false;                      // the document is encrypted
     PageRangeList pageRanges;                      // empty: the whole document
     bool reversePages = false;                     // its pages, after the ranges, backwards
+    int loadError = 0;                             // the engine's code when it could not be read
 
     bool needsPassword() const { return hasPassword && password.isEmpty(); }
     bool hasNoPages() const { return pageCount == 0; }
+    // Neither opened nor locked: no PDF, damaged, or gone.
+    bool isUnreadable() const { return loadError != 0 && !hasPassword; }
 };
 
 using MergeItemList = QList<MergeModelItem>;

@@ -36,6 +36,8 @@ public:
     bool isDone() const { return m_done; }
     // The reason of the last run's failure; AddNoError after a successful one.
     AddErrors error() const { return m_error; }
+    // The engine's error code of a document that did not open; 0 otherwise.
+    int engineError() const { return m_engineError; }
 
 signals:
     void started();
@@ -49,6 +51,7 @@ private:
     bool m_readOutline = false;
     bool m_done = false;
     AddErrors m_error = AddNoError;
+    int m_engineError = 0;
     DocumentInformation m_info;
 };
 

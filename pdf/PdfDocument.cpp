@@ -4,7 +4,7 @@ PdfDocument::PdfDocument(QSharedPointer<PdfService> service, const QString &file
                          const QString &password, QObject *parent)
     : QObject(parent), m_service(std::move(service))
 {
-    m_loaded = m_service->loadFile(fileName, password, m_documentId, m_needsPassword);
+    m_loaded = m_service->loadFile(fileName, password, m_documentId, m_needsPassword, &m_loadError);
 }
 
 PdfDocument::PdfDocument(QSharedPointer<PdfService> service, QObject *parent)
@@ -13,15 +13,11 @@ PdfDocument::PdfDocument(QSharedPointer<PdfService> service, QObject *parent)
     m_documentId = m_service->newDocument();
 }
 
-PdfDocument::PdfDocument(QSharedPointer<PdfService> service, int documentId, Adopted)
-    : m_service(std::move(service)), m_documentId(documentId), m_loaded(documentId != 0)
+PdfDocument::PdfDocument(QSharedPointer<PdfService> service, const PagesOf &pages, QObject *parent)
+    : QObject(parent), m_service(std::move(service))
 {
-}
-
-std::unique_ptr<PdfDocument> PdfDocument::extractPages(int firstPage, int count)
-{
-    const int id = m_service->extractDocument(m_documentId, firstPage, count);
-    return std::unique_ptr<PdfDocument>(new PdfDocument(m_service, id, Adopted{}));
+    m_documentId = m_service->extractDocument(pages.fileName, pages.password, pages.ranges);
+    m_loaded = m_documentId != 0;
 }
 
 PdfDocument::~PdfDocument()
@@ -55,16 +51,6 @@ int PdfDocument::pageCount()
 QSize PdfDocument::pageSize(int page)
 {
     return m_service->pageSize(m_documentId, page);
-}
-
-QPixmap PdfDocument::renderPage(int page)
-{
-    return QPixmap::fromImage(m_service->renderPage(m_documentId, page));
-}
-
-QImage PdfDocument::renderCover()
-{
-    return m_service->renderPage(m_documentId, 1);
 }
 
 QString PdfDocument::title()

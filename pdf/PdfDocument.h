@@ -2,16 +2,15 @@
 
 #include "pdf/PdfService.h"
 
-#include <QImage>
 #include <QList>
 #include <QObject>
-#include <QPixmap>
 #include <QSharedPointer>
 #include <QSize>
 #include <QString>
 #include <QStringList>
 
-#include <memory>
+class QImage;
+class QPixmap;
 
 // A handle of one open document: opened through the service when made,
 // closed exactly once when destroyed. After opening a file it is in one of
@@ -27,14 +26,21 @@ public:
                 QObject *parent = nullptr);
     // A new document with one blank page.
     explicit PdfDocument(QSharedPointer<PdfService> service, QObject *parent = nullptr);
+    // A new document of some pages of a file, made in memory: loaded, or
+    // not opened at all when the file or the range text does not serve.
+    struct PagesOf
+    {
+        QString fileName;
+        QString password;
+        QString ranges;   // "3", "3-9", "1,4-5"
+    };
+    PdfDocument(QSharedPointer<PdfService> service, const PagesOf &pages, QObject *parent = nullptr);
     ~PdfDocument() override;
-
-    // Pages of this document as a document of its own, closed with the
-    // returned handle; a handle that is not loaded when they cannot be taken.
-    std::unique_ptr<PdfDocument> extractPages(int firstPage, int count);
 
     bool isLoaded() const;
     bool needsPassword() const;
+    // The engine's error code when the file did not open; 0 otherwise.
+    int loadError() const { return m_loadError; }
     int documentId() const;
 
     int pageCount();
@@ -53,11 +59,9 @@ public:
     bool setProperties(const QStringList &properties, const QList<bool> &permissions);
 
 private:
-    struct Adopted {};
-    PdfDocument(QSharedPointer<PdfService> service, int documentId, Adopted);
-
     QSharedPointer<PdfService> m_service;
     int m_documentId = 0;
     bool m_loaded = false;
     bool m_needsPassword = false;
+    int m_loadError = 0;
 };

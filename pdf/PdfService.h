@@ -2,12 +2,13 @@
 
 #include "pdf/PdfEngine.h"
 
-#include <QImage>
 #include <QList>
 #include <QMutex>
 #include <QSize>
 #include <QString>
 #include <QStringList>
+
+class QImage;
 
 // The one place where the program talks to the PDF engine. Documents are
 // named by the engine's document id; whoever opened one closes it.
@@ -26,7 +27,9 @@ public:
 
     // True when the file opened, or when it exists but the password is
     // missing or wrong (needsPassword is then set and documentId left alone).
-    bool loadFile(const QString &fileName, const QString &password, int &documentId, bool &needsPassword);
+    // errorCode, when given, takes the engine's code of a failed load.
+    bool loadFile(const QString &fileName, const QString &password, int &documentId, bool &needsPassword,
+                  int *errorCode = nullptr);
     int newDocument();
     int closeDocument(int documentId);
 
@@ -44,9 +47,6 @@ public:
     bool compressContent(int documentId);
     int deletePages(int documentId, int firstPage, int count);
     int mergeDocument(int targetId, int sourceId);   // takes no lock: the merge uses one thread
-    // A new document of count pages of an open one, from firstPage on, with
-    // only the resources they use; its id, 0 on failure.
-    int extractDocument(int documentId, int firstPage, int count);
     bool reorderPages(int documentId, const QList<int> &order);   // 1-based numbers, each page once
     // How mergeDocument files the bookmarks of what it appends (PdfEngine::BookmarkMode).
     bool setBookmarkMode(int documentId, int mode);
@@ -62,6 +62,9 @@ public:
                          const QString &ranges);
     int extractPages(const QString &input, const QString &password, const QString &output,
                      int firstPage, int count);
+    // The pages of the range text as a new open document, for a PdfDocument
+    // to adopt (see PdfDocument::PagesOf); its id, or 0.
+    int extractDocument(const QString &input, const QString &password, const QString &ranges);
     int lastErrorCode();
 
 private:

@@ -64,3 +64,20 @@ QLabel *ModePage::createFieldLabel(QWidget *parent)
     label->setObjectName(QStringLiteral("inputLabel"));
     return label;
 }
+
+QLabel *ModePage::createProblemLabel(QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QStringLiteral("fieldProblem"));
+    label->setStyleSheet(QStringLiteral("color: #C62828;"));
+    label->setWordWrap(true);
+    label->hide();
+    return label;
+}
+
+// The reason stays until the entry changes.
+void ModePage::showProblem(QLabel *label, const QString &problem)
+{
+    label->setText(problem);
+    label->setVisible(!problem.isEmpty());
+}

@@ -25,10 +25,14 @@ public:
     QVBoxLayout *pageLayout() const { return m_layout; }
 
     // The parts the pages are made of: a help text beside the help image, a
-    // field for a whole number, and a field's label.
+    // field for a whole number, a field's label, and the hidden label that
+    // tells why a field's entry was refused.
     static QWidget *createHelp(QLabel *&text, QWidget *parent);
     static QLineEdit *createNumberField(QWidget *parent);
     static QLabel *createFieldLabel(QWidget *parent);
+    static QLabel *createProblemLabel(QWidget *parent);
+    // Shows the reason beside the field, or hides the label for an empty one.
+    static void showProblem(QLabel *label, const QString &problem);
 
 private:
     QVBoxLayout *m_layout = nullptr;

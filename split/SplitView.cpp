@@ -5,6 +5,7 @@
 #include "app/MessageView.h"
 #include "app/SaveFolderModel.h"
 #include "common/UserSettings.h"
+#include "jobs/AdvancedSettings.h"
 #include "jobs/ProgressControl.h"
 #include "jobs/Split.h"
 #include "merge/PageRanges.h"
@@ -13,13 +14,13 @@
 #include "split/BookmarkModePage.h"
 #include "split/ModePage.h"
 #include "split/SizeModePage.h"
+#include "split/SplitMessages.h"
 #include "widgets/Button.h"
 #include "worker/JobErrors.h"
 #include "worker/SplitEngine.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QDebug>
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
@@ -99,6 +100,11 @@ void SplitView::buildLayout()
     QWidget *bottom = createBottomBar();
     bottom->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     layout->addWidget(bottom);
+    m_resetNote = new QLabel(this);
+    m_resetNote->setObjectName(QStringLiteral("resetNote"));
+    m_resetNote->hide();
+    layout->addSpacing(6);
+    layout->addWidget(m_resetNote);
     layout->addStretch(1);
 }
 
@@ -178,8 +184,11 @@ QWidget *SplitView::createRemovePagesPage()
     m_ridPage = ModePage::createNumberField(page);
     m_addPage = new Button(page);
     m_addPage->setObjectName(QStringLiteral("buttonAddPage"));
+    m_ridProblem = ModePage::createProblemLabel(page);
     fields->addWidget(m_ridPage);
     fields->addWidget(m_addPage);
+    fields->addSpacing(12);
+    fields->addWidget(m_ridProblem, 1);
     fields->addStretch();
     layout->addLayout(fields);
 
@@ -216,6 +225,9 @@ QWidget *SplitView::createRangesPage()
     fields->addWidget(m_to);
     fields->addSpacing(12);
     fields->addWidget(m_addRange);
+    fields->addSpacing(12);
+    m_rangeProblem = ModePage::createProblemLabel(page);
+    fields->addWidget(m_rangeProblem, 1);
     fields->addStretch();
     layout->addLayout(fields);
 
@@ -286,6 +298,13 @@ void SplitView::connectJob()
             });
     connect(m_addPage, &QPushButton::clicked, this, &SplitView::onButtonAddRidPage);
     connect(m_addRange, &QPushButton::clicked, this, &SplitView::onButtonAddRange);
+    // Return in a field adds what it holds, as its button does.
+    connect(m_ridPage, &QLineEdit::returnPressed, this, &SplitView::onButtonAddRidPage);
+    connect(m_from, &QLineEdit::returnPressed, this, &SplitView::onFromReturn);
+    connect(m_to, &QLineEdit::returnPressed, this, &SplitView::onButtonAddRange);
+    connect(m_ridPage, &QLineEdit::textEdited, m_ridProblem, &QWidget::hide);
+    connect(m_from, &QLineEdit::textEdited, m_rangeProblem, &QWidget::hide);
+    connect(m_to, &QLineEdit::textEdited, m_rangeProblem, &QWidget::hide);
     connect(m_preview, &PreviewWidget::previewDocument, this, &SplitView::onPreview);
     connect(m_progress, &ProgressControl::canceled, this, &SplitView::onStop);
     connect(m_bookmarkPage, &BookmarkModePage::readyChanged, this, &SplitView::updateSplitButtonState);
@@ -316,12 +335,16 @@ void SplitView::connectJob()
     connect(split, &Split::splitFailed, this, &SplitView::onFailed);
     connect(split, &Split::contentCopyDisabled, this, &SplitView::onContentCopyDisabled);
     connect(split, &Split::loadFinished, this, &SplitView::updateSplitButtonState);
+    connect(split, &Split::documentUnusable, this, &SplitView::onDocumentUnusable);
     connect(split, &Split::clean, this, &SplitView::updateSplitButtonState);
+    connect(split, &Split::loadFinished, this, &SplitView::updateResetNote);
+    connect(split, &Split::clean, this, &SplitView::updateResetNote);
     connect(m_advancedSettings, &QPushButton::clicked, split, &Split::editSettings);
 }
 
 void SplitView::retranslate()
 {
+    m_resetNote->setText(tr("The output properties you had set were reset for this document."));
     m_modeButtons.at(Split::SinglePages)->setText(tr("Into files of 1 page"));
     m_modeButtons.at(Split::GroupsOfPages)->setText(tr("By groups of pages"));
     m_modeButtons.at(Split::RemovePages)->setText(tr("Get rid of certain pages"));
@@ -397,6 +420,8 @@ void SplitView::setInitialState()
     m_ridPage->clear();
     m_from->clear();
     m_to->clear();
+    m_ridProblem->hide();
+    m_rangeProblem->hide();
     m_modeButtons.at(Split::SinglePages)->setChecked(true);
     splitModeChanged(Split::SinglePages);
     showList(m_ridList, m_clearRid, m_ridHelp, false);
@@ -458,7 +483,6 @@ QString SplitView::outputFolder(int folderIndex, const QString &fileName, const 
 
 void SplitView::splitModeChanged(int splitMode)
 {
-    qDebug() << Q_FUNC_INFO << splitMode;
     m_modePages->setCurrentIndex(splitMode);
     if (Split *split = job())
         split->setMode(splitMode);
@@ -472,8 +496,22 @@ void SplitView::onButtonAddRidPage()
         return;
     bool isNumber = false;
     const int page = m_ridPage->text().trimmed().toInt(&isNumber);
-    if (isNumber)
-        split->addRidPage(page);   // the list refuses pages outside the document and repeats
+    if (!isNumber)
+        return;
+    const PageRangeList listed = split->ridPages()->ranges();
+    const QString problem = SplitMessages::pageProblem(page, split->pageCount(), listed.contains({page, page}),
+                                                       listed.size() + 1 >= split->pageCount());
+    ModePage::showProblem(m_ridProblem, problem);
+    if (problem.isEmpty())
+        split->addRidPage(page);
+}
+
+void SplitView::onFromReturn()
+{
+    if (m_to->text().trimmed().isEmpty())
+        m_to->setFocus();
+    else
+        onButtonAddRange();
 }
 
 void SplitView::onButtonAddRange()
@@ -492,7 +530,10 @@ void SplitView::onButtonAddRange()
     const int pageCount = split->pageCount();
     if (!fromIsNumber || !toIsNumber || pageCount < 1)
         return;
-    if (from < 1 || from > pageCount || to < from || to > pageCount)
+    const QString problem = SplitMessages::rangeProblem(from, to, pageCount,
+                                                        split->ranges()->ranges().contains({from, to}));
+    ModePage::showProblem(m_rangeProblem, problem);
+    if (!problem.isEmpty())
         return;
     split->ranges()->addRange(from, to);
     m_from->setFocus();
@@ -527,10 +568,19 @@ void SplitView::onChangedPageRangeList()
     updateSplitButtonState();
 }
 
+// Loading another document resets the output properties; a user who had
+// set some is told, until the properties are saved again.
+void SplitView::updateResetNote()
+{
+    const Split *split = job();
+    m_resetNote->setVisible(split && split->settings()->userValuesWereReset());
+}
+
 void SplitView::updateSplitButtonState()
 {
     const Split *split = job();
-    bool enabled = split && split->isFileSet() && split->isLoaded();
+    // A document of fewer than two pages has nothing to split.
+    bool enabled = split && split->isFileSet() && split->isLoaded() && split->pageCount() > 1;
     const int mode = m_modes->checkedId();
     if (enabled && mode == Split::RemovePages)
         enabled = !split->ridPages()->isEmpty();
@@ -600,6 +650,8 @@ void SplitView::onFinished(const QStringList &splitedFiles)
     MessageSplit result(splitedFiles.size(), this);
     if (const Split *split = job())
         result.setOversizedCount(split->oversizedFiles().size());
+    if (const Split *split = job(); split && split->failedCount() > 0)
+        result.setNote(SplitMessages::missingText(split->failedCount(), split->failureCause()));
     result.exec();
     if (!splitedFiles.isEmpty())
         emit lastFileProduced(splitedFiles.last());
@@ -618,43 +670,31 @@ void SplitView::onFinished(const QStringList &splitedFiles)
 
 QString SplitView::failureText(int errorCode)
 {
-    switch (errorCode) {
-    case SplitEngine::SourceNotFound:
-    case SplitEngine::EditedSourceNotFound:
-        return tr("The document to split was not found.");
-    case SplitEngine::DecryptionFailed:
-        return tr("The document could not be opened: the password is wrong.");
-    case SplitEngine::EditedFileNotSaved:
-    case SplitEngine::PagesNotExtracted:
-    case SplitEngine::NoRangeExtracted:
-        return tr("The pages could not be written to the output folder.");
-    case SplitEngine::NoBookmarksAtLevel:
-        return tr("The document has no bookmarks at the chosen level.");
-    case SplitEngine::NoSizeLimit:
-        return tr("Enter the largest file size the pieces may have.");
-    case JobError::WorkerNotStarted:
-        return tr("The split program could not be started.");
-    case JobError::NoResponse:
-        return tr("The split program ended without telling its result.");
-    case JobError::WorkerCrashed:
-        return tr("The split program crashed.");
-    case JobError::Canceled:
-        return tr("Split canceled");
-    default:
-        return tr("The split program stopped unexpectedly (code %1).").arg(errorCode);
-    }
+    return SplitMessages::failureText(errorCode);
 }
 
 // Only a split the user stopped was canceled; anything else says what failed.
 void SplitView::onFailed(int errorCode)
 {
+    const Split *split = job();
     const bool canceled = m_stopPressed || errorCode == JobError::Canceled;
-    const QString text = canceled ? tr("Split canceled") : failureText(errorCode);
     m_stopPressed = false;
+    if (canceled) {
+        showMessage(tr("Split canceled"), SplitMessages::canceledText(split ? split->removedCount() : 0), this);
+        return;
+    }
+    const QString text = split ? SplitMessages::failureText(errorCode, split->failureCause(), split->fileName(),
+                                                            split->outDirectory())
+                               : SplitMessages::failureText(errorCode);
     showMessage(tr("Split failed"), text, this);
 }
 
 void SplitView::onContentCopyDisabled()
 {
     showMessage(tr("Split failed"), tr("Error: this file has read permission only!"), this);
+}
+
+void SplitView::onDocumentUnusable(const QString &path, int problem, int engineCode)
+{
+    showMessage(tr("Cannot split this document"), SplitMessages::unusableText(path, problem, engineCode), this);
 }

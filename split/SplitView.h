@@ -67,6 +67,9 @@ public:
     Button *addRangeButton() const { return m_addRange; }
     RangeListView *ridList() const { return m_ridList; }
     RangeListView *rangeList() const { return m_rangeList; }
+    // Why the last page or range typed could not be added; hidden when it could.
+    QLabel *ridProblemLabel() const { return m_ridProblem; }
+    QLabel *rangeProblemLabel() const { return m_rangeProblem; }
     Button *clearRidButton() const { return m_clearRid; }
     Button *clearRangesButton() const { return m_clearRanges; }
     QWidget *ridHelp() const { return m_ridHelp; }
@@ -104,7 +107,9 @@ public slots:
     void onFailed(int errorCode);
     void onProgressChanged(double percentage);
     void onContentCopyDisabled();
+    void onDocumentUnusable(const QString &path, int problem, int engineCode);
     void updateSplitButtonState();
+    void updateResetNote();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -112,6 +117,7 @@ protected:
 
 private slots:
     void onStop();
+    void onFromReturn();
 
 private:
     void buildLayout();
@@ -134,6 +140,7 @@ private:
     QStackedLayout *m_modePages = nullptr;
 
     QLabel *m_singleHelp = nullptr;
+    QLabel *m_resetNote = nullptr;
     QLabel *m_groupSizeLabel = nullptr;
     QLineEdit *m_groupSize = nullptr;
     QLabel *m_startPageLabel = nullptr;
@@ -141,6 +148,7 @@ private:
     QLabel *m_groupsHelp = nullptr;
     QLineEdit *m_ridPage = nullptr;
     Button *m_addPage = nullptr;
+    QLabel *m_ridProblem = nullptr;
     RangeListView *m_ridList = nullptr;
     Button *m_clearRid = nullptr;
     QWidget *m_ridHelp = nullptr;
@@ -150,6 +158,7 @@ private:
     QLabel *m_toLabel = nullptr;
     QLineEdit *m_to = nullptr;
     Button *m_addRange = nullptr;
+    QLabel *m_rangeProblem = nullptr;
     RangeListView *m_rangeList = nullptr;
     Button *m_clearRanges = nullptr;
     QWidget *m_rangeHelp = nullptr;

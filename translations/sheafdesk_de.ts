@@ -80,6 +80,10 @@
         <translation>Schließen (%1)</translation>
     </message>
     <message>
+        <source>The values you had set here were reset to their defaults when another document was loaded.</source>
+        <translation>Ihre Werte wurden beim Laden eines anderen Dokuments auf die Standardwerte zurückgesetzt.</translation>
+    </message>
+    <message>
         <source>BOOKMARK</source>
         <translation>LESEZEICHEN</translation>
     </message>
@@ -215,6 +219,38 @@
         <source>Show the last result in the file manager</source>
         <translation>Das letzte Ergebnis im Dateimanager zeigen</translation>
     </message>
+    <message>
+        <source>The running split will be stopped and the files it has written removed.</source>
+        <translation>Die laufende Teilung wird angehalten und die bereits geschriebenen Dateien werden entfernt.</translation>
+    </message>
+    <message>
+        <source>The running merge will be stopped; nothing will be written.</source>
+        <translation>Das laufende Vereinen wird angehalten; es wird nichts geschrieben.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The merge list of %n document(s) will be lost.</source>
+        <translation>
+            <numerusform>Die Liste zum Vereinen mit %n Dokument geht verloren.</numerusform>
+            <numerusform>Die Liste zum Vereinen mit %n Dokumenten geht verloren.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Close Cleavemark?</source>
+        <translation>Cleavemark schließen?</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>SCHLIESSEN</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ABBRECHEN</translation>
+    </message>
+    <message>
+        <source>https://www.tessaly.com/cleavemark/help/</source>
+        <extracomment>The online manual in this language; keep the English address where there is none.</extracomment>
+        <translation>https://www.tessaly.com/de/cleavemark/help/</translation>
+    </message>
 </context>
 <context>
     <name>MergeItemDelegate</name>
@@ -225,6 +261,74 @@
     <message>
         <source>Enter Password</source>
         <translation>Passwort eingeben</translation>
+    </message>
+</context>
+<context>
+    <name>MergeMessages</name>
+    <message numerus="yes">
+        <source>%n document(s) cannot be merged:</source>
+        <translation>
+            <numerusform>%n Dokument kann nicht vereint werden:</numerusform>
+            <numerusform>%n Dokumente können nicht vereint werden:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove them from the list, or merge the others without them?</source>
+        <translation>Aus der Liste entfernen oder die übrigen ohne sie vereinen?</translation>
+    </message>
+    <message>
+        <source>%1 (skipped)</source>
+        <translation>%1 (übersprungen)</translation>
+    </message>
+    <message>
+        <source>%1 (cannot be read)</source>
+        <translation>%1 (nicht lesbar)</translation>
+    </message>
+    <message>
+        <source>%1 (no pages)</source>
+        <translation>%1 (keine Seiten)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n document(s) merged; left out: %2.</source>
+        <translation>
+            <numerusform>%1 von %n Dokument vereint; ausgelassen: %2.</numerusform>
+            <numerusform>%1 von %n Dokumenten vereint; ausgelassen: %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was merged; left out: %1.</source>
+        <translation>Nichts wurde vereint; ausgelassen: %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written to %2</source>
+        <translation>%1 konnte nicht in %2 geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1 could not be merged</source>
+        <translation>%1 konnte nicht vereint werden</translation>
+    </message>
+    <message>
+        <source>The merge program could not be started.</source>
+        <translation>Das Vereinungsprogramm konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>The merge program ended without telling its result.</source>
+        <translation>Das Vereinungsprogramm wurde ohne Ergebnis beendet.</translation>
+    </message>
+    <message>
+        <source>The merge program crashed.</source>
+        <translation>Das Vereinungsprogramm ist abgestürzt.</translation>
+    </message>
+    <message>
+        <source>Merge files failed (code %1).</source>
+        <translation>Vereinen der Dateien fehlgeschlagen (Code %1).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove all %n document(s) from the merge list?</source>
+        <translation>
+            <numerusform>%n Dokument aus der Liste zum Vereinen entfernen?</numerusform>
+            <numerusform>Alle %n Dokumente aus der Liste zum Vereinen entfernen?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -239,7 +343,7 @@
     </message>
     <message>
         <source>Total</source>
-        <translation>Gesamt</translation>
+        <translation>Summe</translation>
     </message>
     <message>
         <source>Pages</source>
@@ -256,6 +360,22 @@
     <message>
         <source>The password for %1 is incorrect</source>
         <translation>Das Passwort für %1 ist falsch</translation>
+    </message>
+    <message>
+        <source>Cannot be read</source>
+        <translation>Nicht lesbar</translation>
+    </message>
+    <message>
+        <source>No pages</source>
+        <translation>Keine Seiten</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>%1 ist nicht lesbar: %2.</translation>
+    </message>
+    <message>
+        <source>%1 has no pages.</source>
+        <translation>%1 hat keine Seiten.</translation>
     </message>
     <message>
         <source>Reversed: %1</source>
@@ -336,10 +456,6 @@
         <translation>Ordner wählen</translation>
     </message>
     <message>
-        <source>%1 pages total</source>
-        <translation>%1 Seiten insgesamt</translation>
-    </message>
-    <message>
         <source>Select one or more files to open</source>
         <translation>Eine oder mehrere Dateien zum Öffnen wählen</translation>
     </message>
@@ -358,10 +474,6 @@
     <message>
         <source>Merge failed</source>
         <translation>Vereinen fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>Merge files failed</source>
-        <translation>Vereinen der Dateien fehlgeschlagen</translation>
     </message>
     <message>
         <source>Can not open file</source>
@@ -387,6 +499,42 @@
         <source>The merged file gets this name with .pdf</source>
         <translation>Die zusammengeführte Datei erhält diesen Namen mit .pdf</translation>
     </message>
+    <message>
+        <source>Documents cannot be merged</source>
+        <translation>Dokumente nicht vereinbar</translation>
+    </message>
+    <message>
+        <source>REMOVE THEM</source>
+        <translation>ENTFERNEN</translation>
+    </message>
+    <message>
+        <source>MERGE WITHOUT THEM</source>
+        <translation>OHNE SIE VEREINEN</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ABBRECHEN</translation>
+    </message>
+    <message>
+        <source>Clear the merge list</source>
+        <translation>Liste leeren</translation>
+    </message>
+    <message>
+        <source>CLEAR LIST</source>
+        <translation>LISTE LEEREN</translation>
+    </message>
+    <message>
+        <source>Merged-%1</source>
+        <extracomment>The proposed name of a merged file; %1 is the date and time. No spaces or / : * ? &lt; &gt; |.</extracomment>
+        <translation>Vereint-%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages total</source>
+        <translation>
+            <numerusform>%n Seite insgesamt</numerusform>
+            <numerusform>%n Seiten insgesamt</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MessageMerge</name>
@@ -405,6 +553,10 @@
     <message>
         <source>OPEN FOLDER</source>
         <translation>ORDNER ÖFFNEN</translation>
+    </message>
+    <message>
+        <source>You can open the folder to view the result</source>
+        <translation>Sie können den Ordner öffnen, um das Ergebnis anzusehen</translation>
     </message>
 </context>
 <context>
@@ -437,10 +589,6 @@
         <translation>Teilung abgeschlossen</translation>
     </message>
     <message>
-        <source>Your document was split in %1 files. You can open folder to view the results of proceed of merging them.</source>
-        <translation>Ihr Dokument wurde in %1 Dateien geteilt. Sie können den Ordner öffnen, um die Ergebnisse anzusehen, oder sie vereinen.</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -451,6 +599,13 @@
     <message>
         <source>MERGE RESULTS</source>
         <translation>VEREINEN</translation>
+    </message>
+    <message numerus="yes">
+        <source>Your document was split in %n files. You can open folder to view the results of proceed of merging them.</source>
+        <translation>
+            <numerusform>Ihr Dokument wurde in %n Datei geteilt. Sie können den Ordner öffnen, um sie anzusehen.</numerusform>
+            <numerusform>Ihr Dokument wurde in %n Dateien geteilt. Sie können den Ordner öffnen, um die Ergebnisse anzusehen, oder sie vereinen.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n of them hold a single page that alone is larger than the size limit.</source>
@@ -495,6 +650,49 @@
     </message>
 </context>
 <context>
+    <name>OutcomeText</name>
+    <message>
+        <source>the file is gone or may not be read</source>
+        <translation>die Datei fehlt oder darf nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>there was not enough memory to read it</source>
+        <translation>der Speicher reichte zum Lesen nicht aus</translation>
+    </message>
+    <message>
+        <source>the password is missing or wrong</source>
+        <translation>das Passwort fehlt oder ist falsch</translation>
+    </message>
+    <message>
+        <source>it is not a PDF document, or it is damaged</source>
+        <translation>es ist kein PDF-Dokument oder es ist beschädigt</translation>
+    </message>
+    <message>
+        <source>the file could not be written</source>
+        <translation>die Datei konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the folder is missing or cannot be written to</source>
+        <translation>der Ordner fehlt oder ist nicht beschreibbar</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>the password is wrong</source>
+        <translation>das Passwort ist falsch</translation>
+    </message>
+    <message>
+        <source>the document cannot be read</source>
+        <translation>das Dokument ist nicht lesbar</translation>
+    </message>
+    <message>
+        <source>the file name cannot be used</source>
+        <translation>der Dateiname ist nicht verwendbar</translation>
+    </message>
+</context>
+<context>
     <name>Page</name>
     <message>
         <source>Page %1</source>
@@ -525,7 +723,7 @@
     </message>
     <message>
         <source>Apply to all files in queue</source>
-        <translation>Auf alle Dateien in der Liste anwenden</translation>
+        <translation>Auf alle Dateien anwenden</translation>
     </message>
     <message>
         <source>Close</source>
@@ -771,6 +969,126 @@
     </message>
 </context>
 <context>
+    <name>SplitMessages</name>
+    <message>
+        <source>The document to split was not found.</source>
+        <translation>Das zu teilende Dokument wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The document could not be opened: the password is wrong.</source>
+        <translation>Das Dokument konnte nicht geöffnet werden: Das Passwort ist falsch.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened</source>
+        <translation>%1 konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>The pages could not be written to the output folder.</source>
+        <translation>Die Seiten konnten nicht in den Zielordner geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The pages of %1 could not be read</source>
+        <translation>Die Seiten von %1 konnten nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>The pages could not be written to %1</source>
+        <translation>Die Seiten konnten nicht in %1 geschrieben werden</translation>
+    </message>
+    <message>
+        <source>The split program could not be started.</source>
+        <translation>Das Teilungsprogramm konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>The split program ended without telling its result.</source>
+        <translation>Das Teilungsprogramm wurde ohne Ergebnis beendet.</translation>
+    </message>
+    <message>
+        <source>The split program crashed.</source>
+        <translation>Das Teilungsprogramm ist abgestürzt.</translation>
+    </message>
+    <message>
+        <source>Split canceled</source>
+        <translation>Teilung abgebrochen</translation>
+    </message>
+    <message>
+        <source>The split program stopped unexpectedly (code %1).</source>
+        <translation>Das Teilungsprogramm wurde unerwartet beendet (Code %1).</translation>
+    </message>
+    <message>
+        <source>The split was stopped before any file was written.</source>
+        <translation>Die Teilung wurde angehalten, bevor eine Datei geschrieben war.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The split was stopped. The %n file(s) it had written were removed.</source>
+        <translation>
+            <numerusform>Die Teilung wurde angehalten. Die %n bereits geschriebene Datei wurde entfernt.</numerusform>
+            <numerusform>Die Teilung wurde angehalten. Die %n bereits geschriebenen Dateien wurden entfernt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be written</source>
+        <translation>
+            <numerusform>%n Datei konnte nicht geschrieben werden</numerusform>
+            <numerusform>%n Dateien konnten nicht geschrieben werden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <translation>%1 kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 has no pages: there is nothing to split.</source>
+        <translation>%1 hat keine Seiten: Es gibt nichts zu teilen.</translation>
+    </message>
+    <message>
+        <source>%1 has only one page: there is nothing to split.</source>
+        <translation>%1 hat nur eine Seite: Es gibt nichts zu teilen.</translation>
+    </message>
+    <message>
+        <source>Pages start at 1.</source>
+        <translation>Seiten beginnen bei 1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The document has only %n page(s).</source>
+        <translation>
+            <numerusform>Das Dokument hat nur %n Seite.</numerusform>
+            <numerusform>Das Dokument hat nur %n Seiten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Page %1 is already in the list.</source>
+        <translation>Seite %1 ist schon in der Liste.</translation>
+    </message>
+    <message>
+        <source>At least one page must stay.</source>
+        <translation>Mindestens eine Seite muss bleiben.</translation>
+    </message>
+    <message>
+        <source>The range ends before it starts.</source>
+        <translation>Der Bereich endet vor seinem Anfang.</translation>
+    </message>
+    <message>
+        <source>This range is already in the list.</source>
+        <translation>Dieser Bereich ist schon in der Liste.</translation>
+    </message>
+    <message>
+        <source>The document has no bookmarks at the chosen level.</source>
+        <translation>Das Dokument hat keine Lesezeichen auf der gewählten Ebene.</translation>
+    </message>
+    <message>
+        <source>Enter the largest file size the pieces may have.</source>
+        <translation>Geben Sie die größte Dateigröße der Teile ein.</translation>
+    </message>
+</context>
+<context>
     <name>SplitView</name>
     <message>
         <source>Into files of 1 page</source>
@@ -853,36 +1171,8 @@
         <translation>Zielordner wählen</translation>
     </message>
     <message>
-        <source>The document to split was not found.</source>
-        <translation>Das zu teilende Dokument wurde nicht gefunden.</translation>
-    </message>
-    <message>
-        <source>The document could not be opened: the password is wrong.</source>
-        <translation>Das Dokument konnte nicht geöffnet werden: Das Passwort ist falsch.</translation>
-    </message>
-    <message>
-        <source>The pages could not be written to the output folder.</source>
-        <translation>Die Seiten konnten nicht in den Zielordner geschrieben werden.</translation>
-    </message>
-    <message>
-        <source>The split program could not be started.</source>
-        <translation>Das Teilungsprogramm konnte nicht gestartet werden.</translation>
-    </message>
-    <message>
-        <source>The split program ended without telling its result.</source>
-        <translation>Das Teilungsprogramm wurde ohne Ergebnis beendet.</translation>
-    </message>
-    <message>
-        <source>The split program crashed.</source>
-        <translation>Das Teilungsprogramm ist abgestürzt.</translation>
-    </message>
-    <message>
         <source>Split canceled</source>
         <translation>Teilung abgebrochen</translation>
-    </message>
-    <message>
-        <source>The split program stopped unexpectedly (code %1).</source>
-        <translation>Das Teilungsprogramm wurde unerwartet beendet (Code %1).</translation>
     </message>
     <message>
         <source>Split failed</source>
@@ -901,20 +1191,20 @@
         <translation>Seitenbereiche</translation>
     </message>
     <message>
+        <source>Cannot split this document</source>
+        <translation>Dokument nicht teilbar</translation>
+    </message>
+    <message>
+        <source>The output properties you had set were reset for this document.</source>
+        <translation>Ihre Ausgabe-Eigenschaften wurden für dieses Dokument zurückgesetzt.</translation>
+    </message>
+    <message>
         <source>By bookmarks</source>
         <translation>Nach Lesezeichen</translation>
     </message>
     <message>
         <source>By file size</source>
         <translation>Nach Dateigröße</translation>
-    </message>
-    <message>
-        <source>The document has no bookmarks at the chosen level.</source>
-        <translation>Das Dokument hat keine Lesezeichen auf der gewählten Ebene.</translation>
-    </message>
-    <message>
-        <source>Enter the largest file size the pieces may have.</source>
-        <translation>Geben Sie die größte Dateigröße der Teile ein.</translation>
     </message>
 </context>
 <context>

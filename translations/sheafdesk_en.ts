@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>Filename Prefix:</source>
-        <translation>Filename Prefix:</translation>
+        <translation>Name template:</translation>
     </message>
     <message>
         <source>SAVE SETTINGS</source>
@@ -78,6 +78,10 @@
     <message>
         <source>Close (%1)</source>
         <translation>Close (%1)</translation>
+    </message>
+    <message>
+        <source>The values you had set here were reset to their defaults when another document was loaded.</source>
+        <translation>The values you had set here were reset to their defaults when another document was loaded.</translation>
     </message>
     <message>
         <source>BOOKMARK</source>
@@ -215,16 +219,116 @@
         <source>Show the last result in the file manager</source>
         <translation>Show the last result in the file manager</translation>
     </message>
+    <message>
+        <source>The running split will be stopped and the files it has written removed.</source>
+        <translation>The running split will be stopped and the files it has written removed.</translation>
+    </message>
+    <message>
+        <source>The running merge will be stopped; nothing will be written.</source>
+        <translation>The running merge will be stopped; nothing will be written.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The merge list of %n document(s) will be lost.</source>
+        <translation>
+            <numerusform>The merge list of %n document will be lost.</numerusform>
+            <numerusform>The merge list of %n documents will be lost.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Close Cleavemark?</source>
+        <translation>Close Cleavemark?</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>CLOSE</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>CANCEL</translation>
+    </message>
+    <message>
+        <source>https://www.tessaly.com/cleavemark/help/</source>
+        <extracomment>The online manual in this language; keep the English address where there is none.</extracomment>
+        <translation>https://www.tessaly.com/cleavemark/help/</translation>
+    </message>
 </context>
 <context>
     <name>MergeItemDelegate</name>
     <message>
         <source>ok</source>
-        <translation>ok</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Enter Password</source>
         <translation>Enter Password</translation>
+    </message>
+</context>
+<context>
+    <name>MergeMessages</name>
+    <message numerus="yes">
+        <source>%n document(s) cannot be merged:</source>
+        <translation>
+            <numerusform>%n document cannot be merged:</numerusform>
+            <numerusform>%n documents cannot be merged:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove them from the list, or merge the others without them?</source>
+        <translation>Remove them from the list, or merge the others without them?</translation>
+    </message>
+    <message>
+        <source>%1 (skipped)</source>
+        <translation>%1 (skipped)</translation>
+    </message>
+    <message>
+        <source>%1 (cannot be read)</source>
+        <translation>%1 (cannot be read)</translation>
+    </message>
+    <message>
+        <source>%1 (no pages)</source>
+        <translation>%1 (no pages)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n document(s) merged; left out: %2.</source>
+        <translation>
+            <numerusform>%1 of %n document merged; left out: %2.</numerusform>
+            <numerusform>%1 of %n documents merged; left out: %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was merged; left out: %1.</source>
+        <translation>Nothing was merged; left out: %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written to %2</source>
+        <translation>%1 could not be written to %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be merged</source>
+        <translation>%1 could not be merged</translation>
+    </message>
+    <message>
+        <source>The merge program could not be started.</source>
+        <translation>The merge program could not be started.</translation>
+    </message>
+    <message>
+        <source>The merge program ended without telling its result.</source>
+        <translation>The merge program ended without telling its result.</translation>
+    </message>
+    <message>
+        <source>The merge program crashed.</source>
+        <translation>The merge program crashed.</translation>
+    </message>
+    <message>
+        <source>Merge files failed (code %1).</source>
+        <translation>Merge files failed (code %1).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove all %n document(s) from the merge list?</source>
+        <translation>
+            <numerusform>Remove the %n document from the merge list?</numerusform>
+            <numerusform>Remove all %n documents from the merge list?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -235,7 +339,7 @@
     </message>
     <message>
         <source>Filename</source>
-        <translation>Filename</translation>
+        <translation>File name</translation>
     </message>
     <message>
         <source>Total</source>
@@ -251,11 +355,27 @@
     </message>
     <message>
         <source>Can not open file</source>
-        <translation>Can not open file</translation>
+        <translation>Cannot open file</translation>
     </message>
     <message>
         <source>The password for %1 is incorrect</source>
         <translation>The password for %1 is incorrect</translation>
+    </message>
+    <message>
+        <source>Cannot be read</source>
+        <translation>Cannot be read</translation>
+    </message>
+    <message>
+        <source>No pages</source>
+        <translation>No pages</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>%1 cannot be read: %2.</translation>
+    </message>
+    <message>
+        <source>%1 has no pages.</source>
+        <translation>%1 has no pages.</translation>
     </message>
     <message>
         <source>Reversed: %1</source>
@@ -305,7 +425,7 @@
     </message>
     <message>
         <source>Filename:</source>
-        <translation>Filename:</translation>
+        <translation>File name:</translation>
     </message>
     <message>
         <source>MERGE</source>
@@ -336,10 +456,6 @@
         <translation>Choose folder</translation>
     </message>
     <message>
-        <source>%1 pages total</source>
-        <translation>%1 pages total</translation>
-    </message>
-    <message>
         <source>Select one or more files to open</source>
         <translation>Select one or more files to open</translation>
     </message>
@@ -349,7 +465,7 @@
     </message>
     <message>
         <source>Merging files..</source>
-        <translation>Merging files..</translation>
+        <translation>Merging files…</translation>
     </message>
     <message>
         <source>Select destination folder</source>
@@ -360,12 +476,8 @@
         <translation>Merge failed</translation>
     </message>
     <message>
-        <source>Merge files failed</source>
-        <translation>Merge files failed</translation>
-    </message>
-    <message>
         <source>Can not open file</source>
-        <translation>Can not open file</translation>
+        <translation>Cannot open file</translation>
     </message>
     <message>
         <source>The password for %1 is incorrect</source>
@@ -387,6 +499,42 @@
         <source>The merged file gets this name with .pdf</source>
         <translation>The merged file gets this name with .pdf</translation>
     </message>
+    <message>
+        <source>Documents cannot be merged</source>
+        <translation>Documents cannot be merged</translation>
+    </message>
+    <message>
+        <source>REMOVE THEM</source>
+        <translation>REMOVE THEM</translation>
+    </message>
+    <message>
+        <source>MERGE WITHOUT THEM</source>
+        <translation>MERGE WITHOUT THEM</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>CANCEL</translation>
+    </message>
+    <message>
+        <source>Clear the merge list</source>
+        <translation>Clear the merge list</translation>
+    </message>
+    <message>
+        <source>CLEAR LIST</source>
+        <translation>CLEAR LIST</translation>
+    </message>
+    <message>
+        <source>Merged-%1</source>
+        <extracomment>The proposed name of a merged file; %1 is the date and time. No spaces or / : * ? &lt; &gt; |.</extracomment>
+        <translation>Merged-%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages total</source>
+        <translation>
+            <numerusform>%n page in total</numerusform>
+            <numerusform>%n pages in total</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MessageMerge</name>
@@ -396,7 +544,7 @@
     </message>
     <message>
         <source>All of your files have been merged. You can open the folder to view the result</source>
-        <translation>All of your files have been merged. You can open the folder to view the result</translation>
+        <translation>All your files have been merged. You can open the folder to view the result.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -405,6 +553,10 @@
     <message>
         <source>OPEN FOLDER</source>
         <translation>OPEN FOLDER</translation>
+    </message>
+    <message>
+        <source>You can open the folder to view the result</source>
+        <translation>You can open the folder to view the result</translation>
     </message>
 </context>
 <context>
@@ -437,10 +589,6 @@
         <translation>Split complete</translation>
     </message>
     <message>
-        <source>Your document was split in %1 files. You can open folder to view the results of proceed of merging them.</source>
-        <translation>Your document was split in %1 files. You can open folder to view the results of proceed of merging them.</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -451,6 +599,13 @@
     <message>
         <source>MERGE RESULTS</source>
         <translation>MERGE RESULTS</translation>
+    </message>
+    <message numerus="yes">
+        <source>Your document was split in %n files. You can open folder to view the results of proceed of merging them.</source>
+        <translation>
+            <numerusform>Your document was split into %n file. You can open the folder to view it.</numerusform>
+            <numerusform>Your document was split into %n files. You can open the folder to view them or merge them again.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n of them hold a single page that alone is larger than the size limit.</source>
@@ -468,7 +623,7 @@
     </message>
     <message>
         <source>New version of the program is available: &lt;b&gt;%1&lt;/b&gt;.</source>
-        <translation>New version of the program is available: &lt;b&gt;%1&lt;/b&gt;.</translation>
+        <translation>A new version of the program is available: &lt;b&gt;%1&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>Read about</source>
@@ -492,6 +647,49 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>OutcomeText</name>
+    <message>
+        <source>the file is gone or may not be read</source>
+        <translation>the file is gone or may not be read</translation>
+    </message>
+    <message>
+        <source>there was not enough memory to read it</source>
+        <translation>there was not enough memory to read it</translation>
+    </message>
+    <message>
+        <source>the password is missing or wrong</source>
+        <translation>the password is missing or wrong</translation>
+    </message>
+    <message>
+        <source>it is not a PDF document, or it is damaged</source>
+        <translation>it is not a PDF document, or it is damaged</translation>
+    </message>
+    <message>
+        <source>the file could not be written</source>
+        <translation>the file could not be written</translation>
+    </message>
+    <message>
+        <source>the folder is missing or cannot be written to</source>
+        <translation>the folder is missing or cannot be written to</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>the password is wrong</source>
+        <translation>the password is wrong</translation>
+    </message>
+    <message>
+        <source>the document cannot be read</source>
+        <translation>the document cannot be read</translation>
+    </message>
+    <message>
+        <source>the file name cannot be used</source>
+        <translation>the file name cannot be used</translation>
     </message>
 </context>
 <context>
@@ -537,7 +735,7 @@
     </message>
     <message>
         <source>Choose page ranges. Total pages in document: %1</source>
-        <translation>Choose page ranges. Total pages in document: %1</translation>
+        <translation>Choose page ranges. Pages in the document: %1</translation>
     </message>
     <message>
         <source>CANCEL</source>
@@ -611,7 +809,7 @@
     </message>
     <message>
         <source>Can not open file</source>
-        <translation>Can not open file</translation>
+        <translation>Cannot open file</translation>
     </message>
     <message>
         <source>The password for %1 is incorrect</source>
@@ -663,7 +861,7 @@
     <name>SaveFolderModel</name>
     <message>
         <source>Sub folder</source>
-        <translation>Sub folder</translation>
+        <translation>Subfolder</translation>
     </message>
     <message>
         <source>Original folder</source>
@@ -714,7 +912,7 @@
     </message>
     <message>
         <source>Check program updates</source>
-        <translation>Check program updates</translation>
+        <translation>Check for program updates</translation>
     </message>
     <message>
         <source>version %1</source>
@@ -771,10 +969,130 @@
     </message>
 </context>
 <context>
+    <name>SplitMessages</name>
+    <message>
+        <source>The document to split was not found.</source>
+        <translation>The document to split was not found.</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 was not found.</translation>
+    </message>
+    <message>
+        <source>The document could not be opened: the password is wrong.</source>
+        <translation>The document could not be opened: the password is wrong.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened</source>
+        <translation>%1 could not be opened</translation>
+    </message>
+    <message>
+        <source>The pages could not be written to the output folder.</source>
+        <translation>The pages could not be written to the output folder.</translation>
+    </message>
+    <message>
+        <source>The pages of %1 could not be read</source>
+        <translation>The pages of %1 could not be read</translation>
+    </message>
+    <message>
+        <source>The pages could not be written to %1</source>
+        <translation>The pages could not be written to %1</translation>
+    </message>
+    <message>
+        <source>The split program could not be started.</source>
+        <translation>The split program could not be started.</translation>
+    </message>
+    <message>
+        <source>The split program ended without telling its result.</source>
+        <translation>The split program ended without telling its result.</translation>
+    </message>
+    <message>
+        <source>The split program crashed.</source>
+        <translation>The split program crashed.</translation>
+    </message>
+    <message>
+        <source>Split canceled</source>
+        <translation>Split canceled</translation>
+    </message>
+    <message>
+        <source>The split program stopped unexpectedly (code %1).</source>
+        <translation>The split program stopped unexpectedly (code %1).</translation>
+    </message>
+    <message>
+        <source>The split was stopped before any file was written.</source>
+        <translation>The split was stopped before any file was written.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The split was stopped. The %n file(s) it had written were removed.</source>
+        <translation>
+            <numerusform>The split was stopped. The %n file it had written was removed.</numerusform>
+            <numerusform>The split was stopped. The %n files it had written were removed.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be written</source>
+        <translation>
+            <numerusform>%n file could not be written</numerusform>
+            <numerusform>%n files could not be written</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 does not exist.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <translation>%1 cannot be opened: %2.</translation>
+    </message>
+    <message>
+        <source>%1 has no pages: there is nothing to split.</source>
+        <translation>%1 has no pages: there is nothing to split.</translation>
+    </message>
+    <message>
+        <source>%1 has only one page: there is nothing to split.</source>
+        <translation>%1 has only one page: there is nothing to split.</translation>
+    </message>
+    <message>
+        <source>Pages start at 1.</source>
+        <translation>Pages start at 1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The document has only %n page(s).</source>
+        <translation>
+            <numerusform>The document has only %n page.</numerusform>
+            <numerusform>The document has only %n pages.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Page %1 is already in the list.</source>
+        <translation>Page %1 is already in the list.</translation>
+    </message>
+    <message>
+        <source>At least one page must stay.</source>
+        <translation>At least one page must stay.</translation>
+    </message>
+    <message>
+        <source>The range ends before it starts.</source>
+        <translation>The range ends before it starts.</translation>
+    </message>
+    <message>
+        <source>This range is already in the list.</source>
+        <translation>This range is already in the list.</translation>
+    </message>
+    <message>
+        <source>The document has no bookmarks at the chosen level.</source>
+        <translation>The document has no bookmarks at the chosen level.</translation>
+    </message>
+    <message>
+        <source>Enter the largest file size the pieces may have.</source>
+        <translation>Enter the largest file size the pieces may have.</translation>
+    </message>
+</context>
+<context>
     <name>SplitView</name>
     <message>
         <source>Into files of 1 page</source>
-        <translation>Into files of 1 page</translation>
+        <translation>Into single-page files</translation>
     </message>
     <message>
         <source>By groups of pages</source>
@@ -782,7 +1100,7 @@
     </message>
     <message>
         <source>Get rid of certain pages</source>
-        <translation>Get rid of certain pages</translation>
+        <translation>Remove certain pages</translation>
     </message>
     <message>
         <source>By page ranges</source>
@@ -790,7 +1108,7 @@
     </message>
     <message>
         <source>Group of pages:</source>
-        <translation>Group of pages:</translation>
+        <translation>Pages per group:</translation>
     </message>
     <message>
         <source>Starting from:</source>
@@ -834,55 +1152,27 @@
     </message>
     <message>
         <source>Every page will be splited to isolated file...</source>
-        <translation>Every page will be splited to isolated file...</translation>
+        <translation>Every page will be saved as a file of its own.</translation>
     </message>
     <message>
         <source>Choose how much pages will be in every group and you should choose pages, where splitting will be started...</source>
-        <translation>Choose how much pages will be in every group and you should choose pages, where splitting will be started...</translation>
+        <translation>Choose how many pages each group holds and the page where splitting starts.</translation>
     </message>
     <message>
         <source>You can choose and add pages which you want to delete...</source>
-        <translation>You can choose and add pages which you want to delete...</translation>
+        <translation>Choose and add the pages you want to remove.</translation>
     </message>
     <message>
         <source>You should choose and add a interval from document, which you will want to split...</source>
-        <translation>You should choose and add a interval from document, which you will want to split...</translation>
+        <translation>Choose and add the page ranges of the document that you want as separate files.</translation>
     </message>
     <message>
         <source>Select destination folder</source>
         <translation>Select destination folder</translation>
     </message>
     <message>
-        <source>The document to split was not found.</source>
-        <translation>The document to split was not found.</translation>
-    </message>
-    <message>
-        <source>The document could not be opened: the password is wrong.</source>
-        <translation>The document could not be opened: the password is wrong.</translation>
-    </message>
-    <message>
-        <source>The pages could not be written to the output folder.</source>
-        <translation>The pages could not be written to the output folder.</translation>
-    </message>
-    <message>
-        <source>The split program could not be started.</source>
-        <translation>The split program could not be started.</translation>
-    </message>
-    <message>
-        <source>The split program ended without telling its result.</source>
-        <translation>The split program ended without telling its result.</translation>
-    </message>
-    <message>
-        <source>The split program crashed.</source>
-        <translation>The split program crashed.</translation>
-    </message>
-    <message>
         <source>Split canceled</source>
         <translation>Split canceled</translation>
-    </message>
-    <message>
-        <source>The split program stopped unexpectedly (code %1).</source>
-        <translation>The split program stopped unexpectedly (code %1).</translation>
     </message>
     <message>
         <source>Split failed</source>
@@ -890,7 +1180,7 @@
     </message>
     <message>
         <source>Error: this file has read permission only!</source>
-        <translation>Error: this file has read permission only!</translation>
+        <translation>Error: this document does not allow its pages to be extracted.</translation>
     </message>
     <message>
         <source>Pages to remove</source>
@@ -901,20 +1191,20 @@
         <translation>Page ranges</translation>
     </message>
     <message>
+        <source>Cannot split this document</source>
+        <translation>Cannot split this document</translation>
+    </message>
+    <message>
+        <source>The output properties you had set were reset for this document.</source>
+        <translation>The output properties you had set were reset for this document.</translation>
+    </message>
+    <message>
         <source>By bookmarks</source>
         <translation>By bookmarks</translation>
     </message>
     <message>
         <source>By file size</source>
         <translation>By file size</translation>
-    </message>
-    <message>
-        <source>The document has no bookmarks at the chosen level.</source>
-        <translation>The document has no bookmarks at the chosen level.</translation>
-    </message>
-    <message>
-        <source>Enter the largest file size the pieces may have.</source>
-        <translation>Enter the largest file size the pieces may have.</translation>
     </message>
 </context>
 <context>

@@ -80,6 +80,10 @@
         <translation>Fermer (%1)</translation>
     </message>
     <message>
+        <source>The values you had set here were reset to their defaults when another document was loaded.</source>
+        <translation>Vos valeurs ont été remises par défaut au chargement d’un autre document.</translation>
+    </message>
+    <message>
         <source>BOOKMARK</source>
         <translation>SIGNET</translation>
     </message>
@@ -215,6 +219,38 @@
         <source>Show the last result in the file manager</source>
         <translation>Afficher le dernier résultat dans le gestionnaire de fichiers</translation>
     </message>
+    <message>
+        <source>The running split will be stopped and the files it has written removed.</source>
+        <translation>La division en cours sera arrêtée et les fichiers déjà écrits seront supprimés.</translation>
+    </message>
+    <message>
+        <source>The running merge will be stopped; nothing will be written.</source>
+        <translation>La fusion en cours sera arrêtée ; rien ne sera écrit.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The merge list of %n document(s) will be lost.</source>
+        <translation>
+            <numerusform>La liste de fusion de %n document sera perdue.</numerusform>
+            <numerusform>La liste de fusion de %n documents sera perdue.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Close Cleavemark?</source>
+        <translation>Fermer Cleavemark ?</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>FERMER</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ANNULER</translation>
+    </message>
+    <message>
+        <source>https://www.tessaly.com/cleavemark/help/</source>
+        <extracomment>The online manual in this language; keep the English address where there is none.</extracomment>
+        <translation>https://www.tessaly.com/fr/cleavemark/help/</translation>
+    </message>
 </context>
 <context>
     <name>MergeItemDelegate</name>
@@ -225,6 +261,74 @@
     <message>
         <source>Enter Password</source>
         <translation>Saisir le mot de passe</translation>
+    </message>
+</context>
+<context>
+    <name>MergeMessages</name>
+    <message numerus="yes">
+        <source>%n document(s) cannot be merged:</source>
+        <translation>
+            <numerusform>%n document ne peut pas être fusionné :</numerusform>
+            <numerusform>%n documents ne peuvent pas être fusionnés :</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove them from the list, or merge the others without them?</source>
+        <translation>Les retirer de la liste, ou fusionner les autres sans eux ?</translation>
+    </message>
+    <message>
+        <source>%1 (skipped)</source>
+        <translation>%1 (ignoré)</translation>
+    </message>
+    <message>
+        <source>%1 (cannot be read)</source>
+        <translation>%1 (illisible)</translation>
+    </message>
+    <message>
+        <source>%1 (no pages)</source>
+        <translation>%1 (aucune page)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n document(s) merged; left out: %2.</source>
+        <translation>
+            <numerusform>%1 document sur %n fusionné ; laissé de côté : %2.</numerusform>
+            <numerusform>%1 documents sur %n fusionnés ; laissés de côté : %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was merged; left out: %1.</source>
+        <translation>Rien n’a été fusionné ; laissés de côté : %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written to %2</source>
+        <translation>Impossible d’écrire %1 dans %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be merged</source>
+        <translation>Impossible de fusionner %1</translation>
+    </message>
+    <message>
+        <source>The merge program could not be started.</source>
+        <translation>Le programme de fusion n’a pas pu être lancé.</translation>
+    </message>
+    <message>
+        <source>The merge program ended without telling its result.</source>
+        <translation>Le programme de fusion s’est terminé sans indiquer de résultat.</translation>
+    </message>
+    <message>
+        <source>The merge program crashed.</source>
+        <translation>Le programme de fusion a planté.</translation>
+    </message>
+    <message>
+        <source>Merge files failed (code %1).</source>
+        <translation>La fusion des fichiers a échoué (code %1).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove all %n document(s) from the merge list?</source>
+        <translation>
+            <numerusform>Retirer %n document de la liste de fusion ?</numerusform>
+            <numerusform>Retirer les %n documents de la liste de fusion ?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -256,6 +360,22 @@
     <message>
         <source>The password for %1 is incorrect</source>
         <translation>Le mot de passe de %1 est incorrect</translation>
+    </message>
+    <message>
+        <source>Cannot be read</source>
+        <translation>Illisible</translation>
+    </message>
+    <message>
+        <source>No pages</source>
+        <translation>Aucune page</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>%1 est illisible : %2.</translation>
+    </message>
+    <message>
+        <source>%1 has no pages.</source>
+        <translation>%1 n’a aucune page.</translation>
     </message>
     <message>
         <source>Reversed: %1</source>
@@ -336,10 +456,6 @@
         <translation>Choisir un dossier</translation>
     </message>
     <message>
-        <source>%1 pages total</source>
-        <translation>%1 pages au total</translation>
-    </message>
-    <message>
         <source>Select one or more files to open</source>
         <translation>Sélectionnez un ou plusieurs fichiers à ouvrir</translation>
     </message>
@@ -358,10 +474,6 @@
     <message>
         <source>Merge failed</source>
         <translation>Échec de la fusion</translation>
-    </message>
-    <message>
-        <source>Merge files failed</source>
-        <translation>La fusion des fichiers a échoué</translation>
     </message>
     <message>
         <source>Can not open file</source>
@@ -387,6 +499,42 @@
         <source>The merged file gets this name with .pdf</source>
         <translation>Le fichier fusionné reçoit ce nom suivi de .pdf</translation>
     </message>
+    <message>
+        <source>Documents cannot be merged</source>
+        <translation>Documents impossibles à fusionner</translation>
+    </message>
+    <message>
+        <source>REMOVE THEM</source>
+        <translation>LES RETIRER</translation>
+    </message>
+    <message>
+        <source>MERGE WITHOUT THEM</source>
+        <translation>FUSIONNER SANS EUX</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ANNULER</translation>
+    </message>
+    <message>
+        <source>Clear the merge list</source>
+        <translation>Vider la liste</translation>
+    </message>
+    <message>
+        <source>CLEAR LIST</source>
+        <translation>VIDER LA LISTE</translation>
+    </message>
+    <message>
+        <source>Merged-%1</source>
+        <extracomment>The proposed name of a merged file; %1 is the date and time. No spaces or / : * ? &lt; &gt; |.</extracomment>
+        <translation>Fusion-%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages total</source>
+        <translation>
+            <numerusform>%n page au total</numerusform>
+            <numerusform>%n pages au total</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MessageMerge</name>
@@ -405,6 +553,10 @@
     <message>
         <source>OPEN FOLDER</source>
         <translation>OUVRIR LE DOSSIER</translation>
+    </message>
+    <message>
+        <source>You can open the folder to view the result</source>
+        <translation>Vous pouvez ouvrir le dossier pour voir le résultat</translation>
     </message>
 </context>
 <context>
@@ -437,10 +589,6 @@
         <translation>Division terminée</translation>
     </message>
     <message>
-        <source>Your document was split in %1 files. You can open folder to view the results of proceed of merging them.</source>
-        <translation>Votre document a été divisé en %1 fichiers. Vous pouvez ouvrir le dossier pour voir les résultats ou les fusionner.</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -451,6 +599,13 @@
     <message>
         <source>MERGE RESULTS</source>
         <translation>FUSIONNER</translation>
+    </message>
+    <message numerus="yes">
+        <source>Your document was split in %n files. You can open folder to view the results of proceed of merging them.</source>
+        <translation>
+            <numerusform>Votre document a été divisé en %n fichier. Vous pouvez ouvrir le dossier pour le voir.</numerusform>
+            <numerusform>Votre document a été divisé en %n fichiers. Vous pouvez ouvrir le dossier pour voir les résultats ou les fusionner.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n of them hold a single page that alone is larger than the size limit.</source>
@@ -495,6 +650,49 @@
     </message>
 </context>
 <context>
+    <name>OutcomeText</name>
+    <message>
+        <source>the file is gone or may not be read</source>
+        <translation>le fichier a disparu ou ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>there was not enough memory to read it</source>
+        <translation>la mémoire était insuffisante pour le lire</translation>
+    </message>
+    <message>
+        <source>the password is missing or wrong</source>
+        <translation>le mot de passe manque ou est incorrect</translation>
+    </message>
+    <message>
+        <source>it is not a PDF document, or it is damaged</source>
+        <translation>ce n’est pas un document PDF, ou il est endommagé</translation>
+    </message>
+    <message>
+        <source>the file could not be written</source>
+        <translation>le fichier n’a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>the folder is missing or cannot be written to</source>
+        <translation>le dossier manque ou n’est pas accessible en écriture</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>the password is wrong</source>
+        <translation>le mot de passe est incorrect</translation>
+    </message>
+    <message>
+        <source>the document cannot be read</source>
+        <translation>le document est illisible</translation>
+    </message>
+    <message>
+        <source>the file name cannot be used</source>
+        <translation>le nom de fichier n’est pas utilisable</translation>
+    </message>
+</context>
+<context>
     <name>Page</name>
     <message>
         <source>Page %1</source>
@@ -525,7 +723,7 @@
     </message>
     <message>
         <source>Apply to all files in queue</source>
-        <translation>Appliquer à tous les fichiers de la liste</translation>
+        <translation>Appliquer à tous les fichiers</translation>
     </message>
     <message>
         <source>Close</source>
@@ -771,6 +969,126 @@
     </message>
 </context>
 <context>
+    <name>SplitMessages</name>
+    <message>
+        <source>The document to split was not found.</source>
+        <translation>Le document à diviser est introuvable.</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>The document could not be opened: the password is wrong.</source>
+        <translation>Impossible d’ouvrir le document : le mot de passe est incorrect.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened</source>
+        <translation>Impossible d’ouvrir %1</translation>
+    </message>
+    <message>
+        <source>The pages could not be written to the output folder.</source>
+        <translation>Impossible d’écrire les pages dans le dossier de destination.</translation>
+    </message>
+    <message>
+        <source>The pages of %1 could not be read</source>
+        <translation>Impossible de lire les pages de %1</translation>
+    </message>
+    <message>
+        <source>The pages could not be written to %1</source>
+        <translation>Impossible d’écrire les pages dans %1</translation>
+    </message>
+    <message>
+        <source>The split program could not be started.</source>
+        <translation>Le programme de division n’a pas pu être lancé.</translation>
+    </message>
+    <message>
+        <source>The split program ended without telling its result.</source>
+        <translation>Le programme de division s’est terminé sans indiquer de résultat.</translation>
+    </message>
+    <message>
+        <source>The split program crashed.</source>
+        <translation>Le programme de division a planté.</translation>
+    </message>
+    <message>
+        <source>Split canceled</source>
+        <translation>Division annulée</translation>
+    </message>
+    <message>
+        <source>The split program stopped unexpectedly (code %1).</source>
+        <translation>Le programme de division s’est arrêté de manière inattendue (code %1).</translation>
+    </message>
+    <message>
+        <source>The split was stopped before any file was written.</source>
+        <translation>La division a été arrêtée avant l’écriture du moindre fichier.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The split was stopped. The %n file(s) it had written were removed.</source>
+        <translation>
+            <numerusform>La division a été arrêtée. Le fichier déjà écrit (%n) a été supprimé.</numerusform>
+            <numerusform>La division a été arrêtée. Les %n fichiers déjà écrits ont été supprimés.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be written</source>
+        <translation>
+            <numerusform>%n fichier n’a pas pu être écrit</numerusform>
+            <numerusform>%n fichiers n’ont pas pu être écrits</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <translation>Impossible d’ouvrir %1 : %2.</translation>
+    </message>
+    <message>
+        <source>%1 has no pages: there is nothing to split.</source>
+        <translation>%1 n’a aucune page : il n’y a rien à diviser.</translation>
+    </message>
+    <message>
+        <source>%1 has only one page: there is nothing to split.</source>
+        <translation>%1 n’a qu’une page : il n’y a rien à diviser.</translation>
+    </message>
+    <message>
+        <source>Pages start at 1.</source>
+        <translation>Les pages commencent à 1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The document has only %n page(s).</source>
+        <translation>
+            <numerusform>Le document n’a que %n page.</numerusform>
+            <numerusform>Le document n’a que %n pages.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Page %1 is already in the list.</source>
+        <translation>La page %1 est déjà dans la liste.</translation>
+    </message>
+    <message>
+        <source>At least one page must stay.</source>
+        <translation>Au moins une page doit rester.</translation>
+    </message>
+    <message>
+        <source>The range ends before it starts.</source>
+        <translation>La plage finit avant de commencer.</translation>
+    </message>
+    <message>
+        <source>This range is already in the list.</source>
+        <translation>Cette plage est déjà dans la liste.</translation>
+    </message>
+    <message>
+        <source>The document has no bookmarks at the chosen level.</source>
+        <translation>Le document n’a pas de signets au niveau choisi.</translation>
+    </message>
+    <message>
+        <source>Enter the largest file size the pieces may have.</source>
+        <translation>Indiquez la taille maximale des fichiers produits.</translation>
+    </message>
+</context>
+<context>
     <name>SplitView</name>
     <message>
         <source>Into files of 1 page</source>
@@ -853,36 +1171,8 @@
         <translation>Choisir le dossier de destination</translation>
     </message>
     <message>
-        <source>The document to split was not found.</source>
-        <translation>Le document à diviser est introuvable.</translation>
-    </message>
-    <message>
-        <source>The document could not be opened: the password is wrong.</source>
-        <translation>Impossible d&apos;ouvrir le document : le mot de passe est incorrect.</translation>
-    </message>
-    <message>
-        <source>The pages could not be written to the output folder.</source>
-        <translation>Impossible d&apos;écrire les pages dans le dossier de destination.</translation>
-    </message>
-    <message>
-        <source>The split program could not be started.</source>
-        <translation>Le programme de division n&apos;a pas pu être lancé.</translation>
-    </message>
-    <message>
-        <source>The split program ended without telling its result.</source>
-        <translation>Le programme de division s&apos;est terminé sans indiquer de résultat.</translation>
-    </message>
-    <message>
-        <source>The split program crashed.</source>
-        <translation>Le programme de division a planté.</translation>
-    </message>
-    <message>
         <source>Split canceled</source>
         <translation>Division annulée</translation>
-    </message>
-    <message>
-        <source>The split program stopped unexpectedly (code %1).</source>
-        <translation>Le programme de division s&apos;est arrêté de manière inattendue (code %1).</translation>
     </message>
     <message>
         <source>Split failed</source>
@@ -901,20 +1191,20 @@
         <translation>Plages de pages</translation>
     </message>
     <message>
+        <source>Cannot split this document</source>
+        <translation>Document impossible à diviser</translation>
+    </message>
+    <message>
+        <source>The output properties you had set were reset for this document.</source>
+        <translation>Vos propriétés de sortie ont été réinitialisées pour ce document.</translation>
+    </message>
+    <message>
         <source>By bookmarks</source>
         <translation>Par signets</translation>
     </message>
     <message>
         <source>By file size</source>
         <translation>Par taille de fichier</translation>
-    </message>
-    <message>
-        <source>The document has no bookmarks at the chosen level.</source>
-        <translation>Le document n’a pas de signets au niveau choisi.</translation>
-    </message>
-    <message>
-        <source>Enter the largest file size the pieces may have.</source>
-        <translation>Indiquez la taille maximale des fichiers produits.</translation>
     </message>
 </context>
 <context>

@@ -1,7 +1,5 @@
 #include "worker/BookmarkNaming.h"
 
-#include "worker/OutputNaming.h"
-
 #include <QSet>
 
 namespace BookmarkNaming {
@@ -68,17 +66,23 @@ QStringList numberRepeated(const QStringList &names)
 }
 
 QString outputName(const QString &templ, const QString &counterLabel, const QString &pageLabel,
-                   const QString &baseName, const QDateTime &dateTime, const QString &bookmark)
+                   const QString &baseName, const QDateTime &dateTime, const QString &bookmark, int maxBytes)
 {
+    const bool usesBookmark = templ.isEmpty() || templ.contains(bookmarkTag);
+    if (!usesBookmark)
+        return rangeOutputName(templ, counterLabel, pageLabel, baseName, dateTime, maxBytes);
     QString shortened = bookmark;
     QString name = nameWith(templ, counterLabel, pageLabel, baseName, dateTime, shortened);
-    const bool usesBookmark = templ.isEmpty() || templ.contains(bookmarkTag);
-    while (usesBookmark && name.toUtf8().size() > MaxNameBytes && !shortened.isEmpty()) {
+    while (fileNameBytes(name) > maxBytes && !shortened.isEmpty()) {
         chopCharacter(shortened);
         shortened = shortened.trimmed();
         name = nameWith(templ, counterLabel, pageLabel, baseName, dateTime, shortened);
     }
-    return name;
+    if (fileNameBytes(name) <= maxBytes)
+        return name;
+    // Too long even without its bookmark: the rest of the template is cut.
+    return rangeOutputName(QString(templ).remove(bookmarkTag), counterLabel, pageLabel, baseName, dateTime,
+                           maxBytes);
 }
 
 } // namespace BookmarkNaming

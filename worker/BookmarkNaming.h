@@ -1,5 +1,7 @@
 #pragma once
 
+#include "worker/OutputNaming.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -8,9 +10,6 @@
 // template stands for the bookmark a piece begins at; it is replaced after
 // every other tag.
 namespace BookmarkNaming {
-
-// The longest file name, in bytes, that Linux file systems take.
-constexpr int MaxNameBytes = 255;
 
 // A bookmark title made fit for a file name: "/" becomes "-", line breaks,
 // tabs and other control characters become spaces, runs of spaces one, no
@@ -22,9 +21,11 @@ QString safeTitle(const QString &title);
 QStringList numberRepeated(const QStringList &names);
 
 // The piece's file name: "<bookmark>.pdf" for an empty template, else the
-// expanded template with [BOOKMARK] and ".pdf". A bookmark too long for the
-// name limit is shortened until the whole name fits.
+// expanded template with [BOOKMARK] and ".pdf". A name longer than maxBytes
+// is shortened in the bookmark's part first, then as rangeOutputName
+// shortens one.
 QString outputName(const QString &templ, const QString &counterLabel, const QString &pageLabel,
-                   const QString &baseName, const QDateTime &dateTime, const QString &bookmark);
+                   const QString &baseName, const QDateTime &dateTime, const QString &bookmark,
+                   int maxBytes = maxFileNameBytes);
 
 } // namespace BookmarkNaming

@@ -64,6 +64,8 @@ struct SplitResponse
     int errorCode = 0;
     QStringList files;
     QStringList oversizedFiles;   // files of single pages larger than the size limit (mode 3)
+    int failedCount = 0;   // outputs of the request that were not written
+    int errorCause = 0;    // why (worker/JobErrors.h JobCause), for the first that failed
 
     QJsonObject toJson() const;
     static SplitResponse fromJson(const QJsonObject &object);
@@ -110,6 +112,7 @@ struct MergeResponse
     int errorCode = 0;
     QString mergedFileName;
     QString errorFileName;
+    int errorCause = 0;    // why it failed (worker/JobErrors.h JobCause)
 
     QJsonObject toJson() const;
     static MergeResponse fromJson(const QJsonObject &object);
@@ -117,7 +120,7 @@ struct MergeResponse
 
 // Worker side. A request that cannot be read leaves the record as it was; a
 // request that does not decode or parse gives the defaults. The request is
-// logged with every password replaced by "***".
+// logged as one summary line without its passwords (JobSummary.h).
 void readSplitRequest(const QString &path, SplitRequest &request);
 void readMergeRequest(const QString &path, MergeRequest &request);
 bool writeSplitResponse(const SplitResponse &response, const QString &path);
@@ -126,9 +129,5 @@ bool writeMergeResponse(const MergeResponse &response, const QString &path);
 // GUI side: write a request object, read a response object.
 bool writeRequestData(const QJsonObject &object, const QString &path);
 bool readResponseData(const QString &path, QJsonObject &object);
-
-// The request text as logged: every password value replaced by "***".
-QString maskedRequestText(const QByteArray &json);
-
 
 #endif

@@ -6,6 +6,8 @@
 #include "pdf/PdfService.h"
 #include "pdf/OutlinePieces.h"
 #include "worker/BookmarkNaming.h"
+#include "worker/FailureCause.h"
+#include "worker/JobErrors.h"
 #include "worker/OutputNaming.h"
 #include "worker/Progress.h"
 #include "worker/SizePieces.h"
@@ -44,14 +46,6 @@ int largestPageNumber(const PageRangeList &ranges)
     return largest;
 }
 
-// Creates the output folder if missing; only the last level, like the GUI
-// expects for a folder it has just offered.
-void ensureOutputFolder(const QString &folder)
-{
-    if (!folder.isEmpty() && !QFileInfo(folder).isDir())
-        QDir().mkdir(folder);
-}
-
 bool isSourceFile(const QString &path)
 {
     return !path.isEmpty() && QFileInfo(path).isFile();
@@ -74,6 +68,9 @@ void SplitEngine::run()
     m_outputFiles.clear();
     m_oversizedFiles.clear();
     m_decryptionFailed = false;
+    m_failedCount = 0;
+    m_failureCause = JobCause::Unknown;
+    m_journal = std::make_unique<OutputJournal>(m_request.sessionPath, m_request.sessionId);
 
     switch (m_request.mode) {
     case SplitRequest::Ranges:
@@ -89,6 +86,9 @@ void SplitEngine::run()
         splitBySize();
         break;
     }
+    // The job ran to its end and keeps what it wrote, so its journal goes
+    // now: the worker ends without running destructors.
+    m_journal.reset();
 }
 
 QString SplitEngine::temporaryFolder() const
@@ -100,17 +100,43 @@ QString SplitEngine::temporaryFolder() const
     return cacheFolder();
 }
 
-// A free path in the output folder for the name; empty, and logged as a
-// failed save, when the name cannot be a file name of its own or there is no
-// output folder.
-QString SplitEngine::outputPathFor(const QString &name) const
+// Empty, and logged as a failed save, when the name cannot be a file name of
+// its own or there is no output folder.
+QString SplitEngine::outputPathFor(const std::function<QString(int maxBytes)> &nameFor)
 {
+    int maxBytes = maxFileNameBytes;
+    QString name = nameFor(maxBytes);
     if (m_request.outDirectory.isEmpty() || !isUsableFileName(name)) {
         log(QStringLiteral("Save file [FAILED]. File name can not be used:'%1' Folder:'%2'")
                 .arg(name, m_request.outDirectory));
         return QString();
     }
-    return uniqueFileName(m_request.outDirectory, name);
+    QString path = uniqueFileName(m_request.outDirectory, name);
+    for (int excess = fileNameBytes(QFileInfo(path).fileName()) - maxFileNameBytes; excess > 0;
+         excess = fileNameBytes(QFileInfo(path).fileName()) - maxFileNameBytes) {
+        maxBytes -= excess;
+        name = nameFor(maxBytes);
+        path = uniqueFileName(m_request.outDirectory, name);
+    }
+    return path;
+}
+
+// Creates the output folder if missing; only the last level, like the GUI
+// expects for a folder it has just offered.
+void SplitEngine::ensureOutputFolder()
+{
+    const QString &folder = m_request.outDirectory;
+    if (folder.isEmpty() || QFileInfo(folder).isDir())
+        return;
+    m_journal->noteFolder(folder);
+    QDir().mkdir(folder);
+}
+
+void SplitEngine::noteFailure(int cause)
+{
+    if (m_failedCount == 0)
+        m_failureCause = cause;
+    ++m_failedCount;
 }
 
 void SplitEngine::splitRanges()
@@ -121,27 +147,14 @@ void SplitEngine::splitRanges()
     if (!isSourceFile(m_request.fileName)) {
         log(QStringLiteral("Split. Source file not found:%1").arg(m_request.fileName));
         m_errorCode = SourceNotFound;
+        m_failureCause = JobCause::Unreadable;
         return;
     }
 
     TemporaryFiles temporaries;
-    const QString folder = temporaryFolder();
-    QString source = m_request.fileName;
-    bool decryptionFailed = false;
+    const QString source = workingSource(temporaries);
 
-    if (!m_request.filePassword.isEmpty() || m_request.hasSecurity) {
-        const QString decrypted = temporaryPath(folder);
-        temporaries.add(decrypted);
-        const int result = decrypted.isEmpty()
-            ? 0 : m_service->decryptFile(source, decrypted, m_request.filePassword);
-        log(QStringLiteral("Decrypt result:%1").arg(result));
-        if (result == 1)
-            source = decrypted;
-        else
-            decryptionFailed = true;
-    }
-
-    ensureOutputFolder(m_request.outDirectory);
+    ensureOutputFolder();
 
     const PageRangeList &ranges = m_request.ranges;
     m_progress.setMinimum(0);
@@ -150,11 +163,6 @@ void SplitEngine::splitRanges()
     log(QStringLiteral("Split started..."));
     m_startTime = QDateTime::currentDateTime();
 
-    // One scratch file serves every range in turn: each piece is saved to its
-    // output before the next one is extracted over it.
-    const QString extractionPath = temporaryPath(folder);
-    temporaries.add(extractionPath);
-
     const int pageWidth = digitCount(largestPageNumber(ranges));
     const int counterWidth = digitCount(ranges.size());
     const QString baseName = baseNameOf(m_request.fileName);
@@ -162,79 +170,84 @@ void SplitEngine::splitRanges()
     for (int k = 1; k <= ranges.size(); ++k) {
         const PageRange &range = ranges.at(k - 1);
         const QString text = rangeText(range);
-        const QString name = rangeOutputName(m_request.outPrefix, counterLabel(k, counterWidth),
-                                             pageLabel(range.from, range.to, pageWidth),
-                                             baseName, m_startTime);
-
-        const QString outputPath = outputPathFor(name);
+        const QString outputPath = outputPathFor([&](int maxBytes) {
+            return rangeOutputName(m_request.outPrefix, counterLabel(k, counterWidth),
+                                   pageLabel(range.from, range.to, pageWidth), baseName, m_startTime,
+                                   maxBytes);
+        });
         if (outputPath.isEmpty()) {
+            noteFailure(m_request.outDirectory.isEmpty() ? JobCause::NotWritable : JobCause::UnusableName);
             m_progress.setValue(k);
             continue;
         }
 
-        log(QStringLiteral("Extract range:%1").arg(text));
-
-        bool extracted = !extractionPath.isEmpty()
-            && m_service->extractFilePages(source, QString(), extractionPath, text) == 1;
-        const int count = range.to - range.from + 1;
-        if (!extracted && !extractionPath.isEmpty() && count > 0)
-            extracted = m_service->extractPages(source, QString(), extractionPath, range.from, count) == 1;
-
-        if (!extracted) {
-            log(QStringLiteral("Can not extract range:%1. Error code:%2")
-                    .arg(text).arg(m_service->lastErrorCode()));
-        } else {
-            log(QStringLiteral("Extract range [OK]"));
-            log(QStringLiteral("Set properties..."));
-            log(QStringLiteral("Loading file:%1").arg(extractionPath));
-            if (saveRange(extractionPath, outputPath))
-                m_outputFiles.append(outputPath);
-        }
+        // Noted before it is written, so that a canceled job can take it back.
+        m_journal->noteFile(outputPath);
+        if (saveRange(source, text, outputPath))
+            m_outputFiles.append(outputPath);
+        else
+            noteWriteFailure();
         m_progress.setValue(k);
     }
 
     temporaries.removeAll();
-    log(QStringLiteral("Split complete!"));
+    // Pieces that were saved are not logged one by one: a split into single
+    // pages would write thousands of lines. Each failure has its own line.
+    log(QStringLiteral("Split complete! Saved %1 of %2 ranges").arg(m_outputFiles.size()).arg(ranges.size()));
 
     // A partial result is still a result; only a job that produced nothing
     // from its ranges reports an error.
     if (!ranges.isEmpty() && m_outputFiles.isEmpty()) {
-        m_errorCode = decryptionFailed ? DecryptionFailed : NoRangeExtracted;
+        m_errorCode = m_decryptionFailed ? DecryptionFailed : NoRangeExtracted;
         log(QStringLiteral("Split. No range could be extracted. Error code:%1").arg(m_errorCode));
     }
 }
 
-bool SplitEngine::saveRange(const QString &extractionPath, const QString &outputPath)
+// The range's pages are cut out into a document in memory, given the
+// properties and saved once, straight into the output file. The engine
+// checks a range the same way whichever way it is asked for the pages, so
+// there is no second way to try when it refuses one.
+bool SplitEngine::saveRange(const QString &source, const QString &text, const QString &outputPath)
 {
-    PdfDocument document(m_service, extractionPath, m_request.filePassword);
-    if (!document.isLoaded() || document.needsPassword()) {
-        log(QStringLiteral("Can not load file:%1").arg(extractionPath));
+    PdfDocument document(m_service, PdfDocument::PagesOf{source, QString(), text});
+    if (!preparePiece(document, text))
+        return false;
+    if (!document.saveToFile(outputPath)) {
+        log(QStringLiteral("Save file [FAILED]. Error code:'%2' File:'%1'")
+                .arg(outputPath).arg(m_service->lastErrorCode()));
+        return false;
+    }
+    return true;
+}
+
+// Gives a piece cut in memory the job's properties, password and
+// compression, so that it can be measured or saved as it will be written.
+bool SplitEngine::preparePiece(PdfDocument &piece, const QString &text)
+{
+    if (!piece.isLoaded()) {
+        log(QStringLiteral("Can not extract range:%1. Error code:%2").arg(text).arg(m_service->lastErrorCode()));
         return false;
     }
 
-    bool ok = true;
-    if (m_applyProperties) {
-        ok = document.setProperties(m_request.properties(), m_request.permissions());
-        log(QStringLiteral("Set properties %1").arg(outcome(ok)));
+    if (m_applyProperties && !piece.setProperties(m_request.properties(), m_request.permissions())) {
+        log(QStringLiteral("Set properties [FAILED]. Range:%1").arg(text));
+        return false;
     }
 
-    if (ok && m_compressOutput && m_request.compressFile) {
-        ok = document.compressContent();
-        if (ok)
-            log(QStringLiteral("Compress content [OK]"));
-        else
-            log(QStringLiteral("Compress content [FAILED]. Error code:'%1'").arg(m_service->lastErrorCode()));
+    if (m_compressOutput && m_request.compressFile && !piece.compressContent()) {
+        log(QStringLiteral("Compress content [FAILED]. Error code:'%1' Range:%2")
+                .arg(m_service->lastErrorCode()).arg(text));
+        return false;
     }
+    return true;
+}
 
-    if (ok) {
-        ok = document.saveToFile(outputPath);
-        if (ok)
-            log(QStringLiteral("Save file [OK]. File:'%1'").arg(outputPath));
-        else
-            log(QStringLiteral("Save file [FAILED]. Error code:'%2' File:'%1'")
-                    .arg(outputPath).arg(m_service->lastErrorCode()));
-    }
-    return ok;
+// An output could not be written: why, as far as the engine tells.
+void SplitEngine::noteWriteFailure()
+{
+    const int engineCode = m_service->lastErrorCode();
+    const int cause = readFailureCause(engineCode);
+    noteFailure(cause != JobCause::Unknown ? cause : writeFailureCause(engineCode, m_request.outDirectory));
 }
 
 void SplitEngine::removePages()
@@ -242,6 +255,7 @@ void SplitEngine::removePages()
     if (!isSourceFile(m_request.fileName)) {
         log(QStringLiteral("Split. Source file not found:%1").arg(m_request.fileName));
         m_errorCode = EditedSourceNotFound;
+        m_failureCause = JobCause::Unreadable;
         return;
     }
 
@@ -249,12 +263,14 @@ void SplitEngine::removePages()
     const auto service = QSharedPointer<PdfService>::create();
     TemporaryFiles temporaries;
 
-    ensureOutputFolder(m_request.outDirectory);
-    const QString name = editedOutputName(baseNameOf(m_request.fileName), QDateTime::currentDateTime());
+    ensureOutputFolder();
+    const QString baseName = baseNameOf(m_request.fileName);
+    const QDateTime now = QDateTime::currentDateTime();
     // Unique, so that an earlier result of the same second is never overwritten.
-    const QString outputPath = outputPathFor(name);
+    const QString outputPath = outputPathFor([&](int maxBytes) { return editedOutputName(baseName, now, maxBytes); });
     if (outputPath.isEmpty()) {
         m_errorCode = EditedFileNotSaved;
+        noteFailure(JobCause::NotWritable);
         return;
     }
 
@@ -296,15 +312,20 @@ void SplitEngine::removePages()
     log(QStringLiteral("Extract to file:%1").arg(outcome(extracted)));
     if (!extracted) {
         m_errorCode = PagesNotExtracted;
+        const int engineCode = service->lastErrorCode();
+        const int cause = readFailureCause(engineCode);
+        noteFailure(cause != JobCause::Unknown ? cause : writeFailureCause(engineCode, temporaryFolder()));
         return;
     }
 
     log(QStringLiteral("Set properties..."));
+    m_journal->noteFile(outputPath);
     if (saveEdited(service, extractionPath, outputPath)) {
         m_outputFiles.append(outputPath);
         m_errorCode = NoError;
     } else {
         m_errorCode = EditedFileNotSaved;
+        noteFailure(writeFailureCause(service->lastErrorCode(), m_request.outDirectory));
     }
 }
 
@@ -344,49 +365,50 @@ bool SplitEngine::saveEdited(const QSharedPointer<PdfService> &service, const QS
     return saved;
 }
 
-// The source as the pieces of modes 2 and 3 are taken from it: decrypted
-// into a temporary file first when it is protected. Not loaded when it
-// cannot be read.
-std::unique_ptr<PdfDocument> SplitEngine::openWorkingSource(TemporaryFiles &temporaries)
+// The file the pieces are cut from: a decrypted temporary copy when the
+// source is protected, else the source itself. A copy that cannot be made
+// leaves the source, whose pieces then fail as unreadable.
+QString SplitEngine::workingSource(TemporaryFiles &temporaries)
 {
-    QString source = m_request.fileName;
-    if (!m_request.filePassword.isEmpty() || m_request.hasSecurity) {
-        const QString decrypted = temporaryPath(temporaryFolder());
-        temporaries.add(decrypted);
-        const int result = decrypted.isEmpty()
-            ? 0 : m_service->decryptFile(source, decrypted, m_request.filePassword);
-        log(QStringLiteral("Decrypt result:%1").arg(result));
-        if (result == 1)
-            source = decrypted;
-        else
-            m_decryptionFailed = true;
-    }
-    auto document = std::make_unique<PdfDocument>(m_service, source, QString());
-    if (!document->isLoaded() || document->needsPassword())
-        log(QStringLiteral("Can not load file:%1").arg(source));
-    return document;
+    if (m_request.filePassword.isEmpty() && !m_request.hasSecurity)
+        return m_request.fileName;
+    const QString decrypted = temporaryPath(temporaryFolder());
+    temporaries.add(decrypted);
+    const int result = decrypted.isEmpty()
+        ? 0 : m_service->decryptFile(m_request.fileName, decrypted, m_request.filePassword);
+    log(QStringLiteral("Decrypt result:%1").arg(result));
+    if (result == 1)
+        return decrypted;
+    m_decryptionFailed = true;
+    m_failureCause = readFailureCause(m_service->lastErrorCode());
+    return m_request.fileName;
 }
 
-// The pages of a range as a document with the job's properties, password
-// and compression set, ready to be measured or saved; null when it cannot be made.
-std::unique_ptr<PdfDocument> SplitEngine::preparedPiece(PdfDocument &source, const PageRange &range)
+// The page count and, when asked, the outline of the file the pieces are
+// cut from; false when it cannot be read.
+bool SplitEngine::readSource(const QString &source, int &pageCount, OutlineEntryList *outline)
 {
-    auto piece = source.extractPages(range.from, range.to - range.from + 1);
-    if (!piece->isLoaded()) {
-        log(QStringLiteral("Can not extract range:%1. Error code:%2")
-                .arg(rangeText(range)).arg(m_service->lastErrorCode()));
-        return nullptr;
+    PdfDocument document(m_service, source, QString());
+    pageCount = document.isLoaded() && !document.needsPassword() ? document.pageCount() : 0;
+    if (pageCount <= 0) {
+        log(QStringLiteral("Can not load file:%1").arg(source));
+        if (m_failureCause == JobCause::Unknown)
+            m_failureCause = document.needsPassword() ? int(JobCause::Password)
+                                                      : readFailureCause(document.loadError());
+        return false;
     }
-    bool ok = true;
-    if (m_applyProperties)
-        ok = piece->setProperties(m_request.properties(), m_request.permissions());
-    if (ok && m_compressOutput && m_request.compressFile)
-        ok = piece->compressContent();
-    if (!ok) {
-        log(QStringLiteral("Set properties [FAILED]. Error code:'%1'").arg(m_service->lastErrorCode()));
-        return nullptr;
-    }
-    return piece;
+    if (outline)
+        *outline = document.outline();
+    return true;
+}
+
+// The bytes the range's piece takes as it will be written; -1 when it
+// cannot be made.
+qint64 SplitEngine::measuredSize(const QString &source, const PageRange &range)
+{
+    const QString text = rangeText(range);
+    PdfDocument piece(m_service, PdfDocument::PagesOf{source, QString(), text});
+    return preparePiece(piece, text) ? piece.savedSize() : qint64(-1);
 }
 
 void SplitEngine::failWithoutPieces()
@@ -402,6 +424,7 @@ void SplitEngine::splitBySize()
     if (!isSourceFile(m_request.fileName)) {
         log(QStringLiteral("Split. Source file not found:%1").arg(m_request.fileName));
         m_errorCode = SourceNotFound;
+        m_failureCause = JobCause::Unreadable;
         return;
     }
     if (m_request.maxFileSize <= 0) {
@@ -411,9 +434,9 @@ void SplitEngine::splitBySize()
     }
 
     TemporaryFiles temporaries;
-    const auto source = openWorkingSource(temporaries);
-    const int pageCount = source->isLoaded() && !source->needsPassword() ? source->pageCount() : 0;
-    if (pageCount <= 0) {
+    const QString source = workingSource(temporaries);
+    int pageCount = 0;
+    if (!readSource(source, pageCount, nullptr)) {
         failWithoutPieces();
         return;
     }
@@ -421,17 +444,14 @@ void SplitEngine::splitBySize()
     // Measuring takes the first half of the progress, writing the second.
     m_progress.setMaximum(2 * pageCount);
     m_progress.setValue(0);
-    const auto measure = [&](const PageRange &range) {
-        const auto piece = preparedPiece(*source, range);
-        return piece ? piece->savedSize() : qint64(-1);
-    };
+    const auto measure = [&](const PageRange &range) { return measuredSize(source, range); };
     const auto advance = [&](int lastPage) { m_progress.setValue(lastPage); };
     QList<Piece> pieces;
     for (const SizePieces::Piece &sized : SizePieces::divide(pageCount, m_request.maxFileSize, measure, advance))
         pieces.append({sized.range, QString(), sized.oversized});
     log(QStringLiteral("Split by file size: %1 pieces").arg(pieces.size()));
 
-    writePieces(*source, pieces, pageCount);
+    writePieces(source, pieces, pageCount);
     if (m_outputFiles.isEmpty())
         failWithoutPieces();
 }
@@ -443,16 +463,19 @@ void SplitEngine::splitByBookmarks()
     if (!isSourceFile(m_request.fileName)) {
         log(QStringLiteral("Split. Source file not found:%1").arg(m_request.fileName));
         m_errorCode = SourceNotFound;
+        m_failureCause = JobCause::Unreadable;
         return;
     }
 
     TemporaryFiles temporaries;
-    const auto source = openWorkingSource(temporaries);
-    if (!source->isLoaded() || source->needsPassword()) {
+    const QString source = workingSource(temporaries);
+    int pageCount = 0;
+    OutlineEntryList outline;
+    if (!readSource(source, pageCount, &outline)) {
         failWithoutPieces();
         return;
     }
-    const QList<Piece> pieces = bookmarkPieces(*source);
+    const QList<Piece> pieces = bookmarkPieces(outline, pageCount);
     if (pieces.isEmpty()) {
         log(QStringLiteral("Split. No bookmark of level %1 leads to a page [FAILED]").arg(m_request.bookmarkLevel));
         m_errorCode = NoBookmarksAtLevel;
@@ -461,19 +484,18 @@ void SplitEngine::splitByBookmarks()
 
     m_progress.setMaximum(pieces.last().range.to);
     m_progress.setValue(0);
-    writePieces(*source, pieces, 0);
+    writePieces(source, pieces, 0);
     if (m_outputFiles.isEmpty())
         failWithoutPieces();
 }
 
 // The pieces with the names their bookmarks give them: pages before the
 // first bookmark without one are named after the document.
-QList<SplitEngine::Piece> SplitEngine::bookmarkPieces(PdfDocument &source)
+QList<SplitEngine::Piece> SplitEngine::bookmarkPieces(const OutlineEntryList &outline, int pageCount) const
 {
     if (m_request.bookmarkLevel < 1)
         return {};
-    const QList<OutlinePieces::Piece> cuts
-        = OutlinePieces::atLevel(source.outline(), m_request.bookmarkLevel, source.pageCount());
+    const QList<OutlinePieces::Piece> cuts = OutlinePieces::atLevel(outline, m_request.bookmarkLevel, pageCount);
     QStringList names;
     for (const OutlinePieces::Piece &cut : cuts) {
         const QString name = BookmarkNaming::safeTitle(cut.title);
@@ -486,23 +508,24 @@ QList<SplitEngine::Piece> SplitEngine::bookmarkPieces(PdfDocument &source)
     return pieces;
 }
 
-QString SplitEngine::pieceName(const Piece &piece, int counter, int counterWidth, int pageWidth) const
+QString SplitEngine::pieceName(const Piece &piece, int counter, int counterWidth, int pageWidth, int maxBytes) const
 {
     const QString counterText = counterLabel(counter, counterWidth);
     const QString pageText = pageLabel(piece.range.from, piece.range.to, pageWidth);
     const QString baseName = baseNameOf(m_request.fileName);
     if (m_request.mode == SplitRequest::Bookmarks)
         return BookmarkNaming::outputName(m_request.outPrefix, counterText, pageText, baseName, m_startTime,
-                                          piece.bookmark);
-    return rangeOutputName(m_request.outPrefix, counterText, pageText, baseName, m_startTime);
+                                          piece.bookmark, maxBytes);
+    return rangeOutputName(m_request.outPrefix, counterText, pageText, baseName, m_startTime, maxBytes);
 }
 
-// Saves each piece under its name; a piece that fails is logged and left
-// out, as a failed range is. Progress goes on from progressOffset by the
-// pages of each piece.
-void SplitEngine::writePieces(PdfDocument &source, const QList<Piece> &pieces, int progressOffset)
+// Cuts each piece from the source in memory and saves it once under its
+// name; a piece that fails is counted with its cause and left out, as a
+// failed range is. Progress goes on from progressOffset by the pages of
+// each piece.
+void SplitEngine::writePieces(const QString &source, const QList<Piece> &pieces, int progressOffset)
 {
-    ensureOutputFolder(m_request.outDirectory);
+    ensureOutputFolder();
     m_startTime = QDateTime::currentDateTime();
     int largestPage = 0;
     for (const Piece &piece : pieces)
@@ -512,21 +535,25 @@ void SplitEngine::writePieces(PdfDocument &source, const QList<Piece> &pieces, i
 
     for (int k = 1; k <= pieces.size(); ++k) {
         const Piece &piece = pieces.at(k - 1);
-        const QString outputPath = outputPathFor(pieceName(piece, k, counterWidth, pageWidth));
-        const auto document = outputPath.isEmpty() ? nullptr : preparedPiece(source, piece.range);
-        if (document) {
-            const bool saved = document->saveToFile(outputPath);
-            if (saved) {
-                log(QStringLiteral("Save file [OK]. File:'%1'").arg(outputPath));
-                m_outputFiles.append(outputPath);
-                if (piece.oversized)
-                    m_oversizedFiles.append(outputPath);
-            } else {
-                log(QStringLiteral("Save file [FAILED]. Error code:'%2' File:'%1'")
-                        .arg(outputPath).arg(m_service->lastErrorCode()));
-            }
+        m_progress.setValue(progressOffset + piece.range.from - 1);
+        const QString outputPath = outputPathFor([&](int maxBytes) {
+            return pieceName(piece, k, counterWidth, pageWidth, maxBytes);
+        });
+        if (outputPath.isEmpty()) {
+            noteFailure(m_request.outDirectory.isEmpty() ? JobCause::NotWritable : JobCause::UnusableName);
+            continue;
         }
-        m_progress.setValue(progressOffset + piece.range.to);
+
+        // Noted before it is written, so that a canceled job can take it back.
+        m_journal->noteFile(outputPath);
+        if (saveRange(source, rangeText(piece.range), outputPath)) {
+            m_outputFiles.append(outputPath);
+            if (piece.oversized)
+                m_oversizedFiles.append(outputPath);
+        } else {
+            noteWriteFailure();
+        }
     }
-    log(QStringLiteral("Split complete!"));
+    m_progress.setValue(progressOffset + largestPage);
+    log(QStringLiteral("Split complete! Saved %1 of %2 pieces").arg(m_outputFiles.size()).arg(pieces.size()));
 }

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "pdf/OutlineEntry.h"
 #include "worker/JobFiles.h"
+#include "worker/OutputJournal.h"
 
 #include <QDateTime>
 #include <QObject>
 #include <QSharedPointer>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class IProgress;
@@ -18,9 +21,10 @@ class TemporaryFiles;
 //
 // Mode 0 cuts the source into one file per page range; mode 1 removes pages
 // and saves one edited file; mode 2 cuts it where the bookmarks of one level
-// lead; mode 3 cuts it into files no larger than a size limit. Temporary files (decrypted copies, extracted
-// pieces) go into the request's session folder, or into the cache folder
-// when the request names none, and are removed before run() returns.
+// lead; mode 3 cuts it into files no larger than a size limit. Temporary
+// files (decrypted copies, extracted pieces) go into the request's session
+// folder, or into the cache folder when the request names none, and are
+// removed before run() returns.
 class SplitEngine : public QObject
 {
     Q_OBJECT
@@ -47,6 +51,10 @@ public:
     QStringList outputFiles() const { return m_outputFiles; }
     // Mode 3: the files of one page that alone is larger than the limit.
     QStringList oversizedFiles() const { return m_oversizedFiles; }
+    // Outputs of the request that were not written, and why the first of
+    // them failed (JobCause); a mode-0 job with some written still succeeds.
+    int failedCount() const { return m_failedCount; }
+    int failureCause() const { return m_failureCause; }
 
     // The merge engine clears both: its pieces are only extracted and re-saved.
     void setApplyProperties(bool apply) { m_applyProperties = apply; }
@@ -67,17 +75,25 @@ private:
     void splitRanges();
     void removePages();
     void splitByBookmarks();
-    QList<Piece> bookmarkPieces(PdfDocument &source);
+    QList<Piece> bookmarkPieces(const OutlineEntryList &outline, int pageCount) const;
     void splitBySize();
-    void writePieces(PdfDocument &source, const QList<Piece> &pieces, int progressOffset);
-    std::unique_ptr<PdfDocument> openWorkingSource(TemporaryFiles &temporaries);
-    std::unique_ptr<PdfDocument> preparedPiece(PdfDocument &source, const PageRange &range);
-    QString pieceName(const Piece &piece, int counter, int counterWidth, int pageWidth) const;
+    void writePieces(const QString &source, const QList<Piece> &pieces, int progressOffset);
+    QString workingSource(TemporaryFiles &temporaries);
+    bool readSource(const QString &source, int &pageCount, OutlineEntryList *outline);
+    qint64 measuredSize(const QString &source, const PageRange &range);
+    bool preparePiece(PdfDocument &piece, const QString &rangeText);
+    QString pieceName(const Piece &piece, int counter, int counterWidth, int pageWidth, int maxBytes) const;
+    void noteWriteFailure();
     void failWithoutPieces();
 
     QString temporaryFolder() const;
-    QString outputPathFor(const QString &name) const;
-    bool saveRange(const QString &extractionPath, const QString &outputPath);
+    // A free path in the output folder for the name nameFor makes within a
+    // byte limit, the name shortened further when the folder's "(n)" prefix
+    // would make it too long.
+    QString outputPathFor(const std::function<QString(int maxBytes)> &nameFor);
+    void ensureOutputFolder();
+    void noteFailure(int cause);
+    bool saveRange(const QString &source, const QString &rangeText, const QString &outputPath);
     bool extractKeptPages(const QSharedPointer<PdfService> &service, const QString &source,
                           const QString &pageList, const QList<int> &removed,
                           const QString &extractionPath);
@@ -90,6 +106,9 @@ private:
     QStringList m_outputFiles;
     QStringList m_oversizedFiles;
     bool m_decryptionFailed = false;
+    int m_failedCount = 0;
+    int m_failureCause = 0;
+    std::unique_ptr<OutputJournal> m_journal;
     QSharedPointer<PdfService> m_service;
     bool m_applyProperties = true;
     bool m_compressOutput = true;

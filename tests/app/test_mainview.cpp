@@ -4,10 +4,11 @@
 #include "app/MainView.h"
 #include "app/SettingsView.h"
 #include "app/TabWidget.h"
+#include "tests/preview/GuiTestHelpers.h"
 #include "widgets/ButtonDescription.h"
+#include "widgets/DimmingCover.h"
 
 #include <QFile>
-#include <QGraphicsOpacityEffect>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QSignalSpy>
@@ -135,7 +136,7 @@ void TestMainView::lastResultButtonFollowsPage()
 void TestMainView::panelSlidesInAndOut()
 {
     SettingsView *panel = m_view->settingsView();
-    QWidget *cover = m_view->cover();
+    DimmingCover *cover = m_view->cover();
     QVERIFY(!panel->isVisible());
     QCOMPARE(panel->geometry(), MainView::panelHiddenGeometry());
     QVERIFY(MainView::panelHiddenGeometry().left() > m_view->width() - 20);
@@ -144,9 +145,9 @@ void TestMainView::panelSlidesInAndOut()
     QVERIFY(panel->isVisible());
     QVERIFY(cover->isVisible());
     QTRY_COMPARE(panel->geometry(), MainView::panelShownGeometry());
-    auto *effect = qobject_cast<QGraphicsOpacityEffect *>(cover->graphicsEffect());
-    QVERIFY(effect);
-    QCOMPARE(effect->opacity(), 0.6);
+    // The cover dims by painting itself, with no effect over live widgets.
+    QVERIFY(!cover->graphicsEffect());
+    QCOMPARE(cover->opacity(), 0.6);
     QCOMPARE(MainView::panelShownGeometry().right(), cover->geometry().right());
     // The panel lies above the cover that dims the page.
     const QWidget *parent = panel->parentWidget();
@@ -156,7 +157,7 @@ void TestMainView::panelSlidesInAndOut()
     QTRY_VERIFY(!cover->isVisible());
     QVERIFY(!panel->isVisible());
     QCOMPARE(panel->geometry(), MainView::panelHiddenGeometry());
-    QCOMPARE(effect->opacity(), 0.0);
+    QCOMPARE(cover->opacity(), 0.0);
 
     // In again at once, and out while still moving in: it ends hidden.
     m_view->onShowSettings();
@@ -202,7 +203,11 @@ void TestMainView::splitMessageTakesFirstFileUnlessSplitRuns()
     QCOMPARE(m_view->tabWidget()->currentIndex(), int(MainView::StartPage));
 
     m_view->onSplitJobComplete();
+    // The split page says that the file is not there.
+    DialogAnswers answers({DialogAnswers::click("OK")});
     m_view->handleMessage("-split_add|" + writeList({"/a/first.pdf", "/a/second.pdf"}));
+    QTRY_VERIFY(answers.allAnswered());
+    QCOMPARE(answers.seen().first().text, QString("/a/first.pdf does not exist."));
     QCOMPARE(split.count(), 1);
     QCOMPARE(split.at(0).at(0).toString(), QString("/a/first.pdf"));
     QCOMPARE(split.at(0).at(1).toString(), QString());

@@ -148,7 +148,7 @@ void TestSplitModes::splitsAtTheChosenBookmarkLevel()
     });
     QStringList files;
     const SeenDialog result = runSplit(&files);
-    QVERIFY2(result.text.startsWith("Your document was split in 4 files."), qPrintable(result.text));
+    QVERIFY2(result.text.startsWith("Your document was split into 4 files."), qPrintable(result.text));
     QCOMPARE(highestProgress, 100);
     QStringList names;
     for (const QString &file : files)
@@ -194,7 +194,7 @@ void TestSplitModes::splitsIntoFilesWithinTheSize()
     size->setText("0.2");
     chooseFolder(m_folder.filePath("fits"));
     result = runSplit(&files);
-    QVERIFY2(result.text.startsWith("Your document was split in 1 files."), qPrintable(result.text));
+    QVERIFY2(result.text.startsWith("Your document was split into 1 file."), qPrintable(result.text));
     QVERIFY(!result.text.contains("larger than"));
     QCOMPARE(pageTexts(files.value(0)).size(), 6);
     QVERIFY(QFileInfo(files.value(0)).size() <= 0.2 * 1048576);

@@ -205,6 +205,26 @@ void SheafrunModesTest::bookmarkLevelsCutAndNameThePieces()
     QVERIFY(longName.startsWith(QString(100, QChar(0xDC))) && longName.endsWith(".pdf"));
     QCOMPARE(pageTexts(response.files.at(1)), pageList(10, 10));
 
+    // Again into the same folder: the earlier files stay, and the name that
+    // would need a "(1)" before it is shortened further to stay within the limit.
+    const QString earlier = response.files.at(1);
+    response = runSplit(request);
+    QCOMPARE(response.errorCode, 0);
+    QCOMPARE(QFileInfo(response.files.at(0)).fileName(), QString("(1)Front-Back matter.pdf"));
+    const QString againName = QFileInfo(response.files.at(1)).fileName();
+    QVERIFY2(response.files.at(1) != earlier && againName.toUtf8().size() <= 255, qPrintable(againName));
+    QVERIFY(QFileInfo(earlier).isFile());
+    QCOMPARE(pageTexts(response.files.at(1)), pageList(10, 10));
+
+    // A template that cannot make a file name writes nothing and says why.
+    QVERIFY(QDir(out("")).removeRecursively() && QDir().mkpath(out("")));
+    request.outPrefix = "../[BOOKMARK]";
+    response = runSplit(request);
+    QCOMPARE(response.errorCode, 6);
+    QCOMPARE(response.failedCount, 2);
+    QCOMPARE(response.errorCause, 6);   // an unusable name
+    request.outPrefix.clear();
+
     // A level without bookmarks, and a document without any, cut nothing.
     QVERIFY(QDir(out("")).removeRecursively() && QDir().mkpath(out("")));
     request.bookmarkLevel = 4;
