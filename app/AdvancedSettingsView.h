@@ -9,6 +9,7 @@
 
 class Button;
 class CheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 
@@ -30,6 +31,7 @@ public:
 
     QLineEdit *passwordEdit() const { return m_password; }
     QLineEdit *fileNameEdit() const { return m_fileName; }
+    QComboBox *bookmarksBox() const { return m_bookmarks; }
     QList<Button *> tagButtons() const { return m_tagButtons; }
 
 public slots:
@@ -51,6 +53,7 @@ private:
     QWidget *createHeader(QWidget *content);
     QWidget *createTagRow(QWidget *content);
     QLabel *createLabel(QWidget *content);
+    QComboBox *createBookmarksBox(QWidget *content);
     QLineEdit *createLineEdit(QWidget *content, int width);
     QFrame *createSeparator(QWidget *content);
     void fillFromSettings();
@@ -72,6 +75,9 @@ private:
     QLineEdit *m_titleEdit = nullptr;
     QLabel *m_authorLabel = nullptr;
     QLineEdit *m_author = nullptr;
+    QFrame *m_bookmarksSeparator = nullptr;
+    QLabel *m_bookmarksLabel = nullptr;
+    QComboBox *m_bookmarks = nullptr;
     QFrame *m_fileNameSeparator = nullptr;
     QLabel *m_fileNameLabel = nullptr;
     QLineEdit *m_fileName = nullptr;

@@ -35,6 +35,7 @@ void AdvancedSettings::reset()
     m_producer = defaultProducer();
     m_creator = defaultProducer();
     m_fileNamePrefix = m_defaultTemplate;
+    m_bookmarks = MergeBookmarks::Keep;
 }
 
 void AdvancedSettings::setPassword(const QString &text)

@@ -4,6 +4,7 @@
 #include <QString>
 
 struct OutputOptions;
+enum class MergeBookmarks;
 
 // The output properties of one job: what the produced files carry (title,
 // author, creator, producer, password and permissions) and how they are named.
@@ -59,6 +60,12 @@ public:
     bool prefixEnabled() const { return m_prefixEnabled; }
     void setPrefixEnabled(bool on) { m_prefixEnabled = on; }
 
+    // What becomes of the documents' bookmarks; only a merge offers the choice.
+    MergeBookmarks bookmarks() const { return m_bookmarks; }
+    void setBookmarks(MergeBookmarks bookmarks) { m_bookmarks = bookmarks; }
+    bool bookmarksEnabled() const { return m_bookmarksEnabled; }
+    void setBookmarksEnabled(bool on) { m_bookmarksEnabled = on; }
+
 private:
     bool m_permEditing = true;
     bool m_permPrinting = true;
@@ -72,6 +79,8 @@ private:
     QString m_fileNamePrefix;
     QString m_defaultTemplate;
     bool m_prefixEnabled = true;
+    MergeBookmarks m_bookmarks;
+    bool m_bookmarksEnabled = false;
 };
 
 #endif

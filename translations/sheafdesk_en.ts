@@ -75,6 +75,22 @@
         <source>CANCEL</source>
         <translation>CANCEL</translation>
     </message>
+    <message>
+        <source>Keep each document&apos;s bookmarks</source>
+        <translation>Keep each document&apos;s bookmarks</translation>
+    </message>
+    <message>
+        <source>One per document, with its bookmarks beneath</source>
+        <translation>One per document, with its bookmarks beneath</translation>
+    </message>
+    <message>
+        <source>No bookmarks</source>
+        <translation>No bookmarks</translation>
+    </message>
+    <message>
+        <source>Bookmarks:</source>
+        <translation>Bookmarks:</translation>
+    </message>
 </context>
 <context>
     <name>DropArea</name>
