@@ -82,13 +82,6 @@ std::string informationKeyName(int key)
     throw EngineFailure(PdfEngine::BadArgument, "unknown information key");
 }
 
-// The pages of a document from the 0-based index on, without walking those before.
-std::vector<QPDFPageObjectHelper> pagesFrom(QPDF &pdf, int firstIndex)
-{
-    const auto &all = pdf.getAllPages();
-    return std::vector<QPDFPageObjectHelper>(all.begin() + firstIndex, all.end());
-}
-
 } // namespace
 
 using namespace QpdfDocuments;
@@ -651,10 +644,7 @@ int PdfEngine::SetBookmarkMode(int mode)
     return d->guarded(0, [&] {
         if (mode < BookmarksKeep || mode > BookmarksNone)
             throw EngineFailure(BadArgument, "unknown bookmark mode");
-        const DocumentStructure::Bookmarks modes[] = {DocumentStructure::Bookmarks::Keep,
-                                                      DocumentStructure::Bookmarks::PerDocument,
-                                                      DocumentStructure::Bookmarks::None};
-        d->selected().structureTarget().setBookmarks(modes[mode]);
+        d->selected().structureTarget().setBookmarks(DocumentStructure::Bookmarks(mode));
         return 1;
     });
 }
