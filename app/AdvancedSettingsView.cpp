@@ -66,7 +66,6 @@ void reapplyStyle(QWidget *widget)
 AdvancedSettingsView::AdvancedSettingsView(QWidget *parent)
     : QFrame(parent)
 {
-    setFocusPolicy(Qt::StrongFocus);
     buildLayout();
     retranslate();
     setPasswordEnabled(false);
@@ -150,6 +149,11 @@ void AdvancedSettingsView::buildLayout()
     m_fileName = createLineEdit(content, fieldWidth);
     m_fileName->setValidator(
         new QRegularExpressionValidator(QRegularExpression(fileNamePattern), m_fileName));
+    m_passwordLabel->setBuddy(m_password);
+    m_titleLabel->setBuddy(m_titleEdit);
+    m_authorLabel->setBuddy(m_author);
+    m_fileNameLabel->setBuddy(m_fileName);
+    m_bookmarksLabel->setBuddy(m_bookmarks);
     form->addWidget(m_fileNameLabel, row, 0);
     form->addWidget(m_fileName, row++, 1);
     m_tagRow = createTagRow(content);
@@ -181,7 +185,7 @@ QWidget *AdvancedSettingsView::createHeader(QWidget *content)
     layout->setContentsMargins(0, 0, 0, 0);
     m_back = new Button(header);
     m_back->setObjectName(QStringLiteral("buttonNavigateBack"));
-    m_back->setFocusPolicy(Qt::NoFocus);
+    m_back->setFocusPolicy(Qt::TabFocus);
     layout->addWidget(m_back);
     m_title = new QLabel(header);
     m_title->setObjectName(QStringLiteral("settingsLabel"));
@@ -189,7 +193,7 @@ QWidget *AdvancedSettingsView::createHeader(QWidget *content)
     layout->addStretch();
     m_close = new Button(header);
     m_close->setObjectName(QStringLiteral("buttonCloseSettings"));
-    m_close->setFocusPolicy(Qt::NoFocus);
+    m_close->setFocusPolicy(Qt::TabFocus);
     layout->addWidget(m_close, 0, Qt::AlignTop);
     return header;
 }
@@ -205,8 +209,10 @@ QWidget *AdvancedSettingsView::createTagRow(QWidget *content)
         auto *tag = new Button(row);
         tag->setObjectName(QStringLiteral("buttonAddPrefix"));
         tag->setFixedHeight(tagButtonHeight);
-        // The field keeps the focus, and with it the cursor the tag goes to.
-        tag->setFocusPolicy(Qt::NoFocus);
+        // A click leaves the focus, and with it the cursor the tag goes to, in
+        // the field; Tab still reaches the tags, which insert at the cursor
+        // the field kept.
+        tag->setFocusPolicy(Qt::TabFocus);
         tag->setCursor(Qt::PointingHandCursor);
         tag->setProperty(tagValueProperty, QStringLiteral("[%1]").arg(QLatin1String(name)));
         layout->addWidget(tag);
@@ -249,6 +255,11 @@ QFrame *AdvancedSettingsView::createSeparator(QWidget *content)
     line->setObjectName(QStringLiteral("underlineBox"));
     line->setFixedHeight(1);
     return line;
+}
+
+QWidget *AdvancedSettingsView::firstField() const
+{
+    return m_printing;
 }
 
 void AdvancedSettingsView::setSettings(const QSharedPointer<AdvancedSettings> &settings)
@@ -347,6 +358,9 @@ void AdvancedSettingsView::changeEvent(QEvent *event)
 void AdvancedSettingsView::retranslate()
 {
     m_title->setText(tr("Advanced Settings"));
+    setAccessibleName(m_title->text());
+    m_close->setToolTip(tr("Close (%1)").arg(QKeySequence(Qt::Key_Escape).toString(QKeySequence::NativeText)));
+    m_back->setToolTip(m_close->toolTip());
     m_back->setAccessibleName(tr("Back"));
     m_close->setAccessibleName(tr("Close"));
     m_permissionsLabel->setText(tr("Permissions:"));

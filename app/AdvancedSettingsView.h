@@ -30,6 +30,8 @@ public:
     QSharedPointer<AdvancedSettings> settings() const { return m_settings; }
 
     QLineEdit *passwordEdit() const { return m_password; }
+    // The first control, which takes the focus when the panel opens.
+    QWidget *firstField() const;
     QLineEdit *fileNameEdit() const { return m_fileName; }
     QComboBox *bookmarksBox() const { return m_bookmarks; }
     QList<Button *> tagButtons() const { return m_tagButtons; }

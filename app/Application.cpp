@@ -12,6 +12,7 @@
 #include "pdf/InformationWorker.h"
 #include "pdf/PdfService.h"
 #include "pdf/WorkerThread.h"
+#include "widgets/FocusMark.h"
 #include "worker/JobFiles.h"
 
 #include <QFile>
@@ -34,6 +35,7 @@ Application::Application(int &argc, char **argv)
     setIdentity();
     m_translationsFolder = applicationDirPath() + QStringLiteral("/translations");
     loadStyleSheet();
+    installEventFilter(new FocusMark(this));
     loadTranslation();
     m_merge = new Merge(this);
     m_split = new Split(this);

@@ -4,6 +4,7 @@
 #include "app/Application.h"
 #include "app/CommandMessage.h"
 #include "app/InstallationRegistry.h"
+#include "app/MessageQuestion.h"
 #include "app/MessageUpdate.h"
 #include "app/SettingsView.h"
 #include "app/TabWidget.h"
@@ -16,11 +17,17 @@
 #include "preview/DocumentViewer.h"
 #include "split/SplitView.h"
 #include "widgets/Button.h"
+#include "preview/DropArea.h"
+#include "preview/PreviewWidget.h"
+#include "widgets/AccessibleRole.h"
 #include "widgets/ButtonDescription.h"
 #include "widgets/WindowBar.h"
 #include "widgets/WindowDrag.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QDesktopServices>
 #include <QEvent>
 #include <QGuiApplication>
@@ -32,6 +39,7 @@
 #include <QSequentialAnimationGroup>
 #include <QScreen>
 #include <QSettings>
+#include <QShortcut>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -51,6 +59,26 @@ const QString mergeFlagKey = QStringLiteral("add_merge_enabled");
 QGraphicsOpacityEffect *opacityOf(QWidget *widget)
 {
     return qobject_cast<QGraphicsOpacityEffect *>(widget->graphicsEffect());
+}
+
+bool takesTabFocus(const QWidget *widget, const QWidget *container)
+{
+    return widget != container && container->isAncestorOf(widget) && widget->isVisible()
+           && widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus) && !widget->focusProxy();
+}
+
+// The next (or previous) widget that Tab reaches inside container, going
+// round within it; null when nothing there takes focus.
+QWidget *nextFocusIn(QWidget *container, QWidget *from, bool next)
+{
+    QWidget *start = from && container->isAncestorOf(from) ? from : container;
+    QWidget *widget = start;
+    do {
+        widget = next ? widget->nextInFocusChain() : widget->previousInFocusChain();
+        if (takesTabFocus(widget, container))
+            return widget;
+    } while (widget != start);
+    return nullptr;
 }
 
 } // namespace
@@ -94,6 +122,7 @@ MainView::MainView(QWidget *parent)
     connectJobs();
     connectSplitPage();
     connectMergePage();
+    createShortcuts();
     retranslate();
 
     setWindowIcon(QIcon(QStringLiteral(":/style/images/AppIconPdf256.png")));
@@ -101,6 +130,8 @@ MainView::MainView(QWidget *parent)
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     m_tabs->setCurrentIndex(StartPage);
+    // The window opens with the first choice of the start page in focus.
+    m_navigateToSplit->setFocus();
     startUpdateCheck();
 }
 
@@ -122,7 +153,7 @@ QWidget *MainView::createStartPage()
     layout->addSpacing(73);
 
     auto *logo = new QLabel(page);
-    logo->setPixmap(QPixmap(QStringLiteral(":/style/images/logo.png")));
+    logo->setPixmap(loadStylePixmap(QStringLiteral(":/style/images/logo.png")));
     logo->setAlignment(Qt::AlignCenter);
     layout->addWidget(logo);
     layout->addSpacing(30);
@@ -165,7 +196,7 @@ void MainView::createTabs()
     m_navigateToSite = new Button;
     m_navigateToSite->setObjectName(QStringLiteral("buttonNavigateToSite"));
     m_navigateToSite->setCursor(Qt::PointingHandCursor);
-    m_navigateToSite->setFocusPolicy(Qt::NoFocus);
+    m_navigateToSite->setFocusPolicy(Qt::TabFocus);
     m_tabs->tabBarLayout()->addWidget(m_navigateToSite);
 }
 
@@ -203,13 +234,17 @@ void MainView::createPanels()
     m_cover->hide();
 
     m_settingsView = new SettingsView(m_content);
-    placePanel(m_settingsView);
+    placePanel(m_settingsView, m_settingsView->languageBox());
 }
 
 // A side panel waits hidden beside the content, under the cover, until it
 // slides in.
-void MainView::placePanel(QWidget *panel)
+void MainView::placePanel(QWidget *panel, QWidget *firstField)
 {
+    m_firstFields.insert(panel, firstField);
+    // Announced as a dialog; its controls, not the panel, take the focus
+    // (setting the panel's focus policy would set its focus proxy's).
+    AccessibleRole::set(panel, QAccessible::Dialog);
     panel->setGeometry(panelHiddenGeometry());
     panel->hide();
     panel->stackUnder(m_cover);
@@ -221,6 +256,16 @@ void MainView::createDocumentViewer()
 {
     auto *app = Application::instance();
     m_viewer = new DocumentViewer(app ? app->pdfService() : QSharedPointer<PdfService>());
+    connect(m_viewer, &QDialog::finished, this, &MainView::onViewerClosed);
+}
+
+// Focus goes back where it was before the viewer opened.
+void MainView::onViewerClosed()
+{
+    raise();
+    activateWindow();
+    if (m_focusBeforeViewer && m_focusBeforeViewer->isVisible())
+        m_focusBeforeViewer->setFocus(Qt::OtherFocusReason);
 }
 
 // The pages get their jobs from the application here, and report their
@@ -244,6 +289,8 @@ void MainView::connectSplitPage()
 
 void MainView::onPreview(const QString &fileName, const QString &password)
 {
+    if (!m_viewer->isVisible())
+        m_focusBeforeViewer = QApplication::focusWidget();
     m_viewer->open(fileName, password);
     m_viewer->show();
     m_viewer->raise();
@@ -254,8 +301,40 @@ void MainView::onPreview(const QString &fileName, const QString &password)
 // would not end.
 void MainView::closeEvent(QCloseEvent *event)
 {
+    if (!agreeToClose()) {
+        event->ignore();
+        return;
+    }
+    disconnect(m_viewer, &QDialog::finished, this, &MainView::onViewerClosed);
     m_viewer->close();
     QFrame::closeEvent(event);
+}
+
+bool MainView::agreeToClose()
+{
+    auto *app = Application::instance();
+    if (!app)
+        return true;
+    QStringList losses;
+    if (app->split()->isRunning())
+        losses << tr("The running split will be stopped and the files it has written removed.");
+    if (app->merge()->isRunning())
+        losses << tr("The running merge will be stopped; nothing will be written.");
+    const int listed = app->merge()->model()->rowCount();
+    if (listed > 0)
+        losses << tr("The merge list of %n document(s) will be lost.", "", listed);
+    if (losses.isEmpty())
+        return true;
+
+    enum { Stay = 0, Close = 1 };
+    MessageQuestion question(tr("Close Cleavemark?"), losses.join(QLatin1Char('\n')), Stay, this);
+    question.addAnswer(tr("CLOSE"), Close);
+    question.addAnswer(tr("CANCEL"), Stay, true);
+    if (question.exec() != Close)
+        return false;
+    app->split()->stop();
+    app->merge()->stop();
+    return true;
 }
 
 void MainView::connectSignals()
@@ -289,7 +368,91 @@ void MainView::retranslate()
     m_tabMerge->setText(tr("Merge"));
     m_or->setText(tr("or"));
     m_navigateToSite->setAccessibleName(tr("Open the web site"));   // an icon-only button
+    m_navigateToSite->setToolTip(m_navigateToSite->accessibleName());
+    m_tabs->tabBar()->setAccessibleName(tr("Pages"));
+    const QString switchKeys = shortcutText(QKeySequence(Qt::CTRL | Qt::Key_Tab));
+    m_tabSplit->setToolTip(tr("Split a document (%1, %2)")
+                               .arg(shortcutText(QKeySequence(Qt::CTRL | Qt::Key_PageUp)), switchKeys));
+    m_tabMerge->setToolTip(tr("Merge documents (%1, %2)")
+                               .arg(shortcutText(QKeySequence(Qt::CTRL | Qt::Key_PageDown)), switchKeys));
+    m_help->setToolTip(tr("Open the online help (%1)").arg(shortcutText(QKeySequence::HelpContents)));
+    m_settings->setToolTip(tr("Language, output folder, author, compression"));
+    m_windowBar->closeButton()->setToolTip(tr("Close (%1)").arg(shortcutText(QKeySequence::Quit)));
+    m_windowBar->minimizeButton()->setToolTip(tr("Minimize"));
+    m_lastFolder->setToolTip(tr("Show the last result in the file manager"));
     updateLastFoderState();   // also the last-folder button's texts
+}
+
+QString MainView::shortcutText(const QKeySequence &keys) const
+{
+    return keys.toString(QKeySequence::NativeText);
+}
+
+// The window's keys work from anywhere in it, except while a side panel,
+// which is modal, is shown.
+void MainView::createShortcuts()
+{
+    addShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), &MainView::showNextPage);
+    addShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown), &MainView::showNextPage);
+    addShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), &MainView::showPreviousPage);
+    addShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), &MainView::showPreviousPage);
+    addShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), &MainView::showPreviousPage);
+    addShortcut(QKeySequence::Open, &MainView::addDocuments);
+    addShortcut(QKeySequence::HelpContents, &MainView::onNavigateToSiteHelp);
+    // Quitting asks what closing the window asks.
+    auto *quit = new QShortcut(QKeySequence::Quit, this);
+    connect(quit, &QShortcut::activated, this, &QWidget::close);
+}
+
+void MainView::addShortcut(const QKeySequence &keys, void (MainView::*slot)())
+{
+    auto *shortcut = new QShortcut(keys, this);
+    connect(shortcut, &QShortcut::activated, this, slot);
+}
+
+void MainView::showNextPage()
+{
+    if (!m_openPanel)
+        m_tabs->step(1);
+}
+
+void MainView::showPreviousPage()
+{
+    if (!m_openPanel)
+        m_tabs->step(-1);
+}
+
+void MainView::addDocuments()
+{
+    if (m_openPanel)
+        return;
+    switch (m_tabs->currentIndex()) {
+    case SplitPage:
+        if (!m_splitRunning)
+            m_splitView->previewWidget()->dropArea()->chooseFiles();
+        break;
+    case MergePage:
+        if (!m_mergeRunning)
+            m_mergeView->onButtonAdd();
+        break;
+    default:
+        break;
+    }
+}
+
+void MainView::setFileChooser(const FileChooser &chooser)
+{
+    m_splitView->previewWidget()->dropArea()->setFileChooser(chooser);
+    m_mergeView->setFileChooser(chooser);
+}
+
+bool MainView::focusNextPrevChild(bool next)
+{
+    if (!m_openPanel)
+        return QFrame::focusNextPrevChild(next);
+    if (QWidget *target = nextFocusIn(m_openPanel, QApplication::focusWidget(), next))
+        target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 void MainView::changeEvent(QEvent *event)
@@ -501,6 +664,10 @@ void MainView::slideIn(QWidget *panel)
     m_cover->show();
     m_cover->raise();
     panel->setGeometry(panelHiddenGeometry());
+    if (!m_openPanel)
+        m_focusBeforePanel = QApplication::focusWidget();
+    m_openPanel = panel;
+    AccessibleRole::setModal(panel, true);
     panel->show();
     panel->raise();
 
@@ -516,11 +683,20 @@ void MainView::slideIn(QWidget *panel)
     slide->addAnimation(fade);
     slide->addAnimation(move);
     runSlide(panel, slide);
-    panel->setFocus();
+    if (QWidget *first = m_firstFields.value(panel))
+        first->setFocus(Qt::OtherFocusReason);
 }
 
 void MainView::slideOut(QWidget *panel)
 {
+    AccessibleRole::setModal(panel, false);
+    if (m_openPanel == panel) {
+        m_openPanel = nullptr;
+        if (m_focusBeforePanel && m_focusBeforePanel->isVisible())
+            m_focusBeforePanel->setFocus(Qt::OtherFocusReason);
+        else if (QWidget *first = nextFocusIn(m_tabs, m_tabs, true))
+            first->setFocus(Qt::OtherFocusReason);
+    }
     auto *move = new QPropertyAnimation(panel, "geometry");
     move->setDuration(panelDuration);
     move->setStartValue(panel->geometry());
@@ -571,7 +747,7 @@ void MainView::onNewVersion(const QString &version)
 void MainView::createAdvancedSettingsPanel()
 {
     m_advancedSettingsView = new AdvancedSettingsView(m_content);
-    placePanel(m_advancedSettingsView);
+    placePanel(m_advancedSettingsView, m_advancedSettingsView->firstField());
     connect(m_advancedSettingsView, &AdvancedSettingsView::onHideWindow, this,
             &MainView::onHideAdvancedSettings);
     if (auto *app = Application::instance()) {
@@ -603,7 +779,7 @@ QWidget *MainView::createMergePage()
 void MainView::createPageRangesPanel()
 {
     m_pageRangesView = new PageRangesView(m_content);
-    placePanel(m_pageRangesView);
+    placePanel(m_pageRangesView, m_pageRangesView->fromEdit());
 }
 
 void MainView::connectMergePage()

@@ -1,6 +1,7 @@
 #ifndef CLEAVEMARK_APP_MAINVIEW_H
 #define CLEAVEMARK_APP_MAINVIEW_H
 
+#include "widgets/FileChooser.h"
 #include "worker/JobFiles.h"
 
 #include <QFrame>
@@ -16,6 +17,7 @@ class MergeView;
 class PageRangesView;
 class DocumentViewer;
 class QAbstractAnimation;
+class QKeySequence;
 class QLabel;
 class SettingsView;
 class SplitView;
@@ -58,6 +60,12 @@ public:
     static QRect panelHiddenGeometry();
     void slideIn(QWidget *panel);
     void slideOut(QWidget *panel);
+    // The side panel shown now, or null; while one is shown, Tab stays in it
+    // and the window's shortcuts wait.
+    QWidget *openPanel() const { return m_openPanel; }
+
+    // The dialog the split and merge pages add documents with.
+    void setFileChooser(const FileChooser &chooser);
 
     static QString homePageAddress();
     static QString helpPageAddress();
@@ -93,6 +101,12 @@ public slots:
     void onEditPageRanges(const QString &id, const PageRangeList &ranges, int totalPages);
     void onHidePageRanges();
 
+    // Keyboard: the neighbour page (Ctrl+Tab, Ctrl+PgDown / Ctrl+Shift+Tab,
+    // Ctrl+PgUp), adding documents to the page shown (Ctrl+O).
+    void showNextPage();
+    void showPreviousPage();
+    void addDocuments();
+
 signals:
     // A document to open on the split page (from the command line).
     void splitFileRequested(const QString &fileName, const QString &password);
@@ -102,13 +116,18 @@ signals:
 protected:
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
+    // Asks before a close would stop a job or drop the merge list; on yes
+    // the running jobs are stopped (a split's pieces removed). False: stay.
+    bool agreeToClose();
     QWidget *createStartPage();
     QWidget *createBottomBar();
     void createTabs();
     void createPanels();
-    void placePanel(QWidget *panel);
+    // firstField takes the focus when the panel opens.
+    void placePanel(QWidget *panel, QWidget *firstField);
     QWidget *createMergePage();
     void createPageRangesPanel();
     void connectMergePage();
@@ -124,6 +143,10 @@ private:
     void runSlide(QWidget *panel, QAbstractAnimation *animation);
     void startUpdateCheck();
     void createAdvancedSettingsPanel();
+    void createShortcuts();
+    void addShortcut(const QKeySequence &keys, void (MainView::*slot)());
+    void onViewerClosed();
+    QString shortcutText(const QKeySequence &keys) const;
 
     QWidget *m_content = nullptr;
     WindowBar *m_windowBar = nullptr;
@@ -146,6 +169,10 @@ private:
     SplitView *m_splitView = nullptr;
     DocumentViewer *m_viewer = nullptr;   // a window of its own, deleted with us
     QHash<QWidget *, QPointer<QAbstractAnimation>> m_slides;
+    QHash<QWidget *, QWidget *> m_firstFields;
+    QPointer<QWidget> m_openPanel;
+    QPointer<QWidget> m_focusBeforePanel;
+    QPointer<QWidget> m_focusBeforeViewer;
     bool m_splitRunning = false;
     bool m_mergeRunning = false;
 };

@@ -37,9 +37,18 @@ MessageMerge::MessageMerge(QWidget *parent)
 void MessageMerge::retranslate()
 {
     setTitle(tr("Merge complete"));
-    setText(tr("All of your files have been merged. You can open the folder to view the result"));
+    if (m_summary.isEmpty())
+        setText(tr("All of your files have been merged. You can open the folder to view the result"));
+    else
+        setText(m_summary + QLatin1Char(' ') + tr("You can open the folder to view the result"));
     m_ok->setText(tr("OK"));
     m_open->setText(tr("OPEN FOLDER"));
+}
+
+void MessageMerge::setSummary(const QString &summary)
+{
+    m_summary = summary;
+    retranslate();
 }
 
 void MessageMerge::showEvent(QShowEvent *event)

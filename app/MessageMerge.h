@@ -16,6 +16,9 @@ public:
 
     explicit MessageMerge(QWidget *parent = nullptr);
 
+    // Replaces the message's first sentence: what was merged and what left out.
+    void setSummary(const QString &summary);
+
 public slots:
     void onOk();
     void onOpen();
@@ -27,6 +30,7 @@ protected:
 private:
     Button *m_ok = nullptr;
     Button *m_open = nullptr;
+    QString m_summary;
 };
 
 #endif

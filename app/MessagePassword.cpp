@@ -21,6 +21,7 @@ MessagePassword::MessagePassword(QWidget *parent)
     m_password = new QLineEdit(frame());
     m_password->setEchoMode(QLineEdit::Password);
     passwordRow->addWidget(m_password, 1);
+    m_passwordLabel->setBuddy(m_password);
     frameLayout()->addLayout(passwordRow);
     frameLayout()->addSpacing(10);
 
@@ -55,6 +56,7 @@ void MessagePassword::retranslate()
 {
     setTitle(tr("Enter password"));
     m_passwordLabel->setText(tr("Password:"));
+    m_password->setAccessibleName(m_passwordLabel->text());
     m_ok->setText(tr("OK"));
     m_skipButton->setText(tr("SKIP"));
     m_skipAllButton->setText(tr("SKIP ALL"));

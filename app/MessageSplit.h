@@ -16,6 +16,9 @@ public:
 
     explicit MessageSplit(int count, QWidget *parent = nullptr);
 
+    // A note below the result, for outputs that are missing from it.
+    void setNote(const QString &note);
+
 public slots:
     void onOk();
     void onOpen();
@@ -27,6 +30,7 @@ protected:
 
 private:
     int m_count;
+    QString m_note;
     Button *m_ok = nullptr;
     Button *m_open = nullptr;
     Button *m_merge = nullptr;

@@ -26,7 +26,13 @@ int SaveFolderModel::kind(int row) const
 
 QVariant SaveFolderModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+    if (!index.isValid())
+        return {};
+    // The drop-down list paints column 1 for every entry; a screen reader,
+    // reading the list's column 0, must hear the same ("Select folder...").
+    if (role == Qt::AccessibleTextRole && index.column() == 0)
+        return data(this->index(index.row(), 1), Qt::DisplayRole);
+    if (role != Qt::DisplayRole && role != Qt::EditRole)
         return {};
     const int row = index.row();
     switch (index.column()) {

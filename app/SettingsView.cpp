@@ -42,7 +42,6 @@ SettingsView::SettingsView(QWidget *parent)
     : QFrame(parent)
     , m_chooseFolder(chooseFolderWithDialog)
 {
-    setFocusPolicy(Qt::StrongFocus);
     buildLayout();
     retranslate();
 
@@ -69,7 +68,7 @@ void SettingsView::buildLayout()
     auto *header = new QHBoxLayout;
     m_back = new Button(content);
     m_back->setObjectName(QStringLiteral("buttonNavigateBack"));
-    m_back->setFocusPolicy(Qt::NoFocus);
+    m_back->setFocusPolicy(Qt::TabFocus);
     header->addWidget(m_back);
     m_title = new QLabel(content);
     m_title->setObjectName(QStringLiteral("labelSettingsTitle"));
@@ -77,7 +76,7 @@ void SettingsView::buildLayout()
     header->addStretch();
     m_close = new Button(content);
     m_close->setObjectName(QStringLiteral("buttonCloseSettings"));
-    m_close->setFocusPolicy(Qt::NoFocus);
+    m_close->setFocusPolicy(Qt::TabFocus);
     header->addWidget(m_close, 0, Qt::AlignTop);
     layout->addLayout(header);
     layout->addSpacing(24);
@@ -110,6 +109,9 @@ void SettingsView::buildLayout()
     m_authorLabel = new QLabel(content);
     form->addWidget(m_authorLabel, 2, 0, Qt::AlignVCenter);
     form->addWidget(m_author, 2, 1);
+    m_languageLabel->setBuddy(m_language);
+    m_saveToLabel->setBuddy(m_saveFolder);
+    m_authorLabel->setBuddy(m_author);
 
     m_compress = new CheckBox(content);
     form->addWidget(m_compress, 3, 1);
@@ -280,6 +282,7 @@ void SettingsView::changeEvent(QEvent *event)
 void SettingsView::retranslate()
 {
     m_title->setText(tr("Settings"));
+    setAccessibleName(m_title->text());
     m_save->setText(tr("SAVE SETTINGS"));
     m_cancel->setText(tr("CANCEL"));
     m_languageLabel->setText(tr("Language"));
@@ -290,6 +293,12 @@ void SettingsView::retranslate()
     // Icon-only buttons: what a screen reader says for them.
     m_close->setAccessibleName(tr("Close"));
     m_back->setAccessibleName(tr("Back"));
+    m_close->setToolTip(tr("Close (%1)").arg(QKeySequence(Qt::Key_Escape).toString(QKeySequence::NativeText)));
+    m_back->setToolTip(m_close->toolTip());
+    // The fields' labels sit beside them; a screen reader reads these names.
+    m_language->setAccessibleName(m_languageLabel->text());
+    m_saveFolder->setAccessibleName(m_saveToLabel->text());
+    m_author->setAccessibleName(m_authorLabel->text());
     const auto *app = Application::instance();
     m_version->setText(tr("version %1").arg(app ? app->displayVersion() : QString()));
     m_saveFolderModel->retranslate();

@@ -1,6 +1,9 @@
 #include "app/TabWidget.h"
 
+#include "widgets/AccessibleRole.h"
+
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QStackedLayout>
 #include <QStyle>
@@ -12,8 +15,25 @@ TabButton::TabButton(int index, QWidget *parent)
 {
     setCheckable(true);
     setMinimumWidth(89);
-    setFocusPolicy(Qt::NoFocus);
+    // Tab reaches the tabs; a click on one leaves the focus where it was.
+    setFocusPolicy(Qt::TabFocus);
+    AccessibleRole::set(this, QAccessible::PageTab);
     connect(this, &QPushButton::clicked, this, [this] { emit clicked(m_index); });
+}
+
+void TabButton::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+        emit stepRequested(-1);
+        break;
+    case Qt::Key_Right:
+        emit stepRequested(1);
+        break;
+    default:
+        Button::keyPressEvent(event);
+        break;
+    }
 }
 
 void TabButton::nextCheckState()
@@ -31,12 +51,15 @@ TabWidget::TabWidget(QWidget *parent)
 
     m_tabBar = new QLabel(this);
     m_tabBar->setObjectName(QStringLiteral("labelTabBarHide"));
+    AccessibleRole::set(m_tabBar, QAccessible::PageTabList);
     m_tabBarLayout = new QHBoxLayout(m_tabBar);
     m_tabBarLayout->setAlignment(Qt::AlignTop);
     m_tabBarLayout->setSpacing(0);
     m_tabBarLayout->setContentsMargins(0, 0, 0, 0);
     m_tabBarLayout->addStretch();
     layout->addWidget(m_tabBar);
+    // Folded away, the tabs must not be reached by Tab either.
+    m_tabBar->hide();
 
     m_pages = new QStackedLayout;
     layout->addLayout(m_pages);
@@ -52,6 +75,29 @@ void TabWidget::addTab(QWidget *page, int index, TabButton *button)
     // Before the stretch, after the tabs already there.
     m_tabBarLayout->insertWidget(m_buttons.size() - 1, button);
     connect(button, &TabButton::clicked, this, &TabWidget::tabButtonClicked);
+    connect(button, &TabButton::stepRequested, this, &TabWidget::step);
+}
+
+int TabWidget::neighbourIndex(int step) const
+{
+    const QList<int> tabbed = m_buttons.keys();
+    if (tabbed.isEmpty())
+        return m_current;
+    const int at = tabbed.indexOf(m_current);
+    if (at < 0)
+        return step > 0 ? tabbed.first() : tabbed.last();
+    const int count = tabbed.size();
+    return tabbed.at(((at + step) % count + count) % count);
+}
+
+void TabWidget::step(int step)
+{
+    const bool tabHadFocus = qobject_cast<TabButton *>(focusWidget()) != nullptr;
+    setCurrentIndex(neighbourIndex(step));
+    if (tabHadFocus) {
+        if (TabButton *button = m_buttons.value(m_current))
+            button->setFocus(Qt::TabFocusReason);
+    }
 }
 
 int TabWidget::count() const
@@ -81,6 +127,7 @@ void TabWidget::revealTabBar()
     m_tabBar->setObjectName(QStringLiteral("labelTabBar"));
     m_tabBar->style()->unpolish(m_tabBar);
     m_tabBar->style()->polish(m_tabBar);
+    m_tabBar->show();
     m_tabBar->update();
 }
 

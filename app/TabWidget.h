@@ -21,9 +21,12 @@ public:
 
 signals:
     void clicked(int index);
+    // Left or Right pressed on the tab: the neighbour's page is asked for.
+    void stepRequested(int step);
 
 protected:
     void nextCheckState() override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     int m_index;
@@ -49,9 +52,16 @@ public:
     // The row of the tab buttons; widgets added here land right of the tabs.
     QHBoxLayout *tabBarLayout() const { return m_tabBarLayout; }
 
+    // The page after (step 1) or before (step -1) the current one among the
+    // pages with a tab, wrapping around; from a page without a tab, the
+    // first or the last of them.
+    int neighbourIndex(int step) const;
+
 public slots:
     void setCurrentIndex(int index);
     void tabButtonClicked(int index);
+    // Shows the neighbour page; its tab takes the focus when a tab had it.
+    void step(int step);
 
 signals:
     void currentIndexChanged(int index);

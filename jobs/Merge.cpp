@@ -4,6 +4,7 @@
 #include "jobs/MergeLauncher.h"
 #include "merge/MergeModel.h"
 #include "worker/JobFiles.h"
+#include "worker/MergeEngine.h"
 
 Merge::Merge(QObject *parent)
     : QObject(parent)
@@ -40,6 +41,11 @@ bool Merge::canMerge() const
     return !isRunning() && m_model->canMerge();
 }
 
+int Merge::errorCause() const
+{
+    return m_launcher->errorCause();
+}
+
 void Merge::run()
 {
     if (!canMerge())
@@ -48,7 +54,14 @@ void Merge::run()
     request.saveFileName = m_saveFileName;
     m_settings->fillOutputOptions(request);
     request.bookmarks = m_settings->bookmarks();
-    request.tasks = m_model->requestItems();
+    m_leftOut.clear();
+    request.tasks = m_model->requestItems(&m_leftOut);
+    m_documentCount = request.tasks.size() + m_leftOut.size();
+    if (request.tasks.isEmpty()) {
+        // Every document was left out: there is nothing for the worker to do.
+        onFinished(MergeEngine::NothingToMerge, QString(), QString());
+        return;
+    }
     m_launcher->setRequest(request);
     m_launcher->run();
 }
@@ -56,6 +69,13 @@ void Merge::run()
 void Merge::cancel()
 {
     m_launcher->cancel();
+}
+
+void Merge::stop()
+{
+    m_quiet = true;
+    m_launcher->cancelAndWait();
+    m_quiet = false;
 }
 
 void Merge::editSettings()
@@ -66,5 +86,6 @@ void Merge::editSettings()
 void Merge::onFinished(int exitCode, const QString &mergedFileName, const QString &errorFileName)
 {
     emit complete();
-    emit finished(exitCode, mergedFileName, errorFileName);
+    if (!m_quiet)
+        emit finished(exitCode, mergedFileName, errorFileName);
 }

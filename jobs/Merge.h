@@ -1,13 +1,15 @@
 #ifndef CLEAVEMARK_JOBS_MERGE_H
 #define CLEAVEMARK_JOBS_MERGE_H
 
+#include "merge/MergeModel.h"
+
+#include <QList>
 #include <QObject>
 #include <QSharedPointer>
 #include <QString>
 
 class AdvancedSettings;
 class MergeLauncher;
-class MergeModel;
 class PdfService;
 
 // The one merge job of the program: the merge list, the file to produce, the
@@ -35,6 +37,16 @@ public:
     // Not running, and at least two documents in the list.
     bool canMerge() const;
 
+    // Of the last run: the documents the list held when it started, those
+    // it left out (skipped at the password prompt, unreadable, without
+    // pages), and why it failed (worker/JobErrors.h JobCause).
+    int documentCount() const { return m_documentCount; }
+    QList<LeftOutDocument> leftOut() const { return m_leftOut; }
+    int errorCause() const;
+
+    // Stops a running merge and waits for it, without a word to the pages.
+    void stop();
+
 signals:
     void started();
     // errorCode: 0, the merge engine's code, or worker/JobErrors.h.
@@ -58,6 +70,9 @@ private:
     QString m_saveFileName;
     QSharedPointer<AdvancedSettings> m_settings;
     QSharedPointer<PdfService> m_service;
+    int m_documentCount = 0;
+    QList<LeftOutDocument> m_leftOut;
+    bool m_quiet = false;
 };
 
 #endif

@@ -56,5 +56,6 @@ void MergeLauncher::workerFinished(int exitCode, bool normalExit)
             response.mergedFileName.clear();
         response.errorCode = exitCode;
     }
+    m_errorCause = response.errorCause;
     emit finished(response.errorCode, response.mergedFileName, response.errorFileName);
 }

@@ -19,6 +19,8 @@ public:
 
     void setRequest(const MergeRequest &request) { m_request = request; }
     MergeRequest request() const { return m_request; }
+    // Why the last run failed (worker/JobErrors.h JobCause), when the worker told.
+    int errorCause() const { return m_errorCause; }
 
     void writeRequestData(const MergeRequest &request);
 
@@ -35,6 +37,7 @@ private:
     bool readResponse(MergeResponse &response) const;
 
     MergeRequest m_request;
+    int m_errorCause = 0;
 };
 
 #endif

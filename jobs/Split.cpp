@@ -87,19 +87,28 @@ void Split::setFile(const QString &path, const QString &password)
     clearDocument();
     if (path.isEmpty() || !QFileInfo(path).isFile()) {
         Logger::instance().log(QStringLiteral("Split. Can not verfify file:%1").arg(path), LogError);
+        emit documentUnusable(path, Missing, 0);
         return;
     }
     m_fileName = path;
-    takeInformation(path, password);
+    int engineCode = 0;
+    const bool opened = takeInformation(path, password, engineCode);
 
     const int last = m_pageCount > 0 ? m_pageCount : 0;
     const int first = last > 0 ? 1 : 0;
     m_ridPages->setInterval(first, last);
     m_ranges->setInterval(first, last);
     emit loadFinished();
+
+    if (!opened)
+        emit documentUnusable(path, Unreadable, engineCode);
+    else if (m_loaded && m_pageCount == 0)
+        emit documentUnusable(path, NoPages, 0);
+    else if (m_loaded && m_pageCount == 1)
+        emit documentUnusable(path, OnePage, 0);
 }
 
-void Split::takeInformation(const QString &path, const QString &password)
+bool Split::takeInformation(const QString &path, const QString &password, int &engineCode)
 {
     InformationWorker reader(service(), path, password);
     reader.setRenderCover(true);
@@ -108,7 +117,8 @@ void Split::takeInformation(const QString &path, const QString &password)
     if (error != AddNoError && error != AddPasswordRequired) {
         Logger::instance().log(QStringLiteral("Can not load file:%1").arg(path), LogError);
         m_pageCount = 0;
-        return;
+        engineCode = reader.engineError();
+        return false;
     }
 
     const DocumentInformation info = reader.info();
@@ -120,6 +130,7 @@ void Split::takeInformation(const QString &path, const QString &password)
     m_hasSecurity = info.hasSecurity || !m_password.isEmpty();
     m_thumbnail = m_loaded ? info.cover : lockImage();
     m_fileSet = true;
+    return true;
 }
 
 void Split::setMode(int mode)
@@ -240,6 +251,28 @@ void Split::cancel()
     m_launcher->cancel();
 }
 
+void Split::stop()
+{
+    m_quiet = true;
+    m_launcher->cancelAndWait();
+    m_quiet = false;
+}
+
+int Split::failedCount() const
+{
+    return m_launcher->response().failedCount;
+}
+
+int Split::failureCause() const
+{
+    return m_launcher->response().errorCause;
+}
+
+int Split::removedCount() const
+{
+    return m_launcher->removedCount();
+}
+
 void Split::editSettings()
 {
     emit editAdvancedSettings(m_settings);
@@ -248,6 +281,8 @@ void Split::editSettings()
 void Split::onSplitFinished(int exitCode, const QStringList &files)
 {
     emit complete();
+    if (m_quiet)
+        return;
     if (exitCode == 0)
         emit finished(files);
     else

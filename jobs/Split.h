@@ -27,6 +27,8 @@ class Split : public QObject
 
 public:
     enum Mode { SinglePages = 0, GroupsOfPages = 1, RemovePages = 2, ByRanges = 3 };
+    // Why a document handed to the job cannot be split.
+    enum DocumentProblem { Missing = 0, Unreadable = 1, NoPages = 2, OnePage = 3 };
 
     explicit Split(QObject *parent = nullptr);
     ~Split() override;
@@ -52,6 +54,16 @@ public:
     SplitLauncher *launcher() const { return m_launcher; }
 
     bool isRunning() const;
+    // Stops a running split and waits for it; its pieces are removed as
+    // after cancel(), but no signal but complete() tells of it.
+    void stop();
+
+    // Of the last run: outputs the worker did not write and why (a JobCause),
+    // and the pieces removed because it was canceled.
+    int failedCount() const;
+    int failureCause() const;
+    int removedCount() const;
+
     bool isFileSet() const { return m_fileSet; }
     bool isLoaded() const { return m_loaded; }
     QString fileName() const { return m_fileName; }
@@ -77,6 +89,9 @@ public:
 
 signals:
     void loadFinished();
+    // The document at path cannot be split; engineCode tells why an
+    // unreadable one did not open.
+    void documentUnusable(const QString &path, int problem, int engineCode);
     void clean();
     void started();
     void progressChanged(double percenatage);
@@ -96,7 +111,8 @@ public slots:
 
 private:
     void clearDocument();
-    void takeInformation(const QString &path, const QString &password);
+    // False when the document did not open; engineCode then says why.
+    bool takeInformation(const QString &path, const QString &password, int &engineCode);
     PageRangeList rangesOfMode() const;
     QSharedPointer<PdfService> service() const;
 
@@ -118,6 +134,7 @@ private:
     PageRanges *m_ranges = nullptr;
     SplitLauncher *m_launcher = nullptr;
     QSharedPointer<PdfService> m_service;
+    bool m_quiet = false;
 };
 
 #endif

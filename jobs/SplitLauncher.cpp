@@ -1,6 +1,9 @@
 #include "jobs/SplitLauncher.h"
 
 #include "worker/JobErrors.h"
+#include "worker/OutputJournal.h"
+
+#include <QFile>
 
 #include <QJsonObject>
 
@@ -30,6 +33,8 @@ void SplitLauncher::run()
     if (isRunning())
         return;
     m_files.clear();
+    m_response = SplitResponse();
+    m_removedCount = 0;
     m_pendingOutput.clear();
     clearPreviousSession();
     openSession();
@@ -76,25 +81,45 @@ void SplitLauncher::onReadRead()
         emit progressChanged(percentage);
 }
 
-void SplitLauncher::workerFinished(int exitCode, bool)
+void SplitLauncher::discardOutputs()
 {
+    m_removedCount = OutputJournal::undo(journalPath());
+    QFile::remove(journalPath());
+}
+
+bool SplitLauncher::readResponse()
+{
+    QJsonObject object;
+    if (!readResponseObject(object, QStringLiteral("Open split response file [OK]"),
+                            QStringLiteral("Open split response file [FAILED]: %1")))
+        return false;
+    m_response = SplitResponse::fromJson(object);
+    return true;
+}
+
+void SplitLauncher::workerFinished(int exitCode, bool normalExit)
+{
+    if (exitCode == JobError::Canceled)
+        discardOutputs();
+    QFile::remove(journalPath());
     if (exitCode == JobError::WorkerNotStarted) {
         emit finished(exitCode, {});
         return;
     }
     onReadRead();   // the last lines may come with the end of the process
     if (exitCode != 0) {
+        // A worker that failed on its own still tells why; its files do not count.
+        if (normalExit)
+            readResponse();
+        m_response.files.clear();
         emit finished(exitCode, {});
         return;
     }
 
-    QJsonObject object;
-    if (!readResponseObject(object, QStringLiteral("Open split response file [OK]"),
-                            QStringLiteral("Open split response file [FAILED]: %1"))) {
+    if (!readResponse()) {
         emit finished(JobError::NoResponse, {});
         return;
     }
-    const SplitResponse response = SplitResponse::fromJson(object);
-    m_files = response.files;
-    emit finished(response.errorCode, m_files);
+    m_files = m_response.files;
+    emit finished(m_response.errorCode, m_files);
 }

@@ -11,7 +11,8 @@
 // worker prints its progress as one percentage a line; the launcher passes
 // on the newest one of each chunk it reads.
 //
-// Each run clears the folder of the previous run; the first run of a
+// A canceled run takes back the pieces its worker wrote (the worker notes
+// each before writing it). Each run clears the folder of the previous run; the first run of a
 // launcher clears the whole cache folder of what earlier program runs left,
 // except the folders of jobs still running (SessionFolder).
 class SplitLauncher : public WorkerLauncher
@@ -25,6 +26,11 @@ public:
     void setRequest(const SplitRequest &request) { m_request = request; }
     SplitRequest request() const { return m_request; }
     QStringList files() const { return m_files; }
+    // What the last run's worker answered; also after it failed on its own,
+    // when it still tells why and how many outputs it did not write.
+    SplitResponse response() const { return m_response; }
+    // The pieces of the last run that were removed because it was canceled.
+    int removedCount() const { return m_removedCount; }
 
     void writeRequestData(const SplitRequest &request);
 
@@ -46,10 +52,14 @@ private slots:
 private:
     void connectOutput(QProcess *process) override;
     void workerFinished(int exitCode, bool normalExit) override;
+    void discardOutputs() override;
+    bool readResponse();
     void clearPreviousSession();
 
     SplitRequest m_request;
     QStringList m_files;
+    SplitResponse m_response;
+    int m_removedCount = 0;
     QByteArray m_pendingOutput;
     bool m_hasRun = false;
 };

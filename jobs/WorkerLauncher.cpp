@@ -1,5 +1,6 @@
 #include "jobs/WorkerLauncher.h"
 
+#include "common/FileUtils.h"
 #include "common/Logger.h"
 #include "worker/JobErrors.h"
 #include "worker/JobFiles.h"
@@ -7,6 +8,8 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -106,6 +109,14 @@ void WorkerLauncher::cancel()
     }
 }
 
+void WorkerLauncher::cancelAndWait()
+{
+    if (!isRunning())
+        return;
+    cancel();
+    m_process->waitForFinished(shutDownTimeout);
+}
+
 void WorkerLauncher::shutDown()
 {
     if (m_process) {
@@ -114,6 +125,8 @@ void WorkerLauncher::shutDown()
         if (m_process->state() != QProcess::NotRunning) {
             m_process->kill();
             m_process->waitForFinished(shutDownTimeout);
+            if (m_process->state() == QProcess::NotRunning)
+                discardOutputs();
         }
         if (m_process->state() != QProcess::NotRunning)
             return;   // the worker still runs in its folder: leave both alone
@@ -128,7 +141,25 @@ void WorkerLauncher::endRun(int exitCode, bool normalExit)
         return;
     m_runOpen = false;
     m_session.unlock();
+    tidySession();
     workerFinished(exitCode, normalExit);
+}
+
+void WorkerLauncher::tidySession()
+{
+    if (sessionFolder().isEmpty())
+        return;
+    const QStringList kept = {QFileInfo(responsePath()).fileName(), QFileInfo(journalPath()).fileName()};
+    const QFileInfoList entries = QDir(sessionFolder()).entryInfoList(
+        QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo &entry : entries) {
+        if (kept.contains(entry.fileName()))
+            continue;
+        if (entry.isDir() && !entry.isSymLink())
+            removeFolder(entry.absoluteFilePath());
+        else
+            QFile::remove(entry.absoluteFilePath());
+    }
 }
 
 void WorkerLauncher::onFinished(int exitCode, QProcess::ExitStatus exitStatus)

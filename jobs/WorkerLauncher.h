@@ -30,6 +30,8 @@ public:
     QString sessionFolder() const { return m_session.path(); }
     QString requestPath() const { return m_session.filePath(QStringLiteral(".req")); }
     QString responsePath() const { return m_session.filePath(QStringLiteral(".resp")); }
+    // Where the worker notes the files it writes outside its folder.
+    QString journalPath() const { return m_session.filePath(QStringLiteral(".written")); }
 
 signals:
     void started();
@@ -37,6 +39,8 @@ signals:
 public slots:
     // Kills a running worker; it then finishes with a non-zero code.
     void cancel();
+    // Kills a running worker and waits until its run is reported, at most 5 s.
+    void cancelAndWait();
 
 protected:
     explicit WorkerLauncher(QObject *parent = nullptr);
@@ -65,6 +69,9 @@ protected:
     // session folder, which then holds nothing anyone reads (its request
     // holds passwords).
     void shutDown();
+    // Called by shutDown() after it ended a running worker: what the worker
+    // wrote outside its folder can be taken back here.
+    virtual void discardOutputs() {}
 
     // The run is over; exitCode is the worker's own, or one of JobError's:
     // WorkerNotStarted, Canceled (killed by cancel()) or WorkerCrashed.
@@ -80,6 +87,9 @@ private slots:
 
 private:
     void endRun(int exitCode, bool normalExit);
+    // Everything of the ended run but the response goes: the request (it
+    // holds the documents' passwords) and what a stopped worker left.
+    void tidySession();
 
     QProcess *m_process = nullptr;
     SessionFolder m_session;

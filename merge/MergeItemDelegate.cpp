@@ -9,6 +9,7 @@ namespace {
 
 const QColor pagesTextColor(QStringLiteral("#5890DB"));
 const QColor enterPasswordColor(4, 106, 208);
+const QColor problemColor(QStringLiteral("#C62828"));
 const QColor dropLineColor(QStringLiteral("#656565"));
 const int dropLineWidth = 3;
 const int pagesTextInset = 8;
@@ -69,6 +70,16 @@ void MergeItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
     paintDropLine(painter, option, index);
 }
 
+QString MergeItemDelegate::passwordText(const QModelIndex &index)
+{
+    if (index.data(MergeModel::PastEndRole).toBool())
+        return QString();
+    const auto state = MergeModel::RowState(index.data(MergeModel::StateRole).toInt());
+    if (state == MergeModel::Unreadable || state == MergeModel::NoPages)
+        return MergeModel::stateText(state);
+    return index.data(MergeModel::NeedsPasswordRole).toBool() ? tr("Enter Password") : tr("ok");
+}
+
 bool MergeItemDelegate::isHovered(const QStyleOptionViewItem &option) const
 {
     // While a row is dragged the cursor is not pointing at a button.
@@ -108,11 +119,16 @@ void MergeItemDelegate::paintPassword(QPainter *painter, const QStyleOptionViewI
     painter->save();
     const bool selected = paintSelection(painter, option);
     QFont font = option.font;
-    QString text = tr("ok");
-    if (index.data(MergeModel::NeedsPasswordRole).toBool()) {
-        text = tr("Enter Password");
+    QString text = passwordText(index);
+    const auto state = MergeModel::RowState(index.data(MergeModel::StateRole).toInt());
+    if (state == MergeModel::NeedsPassword) {
         font.setUnderline(true);
         painter->setPen(enterPasswordColor);
+    } else if (state == MergeModel::Unreadable || state == MergeModel::NoPages) {
+        // A row that no password can make mergeable says so in its own words.
+        text = QFontMetrics(font).elidedText(text, Qt::ElideRight, option.rect.width() - 4);
+        if (!selected)
+            painter->setPen(problemColor);
     } else if (!selected) {
         painter->setPen(option.palette.color(QPalette::Text));
     }

@@ -18,6 +18,10 @@ public:
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override;
 
+    // What the password cell shows: "ok", or "Enter Password" while the
+    // document needs one.
+    static QString passwordText(const QModelIndex &index);
+
     bool isDragging() const { return m_dragging; }
     QModelIndex dropIndex() const { return m_dropIndex; }
     void setDropIndex(const QModelIndex &index) { m_dropIndex = index; }

@@ -3,6 +3,7 @@
 #include "app/MessagePassword.h"
 #include "app/MessageView.h"
 #include "common/Logger.h"
+#include "jobs/OutcomeText.h"
 #include "pdf/InformationWorker.h"
 
 #include <QMimeData>
@@ -59,6 +60,16 @@ QVariant MergeModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
     case Qt::EditRole:
         return displayData(index.row(), index.column());
+    case Qt::ToolTipRole: {
+        const QString problem = problemText(row);
+        return problem.isEmpty() ? QVariant() : QVariant(problem);
+    }
+    case Qt::AccessibleTextRole: {
+        const QString state = stateText(stateOf(row));
+        return index.column() == PasswordColumn && !state.isEmpty() ? QVariant(state) : QVariant();
+    }
+    case StateRole:
+        return int(stateOf(row));
     case Qt::TextAlignmentRole:
         if (index.column() == NumberColumn || index.column() == TotalColumn || index.column() == PagesColumn)
             return int(Qt::AlignCenter);
@@ -115,6 +126,63 @@ QString MergeModel::rangesText(const MergeModelItem &row)
                                          : QStringLiteral("%1-%2").arg(range.from).arg(range.to));
     }
     return parts.join(QStringLiteral(", "));
+}
+
+MergeModel::RowState MergeModel::stateOf(const MergeModelItem &row)
+{
+    if (row.needsPassword())
+        return NeedsPassword;
+    if (row.isUnreadable())
+        return Unreadable;
+    if (row.hasNoPages())
+        return NoPages;
+    return Ready;
+}
+
+QString MergeModel::stateText(RowState state)
+{
+    switch (state) {
+    case Unreadable:
+        return tr("Cannot be read");
+    case NoPages:
+        return tr("No pages");
+    default:
+        return QString();
+    }
+}
+
+// Empty for a row that can be merged (after its password, if any).
+QString MergeModel::problemText(const MergeModelItem &row)
+{
+    switch (stateOf(row)) {
+    case Unreadable:
+        return tr("%1 cannot be read: %2.").arg(row.fileName, OutcomeText::unreadableReason(row.loadError));
+    case NoPages:
+        return tr("%1 has no pages.").arg(row.fileName);
+    default:
+        return QString();
+    }
+}
+
+MergeItemList MergeModel::unmergeableRows() const
+{
+    MergeItemList rows;
+    for (const MergeModelItem &row : m_rows) {
+        const RowState state = stateOf(row);
+        if (state == Unreadable || state == NoPages)
+            rows << row;
+    }
+    return rows;
+}
+
+void MergeModel::removeIds(const QStringList &ids)
+{
+    beginResetModel();
+    m_rows.erase(std::remove_if(m_rows.begin(), m_rows.end(),
+                                [&ids](const MergeModelItem &row) { return ids.contains(row.id); }),
+                 m_rows.end());
+    endResetModel();
+    emit changed();
 }
 
 QVariant MergeModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -399,7 +467,7 @@ QSharedPointer<PdfService> MergeModel::service() const
     return m_service;
 }
 
-MergeItemList MergeModel::resolvePasswords()
+MergeItemList MergeModel::resolvePasswords(QList<LeftOutDocument> *leftOut)
 {
     MergeItemList resolved;
     bool skipAll = false;
@@ -414,10 +482,15 @@ MergeItemList MergeModel::resolvePasswords()
         if (found == m_rows.cend())
             continue;
         MergeModelItem row = *found;
-        if (!row.needsPassword() && !row.hasNoPages())
+        const RowState state = stateOf(row);
+        if (state == Ready)
             resolved << row;
-        else if (row.needsPassword() && !skipAll && askPassword(row, skipAll))
+        else if (state == NeedsPassword && !skipAll && askPassword(row, skipAll))
             resolved << row;
+        else if (leftOut)
+            leftOut->append({row.fileName, state == Unreadable ? LeftOutDocument::Unreadable
+                                           : state == NoPages  ? LeftOutDocument::NoPages
+                                                               : LeftOutDocument::Skipped});
     }
     return resolved;
 }
@@ -460,14 +533,17 @@ bool MergeModel::askPassword(MergeModelItem &row, bool &skipAll)
     }
 }
 
-QList<MergeItem> MergeModel::requestItems()
+QList<MergeItem> MergeModel::requestItems(QList<LeftOutDocument> *leftOut)
 {
-    const MergeItemList rows = resolvePasswords();
+    const MergeItemList rows = resolvePasswords(leftOut);
     QList<MergeItem> tasks;
     for (int i = 0; i < rows.size(); ++i) {
         const MergeModelItem &row = rows.at(i);
-        if (row.hasNoPages() || row.needsPassword())
+        if (row.hasNoPages() || row.needsPassword()) {
+            if (leftOut)
+                leftOut->append({row.fileName, LeftOutDocument::NoPages});
             continue;   // its number stays unused
+        }
         MergeItem task;
         task.fullPath = row.path;
         task.hasPassword = row.hasPassword;

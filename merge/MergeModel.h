@@ -11,6 +11,14 @@
 
 class PdfService;
 
+// A document of the merge list that a merge left out, and why.
+struct LeftOutDocument
+{
+    enum Reason { Skipped, Unreadable, NoPages };
+    QString fileName;
+    Reason reason = Skipped;
+};
+
 // The ordered list of documents the next merge joins, one row per document,
 // shown as a seven-column table. It keeps what the user chose per document
 // (order, page ranges, password) and turns the rows into the merge request's
@@ -41,7 +49,16 @@ public:
         RangesRole,                    // 262, a PageRangeList
         PageCountRole,                 // 263
         NeedsPasswordRole,             // 264
-        PastEndRole                    // 265, the index's row is at or past the end
+        PastEndRole,                   // 265, the index's row is at or past the end
+        StateRole                      // 266, a RowState
+    };
+
+    // What a row can be merged as.
+    enum RowState {
+        Ready = 0,           // opens (with its password, when it has one)
+        NeedsPassword = 1,   // protected, no password known yet
+        Unreadable = 2,      // did not open: no PDF, damaged, gone
+        NoPages = 3          // opened but has no page
     };
 
     // The payload type of a row drag.
@@ -88,17 +105,27 @@ public:
     bool isEmpty() const;
 
     // Asks for every missing password (modal prompts with SKIP and SKIP ALL)
-    // and returns the rows that can take part, in list order.
-    MergeItemList resolvePasswords();
+    // and returns the rows that can take part, in list order; leftOut, when
+    // given, takes the rows that do not, with the reason.
+    MergeItemList resolvePasswords(QList<LeftOutDocument> *leftOut = nullptr);
     // The request's task list: resolvePasswords(), then every row with pages
     // and a known password, numbered by its place among the resolved rows.
-    QList<MergeItem> requestItems();
+    QList<MergeItem> requestItems(QList<LeftOutDocument> *leftOut = nullptr);
 
     // The service the password pass opens documents with; handed in by the merge job.
     void setPdfService(QSharedPointer<PdfService> service);
 
     // The Pages column text of a row: "All (n)", "?" or "1-3, 5, 9-12".
     static QString rangesText(const MergeModelItem &row);
+
+    static RowState stateOf(const MergeModelItem &row);
+    // The state column's short text of a row that cannot be merged
+    // ("Cannot be read", "No pages"), and the whole story for its tooltip.
+    static QString stateText(RowState state);
+    static QString problemText(const MergeModelItem &row);
+    // The rows that cannot be merged however the user answers a prompt.
+    MergeItemList unmergeableRows() const;
+    void removeIds(const QStringList &ids);
 
 signals:
     void changed();

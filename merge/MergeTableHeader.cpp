@@ -1,5 +1,7 @@
 #include "merge/MergeTableHeader.h"
 
+#include "widgets/Button.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -13,8 +15,8 @@ const int arrowGap = 10;
 
 MergeTableHeader::MergeTableHeader(QWidget *parent)
     : QHeaderView(Qt::Horizontal, parent)
-    , m_sortUp(QStringLiteral(":/style/images/SortUp.png"))
-    , m_sortDown(QStringLiteral(":/style/images/SortDown.png"))
+    , m_sortUp(loadStylePixmap(QStringLiteral(":/style/images/SortUp.png")))
+    , m_sortDown(loadStylePixmap(QStringLiteral(":/style/images/SortDown.png")))
 {
     setMouseTracking(true);
 }

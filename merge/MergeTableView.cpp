@@ -3,6 +3,7 @@
 #include "common/FileUtils.h"
 #include "common/Logger.h"
 #include "merge/MergeModel.h"
+#include "merge/MergeTableAccessible.h"
 #include "merge/MergeTableHeader.h"
 #include "preview/DropArea.h"
 
@@ -11,6 +12,7 @@
 #include <QCursor>
 #include <QDrag>
 #include <QDragEnterEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QResizeEvent>
 
@@ -39,6 +41,8 @@ MergeTableView::MergeTableView(QWidget *parent)
     , m_dropArea(new DropArea(viewport()))
 {
     setUpTable();
+    MergeTableAccessible::install();
+    retranslate();
     m_dropArea->setMultipleFiles(true);
     connect(m_dropArea, &DropArea::droppedFile, this, &MergeTableView::onDroppedFile);
     connect(m_dropArea, &DropArea::droppedFiles, this, &MergeTableView::onDroppedFiles);
@@ -66,7 +70,10 @@ void MergeTableView::setUpTable()
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(tableRowHeight);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setFocusPolicy(Qt::NoFocus);
+    // One Tab stop: the arrows move inside, Tab goes on to the next control.
+    setFocusPolicy(Qt::StrongFocus);
+    setTabKeyNavigation(false);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
     setShowGrid(false);
     setWordWrap(false);
     // Without a row header the corner button has no place; it stays hidden.
@@ -293,4 +300,127 @@ void MergeTableView::dropEvent(QDropEvent *event)
     setState(NoState);
     m_delegate->disableDrag();
     setDropIndex(QModelIndex());
+}
+
+void MergeTableView::retranslate()
+{
+    setAccessibleName(tr("Documents to merge"));
+    setAccessibleDescription(
+        tr("Delete removes a document, Alt+Up and Alt+Down move it, Return or F2 chooses its "
+           "pages, Space previews it"));
+}
+
+void MergeTableView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QTableView::changeEvent(event);
+}
+
+QString MergeTableView::columnName(int column) const
+{
+    switch (column) {
+    case MergeModel::NumberColumn:
+        return tr("Number");
+    case MergeModel::PreviewColumn:
+        return tr("Preview");
+    case MergeModel::RemoveColumn:
+        return tr("Remove");
+    default:
+        return model() ? model()->headerData(column, Qt::Horizontal).toString() : QString();
+    }
+}
+
+QString MergeTableView::cellText(const QModelIndex &index) const
+{
+    switch (index.column()) {
+    case MergeModel::PasswordColumn:
+        return MergeItemDelegate::passwordText(index);
+    case MergeModel::PreviewColumn:
+    case MergeModel::RemoveColumn:
+        return columnName(index.column());
+    default:
+        return index.data().toString();
+    }
+}
+
+QString MergeTableView::cellActionName(int column)
+{
+    switch (column) {
+    case MergeModel::PagesColumn:
+        return tr("Choose pages");
+    case MergeModel::PasswordColumn:
+        return tr("Enter password");
+    case MergeModel::PreviewColumn:
+        return tr("Preview");
+    case MergeModel::RemoveColumn:
+        return tr("Remove");
+    default:
+        return QString();
+    }
+}
+
+void MergeTableView::activateCell(const QModelIndex &index)
+{
+    if (index.isValid() && !index.data(MergeModel::PastEndRole).toBool())
+        emit cellActivated(index);
+}
+
+bool MergeTableView::actOnCurrentRow(int column)
+{
+    const QModelIndex current = currentIndex();
+    if (!m_model || !current.isValid())
+        return false;
+    activateCell(m_model->index(current.row(), column));
+    return true;
+}
+
+// The row that takes the removed one's place becomes current, so that
+// Delete can be pressed again.
+void MergeTableView::removeCurrentRow()
+{
+    const int row = currentIndex().row();
+    if (!actOnCurrentRow(MergeModel::RemoveColumn) || m_model->isEmpty())
+        return;
+    const int next = qMin(row, m_model->rowCount() - 1);
+    makeCurrent(next);
+    selectRow(next);
+}
+
+// Coming in by keys, the current row is shown selected, as the arrows
+// will keep it.
+void MergeTableView::focusInEvent(QFocusEvent *event)
+{
+    QTableView::focusInEvent(event);
+    const QModelIndex current = currentIndex();
+    if (current.isValid() && selectionModel() && !selectionModel()->hasSelection())
+        selectRow(current.row());
+}
+
+void MergeTableView::keyPressEvent(QKeyEvent *event)
+{
+    const bool alt = event->modifiers() & Qt::AltModifier;
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (alt) {
+            event->key() == Qt::Key_Up ? selectionRowMoveUp() : selectionRowMoveDown();
+            return;
+        }
+        break;
+    case Qt::Key_Delete:
+        removeCurrentRow();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_F2:
+        actOnCurrentRow(MergeModel::PagesColumn);
+        return;
+    case Qt::Key_Space:
+        actOnCurrentRow(MergeModel::PreviewColumn);
+        return;
+    default:
+        break;
+    }
+    QTableView::keyPressEvent(event);
 }

@@ -19,6 +19,11 @@ class MergeTableHeader;
 // row itself when the drop lands, so nothing may be removed afterwards, and
 // a row payload from elsewhere (another table, another program) is refused.
 //
+// By keys: Tab reaches it, the arrows move the current row, Delete removes
+// it, Alt+Up and Alt+Down move it, Return or F2 opens its page ranges and
+// Space previews it; each asks the page through cellActivated() as a click
+// on that cell would.
+//
 // The delegate's icons can be replaced from the style sheet, e.g.
 //     MergeTableView { qproperty-buttonPreviewNormal: ":/style/images/x.png"; }
 class MergeTableView : public QTableView
@@ -46,6 +51,16 @@ public:
     // that tells this table its own drags from any other.
     QMimeData *rowDragData(int row) const;
 
+    // What a screen reader calls a column: the header's text, or for the
+    // columns without one, what they hold.
+    QString columnName(int column) const;
+    // What a cell says aloud: the shown text, or what its button does.
+    QString cellText(const QModelIndex &index) const;
+    // The action of a cell with a button or link, empty for the others.
+    static QString cellActionName(int column);
+    // Acts on the cell as a click on it does.
+    void activateCell(const QModelIndex &index);
+
     QString buttonPreviewNormal() const { return m_delegate->getButtonPreviewNormal(); }
     void setButtonPreviewNormal(const QString &path) { m_delegate->setButtonPreviewNormal(path); }
     QString buttonPreviewPressed() const { return m_delegate->getButtonPreviewPressed(); }
@@ -67,6 +82,10 @@ public slots:
     void selectionRowMoveUp();
     void selectionRowMoveDown();
 
+signals:
+    // A cell acted on by keys or by assistive technology.
+    void cellActivated(const QModelIndex &index);
+
 private slots:
     void onDataChanged();
     void onDroppedFile(const QString &file);
@@ -77,6 +96,9 @@ private slots:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void startDrag(Qt::DropActions supportedActions) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
@@ -92,6 +114,9 @@ private:
     void makeCurrent(int row);
     bool isOwnRowDrag(const QMimeData *data) const;
     QByteArray dragMark() const;
+    void retranslate();
+    bool actOnCurrentRow(int column);
+    void removeCurrentRow();
 
     MergeModel *m_model = nullptr;
     MergeItemDelegate *m_delegate = nullptr;

@@ -3,6 +3,7 @@
 #include "app/FileManager.h"
 #include "app/MessageMerge.h"
 #include "app/MessagePassword.h"
+#include "app/MessageQuestion.h"
 #include "app/MessageView.h"
 #include "common/FileUtils.h"
 #include "common/Logger.h"
@@ -10,10 +11,12 @@
 #include "jobs/Merge.h"
 #include "jobs/ProgressControl.h"
 #include "jobs/ProgressDialog.h"
+#include "merge/MergeMessages.h"
 #include "merge/MergeModel.h"
 #include "merge/MergeTableView.h"
 #include "pdf/InformationWorker.h"
 #include "pdf/InformationWorkerList.h"
+#include "preview/DropArea.h"
 #include "widgets/Button.h"
 
 #include <QDateTime>
@@ -38,6 +41,9 @@ const QString selectFolderKey = QStringLiteral("last_select_folder");
 
 // Words of characters a file name may hold, separated by runs of spaces.
 const QString fileNamePattern = QStringLiteral("^[^ \\/:*?<>|]+([ ]+[^ \\/:*?<>|]+)*$");
+
+// The answers of the questions this page asks.
+enum Answer { Cancel = 0, RemoveRows = 1, MergeWithout = 2, ClearList = 3 };
 
 enum StackPage { OutputPage = 0, ProgressPage = 1 };
 
@@ -85,7 +91,8 @@ Button *MergeView::createIconButton(const QString &objectName, QWidget *parent)
     button->setObjectName(objectName);
     button->setFixedSize(30, 30);
     button->setCursor(Qt::PointingHandCursor);
-    button->setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab after the table; a click leaves the focus in the table.
+    button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
 
@@ -207,6 +214,7 @@ void MergeView::connectSignals()
     connect(m_openFolder, &QPushButton::clicked, this, &MergeView::onButtonSelectFolder);
     connect(m_mergeButton, &QPushButton::clicked, this, &MergeView::onButtonMerge);
     connect(m_table, &QAbstractItemView::clicked, this, &MergeView::onMergeTableClicked);
+    connect(m_table, &MergeTableView::cellActivated, this, &MergeView::onMergeTableClicked);
     connect(m_clearAll, &QPushButton::clicked, this, &MergeView::onButtonClearAll);
     if (m_table->selectionModel())
         connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -240,11 +248,18 @@ void MergeView::retranslate()
     m_moveDown->setAccessibleName(tr("Move down"));
     m_clearAll->setAccessibleName(tr("Clear all"));
     m_openFolder->setAccessibleName(tr("Choose folder"));
-    m_add->setToolTip(m_add->accessibleName());
-    m_moveUp->setToolTip(m_moveUp->accessibleName());
-    m_moveDown->setToolTip(m_moveDown->accessibleName());
+    const auto keys = [](const QKeySequence &sequence) {
+        return sequence.toString(QKeySequence::NativeText);
+    };
+    m_add->setToolTip(tr("Add files (%1)").arg(keys(QKeySequence::Open)));
+    m_moveUp->setToolTip(tr("Move up (%1)").arg(keys(QKeySequence(Qt::ALT | Qt::Key_Up))));
+    m_moveDown->setToolTip(tr("Move down (%1)").arg(keys(QKeySequence(Qt::ALT | Qt::Key_Down))));
     m_clearAll->setToolTip(m_clearAll->accessibleName());
     m_openFolder->setToolTip(m_openFolder->accessibleName());
+    // The labels sit in another frame than their fields: the names carry them.
+    m_folderEdit->setAccessibleName(m_folderLabel->text());
+    m_nameEdit->setAccessibleName(m_nameLabel->text());
+    m_nameEdit->setAccessibleDescription(tr("The merged file gets this name with .pdf"));
     updateTotalPages();
 }
 
@@ -253,6 +268,12 @@ void MergeView::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange)
         retranslate();
     QFrame::changeEvent(event);
+}
+
+void MergeView::setFileChooser(const FileChooser &chooser)
+{
+    m_chooseFiles = chooser;
+    m_table->dropArea()->setFileChooser(chooser);
 }
 
 QString MergeView::defaultMergeName()
@@ -304,8 +325,8 @@ void MergeView::onButtonAdd()
 {
     const QString start =
         openUserSettings()->value(selectFolderKey, desktopFolder()).toString();
-    const QStringList files = QFileDialog::getOpenFileNames(
-        this, tr("Select one or more files to open"), start, tr("Files (*.pdf)"));
+    const QStringList files =
+        m_chooseFiles(this, tr("Select one or more files to open"), start, tr("Files (*.pdf)"), true);
     if (files.isEmpty() || !model())
         return;
     openUserSettings()->setValue(selectFolderKey, QFileInfo(files.first()).absolutePath());
@@ -364,8 +385,30 @@ void MergeView::onButtonMerge()
         return;
     if (!name.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         name += QStringLiteral(".pdf");
+    if (!settleUnmergeableRows() || !m_merge->canMerge())
+        return;
     m_merge->setSaveFileName(uniqueFileName(folder, name));
     m_merge->run();
+}
+
+bool MergeView::settleUnmergeableRows()
+{
+    const MergeItemList rows = model()->unmergeableRows();
+    if (rows.isEmpty())
+        return true;
+    MessageQuestion question(tr("Documents cannot be merged"), MergeMessages::unmergeableQuestion(rows),
+                             Cancel, this);
+    question.addAnswer(tr("REMOVE THEM"), RemoveRows);
+    question.addAnswer(tr("MERGE WITHOUT THEM"), MergeWithout, true);
+    question.addAnswer(tr("CANCEL"), Cancel);
+    const int answer = question.exec();
+    if (answer == RemoveRows) {
+        QStringList ids;
+        for (const MergeModelItem &row : rows)
+            ids << row.id;
+        model()->removeIds(ids);
+    }
+    return answer != Cancel;
 }
 
 void MergeView::onMergeStarted()
@@ -382,27 +425,44 @@ void MergeView::onMergeComplete()
 {
     m_tableBox->setEnabled(true);
     m_stack->setCurrentIndex(OutputPage);
-    m_nameEdit->setText(defaultMergeName());
     updateMergeButtonState();
 }
 
+// A failed merge keeps the name the user typed, for another try.
 void MergeView::onMergeFinished(int errorCode, const QString &mergedFileName,
                                 const QString &errorFileName)
 {
     if (errorCode != 0) {
-        showMessage(tr("Merge failed"), tr("Merge files failed") + QLatin1Char(' ') + errorFileName,
-                    this);
+        const QString text = m_merge->leftOut().size() == m_merge->documentCount() && !m_merge->leftOut().isEmpty()
+            ? MergeMessages::nothingMergedText(m_merge->leftOut())
+            : MergeMessages::failureText(errorCode, m_merge->errorCause(), errorFileName,
+                                         m_merge->saveFileName());
+        showMessage(tr("Merge failed"), text, this);
         return;
     }
+    m_nameEdit->setText(defaultMergeName());
+    showMergeResult(mergedFileName);
+}
+
+void MergeView::showMergeResult(const QString &mergedFileName)
+{
     emit lastFileProduced(mergedFileName);
     MessageMerge done(this);
+    if (!m_merge->leftOut().isEmpty())
+        done.setSummary(MergeMessages::summary(m_merge->documentCount(), m_merge->leftOut()));
     if (done.exec() == MessageMerge::OpenFolder)
         FileManager::openFolderAndSelect(mergedFileName);
 }
 
 void MergeView::onButtonClearAll()
 {
-    if (model())
+    if (!model() || model()->isEmpty())
+        return;
+    MessageQuestion question(tr("Clear the merge list"), MergeMessages::clearQuestion(model()->rowCount()),
+                             Cancel, this);
+    question.addAnswer(tr("CLEAR LIST"), ClearList);
+    question.addAnswer(tr("CANCEL"), Cancel, true);
+    if (question.exec() == ClearList)
         model()->clear();
 }
 

@@ -2,6 +2,7 @@
 #define CLEAVEMARK_MERGE_MERGEVIEW_H
 
 #include "pdf/DocumentInformation.h"
+#include "widgets/FileChooser.h"
 #include "worker/JobFiles.h"
 
 #include <QFrame>
@@ -33,6 +34,8 @@ public:
     static QString defaultMergeName();
 
     MergeTableView *table() const { return m_table; }
+    // The dialog the add button and the empty table's drop area ask with.
+    void setFileChooser(const FileChooser &chooser);
     QString outputFolder() const { return m_outputFolder; }
 
 signals:
@@ -70,12 +73,17 @@ private:
     void setOutputFolder(const QString &folder);
     // Asks for the password of a protected row; false when it still needs one.
     bool enterPassword(int row);
+    // Asks what to do with rows no merge can take; false when the user
+    // would rather not merge now. Rows the user removes leave the list.
+    bool settleUnmergeableRows();
+    void showMergeResult(const QString &mergedFileName);
     void previewRow(int row);
     void editRanges(int row);
     MergeModel *model() const;
 
     Merge *m_merge = nullptr;
     QString m_outputFolder;
+    FileChooser m_chooseFiles = chooseFilesWithDialog;
 
     QWidget *m_tableBox = nullptr;
     MergeTableView *m_table = nullptr;

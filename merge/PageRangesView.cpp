@@ -20,7 +20,6 @@ PageRangesView::PageRangesView(QWidget *parent)
     , m_ranges(new PageRanges(this))
 {
     setObjectName(QStringLiteral("settingsViewContent"));
-    setFocusPolicy(Qt::StrongFocus);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 1, 0, 0);
@@ -46,7 +45,7 @@ QLayout *PageRangesView::createHeader()
     header->setSpacing(0);
     m_close = new Button(this);
     m_close->setObjectName(QStringLiteral("buttonCloseSettings"));
-    m_close->setFocusPolicy(Qt::NoFocus);
+    m_close->setFocusPolicy(Qt::TabFocus);
     m_close->setCursor(Qt::PointingHandCursor);
     header->addWidget(m_close, 0, Qt::AlignRight);
     header->addSpacing(8);
@@ -54,7 +53,7 @@ QLayout *PageRangesView::createHeader()
     auto *titleRow = new QHBoxLayout;
     m_back = new Button(this);
     m_back->setObjectName(QStringLiteral("buttonNavigateBack"));
-    m_back->setFocusPolicy(Qt::NoFocus);
+    m_back->setFocusPolicy(Qt::TabFocus);
     m_back->setCursor(Qt::PointingHandCursor);
     titleRow->addWidget(m_back);
     m_title = new QLabel(this);
@@ -171,6 +170,10 @@ void PageRangesView::retranslate()
     m_back->setAccessibleName(tr("Back"));
     m_from->setAccessibleName(tr("From"));
     m_to->setAccessibleName(tr("To"));
+    setAccessibleName(tr("Page ranges"));
+    m_list->setAccessibleName(tr("Chosen page ranges"));
+    m_close->setToolTip(tr("Close (%1)").arg(QKeySequence(Qt::Key_Escape).toString(QKeySequence::NativeText)));
+    m_back->setToolTip(m_close->toolTip());
     updateTitle();
     onRangeChanged();
 }
@@ -186,6 +189,7 @@ void PageRangesView::updateTitle()
 {
     const QString total = m_totalPages < 1 ? QStringLiteral("?") : QString::number(m_totalPages);
     m_title->setText(tr("Choose page ranges. Total pages in document: %1").arg(total));
+    setAccessibleDescription(m_title->text());
 }
 
 void PageRangesView::open(const QString &id, const PageRangeList &ranges, int totalPages)

@@ -30,6 +30,7 @@ public:
     QString documentId() const { return m_id; }
     PageRanges *pageRanges() const { return m_ranges; }
     RangeListView *rangeList() const { return m_list; }
+    QLineEdit *fromEdit() const { return m_from; }
 
 public slots:
     void onButtonAddRange();

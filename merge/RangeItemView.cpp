@@ -15,7 +15,7 @@ RangeItemView::RangeItemView(QPair<int, int> range, QWidget *parent)
     m_remove = new Button(this);
     m_remove->setObjectName(QStringLiteral("deletelabel"));
     m_remove->setCursor(Qt::PointingHandCursor);
-    m_remove->setFocusPolicy(Qt::NoFocus);
+    m_remove->setFocusPolicy(Qt::TabFocus);
 
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(5, 5, 5, 5);

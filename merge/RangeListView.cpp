@@ -25,6 +25,8 @@ RangeListView::RangeListView(QWidget *parent)
     m_scrollArea->setFrameShape(QFrame::NoFrame);
     m_scrollArea->setWidgetResizable(true);
     m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The tags' remove buttons are the stops; the area scrolls to them.
+    m_scrollArea->setFocusPolicy(Qt::NoFocus);
     auto *bar = new QScrollBar(Qt::Vertical, m_scrollArea);
     bar->setObjectName(QStringLiteral("scrollBarPageItems"));
     m_scrollArea->setVerticalScrollBar(bar);

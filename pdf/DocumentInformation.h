@@ -38,9 +38,12 @@ struct MergeModelItem
     bool hasPassword = false;                      // needs a password to open
     bool hasSecurity = false;                      // the document is encrypted
     PageRangeList pageRanges;                      // empty: the whole document
+    int loadError = 0;                             // the engine's code when it could not be read
 
     bool needsPassword() const { return hasPassword && password.isEmpty(); }
     bool hasNoPages() const { return pageCount == 0; }
+    // Neither opened nor locked: no PDF, damaged, or gone.
+    bool isUnreadable() const { return loadError != 0 && !hasPassword; }
 };
 
 using MergeItemList = QList<MergeModelItem>;

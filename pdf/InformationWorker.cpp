@@ -20,6 +20,7 @@ void InformationWorker::run()
     emit started();
     m_info = DocumentInformation();
     m_info.path = m_path;
+    m_engineError = 0;
 
     if (!m_service) {
         m_error = AddCannotOpen;
@@ -27,6 +28,7 @@ void InformationWorker::run()
         PdfDocument document(m_service, m_path, m_password);
         if (!document.isLoaded()) {
             m_error = QFileInfo(m_path).isFile() ? AddCannotOpen : AddFileNotFound;
+            m_engineError = document.loadError();
         } else if (document.needsPassword()) {
             m_error = AddPasswordRequired;
             m_info.locked = true;

@@ -35,6 +35,8 @@ public:
     bool isDone() const { return m_done; }
     // The reason of the last run's failure; AddNoError after a successful one.
     AddErrors error() const { return m_error; }
+    // The engine's error code of a document that did not open; 0 otherwise.
+    int engineError() const { return m_engineError; }
 
 signals:
     void started();
@@ -47,6 +49,7 @@ private:
     bool m_renderCover = false;
     bool m_done = false;
     AddErrors m_error = AddNoError;
+    int m_engineError = 0;
     DocumentInformation m_info;
 };
 

@@ -120,6 +120,8 @@ void InformationWorkerList::readNextFile()
         item.pageCount = document.pageCount();
         item.password = QString();
         item.hasSecurity = document.hasSecurity();
+    } else {
+        item.loadError = document.loadError() != 0 ? document.loadError() : int(PdfEngine::FileDamaged);
     }
     m_items.append(item);
 }

@@ -17,9 +17,12 @@
 
 namespace {
 
+// A full disk or quota is told apart: the user can do something about it.
 [[noreturn]] void throwSystemFailure(const char *what)
 {
-    throw EngineFailure(PdfEngine::WriteFailed, std::string(what) + ": " + std::strerror(errno));
+    const int error = errno;
+    const int code = (error == ENOSPC || error == EDQUOT) ? PdfEngine::DiskFull : PdfEngine::WriteFailed;
+    throw EngineFailure(code, std::string(what) + ": " + std::strerror(error));
 }
 
 // A new file gets the usual rw-r--r--; a file that is replaced keeps its own.

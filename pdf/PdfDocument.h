@@ -29,6 +29,8 @@ public:
 
     bool isLoaded() const;
     bool needsPassword() const;
+    // The engine's error code when the file did not open; 0 otherwise.
+    int loadError() const { return m_loadError; }
     int documentId() const;
 
     int pageCount();
@@ -49,4 +51,5 @@ private:
     int m_documentId = 0;
     bool m_loaded = false;
     bool m_needsPassword = false;
+    int m_loadError = 0;
 };

@@ -31,7 +31,8 @@ public:
         WriteFailed = 408,      // the output could not be written; nothing was left behind
         RenderFailed = 409,     // the renderer could not open or draw the page
         OperationFailed = 410,  // the PDF library failed part-way (e.g. a damaged object read late)
-        OutOfMemory = 411
+        OutOfMemory = 411,
+        DiskFull = 412          // the output could not be written: no space left; nothing was left behind
     };
 
     // Boxes for GetPageBox; each falls back the way PDF readers do

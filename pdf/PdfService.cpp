@@ -36,7 +36,7 @@ PdfService::~PdfService()
 }
 
 bool PdfService::loadFile(const QString &fileName, const QString &password, int &documentId,
-                          bool &needsPassword)
+                          bool &needsPassword, int *errorCode)
 {
     QMutexLocker lock(&m_mutex);
     if (LoadFromFile(fileName, password) == 1) {
@@ -45,6 +45,8 @@ bool PdfService::loadFile(const QString &fileName, const QString &password, int 
         return true;
     }
     const int code = LastErrorCode();
+    if (errorCode)
+        *errorCode = code;
     bool result = false;
     if (code == PasswordError) {
         needsPassword = true;

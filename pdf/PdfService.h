@@ -26,7 +26,9 @@ public:
 
     // True when the file opened, or when it exists but the password is
     // missing or wrong (needsPassword is then set and documentId left alone).
-    bool loadFile(const QString &fileName, const QString &password, int &documentId, bool &needsPassword);
+    // errorCode, when given, takes the engine's code of a failed load.
+    bool loadFile(const QString &fileName, const QString &password, int &documentId, bool &needsPassword,
+                  int *errorCode = nullptr);
     int newDocument();
     int closeDocument(int documentId);
 

@@ -1,5 +1,7 @@
 #include "preview/Cover.h"
 
+#include "widgets/Button.h"
+
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -28,7 +30,7 @@ void Cover::setLook(Look look, const QPixmap &pixmap)
     m_look = look;
     switch (look) {
     case Locked:
-        m_label->setPixmap(QPixmap(QStringLiteral(":/style/images/lock.png")));
+        m_label->setPixmap(loadStylePixmap(QStringLiteral(":/style/images/lock.png")));
         m_label->setFixedSize(lockSize);
         break;
     case Thumbnail: {

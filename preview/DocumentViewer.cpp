@@ -7,6 +7,9 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QKeyEvent>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSizeGrip>
 #include <QVBoxLayout>
 
@@ -61,9 +64,32 @@ bool DocumentViewer::open(const QString &fileName, const QString &password)
     return m_pageView->open(fileName, password);
 }
 
+// Closing ends the dialog (it hides), so that the main window hears of it
+// and takes the focus back; Escape does the same.
 void DocumentViewer::onWindowClose()
 {
-    hide();
+    reject();
+}
+
+void DocumentViewer::showEvent(QShowEvent *event)
+{
+    // The pages take the keys: arrows and Page Up/Down scroll them.
+    m_pageView->scrollArea()->setFocus(Qt::ActiveWindowFocusReason);
+    QDialog::showEvent(event);
+}
+
+void DocumentViewer::keyPressEvent(QKeyEvent *event)
+{
+    QScrollBar *bar = m_pageView->scrollArea()->verticalScrollBar();
+    if (event->key() == Qt::Key_Home && event->modifiers() == Qt::NoModifier) {
+        bar->triggerAction(QAbstractSlider::SliderToMinimum);
+        return;
+    }
+    if (event->key() == Qt::Key_End && event->modifiers() == Qt::NoModifier) {
+        bar->triggerAction(QAbstractSlider::SliderToMaximum);
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void DocumentViewer::onWindowMinimize()

@@ -35,6 +35,9 @@ public slots:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    // Home and End go to the first and the last page.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QFrame *m_shadow = nullptr;

@@ -6,7 +6,7 @@
 
 #include <QDir>
 #include <QDragEnterEvent>
-#include <QFileDialog>
+#include <QKeySequence>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -89,6 +89,7 @@ void DropArea::retranslate()
     m_bigLabel->setText(tr("Add file"));
     m_smallLabel->setText(tr("or drag & drop"));
     m_buttonAdd->setAccessibleName(tr("Add file"));
+    m_buttonAdd->setToolTip(tr("Add file (%1)").arg(QKeySequence(QKeySequence::Open).toString(QKeySequence::NativeText)));
 }
 
 void DropArea::changeEvent(QEvent *event)
@@ -100,22 +101,17 @@ void DropArea::changeEvent(QEvent *event)
 
 void DropArea::buttonAdd()
 {
-    const QString title = tr("Open file");
-    const QString filter = tr("Files (*.pdf)");
-    if (m_multipleFiles) {
-        const QStringList files =
-            QFileDialog::getOpenFileNames(this, title, lastSelectFolder(), filter);
-        if (files.isEmpty())
-            return;
-        storeLastSelectFolder(files.first());
-        emit droppedFiles(files);
-    } else {
-        const QString file = QFileDialog::getOpenFileName(this, title, lastSelectFolder(), filter);
-        if (file.isEmpty())
-            return;
-        storeLastSelectFolder(file);
-        emit droppedFile(file);
-    }
+    chooseFiles();
+}
+
+void DropArea::chooseFiles()
+{
+    const QStringList files = m_chooseFiles(this, tr("Open file"), lastSelectFolder(),
+                                            tr("Files (*.pdf)"), m_multipleFiles);
+    if (files.isEmpty())
+        return;
+    storeLastSelectFolder(files.first());
+    handOn(files);
 }
 
 void DropArea::handOn(const QStringList &files)

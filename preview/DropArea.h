@@ -1,6 +1,8 @@
 #ifndef CLEAVEMARK_PREVIEW_DROPAREA_H
 #define CLEAVEMARK_PREVIEW_DROPAREA_H
 
+#include "widgets/FileChooser.h"
+
 #include <QFrame>
 #include <QStringList>
 
@@ -21,6 +23,11 @@ public:
     void setMultipleFiles(bool multiple) { m_multipleFiles = multiple; }
 
     Button *addButton() const { return m_buttonAdd; }
+    void setFileChooser(const FileChooser &chooser) { m_chooseFiles = chooser; }
+
+public slots:
+    // What the add button does: asks for files and hands them on.
+    void chooseFiles();
 
 signals:
     void droppedFile(const QString &file);
@@ -41,6 +48,7 @@ private:
     void handOn(const QStringList &files);
 
     bool m_multipleFiles = false;
+    FileChooser m_chooseFiles = chooseFilesWithDialog;
     Button *m_buttonAdd = nullptr;
     QLabel *m_bigLabel = nullptr;
     QLabel *m_smallLabel = nullptr;

@@ -22,6 +22,7 @@ PageView::PageView(QSharedPointer<PdfService> service, QWidget *parent)
     m_scrollArea->verticalScrollBar()->setObjectName(QStringLiteral("scrollDocVertical"));
     m_scrollArea->horizontalScrollBar()->setObjectName(QStringLiteral("scrollDocHorizontal"));
     layout->addWidget(m_scrollArea);
+    m_scrollArea->setAccessibleName(tr("Pages"));
 
     auto *content = new QFrame;
     m_pagesLayout = new QVBoxLayout(content);
@@ -65,6 +66,7 @@ bool PageView::open(const QString &fileName, const QString &password)
     content->hide();
     for (int number = 1; number <= count; ++number) {
         auto *page = new Page(m_document, number, content);
+        page->setAccessibleName(tr("Page %1 of %2").arg(number).arg(count));
         m_pagesLayout->addWidget(page);
         m_pages.append(page);
     }

@@ -142,10 +142,13 @@ void PreviewWidget::refresh()
     m_fileName->setToolTip(split->fileName());
     const int count = split->pageCount();
     m_pages->setText(tr("Pages: %1").arg(count < 1 ? QStringLiteral("?") : QString::number(count)));
-    if (split->isLoaded())
+    if (split->isLoaded()) {
         m_cover->setLook(Cover::Thumbnail, split->thumbnail());
-    else
+        m_cover->setAccessibleName(tr("Page 1 of %1").arg(count < 1 ? QStringLiteral("?") : QString::number(count)));
+    } else {
         m_cover->setLook(Cover::Locked);
+        m_cover->setAccessibleName(tr("Locked document"));
+    }
     m_passwordLabel->setVisible(!split->isLoaded());
     m_enterPassword->setVisible(!split->isLoaded());
 }

@@ -18,7 +18,11 @@
 #
 # Every image is produced by one "render" call:
 #     render <svg base name> <png base name> <width> <height> [css]
-# Each call also adds a line to rendered-images.txt:
+# which also renders it at twice the size as <png base name>@2x.png, the
+# picture Qt and the program's own loaders take on a screen of device pixel
+# ratio 2 (render_single leaves the double size out: the nine-slice shadow,
+# whose slice widths are pixels of the image, and the 256-pixel program icon).
+# Each picture also adds a line to rendered-images.txt:
 #     <png> <svg> <width> <height> <md5 of the svg>
 # tests/resources reads that list: every PNG in the qrc must come from a
 # line, have the size it names, and its SVG must still have that MD5 (an SVG
@@ -58,7 +62,7 @@ DANGER_PRESSED='#c9363b'
 DANGER_SOFT='#fde8e8'
 WHITE='#ffffff'
 
-render() {
+render_single() {
     src="$svg_dir/$1.svg"
     png="$out_dir/$2.png"
     printf '%s\n' "${5:-}" > "$work/style.css"
@@ -67,6 +71,11 @@ render() {
     echo "$2.png" >> "$work/list"
     sum=$(md5sum < "$src" | cut -c1-32)
     echo "$2.png $1.svg $3 $4 $sum" >> "$work/manifest"
+}
+
+render() {
+    render_single "$1" "$2" "$3" "$4" "${5:-}"
+    render_single "$1" "$2@2x" $(($3 * 2)) $(($4 * 2)) "${5:-}"
 }
 
 glyph() { echo "svg { color: $1; }"; }
@@ -158,11 +167,11 @@ render size_grip size_grip 12 12
 render lock lock 30 39
 render locked locked 35 35
 render helplabel helplabel 22 22
-render shadow shadow 72 72
+render_single shadow shadow 72 72
 render icon16 icon16 16 16
 render logo logo 300 72
 render splash splash 480 300
-render AppIconPdf256 AppIconPdf256 256 256
+render_single AppIconPdf256 AppIconPdf256 256 256
 
 # The resource file lists the style sheet and every image rendered above.
 {

@@ -10,6 +10,7 @@
 #include "merge/PageRanges.h"
 #include "merge/RangeListView.h"
 #include "preview/PreviewWidget.h"
+#include "split/SplitMessages.h"
 #include "widgets/Button.h"
 #include "worker/JobErrors.h"
 #include "worker/SplitEngine.h"
@@ -141,7 +142,7 @@ QWidget *SplitView::createHelp(QLabel *&text, QWidget *parent)
     row->setSpacing(8);
     auto *image = new QLabel(help);
     image->setObjectName(QStringLiteral("help"));
-    image->setPixmap(QPixmap(QStringLiteral(":/style/images/helplabel.png")));
+    image->setPixmap(loadStylePixmap(QStringLiteral(":/style/images/helplabel.png")));
     row->addWidget(image, 0, Qt::AlignTop);
     text = new QLabel(help);
     text->setWordWrap(true);
@@ -163,6 +164,23 @@ QLabel *SplitView::createFieldLabel(QWidget *parent)
     auto *label = new QLabel(parent);
     label->setObjectName(QStringLiteral("inputLabel"));
     return label;
+}
+
+QLabel *SplitView::createProblemLabel(QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QStringLiteral("fieldProblem"));
+    label->setStyleSheet(QStringLiteral("color: #C62828;"));
+    label->setWordWrap(true);
+    label->hide();
+    return label;
+}
+
+// The reason goes next to the field and stays until the entry changes.
+void SplitView::showProblem(QLabel *label, const QString &problem)
+{
+    label->setText(problem);
+    label->setVisible(!problem.isEmpty());
 }
 
 namespace {
@@ -233,8 +251,11 @@ QWidget *SplitView::createRemovePagesPage()
     m_ridPage = createNumberField(page);
     m_addPage = new Button(page);
     m_addPage->setObjectName(QStringLiteral("buttonAddPage"));
+    m_ridProblem = createProblemLabel(page);
     fields->addWidget(m_ridPage);
     fields->addWidget(m_addPage);
+    fields->addSpacing(12);
+    fields->addWidget(m_ridProblem, 1);
     fields->addStretch();
     layout->addLayout(fields);
 
@@ -271,6 +292,9 @@ QWidget *SplitView::createRangesPage()
     fields->addWidget(m_to);
     fields->addSpacing(12);
     fields->addWidget(m_addRange);
+    fields->addSpacing(12);
+    m_rangeProblem = createProblemLabel(page);
+    fields->addWidget(m_rangeProblem, 1);
     fields->addStretch();
     layout->addLayout(fields);
 
@@ -332,9 +356,22 @@ void SplitView::connectJob()
 {
     connect(m_split, &QPushButton::clicked, this, &SplitView::split);
     connect(m_saveFolder, QOverload<int>::of(&QComboBox::activated), this, &SplitView::onChangeOutFolder);
-    connect(m_modes, QOverload<int>::of(&QButtonGroup::idClicked), this, &SplitView::splitModeChanged);
+    // Toggled, not clicked: arrow keys and assistive technology check a mode too.
+    // (the group's idToggled is not emitted for every toggle in Qt 5.15).
+    connect(m_modes, qOverload<QAbstractButton *, bool>(&QButtonGroup::buttonToggled), this,
+            [this](QAbstractButton *button, bool checked) {
+                if (checked)
+                    splitModeChanged(m_modes->id(button));
+            });
     connect(m_addPage, &QPushButton::clicked, this, &SplitView::onButtonAddRidPage);
     connect(m_addRange, &QPushButton::clicked, this, &SplitView::onButtonAddRange);
+    // Return in a field adds what it holds, as its button does.
+    connect(m_ridPage, &QLineEdit::returnPressed, this, &SplitView::onButtonAddRidPage);
+    connect(m_from, &QLineEdit::returnPressed, this, &SplitView::onFromReturn);
+    connect(m_to, &QLineEdit::returnPressed, this, &SplitView::onButtonAddRange);
+    connect(m_ridPage, &QLineEdit::textEdited, m_ridProblem, &QWidget::hide);
+    connect(m_from, &QLineEdit::textEdited, m_rangeProblem, &QWidget::hide);
+    connect(m_to, &QLineEdit::textEdited, m_rangeProblem, &QWidget::hide);
     connect(m_preview, &PreviewWidget::previewDocument, this, &SplitView::onPreview);
     connect(m_progress, &ProgressControl::canceled, this, &SplitView::onStop);
 
@@ -363,6 +400,7 @@ void SplitView::connectJob()
     connect(split, &Split::splitFailed, this, &SplitView::onFailed);
     connect(split, &Split::contentCopyDisabled, this, &SplitView::onContentCopyDisabled);
     connect(split, &Split::loadFinished, this, &SplitView::updateSplitButtonState);
+    connect(split, &Split::documentUnusable, this, &SplitView::onDocumentUnusable);
     connect(split, &Split::clean, this, &SplitView::updateSplitButtonState);
     connect(m_advancedSettings, &QPushButton::clicked, split, &Split::editSettings);
 }
@@ -378,6 +416,14 @@ void SplitView::retranslate()
     m_fromLabel->setText(tr("From:"));
     m_toLabel->setText(tr("To:"));
     m_ridPage->setAccessibleName(tr("Page to remove"));
+    m_ridList->setAccessibleName(tr("Pages to remove"));
+    m_rangeList->setAccessibleName(tr("Page ranges"));
+    // Labels beside their fields are linked as buddies; these names say the same.
+    m_groupSize->setAccessibleName(tr("Group of pages:"));
+    m_startPage->setAccessibleName(tr("Starting from:"));
+    m_from->setAccessibleName(tr("From:"));
+    m_to->setAccessibleName(tr("To:"));
+    m_saveFolder->setAccessibleName(tr("Save to:"));
     m_addPage->setText(tr("Add page"));
     m_addRange->setText(tr("Add range"));
     m_clearRid->setText(tr("Clear all"));
@@ -434,6 +480,8 @@ void SplitView::setInitialState()
     m_ridPage->clear();
     m_from->clear();
     m_to->clear();
+    m_ridProblem->hide();
+    m_rangeProblem->hide();
     m_modeButtons.at(Split::SinglePages)->setChecked(true);
     splitModeChanged(Split::SinglePages);
     showList(m_ridList, m_clearRid, m_ridHelp, false);
@@ -509,8 +557,22 @@ void SplitView::onButtonAddRidPage()
         return;
     bool isNumber = false;
     const int page = m_ridPage->text().trimmed().toInt(&isNumber);
-    if (isNumber)
-        split->addRidPage(page);   // the list refuses pages outside the document and repeats
+    if (!isNumber)
+        return;
+    const PageRangeList listed = split->ridPages()->ranges();
+    const QString problem = SplitMessages::pageProblem(page, split->pageCount(), listed.contains({page, page}),
+                                                       listed.size() + 1 >= split->pageCount());
+    showProblem(m_ridProblem, problem);
+    if (problem.isEmpty())
+        split->addRidPage(page);
+}
+
+void SplitView::onFromReturn()
+{
+    if (m_to->text().trimmed().isEmpty())
+        m_to->setFocus();
+    else
+        onButtonAddRange();
 }
 
 void SplitView::onButtonAddRange()
@@ -529,7 +591,10 @@ void SplitView::onButtonAddRange()
     const int pageCount = split->pageCount();
     if (!fromIsNumber || !toIsNumber || pageCount < 1)
         return;
-    if (from < 1 || from > pageCount || to < from || to > pageCount)
+    const QString problem = SplitMessages::rangeProblem(from, to, pageCount,
+                                                        split->ranges()->ranges().contains({from, to}));
+    showProblem(m_rangeProblem, problem);
+    if (!problem.isEmpty())
         return;
     split->ranges()->addRange(from, to);
     m_from->setFocus();
@@ -567,7 +632,8 @@ void SplitView::onChangedPageRangeList()
 void SplitView::updateSplitButtonState()
 {
     const Split *split = job();
-    bool enabled = split && split->isFileSet() && split->isLoaded();
+    // A document of fewer than two pages has nothing to split.
+    bool enabled = split && split->isFileSet() && split->isLoaded() && split->pageCount() > 1;
     const int mode = m_modes->checkedId();
     if (enabled && mode == Split::RemovePages)
         enabled = !split->ridPages()->isEmpty();
@@ -631,6 +697,8 @@ void SplitView::onComplete()
 void SplitView::onFinished(const QStringList &splitedFiles)
 {
     MessageSplit result(splitedFiles.size(), this);
+    if (const Split *split = job(); split && split->failedCount() > 0)
+        result.setNote(SplitMessages::missingText(split->failedCount(), split->failureCause()));
     result.exec();
     if (!splitedFiles.isEmpty())
         emit lastFileProduced(splitedFiles.last());
@@ -649,39 +717,31 @@ void SplitView::onFinished(const QStringList &splitedFiles)
 
 QString SplitView::failureText(int errorCode)
 {
-    switch (errorCode) {
-    case SplitEngine::SourceNotFound:
-    case SplitEngine::EditedSourceNotFound:
-        return tr("The document to split was not found.");
-    case SplitEngine::DecryptionFailed:
-        return tr("The document could not be opened: the password is wrong.");
-    case SplitEngine::EditedFileNotSaved:
-    case SplitEngine::PagesNotExtracted:
-    case SplitEngine::NoRangeExtracted:
-        return tr("The pages could not be written to the output folder.");
-    case JobError::WorkerNotStarted:
-        return tr("The split program could not be started.");
-    case JobError::NoResponse:
-        return tr("The split program ended without telling its result.");
-    case JobError::WorkerCrashed:
-        return tr("The split program crashed.");
-    case JobError::Canceled:
-        return tr("Split canceled");
-    default:
-        return tr("The split program stopped unexpectedly (code %1).").arg(errorCode);
-    }
+    return SplitMessages::failureText(errorCode);
 }
 
 // Only a split the user stopped was canceled; anything else says what failed.
 void SplitView::onFailed(int errorCode)
 {
+    const Split *split = job();
     const bool canceled = m_stopPressed || errorCode == JobError::Canceled;
-    const QString text = canceled ? tr("Split canceled") : failureText(errorCode);
     m_stopPressed = false;
+    if (canceled) {
+        showMessage(tr("Split canceled"), SplitMessages::canceledText(split ? split->removedCount() : 0), this);
+        return;
+    }
+    const QString text = split ? SplitMessages::failureText(errorCode, split->failureCause(), split->fileName(),
+                                                            split->outDirectory())
+                               : SplitMessages::failureText(errorCode);
     showMessage(tr("Split failed"), text, this);
 }
 
 void SplitView::onContentCopyDisabled()
 {
     showMessage(tr("Split failed"), tr("Error: this file has read permission only!"), this);
+}
+
+void SplitView::onDocumentUnusable(const QString &path, int problem, int engineCode)
+{
+    showMessage(tr("Cannot split this document"), SplitMessages::unusableText(path, problem, engineCode), this);
 }

@@ -64,6 +64,9 @@ public:
     Button *addRangeButton() const { return m_addRange; }
     RangeListView *ridList() const { return m_ridList; }
     RangeListView *rangeList() const { return m_rangeList; }
+    // Why the last page or range typed could not be added; hidden when it could.
+    QLabel *ridProblemLabel() const { return m_ridProblem; }
+    QLabel *rangeProblemLabel() const { return m_rangeProblem; }
     Button *clearRidButton() const { return m_clearRid; }
     Button *clearRangesButton() const { return m_clearRanges; }
     QWidget *ridHelp() const { return m_ridHelp; }
@@ -99,6 +102,7 @@ public slots:
     void onFailed(int errorCode);
     void onProgressChanged(double percentage);
     void onContentCopyDisabled();
+    void onDocumentUnusable(const QString &path, int problem, int engineCode);
     void updateSplitButtonState();
 
 protected:
@@ -107,6 +111,7 @@ protected:
 
 private slots:
     void onStop();
+    void onFromReturn();
 
 private:
     void buildLayout();
@@ -119,6 +124,8 @@ private:
     QWidget *createHelp(QLabel *&text, QWidget *parent);
     QLineEdit *createNumberField(QWidget *parent);
     QLabel *createFieldLabel(QWidget *parent);
+    QLabel *createProblemLabel(QWidget *parent);
+    void showProblem(QLabel *label, const QString &problem);
     void connectJob();
     void retranslate();
     void showList(RangeListView *list, Button *clear, QWidget *help, bool hasEntries);
@@ -139,6 +146,7 @@ private:
     QLabel *m_groupsHelp = nullptr;
     QLineEdit *m_ridPage = nullptr;
     Button *m_addPage = nullptr;
+    QLabel *m_ridProblem = nullptr;
     RangeListView *m_ridList = nullptr;
     Button *m_clearRid = nullptr;
     QWidget *m_ridHelp = nullptr;
@@ -148,6 +156,7 @@ private:
     QLabel *m_toLabel = nullptr;
     QLineEdit *m_to = nullptr;
     Button *m_addRange = nullptr;
+    QLabel *m_rangeProblem = nullptr;
     RangeListView *m_rangeList = nullptr;
     Button *m_clearRanges = nullptr;
     QWidget *m_rangeHelp = nullptr;

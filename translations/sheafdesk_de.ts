@@ -76,6 +76,10 @@
         <translation>ABBRECHEN</translation>
     </message>
     <message>
+        <source>Close (%1)</source>
+        <translation>Schließen (%1)</translation>
+    </message>
+    <message>
         <source>Keep each document&apos;s bookmarks</source>
         <translation>Lesezeichen jedes Dokuments behalten</translation>
     </message>
@@ -109,6 +113,10 @@
     <message>
         <source>Files (*.pdf)</source>
         <translation>Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Add file (%1)</source>
+        <translation>Datei hinzufügen (%1)</translation>
     </message>
 </context>
 <context>
@@ -149,6 +157,65 @@
         <source>Open the web site</source>
         <translation>Website öffnen</translation>
     </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Split a document (%1, %2)</source>
+        <translation>Ein Dokument teilen (%1, %2)</translation>
+    </message>
+    <message>
+        <source>Merge documents (%1, %2)</source>
+        <translation>Dokumente zusammenführen (%1, %2)</translation>
+    </message>
+    <message>
+        <source>Open the online help (%1)</source>
+        <translation>Online-Hilfe öffnen (%1)</translation>
+    </message>
+    <message>
+        <source>Language, output folder, author, compression</source>
+        <translation>Sprache, Zielordner, Autor, Komprimierung</translation>
+    </message>
+    <message>
+        <source>Close (%1)</source>
+        <translation>Schließen (%1)</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Show the last result in the file manager</source>
+        <translation>Das letzte Ergebnis im Dateimanager zeigen</translation>
+    </message>
+    <message>
+        <source>The running split will be stopped and the files it has written removed.</source>
+        <translation>Die laufende Teilung wird angehalten und die bereits geschriebenen Dateien werden entfernt.</translation>
+    </message>
+    <message>
+        <source>The running merge will be stopped; nothing will be written.</source>
+        <translation>Das laufende Vereinen wird angehalten; es wird nichts geschrieben.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The merge list of %n document(s) will be lost.</source>
+        <translation>
+            <numerusform>Die Liste zum Vereinen mit %n Dokument geht verloren.</numerusform>
+            <numerusform>Die Liste zum Vereinen mit %n Dokumenten geht verloren.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Close Cleavemark?</source>
+        <translation>Cleavemark schließen?</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>SCHLIESSEN</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ABBRECHEN</translation>
+    </message>
 </context>
 <context>
     <name>MergeItemDelegate</name>
@@ -159,6 +226,74 @@
     <message>
         <source>Enter Password</source>
         <translation>Passwort eingeben</translation>
+    </message>
+</context>
+<context>
+    <name>MergeMessages</name>
+    <message numerus="yes">
+        <source>%n document(s) cannot be merged:</source>
+        <translation>
+            <numerusform>%n Dokument kann nicht vereint werden:</numerusform>
+            <numerusform>%n Dokumente können nicht vereint werden:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove them from the list, or merge the others without them?</source>
+        <translation>Aus der Liste entfernen oder die übrigen ohne sie vereinen?</translation>
+    </message>
+    <message>
+        <source>%1 (skipped)</source>
+        <translation>%1 (übersprungen)</translation>
+    </message>
+    <message>
+        <source>%1 (cannot be read)</source>
+        <translation>%1 (nicht lesbar)</translation>
+    </message>
+    <message>
+        <source>%1 (no pages)</source>
+        <translation>%1 (keine Seiten)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n document(s) merged; left out: %2.</source>
+        <translation>
+            <numerusform>%1 von %n Dokument vereint; ausgelassen: %2.</numerusform>
+            <numerusform>%1 von %n Dokumenten vereint; ausgelassen: %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was merged; left out: %1.</source>
+        <translation>Nichts wurde vereint; ausgelassen: %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written to %2</source>
+        <translation>%1 konnte nicht in %2 geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1 could not be merged</source>
+        <translation>%1 konnte nicht vereint werden</translation>
+    </message>
+    <message>
+        <source>The merge program could not be started.</source>
+        <translation>Das Vereinungsprogramm konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>The merge program ended without telling its result.</source>
+        <translation>Das Vereinungsprogramm wurde ohne Ergebnis beendet.</translation>
+    </message>
+    <message>
+        <source>The merge program crashed.</source>
+        <translation>Das Vereinungsprogramm ist abgestürzt.</translation>
+    </message>
+    <message>
+        <source>Merge files failed (code %1).</source>
+        <translation>Vereinen der Dateien fehlgeschlagen (Code %1).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove all %n document(s) from the merge list?</source>
+        <translation>
+            <numerusform>%n Dokument aus der Liste zum Vereinen entfernen?</numerusform>
+            <numerusform>Alle %n Dokumente aus der Liste zum Vereinen entfernen?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -191,12 +326,56 @@
         <source>The password for %1 is incorrect</source>
         <translation>Das Passwort für %1 ist falsch</translation>
     </message>
+    <message>
+        <source>Cannot be read</source>
+        <translation>Nicht lesbar</translation>
+    </message>
+    <message>
+        <source>No pages</source>
+        <translation>Keine Seiten</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>%1 ist nicht lesbar: %2.</translation>
+    </message>
+    <message>
+        <source>%1 has no pages.</source>
+        <translation>%1 hat keine Seiten.</translation>
+    </message>
 </context>
 <context>
     <name>MergeTableView</name>
     <message>
         <source>Select all</source>
         <translation>Alle auswählen</translation>
+    </message>
+    <message>
+        <source>Documents to merge</source>
+        <translation>Zusammenzuführende Dokumente</translation>
+    </message>
+    <message>
+        <source>Delete removes a document, Alt+Up and Alt+Down move it, Return or F2 chooses its pages, Space previews it</source>
+        <translation>Entf entfernt ein Dokument, Alt+Nach oben und Alt+Nach unten verschieben es, Eingabe oder F2 wählt seine Seiten, Leertaste zeigt die Vorschau</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Choose pages</source>
+        <translation>Seiten wählen</translation>
+    </message>
+    <message>
+        <source>Enter password</source>
+        <translation>Passwort eingeben</translation>
     </message>
 </context>
 <context>
@@ -262,16 +441,52 @@
         <translation>Vereinen fehlgeschlagen</translation>
     </message>
     <message>
-        <source>Merge files failed</source>
-        <translation>Vereinen der Dateien fehlgeschlagen</translation>
-    </message>
-    <message>
         <source>Can not open file</source>
         <translation>Datei kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>The password for %1 is incorrect</source>
         <translation>Das Passwort für %1 ist falsch</translation>
+    </message>
+    <message>
+        <source>Add files (%1)</source>
+        <translation>Dateien hinzufügen (%1)</translation>
+    </message>
+    <message>
+        <source>Move up (%1)</source>
+        <translation>Nach oben (%1)</translation>
+    </message>
+    <message>
+        <source>Move down (%1)</source>
+        <translation>Nach unten (%1)</translation>
+    </message>
+    <message>
+        <source>The merged file gets this name with .pdf</source>
+        <translation>Die zusammengeführte Datei erhält diesen Namen mit .pdf</translation>
+    </message>
+    <message>
+        <source>Documents cannot be merged</source>
+        <translation>Dokumente nicht vereinbar</translation>
+    </message>
+    <message>
+        <source>REMOVE THEM</source>
+        <translation>ENTFERNEN</translation>
+    </message>
+    <message>
+        <source>MERGE WITHOUT THEM</source>
+        <translation>OHNE SIE VEREINEN</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ABBRECHEN</translation>
+    </message>
+    <message>
+        <source>Clear the merge list</source>
+        <translation>Liste leeren</translation>
+    </message>
+    <message>
+        <source>CLEAR LIST</source>
+        <translation>LISTE LEEREN</translation>
     </message>
 </context>
 <context>
@@ -291,6 +506,10 @@
     <message>
         <source>OPEN FOLDER</source>
         <translation>ORDNER ÖFFNEN</translation>
+    </message>
+    <message>
+        <source>You can open the folder to view the result</source>
+        <translation>Sie können den Ordner öffnen, um das Ergebnis anzusehen</translation>
     </message>
 </context>
 <context>
@@ -374,6 +593,49 @@
     </message>
 </context>
 <context>
+    <name>OutcomeText</name>
+    <message>
+        <source>the file is gone or may not be read</source>
+        <translation>die Datei fehlt oder darf nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>there was not enough memory to read it</source>
+        <translation>der Speicher reichte zum Lesen nicht aus</translation>
+    </message>
+    <message>
+        <source>the password is missing or wrong</source>
+        <translation>das Passwort fehlt oder ist falsch</translation>
+    </message>
+    <message>
+        <source>it is not a PDF document, or it is damaged</source>
+        <translation>es ist kein PDF-Dokument oder es ist beschädigt</translation>
+    </message>
+    <message>
+        <source>the file could not be written</source>
+        <translation>die Datei konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the folder is missing or cannot be written to</source>
+        <translation>der Ordner fehlt oder ist nicht beschreibbar</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>the password is wrong</source>
+        <translation>das Passwort ist falsch</translation>
+    </message>
+    <message>
+        <source>the document cannot be read</source>
+        <translation>das Dokument ist nicht lesbar</translation>
+    </message>
+    <message>
+        <source>the file name cannot be used</source>
+        <translation>der Dateiname ist nicht verwendbar</translation>
+    </message>
+</context>
+<context>
     <name>Page</name>
     <message>
         <source>Page %1</source>
@@ -426,6 +688,29 @@
         <source>CLOSE</source>
         <translation>SCHLIESSEN</translation>
     </message>
+    <message>
+        <source>Page ranges</source>
+        <translation>Seitenbereiche</translation>
+    </message>
+    <message>
+        <source>Chosen page ranges</source>
+        <translation>Gewählte Seitenbereiche</translation>
+    </message>
+    <message>
+        <source>Close (%1)</source>
+        <translation>Schließen (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PageView</name>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
 </context>
 <context>
     <name>PreviewWidget</name>
@@ -464,6 +749,14 @@
     <message>
         <source>The password for %1 is incorrect</source>
         <translation>Das Passwort für %1 ist falsch</translation>
+    </message>
+    <message>
+        <source>Page 1 of %1</source>
+        <translation>Seite 1 von %1</translation>
+    </message>
+    <message>
+        <source>Locked document</source>
+        <translation>Gesperrtes Dokument</translation>
     </message>
 </context>
 <context>
@@ -568,6 +861,10 @@
         <source>Back</source>
         <translation>Zurück</translation>
     </message>
+    <message>
+        <source>Close (%1)</source>
+        <translation>Schließen (%1)</translation>
+    </message>
 </context>
 <context>
     <name>SplashScreen</name>
@@ -581,6 +878,118 @@
     <message>
         <source>%1 MB</source>
         <translation>%1 MB</translation>
+    </message>
+</context>
+<context>
+    <name>SplitMessages</name>
+    <message>
+        <source>The document to split was not found.</source>
+        <translation>Das zu teilende Dokument wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The document could not be opened: the password is wrong.</source>
+        <translation>Das Dokument konnte nicht geöffnet werden: Das Passwort ist falsch.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened</source>
+        <translation>%1 konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>The pages could not be written to the output folder.</source>
+        <translation>Die Seiten konnten nicht in den Zielordner geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The pages of %1 could not be read</source>
+        <translation>Die Seiten von %1 konnten nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>The pages could not be written to %1</source>
+        <translation>Die Seiten konnten nicht in %1 geschrieben werden</translation>
+    </message>
+    <message>
+        <source>The split program could not be started.</source>
+        <translation>Das Teilungsprogramm konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>The split program ended without telling its result.</source>
+        <translation>Das Teilungsprogramm wurde ohne Ergebnis beendet.</translation>
+    </message>
+    <message>
+        <source>The split program crashed.</source>
+        <translation>Das Teilungsprogramm ist abgestürzt.</translation>
+    </message>
+    <message>
+        <source>Split canceled</source>
+        <translation>Teilung abgebrochen</translation>
+    </message>
+    <message>
+        <source>The split program stopped unexpectedly (code %1).</source>
+        <translation>Das Teilungsprogramm wurde unerwartet beendet (Code %1).</translation>
+    </message>
+    <message>
+        <source>The split was stopped before any file was written.</source>
+        <translation>Die Teilung wurde angehalten, bevor eine Datei geschrieben war.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The split was stopped. The %n file(s) it had written were removed.</source>
+        <translation>
+            <numerusform>Die Teilung wurde angehalten. Die %n bereits geschriebene Datei wurde entfernt.</numerusform>
+            <numerusform>Die Teilung wurde angehalten. Die %n bereits geschriebenen Dateien wurden entfernt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be written</source>
+        <translation>
+            <numerusform>%n Datei konnte nicht geschrieben werden</numerusform>
+            <numerusform>%n Dateien konnten nicht geschrieben werden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <translation>%1 kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 has no pages: there is nothing to split.</source>
+        <translation>%1 hat keine Seiten: Es gibt nichts zu teilen.</translation>
+    </message>
+    <message>
+        <source>%1 has only one page: there is nothing to split.</source>
+        <translation>%1 hat nur eine Seite: Es gibt nichts zu teilen.</translation>
+    </message>
+    <message>
+        <source>Pages start at 1.</source>
+        <translation>Seiten beginnen bei 1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The document has only %n page(s).</source>
+        <translation>
+            <numerusform>Das Dokument hat nur %n Seite.</numerusform>
+            <numerusform>Das Dokument hat nur %n Seiten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Page %1 is already in the list.</source>
+        <translation>Seite %1 ist schon in der Liste.</translation>
+    </message>
+    <message>
+        <source>At least one page must stay.</source>
+        <translation>Mindestens eine Seite muss bleiben.</translation>
+    </message>
+    <message>
+        <source>The range ends before it starts.</source>
+        <translation>Der Bereich endet vor seinem Anfang.</translation>
+    </message>
+    <message>
+        <source>This range is already in the list.</source>
+        <translation>Dieser Bereich ist schon in der Liste.</translation>
     </message>
 </context>
 <context>
@@ -666,36 +1075,8 @@
         <translation>Zielordner wählen</translation>
     </message>
     <message>
-        <source>The document to split was not found.</source>
-        <translation>Das zu teilende Dokument wurde nicht gefunden.</translation>
-    </message>
-    <message>
-        <source>The document could not be opened: the password is wrong.</source>
-        <translation>Das Dokument konnte nicht geöffnet werden: Das Passwort ist falsch.</translation>
-    </message>
-    <message>
-        <source>The pages could not be written to the output folder.</source>
-        <translation>Die Seiten konnten nicht in den Zielordner geschrieben werden.</translation>
-    </message>
-    <message>
-        <source>The split program could not be started.</source>
-        <translation>Das Teilungsprogramm konnte nicht gestartet werden.</translation>
-    </message>
-    <message>
-        <source>The split program ended without telling its result.</source>
-        <translation>Das Teilungsprogramm wurde ohne Ergebnis beendet.</translation>
-    </message>
-    <message>
-        <source>The split program crashed.</source>
-        <translation>Das Teilungsprogramm ist abgestürzt.</translation>
-    </message>
-    <message>
         <source>Split canceled</source>
         <translation>Teilung abgebrochen</translation>
-    </message>
-    <message>
-        <source>The split program stopped unexpectedly (code %1).</source>
-        <translation>Das Teilungsprogramm wurde unerwartet beendet (Code %1).</translation>
     </message>
     <message>
         <source>Split failed</source>
@@ -704,6 +1085,18 @@
     <message>
         <source>Error: this file has read permission only!</source>
         <translation>Fehler: Diese Datei darf nur gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Pages to remove</source>
+        <translation>Zu entfernende Seiten</translation>
+    </message>
+    <message>
+        <source>Page ranges</source>
+        <translation>Seitenbereiche</translation>
+    </message>
+    <message>
+        <source>Cannot split this document</source>
+        <translation>Dokument nicht teilbar</translation>
     </message>
 </context>
 <context>

@@ -76,6 +76,10 @@
         <translation>CANCEL</translation>
     </message>
     <message>
+        <source>Close (%1)</source>
+        <translation>Close (%1)</translation>
+    </message>
+    <message>
         <source>Keep each document&apos;s bookmarks</source>
         <translation>Keep each document&apos;s bookmarks</translation>
     </message>
@@ -109,6 +113,10 @@
     <message>
         <source>Files (*.pdf)</source>
         <translation>Files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Add file (%1)</source>
+        <translation>Add file (%1)</translation>
     </message>
 </context>
 <context>
@@ -149,6 +157,65 @@
         <source>Open the web site</source>
         <translation>Open the web site</translation>
     </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Split a document (%1, %2)</source>
+        <translation>Split a document (%1, %2)</translation>
+    </message>
+    <message>
+        <source>Merge documents (%1, %2)</source>
+        <translation>Merge documents (%1, %2)</translation>
+    </message>
+    <message>
+        <source>Open the online help (%1)</source>
+        <translation>Open the online help (%1)</translation>
+    </message>
+    <message>
+        <source>Language, output folder, author, compression</source>
+        <translation>Language, output folder, author, compression</translation>
+    </message>
+    <message>
+        <source>Close (%1)</source>
+        <translation>Close (%1)</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimize</translation>
+    </message>
+    <message>
+        <source>Show the last result in the file manager</source>
+        <translation>Show the last result in the file manager</translation>
+    </message>
+    <message>
+        <source>The running split will be stopped and the files it has written removed.</source>
+        <translation>The running split will be stopped and the files it has written removed.</translation>
+    </message>
+    <message>
+        <source>The running merge will be stopped; nothing will be written.</source>
+        <translation>The running merge will be stopped; nothing will be written.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The merge list of %n document(s) will be lost.</source>
+        <translation>
+            <numerusform>The merge list of %n document will be lost.</numerusform>
+            <numerusform>The merge list of %n documents will be lost.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Close Cleavemark?</source>
+        <translation>Close Cleavemark?</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>CLOSE</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>CANCEL</translation>
+    </message>
 </context>
 <context>
     <name>MergeItemDelegate</name>
@@ -159,6 +226,74 @@
     <message>
         <source>Enter Password</source>
         <translation>Enter Password</translation>
+    </message>
+</context>
+<context>
+    <name>MergeMessages</name>
+    <message numerus="yes">
+        <source>%n document(s) cannot be merged:</source>
+        <translation>
+            <numerusform>%n document cannot be merged:</numerusform>
+            <numerusform>%n documents cannot be merged:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove them from the list, or merge the others without them?</source>
+        <translation>Remove them from the list, or merge the others without them?</translation>
+    </message>
+    <message>
+        <source>%1 (skipped)</source>
+        <translation>%1 (skipped)</translation>
+    </message>
+    <message>
+        <source>%1 (cannot be read)</source>
+        <translation>%1 (cannot be read)</translation>
+    </message>
+    <message>
+        <source>%1 (no pages)</source>
+        <translation>%1 (no pages)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n document(s) merged; left out: %2.</source>
+        <translation>
+            <numerusform>%1 of %n document merged; left out: %2.</numerusform>
+            <numerusform>%1 of %n documents merged; left out: %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was merged; left out: %1.</source>
+        <translation>Nothing was merged; left out: %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written to %2</source>
+        <translation>%1 could not be written to %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be merged</source>
+        <translation>%1 could not be merged</translation>
+    </message>
+    <message>
+        <source>The merge program could not be started.</source>
+        <translation>The merge program could not be started.</translation>
+    </message>
+    <message>
+        <source>The merge program ended without telling its result.</source>
+        <translation>The merge program ended without telling its result.</translation>
+    </message>
+    <message>
+        <source>The merge program crashed.</source>
+        <translation>The merge program crashed.</translation>
+    </message>
+    <message>
+        <source>Merge files failed (code %1).</source>
+        <translation>Merge files failed (code %1).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove all %n document(s) from the merge list?</source>
+        <translation>
+            <numerusform>Remove the %n document from the merge list?</numerusform>
+            <numerusform>Remove all %n documents from the merge list?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -191,12 +326,56 @@
         <source>The password for %1 is incorrect</source>
         <translation>The password for %1 is incorrect</translation>
     </message>
+    <message>
+        <source>Cannot be read</source>
+        <translation>Cannot be read</translation>
+    </message>
+    <message>
+        <source>No pages</source>
+        <translation>No pages</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>%1 cannot be read: %2.</translation>
+    </message>
+    <message>
+        <source>%1 has no pages.</source>
+        <translation>%1 has no pages.</translation>
+    </message>
 </context>
 <context>
     <name>MergeTableView</name>
     <message>
         <source>Select all</source>
         <translation>Select all</translation>
+    </message>
+    <message>
+        <source>Documents to merge</source>
+        <translation>Documents to merge</translation>
+    </message>
+    <message>
+        <source>Delete removes a document, Alt+Up and Alt+Down move it, Return or F2 chooses its pages, Space previews it</source>
+        <translation>Delete removes a document, Alt+Up and Alt+Down move it, Return or F2 chooses its pages, Space previews it</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Choose pages</source>
+        <translation>Choose pages</translation>
+    </message>
+    <message>
+        <source>Enter password</source>
+        <translation>Enter password</translation>
     </message>
 </context>
 <context>
@@ -262,16 +441,52 @@
         <translation>Merge failed</translation>
     </message>
     <message>
-        <source>Merge files failed</source>
-        <translation>Merge files failed</translation>
-    </message>
-    <message>
         <source>Can not open file</source>
         <translation>Can not open file</translation>
     </message>
     <message>
         <source>The password for %1 is incorrect</source>
         <translation>The password for %1 is incorrect</translation>
+    </message>
+    <message>
+        <source>Add files (%1)</source>
+        <translation>Add files (%1)</translation>
+    </message>
+    <message>
+        <source>Move up (%1)</source>
+        <translation>Move up (%1)</translation>
+    </message>
+    <message>
+        <source>Move down (%1)</source>
+        <translation>Move down (%1)</translation>
+    </message>
+    <message>
+        <source>The merged file gets this name with .pdf</source>
+        <translation>The merged file gets this name with .pdf</translation>
+    </message>
+    <message>
+        <source>Documents cannot be merged</source>
+        <translation>Documents cannot be merged</translation>
+    </message>
+    <message>
+        <source>REMOVE THEM</source>
+        <translation>REMOVE THEM</translation>
+    </message>
+    <message>
+        <source>MERGE WITHOUT THEM</source>
+        <translation>MERGE WITHOUT THEM</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>CANCEL</translation>
+    </message>
+    <message>
+        <source>Clear the merge list</source>
+        <translation>Clear the merge list</translation>
+    </message>
+    <message>
+        <source>CLEAR LIST</source>
+        <translation>CLEAR LIST</translation>
     </message>
 </context>
 <context>
@@ -291,6 +506,10 @@
     <message>
         <source>OPEN FOLDER</source>
         <translation>OPEN FOLDER</translation>
+    </message>
+    <message>
+        <source>You can open the folder to view the result</source>
+        <translation>You can open the folder to view the result</translation>
     </message>
 </context>
 <context>
@@ -374,6 +593,49 @@
     </message>
 </context>
 <context>
+    <name>OutcomeText</name>
+    <message>
+        <source>the file is gone or may not be read</source>
+        <translation>the file is gone or may not be read</translation>
+    </message>
+    <message>
+        <source>there was not enough memory to read it</source>
+        <translation>there was not enough memory to read it</translation>
+    </message>
+    <message>
+        <source>the password is missing or wrong</source>
+        <translation>the password is missing or wrong</translation>
+    </message>
+    <message>
+        <source>it is not a PDF document, or it is damaged</source>
+        <translation>it is not a PDF document, or it is damaged</translation>
+    </message>
+    <message>
+        <source>the file could not be written</source>
+        <translation>the file could not be written</translation>
+    </message>
+    <message>
+        <source>the folder is missing or cannot be written to</source>
+        <translation>the folder is missing or cannot be written to</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>the password is wrong</source>
+        <translation>the password is wrong</translation>
+    </message>
+    <message>
+        <source>the document cannot be read</source>
+        <translation>the document cannot be read</translation>
+    </message>
+    <message>
+        <source>the file name cannot be used</source>
+        <translation>the file name cannot be used</translation>
+    </message>
+</context>
+<context>
     <name>Page</name>
     <message>
         <source>Page %1</source>
@@ -426,6 +688,29 @@
         <source>CLOSE</source>
         <translation>CLOSE</translation>
     </message>
+    <message>
+        <source>Page ranges</source>
+        <translation>Page ranges</translation>
+    </message>
+    <message>
+        <source>Chosen page ranges</source>
+        <translation>Chosen page ranges</translation>
+    </message>
+    <message>
+        <source>Close (%1)</source>
+        <translation>Close (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PageView</name>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
 </context>
 <context>
     <name>PreviewWidget</name>
@@ -464,6 +749,14 @@
     <message>
         <source>The password for %1 is incorrect</source>
         <translation>The password for %1 is incorrect</translation>
+    </message>
+    <message>
+        <source>Page 1 of %1</source>
+        <translation>Page 1 of %1</translation>
+    </message>
+    <message>
+        <source>Locked document</source>
+        <translation>Locked document</translation>
     </message>
 </context>
 <context>
@@ -568,6 +861,10 @@
         <source>Back</source>
         <translation>Back</translation>
     </message>
+    <message>
+        <source>Close (%1)</source>
+        <translation>Close (%1)</translation>
+    </message>
 </context>
 <context>
     <name>SplashScreen</name>
@@ -581,6 +878,118 @@
     <message>
         <source>%1 MB</source>
         <translation>%1 MB</translation>
+    </message>
+</context>
+<context>
+    <name>SplitMessages</name>
+    <message>
+        <source>The document to split was not found.</source>
+        <translation>The document to split was not found.</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 was not found.</translation>
+    </message>
+    <message>
+        <source>The document could not be opened: the password is wrong.</source>
+        <translation>The document could not be opened: the password is wrong.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened</source>
+        <translation>%1 could not be opened</translation>
+    </message>
+    <message>
+        <source>The pages could not be written to the output folder.</source>
+        <translation>The pages could not be written to the output folder.</translation>
+    </message>
+    <message>
+        <source>The pages of %1 could not be read</source>
+        <translation>The pages of %1 could not be read</translation>
+    </message>
+    <message>
+        <source>The pages could not be written to %1</source>
+        <translation>The pages could not be written to %1</translation>
+    </message>
+    <message>
+        <source>The split program could not be started.</source>
+        <translation>The split program could not be started.</translation>
+    </message>
+    <message>
+        <source>The split program ended without telling its result.</source>
+        <translation>The split program ended without telling its result.</translation>
+    </message>
+    <message>
+        <source>The split program crashed.</source>
+        <translation>The split program crashed.</translation>
+    </message>
+    <message>
+        <source>Split canceled</source>
+        <translation>Split canceled</translation>
+    </message>
+    <message>
+        <source>The split program stopped unexpectedly (code %1).</source>
+        <translation>The split program stopped unexpectedly (code %1).</translation>
+    </message>
+    <message>
+        <source>The split was stopped before any file was written.</source>
+        <translation>The split was stopped before any file was written.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The split was stopped. The %n file(s) it had written were removed.</source>
+        <translation>
+            <numerusform>The split was stopped. The %n file it had written was removed.</numerusform>
+            <numerusform>The split was stopped. The %n files it had written were removed.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be written</source>
+        <translation>
+            <numerusform>%n file could not be written</numerusform>
+            <numerusform>%n files could not be written</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 does not exist.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <translation>%1 cannot be opened: %2.</translation>
+    </message>
+    <message>
+        <source>%1 has no pages: there is nothing to split.</source>
+        <translation>%1 has no pages: there is nothing to split.</translation>
+    </message>
+    <message>
+        <source>%1 has only one page: there is nothing to split.</source>
+        <translation>%1 has only one page: there is nothing to split.</translation>
+    </message>
+    <message>
+        <source>Pages start at 1.</source>
+        <translation>Pages start at 1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The document has only %n page(s).</source>
+        <translation>
+            <numerusform>The document has only %n page.</numerusform>
+            <numerusform>The document has only %n pages.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Page %1 is already in the list.</source>
+        <translation>Page %1 is already in the list.</translation>
+    </message>
+    <message>
+        <source>At least one page must stay.</source>
+        <translation>At least one page must stay.</translation>
+    </message>
+    <message>
+        <source>The range ends before it starts.</source>
+        <translation>The range ends before it starts.</translation>
+    </message>
+    <message>
+        <source>This range is already in the list.</source>
+        <translation>This range is already in the list.</translation>
     </message>
 </context>
 <context>
@@ -666,36 +1075,8 @@
         <translation>Select destination folder</translation>
     </message>
     <message>
-        <source>The document to split was not found.</source>
-        <translation>The document to split was not found.</translation>
-    </message>
-    <message>
-        <source>The document could not be opened: the password is wrong.</source>
-        <translation>The document could not be opened: the password is wrong.</translation>
-    </message>
-    <message>
-        <source>The pages could not be written to the output folder.</source>
-        <translation>The pages could not be written to the output folder.</translation>
-    </message>
-    <message>
-        <source>The split program could not be started.</source>
-        <translation>The split program could not be started.</translation>
-    </message>
-    <message>
-        <source>The split program ended without telling its result.</source>
-        <translation>The split program ended without telling its result.</translation>
-    </message>
-    <message>
-        <source>The split program crashed.</source>
-        <translation>The split program crashed.</translation>
-    </message>
-    <message>
         <source>Split canceled</source>
         <translation>Split canceled</translation>
-    </message>
-    <message>
-        <source>The split program stopped unexpectedly (code %1).</source>
-        <translation>The split program stopped unexpectedly (code %1).</translation>
     </message>
     <message>
         <source>Split failed</source>
@@ -704,6 +1085,18 @@
     <message>
         <source>Error: this file has read permission only!</source>
         <translation>Error: this file has read permission only!</translation>
+    </message>
+    <message>
+        <source>Pages to remove</source>
+        <translation>Pages to remove</translation>
+    </message>
+    <message>
+        <source>Page ranges</source>
+        <translation>Page ranges</translation>
+    </message>
+    <message>
+        <source>Cannot split this document</source>
+        <translation>Cannot split this document</translation>
     </message>
 </context>
 <context>

@@ -76,6 +76,10 @@
         <translation>ANNULER</translation>
     </message>
     <message>
+        <source>Close (%1)</source>
+        <translation>Fermer (%1)</translation>
+    </message>
+    <message>
         <source>Keep each document&apos;s bookmarks</source>
         <translation>Garder les signets de chaque document</translation>
     </message>
@@ -109,6 +113,10 @@
     <message>
         <source>Files (*.pdf)</source>
         <translation>Fichiers (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Add file (%1)</source>
+        <translation>Ajouter un fichier (%1)</translation>
     </message>
 </context>
 <context>
@@ -149,6 +157,65 @@
         <source>Open the web site</source>
         <translation>Ouvrir le site web</translation>
     </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Split a document (%1, %2)</source>
+        <translation>Diviser un document (%1, %2)</translation>
+    </message>
+    <message>
+        <source>Merge documents (%1, %2)</source>
+        <translation>Fusionner des documents (%1, %2)</translation>
+    </message>
+    <message>
+        <source>Open the online help (%1)</source>
+        <translation>Ouvrir l&apos;aide en ligne (%1)</translation>
+    </message>
+    <message>
+        <source>Language, output folder, author, compression</source>
+        <translation>Langue, dossier de sortie, auteur, compression</translation>
+    </message>
+    <message>
+        <source>Close (%1)</source>
+        <translation>Fermer (%1)</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Show the last result in the file manager</source>
+        <translation>Afficher le dernier résultat dans le gestionnaire de fichiers</translation>
+    </message>
+    <message>
+        <source>The running split will be stopped and the files it has written removed.</source>
+        <translation>La division en cours sera arrêtée et les fichiers déjà écrits seront supprimés.</translation>
+    </message>
+    <message>
+        <source>The running merge will be stopped; nothing will be written.</source>
+        <translation>La fusion en cours sera arrêtée ; rien ne sera écrit.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The merge list of %n document(s) will be lost.</source>
+        <translation>
+            <numerusform>La liste de fusion de %n document sera perdue.</numerusform>
+            <numerusform>La liste de fusion de %n documents sera perdue.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Close Cleavemark?</source>
+        <translation>Fermer Cleavemark ?</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>FERMER</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ANNULER</translation>
+    </message>
 </context>
 <context>
     <name>MergeItemDelegate</name>
@@ -159,6 +226,74 @@
     <message>
         <source>Enter Password</source>
         <translation>Saisir le mot de passe</translation>
+    </message>
+</context>
+<context>
+    <name>MergeMessages</name>
+    <message numerus="yes">
+        <source>%n document(s) cannot be merged:</source>
+        <translation>
+            <numerusform>%n document ne peut pas être fusionné :</numerusform>
+            <numerusform>%n documents ne peuvent pas être fusionnés :</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove them from the list, or merge the others without them?</source>
+        <translation>Les retirer de la liste, ou fusionner les autres sans eux ?</translation>
+    </message>
+    <message>
+        <source>%1 (skipped)</source>
+        <translation>%1 (ignoré)</translation>
+    </message>
+    <message>
+        <source>%1 (cannot be read)</source>
+        <translation>%1 (illisible)</translation>
+    </message>
+    <message>
+        <source>%1 (no pages)</source>
+        <translation>%1 (aucune page)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n document(s) merged; left out: %2.</source>
+        <translation>
+            <numerusform>%1 document sur %n fusionné ; laissé de côté : %2.</numerusform>
+            <numerusform>%1 documents sur %n fusionnés ; laissés de côté : %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was merged; left out: %1.</source>
+        <translation>Rien n’a été fusionné ; laissés de côté : %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written to %2</source>
+        <translation>Impossible d’écrire %1 dans %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be merged</source>
+        <translation>Impossible de fusionner %1</translation>
+    </message>
+    <message>
+        <source>The merge program could not be started.</source>
+        <translation>Le programme de fusion n’a pas pu être lancé.</translation>
+    </message>
+    <message>
+        <source>The merge program ended without telling its result.</source>
+        <translation>Le programme de fusion s’est terminé sans indiquer de résultat.</translation>
+    </message>
+    <message>
+        <source>The merge program crashed.</source>
+        <translation>Le programme de fusion a planté.</translation>
+    </message>
+    <message>
+        <source>Merge files failed (code %1).</source>
+        <translation>La fusion des fichiers a échoué (code %1).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove all %n document(s) from the merge list?</source>
+        <translation>
+            <numerusform>Retirer %n document de la liste de fusion ?</numerusform>
+            <numerusform>Retirer les %n documents de la liste de fusion ?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -191,12 +326,56 @@
         <source>The password for %1 is incorrect</source>
         <translation>Le mot de passe de %1 est incorrect</translation>
     </message>
+    <message>
+        <source>Cannot be read</source>
+        <translation>Illisible</translation>
+    </message>
+    <message>
+        <source>No pages</source>
+        <translation>Aucune page</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>%1 est illisible : %2.</translation>
+    </message>
+    <message>
+        <source>%1 has no pages.</source>
+        <translation>%1 n’a aucune page.</translation>
+    </message>
 </context>
 <context>
     <name>MergeTableView</name>
     <message>
         <source>Select all</source>
         <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Documents to merge</source>
+        <translation>Documents à fusionner</translation>
+    </message>
+    <message>
+        <source>Delete removes a document, Alt+Up and Alt+Down move it, Return or F2 chooses its pages, Space previews it</source>
+        <translation>Suppr retire un document, Alt+Haut et Alt+Bas le déplacent, Entrée ou F2 choisit ses pages, Espace en affiche l&apos;aperçu</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numéro</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Choose pages</source>
+        <translation>Choisir les pages</translation>
+    </message>
+    <message>
+        <source>Enter password</source>
+        <translation>Saisir le mot de passe</translation>
     </message>
 </context>
 <context>
@@ -262,16 +441,52 @@
         <translation>Échec de la fusion</translation>
     </message>
     <message>
-        <source>Merge files failed</source>
-        <translation>La fusion des fichiers a échoué</translation>
-    </message>
-    <message>
         <source>Can not open file</source>
         <translation>Impossible d&apos;ouvrir le fichier</translation>
     </message>
     <message>
         <source>The password for %1 is incorrect</source>
         <translation>Le mot de passe de %1 est incorrect</translation>
+    </message>
+    <message>
+        <source>Add files (%1)</source>
+        <translation>Ajouter des fichiers (%1)</translation>
+    </message>
+    <message>
+        <source>Move up (%1)</source>
+        <translation>Monter (%1)</translation>
+    </message>
+    <message>
+        <source>Move down (%1)</source>
+        <translation>Descendre (%1)</translation>
+    </message>
+    <message>
+        <source>The merged file gets this name with .pdf</source>
+        <translation>Le fichier fusionné reçoit ce nom suivi de .pdf</translation>
+    </message>
+    <message>
+        <source>Documents cannot be merged</source>
+        <translation>Documents impossibles à fusionner</translation>
+    </message>
+    <message>
+        <source>REMOVE THEM</source>
+        <translation>LES RETIRER</translation>
+    </message>
+    <message>
+        <source>MERGE WITHOUT THEM</source>
+        <translation>FUSIONNER SANS EUX</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ANNULER</translation>
+    </message>
+    <message>
+        <source>Clear the merge list</source>
+        <translation>Vider la liste</translation>
+    </message>
+    <message>
+        <source>CLEAR LIST</source>
+        <translation>VIDER LA LISTE</translation>
     </message>
 </context>
 <context>
@@ -291,6 +506,10 @@
     <message>
         <source>OPEN FOLDER</source>
         <translation>OUVRIR LE DOSSIER</translation>
+    </message>
+    <message>
+        <source>You can open the folder to view the result</source>
+        <translation>Vous pouvez ouvrir le dossier pour voir le résultat</translation>
     </message>
 </context>
 <context>
@@ -374,6 +593,49 @@
     </message>
 </context>
 <context>
+    <name>OutcomeText</name>
+    <message>
+        <source>the file is gone or may not be read</source>
+        <translation>le fichier a disparu ou ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>there was not enough memory to read it</source>
+        <translation>la mémoire était insuffisante pour le lire</translation>
+    </message>
+    <message>
+        <source>the password is missing or wrong</source>
+        <translation>le mot de passe manque ou est incorrect</translation>
+    </message>
+    <message>
+        <source>it is not a PDF document, or it is damaged</source>
+        <translation>ce n’est pas un document PDF, ou il est endommagé</translation>
+    </message>
+    <message>
+        <source>the file could not be written</source>
+        <translation>le fichier n’a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>the folder is missing or cannot be written to</source>
+        <translation>le dossier manque ou n’est pas accessible en écriture</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>the password is wrong</source>
+        <translation>le mot de passe est incorrect</translation>
+    </message>
+    <message>
+        <source>the document cannot be read</source>
+        <translation>le document est illisible</translation>
+    </message>
+    <message>
+        <source>the file name cannot be used</source>
+        <translation>le nom de fichier n’est pas utilisable</translation>
+    </message>
+</context>
+<context>
     <name>Page</name>
     <message>
         <source>Page %1</source>
@@ -426,6 +688,29 @@
         <source>CLOSE</source>
         <translation>FERMER</translation>
     </message>
+    <message>
+        <source>Page ranges</source>
+        <translation>Plages de pages</translation>
+    </message>
+    <message>
+        <source>Chosen page ranges</source>
+        <translation>Plages de pages choisies</translation>
+    </message>
+    <message>
+        <source>Close (%1)</source>
+        <translation>Fermer (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PageView</name>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
 </context>
 <context>
     <name>PreviewWidget</name>
@@ -464,6 +749,14 @@
     <message>
         <source>The password for %1 is incorrect</source>
         <translation>Le mot de passe de %1 est incorrect</translation>
+    </message>
+    <message>
+        <source>Page 1 of %1</source>
+        <translation>Page 1 sur %1</translation>
+    </message>
+    <message>
+        <source>Locked document</source>
+        <translation>Document verrouillé</translation>
     </message>
 </context>
 <context>
@@ -568,6 +861,10 @@
         <source>Back</source>
         <translation>Retour</translation>
     </message>
+    <message>
+        <source>Close (%1)</source>
+        <translation>Fermer (%1)</translation>
+    </message>
 </context>
 <context>
     <name>SplashScreen</name>
@@ -581,6 +878,118 @@
     <message>
         <source>%1 MB</source>
         <translation>%1 Mo</translation>
+    </message>
+</context>
+<context>
+    <name>SplitMessages</name>
+    <message>
+        <source>The document to split was not found.</source>
+        <translation>Le document à diviser est introuvable.</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>The document could not be opened: the password is wrong.</source>
+        <translation>Impossible d’ouvrir le document : le mot de passe est incorrect.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened</source>
+        <translation>Impossible d’ouvrir %1</translation>
+    </message>
+    <message>
+        <source>The pages could not be written to the output folder.</source>
+        <translation>Impossible d’écrire les pages dans le dossier de destination.</translation>
+    </message>
+    <message>
+        <source>The pages of %1 could not be read</source>
+        <translation>Impossible de lire les pages de %1</translation>
+    </message>
+    <message>
+        <source>The pages could not be written to %1</source>
+        <translation>Impossible d’écrire les pages dans %1</translation>
+    </message>
+    <message>
+        <source>The split program could not be started.</source>
+        <translation>Le programme de division n’a pas pu être lancé.</translation>
+    </message>
+    <message>
+        <source>The split program ended without telling its result.</source>
+        <translation>Le programme de division s’est terminé sans indiquer de résultat.</translation>
+    </message>
+    <message>
+        <source>The split program crashed.</source>
+        <translation>Le programme de division a planté.</translation>
+    </message>
+    <message>
+        <source>Split canceled</source>
+        <translation>Division annulée</translation>
+    </message>
+    <message>
+        <source>The split program stopped unexpectedly (code %1).</source>
+        <translation>Le programme de division s’est arrêté de manière inattendue (code %1).</translation>
+    </message>
+    <message>
+        <source>The split was stopped before any file was written.</source>
+        <translation>La division a été arrêtée avant l’écriture du moindre fichier.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The split was stopped. The %n file(s) it had written were removed.</source>
+        <translation>
+            <numerusform>La division a été arrêtée. Le fichier déjà écrit (%n) a été supprimé.</numerusform>
+            <numerusform>La division a été arrêtée. Les %n fichiers déjà écrits ont été supprimés.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be written</source>
+        <translation>
+            <numerusform>%n fichier n’a pas pu être écrit</numerusform>
+            <numerusform>%n fichiers n’ont pas pu être écrits</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <translation>Impossible d’ouvrir %1 : %2.</translation>
+    </message>
+    <message>
+        <source>%1 has no pages: there is nothing to split.</source>
+        <translation>%1 n’a aucune page : il n’y a rien à diviser.</translation>
+    </message>
+    <message>
+        <source>%1 has only one page: there is nothing to split.</source>
+        <translation>%1 n’a qu’une page : il n’y a rien à diviser.</translation>
+    </message>
+    <message>
+        <source>Pages start at 1.</source>
+        <translation>Les pages commencent à 1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The document has only %n page(s).</source>
+        <translation>
+            <numerusform>Le document n’a que %n page.</numerusform>
+            <numerusform>Le document n’a que %n pages.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Page %1 is already in the list.</source>
+        <translation>La page %1 est déjà dans la liste.</translation>
+    </message>
+    <message>
+        <source>At least one page must stay.</source>
+        <translation>Au moins une page doit rester.</translation>
+    </message>
+    <message>
+        <source>The range ends before it starts.</source>
+        <translation>La plage finit avant de commencer.</translation>
+    </message>
+    <message>
+        <source>This range is already in the list.</source>
+        <translation>Cette plage est déjà dans la liste.</translation>
     </message>
 </context>
 <context>
@@ -666,36 +1075,8 @@
         <translation>Choisir le dossier de destination</translation>
     </message>
     <message>
-        <source>The document to split was not found.</source>
-        <translation>Le document à diviser est introuvable.</translation>
-    </message>
-    <message>
-        <source>The document could not be opened: the password is wrong.</source>
-        <translation>Impossible d&apos;ouvrir le document : le mot de passe est incorrect.</translation>
-    </message>
-    <message>
-        <source>The pages could not be written to the output folder.</source>
-        <translation>Impossible d&apos;écrire les pages dans le dossier de destination.</translation>
-    </message>
-    <message>
-        <source>The split program could not be started.</source>
-        <translation>Le programme de division n&apos;a pas pu être lancé.</translation>
-    </message>
-    <message>
-        <source>The split program ended without telling its result.</source>
-        <translation>Le programme de division s&apos;est terminé sans indiquer de résultat.</translation>
-    </message>
-    <message>
-        <source>The split program crashed.</source>
-        <translation>Le programme de division a planté.</translation>
-    </message>
-    <message>
         <source>Split canceled</source>
         <translation>Division annulée</translation>
-    </message>
-    <message>
-        <source>The split program stopped unexpectedly (code %1).</source>
-        <translation>Le programme de division s&apos;est arrêté de manière inattendue (code %1).</translation>
     </message>
     <message>
         <source>Split failed</source>
@@ -704,6 +1085,18 @@
     <message>
         <source>Error: this file has read permission only!</source>
         <translation>Erreur : ce fichier est en lecture seule !</translation>
+    </message>
+    <message>
+        <source>Pages to remove</source>
+        <translation>Pages à supprimer</translation>
+    </message>
+    <message>
+        <source>Page ranges</source>
+        <translation>Plages de pages</translation>
+    </message>
+    <message>
+        <source>Cannot split this document</source>
+        <translation>Document impossible à diviser</translation>
     </message>
 </context>
 <context>

@@ -1,12 +1,39 @@
 #include "widgets/Button.h"
 
+#include "widgets/FocusMark.h"
+
+#include <QApplication>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QMenu>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+
+// "a/b.png" -> "a/b@2x.png"
+static QString doubleSizeName(const QString &name)
+{
+    const int dot = name.lastIndexOf(QLatin1Char('.'));
+    if (dot <= name.lastIndexOf(QLatin1Char('/')))
+        return QString();
+    return name.left(dot) + QStringLiteral("@2x") + name.mid(dot);
+}
+
+static QPixmap loadForScreen(const QString &name)
+{
+    if (qApp && qApp->devicePixelRatio() > 1.0) {
+        const QString sharp = doubleSizeName(name);
+        if (!sharp.isEmpty() && QFileInfo::exists(sharp)) {
+            QPixmap pixmap(sharp);
+            pixmap.setDevicePixelRatio(2.0);
+            if (!pixmap.isNull())
+                return pixmap;
+        }
+    }
+    return QPixmap(name);
+}
 
 QPixmap loadStylePixmap(const QString &path)
 {
@@ -19,10 +46,11 @@ QPixmap loadStylePixmap(const QString &path)
     if (name.isEmpty())
         return {};
     QPixmap pixmap;
-    if (!QPixmapCache::find(name, &pixmap)) {
-        pixmap.load(name);
+    const QString key = QStringLiteral("style:%1@%2").arg(name).arg(qApp ? qApp->devicePixelRatio() : 1.0);
+    if (!QPixmapCache::find(key, &pixmap)) {
+        pixmap = loadForScreen(name);
         if (!pixmap.isNull())
-            QPixmapCache::insert(name, pixmap);
+            QPixmapCache::insert(key, pixmap);
     }
     return pixmap;
 }
@@ -223,6 +251,23 @@ void Button::paintEvent(QPaintEvent *)
         painter.setPen(stateTextColor());
         painter.drawText(textArea, textFlags(icon), text());
     }
+    if (FocusMark::isShown(this))
+        drawFocusMark(painter);
+}
+
+// A ring in the accent colour with a white line inside it, so that it shows
+// on light buttons and on buttons filled with the accent colour alike.
+void Button::drawFocusMark(QPainter &painter) const
+{
+    const QColor ring = m_colorFocus.isValid() ? m_colorFocus : palette().color(QPalette::Highlight);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(ring, 2));
+    painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 5, 5);
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawRoundedRect(QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5), 3.5, 3.5);
+    painter.restore();
 }
 
 QSize Button::iconRoom() const

@@ -35,6 +35,8 @@ class Button : public QPushButton
     Q_PROPERTY(QString menuIconDisabled MEMBER m_menuIconDisabled NOTIFY lookChanged)
     Q_PROPERTY(QSize menuIconSize MEMBER m_menuIconSize NOTIFY lookChanged)
     Q_PROPERTY(bool wordWrap MEMBER m_wordWrap NOTIFY lookChanged)
+    // The ring drawn while the button has keyboard focus (see FocusMark).
+    Q_PROPERTY(QColor colorFocus MEMBER m_colorFocus NOTIFY lookChanged)
 
 public:
     enum State { Normal, Hover, Pressed, Checked, Disabled };
@@ -74,6 +76,7 @@ private:
     QPixmap pickPixmap(const QString &normal, const QString &hover, const QString &pressed,
                        const QString &checked, const QString &disabled) const;
     QSize iconRoom() const;
+    void drawFocusMark(QPainter &painter) const;
 
     QString m_iconNormal, m_iconHover, m_iconPressed, m_iconChecked, m_iconDisabled;
     int m_iconAlignment = Qt::AlignCenter;
@@ -85,9 +88,12 @@ private:
         m_menuIconDisabled;
     QSize m_menuIconSize;
     bool m_wordWrap = false;
+    QColor m_colorFocus;
 };
 
-// Loads an image named by the style sheet, through the pixmap cache.
+// Loads an image named by the style sheet, through the pixmap cache. On a
+// screen of device pixel ratio 2 or more the "@2x" rendering next to the
+// image is taken when there is one, so icons stay sharp.
 QPixmap loadStylePixmap(const QString &path);
 
 #endif

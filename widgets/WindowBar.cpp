@@ -25,7 +25,7 @@ WindowBar::WindowBar(QWidget *parent, Form form)
     layout->setContentsMargins(0, 0, 0, 0);
 
     auto *icon = new QLabel(this);
-    const QPixmap pixmap(QStringLiteral(":/style/images/icon16.png"));
+    const QPixmap pixmap = loadStylePixmap(QStringLiteral(":/style/images/icon16.png"));
     icon->setPixmap(pixmap);
     if (!pixmap.isNull())
         icon->setFixedSize(pixmap.size() / pixmap.devicePixelRatio());
@@ -44,13 +44,14 @@ WindowBar::WindowBar(QWidget *parent, Form form)
 
     m_minimize = new Button(this);
     m_minimize->setObjectName(QStringLiteral("windowminimize"));
-    m_minimize->setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab, but a click leaves the focus where it was.
+    m_minimize->setFocusPolicy(Qt::TabFocus);
     layout->addWidget(m_minimize, 0, Qt::AlignTop);
     m_minimize->setVisible(form == MainWindowForm);
 
     m_close = new Button(this);
     m_close->setObjectName(QStringLiteral("windowclose"));
-    m_close->setFocusPolicy(Qt::NoFocus);
+    m_close->setFocusPolicy(Qt::TabFocus);
     layout->addWidget(m_close, 0, Qt::AlignTop);
 
     connect(m_minimize, &QPushButton::clicked, this, &WindowBar::minimizeWindow);

@@ -21,6 +21,8 @@ public:
 
     void setTitle(const QString &title);
     QString title() const;
+    Button *minimizeButton() const { return m_minimize; }
+    Button *closeButton() const { return m_close; }
 
 signals:
     void minimizeWindow();

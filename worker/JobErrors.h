@@ -26,4 +26,21 @@ enum Code {
 
 } // namespace JobError
 
+// Why a job, or a part of it, failed, as far as the worker can tell; it
+// travels in the response's "error_cause" beside the error code, so that the
+// desktop program can say what the user can do about it.
+namespace JobCause {
+
+enum Cause {
+    Unknown = 0,        // not told apart from other failures
+    WriteFailed = 1,    // the output could not be written, for no reason known
+    NotWritable = 2,    // the output folder is missing or may not be written to
+    DiskFull = 3,       // no space left where the output goes
+    Password = 4,       // the document's password is missing or wrong
+    Unreadable = 5,     // the document is no PDF, is damaged, or went away
+    UnusableName = 6    // the output name cannot be a file name (e.g. "/" in a template)
+};
+
+} // namespace JobCause
+
 #endif

@@ -76,6 +76,8 @@ const QString kRangeFrom = QStringLiteral("range_from");
 const QString kRangeTo = QStringLiteral("range_to");
 const QString kMergedFileName = QStringLiteral("merged_file_name");
 const QString kErrorFileName = QStringLiteral("error_file_name");
+const QString kFailedCount = QStringLiteral("failed_count");
+const QString kErrorCause = QStringLiteral("error_cause");
 
 const QStringList passwordKeys = {kFilePassword, kPassword, kTaskPassword};
 
@@ -314,7 +316,8 @@ QJsonObject SplitResponse::toJson() const
     QJsonArray fileArray;
     for (const QString &file : files)
         fileArray.append(QJsonObject{{kFileName, file}});
-    return QJsonObject{{kSessionId, sessionId}, {kErrorCode, errorCode}, {kFiles, fileArray}};
+    return QJsonObject{{kSessionId, sessionId}, {kErrorCode, errorCode}, {kFiles, fileArray},
+                       {kFailedCount, failedCount}, {kErrorCause, errorCause}};
 }
 
 SplitResponse SplitResponse::fromJson(const QJsonObject &object)
@@ -324,6 +327,8 @@ SplitResponse SplitResponse::fromJson(const QJsonObject &object)
     response.errorCode = intOf(object, kErrorCode);
     for (const QJsonValue &element : object.value(kFiles).toArray())
         response.files.append(stringOf(element.toObject(), kFileName));
+    response.failedCount = intOf(object, kFailedCount);
+    response.errorCause = intOf(object, kErrorCause);
     return response;
 }
 
@@ -360,7 +365,8 @@ MergeRequest MergeRequest::fromJson(const QJsonObject &object)
 
 QJsonObject MergeResponse::toJson() const
 {
-    return QJsonObject{{kErrorCode, errorCode}, {kMergedFileName, mergedFileName}, {kErrorFileName, errorFileName}};
+    return QJsonObject{{kErrorCode, errorCode}, {kMergedFileName, mergedFileName},
+                       {kErrorFileName, errorFileName}, {kErrorCause, errorCause}};
 }
 
 MergeResponse MergeResponse::fromJson(const QJsonObject &object)
@@ -369,6 +375,7 @@ MergeResponse MergeResponse::fromJson(const QJsonObject &object)
     response.errorCode = intOf(object, kErrorCode);
     response.mergedFileName = stringOf(object, kMergedFileName);
     response.errorFileName = stringOf(object, kErrorFileName);
+    response.errorCause = intOf(object, kErrorCause);
     return response;
 }
 

@@ -58,6 +58,8 @@ struct SplitResponse
     QString sessionId;
     int errorCode = 0;
     QStringList files;
+    int failedCount = 0;   // outputs of the request that were not written
+    int errorCause = 0;    // why (worker/JobErrors.h JobCause), for the first that failed
 
     QJsonObject toJson() const;
     static SplitResponse fromJson(const QJsonObject &object);
@@ -97,6 +99,7 @@ struct MergeResponse
     int errorCode = 0;
     QString mergedFileName;
     QString errorFileName;
+    int errorCause = 0;    // why it failed (worker/JobErrors.h JobCause)
 
     QJsonObject toJson() const;
     static MergeResponse fromJson(const QJsonObject &object);

@@ -4,6 +4,8 @@
 #include "common/Logger.h"
 #include "pdf/PdfDocument.h"
 #include "pdf/PdfService.h"
+#include "worker/FailureCause.h"
+#include "worker/JobErrors.h"
 #include "worker/Progress.h"
 #include "worker/SplitEngine.h"
 
@@ -32,6 +34,7 @@ void MergeEngine::run()
 {
     m_currentItem = 0;
     m_errorCode = NoError;
+    m_errorCause = JobCause::Unknown;
     m_mergedFileName.clear();
     m_done = false;
     m_state = Prepare;
@@ -71,9 +74,10 @@ void MergeEngine::run()
         log(QStringLiteral("Merge [FAILED]"));
 }
 
-void MergeEngine::fail(int errorCode, const QString &itemPath)
+void MergeEngine::fail(int errorCode, const QString &itemPath, int cause)
 {
     m_errorCode = errorCode;
+    m_errorCause = cause;
     if (!itemPath.isEmpty())
         m_errorFileName = itemPath;
     m_done = true;
@@ -115,10 +119,12 @@ void MergeEngine::appendNextItem()
         log(QStringLiteral("Decrypt file:'%1' to temporary file:'%2'").arg(item.fullPath, decrypted));
         m_temporaryFiles.add(decrypted);
         if (decrypted.isEmpty() || m_service->decryptFile(item.fullPath, decrypted, item.password) != 1) {
-            log(QStringLiteral("Decrypt [FAILED].Error code:'%2' File:'%1'")
-                    .arg(item.fullPath).arg(m_service->lastErrorCode()),
+            const int engineCode = m_service->lastErrorCode();
+            log(QStringLiteral("Decrypt [FAILED].Error code:'%2' File:'%1'").arg(item.fullPath).arg(engineCode),
                 LogError);
-            fail(DecryptionFailed, item.fullPath);
+            const int cause = readFailureCause(engineCode);
+            fail(DecryptionFailed, item.fullPath,
+                 cause != JobCause::Unknown ? cause : writeFailureCause(engineCode, m_temporaryFolder));
             return;
         }
         log(QStringLiteral("Decrypt [OK]"));
@@ -145,6 +151,8 @@ void MergeEngine::appendRanges(const QString &workingFile, const MergeItem &item
     pieces.mode = 0;
     pieces.fileName = workingFile;
     pieces.outDirectory = m_temporaryFolder;
+    // Its scratch files stay in the session folder too, where a stopped job's are cleared.
+    pieces.sessionPath = m_temporaryFolder;
     pieces.outPrefix = QStringLiteral("[UNIQUE]");
     pieces.ranges = item.pageRanges;
 
@@ -169,7 +177,8 @@ void MergeEngine::appendRanges(const QString &workingFile, const MergeItem &item
         log(QStringLiteral("Split by page range [FAILED] Error code:'%1' File:'%2'. Task file:'%3'")
                 .arg(split.errorCode()).arg(workingFile, item.fullPath),
             LogError);
-        fail(RangesNotCut, item.fullPath);
+        fail(RangesNotCut, item.fullPath,
+             split.failureCause() != JobCause::Unknown ? split.failureCause() : int(JobCause::Unreadable));
         return;
     }
 
@@ -218,10 +227,11 @@ bool MergeEngine::appendFile(const QString &file, const QString &itemPath)
         return true;
     }
 
-    log(QStringLiteral("Append file [FAILED]. Error code:'%1' File:'%2")
-            .arg(m_service->lastErrorCode()).arg(file),
-        LogError);
-    fail(AppendFailed, itemPath);
+    const int engineCode = m_service->lastErrorCode();
+    log(QStringLiteral("Append file [FAILED]. Error code:'%1' File:'%2").arg(engineCode).arg(file), LogError);
+    // A document that opens but needs a password was decrypted with the wrong one.
+    const int cause = document.needsPassword() ? int(JobCause::Password) : readFailureCause(engineCode);
+    fail(AppendFailed, itemPath, cause != JobCause::Unknown ? cause : int(JobCause::Unreadable));
     return false;
 }
 
@@ -244,7 +254,7 @@ void MergeEngine::compress()
         if (!m_mergedDocument->compressContent()) {
             log(QStringLiteral("Compress content [FAILED]. Error code:'%1'").arg(m_service->lastErrorCode()),
                 LogError);
-            fail(CompressionFailed);
+            fail(CompressionFailed, QString(), readFailureCause(m_service->lastErrorCode()));
             return;
         }
         log(QStringLiteral("Compress content [OK]"));
@@ -272,9 +282,10 @@ void MergeEngine::save()
         m_errorCode = NoError;
         m_mergedFileName = path;
     } else {
-        log(QStringLiteral("Save file [FAILED]. Error code:'%2' File:'%1'")
-                .arg(path).arg(m_service->lastErrorCode()));
+        const int engineCode = m_service->lastErrorCode();
+        log(QStringLiteral("Save file [FAILED]. Error code:'%2' File:'%1'").arg(path).arg(engineCode));
         m_errorCode = SaveFailed;
+        m_errorCause = writeFailureCause(engineCode, QFileInfo(path).absolutePath());
     }
     m_done = true;
 }

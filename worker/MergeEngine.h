@@ -42,6 +42,7 @@ public:
     int errorCode() const { return m_errorCode; }
     QString mergedFileName() const { return m_mergedFileName; }
     QString errorFileName() const { return m_errorFileName; }
+    int errorCause() const { return m_errorCause; }   // JobCause
 
 private:
     enum State { Prepare = 0, AppendItems = 1, Compress = 2, SetProperties = 3, Save = 4, Finished = 5 };
@@ -57,13 +58,14 @@ private:
     void compress();
     void applyProperties();
     void save();
-    void fail(int errorCode, const QString &itemPath = QString());
+    void fail(int errorCode, const QString &itemPath = QString(), int cause = 0);
 
     MergeRequest m_request;
     IProgress &m_progress;
     QSharedPointer<PdfService> m_service;
     QScopedPointer<PdfDocument> m_mergedDocument;
     int m_errorCode = NoError;
+    int m_errorCause = 0;
     QString m_errorFileName;
     QString m_mergedFileName;
     int m_currentItem = 0;

@@ -1,7 +1,59 @@
 #include "worker/OutputNaming.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QUuid>
+
+#include <functional>
+
+namespace {
+
+const QString pdfExtension = QStringLiteral(".pdf");
+
+// The first length characters of text, one less when that would split a
+// surrogate pair.
+QString leftWhole(const QString &text, int length)
+{
+    if (length > 0 && length < text.size() && text.at(length - 1).isHighSurrogate())
+        --length;
+    return text.left(length);
+}
+
+// A name made from the base name, fitted into maxBytes: the longest start of
+// the base name that lets the whole name fit; when even an empty base name
+// is too long, that name's text is cut at its end before ".pdf".
+QString fitName(const std::function<QString(const QString &)> &make, const QString &baseName,
+                int maxBytes)
+{
+    const QString whole = make(baseName);
+    if (fileNameBytes(whole) <= maxBytes)
+        return whole;
+
+    int fits = 0;
+    int tooLong = baseName.size();
+    while (tooLong - fits > 1) {
+        const int middle = (fits + tooLong) / 2;
+        if (fileNameBytes(make(leftWhole(baseName, middle))) <= maxBytes)
+            fits = middle;
+        else
+            tooLong = middle;
+    }
+    const QString name = make(leftWhole(baseName, fits));
+    if (fileNameBytes(name) <= maxBytes)
+        return name;
+
+    QString text = name.endsWith(pdfExtension) ? name.chopped(pdfExtension.size()) : name;
+    while (!text.isEmpty() && fileNameBytes(text + pdfExtension) > maxBytes)
+        text = leftWhole(text, text.size() - 1);
+    return text + pdfExtension;
+}
+
+} // namespace
+
+int fileNameBytes(const QString &name)
+{
+    return QFile::encodeName(name).size();
+}
 
 QString expandTemplate(const QString &templ, const QString &counterLabel, const QString &pageLabel,
                        const QString &baseName, const QDateTime &dateTime)
@@ -43,17 +95,26 @@ QString baseNameOf(const QString &sourcePath)
 }
 
 QString rangeOutputName(const QString &templ, const QString &counterLabel, const QString &pageLabel,
-                        const QString &baseName, const QDateTime &dateTime)
+                        const QString &baseName, const QDateTime &dateTime, int maxBytes)
 {
-    if (templ.isEmpty())
-        return QStringLiteral("%1_p%2.pdf").arg(baseName, pageLabel);
-    return QStringLiteral("%1.pdf").arg(expandTemplate(templ, counterLabel, pageLabel, baseName, dateTime));
+    if (templ.isEmpty()) {
+        return fitName([&](const QString &base) { return QStringLiteral("%1_p%2.pdf").arg(base, pageLabel); },
+                       baseName, maxBytes);
+    }
+    // One expansion's [UNIQUE] stays the same however often the base is shortened.
+    const QString fixedTemplate = QString(templ).replace(QStringLiteral("[UNIQUE]"),
+                                                         QUuid::createUuid().toString());
+    const auto make = [&](const QString &base) {
+        return expandTemplate(fixedTemplate, counterLabel, pageLabel, base, dateTime) + pdfExtension;
+    };
+    return fitName(make, baseName, maxBytes);
 }
 
-QString editedOutputName(const QString &baseName, const QDateTime &dateTime)
+QString editedOutputName(const QString &baseName, const QDateTime &dateTime, int maxBytes)
 {
-    return QStringLiteral("%1_edited_%2.pdf")
-        .arg(baseName, dateTime.toString(QStringLiteral("yyyyMMdd_HHmmss")));
+    const QString stamp = dateTime.toString(QStringLiteral("yyyyMMdd_HHmmss"));
+    return fitName([&](const QString &base) { return QStringLiteral("%1_edited_%2.pdf").arg(base, stamp); },
+                   baseName, maxBytes);
 }
 
 bool isUsableFileName(const QString &name)

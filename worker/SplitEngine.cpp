@@ -4,6 +4,8 @@
 #include "common/Logger.h"
 #include "pdf/PdfDocument.h"
 #include "pdf/PdfService.h"
+#include "worker/FailureCause.h"
+#include "worker/JobErrors.h"
 #include "worker/OutputNaming.h"
 #include "worker/Progress.h"
 #include "worker/TemporaryFiles.h"
@@ -41,14 +43,6 @@ int largestPageNumber(const PageRangeList &ranges)
     return largest;
 }
 
-// Creates the output folder if missing; only the last level, like the GUI
-// expects for a folder it has just offered.
-void ensureOutputFolder(const QString &folder)
-{
-    if (!folder.isEmpty() && !QFileInfo(folder).isDir())
-        QDir().mkdir(folder);
-}
-
 bool isSourceFile(const QString &path)
 {
     return !path.isEmpty() && QFileInfo(path).isFile();
@@ -69,6 +63,9 @@ void SplitEngine::run()
 {
     m_errorCode = NoError;
     m_outputFiles.clear();
+    m_failedCount = 0;
+    m_failureCause = JobCause::Unknown;
+    m_journal = std::make_unique<OutputJournal>(m_request.sessionPath, m_request.sessionId);
 
     if (m_request.mode == 0)
         splitRanges();
@@ -85,17 +82,43 @@ QString SplitEngine::temporaryFolder() const
     return cacheFolder();
 }
 
-// A free path in the output folder for the name; empty, and logged as a
-// failed save, when the name cannot be a file name of its own or there is no
-// output folder.
-QString SplitEngine::outputPathFor(const QString &name) const
+// Empty, and logged as a failed save, when the name cannot be a file name of
+// its own or there is no output folder.
+QString SplitEngine::outputPathFor(const std::function<QString(int maxBytes)> &nameFor)
 {
+    int maxBytes = maxFileNameBytes;
+    QString name = nameFor(maxBytes);
     if (m_request.outDirectory.isEmpty() || !isUsableFileName(name)) {
         log(QStringLiteral("Save file [FAILED]. File name can not be used:'%1' Folder:'%2'")
                 .arg(name, m_request.outDirectory));
         return QString();
     }
-    return uniqueFileName(m_request.outDirectory, name);
+    QString path = uniqueFileName(m_request.outDirectory, name);
+    for (int excess = fileNameBytes(QFileInfo(path).fileName()) - maxFileNameBytes; excess > 0;
+         excess = fileNameBytes(QFileInfo(path).fileName()) - maxFileNameBytes) {
+        maxBytes -= excess;
+        name = nameFor(maxBytes);
+        path = uniqueFileName(m_request.outDirectory, name);
+    }
+    return path;
+}
+
+// Creates the output folder if missing; only the last level, like the GUI
+// expects for a folder it has just offered.
+void SplitEngine::ensureOutputFolder()
+{
+    const QString &folder = m_request.outDirectory;
+    if (folder.isEmpty() || QFileInfo(folder).isDir())
+        return;
+    m_journal->noteFolder(folder);
+    QDir().mkdir(folder);
+}
+
+void SplitEngine::noteFailure(int cause)
+{
+    if (m_failedCount == 0)
+        m_failureCause = cause;
+    ++m_failedCount;
 }
 
 void SplitEngine::splitRanges()
@@ -106,6 +129,7 @@ void SplitEngine::splitRanges()
     if (!isSourceFile(m_request.fileName)) {
         log(QStringLiteral("Split. Source file not found:%1").arg(m_request.fileName));
         m_errorCode = SourceNotFound;
+        m_failureCause = JobCause::Unreadable;
         return;
     }
 
@@ -124,9 +148,11 @@ void SplitEngine::splitRanges()
             source = decrypted;
         else
             decryptionFailed = true;
+        if (decryptionFailed)
+            m_failureCause = readFailureCause(m_service->lastErrorCode());
     }
 
-    ensureOutputFolder(m_request.outDirectory);
+    ensureOutputFolder();
 
     const PageRangeList &ranges = m_request.ranges;
     m_progress.setMinimum(0);
@@ -147,12 +173,13 @@ void SplitEngine::splitRanges()
     for (int k = 1; k <= ranges.size(); ++k) {
         const PageRange &range = ranges.at(k - 1);
         const QString text = rangeText(range);
-        const QString name = rangeOutputName(m_request.outPrefix, counterLabel(k, counterWidth),
-                                             pageLabel(range.from, range.to, pageWidth),
-                                             baseName, m_startTime);
-
-        const QString outputPath = outputPathFor(name);
+        const QString outputPath = outputPathFor([&](int maxBytes) {
+            return rangeOutputName(m_request.outPrefix, counterLabel(k, counterWidth),
+                                   pageLabel(range.from, range.to, pageWidth), baseName, m_startTime,
+                                   maxBytes);
+        });
         if (outputPath.isEmpty()) {
+            noteFailure(m_request.outDirectory.isEmpty() ? JobCause::NotWritable : JobCause::UnusableName);
             m_progress.setValue(k);
             continue;
         }
@@ -166,14 +193,19 @@ void SplitEngine::splitRanges()
             extracted = m_service->extractPages(source, QString(), extractionPath, range.from, count) == 1;
 
         if (!extracted) {
-            log(QStringLiteral("Can not extract range:%1. Error code:%2")
-                    .arg(text).arg(m_service->lastErrorCode()));
+            const int engineCode = m_service->lastErrorCode();
+            log(QStringLiteral("Can not extract range:%1. Error code:%2").arg(text).arg(engineCode));
+            const int cause = readFailureCause(engineCode);
+            noteFailure(cause != JobCause::Unknown ? cause : writeFailureCause(engineCode, folder));
         } else {
             log(QStringLiteral("Extract range [OK]"));
             log(QStringLiteral("Set properties..."));
             log(QStringLiteral("Loading file:%1").arg(extractionPath));
+            m_journal->noteFile(outputPath);
             if (saveRange(extractionPath, outputPath))
                 m_outputFiles.append(outputPath);
+            else
+                noteFailure(writeFailureCause(m_service->lastErrorCode(), m_request.outDirectory));
         }
         m_progress.setValue(k);
     }
@@ -227,6 +259,7 @@ void SplitEngine::removePages()
     if (!isSourceFile(m_request.fileName)) {
         log(QStringLiteral("Split. Source file not found:%1").arg(m_request.fileName));
         m_errorCode = EditedSourceNotFound;
+        m_failureCause = JobCause::Unreadable;
         return;
     }
 
@@ -234,12 +267,14 @@ void SplitEngine::removePages()
     const auto service = QSharedPointer<PdfService>::create();
     TemporaryFiles temporaries;
 
-    ensureOutputFolder(m_request.outDirectory);
-    const QString name = editedOutputName(baseNameOf(m_request.fileName), QDateTime::currentDateTime());
+    ensureOutputFolder();
+    const QString baseName = baseNameOf(m_request.fileName);
+    const QDateTime now = QDateTime::currentDateTime();
     // Unique, so that an earlier result of the same second is never overwritten.
-    const QString outputPath = outputPathFor(name);
+    const QString outputPath = outputPathFor([&](int maxBytes) { return editedOutputName(baseName, now, maxBytes); });
     if (outputPath.isEmpty()) {
         m_errorCode = EditedFileNotSaved;
+        noteFailure(JobCause::NotWritable);
         return;
     }
 
@@ -281,15 +316,20 @@ void SplitEngine::removePages()
     log(QStringLiteral("Extract to file:%1").arg(outcome(extracted)));
     if (!extracted) {
         m_errorCode = PagesNotExtracted;
+        const int engineCode = service->lastErrorCode();
+        const int cause = readFailureCause(engineCode);
+        noteFailure(cause != JobCause::Unknown ? cause : writeFailureCause(engineCode, temporaryFolder()));
         return;
     }
 
     log(QStringLiteral("Set properties..."));
+    m_journal->noteFile(outputPath);
     if (saveEdited(service, extractionPath, outputPath)) {
         m_outputFiles.append(outputPath);
         m_errorCode = NoError;
     } else {
         m_errorCode = EditedFileNotSaved;
+        noteFailure(writeFailureCause(service->lastErrorCode(), m_request.outDirectory));
     }
 }
 

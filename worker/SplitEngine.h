@@ -1,11 +1,15 @@
 #pragma once
 
 #include "worker/JobFiles.h"
+#include "worker/OutputJournal.h"
 
 #include <QDateTime>
 #include <QObject>
 #include <QSharedPointer>
 #include <QStringList>
+
+#include <functional>
+#include <memory>
 
 class IProgress;
 class PdfService;
@@ -38,6 +42,10 @@ public:
 
     int errorCode() const { return m_errorCode; }
     QStringList outputFiles() const { return m_outputFiles; }
+    // Outputs of the request that were not written, and why the first of
+    // them failed (JobCause); a mode-0 job with some written still succeeds.
+    int failedCount() const { return m_failedCount; }
+    int failureCause() const { return m_failureCause; }
 
     // The merge engine clears both: its pieces are only extracted and re-saved.
     void setApplyProperties(bool apply) { m_applyProperties = apply; }
@@ -51,7 +59,12 @@ private:
     void removePages();
 
     QString temporaryFolder() const;
-    QString outputPathFor(const QString &name) const;
+    // A free path in the output folder for the name nameFor makes within a
+    // byte limit, the name shortened further when the folder's "(n)" prefix
+    // would make it too long.
+    QString outputPathFor(const std::function<QString(int maxBytes)> &nameFor);
+    void ensureOutputFolder();
+    void noteFailure(int cause);
     bool saveRange(const QString &extractionPath, const QString &outputPath);
     bool extractKeptPages(const QSharedPointer<PdfService> &service, const QString &source,
                           const QString &pageList, const QList<int> &removed,
@@ -63,6 +76,9 @@ private:
     SplitRequest m_request;
     int m_errorCode = NoError;
     QStringList m_outputFiles;
+    int m_failedCount = 0;
+    int m_failureCause = 0;
+    std::unique_ptr<OutputJournal> m_journal;
     QSharedPointer<PdfService> m_service;
     bool m_applyProperties = true;
     bool m_compressOutput = true;

@@ -57,6 +57,8 @@ int runSplit(const QString &requestPath, const QSharedPointer<PdfService> &servi
     response.sessionId = request.sessionId;
     response.errorCode = errorCode;
     response.files = engine.outputFiles();
+    response.failedCount = engine.failedCount();
+    response.errorCause = engine.failureCause();
 
     log(QStringLiteral("Write response..."));
     const QString path = responsePath(request.sessionPath, request.sessionId, requestPath);
@@ -80,6 +82,7 @@ int runMerge(const QString &requestPath, const QSharedPointer<PdfService> &servi
     response.errorCode = errorCode;
     response.mergedFileName = engine.mergedFileName();
     response.errorFileName = engine.errorFileName();
+    response.errorCause = engine.errorCause();
 
     const QString path = responsePath(request.cachePath, request.sessionId, requestPath);
     const bool written = writeMergeResponse(response, path);

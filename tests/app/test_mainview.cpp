@@ -4,6 +4,7 @@
 #include "app/MainView.h"
 #include "app/SettingsView.h"
 #include "app/TabWidget.h"
+#include "tests/preview/GuiTestHelpers.h"
 #include "widgets/ButtonDescription.h"
 
 #include <QFile>
@@ -202,7 +203,11 @@ void TestMainView::splitMessageTakesFirstFileUnlessSplitRuns()
     QCOMPARE(m_view->tabWidget()->currentIndex(), int(MainView::StartPage));
 
     m_view->onSplitJobComplete();
+    // The split page says that the file is not there.
+    DialogAnswers answers({DialogAnswers::click("OK")});
     m_view->handleMessage("-split_add|" + writeList({"/a/first.pdf", "/a/second.pdf"}));
+    QTRY_VERIFY(answers.allAnswered());
+    QCOMPARE(answers.seen().first().text, QString("/a/first.pdf does not exist."));
     QCOMPARE(split.count(), 1);
     QCOMPARE(split.at(0).at(0).toString(), QString("/a/first.pdf"));
     QCOMPARE(split.at(0).at(1).toString(), QString());

@@ -21,6 +21,7 @@
 #include "widgets/WindowBar.h"
 #include "worker/JobErrors.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -47,6 +48,8 @@ private slots:
     void progressParserTakesNewestCompleteLine();
     void progressWidgetsTakeReportsFromAnyThread();
     void mainWindowHandsDocumentsToTheJobs();
+    void longNamesFitTheNameLimitInEveryMode();
+    void closingTheWindowAsksAndStopsTheJobs();
 
 private:
     QString fixture(const QString &name, int pages, const QString &password = {});
@@ -383,9 +386,11 @@ void TestJobs::mergeTakesRangesAndProtectedDocuments()
     QVERIFY(!QFileInfo::exists(m_scratch.filePath("never.pdf")));
     QVERIFY(!QFileInfo::exists(firstSession));
 
-    // Its request holds the passwords: the last folder goes with the job.
+    // Its request holds the passwords: it goes as soon as the run ended, and
+    // the last folder goes with the job.
     const QString lastSession = merge->launcher()->sessionFolder();
-    QVERIFY(QFileInfo::exists(lastSession + "/" + merge->launcher()->sessionId() + ".req"));
+    QVERIFY(QFileInfo::exists(lastSession));
+    QVERIFY(!QFileInfo::exists(lastSession + "/" + merge->launcher()->sessionId() + ".req"));
     delete merge;
     QVERIFY(!QFileInfo::exists(lastSession));
 }
@@ -635,6 +640,112 @@ void TestJobs::mainWindowHandsDocumentsToTheJobs()
     QTRY_COMPARE_WITH_TIMEOUT(complete.count(), 1, 30000);
     QVERIFY(!view.isSplitRunning());
     QTRY_VERIFY(shown.contains("Split canceled"));
+}
+
+// A document whose name takes 240 characters (252 bytes): every mode and a
+// template shorten its part of the output names to the 255-byte limit,
+// keeping page label, counter, date and extension, also with the "(n)" of a
+// name that is taken.
+void TestJobs::longNamesFitTheNameLimitInEveryMode()
+{
+    const QString base = QString(225, 'r') + QString::fromUtf8("-ÄÖÜäöüß") + "xxxxxxx";
+    QCOMPARE(base.size(), 240);
+    const QString source = fixture(base + ".pdf", 12);
+    QVERIFY(!source.isEmpty());
+    Split split;
+    split.setPdfService(Application::instance()->pdfService());
+    split.setFile(source);
+    QVERIFY(split.isLoaded());
+    split.setGroupSize(5);
+    split.addRidPage(1);
+    split.ranges()->addRange(2, 3);
+    split.ranges()->addRange(11, 12);
+    QSignalSpy finished(&split, &Split::finished);
+    QSignalSpy failed(&split, &Split::splitFailed);
+
+    const QString date = QDate::currentDate().toString("yyyyMMdd");
+    struct Case { int mode; QString templ; QStringList endings; QList<int> pages; };
+    const QList<Case> cases = {
+        {Split::SinglePages, "", {"_p01.pdf", "_p12.pdf"}, {1, 1}},
+        {Split::SinglePages, "", {"_p01.pdf", "_p12.pdf"}, {1, 1}},   // again: "(1)" in front
+        {Split::GroupsOfPages, "", {"_p01-05.pdf", "_p06-10.pdf", "_p11-12.pdf"}, {5, 5, 2}},
+        {Split::RemovePages, "", {".pdf"}, {11}},
+        {Split::ByRanges, "[BASENAME]_part[COUNTER]_[DATENOW]", {"_part1_" + date + ".pdf", "_part2_" + date + ".pdf"},
+         {2, 2}},
+    };
+    const QString out = m_scratch.filePath("long-names");
+    QVERIFY(QDir().mkpath(out));
+    split.setOutDirectory(out);
+    for (const Case &c : cases) {
+        finished.clear();
+        split.setMode(c.mode);
+        split.settings()->setFileNamePrefix(c.templ);
+        split.run();
+        QTRY_VERIFY_WITH_TIMEOUT(!finished.isEmpty() || !failed.isEmpty(), 60000);
+        QVERIFY2(failed.isEmpty(), qPrintable(QString::number(failed.value(0).value(0).toInt())));
+        const QStringList files = finished.first().first().toStringList();
+        QVERIFY(files.size() >= c.endings.size());
+        for (const QString &file : files) {
+            const QString name = QFileInfo(file).fileName();
+            QVERIFY2(QFile::encodeName(name).size() <= 255, qPrintable(name));
+            QVERIFY2(name.contains(QString(200, 'r')), qPrintable(name));
+            QVERIFY(QFileInfo(file).isFile());
+        }
+        const QString first = QFileInfo(files.first()).fileName();
+        QVERIFY2(first.endsWith(c.endings.first()), qPrintable(first));
+        QVERIFY2(QFileInfo(files.last()).fileName().endsWith(c.endings.last()), qPrintable(files.last()));
+        QCOMPARE(pageTexts(files.first()).size(), c.pages.first());
+        QCOMPARE(pageTexts(files.last()).size(), c.pages.last());
+        if (c.mode == Split::RemovePages)
+            QVERIFY2(first.contains("_edited_" + date + "_"), qPrintable(first));
+    }
+    // The second single-page run found every name taken and overwrote none.
+    QCOMPARE(QDir(out).entryList({"*_p01.pdf"}, QDir::Files).size(), 2);
+    QCOMPARE(QDir(out).entryList({"*_p12.pdf"}, QDir::Files).size(), 2);
+}
+
+// Closing the window asks while a job runs or the merge list holds
+// documents; "CLOSE" stops the split and takes back its pieces, "CANCEL"
+// keeps everything as it was.
+void TestJobs::closingTheWindowAsksAndStopsTheJobs()
+{
+    auto *app = Application::instance();
+    Application::settings()->setValue("Language", "en");   // for the plural forms
+    app->applyLanguage();
+    MainView view;
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    const QString out = m_scratch.filePath("closing");
+    QVERIFY(QDir().mkpath(out));
+    app->merge()->model()->clear();
+    app->merge()->model()->appendItems({row(fixture("one.pdf", 2), 2), row(fixture("two.pdf", 3), 3)});
+    app->split()->setFile(fixture("closing.pdf", 3000));
+    app->split()->setOutDirectory(out);
+    app->split()->setMode(Split::SinglePages);
+    QSignalSpy complete(app->split(), &Split::complete);
+    app->split()->run();
+    QTRY_VERIFY_WITH_TIMEOUT(QDir(out).entryList(QDir::Files).size() >= 10, 60000);
+
+    DialogAnswers answers({[this](QDialog *dialog) {
+                               save(dialog, "close_question_en");
+                               DialogAnswers::click("CANCEL")(dialog);
+                           },
+                           DialogAnswers::click("CLOSE")});
+    view.close();
+    QTRY_VERIFY(answers.seen().size() == 1);
+    QVERIFY(view.isVisible());
+    QVERIFY(app->split()->isRunning());
+    QCOMPARE(answers.seen().first().title, QString("Close Cleavemark?"));
+    QCOMPARE(answers.seen().first().text,
+             QString("The running split will be stopped and the files it has written removed.\n"
+                     "The merge list of 2 documents will be lost."));
+    view.close();
+    QVERIFY(answers.allAnswered());
+    QVERIFY(!view.isVisible());
+    QVERIFY(!app->split()->isRunning());
+    QCOMPARE(complete.count(), 1);
+    QCOMPARE(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList());
+    app->merge()->model()->clear();
 }
 
 CM_APPLICATION_TEST_MAIN(TestJobs)

@@ -18,7 +18,10 @@
 #include "tests/support/PdfFixtures.h"
 #include "widgets/WindowBar.h"
 
+#include "common/FileUtils.h"
+
 #include <QCheckBox>
+#include <QDirIterator>
 #include <QDialog>
 #include <QFileDialog>
 #include <QHeaderView>
@@ -43,6 +46,7 @@ private slots:
     void cleanup();
     void buildAndMergeThroughThePage();
     void buttonsHeaderAndDropAreaFollowTheList();
+    void leftOutDocumentsAreAskedAboutAndNamed();
 
 private:
     void clickCell(int row, int column);
@@ -91,6 +95,9 @@ void TestMergePage::initTestCase()
     QVERIFY(fixture("b.pdf", 5));
     QVERIFY(fixture("secret.pdf", 2, "pw"));
     QVERIFY(fixture("c.PDF", 4));
+    QFile unreadable(QDir(m_sources).filePath("unreadable.pdf"));
+    QVERIFY(unreadable.open(QIODevice::WriteOnly));
+    unreadable.write("%PDF-1.4 cut off here");
     QFile notes(QDir(m_sources).filePath("notes.txt"));
     QVERIFY(notes.open(QIODevice::WriteOnly));
     notes.write("not a document");
@@ -100,6 +107,9 @@ void TestMergePage::init()
 {
     Application::settings()->clear();
     Application::settings()->setValue("last_select_folder", m_sources);
+    // English through its translation, for the plural forms.
+    Application::settings()->setValue("Language", "en");
+    Application::instance()->applyLanguage();
     m_window = new MainView;
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
@@ -399,7 +409,9 @@ void TestMergePage::buildAndMergeThroughThePage()
     QVERIFY(QFile::rename(gone, gone + ".away"));
     const QString failure = runMerge("broken");
     QVERIFY(QFile::rename(gone + ".away", gone));
-    QVERIFY2(failure.startsWith("<failed> Merge files failed"), qPrintable(failure));
+    QCOMPARE(failure, QString("<failed> a.pdf could not be merged: the document cannot be read."));
+    // The name the user typed stays for another try.
+    QCOMPARE(m_page->findChildren<QLineEdit *>("cleanEdit").at(1)->text(), QString("broken"));
     QVERIFY(!QFile::exists(QDir(m_output).filePath("broken.pdf")));
     QCOMPARE(QDir(m_output).entryList(QDir::Files).size(), 3);
 }
@@ -456,11 +468,88 @@ void TestMergePage::buttonsHeaderAndDropAreaFollowTheList()
     addThroughDialog({"a.pdf", "b.pdf"});
     clickCell(0, MergeModel::FileNameColumn);
     QVERIFY(child<QPushButton>("buttonMoveUp")->isEnabled());
+    DialogAnswers clearAnswers({DialogAnswers::click("CANCEL"), DialogAnswers::click("CLEAR LIST")});
     QTest::mouseClick(child<QPushButton>("buttonClearAll"), Qt::LeftButton);
+    QCOMPARE(m_model->rowCount(), 2);   // nothing goes unasked
+    QTest::mouseClick(child<QPushButton>("buttonClearAll"), Qt::LeftButton);
+    QVERIFY(clearAnswers.allAnswered());
+    QCOMPARE(clearAnswers.seen().first().text, QString("Remove all 2 documents from the merge list?"));
     QVERIFY(m_model->isEmpty());
     QVERIFY(m_table->dropArea()->isVisible());
     QVERIFY(!child<QPushButton>("buttonMoveUp")->isEnabled());
     QCOMPARE(child<QLabel>("labelTotalPages")->text(), QString("0 pages total"));
+}
+
+// An unreadable, a skipped and two good documents: the row says it cannot
+// be read, MERGE asks before leaving it out, and the result names both
+// documents left out; the output holds the good ones' pages. The cache keeps
+// no request after the job.
+void TestMergePage::leftOutDocumentsAreAskedAboutAndNamed()
+{
+    answerNext<QFileDialog>([this](QFileDialog *dialog) {
+        dialog->findChild<QLineEdit *>("fileNameEdit")->setText(m_output);
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    QTest::mouseClick(child<QPushButton>("buttonOpenFolder"), Qt::LeftButton);
+    addThroughDialog({"a.pdf", "unreadable.pdf", "secret.pdf", "b.pdf"});
+    const int unreadable = rowOf("unreadable.pdf");
+    const QModelIndex state = m_model->index(unreadable, MergeModel::PasswordColumn);
+    QCOMPARE(state.data(MergeModel::StateRole).toInt(), int(MergeModel::Unreadable));
+    QCOMPARE(state.data(Qt::ToolTipRole).toString(),
+             QString("unreadable.pdf cannot be read: it is not a PDF document, or it is damaged."));
+    QCOMPARE(state.data(Qt::AccessibleTextRole).toString(), QString("Cannot be read"));
+    QCOMPARE(m_model->index(rowOf("secret.pdf"), 0).data(MergeModel::StateRole).toInt(),
+             int(MergeModel::NeedsPassword));
+    QCOMPARE(m_model->index(rowOf("a.pdf"), 0).data(MergeModel::StateRole).toInt(), int(MergeModel::Ready));
+    saveScreenshot(m_page, "merge_row_unreadable_en");
+
+    const auto shoot = [this](const QString &name, const QString &answer) {
+        return [this, name, answer](QDialog *dialog) {
+            saveScreenshot(dialog, name);
+            DialogAnswers::click(answer)(dialog);
+        };
+    };
+    auto *nameEdit = m_page->findChildren<QLineEdit *>("cleanEdit").at(1);
+    nameEdit->setText("joined");
+    DialogAnswers answers({DialogAnswers::click("CANCEL"), shoot("merge_question_en", "MERGE WITHOUT THEM"),
+                           DialogAnswers::click("SKIP"), shoot("merge_left_out_en", "OK")});
+    QTest::mouseClick(child<QPushButton>("buttonMerge"), Qt::LeftButton);
+    QCOMPARE(answers.seen().size(), 1);   // canceled: nothing started
+    QVERIFY(!Application::instance()->merge()->isRunning());
+    QTest::mouseClick(child<QPushButton>("buttonMerge"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(answers.allAnswered(), 60000);
+    const QString question = "1 document cannot be merged:\nunreadable.pdf cannot be read: it is not a PDF "
+                             "document, or it is damaged.\n\nRemove them from the list, or merge the others "
+                             "without them?";
+    QCOMPARE(answers.seen().at(1).title, QString("Documents cannot be merged"));
+    QCOMPARE(answers.seen().at(1).text, question);
+    QCOMPARE(answers.seen().at(3).title, QString("Merge complete"));
+    QCOMPARE(answers.seen().at(3).text,
+             QString("2 of 4 documents merged; left out: unreadable.pdf (cannot be read), secret.pdf (skipped). "
+                     "You can open the folder to view the result"));
+    const QString merged = QDir(m_output).filePath("joined.pdf");
+    QCOMPARE(pageTexts(merged).size(), 3 + 5);
+    QCOMPARE(m_model->rowCount(), 4);
+
+    // In German, REMOVE takes the row out of the list before the merge.
+    Application::settings()->setValue("Language", "de");
+    Application::instance()->applyLanguage();
+    saveScreenshot(m_page, "merge_row_unreadable_de");
+    nameEdit->setText("joined");
+    DialogAnswers german({shoot("merge_question_de", "ENTFERNEN"), DialogAnswers::click("ÜBERSPRINGEN"),
+                          shoot("merge_left_out_de", "OK")});
+    QTest::mouseClick(child<QPushButton>("buttonMerge"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(german.allAnswered(), 60000);
+    QCOMPARE(german.seen().at(2).text,
+             QString("2 von 3 Dokumenten vereint; ausgelassen: secret.pdf (übersprungen). "
+                     "Sie können den Ordner öffnen, um das Ergebnis anzusehen"));
+    QCOMPARE(rowOf("unreadable.pdf"), -1);
+    QCOMPARE(pageTexts(QDir(m_output).filePath("(1)joined.pdf")).size(), 8);
+
+    // The requests (they hold the passwords) are gone with their jobs.
+    QDirIterator cache(cacheFolder(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (cache.hasNext())
+        QVERIFY2(!cache.next().endsWith(".req"), qPrintable(cache.filePath()));
 }
 
 CM_APPLICATION_TEST_MAIN(TestMergePage)

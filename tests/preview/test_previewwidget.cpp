@@ -116,7 +116,10 @@ void TestPreviewWidget::dropLoadsFirstPdfAndPanelDropReplacesIt()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("not a document");
     file.close();
+    DialogAnswers told({DialogAnswers::click("OK")});
     dropFiles(m_panel->informationPanel(), {broken});
+    QTRY_VERIFY(told.allAnswered());
+    QVERIFY(told.seen().first().text.startsWith("broken.pdf cannot be opened: "));
     QCOMPARE(m_panel->currentPage(), int(PreviewWidget::DropPage));
     QVERIFY(!m_main->splitView()->splitButton()->isEnabled());
 }

@@ -18,8 +18,14 @@
 #include "split/SplitView.h"
 #include "widgets/Button.h"
 
+#include "common/FileUtils.h"
+
 #include <QComboBox>
 #include <QDir>
+#include <QDirIterator>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -41,6 +47,8 @@ private slots:
     void pageAndRangeInputIsChecked();
     void failuresSayWhatFailed();
     void documentThatForbidsCopyingIsRefused();
+    void unusableDocumentsAndEntriesAreExplained();
+    void canceledSplitLeavesNoPieceAndMissingPiecesAreTold();
 
 private:
     QString fixture(const QString &name, int pages, FixtureOptions options = {});
@@ -68,6 +76,9 @@ void TestSplitView::init()
 {
     Application::setWorkerPath(binPath(QStringLiteral("sheafrun")));
     Application::instance()->split()->resetState();
+    // English through its translation, for the plural forms.
+    Application::settings()->setValue("Language", "en");
+    Application::instance()->applyLanguage();
     m_main = new MainView;
     m_main->show();
     m_main->onNavigateToSplit();
@@ -339,7 +350,7 @@ void TestSplitView::failuresSayWhatFailed()
         QVERIFY(m_view->previewWidget()->isEnabled());
     };
 
-    // Stopped by the user: the one failure that reads "Split canceled".
+    // Stopped by the user: a cancel, not a failure.
     Application::setWorkerPath(script("slow-worker", "echo 25\nexec sleep 30"));
     DialogAnswers stopped({DialogAnswers::click("OK")});
     QTest::mouseClick(m_view->splitButton(), Qt::LeftButton);
@@ -347,8 +358,8 @@ void TestSplitView::failuresSayWhatFailed()
     QTRY_COMPARE(m_view->progressControl()->progressBar()->value(), 25);
     QTest::mouseClick(m_view->progressControl()->stopButton(), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(stopped.allAnswered(), 20000);
-    QCOMPARE(stopped.seen().first().title, QString("Split failed"));
-    QCOMPARE(stopped.seen().first().text, QString("Split canceled"));
+    QCOMPARE(stopped.seen().first().title, QString("Split canceled"));
+    QCOMPARE(stopped.seen().first().text, QString("The split was stopped before any file was written."));
     backToIdle();
 
     // The same kill without a stop from the user is a crash, not a cancel.
@@ -367,14 +378,15 @@ void TestSplitView::failuresSayWhatFailed()
     QFile blocker(m_folder.filePath("failing"));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    QCOMPARE(runSplit("OK").text, QString("The pages could not be written to the output folder."));
+    QCOMPARE(runSplit("OK").text, QString("The pages could not be written to %1: the folder is missing or "
+                                          "cannot be written to.").arg(blocker.fileName()));
     backToIdle();
 
     // The document vanished after it was loaded.
     QVERIFY(QFile::remove(document));
     seen = runSplit("OK");
     QCOMPARE(seen.title, QString("Split failed"));
-    QCOMPARE(seen.text, QString("The document to split was not found."));
+    QCOMPARE(seen.text, QString("failing.pdf was not found."));
     backToIdle();
 
     QCOMPARE(SplitView::failureText(2), QString("The document could not be opened: the password is wrong."));
@@ -395,6 +407,125 @@ void TestSplitView::documentThatForbidsCopyingIsRefused()
     QCOMPARE(seen.text, QString("Error: this file has read permission only!"));
     QCOMPARE(started.count(), 0);
     QVERIFY(!QDir(m_folder.filePath("restricted")).exists());
+}
+
+// A document the page cannot split is named with the reason, SPLIT stays
+// off; a page or range that cannot be added says why next to its field, and
+// Return in a field adds what it holds.
+void TestSplitView::unusableDocumentsAndEntriesAreExplained()
+{
+    Split *split = Application::instance()->split();
+    const auto grab = [](const QString &name) {
+        return [name](QDialog *dialog) {
+            QDir().mkpath(CM_SCREENSHOT_FOLDER);
+            dialog->grab().save(QStringLiteral(CM_SCREENSHOT_FOLDER "/") + name + ".png");
+            DialogAnswers::click("OK")(dialog);
+        };
+    };
+    const QString broken = m_folder.filePath("broken.pdf");
+    QFile garbage(broken);
+    QVERIFY(garbage.open(QIODevice::WriteOnly));
+    garbage.write("%PDF-1.7 but nothing more");
+    garbage.close();
+    const QString missing = m_folder.filePath("gone/away.pdf");
+
+    DialogAnswers answers({grab("split_unreadable_en"), DialogAnswers::click("OK"), DialogAnswers::click("OK")});
+    load(broken);
+    split->setFile(missing);            // as from the command line
+    load(fixture("single.pdf", 1));
+    QTRY_VERIFY(answers.allAnswered());
+    QCOMPARE(answers.seen().at(0).title, QString("Cannot split this document"));
+    QCOMPARE(answers.seen().at(0).text,
+             QString("broken.pdf cannot be opened: it is not a PDF document, or it is damaged."));
+    QCOMPARE(answers.seen().at(1).text, QString("%1 does not exist.").arg(missing));
+    QCOMPARE(answers.seen().at(2).text, QString("single.pdf has only one page: there is nothing to split."));
+    QVERIFY(!m_view->splitButton()->isEnabled());
+
+    load(fixture("twelve.pdf", 12));
+    QVERIFY(m_view->splitButton()->isEnabled());
+    chooseMode(Split::RemovePages);
+    const auto typeAndReturn = [](QLineEdit *field, const QString &text) {
+        field->clear();
+        QTest::keyClicks(field, text);
+        QTest::keyClick(field, Qt::Key_Return);
+    };
+    typeAndReturn(m_view->ridPageEdit(), "13");
+    QVERIFY(m_view->ridProblemLabel()->isVisible());
+    QCOMPARE(m_view->ridProblemLabel()->text(), QString("The document has only 12 pages."));
+    typeAndReturn(m_view->ridPageEdit(), "0");
+    QCOMPARE(m_view->ridProblemLabel()->text(), QString("Pages start at 1."));
+    QDir().mkpath(CM_SCREENSHOT_FOLDER);
+    QCoreApplication::processEvents();
+    m_main->grab().save(QStringLiteral(CM_SCREENSHOT_FOLDER "/split_page_problem_en.png"));
+    typeAndReturn(m_view->ridPageEdit(), "5");
+    QVERIFY(!m_view->ridProblemLabel()->isVisible());
+    QCOMPARE(split->ridPages()->ranges(), PageRangeList({{5, 5}}));
+
+    chooseMode(Split::ByRanges);
+    typeAndReturn(m_view->fromEdit(), "9");
+    QCOMPARE(m_view->window()->focusWidget(), m_view->toEdit());   // Return in "From:" goes on to "To:"
+    typeAndReturn(m_view->toEdit(), "7");
+    QCOMPARE(m_view->rangeProblemLabel()->text(), QString("The range ends before it starts."));
+    QVERIFY(split->ranges()->isEmpty());
+    Application::settings()->setValue("Language", "de");
+    Application::instance()->applyLanguage();
+    typeAndReturn(m_view->toEdit(), "17");
+    QCOMPARE(m_view->rangeProblemLabel()->text(), QString("Das Dokument hat nur 12 Seiten."));
+    QCoreApplication::processEvents();
+    m_main->grab().save(QStringLiteral(CM_SCREENSHOT_FOLDER "/split_page_problem_de.png"));
+    DialogAnswers german({grab("split_unreadable_de")});
+    load(broken);
+    QTRY_VERIFY(german.allAnswered());
+    QCOMPARE(german.seen().first().text,
+             QString("broken.pdf kann nicht geöffnet werden: es ist kein PDF-Dokument oder es ist beschädigt."));
+    Application::settings()->setValue("Language", "en");
+    Application::instance()->applyLanguage();
+    load(fixture("twelve.pdf", 12));
+    chooseMode(Split::ByRanges);
+    typeAndReturn(m_view->fromEdit(), "9");
+    typeAndReturn(m_view->toEdit(), "12");
+    QCOMPARE(split->ranges()->ranges(), PageRangeList({{9, 12}}));
+    QVERIFY(m_view->splitButton()->isEnabled());
+}
+
+// Stop takes back the pieces the split had written, and the message reads
+// as a cancel; outputs the worker reports as not written are told.
+void TestSplitView::canceledSplitLeavesNoPieceAndMissingPiecesAreTold()
+{
+    Split *split = Application::instance()->split();
+    load(fixture("long.pdf", 3000));
+    const QString output = m_folder.filePath("pieces");
+    chooseFolder(output);
+    QStringList titles;
+    QString text;
+    DialogAnswers stopped({[&](QDialog *dialog) {
+        dialog->grab().save(QStringLiteral(CM_SCREENSHOT_FOLDER "/split_canceled_en.png"));
+        DialogAnswers::click("OK")(dialog);
+    }});
+    QTest::mouseClick(m_view->splitButton(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(QDir(output).entryList(QDir::Files).size() >= 20, 60000);
+    QTest::mouseClick(m_view->progressControl()->stopButton(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(stopped.allAnswered(), 20000);
+    QCOMPARE(stopped.seen().first().title, QString("Split canceled"));
+    QVERIFY(split->removedCount() >= 20);
+    QCOMPARE(stopped.seen().first().text, QString("The split was stopped. The %1 files it had written were removed.")
+                                              .arg(split->removedCount()));
+    QCOMPARE(QDir(output).entryList(QDir::Files | QDir::Hidden), QStringList());
+    // No request (it holds the passwords) stays in the cache after the job.
+    QDirIterator cache(cacheFolder(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (cache.hasNext())
+        QVERIFY2(!cache.next().endsWith(".req"), qPrintable(cache.filePath()));
+
+    // A worker that wrote some pieces and not others, for a full disk.
+    const QByteArray answer = QJsonDocument(QJsonObject{{"error_code", 0},
+                                                        {"files", QJsonArray{QJsonObject{{"file_name", "/x/a_p1.pdf"}}}},
+                                                        {"failed_count", 2}, {"error_cause", 3}})
+                                  .toJson().toBase64();
+    Application::setWorkerPath(script("partial-worker", "printf '" + answer + "' > \"${2%.req}.resp\""));
+    const SeenDialog partial = runSplit("OK");
+    QCOMPARE(partial.title, QString("Split complete"));
+    QVERIFY2(partial.text.startsWith("2 files could not be written: the disk is full.\n\nYour document was split in 1 files."),
+             qPrintable(partial.text));
 }
 
 CM_APPLICATION_TEST_MAIN(TestSplitView)

@@ -206,7 +206,8 @@ void JobFilesTest::responsesAreOneLineOfBase64()
     QVERIFY(writeMergeResponse(merge, path("s4.resp")));
     QVERIFY(!readRaw(path("s4.resp")).contains('\n'));
     QVERIFY(readResponseData(path("s4.resp"), object));
-    QCOMPARE(object, (QJsonObject{{"error_code", 5}, {"merged_file_name", ""}, {"error_file_name", "/in/locked.pdf"}}));
+    QCOMPARE(object, (QJsonObject{{"error_code", 5}, {"merged_file_name", ""}, {"error_file_name", "/in/locked.pdf"},
+                                  {"error_cause", 0}}));
 
     QVERIFY(!readResponseData(path("none.resp"), object));
     QVERIFY(!writeSplitResponse(split, path("no/folder.resp")));

@@ -1,0 +1,15 @@
+#ifndef CLEAVEMARK_WORKER_FAILURECAUSE_H
+#define CLEAVEMARK_WORKER_FAILURECAUSE_H
+
+#include <QString>
+
+// A JobCause for the PDF engine's error code after a document could not be
+// read (opened, decrypted, its pages extracted).
+int readFailureCause(int engineCode);
+
+// A JobCause for the PDF engine's error code after a file in folder could
+// not be written: a full disk, a folder that is missing or read-only, or
+// some other failure.
+int writeFailureCause(int engineCode, const QString &folder);
+
+#endif
