@@ -273,9 +273,11 @@ void TestOutputProperties::mergedOutputCarriesThePanelsChoices()
     // field in the tab order. Each document's bookmark carries its title, or
     // its file name when it has none, with its own bookmarks beneath.
     QTest::mouseClick(box("Password:"), Qt::LeftButton);
+    m_view->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_view));
     edit("Author:")->setFocus();
-    QTest::keyClick(m_panel->focusWidget(), Qt::Key_Tab);
-    QCOMPARE(m_panel->focusWidget(), m_panel->bookmarksBox());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), m_panel->bookmarksBox());
     QTest::keyClick(m_panel->bookmarksBox(), Qt::Key_Down);
     QCOMPARE(m_panel->bookmarksBox()->currentText(), QString("One per document, with its bookmarks beneath"));
     QTest::mouseClick(button("SAVE SETTINGS"), Qt::LeftButton);
