@@ -160,6 +160,12 @@ void AdvancedSettingsView::buildLayout()
     form->addWidget(m_tagRow, row++, 1);
     layout->addLayout(form);
     layout->addStretch();
+    m_resetNote = new QLabel(content);
+    m_resetNote->setObjectName(QStringLiteral("resetNote"));
+    m_resetNote->setWordWrap(true);
+    m_resetNote->hide();
+    layout->addWidget(m_resetNote);
+    layout->addSpacing(8);
 
     auto *footer = new QHBoxLayout;
     footer->setSpacing(10);
@@ -238,6 +244,8 @@ QLabel *AdvancedSettingsView::createLabel(QWidget *content)
     label->setObjectName(QStringLiteral("settingsInputLabel"));
     label->setFixedWidth(110);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Longer translations take a second line beside their field.
+    label->setWordWrap(true);
     return label;
 }
 
@@ -303,6 +311,7 @@ void AdvancedSettingsView::fillFromSettings()
     m_fileNameLabel->setVisible(prefixEnabled);
     m_fileName->setVisible(prefixEnabled);
     m_tagRow->setVisible(prefixEnabled);
+    m_resetNote->setVisible(m_settings->userValuesWereReset());
 }
 
 void AdvancedSettingsView::setPasswordEnabled(bool enabled)
@@ -330,6 +339,7 @@ void AdvancedSettingsView::saveSettings()
         m_settings->setAuthor(m_author->text());
         m_settings->setTitle(m_titleEdit->text());
         m_settings->setBookmarks(MergeBookmarks(m_bookmarks->currentData().toInt()));
+        m_settings->forgetReset();   // these values are the user's choice again
     }
     emit onHideWindow();
 }
@@ -384,4 +394,6 @@ void AdvancedSettingsView::retranslate()
         m_tagButtons.at(i)->setText(tr(tagNames[i]));
     m_save->setText(tr("SAVE SETTINGS"));
     m_cancel->setText(tr("CANCEL"));
+    m_resetNote->setText(tr("The values you had set here were reset to their defaults when another "
+                            "document was loaded."));
 }

@@ -25,6 +25,9 @@ class AdvancedSettingsView : public QFrame
 public:
     explicit AdvancedSettingsView(QWidget *parent = nullptr);
 
+    // Shown while the record's values were reset behind the user's back.
+    QLabel *resetNote() const { return m_resetNote; }
+
     // The record to edit next; the panel shows its values.
     void setSettings(const QSharedPointer<AdvancedSettings> &settings);
     QSharedPointer<AdvancedSettings> settings() const { return m_settings; }
@@ -82,6 +85,7 @@ private:
     QComboBox *m_bookmarks = nullptr;
     QFrame *m_fileNameSeparator = nullptr;
     QLabel *m_fileNameLabel = nullptr;
+    QLabel *m_resetNote = nullptr;
     QLineEdit *m_fileName = nullptr;
     QWidget *m_tagRow = nullptr;
     QList<Button *> m_tagButtons;

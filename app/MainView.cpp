@@ -21,6 +21,7 @@
 #include "preview/PreviewWidget.h"
 #include "widgets/AccessibleRole.h"
 #include "widgets/ButtonDescription.h"
+#include "widgets/DimmingCover.h"
 #include "widgets/WindowBar.h"
 #include "widgets/WindowDrag.h"
 
@@ -31,7 +32,6 @@
 #include <QDesktopServices>
 #include <QEvent>
 #include <QGuiApplication>
-#include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QParallelAnimationGroup>
@@ -55,11 +55,6 @@ const int panelDuration = 300;
 
 const QString splitFlagKey = QStringLiteral("add_split_enabled");
 const QString mergeFlagKey = QStringLiteral("add_merge_enabled");
-
-QGraphicsOpacityEffect *opacityOf(QWidget *widget)
-{
-    return qobject_cast<QGraphicsOpacityEffect *>(widget->graphicsEffect());
-}
 
 bool takesTabFocus(const QWidget *widget, const QWidget *container)
 {
@@ -224,13 +219,9 @@ QWidget *MainView::createBottomBar()
 
 void MainView::createPanels()
 {
-    m_cover = new QFrame(m_content);
+    m_cover = new DimmingCover(m_content);
     m_cover->setObjectName(QStringLiteral("backgroundSettingsView"));
     m_cover->setFixedSize(contentSize);
-    // A child widget has no window opacity of its own; an effect dims it.
-    auto *effect = new QGraphicsOpacityEffect(m_cover);
-    effect->setOpacity(0);
-    m_cover->setGraphicsEffect(effect);
     m_cover->hide();
 
     m_settingsView = new SettingsView(m_content);
@@ -563,7 +554,8 @@ QString MainView::homePageAddress()
 
 QString MainView::helpPageAddress()
 {
-    return QStringLiteral("https://www.tessaly.com/cleavemark/help/");
+    //: The online manual in this language; keep the English address where there is none.
+    return tr("https://www.tessaly.com/cleavemark/help/");
 }
 
 void MainView::onNavigateToSite()
@@ -660,7 +652,7 @@ void MainView::runSlide(QWidget *panel, QAbstractAnimation *animation)
 void MainView::slideIn(QWidget *panel)
 {
     m_cover->setGeometry(QRect(QPoint(0, 0), contentSize));
-    opacityOf(m_cover)->setOpacity(0);
+    m_cover->setOpacity(0);
     m_cover->show();
     m_cover->raise();
     panel->setGeometry(panelHiddenGeometry());
@@ -671,7 +663,7 @@ void MainView::slideIn(QWidget *panel)
     panel->show();
     panel->raise();
 
-    auto *fade = new QPropertyAnimation(opacityOf(m_cover), "opacity");
+    auto *fade = new QPropertyAnimation(m_cover, "opacity");
     fade->setDuration(coverDuration);
     fade->setStartValue(0.0);
     fade->setEndValue(coverOpacity);
@@ -702,9 +694,9 @@ void MainView::slideOut(QWidget *panel)
     move->setStartValue(panel->geometry());
     move->setEndValue(panelHiddenGeometry());
     connect(move, &QAbstractAnimation::finished, panel, &QWidget::hide);
-    auto *fade = new QPropertyAnimation(opacityOf(m_cover), "opacity");
+    auto *fade = new QPropertyAnimation(m_cover, "opacity");
     fade->setDuration(coverDuration);
-    fade->setStartValue(opacityOf(m_cover)->opacity());
+    fade->setStartValue(m_cover->opacity());
     fade->setEndValue(0.0);
     connect(fade, &QAbstractAnimation::finished, m_cover, &QWidget::hide);
     auto *slide = new QSequentialAnimationGroup(this);
@@ -766,6 +758,7 @@ void MainView::onShowAdvancedSettings(const QSharedPointer<AdvancedSettings> &se
 
 void MainView::onHideAdvancedSettings()
 {
+    m_splitView->updateResetNote();
     slideOut(m_advancedSettingsView);
 }
 

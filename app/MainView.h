@@ -1,6 +1,7 @@
 #ifndef CLEAVEMARK_APP_MAINVIEW_H
 #define CLEAVEMARK_APP_MAINVIEW_H
 
+#include "widgets/DimmingCover.h"
 #include "widgets/FileChooser.h"
 #include "worker/JobFiles.h"
 
@@ -44,7 +45,7 @@ public:
     SettingsView *settingsView() const { return m_settingsView; }
     AdvancedSettingsView *advancedSettingsView() const { return m_advancedSettingsView; }
     ButtonDescription *lastFolderButton() const { return m_lastFolder; }
-    QWidget *cover() const { return m_cover; }
+    DimmingCover *cover() const { return m_cover; }
     // Created at construction while "check_updates" is on, else null.
     UpdateChecker *updateChecker() const { return m_updateChecker; }
     MergeView *mergeView() const { return m_mergeView; }
@@ -160,7 +161,7 @@ private:
     ButtonDescription *m_lastFolder = nullptr;
     Button *m_help = nullptr;
     Button *m_settings = nullptr;
-    QWidget *m_cover = nullptr;
+    DimmingCover *m_cover = nullptr;
     SettingsView *m_settingsView = nullptr;
     UpdateChecker *m_updateChecker = nullptr;
     AdvancedSettingsView *m_advancedSettingsView = nullptr;

@@ -39,9 +39,9 @@ MessageSplit::MessageSplit(int count, QWidget *parent)
 void MessageSplit::retranslate()
 {
     setTitle(tr("Split complete"));
-    const QString result = tr("Your document was split in %1 files. You can open folder to view the results "
-                              "of proceed of merging them.")
-                               .arg(m_count);
+    const QString result = tr("Your document was split in %n files. You can open folder to view the results "
+                              "of proceed of merging them.",
+                              nullptr, m_count);
     setText(m_note.isEmpty() ? result : m_note + QStringLiteral("\n\n") + result);
     m_ok->setText(tr("OK"));
     m_open->setText(tr("OPEN"));

@@ -4,8 +4,11 @@
 #include "app/SplashScreen.h"
 #include "common/CrashReportUploader.h"
 #include "common/CrashReporter.h"
+#include "common/CrashScreenWatcher.h"
+#include "common/LogRetention.h"
 #include "common/Logger.h"
 
+#include <QDate>
 #include <QMessageBox>
 #include <QPixmapCache>
 
@@ -61,9 +64,11 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_AUTO_SCREEN_SCALE_FACTOR", "1");
     Application app(argc, argv);
+    LogRetention().prune(Logger::instance().logFolder(), QDate::currentDate());
 
     CrashReporter crashReporter(QStringLiteral("Cleavemark"), app.applicationVersion());
     installCrashReporterOrSay(crashReporter);
+    CrashScreenWatcher crashScreens(app);
 
     const QString message = CommandMessage::build(app.arguments());
     Logger::instance().log(QStringLiteral("Input args:'%1'").arg(message));

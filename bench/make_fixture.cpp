@@ -2,6 +2,7 @@
 // request files that sheafrun reads.
 //
 //   make_fixture pdf <path> <pages>
+//   make_fixture plain-pdf <path> <pages>                  (written by hand, not by qpdf; see below)
 //   make_fixture image-pdf <path> <pages> <image bytes>   (a full-page image on every page)
 //   make_fixture split-request <request> <source> <pages> <out folder> <session folder>
 //   make_fixture merge-request <request> <merged file> <session folder> <source>...
@@ -9,7 +10,9 @@
 #include "tests/support/PdfFixtures.h"
 #include "worker/JobFiles.h"
 
+#include <QByteArray>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 #include <QTextStream>
@@ -20,6 +23,7 @@ int usage()
 {
     QTextStream(stderr)
         << "usage: make_fixture pdf <path> <pages>\n"
+           "       make_fixture plain-pdf <path> <pages>\n"
            "       make_fixture image-pdf <path> <pages> <image bytes>\n"
            "       make_fixture split-request <request> <source> <pages> <out folder> <session folder>\n"
            "       make_fixture merge-request <request> <merged file> <session folder> <source>...\n";
@@ -33,6 +37,54 @@ bool writeDocument(const QString &path, int pages, int imageBytes = 0)
     options.sharedResources = true;
     options.pageImageBytes = imageBytes;
     return writePdfFixture(path, options);
+}
+
+// A page of text as a word processor lays it out: 40 lines in one font.
+QByteArray pageText(int page)
+{
+    QByteArray text = "BT /F1 11 Tf 13 TL 72 770 Td\n(Page " + QByteArray::number(page) + ") Tj\n";
+    for (int line = 1; line < 40; ++line)
+        text += "T* (Line " + QByteArray::number(line)
+                + " of a plain page, set in one Type 1 font, as many office documents are.) Tj\n";
+    return text + "ET\n";
+}
+
+// The other kind of document the benchmarks use, written object by object
+// without qpdf, the way simple PDF producers do: every page shares one
+// resource dictionary that holds one Type 1 font, and has one
+// Flate-compressed content stream; classic cross-reference table.
+bool writePlainDocument(const QString &path, int pages)
+{
+    QByteArray pdf = "%PDF-1.4\n%\xe2\xe3\xcf\xd3\n";
+    QList<qint64> offsets;
+    const auto object = [&](const QByteArray &body) {
+        offsets.append(pdf.size());
+        pdf += QByteArray::number(offsets.size()) + " 0 obj\n" + body + "\nendobj\n";
+    };
+    const int firstPage = 5;   // catalog, page tree, resources, font come first
+    QByteArray kids;
+    for (int k = 0; k < pages; ++k)
+        kids += QByteArray::number(firstPage + 2 * k) + " 0 R ";
+    object("<< /Type /Catalog /Pages 2 0 R >>");
+    object("<< /Type /Pages /Kids [ " + kids + "] /Count " + QByteArray::number(pages) + " >>");
+    object("<< /Font << /F1 4 0 R >> /ProcSet [ /PDF /Text ] >>");
+    object("<< /Type /Font /Subtype /Type1 /BaseFont /Times-Roman /Encoding /WinAnsiEncoding >>");
+    for (int k = 0; k < pages; ++k) {
+        object("<< /Type /Page /Parent 2 0 R /MediaBox [ 0 0 595 842 ] /Resources 3 0 R /Contents "
+               + QByteArray::number(firstPage + 2 * k + 1) + " 0 R >>");
+        const QByteArray data = qCompress(pageText(k + 1)).mid(4);   // zlib stream without Qt's length
+        object("<< /Length " + QByteArray::number(data.size()) + " /Filter /FlateDecode >>\nstream\n" + data
+               + "\nendstream");
+    }
+    const qint64 xref = pdf.size();
+    pdf += "xref\n0 " + QByteArray::number(offsets.size() + 1) + "\n0000000000 65535 f \n";
+    for (qint64 offset : offsets)
+        pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+    pdf += "trailer\n<< /Size " + QByteArray::number(offsets.size() + 1) + " /Root 1 0 R >>\nstartxref\n"
+           + QByteArray::number(xref) + "\n%%EOF\n";
+
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(pdf) == pdf.size();
 }
 
 // Single pages, no properties, no compression: the plain cut.
@@ -78,6 +130,8 @@ int main(int argc, char *argv[])
     bool ok = false;
     if (command == QLatin1String("pdf") && args.size() == 2)
         ok = writeDocument(args.at(0), args.at(1).toInt());
+    else if (command == QLatin1String("plain-pdf") && args.size() == 2)
+        ok = writePlainDocument(args.at(0), args.at(1).toInt());
     else if (command == QLatin1String("image-pdf") && args.size() == 3)
         ok = writeDocument(args.at(0), args.at(1).toInt(), args.at(2).toInt());
     else if (command == QLatin1String("split-request") && args.size() == 5)

@@ -2,18 +2,23 @@
 # Compares "sheafrun --merge" (no properties, no compression) with the other
 # merging tools on this machine, all on the same inputs and side by side in
 # every run: "qpdf --empty --pages ... --", pdfunite, and "mutool merge" when
-# it is installed. Two cases:
-#   text    50 documents of 100 pages of text that share one resource dictionary
+# it is installed. Three cases:
+#   text    50 documents of 100 pages of text that share one resource
+#           dictionary, written by qpdf
+#   plain   the same, written object by object the way simple producers do
+#           (one shared resource dictionary with one Type 1 font, one
+#           compressed content stream per page)
 #   images  20 documents of 50 pages, each page a full-page image of its own
 #           (about 120 KB of incompressible data, as in a scan)
 #
-#   sh bench/merge_bench.sh [build folder] [runs] [text|images|all]
+#   sh bench/merge_bench.sh [build folder] [runs] [text|plain|images|all]
 #
-# For each tool it prints the median wall time, CPU time (user and system)
-# and peak memory (maximum resident set size, from /usr/bin/time -v) with
-# their spread (lowest to highest run), the size of what it wrote, and our ratios to
+# Prints the load average first (it warns above 1.0: a busy machine makes
+# the figures worthless). For each tool it prints the median wall, user and
+# system time and peak memory (maximum resident set size) with their spread
+# (lowest to highest run), the size of what it wrote, and our ratios to
 # pdfunite and qpdf. Our output must pass "qpdf --check" and keep every page.
-# Targets: time <= pdfunite's (resolved below 1.3), peak memory <= qpdf's.
+# Targets: time <= pdfunite's, peak memory <= qpdf's.
 set -eu
 
 build=${1:-build}
@@ -22,53 +27,43 @@ cases=${3:-all}
 bin=$(cd "$build" && pwd)
 sheafrun=$bin/bin/sheafrun
 make_fixture=$bin/bench/make_fixture
-[ -x "$sheafrun" ] && [ -x "$make_fixture" ] || { echo "build sheafrun and make_fixture first" >&2; exit 1; }
+timed=$bin/bench/timed
+[ -x "$sheafrun" ] && [ -x "$make_fixture" ] && [ -x "$timed" ] \
+    || { echo "build sheafrun, make_fixture and timed first" >&2; exit 1; }
+. "$(dirname "$0")/bench_common.sh"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-# The worker logs and caches under HOME and TMPDIR: keep them out of the user's.
-export HOME="$work/home" TMPDIR="$work/tmp"
-mkdir -p "$HOME" "$TMPDIR"
+# The worker logs and caches under HOME, XDG_STATE_HOME and TMPDIR: keep them out of the user's.
+export HOME="$work/home" XDG_STATE_HOME="$work/state" TMPDIR="$work/tmp"
+mkdir -p "$HOME" "$XDG_STATE_HOME" "$TMPDIR"
 
 tools="sheafrun qpdf pdfunite"
 command -v mutool > /dev/null 2>&1 && tools="$tools mutool"
 
-now() { date +%s.%N; }
-calc() { awk "BEGIN { print $1 }"; }
-median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-lowest() { sort -g | head -n 1; }
-highest() { sort -g | tail -n 1; }
-peak_kb() { sed -n 's/.*Maximum resident set size (kbytes): //p' "$1"; }
-# User and system time together: steadier than wall time on a busy machine.
-cpu_s() { awk -F': ' '/User time|System time/ { t += $2 } END { print t }' "$1"; }
-
 run_case() {
-    name=$1 documents=$2 pages=$3 image_bytes=$4
+    name=$1 maker=$2 documents=$3 pages=$4 image_bytes=$5
     case_dir="$work/$name"
     mkdir -p "$case_dir/in" "$case_dir/session"
     inputs=""
     for i in $(seq -w "$documents"); do
-        if [ "$image_bytes" -gt 0 ]; then
-            "$make_fixture" image-pdf "$case_dir/in/doc$i.pdf" "$pages" "$image_bytes"
-        else
-            "$make_fixture" pdf "$case_dir/in/doc$i.pdf" "$pages"
-        fi
+        case $maker in
+        images) "$make_fixture" image-pdf "$case_dir/in/doc$i.pdf" "$pages" "$image_bytes" ;;
+        qpdf) "$make_fixture" pdf "$case_dir/in/doc$i.pdf" "$pages" ;;
+        plain) "$make_fixture" plain-pdf "$case_dir/in/doc$i.pdf" "$pages" ;;
+        esac
         inputs="$inputs $case_dir/in/doc$i.pdf"
     done
     # shellcheck disable=SC2086
     "$make_fixture" merge-request "$case_dir/session/bench.req" "$case_dir/sheafrun.pdf" "$case_dir/session" $inputs
     input_bytes=$(cat $inputs | wc -c)
 
-    for tool in $tools; do : > "$case_dir/$tool.time"; : > "$case_dir/$tool.cpu"; : > "$case_dir/$tool.mem"; done
+    for tool in $tools; do : > "$case_dir/$tool.runs"; done
     for run in $(seq "$runs"); do
         for tool in $tools; do
             rm -f "$case_dir/$tool.pdf"
-            start=$(now)
             merge_timed "$tool"
-            end=$(now)
-            calc "$end - $start" >> "$case_dir/$tool.time"
-            peak_kb "$case_dir/time.txt" >> "$case_dir/$tool.mem"
-            cpu_s "$case_dir/time.txt" >> "$case_dir/$tool.cpu"
+            cat "$case_dir/time.txt" >> "$case_dir/$tool.runs"
         done
     done
 
@@ -80,42 +75,45 @@ run_case() {
     [ "$merged_pages" -eq $((documents * pages)) ] \
         || { echo "our merged file has $merged_pages pages, not $((documents * pages))" >&2; exit 1; }
 
-    printf '%s: %d documents of %d pages, %d input bytes, %d runs, load average %s\n' \
-        "$name" "$documents" "$pages" "$input_bytes" "$runs" "$(cut -d ' ' -f 1-3 /proc/loadavg)"
+    printf '%s: %d documents of %d pages, %d input bytes, %d runs\n' \
+        "$name" "$documents" "$pages" "$input_bytes" "$runs"
     for tool in $tools; do
-        printf '  %-9s time %.3f s (%.3f-%.3f)  cpu %.3f s (%.3f-%.3f)  memory %6d KiB (%d-%d)  output %d bytes\n' "$tool" \
-            "$(median < "$case_dir/$tool.time")" "$(lowest < "$case_dir/$tool.time")" "$(highest < "$case_dir/$tool.time")" \
-            "$(median < "$case_dir/$tool.cpu")" "$(lowest < "$case_dir/$tool.cpu")" "$(highest < "$case_dir/$tool.cpu")" \
-            "$(median < "$case_dir/$tool.mem")" "$(lowest < "$case_dir/$tool.mem")" "$(highest < "$case_dir/$tool.mem")" \
-            "$(stat -c %s "$case_dir/$tool.pdf")"
+        print_times "$tool" "$case_dir/$tool.runs"
+        printf '            output %d bytes\n' "$(stat -c %s "$case_dir/$tool.pdf")"
     done
-    ours=$(median < "$case_dir/sheafrun.time"); our_mem=$(median < "$case_dir/sheafrun.mem")
-    our_cpu=$(median < "$case_dir/sheafrun.cpu")
-    printf '  time ratio:   sheafrun / pdfunite %.2f (target <= 1.0, resolved below 1.3), sheafrun / qpdf %.2f\n' \
-        "$(calc "$ours / $(median < "$case_dir/pdfunite.time")")" "$(calc "$ours / $(median < "$case_dir/qpdf.time")")"
-    printf '  cpu ratio:    sheafrun / pdfunite %.2f, sheafrun / qpdf %.2f\n' \
-        "$(calc "$our_cpu / $(median < "$case_dir/pdfunite.cpu")")" "$(calc "$our_cpu / $(median < "$case_dir/qpdf.cpu")")"
+    ours=$(median_of 1 < "$case_dir/sheafrun.runs"); our_mem=$(median_of 4 < "$case_dir/sheafrun.runs")
+    our_cpu=$(cpu_median < "$case_dir/sheafrun.runs")
+    printf '  time ratio:   sheafrun / pdfunite %.2f (target <= 1.0), sheafrun / qpdf %.2f\n' \
+        "$(calc "$ours / $(median_of 1 < "$case_dir/pdfunite.runs")")" \
+        "$(calc "$ours / $(median_of 1 < "$case_dir/qpdf.runs")")"
+    printf '  cpu ratio:    sheafrun / pdfunite %.2f, sheafrun / qpdf %.2f (user + system)\n' \
+        "$(calc "$our_cpu / $(cpu_median < "$case_dir/pdfunite.runs")")" \
+        "$(calc "$our_cpu / $(cpu_median < "$case_dir/qpdf.runs")")"
     printf '  memory ratio: sheafrun / qpdf %.2f (target <= 1.0), sheafrun / pdfunite %.2f\n' \
-        "$(calc "$our_mem / $(median < "$case_dir/qpdf.mem")")" "$(calc "$our_mem / $(median < "$case_dir/pdfunite.mem")")"
+        "$(calc "$our_mem / $(median_of 4 < "$case_dir/qpdf.runs")")" \
+        "$(calc "$our_mem / $(median_of 4 < "$case_dir/pdfunite.runs")")"
 }
 
-# merge_timed TOOL: runs the tool under /usr/bin/time, which writes time.txt.
+# merge_timed TOOL: runs the tool under bench/timed, which writes time.txt.
 merge_timed() {
     case $1 in
-    sheafrun) /usr/bin/time -v -o "$case_dir/time.txt" "$sheafrun" --merge "$case_dir/session/bench.req" \
+    sheafrun) "$timed" "$case_dir/time.txt" "$sheafrun" --merge "$case_dir/session/bench.req" \
                   > "$case_dir/stdout.txt" 2> /dev/null ;;
     # shellcheck disable=SC2086
-    qpdf) /usr/bin/time -v -o "$case_dir/time.txt" qpdf --empty --pages $inputs -- "$case_dir/qpdf.pdf" ;;
+    qpdf) "$timed" "$case_dir/time.txt" qpdf --empty --pages $inputs -- "$case_dir/qpdf.pdf" ;;
     # shellcheck disable=SC2086
-    pdfunite) /usr/bin/time -v -o "$case_dir/time.txt" pdfunite $inputs "$case_dir/pdfunite.pdf" ;;
+    pdfunite) "$timed" "$case_dir/time.txt" pdfunite $inputs "$case_dir/pdfunite.pdf" ;;
     # shellcheck disable=SC2086
-    mutool) /usr/bin/time -v -o "$case_dir/time.txt" mutool merge -o "$case_dir/mutool.pdf" $inputs ;;
+    mutool) "$timed" "$case_dir/time.txt" mutool merge -o "$case_dir/mutool.pdf" $inputs ;;
     esac
 }
 
+print_load
 case $cases in
-text) run_case text 50 100 0 ;;
-images) run_case images 20 50 120000 ;;
-all) run_case text 50 100 0; run_case images 20 50 120000 ;;
-*) echo "unknown case $cases: text, images or all" >&2; exit 2 ;;
+text) run_case text qpdf 50 100 0 ;;
+plain) run_case plain plain 50 100 0 ;;
+images) run_case images images 20 50 120000 ;;
+all) run_case text qpdf 50 100 0; run_case plain plain 50 100 0; run_case images images 20 50 120000 ;;
+*) echo "unknown case $cases: text, plain, images or all" >&2; exit 2 ;;
 esac
+print_load

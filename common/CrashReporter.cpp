@@ -6,11 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QObject>
-#include <QScreen>
 #include <QSettings>
-#include <QTimer>
 
 #include <atomic>
 #include <cerrno>
@@ -447,19 +443,6 @@ QString settingsFilePath()
         .fileName();
 }
 
-QByteArray screenProperties()
-{
-    const auto *application = qobject_cast<QGuiApplication *>(QCoreApplication::instance());
-    const QList<QScreen *> screens = application ? QGuiApplication::screens() : QList<QScreen *>();
-    QByteArray text = "Screen count: " + QByteArray::number(screens.size()) + '\n';
-    for (int i = 0; i < screens.size(); ++i) {
-        const QSize size = screens.at(i)->geometry().size();
-        text += "Screen " + QByteArray::number(i) + ": " + QByteArray::number(size.width()) + 'x'
-                + QByteArray::number(size.height()) + '\n';
-    }
-    return text;
-}
-
 // Fills the context; on failure returns the reason.
 QString prepareReportContext(const QString &appName, const QString &appVersion)
 {
@@ -490,7 +473,8 @@ QString prepareReportContext(const QString &appName, const QString &appVersion)
     appendLogFileName(todaysName, localTimeNow());
     g_report.logNameFollowsDate = QFile::encodeName(QFileInfo(logPath).fileName()) == todaysName.data();
 
-    CrashReporter::refreshScreens();
+    // A CrashScreenWatcher made after installing describes the screens.
+    CrashReporter::setScreenProperties("Screen count: 0\n");
     return QString();
 }
 
@@ -575,11 +559,10 @@ QString CrashReporter::crashesFolder()
     return QDir::toNativeSeparators(crashesFolderPath());
 }
 
-void CrashReporter::refreshScreens()
+void CrashReporter::setScreenProperties(QByteArray text)
 {
     // Fill the text not in use, then switch: a crash meanwhile reads a whole text.
     const int inactive = 1 - g_report.activeScreens.load();
-    QByteArray text = screenProperties();
     if (size_t(text.size()) + 1 > ScreenTextCapacity)
         text = text.left(text.lastIndexOf('\n', int(ScreenTextCapacity) - 2) + 1);
     copyToBuffer(text, g_report.screens[inactive], ScreenTextCapacity);
@@ -614,38 +597,14 @@ bool CrashReporter::install(const QString &appName, const QString &appVersion)
     g_reportingThread.store(0);
     g_reportWritten.store(false);
     g_previousTerminate = std::set_terminate(onTerminate);
-    watchScreens();
     return true;
 }
 
 void CrashReporter::uninstall()
 {
-    m_screenWatcher.reset();
     std::set_terminate(g_previousTerminate);
     restorePreviousActions(HandledSignalCount);
     restoreAltStack();
     g_installed.store(false);
     m_installed = false;
-}
-
-void CrashReporter::watchScreens()
-{
-    auto *application = qobject_cast<QGuiApplication *>(QCoreApplication::instance());
-    if (!application)
-        return;
-    m_screenWatcher = std::make_unique<QObject>();
-    QObject *watcher = m_screenWatcher.get();
-    auto watchGeometry = [watcher](QScreen *screen) {
-        QObject::connect(screen, &QScreen::geometryChanged, watcher, [] { refreshScreens(); });
-    };
-    for (QScreen *screen : QGuiApplication::screens())
-        watchGeometry(screen);
-    QObject::connect(application, &QGuiApplication::screenAdded, watcher, [watchGeometry](QScreen *screen) {
-        watchGeometry(screen);
-        refreshScreens();
-    });
-    // The removed screen may still be listed while the signal is emitted.
-    QObject::connect(application, &QGuiApplication::screenRemoved, watcher, [watcher] {
-        QTimer::singleShot(0, watcher, [] { refreshScreens(); });
-    });
 }

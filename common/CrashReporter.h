@@ -1,11 +1,8 @@
 #ifndef CLEAVEMARK_COMMON_CRASHREPORTER_H
 #define CLEAVEMARK_COMMON_CRASHREPORTER_H
 
+#include <QByteArray>
 #include <QString>
-
-#include <memory>
-
-class QObject;
 
 // Writes a crash report when the process dies of a fatal signal (SIGSEGV,
 // SIGBUS, SIGILL, SIGFPE, SIGABRT) or of an uncaught exception.
@@ -33,11 +30,11 @@ public:
     bool isInstalled() const;
     QString errorText() const;
 
-    // Updates the screen properties of a future report. Called on its own
-    // when a QGuiApplication existed at installation and its screens change.
-    static void refreshScreens();
+    // Sets the screen properties of a future report: "Screen count: <n>" and
+    // one "Screen <i>: <width>x<height>" line per screen (CrashScreenWatcher).
+    static void setScreenProperties(QByteArray text);
 
-    // ~/.<applicationName>/crashes, where the reports are written.
+    // <state folder>/crashes (see Logger::stateFolder), where the reports are written.
     static QString crashesFolder();
 
 private:
@@ -46,11 +43,9 @@ private:
 
     bool install(const QString &appName, const QString &appVersion);
     void uninstall();
-    void watchScreens();
 
     bool m_installed = false;
     QString m_errorText;
-    std::unique_ptr<QObject> m_screenWatcher;
 };
 
 #endif

@@ -54,10 +54,9 @@ QString wordSizeText()
     return QString::number(QSysInfo::WordSize) + QStringLiteral("bit");
 }
 
-// The local time now, as the daily file and the line's clock both need it.
-std::tm localNow()
+// The local time of the moment, as the daily file and the line's clock both need it.
+std::tm localTime(std::time_t seconds)
 {
-    const std::time_t seconds = std::time(nullptr);
     std::tm local{};
     ::tzset();   // follows a changed TZ, like QDateTime does
     ::localtime_r(&seconds, &local);
@@ -100,16 +99,17 @@ Logger::~Logger()
 void Logger::log(const QString &message, LogLevel level)
 {
     // One clock reading for the line and the day's file.
-    const std::tm now = localNow();
+    const std::time_t seconds = std::time(nullptr);
+    const std::tm now = localTime(seconds);
     QString line;
     {
         QMutexLocker locker(&m_mutex);
         line = formatLine(message, level, clockText(now));
         const QByteArray bytes = (line + QLatin1Char('\n')).toUtf8();
-        // The folder is made only when the file cannot be opened: a split
-        // logs thousands of lines.
+        // The folder is made only when the file cannot be opened, not for
+        // every line.
         const QString path = currentFilePath(QDate(now.tm_year + 1900, now.tm_mon + 1, now.tm_mday));
-        if (openLogFile(path) || (QDir().mkpath(m_folder) && openLogFile(path)))
+        if (openLogFile(path, seconds) || (QDir().mkpath(m_folder) && openLogFile(path, seconds)))
             writeWhole(m_fd, bytes);
     }
     // What qDebug() does with a finished text, without formatting it again.
@@ -136,10 +136,18 @@ QString Logger::formatLine(const QString &message, LogLevel level, const QString
     return line;
 }
 
+QString Logger::stateFolder()
+{
+    // Relative values are invalid in the XDG base directory rules and ignored.
+    const QString stateHome = QFile::decodeName(qgetenv("XDG_STATE_HOME"));
+    const QString base = QDir::isAbsolutePath(stateHome) ? stateHome
+                                                         : QDir::homePath() + QStringLiteral("/.local/state");
+    return QDir::cleanPath(base) + QStringLiteral("/cleavemark");
+}
+
 QString Logger::folderPath()
 {
-    return QDir::homePath() + QStringLiteral("/.") + QCoreApplication::applicationName()
-           + QStringLiteral("/log");
+    return stateFolder() + QStringLiteral("/log");
 }
 
 QString Logger::logFolder() const
@@ -171,16 +179,16 @@ QString Logger::levelName(LogLevel level) const
     return m_levelNames.value(int(level), m_levelNames.first());
 }
 
-// The path of today's file; worked out again only when the day, the home
-// folder or the program's name changed since the last line.
+// The path of today's file; worked out again only when the day or the
+// state folder changed since the last line.
 QString Logger::currentFilePath(const QDate &date)
 {
+    const QByteArray stateHome = qgetenv("XDG_STATE_HOME");
     const QByteArray home = qgetenv("HOME");
-    const QString application = QCoreApplication::applicationName();
-    if (date != m_pathDate || home != m_pathHome || application != m_pathApplication || m_path.isEmpty()) {
+    if (date != m_pathDate || stateHome != m_pathStateHome || home != m_pathHome || m_path.isEmpty()) {
         m_pathDate = date;
+        m_pathStateHome = stateHome;
         m_pathHome = home;
-        m_pathApplication = application;
         m_folder = folderPath();
         m_path = QDir::toNativeSeparators(m_folder + QLatin1Char('/') + logFileName(date));
     }
@@ -189,19 +197,25 @@ QString Logger::currentFilePath(const QDate &date)
 
 // The descriptor stays open for the process's lifetime; it is opened again
 // for a new day's file, and when the file was removed meanwhile (a removed
-// file has no links left), so that lines never go to a file nobody sees.
-bool Logger::openLogFile(const QString &path)
+// file has no links left), so that lines do not keep going to a file nobody
+// sees. That check costs a system call, so it is made once a second at most.
+bool Logger::openLogFile(const QString &path, qint64 second)
 {
-    if (m_fd >= 0) {
-        struct stat status;
-        if (path == m_openPath && ::fstat(m_fd, &status) == 0 && status.st_nlink > 0)
+    if (m_fd >= 0 && path == m_openPath) {
+        if (second == m_checkedSecond)
             return true;
-        closeLogFile();
+        struct stat status;
+        if (::fstat(m_fd, &status) == 0 && status.st_nlink > 0) {
+            m_checkedSecond = second;
+            return true;
+        }
     }
+    closeLogFile();
     m_fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
     if (m_fd < 0)
         return false;
     m_openPath = path;
+    m_checkedSecond = second;
     return true;
 }
 

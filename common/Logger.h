@@ -9,13 +9,15 @@
 
 enum LogLevel { LogDebug = 0, LogError = 1, LogWarning = 2, LogInfo = 3 };
 
-// The daily log file both programs append to, under ~/.<applicationName>/log.
+// The daily log file both programs append to, in the user's state folder:
+// $XDG_STATE_HOME/cleavemark/log, by default ~/.local/state/cleavemark/log.
 //
 // Each line reads "[version][os][word size][hh:mm:ss] LEVEL: message" and is
 // also sent to Qt's debug output. Threads of one process take a mutex and
 // every line reaches the file in a single write() on a descriptor opened with
 // O_APPEND, so lines from several threads and processes never interleave.
-// The descriptor is kept open between lines.
+// The descriptor stays open for the process: a line costs one write(), and
+// whether the file was removed meanwhile is checked once a second at most.
 class Logger
 {
 public:
@@ -27,6 +29,11 @@ public:
     QString logFilePath() const;   // <logFolder>/log_yyyy_MM_dd.txt
     QString osName() const;        // the distribution's pretty name
 
+    // $XDG_STATE_HOME/cleavemark (~/.local/state/cleavemark when unset or not
+    // absolute): the program's state folder, holding "log" and "crashes".
+    static QString stateFolder();
+    static QString logFileName(const QDate &date);
+
 private:
     Logger();
     ~Logger();
@@ -36,11 +43,10 @@ private:
     QString formatLine(const QString &message, LogLevel level, const QString &clock);
     QString levelName(LogLevel level) const;
     QString currentFilePath(const QDate &date);
-    bool openLogFile(const QString &path);
+    bool openLogFile(const QString &path, qint64 second);
     void closeLogFile();
     static bool writeWhole(int fd, const QByteArray &bytes);
     static QString folderPath();                      // not created
-    static QString logFileName(const QDate &date);
 
     const QStringList m_levelNames;
     QMutex m_mutex;   // guards everything below
@@ -48,14 +54,15 @@ private:
     QString m_prefixVersion;   // the line prefix was made for this version
     QString m_prefix;          // "[version][os][word size]["
 
-    QDate m_pathDate;          // m_path is for this day, home and program
+    QDate m_pathDate;          // m_path is for this day and state folder
+    QByteArray m_pathStateHome;
     QByteArray m_pathHome;
-    QString m_pathApplication;
     QString m_folder;
     QString m_path;
 
     int m_fd = -1;             // open on m_openPath
     QString m_openPath;
+    qint64 m_checkedSecond = 0;   // when m_fd was last found still linked
 };
 
 #endif

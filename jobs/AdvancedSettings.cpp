@@ -9,6 +9,7 @@ AdvancedSettings::AdvancedSettings(const QString &defaultTemplate)
     : m_defaultTemplate(defaultTemplate)
 {
     reset();
+    forgetReset();
 }
 
 QString AdvancedSettings::defaultAuthor()
@@ -23,8 +24,17 @@ QString AdvancedSettings::defaultProducer()
     return QStringLiteral("Tessaly Cleavemark");
 }
 
+bool AdvancedSettings::hasUserValues() const
+{
+    return !m_permEditing || !m_permPrinting || !m_permCopying || m_passwordEnabled
+        || !m_password.isEmpty() || !m_title.isEmpty() || m_author != defaultAuthor()
+        || m_producer != defaultProducer() || m_creator != defaultProducer()
+        || m_fileNamePrefix != m_defaultTemplate || m_bookmarks != MergeBookmarks::Keep;
+}
+
 void AdvancedSettings::reset()
 {
+    m_userValuesReset = m_userValuesReset || hasUserValues();
     m_permEditing = true;
     m_permPrinting = true;
     m_permCopying = true;

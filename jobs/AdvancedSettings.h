@@ -18,8 +18,14 @@ public:
     explicit AdvancedSettings(const QString &defaultTemplate = QString());
 
     // Every field back to its reset value; the author is read from the
-    // settings ("meta_author") at this moment.
+    // settings ("meta_author") at this moment. When that drops values the
+    // user had set, the record remembers it (userValuesWereReset()) until
+    // the user saves the record again.
     void reset();
+    // Whether any field differs from what reset() would give.
+    bool hasUserValues() const;
+    bool userValuesWereReset() const { return m_userValuesReset; }
+    void forgetReset() { m_userValuesReset = false; }
 
     static QString defaultAuthor();
     static QString defaultProducer();
@@ -79,8 +85,9 @@ private:
     QString m_fileNamePrefix;
     QString m_defaultTemplate;
     bool m_prefixEnabled = true;
-    MergeBookmarks m_bookmarks;
+    MergeBookmarks m_bookmarks = MergeBookmarks(0);   // keep them
     bool m_bookmarksEnabled = false;
+    bool m_userValuesReset = false;
 };
 
 #endif

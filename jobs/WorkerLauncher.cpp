@@ -6,7 +6,6 @@
 #include "worker/JobFiles.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -89,7 +88,6 @@ void WorkerLauncher::startWorker(const QString &command)
     connect(m_process, &QProcess::readyReadStandardError, this,
             &WorkerLauncher::onReadyReadStandardError);
     connect(m_process, &QProcess::started, this, &WorkerLauncher::onStarted);
-    connect(m_process, &QProcess::stateChanged, this, &WorkerLauncher::onStateChanged);
     connectOutput(m_process);
 
     // The folder is busy from here until the run is reported.
@@ -164,7 +162,6 @@ void WorkerLauncher::tidySession()
 
 void WorkerLauncher::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
 {
-    qDebug() << "Exit Code:" << exitCode;
     if (exitStatus == QProcess::NormalExit) {
         endRun(exitCode, true);
         return;
@@ -176,7 +173,6 @@ void WorkerLauncher::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
 
 void WorkerLauncher::onStarted()
 {
-    qDebug() << Q_FUNC_INFO;
     emit started();
 }
 
@@ -192,12 +188,10 @@ void WorkerLauncher::onError(QProcess::ProcessError error)
     }
 }
 
+// The worker's standard error repeats its log lines, which are in the log
+// file already; they are only drained.
 void WorkerLauncher::onReadyReadStandardError()
 {
-    qDebug() << "Data size:" << m_process->readAllStandardError().size();
+    m_process->readAllStandardError();
 }
 
-void WorkerLauncher::onStateChanged(QProcess::ProcessState newState)
-{
-    qDebug() << "State:" << int(newState);
-}

@@ -83,7 +83,6 @@ private slots:
     void onStarted();
     void onError(QProcess::ProcessError error);
     void onReadyReadStandardError();
-    void onStateChanged(QProcess::ProcessState newState);
 
 private:
     void endRun(int exitCode, bool normalExit);

@@ -3,7 +3,10 @@
 #include "merge/MergeModel.h"
 #include "widgets/Button.h"
 
+#include <QAbstractItemView>
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 
 namespace {
 
@@ -133,8 +136,34 @@ void MergeItemDelegate::paintPassword(QPainter *painter, const QStyleOptionViewI
         painter->setPen(option.palette.color(QPalette::Text));
     }
     painter->setFont(font);
-    painter->drawText(option.rect, Qt::AlignCenter, text);
+    painter->drawText(option.rect, passwordTextFlags(), text);
     painter->restore();
+}
+
+bool MergeItemDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view,
+                                  const QStyleOptionViewItem &option, const QModelIndex &index)
+{
+    if (event->type() != QEvent::ToolTip || !index.isValid()
+        || index.data(MergeModel::PastEndRole).toBool())
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    QString tip;
+    const QFontMetrics metrics(option.font);
+    switch (index.column()) {
+    case MergeModel::FileNameColumn:
+        tip = index.data(MergeModel::PathRole).toString();
+        break;
+    case MergeModel::PagesColumn:
+        if (metrics.horizontalAdvance(index.data().toString()) > option.rect.width() - pagesTextInset)
+            tip = index.data().toString();
+        break;
+    default:
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    }
+    if (tip.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(event->globalPos(), tip, view, option.rect);
+    return true;
 }
 
 void MergeItemDelegate::paintIcon(QPainter *painter, const QStyleOptionViewItem &option,

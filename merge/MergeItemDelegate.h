@@ -19,8 +19,14 @@ public:
                const QModelIndex &index) const override;
 
     // What the password cell shows: "ok", or "Enter Password" while the
-    // document needs one.
+    // document needs one; longer translations take a second line in the cell.
     static QString passwordText(const QModelIndex &index);
+    static int passwordTextFlags() { return Qt::AlignCenter | Qt::TextWordWrap; }
+
+    // Cells whose text may be cut short tell it whole in a tooltip; the
+    // file name tells the document's full path.
+    bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
+                   const QModelIndex &index) override;
 
     bool isDragging() const { return m_dragging; }
     QModelIndex dropIndex() const { return m_dropIndex; }

@@ -80,7 +80,7 @@ MergeView::MergeView(Merge *job, QWidget *parent)
     connectSignals();
     retranslate();
     loadOutputFolder();
-    m_nameEdit->setText(defaultMergeName());
+    proposeName();
     updateTotalPages();
     updateMergeButtonState();
 }
@@ -265,8 +265,11 @@ void MergeView::retranslate()
 
 void MergeView::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         retranslate();
+        if (m_nameEdit->text() == m_proposedName)
+            proposeName();
+    }
     QFrame::changeEvent(event);
 }
 
@@ -278,8 +281,17 @@ void MergeView::setFileChooser(const FileChooser &chooser)
 
 QString MergeView::defaultMergeName()
 {
-    return QStringLiteral("Merged-%1")
+    //: The proposed name of a merged file; %1 is the date and time. No spaces or / : * ? < > |.
+    return tr("Merged-%1")
         .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss")));
+}
+
+// A proposed name the user has not touched follows the language; a name of
+// the user's own stays.
+void MergeView::proposeName()
+{
+    m_proposedName = defaultMergeName();
+    m_nameEdit->setText(m_proposedName);
 }
 
 void MergeView::loadOutputFolder()
@@ -287,21 +299,28 @@ void MergeView::loadOutputFolder()
     QString folder = openUserSettings()->value(saveFolderKey, desktopFolder()).toString();
     if (!QFileInfo(folder).isDir())
         folder = desktopFolder();
-    m_outputFolder = folder;
-    m_folderEdit->setText(QDir::toNativeSeparators(folder));
+    showOutputFolder(folder);
 }
 
 void MergeView::setOutputFolder(const QString &folder)
 {
     m_outputFolder = folder;
     openUserSettings()->setValue(saveFolderKey, folder);
+    showOutputFolder(folder);
+}
+
+// A long path shows only in part in its field; the tooltip tells it whole.
+void MergeView::showOutputFolder(const QString &folder)
+{
+    m_outputFolder = folder;
     m_folderEdit->setText(QDir::toNativeSeparators(folder));
+    m_folderEdit->setToolTip(m_folderEdit->text());
 }
 
 void MergeView::updateTotalPages()
 {
     const int total = model() ? model()->totalPages() : 0;
-    m_totalPages->setText(tr("%1 pages total").arg(total));
+    m_totalPages->setText(tr("%n pages total", nullptr, total));
 }
 
 void MergeView::updateMoveButtons()
@@ -440,7 +459,7 @@ void MergeView::onMergeFinished(int errorCode, const QString &mergedFileName,
         showMessage(tr("Merge failed"), text, this);
         return;
     }
-    m_nameEdit->setText(defaultMergeName());
+    proposeName();
     showMergeResult(mergedFileName);
 }
 

@@ -30,7 +30,8 @@ public:
     // The page shows and drives the given merge job.
     explicit MergeView(Merge *job, QWidget *parent = nullptr);
 
-    // "Merged-yyyyMMdd-hhmmss" for the current local time.
+    // "Merged-yyyyMMdd-hhmmss" for the current local time, in the
+    // current language where the translation has a form of it.
     static QString defaultMergeName();
 
     MergeTableView *table() const { return m_table; }
@@ -69,6 +70,8 @@ private:
     Button *createIconButton(const QString &objectName, QWidget *parent);
     void connectSignals();
     void retranslate();
+    void proposeName();
+    void showOutputFolder(const QString &folder);
     void loadOutputFolder();
     void setOutputFolder(const QString &folder);
     // Asks for the password of a protected row; false when it still needs one.
@@ -98,6 +101,7 @@ private:
     QLabel *m_totalPages = nullptr;
     QLabel *m_nameLabel = nullptr;
     QLineEdit *m_nameEdit = nullptr;
+    QString m_proposedName;
     QLabel *m_extension = nullptr;
     Button *m_advancedSettings = nullptr;
     Button *m_mergeButton = nullptr;

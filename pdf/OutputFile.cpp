@@ -42,22 +42,34 @@ QString hiddenNameFor(const QString &fileName)
         .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
 }
 
+// Links an unnamed O_TMPFILE file under a name. Kernels from 6.10 on link
+// the descriptor itself; older ones need its name below /proc, which costs
+// a path walk through /proc per file.
+bool linkUnnamedFile(int fd, const QByteArray &name)
+{
+    if (::linkat(fd, "", AT_FDCWD, name.constData(), AT_EMPTY_PATH) == 0)
+        return true;
+    if (errno == EEXIST)
+        return false;
+    const QByteArray procPath = "/proc/self/fd/" + QByteArray::number(fd);
+    return ::linkat(AT_FDCWD, procPath.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW) == 0;
+}
+
 // Gives an unnamed O_TMPFILE file its name: a new target is linked in
 // directly; an existing one is replaced, keeping its permissions, by linking
 // beside it and renaming over it (rename(2) replaces atomically,
 // QFile::rename never replaces).
 bool nameUnnamedFile(int fd, const QString &fileName)
 {
-    const QByteArray procPath = "/proc/self/fd/" + QByteArray::number(fd);
     const QByteArray target = QFile::encodeName(fileName);
-    if (::linkat(AT_FDCWD, procPath.constData(), AT_FDCWD, target.constData(), AT_SYMLINK_FOLLOW) == 0)
+    if (linkUnnamedFile(fd, target))
         return true;
     struct stat existing;
     if (errno != EEXIST || ::stat(target.constData(), &existing) != 0
         || ::fchmod(fd, existing.st_mode & 07777) != 0)
         return false;
     const QByteArray hidden = QFile::encodeName(hiddenNameFor(fileName));
-    if (::linkat(AT_FDCWD, procPath.constData(), AT_FDCWD, hidden.constData(), AT_SYMLINK_FOLLOW) != 0)
+    if (!linkUnnamedFile(fd, hidden))
         return false;
     if (std::rename(hidden.constData(), target.constData()) == 0)
         return true;

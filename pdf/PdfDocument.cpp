@@ -13,6 +13,13 @@ PdfDocument::PdfDocument(QSharedPointer<PdfService> service, QObject *parent)
     m_documentId = m_service->newDocument();
 }
 
+PdfDocument::PdfDocument(QSharedPointer<PdfService> service, const PagesOf &pages, QObject *parent)
+    : QObject(parent), m_service(std::move(service))
+{
+    m_documentId = m_service->extractDocument(pages.fileName, pages.password, pages.ranges);
+    m_loaded = m_documentId != 0;
+}
+
 PdfDocument::~PdfDocument()
 {
     // A handle that never opened a document (id 0) has nothing to close.
@@ -44,16 +51,6 @@ int PdfDocument::pageCount()
 QSize PdfDocument::pageSize(int page)
 {
     return m_service->pageSize(m_documentId, page);
-}
-
-QPixmap PdfDocument::renderPage(int page)
-{
-    return QPixmap::fromImage(m_service->renderPage(m_documentId, page));
-}
-
-QImage PdfDocument::renderCover()
-{
-    return m_service->renderPage(m_documentId, 1);
 }
 
 QString PdfDocument::title()

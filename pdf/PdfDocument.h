@@ -2,14 +2,15 @@
 
 #include "pdf/PdfService.h"
 
-#include <QImage>
 #include <QList>
 #include <QObject>
-#include <QPixmap>
 #include <QSharedPointer>
 #include <QSize>
 #include <QString>
 #include <QStringList>
+
+class QImage;
+class QPixmap;
 
 // A handle of one open document: opened through the service when made,
 // closed exactly once when destroyed. After opening a file it is in one of
@@ -25,6 +26,15 @@ public:
                 QObject *parent = nullptr);
     // A new document with one blank page.
     explicit PdfDocument(QSharedPointer<PdfService> service, QObject *parent = nullptr);
+    // A new document of some pages of a file, made in memory: loaded, or
+    // not opened at all when the file or the range text does not serve.
+    struct PagesOf
+    {
+        QString fileName;
+        QString password;
+        QString ranges;   // "3", "3-9", "1,4-5"
+    };
+    PdfDocument(QSharedPointer<PdfService> service, const PagesOf &pages, QObject *parent = nullptr);
     ~PdfDocument() override;
 
     bool isLoaded() const;

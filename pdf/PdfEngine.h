@@ -2,16 +2,24 @@
 
 #include "pdf/OutlineEntry.h"
 
-#include <QImage>
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
+
+class PageRenderer;
+class QImage;
 
 // The PDF engine: a table of open documents with a selected document and
 // page, over qpdf (structure, encryption, writing) and poppler (rendering).
 // It is the only code that talks to those libraries. Every function reports
 // through its result and the last error code; no exception leaves it.
+//
+// Rendering lives in a library of its own (PdfEngineRendering.cpp, with
+// poppler and Qt's GUI module) that only the desktop program links; the
+// worker never draws a page and starts without them.
 //
 // The engine is not thread-safe: PdfService serialises all use of it.
 class PdfEngine : public QObject
@@ -102,11 +110,28 @@ protected:
     int DecryptFile(const QString &input, const QString &output, const QString &password);
     int ExtractFilePages(const QString &input, const QString &password, const QString &output,
                          const QString &ranges);      // 1 = written
+    // The same pages as a new document, open and selected instead of written:
+    // a piece that is saved once needs no file of its own. Its id; 0 on failure.
+    int ExtractFileDocument(const QString &input, const QString &password, const QString &ranges);
 
     // Puts back an error code that a clean-up call after a failure has cleared.
     void setLastErrorCode(int code);
 
 private:
+    // What the rendering half is given of the selected document.
+    struct RenderSource
+    {
+        QByteArray bytes;       // the file's contents as loaded; empty when not at hand
+        QString fileName;       // empty for a document made or changed in memory
+        QByteArray password;
+    };
+    // Runs an engine function with the error handling of every other one.
+    int guardedCall(const std::function<int()> &operation);
+    // Of the selected document; the page must be one of it.
+    RenderSource selectedRenderSource(int page);
+    QByteArray selectedInMemoryCopy();
+    std::shared_ptr<PageRenderer> &selectedRenderer();   // opened on first render
+
     struct Private;
     std::unique_ptr<Private> d;
 };

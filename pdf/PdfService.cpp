@@ -2,7 +2,6 @@
 
 #include "common/Logger.h"
 
-#include <QDebug>
 #include <QMutexLocker>
 #include <QRandomGenerator>
 
@@ -14,7 +13,6 @@ enum PropertyIndex { PropertyAuthor = 0, PropertyTitle, PropertyPassword, Proper
 enum PermissionIndex { PermissionPrint = 0, PermissionCopy, PermissionChange, PermissionAddNotes,
                        PermissionFillFields, PermissionCopyAccess, PermissionAssembly, PermissionPrintFull };
 
-constexpr double RenderDpi = 72.0;
 constexpr int PasswordStrength = 1;
 constexpr int PermissionsOnlyStrength = 0;
 
@@ -27,13 +25,9 @@ bool permissionAt(const QList<bool> &permissions, int index)
 
 PdfService::PdfService(QObject *parent) : PdfEngine(parent)
 {
-    qDebug() << Q_FUNC_INFO;
 }
 
-PdfService::~PdfService()
-{
-    qDebug() << Q_FUNC_INFO;
-}
+PdfService::~PdfService() = default;
 
 bool PdfService::loadFile(const QString &fileName, const QString &password, int &documentId,
                           bool &needsPassword, int *errorCode)
@@ -92,23 +86,6 @@ QSize PdfService::selectedPageSize()
     if (rotation == 90 || rotation == 270)
         std::swap(width, height);
     return QSize(width, height);
-}
-
-QImage PdfService::renderPage(int documentId, int page)
-{
-    QMutexLocker lock(&m_mutex);
-    SelectDocument(documentId);
-    SelectPage(page);
-    qDebug() << Q_FUNC_INFO;
-    const QSize size = selectedPageSize();
-    if (size.isEmpty())
-        return QImage();
-    QImage image(size, QImage::Format_RGB32);
-    if (image.isNull())
-        return QImage();
-    if (RenderPageToImage(RenderDpi, page, image) == 0)
-        qDebug() << Q_FUNC_INFO << "render result:" << 0;
-    return image;
 }
 
 bool PdfService::saveToFile(int documentId, const QString &fileName)
@@ -249,6 +226,12 @@ int PdfService::extractFilePages(const QString &input, const QString &password, 
 {
     QMutexLocker lock(&m_mutex);
     return ExtractFilePages(input, password, output, ranges);
+}
+
+int PdfService::extractDocument(const QString &input, const QString &password, const QString &ranges)
+{
+    QMutexLocker lock(&m_mutex);
+    return ExtractFileDocument(input, password, ranges);
 }
 
 // Both the loaded input and the extracted document are closed again, so

@@ -2,12 +2,13 @@
 
 #include "pdf/PdfEngine.h"
 
-#include <QImage>
 #include <QList>
 #include <QMutex>
 #include <QSize>
 #include <QString>
 #include <QStringList>
+
+class QImage;
 
 // The one place where the program talks to the PDF engine. Documents are
 // named by the engine's document id; whoever opened one closes it.
@@ -59,6 +60,9 @@ public:
                          const QString &ranges);
     int extractPages(const QString &input, const QString &password, const QString &output,
                      int firstPage, int count);
+    // The pages of the range text as a new open document, for a PdfDocument
+    // to adopt (see PdfDocument::PagesOf); its id, or 0.
+    int extractDocument(const QString &input, const QString &password, const QString &ranges);
     int lastErrorCode();
 
 private:

@@ -23,28 +23,25 @@ PageView::PageView(QSharedPointer<PdfService> service, QWidget *parent)
     m_scrollArea->horizontalScrollBar()->setObjectName(QStringLiteral("scrollDocHorizontal"));
     layout->addWidget(m_scrollArea);
     m_scrollArea->setAccessibleName(tr("Pages"));
-
-    auto *content = new QFrame;
-    m_pagesLayout = new QVBoxLayout(content);
-    m_pagesLayout->setContentsMargins(0, 0, 0, 0);
-    m_pagesLayout->setAlignment(Qt::AlignCenter);
-    m_scrollArea->setWidget(content);
+    m_scrollArea->setWidget(newContent());
 }
 
 // The pages hold shares of the document; they go first so that the
 // document is closed while the service is surely still there.
 PageView::~PageView()
 {
-    clear();
+    m_pages.clear();
+    delete m_scrollArea->takeWidget();
 }
 
 bool PageView::open(const QString &fileName, const QString &password)
 {
-    if (!m_fileName.isEmpty() && fileName == m_fileName)
+    if (!m_fileName.isEmpty() && fileName == m_fileName) {
+        scrollToTop();   // pages and renderings stay
         return true;
+    }
 
     clear();
-    m_document.reset();
     if (!m_service)
         return false;
     m_document.reset(new PdfDocument(m_service, fileName, password));
@@ -59,11 +56,16 @@ bool PageView::open(const QString &fileName, const QString &password)
         return false;
     }
     m_fileName = fileName;
-    // The pages are laid out while their frame is hidden, so that a
-    // thousand of them are placed once and none is painted in a wrong
-    // place (where it would be rendered for nothing).
-    QWidget *content = m_scrollArea->widget();
-    content->hide();
+    showPages(count);
+    return true;
+}
+
+// The pages are laid out in a content frame that is not yet in the scroll
+// area, so that a thousand of them are placed once and none is painted in a
+// wrong place (where it would be rendered for nothing).
+void PageView::showPages(int count)
+{
+    QWidget *content = newContent();
     for (int number = 1; number <= count; ++number) {
         auto *page = new Page(m_document, number, content);
         page->setAccessibleName(tr("Page %1 of %2").arg(number).arg(count));
@@ -71,8 +73,28 @@ bool PageView::open(const QString &fileName, const QString &password)
         m_pages.append(page);
     }
     m_pagesLayout->activate();
-    content->show();
-    return true;
+    content->resize(m_pagesLayout->sizeHint().expandedTo(m_scrollArea->viewport()->size()));
+    m_scrollArea->setWidget(content);
+    scrollToTop();
+}
+
+// Every document gets a content frame of its own (the scroll area deletes
+// the one it replaces): no size, position or scroll range of the document
+// shown before can carry over to the next.
+QWidget *PageView::newContent()
+{
+    auto *content = new QFrame;
+    m_pagesLayout = new QVBoxLayout(content);
+    m_pagesLayout->setContentsMargins(0, 0, 0, 0);
+    // Page 1 starts at the top, the pages centred across the width.
+    m_pagesLayout->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    return content;
+}
+
+void PageView::scrollToTop()
+{
+    m_scrollArea->verticalScrollBar()->setValue(0);
+    m_scrollArea->horizontalScrollBar()->setValue(0);
 }
 
 void PageView::clear()
@@ -80,12 +102,12 @@ void PageView::clear()
     // Renderings of the old document must never be shown for a new one
     // that happens to get the same engine id.
     QPixmapCache::clear();
-    qDeleteAll(m_pages);
     m_pages.clear();
-    while (QLayoutItem *item = m_pagesLayout->takeAt(0))
-        delete item;
-    m_scrollArea->verticalScrollBar()->setValue(0);
-    m_scrollArea->horizontalScrollBar()->setValue(0);
+    m_scrollArea->setWidget(newContent());   // deletes the pages with their frame
+    scrollToTop();
+    // Without its pages the document is not shown any more: opening it
+    // again must build them again.
+    forgetDocument();
 }
 
 void PageView::forgetDocument()

@@ -27,6 +27,7 @@ public:
     // False when the document cannot be opened (or needs another password)
     // or has no pages; the view is then empty.
     bool open(const QString &fileName, const QString &password);
+    // Empties the view and closes the document.
     void clear();
 
     QString fileName() const { return m_fileName; }
@@ -36,6 +37,9 @@ public:
 
 private:
     void forgetDocument();
+    void showPages(int count);
+    QWidget *newContent();
+    void scrollToTop();
 
     QSharedPointer<PdfService> m_service;
     QSharedPointer<PdfDocument> m_document;

@@ -137,6 +137,7 @@ void PreviewWidget::refresh()
         return;
     m_documentShown = true;
     m_title->setText(m_title->fontMetrics().elidedText(split->displayName(), Qt::ElideRight, titleWidth));
+    m_title->setToolTip(m_title->text() == split->displayName() ? QString() : split->displayName());
     // A deep folder must not widen the panel: the middle of the path gives way.
     m_fileName->setText(m_fileName->fontMetrics().elidedText(split->fileName(), Qt::ElideMiddle, titleWidth));
     m_fileName->setToolTip(split->fileName());

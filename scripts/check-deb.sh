@@ -55,7 +55,7 @@ in_root 'printf "[General]\nLanguage=fr\n" > /tmp/settings.ini
          status=0; QT_QPA_PLATFORM=offscreen timeout 8 sheafdesk > /tmp/run.log 2>&1 || status=$?
          [ $status -eq 124 ] || { cat /tmp/run.log; echo "sheafdesk ended with $status"; exit 1; }
          grep -A1 "Load translation: /usr/lib/cleavemark/translations/sheafdesk_fr.qm" \
-             "/root/.Tessaly Cleavemark/log/"log_*.txt | grep -q "Result: true"'
+             "${XDG_STATE_HOME:-$HOME/.local/state}"/cleavemark/log/log_*.txt | grep -q "Result: true"'
 echo "   $(in_root 'wc -l < /tmp/files') paths installed, every program finds its libraries,"
 echo "   sheafdesk starts and loads its French translation"
 

@@ -5,6 +5,7 @@
 #include "app/MessageView.h"
 #include "app/SaveFolderModel.h"
 #include "common/UserSettings.h"
+#include "jobs/AdvancedSettings.h"
 #include "jobs/ProgressControl.h"
 #include "jobs/Split.h"
 #include "merge/PageRanges.h"
@@ -17,7 +18,6 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QDebug>
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
@@ -99,6 +99,11 @@ void SplitView::buildLayout()
     QWidget *bottom = createBottomBar();
     bottom->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     layout->addWidget(bottom);
+    m_resetNote = new QLabel(this);
+    m_resetNote->setObjectName(QStringLiteral("resetNote"));
+    m_resetNote->hide();
+    layout->addSpacing(6);
+    layout->addWidget(m_resetNote);
     layout->addStretch(1);
 }
 
@@ -402,11 +407,14 @@ void SplitView::connectJob()
     connect(split, &Split::loadFinished, this, &SplitView::updateSplitButtonState);
     connect(split, &Split::documentUnusable, this, &SplitView::onDocumentUnusable);
     connect(split, &Split::clean, this, &SplitView::updateSplitButtonState);
+    connect(split, &Split::loadFinished, this, &SplitView::updateResetNote);
+    connect(split, &Split::clean, this, &SplitView::updateResetNote);
     connect(m_advancedSettings, &QPushButton::clicked, split, &Split::editSettings);
 }
 
 void SplitView::retranslate()
 {
+    m_resetNote->setText(tr("The output properties you had set were reset for this document."));
     m_modeButtons.at(Split::SinglePages)->setText(tr("Into files of 1 page"));
     m_modeButtons.at(Split::GroupsOfPages)->setText(tr("By groups of pages"));
     m_modeButtons.at(Split::RemovePages)->setText(tr("Get rid of certain pages"));
@@ -543,7 +551,6 @@ QString SplitView::outputFolder(int folderIndex, const QString &fileName, const 
 
 void SplitView::splitModeChanged(int splitMode)
 {
-    qDebug() << Q_FUNC_INFO << splitMode;
     m_modePages->setCurrentIndex(splitMode);
     if (Split *split = job())
         split->setMode(splitMode);
@@ -627,6 +634,14 @@ void SplitView::onChangedPageRangeList()
     m_from->clear();
     m_to->clear();
     updateSplitButtonState();
+}
+
+// Loading another document resets the output properties; a user who had
+// set some is told, until the properties are saved again.
+void SplitView::updateResetNote()
+{
+    const Split *split = job();
+    m_resetNote->setVisible(split && split->settings()->userValuesWereReset());
 }
 
 void SplitView::updateSplitButtonState()

@@ -104,6 +104,7 @@ public slots:
     void onContentCopyDisabled();
     void onDocumentUnusable(const QString &path, int problem, int engineCode);
     void updateSplitButtonState();
+    void updateResetNote();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -139,6 +140,7 @@ private:
     QStackedLayout *m_modePages = nullptr;
 
     QLabel *m_singleHelp = nullptr;
+    QLabel *m_resetNote = nullptr;
     QLabel *m_groupSizeLabel = nullptr;
     QLineEdit *m_groupSize = nullptr;
     QLabel *m_startPageLabel = nullptr;

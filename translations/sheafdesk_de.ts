@@ -80,6 +80,10 @@
         <translation>Schließen (%1)</translation>
     </message>
     <message>
+        <source>The values you had set here were reset to their defaults when another document was loaded.</source>
+        <translation>Ihre Werte wurden beim Laden eines anderen Dokuments auf die Standardwerte zurückgesetzt.</translation>
+    </message>
+    <message>
         <source>Keep each document&apos;s bookmarks</source>
         <translation>Lesezeichen jedes Dokuments behalten</translation>
     </message>
@@ -216,6 +220,11 @@
         <source>CANCEL</source>
         <translation>ABBRECHEN</translation>
     </message>
+    <message>
+        <source>https://www.tessaly.com/cleavemark/help/</source>
+        <extracomment>The online manual in this language; keep the English address where there is none.</extracomment>
+        <translation>https://www.tessaly.com/de/cleavemark/help/</translation>
+    </message>
 </context>
 <context>
     <name>MergeItemDelegate</name>
@@ -308,7 +317,7 @@
     </message>
     <message>
         <source>Total</source>
-        <translation>Gesamt</translation>
+        <translation>Summe</translation>
     </message>
     <message>
         <source>Pages</source>
@@ -417,10 +426,6 @@
         <translation>Ordner wählen</translation>
     </message>
     <message>
-        <source>%1 pages total</source>
-        <translation>%1 Seiten insgesamt</translation>
-    </message>
-    <message>
         <source>Select one or more files to open</source>
         <translation>Eine oder mehrere Dateien zum Öffnen wählen</translation>
     </message>
@@ -488,6 +493,18 @@
         <source>CLEAR LIST</source>
         <translation>LISTE LEEREN</translation>
     </message>
+    <message>
+        <source>Merged-%1</source>
+        <extracomment>The proposed name of a merged file; %1 is the date and time. No spaces or / : * ? &lt; &gt; |.</extracomment>
+        <translation>Vereint-%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages total</source>
+        <translation>
+            <numerusform>%n Seite insgesamt</numerusform>
+            <numerusform>%n Seiten insgesamt</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MessageMerge</name>
@@ -542,10 +559,6 @@
         <translation>Teilung abgeschlossen</translation>
     </message>
     <message>
-        <source>Your document was split in %1 files. You can open folder to view the results of proceed of merging them.</source>
-        <translation>Ihr Dokument wurde in %1 Dateien geteilt. Sie können den Ordner öffnen, um die Ergebnisse anzusehen, oder sie vereinen.</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -556,6 +569,13 @@
     <message>
         <source>MERGE RESULTS</source>
         <translation>VEREINEN</translation>
+    </message>
+    <message numerus="yes">
+        <source>Your document was split in %n files. You can open folder to view the results of proceed of merging them.</source>
+        <translation>
+            <numerusform>Ihr Dokument wurde in %n Datei geteilt. Sie können den Ordner öffnen, um sie anzusehen.</numerusform>
+            <numerusform>Ihr Dokument wurde in %n Dateien geteilt. Sie können den Ordner öffnen, um die Ergebnisse anzusehen, oder sie vereinen.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -666,7 +686,7 @@
     </message>
     <message>
         <source>Apply to all files in queue</source>
-        <translation>Auf alle Dateien in der Liste anwenden</translation>
+        <translation>Auf alle Dateien anwenden</translation>
     </message>
     <message>
         <source>Close</source>
@@ -1097,6 +1117,10 @@
     <message>
         <source>Cannot split this document</source>
         <translation>Dokument nicht teilbar</translation>
+    </message>
+    <message>
+        <source>The output properties you had set were reset for this document.</source>
+        <translation>Ihre Ausgabe-Eigenschaften wurden für dieses Dokument zurückgesetzt.</translation>
     </message>
 </context>
 <context>

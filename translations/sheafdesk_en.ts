@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>Filename Prefix:</source>
-        <translation>Filename Prefix:</translation>
+        <translation>Name template:</translation>
     </message>
     <message>
         <source>SAVE SETTINGS</source>
@@ -78,6 +78,10 @@
     <message>
         <source>Close (%1)</source>
         <translation>Close (%1)</translation>
+    </message>
+    <message>
+        <source>The values you had set here were reset to their defaults when another document was loaded.</source>
+        <translation>The values you had set here were reset to their defaults when another document was loaded.</translation>
     </message>
     <message>
         <source>Keep each document&apos;s bookmarks</source>
@@ -216,12 +220,17 @@
         <source>CANCEL</source>
         <translation>CANCEL</translation>
     </message>
+    <message>
+        <source>https://www.tessaly.com/cleavemark/help/</source>
+        <extracomment>The online manual in this language; keep the English address where there is none.</extracomment>
+        <translation>https://www.tessaly.com/cleavemark/help/</translation>
+    </message>
 </context>
 <context>
     <name>MergeItemDelegate</name>
     <message>
         <source>ok</source>
-        <translation>ok</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Enter Password</source>
@@ -304,7 +313,7 @@
     </message>
     <message>
         <source>Filename</source>
-        <translation>Filename</translation>
+        <translation>File name</translation>
     </message>
     <message>
         <source>Total</source>
@@ -320,7 +329,7 @@
     </message>
     <message>
         <source>Can not open file</source>
-        <translation>Can not open file</translation>
+        <translation>Cannot open file</translation>
     </message>
     <message>
         <source>The password for %1 is incorrect</source>
@@ -386,7 +395,7 @@
     </message>
     <message>
         <source>Filename:</source>
-        <translation>Filename:</translation>
+        <translation>File name:</translation>
     </message>
     <message>
         <source>MERGE</source>
@@ -417,10 +426,6 @@
         <translation>Choose folder</translation>
     </message>
     <message>
-        <source>%1 pages total</source>
-        <translation>%1 pages total</translation>
-    </message>
-    <message>
         <source>Select one or more files to open</source>
         <translation>Select one or more files to open</translation>
     </message>
@@ -430,7 +435,7 @@
     </message>
     <message>
         <source>Merging files..</source>
-        <translation>Merging files..</translation>
+        <translation>Merging files…</translation>
     </message>
     <message>
         <source>Select destination folder</source>
@@ -442,7 +447,7 @@
     </message>
     <message>
         <source>Can not open file</source>
-        <translation>Can not open file</translation>
+        <translation>Cannot open file</translation>
     </message>
     <message>
         <source>The password for %1 is incorrect</source>
@@ -488,6 +493,18 @@
         <source>CLEAR LIST</source>
         <translation>CLEAR LIST</translation>
     </message>
+    <message>
+        <source>Merged-%1</source>
+        <extracomment>The proposed name of a merged file; %1 is the date and time. No spaces or / : * ? &lt; &gt; |.</extracomment>
+        <translation>Merged-%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages total</source>
+        <translation>
+            <numerusform>%n page in total</numerusform>
+            <numerusform>%n pages in total</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MessageMerge</name>
@@ -497,7 +514,7 @@
     </message>
     <message>
         <source>All of your files have been merged. You can open the folder to view the result</source>
-        <translation>All of your files have been merged. You can open the folder to view the result</translation>
+        <translation>All your files have been merged. You can open the folder to view the result.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -542,10 +559,6 @@
         <translation>Split complete</translation>
     </message>
     <message>
-        <source>Your document was split in %1 files. You can open folder to view the results of proceed of merging them.</source>
-        <translation>Your document was split in %1 files. You can open folder to view the results of proceed of merging them.</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -557,6 +570,13 @@
         <source>MERGE RESULTS</source>
         <translation>MERGE RESULTS</translation>
     </message>
+    <message numerus="yes">
+        <source>Your document was split in %n files. You can open folder to view the results of proceed of merging them.</source>
+        <translation>
+            <numerusform>Your document was split into %n file. You can open the folder to view it.</numerusform>
+            <numerusform>Your document was split into %n files. You can open the folder to view them or merge them again.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MessageUpdate</name>
@@ -566,7 +586,7 @@
     </message>
     <message>
         <source>New version of the program is available: &lt;b&gt;%1&lt;/b&gt;.</source>
-        <translation>New version of the program is available: &lt;b&gt;%1&lt;/b&gt;.</translation>
+        <translation>A new version of the program is available: &lt;b&gt;%1&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>Read about</source>
@@ -678,7 +698,7 @@
     </message>
     <message>
         <source>Choose page ranges. Total pages in document: %1</source>
-        <translation>Choose page ranges. Total pages in document: %1</translation>
+        <translation>Choose page ranges. Pages in the document: %1</translation>
     </message>
     <message>
         <source>CANCEL</source>
@@ -744,7 +764,7 @@
     </message>
     <message>
         <source>Can not open file</source>
-        <translation>Can not open file</translation>
+        <translation>Cannot open file</translation>
     </message>
     <message>
         <source>The password for %1 is incorrect</source>
@@ -796,7 +816,7 @@
     <name>SaveFolderModel</name>
     <message>
         <source>Sub folder</source>
-        <translation>Sub folder</translation>
+        <translation>Subfolder</translation>
     </message>
     <message>
         <source>Original folder</source>
@@ -847,7 +867,7 @@
     </message>
     <message>
         <source>Check program updates</source>
-        <translation>Check program updates</translation>
+        <translation>Check for program updates</translation>
     </message>
     <message>
         <source>version %1</source>
@@ -996,7 +1016,7 @@
     <name>SplitView</name>
     <message>
         <source>Into files of 1 page</source>
-        <translation>Into files of 1 page</translation>
+        <translation>Into single-page files</translation>
     </message>
     <message>
         <source>By groups of pages</source>
@@ -1004,7 +1024,7 @@
     </message>
     <message>
         <source>Get rid of certain pages</source>
-        <translation>Get rid of certain pages</translation>
+        <translation>Remove certain pages</translation>
     </message>
     <message>
         <source>By page ranges</source>
@@ -1012,7 +1032,7 @@
     </message>
     <message>
         <source>Group of pages:</source>
-        <translation>Group of pages:</translation>
+        <translation>Pages per group:</translation>
     </message>
     <message>
         <source>Starting from:</source>
@@ -1056,19 +1076,19 @@
     </message>
     <message>
         <source>Every page will be splited to isolated file...</source>
-        <translation>Every page will be splited to isolated file...</translation>
+        <translation>Every page will be saved as a file of its own.</translation>
     </message>
     <message>
         <source>Choose how much pages will be in every group and you should choose pages, where splitting will be started...</source>
-        <translation>Choose how much pages will be in every group and you should choose pages, where splitting will be started...</translation>
+        <translation>Choose how many pages each group holds and the page where splitting starts.</translation>
     </message>
     <message>
         <source>You can choose and add pages which you want to delete...</source>
-        <translation>You can choose and add pages which you want to delete...</translation>
+        <translation>Choose and add the pages you want to remove.</translation>
     </message>
     <message>
         <source>You should choose and add a interval from document, which you will want to split...</source>
-        <translation>You should choose and add a interval from document, which you will want to split...</translation>
+        <translation>Choose and add the page ranges of the document that you want as separate files.</translation>
     </message>
     <message>
         <source>Select destination folder</source>
@@ -1084,7 +1104,7 @@
     </message>
     <message>
         <source>Error: this file has read permission only!</source>
-        <translation>Error: this file has read permission only!</translation>
+        <translation>Error: this document does not allow its pages to be extracted.</translation>
     </message>
     <message>
         <source>Pages to remove</source>
@@ -1097,6 +1117,10 @@
     <message>
         <source>Cannot split this document</source>
         <translation>Cannot split this document</translation>
+    </message>
+    <message>
+        <source>The output properties you had set were reset for this document.</source>
+        <translation>The output properties you had set were reset for this document.</translation>
     </message>
 </context>
 <context>

@@ -80,6 +80,10 @@
         <translation>Fermer (%1)</translation>
     </message>
     <message>
+        <source>The values you had set here were reset to their defaults when another document was loaded.</source>
+        <translation>Vos valeurs ont été remises par défaut au chargement d’un autre document.</translation>
+    </message>
+    <message>
         <source>Keep each document&apos;s bookmarks</source>
         <translation>Garder les signets de chaque document</translation>
     </message>
@@ -215,6 +219,11 @@
     <message>
         <source>CANCEL</source>
         <translation>ANNULER</translation>
+    </message>
+    <message>
+        <source>https://www.tessaly.com/cleavemark/help/</source>
+        <extracomment>The online manual in this language; keep the English address where there is none.</extracomment>
+        <translation>https://www.tessaly.com/fr/cleavemark/help/</translation>
     </message>
 </context>
 <context>
@@ -417,10 +426,6 @@
         <translation>Choisir un dossier</translation>
     </message>
     <message>
-        <source>%1 pages total</source>
-        <translation>%1 pages au total</translation>
-    </message>
-    <message>
         <source>Select one or more files to open</source>
         <translation>Sélectionnez un ou plusieurs fichiers à ouvrir</translation>
     </message>
@@ -488,6 +493,18 @@
         <source>CLEAR LIST</source>
         <translation>VIDER LA LISTE</translation>
     </message>
+    <message>
+        <source>Merged-%1</source>
+        <extracomment>The proposed name of a merged file; %1 is the date and time. No spaces or / : * ? &lt; &gt; |.</extracomment>
+        <translation>Fusion-%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages total</source>
+        <translation>
+            <numerusform>%n page au total</numerusform>
+            <numerusform>%n pages au total</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MessageMerge</name>
@@ -542,10 +559,6 @@
         <translation>Division terminée</translation>
     </message>
     <message>
-        <source>Your document was split in %1 files. You can open folder to view the results of proceed of merging them.</source>
-        <translation>Votre document a été divisé en %1 fichiers. Vous pouvez ouvrir le dossier pour voir les résultats ou les fusionner.</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -556,6 +569,13 @@
     <message>
         <source>MERGE RESULTS</source>
         <translation>FUSIONNER</translation>
+    </message>
+    <message numerus="yes">
+        <source>Your document was split in %n files. You can open folder to view the results of proceed of merging them.</source>
+        <translation>
+            <numerusform>Votre document a été divisé en %n fichier. Vous pouvez ouvrir le dossier pour le voir.</numerusform>
+            <numerusform>Votre document a été divisé en %n fichiers. Vous pouvez ouvrir le dossier pour voir les résultats ou les fusionner.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -666,7 +686,7 @@
     </message>
     <message>
         <source>Apply to all files in queue</source>
-        <translation>Appliquer à tous les fichiers de la liste</translation>
+        <translation>Appliquer à tous les fichiers</translation>
     </message>
     <message>
         <source>Close</source>
@@ -1097,6 +1117,10 @@
     <message>
         <source>Cannot split this document</source>
         <translation>Document impossible à diviser</translation>
+    </message>
+    <message>
+        <source>The output properties you had set were reset for this document.</source>
+        <translation>Vos propriétés de sortie ont été réinitialisées pour ce document.</translation>
     </message>
 </context>
 <context>

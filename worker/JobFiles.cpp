@@ -2,14 +2,13 @@
 
 #include "common/FileUtils.h"
 #include "common/Logger.h"
+#include "worker/JobSummary.h"
 
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QMap>
-#include <QRegularExpression>
-#include <QtDebug>
 
 #include <algorithm>
 
@@ -78,8 +77,6 @@ const QString kMergedFileName = QStringLiteral("merged_file_name");
 const QString kErrorFileName = QStringLiteral("error_file_name");
 const QString kFailedCount = QStringLiteral("failed_count");
 const QString kErrorCause = QStringLiteral("error_cause");
-
-const QStringList passwordKeys = {kFilePassword, kPassword, kTaskPassword};
 
 int intOf(const QJsonObject &object, const QString &key, int fallback = 0)
 {
@@ -159,43 +156,21 @@ QJsonObject parseObject(const QByteArray &json)
     return QJsonDocument::fromJson(json).object();
 }
 
-QJsonValue maskPasswords(const QJsonValue &value)
-{
-    if (value.isArray()) {
-        QJsonArray array;
-        for (const QJsonValue &element : value.toArray())
-            array.append(maskPasswords(element));
-        return array;
-    }
-    if (!value.isObject())
-        return value;
-    QJsonObject object = value.toObject();
-    for (auto it = object.begin(); it != object.end(); ++it) {
-        if (passwordKeys.contains(it.key()))
-            it.value() = QStringLiteral("***");
-        else if (it.value().isArray() || it.value().isObject())
-            it.value() = maskPasswords(it.value());
-    }
-    return object;
-}
-
-template<typename Request>
-void readRequest(const QString &path, Request &request, const QString &logText)
+// Logged as one summary line, never as the request's text: that holds
+// passwords and, for a large split, thousands of lines.
+template<typename Request, typename Describe>
+void readRequest(const QString &path, Request &request, const QString &logText, Describe describe)
 {
     QByteArray json;
     if (!readEncodedFile(path, json))
         return;
-    Logger::instance().log(logText.arg(maskedRequestText(json)), LogDebug);
     request = Request::fromJson(parseObject(json));
+    Logger::instance().log(logText.arg(describe(request)), LogDebug);
 }
 
-bool writeEncoded(const QJsonObject &object, const QString &path, const char *function, bool traceData)
+bool writeEncoded(const QJsonObject &object, const QString &path)
 {
     const QByteArray data = encode(object);
-    if (traceData)
-        qDebug() << function << "Data:" << data;
-    else
-        qDebug() << function << "Data:" << data.size() << "bytes";
     if (data.isEmpty())
         return false;
     return writePrivateFile(path, data);
@@ -379,47 +354,29 @@ MergeResponse MergeResponse::fromJson(const QJsonObject &object)
     return response;
 }
 
-QString maskedRequestText(const QByteArray &json)
-{
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
-    if (error.error == QJsonParseError::NoError && !document.isNull()) {
-        const QJsonValue masked = maskPasswords(document.isObject() ? QJsonValue(document.object())
-                                                                    : QJsonValue(document.array()));
-        const QJsonDocument maskedDocument = masked.isObject() ? QJsonDocument(masked.toObject())
-                                                               : QJsonDocument(masked.toArray());
-        return QString::fromUtf8(maskedDocument.toJson(QJsonDocument::Indented));
-    }
-    // Text that does not parse may still hold a password in clear.
-    static const QRegularExpression passwordPair(
-        QStringLiteral("(\"(?:file_password|property_password|task_password)\"\\s*:\\s*)\"(?:[^\"\\\\]|\\\\.)*\""));
-    return QString::fromUtf8(json).replace(passwordPair, QStringLiteral("\\1\"***\""));
-}
-
 void readSplitRequest(const QString &path, SplitRequest &request)
 {
-    readRequest(path, request, QStringLiteral("Split request:'%1'"));
+    readRequest(path, request, QStringLiteral("Split request: %1"), describeSplitRequest);
 }
 
 void readMergeRequest(const QString &path, MergeRequest &request)
 {
-    readRequest(path, request, QStringLiteral("Merge request:'%1'"));
+    readRequest(path, request, QStringLiteral("Merge request: %1"), describeMergeRequest);
 }
 
 bool writeSplitResponse(const SplitResponse &response, const QString &path)
 {
-    return writeEncoded(response.toJson(), path, Q_FUNC_INFO, true);
+    return writeEncoded(response.toJson(), path);
 }
 
 bool writeMergeResponse(const MergeResponse &response, const QString &path)
 {
-    return writeEncoded(response.toJson(), path, Q_FUNC_INFO, true);
+    return writeEncoded(response.toJson(), path);
 }
 
-// Requests hold passwords, so only their size goes to the debug output.
 bool writeRequestData(const QJsonObject &object, const QString &path)
 {
-    return writeEncoded(object, path, Q_FUNC_INFO, false);
+    return writeEncoded(object, path);
 }
 
 bool readResponseData(const QString &path, QJsonObject &object)

@@ -107,7 +107,7 @@ struct MergeResponse
 
 // Worker side. A request that cannot be read leaves the record as it was; a
 // request that does not decode or parse gives the defaults. The request is
-// logged with every password replaced by "***".
+// logged as one summary line without its passwords (JobSummary.h).
 void readSplitRequest(const QString &path, SplitRequest &request);
 void readMergeRequest(const QString &path, MergeRequest &request);
 bool writeSplitResponse(const SplitResponse &response, const QString &path);
@@ -116,9 +116,5 @@ bool writeMergeResponse(const MergeResponse &response, const QString &path);
 // GUI side: write a request object, read a response object.
 bool writeRequestData(const QJsonObject &object, const QString &path);
 bool readResponseData(const QString &path, QJsonObject &object);
-
-// The request text as logged: every password value replaced by "***".
-QString maskedRequestText(const QByteArray &json);
-
 
 #endif

@@ -66,7 +66,8 @@ void MergeEngine::run()
 
     m_state = Finished;
     m_temporaryFiles.removeAll();
-    m_mergedDocument.reset();
+    // The merged document is released with the engine, or not at all when
+    // the worker ends the process right after the job (see worker/main.cpp).
 
     if (m_errorCode == NoError)
         log(QStringLiteral("Merge [OK]. Out file:'%1'").arg(m_request.saveFileName));

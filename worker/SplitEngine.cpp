@@ -71,6 +71,9 @@ void SplitEngine::run()
         splitRanges();
     if (m_request.mode == 1)
         removePages();
+    // The job ran to its end and keeps what it wrote, so its journal goes
+    // now: the worker ends without running destructors.
+    m_journal.reset();
 }
 
 QString SplitEngine::temporaryFolder() const
@@ -161,11 +164,6 @@ void SplitEngine::splitRanges()
     log(QStringLiteral("Split started..."));
     m_startTime = QDateTime::currentDateTime();
 
-    // One scratch file serves every range in turn: each piece is saved to its
-    // output before the next one is extracted over it.
-    const QString extractionPath = temporaryPath(folder);
-    temporaries.add(extractionPath);
-
     const int pageWidth = digitCount(largestPageNumber(ranges));
     const int counterWidth = digitCount(ranges.size());
     const QString baseName = baseNameOf(m_request.fileName);
@@ -184,34 +182,22 @@ void SplitEngine::splitRanges()
             continue;
         }
 
-        log(QStringLiteral("Extract range:%1").arg(text));
-
-        bool extracted = !extractionPath.isEmpty()
-            && m_service->extractFilePages(source, QString(), extractionPath, text) == 1;
-        const int count = range.to - range.from + 1;
-        if (!extracted && !extractionPath.isEmpty() && count > 0)
-            extracted = m_service->extractPages(source, QString(), extractionPath, range.from, count) == 1;
-
-        if (!extracted) {
-            const int engineCode = m_service->lastErrorCode();
-            log(QStringLiteral("Can not extract range:%1. Error code:%2").arg(text).arg(engineCode));
-            const int cause = readFailureCause(engineCode);
-            noteFailure(cause != JobCause::Unknown ? cause : writeFailureCause(engineCode, folder));
+        // Noted before it is written, so that a canceled job can take it back.
+        m_journal->noteFile(outputPath);
+        if (saveRange(source, text, outputPath)) {
+            m_outputFiles.append(outputPath);
         } else {
-            log(QStringLiteral("Extract range [OK]"));
-            log(QStringLiteral("Set properties..."));
-            log(QStringLiteral("Loading file:%1").arg(extractionPath));
-            m_journal->noteFile(outputPath);
-            if (saveRange(extractionPath, outputPath))
-                m_outputFiles.append(outputPath);
-            else
-                noteFailure(writeFailureCause(m_service->lastErrorCode(), m_request.outDirectory));
+            const int engineCode = m_service->lastErrorCode();
+            const int cause = readFailureCause(engineCode);
+            noteFailure(cause != JobCause::Unknown ? cause : writeFailureCause(engineCode, m_request.outDirectory));
         }
         m_progress.setValue(k);
     }
 
     temporaries.removeAll();
-    log(QStringLiteral("Split complete!"));
+    // Pieces that were saved are not logged one by one: a split into single
+    // pages would write thousands of lines. Each failure has its own line.
+    log(QStringLiteral("Split complete! Saved %1 of %2 ranges").arg(m_outputFiles.size()).arg(ranges.size()));
 
     // A partial result is still a result; only a job that produced nothing
     // from its ranges reports an error.
@@ -221,37 +207,35 @@ void SplitEngine::splitRanges()
     }
 }
 
-bool SplitEngine::saveRange(const QString &extractionPath, const QString &outputPath)
+// The range's pages are cut out into a document in memory, given the
+// properties and saved once, straight into the output file. The engine
+// checks a range the same way whichever way it is asked for the pages, so
+// there is no second way to try when it refuses one.
+bool SplitEngine::saveRange(const QString &source, const QString &text, const QString &outputPath)
 {
-    PdfDocument document(m_service, extractionPath, m_request.filePassword);
-    if (!document.isLoaded() || document.needsPassword()) {
-        log(QStringLiteral("Can not load file:%1").arg(extractionPath));
+    PdfDocument document(m_service, PdfDocument::PagesOf{source, QString(), text});
+    if (!document.isLoaded()) {
+        log(QStringLiteral("Can not extract range:%1. Error code:%2").arg(text).arg(m_service->lastErrorCode()));
         return false;
     }
 
-    bool ok = true;
-    if (m_applyProperties) {
-        ok = document.setProperties(m_request.properties(), m_request.permissions());
-        log(QStringLiteral("Set properties %1").arg(outcome(ok)));
+    if (m_applyProperties && !document.setProperties(m_request.properties(), m_request.permissions())) {
+        log(QStringLiteral("Set properties [FAILED]. Range:%1").arg(text));
+        return false;
     }
 
-    if (ok && m_compressOutput && m_request.compressFile) {
-        ok = document.compressContent();
-        if (ok)
-            log(QStringLiteral("Compress content [OK]"));
-        else
-            log(QStringLiteral("Compress content [FAILED]. Error code:'%1'").arg(m_service->lastErrorCode()));
+    if (m_compressOutput && m_request.compressFile && !document.compressContent()) {
+        log(QStringLiteral("Compress content [FAILED]. Error code:'%1' Range:%2")
+                .arg(m_service->lastErrorCode()).arg(text));
+        return false;
     }
 
-    if (ok) {
-        ok = document.saveToFile(outputPath);
-        if (ok)
-            log(QStringLiteral("Save file [OK]. File:'%1'").arg(outputPath));
-        else
-            log(QStringLiteral("Save file [FAILED]. Error code:'%2' File:'%1'")
-                    .arg(outputPath).arg(m_service->lastErrorCode()));
+    if (!document.saveToFile(outputPath)) {
+        log(QStringLiteral("Save file [FAILED]. Error code:'%2' File:'%1'")
+                .arg(outputPath).arg(m_service->lastErrorCode()));
+        return false;
     }
-    return ok;
+    return true;
 }
 
 void SplitEngine::removePages()

@@ -65,7 +65,7 @@ private:
     QString outputPathFor(const std::function<QString(int maxBytes)> &nameFor);
     void ensureOutputFolder();
     void noteFailure(int cause);
-    bool saveRange(const QString &extractionPath, const QString &outputPath);
+    bool saveRange(const QString &source, const QString &rangeText, const QString &outputPath);
     bool extractKeptPages(const QSharedPointer<PdfService> &service, const QString &source,
                           const QString &pageList, const QList<int> &removed,
                           const QString &extractionPath);

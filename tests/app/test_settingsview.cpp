@@ -43,8 +43,10 @@ void TestSettingsView::init()
 
 QCheckBox *TestSettingsView::checkBox(SettingsView &view, const QString &text)
 {
+    // The boxes read as the loaded translation says; English polishes some.
+    const QString shown = QCoreApplication::translate("SettingsView", qPrintable(text));
     for (QCheckBox *box : view.findChildren<QCheckBox *>()) {
-        if (box->text() == text)
+        if (box->text() == shown)
             return box;
     }
     return nullptr;

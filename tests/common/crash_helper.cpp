@@ -4,6 +4,7 @@
 // application.
 
 #include "common/CrashReporter.h"
+#include "common/CrashScreenWatcher.h"
 #include "common/Logger.h"
 
 #include <QCoreApplication>
@@ -85,6 +86,9 @@ int main(int argc, char **argv)
     CrashReporter reporter(QStringLiteral("Cleavemark"), QCoreApplication::applicationVersion());
     if (!reporter.isInstalled())
         return 65;
+    std::unique_ptr<CrashScreenWatcher> screens;
+    if (auto *gui = qobject_cast<QGuiApplication *>(application.get()))
+        screens = std::make_unique<CrashScreenWatcher>(*gui);
 
     crash(argv[1]);
     return 0;

@@ -1,3 +1,4 @@
+#include "common/LogRetention.h"
 #include "common/Logger.h"
 
 #include <QCoreApplication>
@@ -49,13 +50,16 @@ class LoggerTest : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { QFile::remove(Logger::instance().logFilePath()); }
+    // Emptied, not removed: the logger keeps its file open and notices a
+    // removed one only once a second.
+    void init() { QFile::resize(Logger::instance().logFilePath(), 0); }
     void lineFormat_data();
     void lineFormat();
     void osNameIsDistributionName();
     void concurrentLinesStayWhole();
     void removedFileIsCreatedAgain();
     void followsAChangedHomeFolder();
+    void retentionDropsOldFilesThenOldestOverTheLimit();
 };
 
 void LoggerTest::lineFormat_data()
@@ -73,8 +77,7 @@ void LoggerTest::lineFormat()
     QFETCH(int, level);
     QFETCH(QString, levelName);
     QFETCH(QString, message);
-    const QString folder = QDir::homePath() + QStringLiteral("/.cleavemark-logtest/log");
-    QDir(folder).removeRecursively();
+    const QString folder = qEnvironmentVariable("XDG_STATE_HOME") + QStringLiteral("/cleavemark/log");
 
     Logger::instance().log(message, LogLevel(level));
 
@@ -145,11 +148,13 @@ void LoggerTest::concurrentLinesStayWhole()
 }
 
 // The file stays open between lines; one removed meanwhile must be created
-// again rather than written where nobody can read it.
+// again rather than written where nobody can read it. The logger looks once
+// a second, not at every line.
 void LoggerTest::removedFileIsCreatedAgain()
 {
     Logger::instance().log(QStringLiteral("before removal"), LogInfo);
     QVERIFY(QFile::remove(Logger::instance().logFilePath()));
+    QTest::qWait(1100);
     Logger::instance().log(QStringLiteral("after removal"), LogInfo);
 
     const QString text = QString::fromUtf8(logBytes());
@@ -157,22 +162,64 @@ void LoggerTest::removedFileIsCreatedAgain()
     QVERIFY2(!text.contains(QStringLiteral("before removal")), qPrintable(text));
 }
 
+// The folder follows XDG_STATE_HOME, and ~/.local/state without it; a new
+// folder is created with its parents.
 void LoggerTest::followsAChangedHomeFolder()
 {
     Logger::instance().log(QStringLiteral("old home"), LogInfo);
+    QTemporaryDir newState;
     QTemporaryDir newHome;
-    QVERIFY(newHome.isValid());
+    QVERIFY(newState.isValid() && newHome.isValid());
+    const QByteArray oldState = qgetenv("XDG_STATE_HOME");
     const QByteArray oldHome = qgetenv("HOME");
+
+    qputenv("XDG_STATE_HOME", QFile::encodeName(newState.path() + QStringLiteral("/deeper/state")));
+    Logger::instance().log(QStringLiteral("new state"), LogInfo);
+    const QString statePath = Logger::instance().logFilePath();
+    const QByteArray stateText = logBytes();
+
+    qunsetenv("XDG_STATE_HOME");
     qputenv("HOME", QFile::encodeName(newHome.path()));
     Logger::instance().log(QStringLiteral("new home"), LogInfo);
-    const QString path = Logger::instance().logFilePath();
-    const QByteArray text = logBytes();
+    const QString homePath = Logger::instance().logFilePath();
+    const QByteArray homeText = logBytes();
     qputenv("HOME", oldHome);
+    qputenv("XDG_STATE_HOME", oldState);
 
-    QVERIFY2(path.startsWith(newHome.path() + QLatin1Char('/')), qPrintable(path));
-    QVERIFY2(text.contains("new home") && !text.contains("old home"), text.constData());
+    QVERIFY2(statePath.startsWith(newState.path() + QStringLiteral("/deeper/state/cleavemark/log/")),
+             qPrintable(statePath));
+    QVERIFY2(stateText.contains("new state") && !stateText.contains("old home"), stateText.constData());
+    QVERIFY2(homePath.startsWith(newHome.path() + QStringLiteral("/.local/state/cleavemark/log/")),
+             qPrintable(homePath));
+    QVERIFY2(homeText.contains("new home") && !homeText.contains("new state"), homeText.constData());
     Logger::instance().log(QStringLiteral("home again"), LogInfo);
     QVERIFY(logBytes().contains("home again"));
+}
+
+// Files past 14 days go whatever their size; then, over the size limit, the
+// oldest daily files go first. Names that are not daily files stay.
+void LoggerTest::retentionDropsOldFilesThenOldestOverTheLimit()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QDate today(2026, 3, 1);   // the day before is in another month
+    const auto write = [&](const QString &name, int bytes) {
+        QFile file(folder.filePath(name));
+        return file.open(QIODevice::WriteOnly) && file.write(QByteArray(bytes, 'x')) == bytes;
+    };
+    const auto daily = [&](int daysAgo) { return Logger::logFileName(today.addDays(-daysAgo)); };
+    for (int daysAgo : {0, 1, 2, 14, 15, 40})
+        QVERIFY(write(daily(daysAgo), 100));
+    QVERIFY(write(QStringLiteral("log_notes.txt"), 5000));
+    QVERIFY(write(QStringLiteral("log_2026_02_30.txt"), 5000));   // no such day
+
+    LogRetention retention;
+    retention.maxBytes = 250;
+    QCOMPARE(retention.prune(folder.path(), today), 4);
+
+    QStringList left = QDir(folder.path()).entryList(QDir::Files);
+    left.sort();
+    QCOMPARE(left, QStringList({daily(1), "log_2026_02_30.txt", daily(0), "log_notes.txt"}));
 }
 
 int main(int argc, char *argv[])

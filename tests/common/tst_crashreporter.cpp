@@ -18,6 +18,13 @@ namespace {
 
 const QString HelperAppName = QStringLiteral("Tessaly Cleavemark");
 
+// Where both programs keep their log and crash reports; the test harness
+// gives every test a state folder of its own.
+QString stateFolder()
+{
+    return qEnvironmentVariable("XDG_STATE_HOME") + QStringLiteral("/cleavemark");
+}
+
 QByteArray readAll(const QString &path)
 {
     QFile file(path);
@@ -79,8 +86,7 @@ void TestCrashReporter::crashLeavesReportAndEndsBySignal()
     QFETCH(int, signalNumber);
     QFETCH(QString, signalLine);
 
-    const QString home = QDir::homePath();
-    const QString appFolder = home + "/." + HelperAppName;
+    const QString appFolder = stateFolder();
     QDir(appFolder).removeRecursively();
     QDir(QStandardPaths::writableLocation(QStandardPaths::ConfigLocation)).removeRecursively();
 
@@ -157,7 +163,7 @@ void TestCrashReporter::installsAndRestoresHandlers()
         CrashReporter reporter("Cleavemark", "1.0");
         QVERIFY2(reporter.isInstalled(), qPrintable(reporter.errorText()));
         QVERIFY(reporter.errorText().isEmpty());
-        QCOMPARE(CrashReporter::crashesFolder(), QDir::homePath() + "/.Crash Install Test/crashes");
+        QCOMPARE(CrashReporter::crashesFolder(), stateFolder() + "/crashes");
         QVERIFY(QFileInfo(CrashReporter::crashesFolder()).isDir());
 
         struct sigaction current;
@@ -191,17 +197,20 @@ void TestCrashReporter::failedInstallIsLoggedAndNotFatal()
     QCoreApplication::setApplicationName("Crash Failure Test");
     struct sigaction before;
     QCOMPARE(sigaction(SIGSEGV, nullptr, &before), 0);
-    const QString appFolder = QDir::homePath() + "/.Crash Failure Test";
+    const QString appFolder = stateFolder();
+    QDir(appFolder + "/crashes").removeRecursively();
     QVERIFY(QDir().mkpath(appFolder));
     QFile blocker(appFolder + "/crashes");   // a file where the folder should go
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
+    // The log is shared with the tests before: only this test's lines count.
+    const int logStart = int(QFileInfo(Logger::instance().logFilePath()).size());
 
     CrashReporter reporter("Cleavemark", "1.0");
     QVERIFY(!reporter.isInstalled());
     QVERIFY2(reporter.errorText().contains("crashes"), qPrintable(reporter.errorText()));
 
-    const QByteArray log = readAll(Logger::instance().logFilePath());
+    const QByteArray log = readAll(Logger::instance().logFilePath()).mid(logStart);
     QVERIFY2(log.contains("] DEBUG: Install crashreport [BEGIN]\n"), log.constData());
     QVERIFY2(log.contains("] ERROR: Install crashreport [FAILED]\n"), log.constData());
     QVERIFY(!log.contains("Install crashreport [OK]"));

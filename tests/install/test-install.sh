@@ -58,7 +58,7 @@ if [ "${1:-}" = "--in-xvfb" ]; then
     [ -n "$window" ] || { xwininfo -root -tree; fail "no main window of the installed sheafdesk"; }
     ok "the installed sheafdesk shows its window: $(echo "$window" | sed 's/^ *//')"
 
-    log=$(ls "$HOME/.Tessaly Cleavemark/log/"log_*.txt 2>/dev/null | head -n 1)
+    log=$(ls "${XDG_STATE_HOME:-$HOME/.local/state}/cleavemark/log/"log_*.txt 2>/dev/null | head -n 1)
     [ -f "$log" ] || fail "sheafdesk wrote no log"
     grep -A1 -F "Load translation: $program_dir/translations/sheafdesk_de.qm" "$log" \
         | grep -q "Result: true" \

@@ -275,7 +275,7 @@ void TestMergePage::buildAndMergeThroughThePage()
     QCOMPARE(unnamedButtons(m_page), QStringList());
     QVERIFY(m_table->dropArea()->isVisible());
     QVERIFY(!child<QPushButton>("buttonMerge")->isEnabled());
-    QCOMPARE(child<QLabel>("labelTotalPages")->text(), QString("0 pages total"));
+    QCOMPARE(child<QLabel>("labelTotalPages")->text(), QString("0 pages in total"));
 
     // The output folder: chosen in the folder dialog and remembered.
     answerNext<QFileDialog>([this](QFileDialog *dialog) {
@@ -294,7 +294,7 @@ void TestMergePage::buildAndMergeThroughThePage()
               {QDir(m_sources).filePath("c.PDF"), QDir(m_sources).filePath("notes.txt")});
     QTRY_COMPARE(m_model->rowCount(), 4);
     QCOMPARE(rowNames().last(), QString("c.PDF"));
-    QCOMPARE(child<QLabel>("labelTotalPages")->text(), QString("12 pages total"));
+    QCOMPARE(child<QLabel>("labelTotalPages")->text(), QString("12 pages in total"));
     QVERIFY(child<QPushButton>("buttonMerge")->isEnabled());
 
     // Preview: nothing for the protected document without its password.
@@ -342,7 +342,7 @@ void TestMergePage::buildAndMergeThroughThePage()
         QTest::mouseClick(buttonWithText(prompt, "OK"), Qt::LeftButton);
     });
     clickCell(secret, MergeModel::PagesColumn);
-    QCOMPARE(wrongTitle, QString("Can not open file"));
+    QCOMPARE(wrongTitle, QString("Cannot open file"));
     QCOMPARE(wrongText, QString("The password for secret.pdf is incorrect"));
     QCOMPARE(editorOpened.size(), 0);
     QVERIFY(m_model->item(secret).needsPassword());
@@ -353,7 +353,7 @@ void TestMergePage::buildAndMergeThroughThePage()
     clickCell(secret, MergeModel::PagesColumn);
     QCOMPARE(m_model->item(secret).password, QString("pw"));
     QCOMPARE(m_model->item(secret).pageCount, 2);
-    QCOMPARE(child<QLabel>("labelTotalPages")->text(), QString("11 pages total"));
+    QCOMPARE(child<QLabel>("labelTotalPages")->text(), QString("11 pages in total"));
 
     // With the password known the editor opens; Escape leaves without saving.
     PageRangesView *editor = m_window->pageRangesView();
@@ -375,7 +375,7 @@ void TestMergePage::buildAndMergeThroughThePage()
     editRanges(rowOf("b.pdf"), {{"4", "5"}}, false);
     QCOMPARE(m_model->index(rowOf("b.pdf"), MergeModel::PagesColumn).data().toString(),
              QString("2-3, 4-5"));
-    QCOMPARE(child<QLabel>("labelTotalPages")->text(), QString("10 pages total"));
+    QCOMPARE(child<QLabel>("labelTotalPages")->text(), QString("10 pages in total"));
 
     // "report.PDF" keeps its name; the page shows the progress line meanwhile.
     QStringList duringMerge;
@@ -477,7 +477,7 @@ void TestMergePage::buttonsHeaderAndDropAreaFollowTheList()
     QVERIFY(m_model->isEmpty());
     QVERIFY(m_table->dropArea()->isVisible());
     QVERIFY(!child<QPushButton>("buttonMoveUp")->isEnabled());
-    QCOMPARE(child<QLabel>("labelTotalPages")->text(), QString("0 pages total"));
+    QCOMPARE(child<QLabel>("labelTotalPages")->text(), QString("0 pages in total"));
 }
 
 // An unreadable, a skipped and two good documents: the row says it cannot

@@ -10,6 +10,8 @@
 
 #include <QPixmapCache>
 #include <QPushButton>
+#include <QScreen>
+#include <QDir>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTranslator>
@@ -44,12 +46,14 @@ private slots:
     void rotatedPageAndBadgeWidths();
     void unopenableDocumentsLeaveViewerEmpty();
     void windowHidesOnCloseAndMainWindowPreviewReusesIt();
+    void eachDocumentIsLaidOutAfresh();
 
 private:
     QString fixture(const QString &name, FixtureOptions options);
     static QPixmap cached(const PageView *view, int page);
     static void showPage(DocumentViewer &viewer, int page);
     static int badgeWidth(const QPixmap &pixmap);
+    static void verifyLayout(DocumentViewer &viewer, const QString &path, int pageCount, QSize pageSize);
 
     ScratchFolder m_folder;
 };
@@ -255,6 +259,89 @@ void TestViewer::windowHidesOnCloseAndMainWindowPreviewReusesIt()
 
     main.close();
     QVERIFY(!viewer->isVisible());
+}
+
+// Opens the document and checks what the user sees first: page 1 at the top,
+// centred across the width, the pages one below the other, and a scroll
+// range that ends with the last page.
+void TestViewer::verifyLayout(DocumentViewer &viewer, const QString &path, int pageCount, QSize pageSize)
+{
+    QVERIFY(viewer.open(path, QString()));
+    if (!viewer.isVisible()) {
+        viewer.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+    }
+    QCoreApplication::processEvents();
+    const QList<Page *> pages = viewer.pageView()->pages();
+    QCOMPARE(pages.size(), pageCount);
+    QScrollArea *area = viewer.pageView()->scrollArea();
+    const QWidget *viewport = area->viewport();
+
+    const QPoint first = pages.first()->mapTo(viewport, QPoint(0, 0));
+    QCOMPARE(pages.first()->size(), pageSize);
+    QCOMPARE(first.y(), 0);
+    QCOMPARE(first.x(), qMax(0, (viewport->width() - pageSize.width()) / 2));
+    QCOMPARE(area->verticalScrollBar()->value(), 0);
+    QCOMPARE(area->horizontalScrollBar()->value(), 0);
+
+    const int step = pageCount > 1 ? pages.at(1)->y() - pages.at(0)->y() : pageSize.height();
+    QVERIFY2(step >= pageSize.height() && step < pageSize.height() + 20, qPrintable(QString::number(step)));
+    for (int i = 0; i < pageCount; ++i)
+        QCOMPARE(pages.at(i)->y(), pages.first()->y() + i * step);
+    const int contentHeight = pages.last()->geometry().bottom() + 1;
+    QCOMPARE(area->verticalScrollBar()->maximum(), qMax(0, contentHeight - viewport->height()));
+    QCOMPARE(area->horizontalScrollBar()->maximum(), qMax(0, pageSize.width() - viewport->width()));
+}
+
+// A failed check inside the helper ends the test, not only the helper.
+#define VERIFY_LAYOUT(...)                                                                     \
+    do {                                                                                       \
+        verifyLayout(__VA_ARGS__);                                                             \
+        if (QTest::currentTestFailed())                                                        \
+            return;                                                                            \
+    } while (false)
+
+void TestViewer::eachDocumentIsLaidOutAfresh()
+{
+    FixtureOptions options;
+    options.pageCount = 6;
+    const QString letter = fixture("letter.pdf", options);
+    options.pageCount = 2;
+    options.pageSize = {842, 300};
+    const QString wide = fixture("wide.pdf", options);
+    options.pageCount = 1;
+    options.pageSize = {200, 150};
+    const QString card = fixture("card.pdf", options);
+    options.pageCount = 40;
+    options.pageSize = {300, 420};
+    const QString booklet = fixture("booklet.pdf", options);
+
+    DocumentViewer viewer(Application::instance()->pdfService());
+    QScrollBar *vertical = viewer.pageView()->scrollArea()->verticalScrollBar();
+    VERIFY_LAYOUT(viewer, letter, 6, {612, 792});
+    vertical->setValue(vertical->maximum() / 2);
+    VERIFY_LAYOUT(viewer, wide, 2, {842, 300});
+    VERIFY_LAYOUT(viewer, booklet, 40, {300, 420});
+    vertical->setValue(vertical->maximum());
+    VERIFY_LAYOUT(viewer, card, 1, {200, 150});
+    VERIFY_LAYOUT(viewer, letter, 6, {612, 792});
+
+    // Closed in the middle of a document, then opened on others and on the
+    // same one again: always page 1 at the top.
+    vertical->setValue(vertical->maximum() / 3);
+    viewer.onWindowClose();
+    VERIFY_LAYOUT(viewer, letter, 6, {612, 792});
+    viewer.onWindowClose();
+    VERIFY_LAYOUT(viewer, booklet, 40, {300, 420});
+    viewer.pageView()->clear();
+    VERIFY_LAYOUT(viewer, booklet, 40, {300, 420});   // cleared, the same file is opened anew
+    viewer.onWindowClose();
+    VERIFY_LAYOUT(viewer, wide, 2, {842, 300});
+    QTRY_VERIFY(!cached(viewer.pageView(), 1).isNull());
+    QScreen *screen = viewer.screen();
+    const QImage shown = screen->grabWindow(viewer.winId()).toImage();
+    QDir().mkpath(CM_SCREENSHOT_FOLDER);
+    shown.save(QStringLiteral(CM_SCREENSHOT_FOLDER "/viewer_after_switching.png"));
 }
 
 CM_APPLICATION_TEST_MAIN(TestViewer)

@@ -200,7 +200,7 @@ void TestSplitView::splitsInEveryModeAndHandsResultsToMerge()
     QStringList files;
     SeenDialog result = runSplit("OK", &files);
     QCOMPARE(result.title, QString("Split complete"));
-    QVERIFY2(result.text.startsWith("Your document was split in 10 files."), qPrintable(result.text));
+    QVERIFY2(result.text.startsWith("Your document was split into 10 files."), qPrintable(result.text));
     QCOMPARE(bottomWhileRunning, int(SplitView::ProgressIndex));
     QVERIFY(!inputsEnabledWhileRunning);
     QCOMPARE(highestProgress, 100);
@@ -236,7 +236,7 @@ void TestSplitView::splitsInEveryModeAndHandsResultsToMerge()
     QVERIFY(m_view->splitButton()->isEnabled());
     chooseFolder(m_folder.filePath("removed"));
     result = runSplit("OK", &files);
-    QVERIFY(result.text.startsWith("Your document was split in 1 files."));
+    QVERIFY(result.text.startsWith("Your document was split into 1 file."));
     QCOMPARE(files.size(), 1);
     QVERIFY(QFileInfo(files.first()).fileName().startsWith("report.final_edited_"));
     QCOMPARE(pageTexts(files.first()),
@@ -404,7 +404,7 @@ void TestSplitView::documentThatForbidsCopyingIsRefused()
     QSignalSpy started(Application::instance()->split(), &Split::started);
     const SeenDialog seen = runSplit("OK");
     QCOMPARE(seen.title, QString("Split failed"));
-    QCOMPARE(seen.text, QString("Error: this file has read permission only!"));
+    QCOMPARE(seen.text, QString("Error: this document does not allow its pages to be extracted."));
     QCOMPARE(started.count(), 0);
     QVERIFY(!QDir(m_folder.filePath("restricted")).exists());
 }
@@ -524,7 +524,7 @@ void TestSplitView::canceledSplitLeavesNoPieceAndMissingPiecesAreTold()
     Application::setWorkerPath(script("partial-worker", "printf '" + answer + "' > \"${2%.req}.resp\""));
     const SeenDialog partial = runSplit("OK");
     QCOMPARE(partial.title, QString("Split complete"));
-    QVERIFY2(partial.text.startsWith("2 files could not be written: the disk is full.\n\nYour document was split in 1 files."),
+    QVERIFY2(partial.text.startsWith("2 files could not be written: the disk is full.\n\nYour document was split into 1 file."),
              qPrintable(partial.text));
 }
 

@@ -17,6 +17,7 @@ struct WorkerRun
     QProcess::ExitStatus exitStatus = QProcess::CrashExit;
     int exitCode = -1;
     QStringList outputLines;   // standard output, one entry per line
+    QString errorText;         // standard error
 };
 
 inline WorkerRun runWorker(const QStringList &arguments, int timeoutMs = 120000)
@@ -30,6 +31,7 @@ inline WorkerRun runWorker(const QStringList &arguments, int timeoutMs = 120000)
     run.exitCode = process.exitCode();
     const QString out = QString::fromUtf8(process.readAllStandardOutput());
     run.outputLines = out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    run.errorText = QString::fromUtf8(process.readAllStandardError());
     return run;
 }
 

@@ -228,21 +228,24 @@ void JobFilesTest::loggedRequestMasksPasswords()
     MergeRequest merge;
     readMergeRequest(path("masked-merge.req"), merge);
 
-    // The records keep the passwords; only the log hides them.
+    // The records keep the passwords; the log has one summary line per
+    // request, which says a password is set but never what it is.
     QCOMPARE(split.filePassword, QStringLiteral("open-sesame"));
     QCOMPARE(merge.tasks.at(1).password, QStringLiteral("pw-two.pdf"));
     QVERIFY(log.seek(logStart));
     const QString text = QString::fromUtf8(log.readAll());
-    QVERIFY(text.contains(QStringLiteral("DEBUG: Split request:'")));
-    QVERIFY(text.contains(QStringLiteral("DEBUG: Merge request:'")));
+    QCOMPARE(text.count(QLatin1Char('\n')), 2);
+    QVERIFY2(text.contains(QStringLiteral(
+                 "DEBUG: Split request: mode 1, source '/home/u/in put.pdf', 12 pages, 2 ranges (first 5-9, last 1-6), "
+                 "output folder '/home/u/out', flags: compress, password, restricted permissions, properties, "
+                 "source password, source security, name template '[PAGE]'\n")),
+             qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral(
+                 "DEBUG: Merge request: 2 documents (first 'one.pdf', last 'two.pdf'), 14 pages, 0 ranges, "
+                 "output file '', flags: password, 2 sources with password or security\n")),
+             qPrintable(text));
     for (const char *secret : {"open-sesame", "out-secret", "pw-one.pdf", "pw-two.pdf"})
         QVERIFY2(!text.contains(QLatin1String(secret)), secret);
-    QCOMPARE(text.count(QStringLiteral("\"***\"")), 5);
-    QVERIFY(text.contains(QStringLiteral("\"task_full_path\": \"two.pdf\"")));
-
-    // Text that does not parse is masked as well.
-    QCOMPARE(maskedRequestText("{ \"file_password\": \"a\\\"b\", \"task_password\" :\"x\", \"mode\": "),
-             QStringLiteral("{ \"file_password\": \"***\", \"task_password\" :\"***\", \"mode\": "));
 }
 
 QTEST_GUILESS_MAIN(JobFilesTest)

@@ -30,6 +30,7 @@ private slots:
     void removingPagesNeverOverwritesAnEarlierResult();
     void removingEveryPageWritesNothing();
     void emptySessionPathKeepsFilesOutOfTheRoot();
+    void largeSplitKeepsTheLogSmallAndOld();
 
 private:
     QString makeSource(const QString &name, int pages, FixtureOptions options = {});
@@ -417,6 +418,57 @@ void SheafrunSplitTest::emptySessionPathKeepsFilesOutOfTheRoot()
     QCOMPARE(filesBelow(requests), QStringList({"abc.resp", "first.req", "second.req", "second.resp"}));
     QVERIFY(!QFile::exists("/.resp"));
     QCOMPARE(hexNamedFilesInRoot(), rootBefore);
+}
+
+
+// A split into 2000 single pages logs a few summary lines, not lines per
+// page; the log lives in the XDG state folder, where the worker drops daily
+// files older than 14 days at start; standard error carries the log's lines
+// and nothing else.
+void SheafrunSplitTest::largeSplitKeepsTheLogSmallAndOld()
+{
+    const int pages = 2000;
+    const QString source = makeSource("large.pdf", pages);
+    QVERIFY(!source.isEmpty());
+    const QString logFolder = qEnvironmentVariable("XDG_STATE_HOME") + "/cleavemark/log";
+    QVERIFY(QDir().mkpath(logFolder));
+    const QDate today = QDate::currentDate();
+    const auto dailyFile = [&](const QDate &date) {
+        return logFolder + date.toString("/'log_'yyyy_MM_dd'.txt'");
+    };
+    QVERIFY(writeFile(dailyFile(today.addDays(-15)), "too old\n"));
+    QVERIFY(writeFile(dailyFile(today.addDays(-14)), "kept\n"));
+    QVERIFY(writeFile(logFolder + "/notes.txt", "not a daily file\n"));
+    const QString todaysLog = dailyFile(today);
+    const QByteArray logBefore = readFile(todaysLog);
+
+    WorkerRun run;
+    const SplitResponse response = runJob(request(source, pages, singlePages(1, pages)), &run);
+    QCOMPARE(response.errorCode, 0);
+    QCOMPARE(response.files.size(), pages);
+
+    QVERIFY(!QFileInfo::exists(dailyFile(today.addDays(-15))));
+    QVERIFY(QFileInfo::exists(dailyFile(today.addDays(-14))));
+    QVERIFY(QFileInfo::exists(logFolder + "/notes.txt"));
+    QVERIFY(!QFileInfo::exists(QDir::homePath() + "/.Tessaly Cleavemark"));
+
+    const QByteArray logAfter = readFile(todaysLog);
+    QVERIFY(logAfter.startsWith(logBefore));
+    const QString written = QString::fromUtf8(logAfter.mid(logBefore.size()));
+    QVERIFY2(written.size() <= 64 * 1024, qPrintable(QString::number(written.size())));
+    QVERIFY2(written.contains("DEBUG: Split request: mode 0, source '" + source + "', 2000 pages, 2000 ranges "
+                              "(first 1, last 2000)"),
+             qPrintable(written));
+    QVERIFY2(written.contains("DEBUG: Split response: error code 0, 2000 files (first '"
+                              + response.files.first() + "', last '" + response.files.last() + "')"),
+             qPrintable(written));
+
+    const QRegularExpression logLine(QStringLiteral(
+        "^\\[2\\.0\\.0\\.3\\]\\[[^\\]]+\\]\\[\\d+bit\\]\\[\\d\\d:\\d\\d:\\d\\d\\] (DEBUG|ERROR|WARNING|INFO): "));
+    const QStringList errorLines = run.errorText.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(errorLines, written.split('\n', Qt::SkipEmptyParts));
+    for (const QString &line : errorLines)
+        QVERIFY2(logLine.match(line).hasMatch(), qPrintable(line));
 }
 
 QTEST_GUILESS_MAIN(SheafrunSplitTest)

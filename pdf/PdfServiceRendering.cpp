@@ -1,0 +1,28 @@
+// The rendering part of PdfService, linked only by the desktop program
+// (see PdfEngineRendering.cpp).
+
+#include "pdf/PdfService.h"
+
+#include <QImage>
+#include <QMutexLocker>
+
+namespace {
+
+constexpr double RenderDpi = 72.0;
+
+} // namespace
+
+QImage PdfService::renderPage(int documentId, int page)
+{
+    QMutexLocker lock(&m_mutex);
+    SelectDocument(documentId);
+    SelectPage(page);
+    const QSize size = selectedPageSize();
+    if (size.isEmpty())
+        return QImage();
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull())
+        return QImage();
+    RenderPageToImage(RenderDpi, page, image);
+    return image;
+}
