@@ -1,9 +1,12 @@
 #include "app/AdvancedSettingsView.h"
 
 #include "widgets/Button.h"
+#include "widgets/ComboBoxDelegate.h"
+#include "worker/JobFiles.h"
 #include "widgets/CheckBox.h"
 #include "widgets/FlowLayout.h"
 
+#include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -40,6 +43,17 @@ const char *const tagNames[] = {
 };
 
 const char tagValueProperty[] = "tag_value";
+
+// The bookmark choices of a merge, in the order of the list.
+const struct {
+    MergeBookmarks value;
+    const char *text;
+} bookmarkChoices[] = {
+    {MergeBookmarks::Keep, QT_TRANSLATE_NOOP("AdvancedSettingsView", "Keep each document's bookmarks")},
+    {MergeBookmarks::PerDocument,
+     QT_TRANSLATE_NOOP("AdvancedSettingsView", "One per document, with its bookmarks beneath")},
+    {MergeBookmarks::None, QT_TRANSLATE_NOOP("AdvancedSettingsView", "No bookmarks")},
+};
 
 void reapplyStyle(QWidget *widget)
 {
@@ -123,6 +137,13 @@ void AdvancedSettingsView::buildLayout()
     form->addWidget(m_authorLabel, row, 0);
     form->addWidget(m_author, row++, 1);
 
+    m_bookmarksSeparator = createSeparator(content);
+    form->addWidget(m_bookmarksSeparator, row++, 0, 1, 2);
+    m_bookmarksLabel = createLabel(content);
+    m_bookmarks = createBookmarksBox(content);
+    form->addWidget(m_bookmarksLabel, row, 0);
+    form->addWidget(m_bookmarks, row++, 1);
+
     m_fileNameSeparator = createSeparator(content);
     form->addWidget(m_fileNameSeparator, row++, 0, 1, 2);
     m_fileNameLabel = createLabel(content);
@@ -133,6 +154,7 @@ void AdvancedSettingsView::buildLayout()
     m_titleLabel->setBuddy(m_titleEdit);
     m_authorLabel->setBuddy(m_author);
     m_fileNameLabel->setBuddy(m_fileName);
+    m_bookmarksLabel->setBuddy(m_bookmarks);
     form->addWidget(m_fileNameLabel, row, 0);
     form->addWidget(m_fileName, row++, 1);
     m_tagRow = createTagRow(content);
@@ -225,6 +247,17 @@ QWidget *AdvancedSettingsView::createTagRow(QWidget *content)
     return row;
 }
 
+QComboBox *AdvancedSettingsView::createBookmarksBox(QWidget *content)
+{
+    auto *box = new QComboBox(content);
+    box->setObjectName(QStringLiteral("comboBoxBookmarks"));
+    box->setItemDelegate(new ComboBoxDelegate(box));
+    box->setFixedSize(fieldWidth, fieldHeight);
+    for (const auto &choice : bookmarkChoices)
+        box->addItem(QString(), int(choice.value));
+    return box;
+}
+
 QLabel *AdvancedSettingsView::createLabel(QWidget *content)
 {
     auto *label = new QLabel(content);
@@ -284,6 +317,13 @@ void AdvancedSettingsView::fillFromSettings()
     m_password->setText(m_settings->effectivePassword());
     m_titleEdit->setText(m_settings->title());
     m_author->setText(m_settings->author());
+    m_bookmarks->setCurrentIndex(m_bookmarks->findData(int(m_settings->bookmarks())));
+
+    // Only a merge has bookmarks of several documents to file.
+    const bool bookmarksEnabled = m_settings->bookmarksEnabled();
+    m_bookmarksSeparator->setVisible(bookmarksEnabled);
+    m_bookmarksLabel->setVisible(bookmarksEnabled);
+    m_bookmarks->setVisible(bookmarksEnabled);
 
     // Only a split names its outputs from the template.
     const bool prefixEnabled = m_settings->prefixEnabled();
@@ -323,6 +363,7 @@ void AdvancedSettingsView::saveSettings()
         m_settings->setAuthor(m_author->text());
         m_settings->setTitle(m_titleEdit->text());
         m_settings->setAlternatePages(m_alternate->isChecked());
+        m_settings->setBookmarks(MergeBookmarks(m_bookmarks->currentData().toInt()));
         m_settings->forgetReset();   // these values are the user's choice again
     }
     emit onHideWindow();
@@ -368,6 +409,10 @@ void AdvancedSettingsView::retranslate()
     m_titleEdit->setAccessibleName(tr("Title:"));
     m_authorLabel->setText(tr("Author:"));
     m_author->setAccessibleName(tr("Author:"));
+    m_bookmarksLabel->setText(tr("Bookmarks:"));
+    m_bookmarks->setAccessibleName(tr("Bookmarks:"));
+    for (int i = 0; i < m_bookmarks->count(); ++i)
+        m_bookmarks->setItemText(i, tr(bookmarkChoices[i].text));
     m_fileNameLabel->setText(tr("Filename Prefix:"));
     m_fileName->setAccessibleName(tr("Filename Prefix:"));
     m_pageOrderLabel->setText(tr("Page order:"));

@@ -9,6 +9,7 @@
 
 class Button;
 class CheckBox;
+class QComboBox;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
@@ -36,6 +37,7 @@ public:
     // The first control, which takes the focus when the panel opens.
     QWidget *firstField() const;
     QLineEdit *fileNameEdit() const { return m_fileName; }
+    QComboBox *bookmarksBox() const { return m_bookmarks; }
     QList<Button *> tagButtons() const { return m_tagButtons; }
     CheckBox *alternateBox() const { return m_alternate; }
 
@@ -59,6 +61,7 @@ private:
     QWidget *createTagRow(QWidget *content);
     int addPageOrderRows(QWidget *content, QGridLayout *form, int row);
     QLabel *createLabel(QWidget *content);
+    QComboBox *createBookmarksBox(QWidget *content);
     QLineEdit *createLineEdit(QWidget *content, int width);
     QFrame *createSeparator(QWidget *content);
     void fillFromSettings();
@@ -80,6 +83,9 @@ private:
     QLineEdit *m_titleEdit = nullptr;
     QLabel *m_authorLabel = nullptr;
     QLineEdit *m_author = nullptr;
+    QFrame *m_bookmarksSeparator = nullptr;
+    QLabel *m_bookmarksLabel = nullptr;
+    QComboBox *m_bookmarks = nullptr;
     QFrame *m_fileNameSeparator = nullptr;
     QLabel *m_fileNameLabel = nullptr;
     QLabel *m_resetNote = nullptr;

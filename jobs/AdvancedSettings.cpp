@@ -29,7 +29,7 @@ bool AdvancedSettings::hasUserValues() const
     return !m_permEditing || !m_permPrinting || !m_permCopying || m_passwordEnabled
         || !m_password.isEmpty() || !m_title.isEmpty() || m_author != defaultAuthor()
         || m_producer != defaultProducer() || m_creator != defaultProducer()
-        || m_fileNamePrefix != m_defaultTemplate;
+        || m_fileNamePrefix != m_defaultTemplate || m_bookmarks != MergeBookmarks::Keep;
 }
 
 void AdvancedSettings::reset()
@@ -46,6 +46,7 @@ void AdvancedSettings::reset()
     m_creator = defaultProducer();
     m_fileNamePrefix = m_defaultTemplate;
     m_alternatePages = false;
+    m_bookmarks = MergeBookmarks::Keep;
 }
 
 void AdvancedSettings::setPassword(const QString &text)

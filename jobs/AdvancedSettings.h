@@ -4,6 +4,7 @@
 #include <QString>
 
 struct OutputOptions;
+enum class MergeBookmarks;
 
 // The output properties of one job: what the produced files carry (title,
 // author, creator, producer, password and permissions) and how they are named.
@@ -70,6 +71,12 @@ public:
     bool alternatePages() const { return m_alternatePages; }
     void setAlternatePages(bool on) { m_alternatePages = on; }
 
+    // What becomes of the documents' bookmarks; only a merge offers the choice.
+    MergeBookmarks bookmarks() const { return m_bookmarks; }
+    void setBookmarks(MergeBookmarks bookmarks) { m_bookmarks = bookmarks; }
+    bool bookmarksEnabled() const { return m_bookmarksEnabled; }
+    void setBookmarksEnabled(bool on) { m_bookmarksEnabled = on; }
+
 private:
     bool m_permEditing = true;
     bool m_permPrinting = true;
@@ -84,6 +91,8 @@ private:
     QString m_defaultTemplate;
     bool m_prefixEnabled = true;
     bool m_alternatePages = false;
+    MergeBookmarks m_bookmarks = MergeBookmarks(0);   // keep them
+    bool m_bookmarksEnabled = false;
     bool m_userValuesReset = false;
 };
 

@@ -13,6 +13,7 @@ Merge::Merge(QObject *parent)
     , m_settings(QSharedPointer<AdvancedSettings>::create())
 {
     m_settings->setPrefixEnabled(false);
+    m_settings->setBookmarksEnabled(true);
     connect(m_launcher, &MergeLauncher::started, this, &Merge::started);
     connect(m_launcher, &MergeLauncher::finished, this, &Merge::onFinished);
 }
@@ -52,6 +53,7 @@ void Merge::run()
     MergeRequest request;
     request.saveFileName = m_saveFileName;
     m_settings->fillOutputOptions(request);
+    request.bookmarks = m_settings->bookmarks();
     m_leftOut.clear();
     request.tasks = m_model->requestItems(&m_leftOut);
     m_documentCount = request.tasks.size() + m_leftOut.size();

@@ -30,6 +30,7 @@ private:
 class NamedDestinations
 {
 public:
+    NamedDestinations() = default;
     explicit NamedDestinations(QPDF &pdf);
 
     bool isEmpty() const { return m_destinations.empty(); }

@@ -1,5 +1,6 @@
 #include "pdf/DocumentStructure.h"
 
+#include "common/Logger.h"
 #include "pdf/DocumentOutline.h"
 
 #include <qpdf/QPDFMatrix.hh>
@@ -7,6 +8,8 @@
 #include <QtGlobal>
 
 #include <algorithm>
+#include <exception>
+#include <new>
 #include <set>
 
 namespace DocumentStructure {
@@ -186,6 +189,21 @@ QPDFObjectHandle firstPageDestination(QPDFObjectHandle page)
     return destination;
 }
 
+// A damaged form, outline or label tree must not cost the pages themselves:
+// what cannot be carried over is left out and logged.
+template <typename Step>
+void bestEffort(const char *what, Step step)
+{
+    try {
+        step();
+    } catch (const std::bad_alloc &) {
+        throw;
+    } catch (const std::exception &e) {
+        Logger::instance().log(QStringLiteral("PDF structure: %1 not carried over: %2")
+                                   .arg(QLatin1String(what), QString::fromUtf8(e.what())));
+    }
+}
+
 } // namespace
 
 Source::Source(std::shared_ptr<QPDF> pdf) : m_pdf(std::move(pdf))
@@ -218,8 +236,17 @@ QPDFPageLabelDocumentHelper *Source::labels()
 
 const Destinations::NamedDestinations &Source::namedDestinations()
 {
-    if (!m_names)
-        m_names.emplace(*m_pdf);
+    if (!m_names) {
+        try {
+            m_names.emplace(*m_pdf);
+        } catch (const std::bad_alloc &) {
+            throw;
+        } catch (const std::exception &e) {
+            Logger::instance().log(QStringLiteral("PDF structure: named destinations not read: %1")
+                                       .arg(QString::fromUtf8(e.what())));
+            m_names.emplace();
+        }
+    }
     return *m_names;
 }
 
@@ -333,27 +360,33 @@ void Target::carry(Source &from, const std::vector<QPDFPageObjectHelper> &source
     for (size_t i = 0; i < copies.size(); ++i)
         pages.add(sources[i].getObjectHandle(), copies[i].getObjectHandle());
     Destinations::Rewriter rewriter(pages, from.namedDestinations());
-    rewriter.copyNamedDestinations(m_pdf);
+    bestEffort("named destinations", [&] { rewriter.copyNamedDestinations(m_pdf); });
 
     if (QPDFAcroFormDocumentHelper *sourceForms = from.forms()) {
-        copyFormFields(from, *sourceForms, sources, copies);
-        copyFormDefaults(from.pdf(), m_pdf);
-        removeWidgetsOffPages(m_pdf);
-        forms().invalidateCache();
+        bestEffort("form fields", [&] {
+            copyFormFields(from, *sourceForms, sources, copies);
+            copyFormDefaults(from.pdf(), m_pdf);
+            removeWidgetsOffPages(m_pdf);
+            forms().invalidateCache();
+        });
     }
     if (hasLinks) {
-        for (size_t i = 0; i < copies.size(); ++i)
-            fixLinks(sources[i].getObjectHandle(), copies[i].getObjectHandle(), rewriter);
+        bestEffort("links", [&] {
+            for (size_t i = 0; i < copies.size(); ++i)
+                fixLinks(sources[i].getObjectHandle(), copies[i].getObjectHandle(), rewriter);
+        });
     }
 
-    carryLabels(from, sources, firstIndex);
+    bestEffort("page labels", [&] { carryLabels(from, sources, firstIndex); });
 
     if (m_bookmarks != Bookmarks::None && (from.hasOutline() || opensGroup)) {
-        auto parent = bookmarkParent(copies.front().getObjectHandle());
-        const bool wholeDocument = int(sources.size()) == from.pageCount();
-        m_lastDocumentItem = DocumentOutline::copyItems(from.pdf(), rewriter, wholeDocument, m_pdf, parent,
-                                                        m_lastDocumentItem);
-        DocumentOutline::recount(m_pdf);
+        bestEffort("bookmarks", [&] {
+            auto parent = bookmarkParent(copies.front().getObjectHandle());
+            const bool wholeDocument = int(sources.size()) == from.pageCount();
+            m_lastDocumentItem = DocumentOutline::copyItems(from.pdf(), rewriter, wholeDocument, m_pdf, parent,
+                                                            m_lastDocumentItem);
+            DocumentOutline::recount(m_pdf);
+        });
     }
 }
 

@@ -20,7 +20,8 @@
 namespace DocumentStructure {
 
 // How a document that receives several documents files their bookmarks.
-enum class Bookmarks { Keep, PerDocument, None };
+// The values are those of PdfEngine::BookmarkMode.
+enum class Bookmarks { Keep = 0, PerDocument = 1, None = 2 };
 
 // A document whose pages are being copied. Built once per source: a split
 // copies from the same source once per range.

@@ -80,13 +80,6 @@ std::string informationKeyName(int key)
     throw EngineFailure(PdfEngine::BadArgument, "unknown information key");
 }
 
-// The pages of a document from the 0-based index on, without walking those before.
-std::vector<QPDFPageObjectHelper> pagesFrom(QPDF &pdf, int firstIndex)
-{
-    const auto &all = pdf.getAllPages();
-    return std::vector<QPDFPageObjectHelper>(all.begin() + firstIndex, all.end());
-}
-
 } // namespace
 
 using namespace QpdfDocuments;
@@ -250,9 +243,9 @@ struct PdfEngine::Private
         if (error == RangeTextError::OutOfRange)
             throw EngineFailure(PageOutOfRange, "range outside the document");
         const auto selection = pagesByNumber(source.pages, numbers);
-        auto extracted = pdfOfPages(selection);
-        DocumentStructure::Target(*extracted).carry(*source.structure, selection, allPages(*extracted), 0);
-        return extracted;
+        auto pdf = pdfOfPages(selection);
+        DocumentStructure::Target(*pdf).carry(*source.structure, selection, allPages(*pdf), 0);
+        return pdf;
     }
 
     // The piece the last ExtractFilePages wrote, when the file is still as
@@ -691,10 +684,7 @@ int PdfEngine::SetBookmarkMode(int mode)
     return d->guarded(0, [&] {
         if (mode < BookmarksKeep || mode > BookmarksNone)
             throw EngineFailure(BadArgument, "unknown bookmark mode");
-        const DocumentStructure::Bookmarks modes[] = {DocumentStructure::Bookmarks::Keep,
-                                                      DocumentStructure::Bookmarks::PerDocument,
-                                                      DocumentStructure::Bookmarks::None};
-        d->selected().structureTarget().setBookmarks(modes[mode]);
+        d->selected().structureTarget().setBookmarks(DocumentStructure::Bookmarks(mode));
         return 1;
     });
 }

@@ -185,6 +185,12 @@ std::shared_ptr<QPDF> pdfOfPages(const std::vector<QPDFPageObjectHelper> &pages)
     return pdf;
 }
 
+std::vector<QPDFPageObjectHelper> pagesFrom(QPDF &pdf, int firstIndex)
+{
+    const auto &all = pdf.getAllPages();
+    return std::vector<QPDFPageObjectHelper>(all.begin() + firstIndex, all.end());
+}
+
 std::vector<QPDFPageObjectHelper> pagesByNumber(const std::vector<QPDFPageObjectHelper> &pages,
                                                 const QList<int> &numbers)
 {

@@ -53,6 +53,9 @@ qint64 writtenSize(QPDF &pdf, const WriteOptions &options);
 // resources those pages use.
 std::shared_ptr<QPDF> pdfOfPages(const std::vector<QPDFPageObjectHelper> &pages);
 
+// The pages from the 0-based index on, without walking those before it.
+std::vector<QPDFPageObjectHelper> pagesFrom(QPDF &pdf, int firstIndex);
+
 std::vector<QPDFPageObjectHelper> pagesByNumber(const std::vector<QPDFPageObjectHelper> &pages,
                                                 const QList<int> &numbers);
 

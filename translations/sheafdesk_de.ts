@@ -84,6 +84,22 @@
         <translation>Ihre Werte wurden beim Laden eines anderen Dokuments auf die Standardwerte zurückgesetzt.</translation>
     </message>
     <message>
+        <source>Keep each document&apos;s bookmarks</source>
+        <translation>Lesezeichen jedes Dokuments behalten</translation>
+    </message>
+    <message>
+        <source>One per document, with its bookmarks beneath</source>
+        <translation>Eines je Dokument, seine Lesezeichen darunter</translation>
+    </message>
+    <message>
+        <source>No bookmarks</source>
+        <translation>Keine Lesezeichen</translation>
+    </message>
+    <message>
+        <source>Bookmarks:</source>
+        <translation>Lesezeichen:</translation>
+    </message>
+    <message>
         <source>BOOKMARK</source>
         <translation>LESEZEICHEN</translation>
     </message>

@@ -84,6 +84,22 @@
         <translation>The values you had set here were reset to their defaults when another document was loaded.</translation>
     </message>
     <message>
+        <source>Keep each document&apos;s bookmarks</source>
+        <translation>Keep each document&apos;s bookmarks</translation>
+    </message>
+    <message>
+        <source>One per document, with its bookmarks beneath</source>
+        <translation>One per document, with its bookmarks beneath</translation>
+    </message>
+    <message>
+        <source>No bookmarks</source>
+        <translation>No bookmarks</translation>
+    </message>
+    <message>
+        <source>Bookmarks:</source>
+        <translation>Bookmarks:</translation>
+    </message>
+    <message>
         <source>BOOKMARK</source>
         <translation>BOOKMARK</translation>
     </message>

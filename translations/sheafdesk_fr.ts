@@ -84,6 +84,22 @@
         <translation>Vos valeurs ont été remises par défaut au chargement d’un autre document.</translation>
     </message>
     <message>
+        <source>Keep each document&apos;s bookmarks</source>
+        <translation>Garder les signets de chaque document</translation>
+    </message>
+    <message>
+        <source>One per document, with its bookmarks beneath</source>
+        <translation>Un par document, ses signets en dessous</translation>
+    </message>
+    <message>
+        <source>No bookmarks</source>
+        <translation>Aucun signet</translation>
+    </message>
+    <message>
+        <source>Bookmarks:</source>
+        <translation>Signets :</translation>
+    </message>
+    <message>
         <source>BOOKMARK</source>
         <translation>SIGNET</translation>
     </message>

@@ -6,9 +6,11 @@
 #include "jobs/Split.h"
 #include "merge/MergeModel.h"
 #include "tests/support/PdfFixtures.h"
+#include "tests/support/PdfStructure.h"
 #include "widgets/Button.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QTimer>
@@ -149,6 +151,7 @@ void TestOutputProperties::splitOutputsCarryThePanelsChoices()
     job->editSettings();
     QVERIFY(panelShows(job->settings()));
     QVERIFY(edit("Filename Prefix:")->isVisible());
+    QVERIFY(!m_panel->bookmarksBox()->isVisible());   // a split files no bookmarks of several documents
     typeInto("Title:", "Quarterly report");
     typeInto("Author:", "Bea Writer");
     QTest::mouseClick(box("Printing"), Qt::LeftButton);
@@ -264,8 +267,38 @@ void TestOutputProperties::mergedOutputCarriesThePanelsChoices()
     QVERIFY(panelShows(job->settings()));
     QCOMPARE(edit("Title:")->text(), QString("Merged binder"));
     QVERIFY(!box("Editing")->isChecked());
-    QTest::mouseClick(button("CANCEL"), Qt::LeftButton);
+    QCOMPARE(m_panel->bookmarksBox()->currentText(), QString("Keep each document's bookmarks"));
+
+    // One bookmark per document, chosen by keys: the box follows the author
+    // field in the tab order. Each document's bookmark carries its title, or
+    // its file name when it has none, with its own bookmarks beneath.
+    QTest::mouseClick(box("Password:"), Qt::LeftButton);
+    m_view->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_view));
+    edit("Author:")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), m_panel->bookmarksBox());
+    QTest::keyClick(m_panel->bookmarksBox(), Qt::Key_Down);
+    QCOMPARE(m_panel->bookmarksBox()->currentText(), QString("One per document, with its bookmarks beneath"));
+    QTest::mouseClick(button("SAVE SETTINGS"), Qt::LeftButton);
     QVERIFY(panelClosed());
+
+    FixtureOptions handbook;
+    handbook.pageCount = 6;
+    handbook.outline = true;
+    handbook.title = "Handbook";
+    const QString withBookmarks = m_scratch.filePath("handbook.pdf");
+    QVERIFY(writePdfFixture(withBookmarks, handbook));
+    job->model()->clear();
+    MergeModelItem ranged = row(withBookmarks, 6);
+    ranged.pageRanges = {{4, 5}};
+    job->model()->appendItems({ranged, row(fixture("c.pdf", 1), 1)});
+    code = -1;
+    job->run();
+    QVERIFY(QTest::qWaitFor([&] { return code != -1; }, 60000));
+    QCOMPARE(code, 0);
+    QCOMPARE(outlineLines(target), QStringList({"Handbook -> 1", "  Part B -> 1 [closed]", "    B.1 -> 2",
+                                                "c.pdf -> 3"}));
 }
 
 CM_APPLICATION_TEST_MAIN(TestOutputProperties)

@@ -11,6 +11,9 @@
 #include "app/SplashScreen.h"
 #include "app/TabWidget.h"
 
+#include "worker/JobFiles.h"
+
+#include <QComboBox>
 #include <QDir>
 #include <QSettings>
 
@@ -119,12 +122,26 @@ void TestScreenshots::advancedSettingsPanel()
     view.advancedSettingsView()->onClose();
     QTRY_VERIFY(!view.advancedSettingsView()->isVisible());
 
-    view.tabWidget()->setCurrentIndex(MainView::MergePage);
+    // The merge's panel in every language, with the longest bookmark choice.
     auto merge = QSharedPointer<AdvancedSettings>::create();
     merge->setPrefixEnabled(false);
-    view.onShowAdvancedSettings(merge);
-    QTRY_COMPARE(view.advancedSettingsView()->geometry(), MainView::panelShownGeometry());
-    save(&view, "advanced_settings_merge");
+    merge->setBookmarksEnabled(true);
+    merge->setBookmarks(MergeBookmarks::PerDocument);
+    for (const QString language : {"en", "de", "fr"}) {
+        useLanguage(language);
+        MainView merging;
+        merging.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&merging));
+        merging.tabWidget()->setCurrentIndex(MainView::MergePage);
+        merging.onShowAdvancedSettings(merge);
+        QTRY_COMPARE(merging.advancedSettingsView()->geometry(), MainView::panelShownGeometry());
+        QComboBox *bookmarks = merging.advancedSettingsView()->bookmarksBox();
+        QVERIFY(bookmarks->isVisible());
+        // The chosen text fits the box without being cut.
+        QVERIFY2(bookmarks->fontMetrics().horizontalAdvance(bookmarks->currentText()) + 40 <= bookmarks->width(),
+                 qPrintable(bookmarks->currentText()));
+        save(&merging, "advanced_settings_merge_" + language);
+    }
 }
 
 void TestScreenshots::dialogs()
