@@ -5,6 +5,7 @@
 #include "pdf/DocumentStructure.h"
 #include "pdf/EngineFailure.h"
 #include "pdf/FileStamp.h"
+#include "pdf/LibraryMessages.h"
 #include "pdf/OutputFile.h"
 #include "pdf/PageRangeText.h"
 #include "pdf/PageGeometry.h"
@@ -12,10 +13,8 @@
 #include "pdf/SourceFile.h"
 
 #include <qpdf/Buffer.hh>
-#include <qpdf/Pipeline.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFExc.hh>
-#include <qpdf/QPDFLogger.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFPageObjectHelper.hh>
 #include <qpdf/QPDFWriter.hh>
@@ -26,46 +25,10 @@
 #include <algorithm>
 #include <exception>
 #include <map>
-#include <mutex>
 #include <optional>
 #include <vector>
 
 namespace {
-
-// qpdf reports damaged files on stderr by default; its messages belong in
-// the debug log instead.
-class LogPipeline : public Pipeline
-{
-public:
-    LogPipeline() : Pipeline("debug log", nullptr) {}
-
-    void write(unsigned char const *data, size_t length) override
-    {
-        thread_local std::string pending;
-        pending.append(reinterpret_cast<const char *>(data), length);
-        for (size_t newline = pending.find('\n'); newline != std::string::npos;
-             newline = pending.find('\n')) {
-            const std::string line = pending.substr(0, newline);
-            pending.erase(0, newline + 1);
-            if (!line.empty())
-                Logger::instance().log(QStringLiteral("PDF library: ") + QString::fromStdString(line));
-        }
-    }
-
-    void finish() override {}
-};
-
-void routeLibraryMessagesToLog()
-{
-    static std::once_flag once;
-    std::call_once(once, [] {
-        auto pipeline = std::make_shared<LogPipeline>();
-        auto logger = QPDFLogger::defaultLogger();
-        logger->setInfo(pipeline);
-        logger->setWarn(pipeline);
-        logger->setError(pipeline);
-    });
-}
 
 std::string informationKeyName(int key)
 {
@@ -295,7 +258,7 @@ struct PdfEngine::Private
 
 PdfEngine::PdfEngine(QObject *parent) : QObject(parent), d(std::make_unique<Private>())
 {
-    routeLibraryMessagesToLog();
+    LibraryMessages::routeToLog();
 }
 
 PdfEngine::~PdfEngine() = default;
