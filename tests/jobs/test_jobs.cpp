@@ -7,9 +7,6 @@
 #include "jobs/AdvancedSettings.h"
 #include "jobs/Merge.h"
 #include "jobs/MergeLauncher.h"
-#include "jobs/ProgressBar.h"
-#include "jobs/ProgressControl.h"
-#include "jobs/ProgressDialog.h"
 #include "jobs/SessionFolder.h"
 #include "jobs/Split.h"
 #include "jobs/SplitLauncher.h"
@@ -18,7 +15,6 @@
 #include "tests/preview/GuiTestHelpers.h"
 #include "tests/support/PdfFixtures.h"
 #include "widgets/Button.h"
-#include "widgets/WindowBar.h"
 #include "worker/JobErrors.h"
 
 #include <QDate>
@@ -26,7 +22,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QSignalSpy>
-#include <QThread>
 
 // The split and merge jobs with the real worker program on generated
 // documents: what each mode produces, progress, cancel, the merge of ranges
@@ -45,8 +40,6 @@ private slots:
     void mergeTakesRangesAndProtectedDocuments();
     void workerWithoutAnswerIsAFailure();
     void runningMergeOutlivesTheSplitCleanUp();
-    void progressParserTakesNewestCompleteLine();
-    void progressWidgetsTakeReportsFromAnyThread();
     void mainWindowHandsDocumentsToTheJobs();
     void longNamesFitTheNameLimitInEveryMode();
     void closingTheWindowAsksAndStopsTheJobs();
@@ -493,106 +486,6 @@ void TestJobs::runningMergeOutlivesTheSplitCleanUp()
     QTRY_COMPARE_WITH_TIMEOUT(mergeFinished.count(), 1, 120000);
     QCOMPARE(mergeFinished.at(0).at(0).toInt(), 0);
     QCOMPARE(fixturePageCount(target), 6000);
-}
-
-void TestJobs::progressParserTakesNewestCompleteLine()
-{
-    QByteArray pending = "0\n50\n100\n";
-    double value = -1;
-    QVERIFY(SplitLauncher::takeLastProgress(pending, value));
-    QCOMPARE(value, 100.0);
-    QVERIFY(pending.isEmpty());
-
-    // A line cut between two reads waits for its end.
-    pending = "12.5\n33.3";
-    QVERIFY(SplitLauncher::takeLastProgress(pending, value));
-    QCOMPARE(value, 12.5);
-    QCOMPARE(pending, QByteArray("33.3"));
-    QVERIFY(!SplitLauncher::takeLastProgress(pending, value));
-    pending += "333\r\n\n";
-    QVERIFY(SplitLauncher::takeLastProgress(pending, value));
-    QCOMPARE(value, 33.3333);
-
-    pending = "noise\n";
-    QVERIFY(SplitLauncher::takeLastProgress(pending, value));
-    QCOMPARE(value, 0.0);
-}
-
-void TestJobs::progressWidgetsTakeReportsFromAnyThread()
-{
-    QWidget host;
-    host.setFixedWidth(460);
-    auto *control = new ProgressControl(&host);
-    control->setGeometry(10, 10, 440, 60);
-    host.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&host));
-    QVERIFY(!control->pauseButton()->accessibleName().isEmpty());
-    QVERIFY(!control->stopButton()->accessibleName().isEmpty());
-
-    QThread *reporter = QThread::create([control] {
-        control->setMaximum(200);
-        control->setValue(90);
-        control->message("Splitting report.pdf");
-    });
-    reporter->start();
-    QVERIFY(reporter->wait(5000));
-    delete reporter;
-    QTRY_COMPARE(control->progressBar()->value(), 90);
-    QCOMPARE(control->progressBar()->maximum(), 200);
-    QCOMPARE(control->messageLabel()->text(), QString("Splitting report.pdf"));
-    QCOMPARE(control->progressBar()->filledRect().width(), control->progressBar()->width() * 90 / 200);
-
-    const QString pauseName = control->pauseButton()->accessibleName();
-    QTest::mouseClick(control->pauseButton(), Qt::LeftButton);
-    QVERIFY(control->isPaused());
-    QCOMPARE(control->pauseButton()->property("thePaused").toBool(), true);
-    QVERIFY(control->pauseButton()->accessibleName() != pauseName);
-    const QImage paused = save(&host, "progress_control_paused");
-    QTest::mouseClick(control->pauseButton(), Qt::LeftButton);
-    QVERIFY(!control->isPaused());
-    QVERIFY(save(&host, "progress_control") != paused);   // play and pause look apart
-
-    QSignalSpy canceled(control, &ProgressControl::canceled);
-    QTest::mouseClick(control->stopButton(), Qt::LeftButton);
-    QCOMPARE(canceled.count(), 1);
-    QVERIFY(control->isCanceled());
-    control->reset();
-    QVERIFY(!control->isCanceled());
-    QCOMPARE(control->progressBar()->value(), 0);
-    QCOMPARE(control->progressBar()->maximum(), 100);
-
-    // The "Add files" window shows the loader's newest state.
-    MainView owner;
-    owner.show();
-    ProgressDialog dialog(&owner);
-    QSignalSpy dialogCanceled(&dialog, &ProgressDialog::canceled);
-    dialog.workerStateChanged(WorkerRunning);
-    QVERIFY(dialog.isVisible());
-    QVERIFY(dialog.isModal());
-    QVERIFY(!dialog.progressControl()->pauseButton()->isVisible());
-    QCOMPARE(dialog.windowBar()->title(), QString("Add files"));
-    reporter = QThread::create([&dialog] {
-        dialog.setProgressChanged(3, 4);
-        dialog.setMessage("3 out of 4 files. big.pdf");
-    });
-    reporter->start();
-    QVERIFY(reporter->wait(5000));
-    delete reporter;
-    QTRY_COMPARE(dialog.progressControl()->progressBar()->value(), 75);
-    QTRY_COMPARE(dialog.progressControl()->messageLabel()->text(), QString("3 out of 4 files. big.pdf"));
-    QVERIFY(qAbs(dialog.geometry().center().x() - owner.frameGeometry().center().x()) <= 1);
-    save(&dialog, "progress_dialog");
-
-    QTest::mouseClick(dialog.windowBar()->findChild<QPushButton *>("windowclose"), Qt::LeftButton);
-    QTest::keyClick(&dialog, Qt::Key_Escape);
-    QTest::mouseClick(dialog.progressControl()->stopButton(), Qt::LeftButton);
-    QCOMPARE(dialogCanceled.count(), 3);
-    QVERIFY(dialog.isVisible());   // it goes when the loader has stopped
-    dialog.workerStateChanged(WorkerStopped);
-    QVERIFY(!dialog.isVisible());
-    dialog.workerStateChanged(WorkerRunning);
-    QCOMPARE(dialog.progressControl()->progressBar()->value(), 0);
-    QCOMPARE(dialog.progressControl()->messageLabel()->text(), QString());
 }
 
 void TestJobs::mainWindowHandsDocumentsToTheJobs()
