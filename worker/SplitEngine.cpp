@@ -46,11 +46,6 @@ int largestPageNumber(const PageRangeList &ranges)
     return largest;
 }
 
-bool isSourceFile(const QString &path)
-{
-    return !path.isEmpty() && QFileInfo(path).isFile();
-}
-
 } // namespace
 
 SplitEngine::SplitEngine(const SplitRequest &request, IProgress &progress,
@@ -132,6 +127,19 @@ void SplitEngine::ensureOutputFolder()
     QDir().mkdir(folder);
 }
 
+// False, with the job's error set to errorCode, when the file to split is
+// not there.
+bool SplitEngine::sourceExists(int errorCode)
+{
+    const QString &path = m_request.fileName;
+    if (!path.isEmpty() && QFileInfo(path).isFile())
+        return true;
+    log(QStringLiteral("Split. Source file not found:%1").arg(path));
+    m_errorCode = errorCode;
+    m_failureCause = JobCause::Unreadable;
+    return false;
+}
+
 void SplitEngine::noteFailure(int cause)
 {
     if (m_failedCount == 0)
@@ -144,12 +152,8 @@ void SplitEngine::splitRanges()
     m_progress.setMinimum(0);
     log(QStringLiteral("Split started"));
 
-    if (!isSourceFile(m_request.fileName)) {
-        log(QStringLiteral("Split. Source file not found:%1").arg(m_request.fileName));
-        m_errorCode = SourceNotFound;
-        m_failureCause = JobCause::Unreadable;
+    if (!sourceExists(SourceNotFound))
         return;
-    }
 
     TemporaryFiles temporaries;
     const QString source = workingSource(temporaries);
@@ -169,24 +173,11 @@ void SplitEngine::splitRanges()
 
     for (int k = 1; k <= ranges.size(); ++k) {
         const PageRange &range = ranges.at(k - 1);
-        const QString text = rangeText(range);
-        const QString outputPath = outputPathFor([&](int maxBytes) {
+        writePiece(source, range, [&](int maxBytes) {
             return rangeOutputName(m_request.outPrefix, counterLabel(k, counterWidth),
                                    pageLabel(range.from, range.to, pageWidth), baseName, m_startTime,
                                    maxBytes);
         });
-        if (outputPath.isEmpty()) {
-            noteFailure(m_request.outDirectory.isEmpty() ? JobCause::NotWritable : JobCause::UnusableName);
-            m_progress.setValue(k);
-            continue;
-        }
-
-        // Noted before it is written, so that a canceled job can take it back.
-        m_journal->noteFile(outputPath);
-        if (saveRange(source, text, outputPath))
-            m_outputFiles.append(outputPath);
-        else
-            noteWriteFailure();
         m_progress.setValue(k);
     }
 
@@ -220,6 +211,27 @@ bool SplitEngine::saveRange(const QString &source, const QString &text, const QS
     return true;
 }
 
+// Cuts the range's pages from the source and saves them under the name
+// nameFor makes within a byte limit; returns the file written, or empty
+// when the piece failed, which is counted with its cause.
+QString SplitEngine::writePiece(const QString &source, const PageRange &range,
+                                const std::function<QString(int maxBytes)> &nameFor)
+{
+    const QString outputPath = outputPathFor(nameFor);
+    if (outputPath.isEmpty()) {
+        noteFailure(m_request.outDirectory.isEmpty() ? JobCause::NotWritable : JobCause::UnusableName);
+        return QString();
+    }
+    // Noted before it is written, so that a canceled job can take it back.
+    m_journal->noteFile(outputPath);
+    if (!saveRange(source, rangeText(range), outputPath)) {
+        noteReadOrWriteFailure(m_service->lastErrorCode(), m_request.outDirectory);
+        return QString();
+    }
+    m_outputFiles.append(outputPath);
+    return outputPath;
+}
+
 // Gives a piece cut in memory the job's properties, password and
 // compression, so that it can be measured or saved as it will be written.
 bool SplitEngine::preparePiece(PdfDocument &piece, const QString &text)
@@ -242,22 +254,18 @@ bool SplitEngine::preparePiece(PdfDocument &piece, const QString &text)
     return true;
 }
 
-// An output could not be written: why, as far as the engine tells.
-void SplitEngine::noteWriteFailure()
+// A piece could not be made or written to folder: why, as far as the
+// engine's code tells.
+void SplitEngine::noteReadOrWriteFailure(int engineCode, const QString &folder)
 {
-    const int engineCode = m_service->lastErrorCode();
     const int cause = readFailureCause(engineCode);
-    noteFailure(cause != JobCause::Unknown ? cause : writeFailureCause(engineCode, m_request.outDirectory));
+    noteFailure(cause != JobCause::Unknown ? cause : writeFailureCause(engineCode, folder));
 }
 
 void SplitEngine::removePages()
 {
-    if (!isSourceFile(m_request.fileName)) {
-        log(QStringLiteral("Split. Source file not found:%1").arg(m_request.fileName));
-        m_errorCode = EditedSourceNotFound;
-        m_failureCause = JobCause::Unreadable;
+    if (!sourceExists(EditedSourceNotFound))
         return;
-    }
 
     // This mode works through a service of its own, released when it ends.
     const auto service = QSharedPointer<PdfService>::create();
@@ -312,9 +320,7 @@ void SplitEngine::removePages()
     log(QStringLiteral("Extract to file:%1").arg(outcome(extracted)));
     if (!extracted) {
         m_errorCode = PagesNotExtracted;
-        const int engineCode = service->lastErrorCode();
-        const int cause = readFailureCause(engineCode);
-        noteFailure(cause != JobCause::Unknown ? cause : writeFailureCause(engineCode, temporaryFolder()));
+        noteReadOrWriteFailure(service->lastErrorCode(), temporaryFolder());
         return;
     }
 
@@ -421,12 +427,8 @@ void SplitEngine::splitBySize()
 {
     m_progress.setMinimum(0);
     log(QStringLiteral("Split by file size started. Limit:%1 bytes").arg(m_request.maxFileSize));
-    if (!isSourceFile(m_request.fileName)) {
-        log(QStringLiteral("Split. Source file not found:%1").arg(m_request.fileName));
-        m_errorCode = SourceNotFound;
-        m_failureCause = JobCause::Unreadable;
+    if (!sourceExists(SourceNotFound))
         return;
-    }
     if (m_request.maxFileSize <= 0) {
         log(QStringLiteral("Split. No size limit [FAILED]"));
         m_errorCode = NoSizeLimit;
@@ -460,12 +462,8 @@ void SplitEngine::splitByBookmarks()
 {
     m_progress.setMinimum(0);
     log(QStringLiteral("Split by bookmarks started. Level:%1").arg(m_request.bookmarkLevel));
-    if (!isSourceFile(m_request.fileName)) {
-        log(QStringLiteral("Split. Source file not found:%1").arg(m_request.fileName));
-        m_errorCode = SourceNotFound;
-        m_failureCause = JobCause::Unreadable;
+    if (!sourceExists(SourceNotFound))
         return;
-    }
 
     TemporaryFiles temporaries;
     const QString source = workingSource(temporaries);
@@ -536,23 +534,11 @@ void SplitEngine::writePieces(const QString &source, const QList<Piece> &pieces,
     for (int k = 1; k <= pieces.size(); ++k) {
         const Piece &piece = pieces.at(k - 1);
         m_progress.setValue(progressOffset + piece.range.from - 1);
-        const QString outputPath = outputPathFor([&](int maxBytes) {
+        const QString outputPath = writePiece(source, piece.range, [&](int maxBytes) {
             return pieceName(piece, k, counterWidth, pageWidth, maxBytes);
         });
-        if (outputPath.isEmpty()) {
-            noteFailure(m_request.outDirectory.isEmpty() ? JobCause::NotWritable : JobCause::UnusableName);
-            continue;
-        }
-
-        // Noted before it is written, so that a canceled job can take it back.
-        m_journal->noteFile(outputPath);
-        if (saveRange(source, rangeText(piece.range), outputPath)) {
-            m_outputFiles.append(outputPath);
-            if (piece.oversized)
-                m_oversizedFiles.append(outputPath);
-        } else {
-            noteWriteFailure();
-        }
+        if (!outputPath.isEmpty() && piece.oversized)
+            m_oversizedFiles.append(outputPath);
     }
     m_progress.setValue(progressOffset + largestPage);
     log(QStringLiteral("Split complete! Saved %1 of %2 pieces").arg(m_outputFiles.size()).arg(pieces.size()));
