@@ -42,3 +42,9 @@ int writeFailureCause(int engineCode, const QString &folder)
         return JobCause::NotWritable;
     return JobCause::WriteFailed;
 }
+
+int readOrWriteFailureCause(int engineCode, const QString &folder)
+{
+    const int cause = readFailureCause(engineCode);
+    return cause != JobCause::Unknown ? cause : writeFailureCause(engineCode, folder);
+}

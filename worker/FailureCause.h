@@ -12,4 +12,8 @@ int readFailureCause(int engineCode);
 // some other failure.
 int writeFailureCause(int engineCode, const QString &folder);
 
+// After a step that reads a document and writes a file into folder: the
+// read cause when the code tells one, else the write cause.
+int readOrWriteFailureCause(int engineCode, const QString &folder);
+
 #endif

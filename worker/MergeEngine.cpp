@@ -134,9 +134,7 @@ void MergeEngine::appendItem(const MergeItem &item)
             const int engineCode = m_service->lastErrorCode();
             log(QStringLiteral("Decrypt [FAILED].Error code:'%2' File:'%1'").arg(item.fullPath).arg(engineCode),
                 LogError);
-            const int cause = readFailureCause(engineCode);
-            fail(DecryptionFailed, item.fullPath,
-                 cause != JobCause::Unknown ? cause : writeFailureCause(engineCode, m_temporaryFolder));
+            fail(DecryptionFailed, item.fullPath, readOrWriteFailureCause(engineCode, m_temporaryFolder));
             return;
         }
         log(QStringLiteral("Decrypt [OK]"));

@@ -225,7 +225,7 @@ QString SplitEngine::writePiece(const QString &source, const PageRange &range,
     // Noted before it is written, so that a canceled job can take it back.
     m_journal->noteFile(outputPath);
     if (!saveRange(source, rangeText(range), outputPath)) {
-        noteReadOrWriteFailure(m_service->lastErrorCode(), m_request.outDirectory);
+        noteFailure(readOrWriteFailureCause(m_service->lastErrorCode(), m_request.outDirectory));
         return QString();
     }
     m_outputFiles.append(outputPath);
@@ -252,14 +252,6 @@ bool SplitEngine::preparePiece(PdfDocument &piece, const QString &text)
         return false;
     }
     return true;
-}
-
-// A piece could not be made or written to folder: why, as far as the
-// engine's code tells.
-void SplitEngine::noteReadOrWriteFailure(int engineCode, const QString &folder)
-{
-    const int cause = readFailureCause(engineCode);
-    noteFailure(cause != JobCause::Unknown ? cause : writeFailureCause(engineCode, folder));
 }
 
 void SplitEngine::removePages()
@@ -320,7 +312,7 @@ void SplitEngine::removePages()
     log(QStringLiteral("Extract to file:%1").arg(outcome(extracted)));
     if (!extracted) {
         m_errorCode = PagesNotExtracted;
-        noteReadOrWriteFailure(service->lastErrorCode(), temporaryFolder());
+        noteFailure(readOrWriteFailureCause(service->lastErrorCode(), temporaryFolder()));
         return;
     }
 

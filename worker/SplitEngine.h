@@ -83,7 +83,6 @@ private:
     qint64 measuredSize(const QString &source, const PageRange &range);
     bool preparePiece(PdfDocument &piece, const QString &rangeText);
     QString pieceName(const Piece &piece, int counter, int counterWidth, int pageWidth, int maxBytes) const;
-    void noteReadOrWriteFailure(int engineCode, const QString &folder);
     bool sourceExists(int errorCode);
     QString writePiece(const QString &source, const PageRange &range,
                        const std::function<QString(int maxBytes)> &nameFor);
