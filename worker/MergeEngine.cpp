@@ -141,11 +141,12 @@ void MergeEngine::appendItem(const MergeItem &item)
         workingFile = decrypted;
     }
 
-    startDocumentBookmark(workingFile, item);
-    if (item.pageRanges.isEmpty())
-        appendFile(workingFile, item.fullPath);
-    else
+    if (item.pageRanges.isEmpty()) {
+        appendFile(workingFile, item.fullPath, &item);
+    } else {
+        startDocumentBookmark(item, workingFile, nullptr);
         appendRanges(workingFile, item);
+    }
 }
 
 void MergeEngine::appendRanges(const QString &workingFile, const MergeItem &item)
@@ -208,12 +209,14 @@ void MergeEngine::setBookmarkMode()
 }
 
 // Marks where the item's pages begin. With one bookmark per document, its
-// bookmark is titled with the document's title, else with its file name.
-void MergeEngine::startDocumentBookmark(const QString &workingFile, const MergeItem &item)
+// bookmark is titled with the document's title, else with its file name;
+// the title is read from the document already open for appending, when
+// there is one, so that it is not parsed twice.
+void MergeEngine::startDocumentBookmark(const MergeItem &item, const QString &workingFile, PdfDocument *opened)
 {
     QString title;
     if (m_request.bookmarks == MergeBookmarks::PerDocument)
-        title = PdfDocument(m_service, workingFile, QString()).title().trimmed();
+        title = (opened ? opened->title() : PdfDocument(m_service, workingFile, QString()).title()).trimmed();
     if (title.isEmpty())
         title = QFileInfo(item.fullPath).fileName();
     m_service->startBookmarkGroup(m_mergedDocument->documentId(), title);
@@ -225,10 +228,12 @@ bool MergeEngine::opensWithoutPassword(const QString &file)
     return document.isLoaded() && !document.needsPassword();
 }
 
-bool MergeEngine::appendFile(const QString &file, const QString &itemPath)
+bool MergeEngine::appendFile(const QString &file, const QString &itemPath, const MergeItem *startsItem)
 {
     // The handle closes the appended document as soon as its pages are copied.
     PdfDocument document(m_service, file, QString());
+    if (startsItem)
+        startDocumentBookmark(*startsItem, file, &document);
     const bool appended = document.isLoaded() && !document.needsPassword()
                           && m_service->mergeDocument(m_mergedDocument->documentId(),
                                                       document.documentId()) == 1;

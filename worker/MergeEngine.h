@@ -64,10 +64,12 @@ private:
     QList<int> finalPageOrder() const;
     bool arrangePages();
     void appendRanges(const QString &workingFile, const MergeItem &item);
-    bool appendFile(const QString &file, const QString &itemPath);
+    // With startsItem, the file is that item's whole document, whose
+    // bookmark group begins here.
+    bool appendFile(const QString &file, const QString &itemPath, const MergeItem *startsItem = nullptr);
     bool opensWithoutPassword(const QString &file);
     void setBookmarkMode();
-    void startDocumentBookmark(const QString &workingFile, const MergeItem &item);
+    void startDocumentBookmark(const MergeItem &item, const QString &workingFile, PdfDocument *opened);
     void finishDocument();
     void compress();
     void applyProperties();
