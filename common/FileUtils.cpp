@@ -95,10 +95,10 @@ bool ensureFolder(const QString &path)
     return dir.mkpath(QStringLiteral("."));
 }
 
-QString uniqueFileName(const QString &folder, const QString &name)
+QString uniqueFileName(const QString &folder, const QString &name, const QSet<QString> &alsoTaken)
 {
     QString candidate = QDir::toNativeSeparators(folder + QLatin1Char('/') + name);
-    for (int counter = 1; pathIsTaken(candidate); ++counter)
+    for (int counter = 1; pathIsTaken(candidate) || alsoTaken.contains(candidate); ++counter)
         candidate = QDir::toNativeSeparators(QStringLiteral("%1/(%2)%3").arg(folder).arg(counter).arg(name));
     return candidate;
 }

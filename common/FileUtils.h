@@ -2,6 +2,7 @@
 #define CLEAVEMARK_COMMON_FILEUTILS_H
 
 #include <QByteArray>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -19,8 +20,9 @@ QString cacheFolder();
 bool ensureFolder(const QString &path);
 
 // folder + "/" + name in native separators, or, when that exists,
-// folder + "/(n)" + name with the smallest n = 1, 2, ... that is free.
-QString uniqueFileName(const QString &folder, const QString &name);
+// folder + "/(n)" + name with the smallest n = 1, 2, ... that is free;
+// paths in alsoTaken count as taken although nothing is there yet.
+QString uniqueFileName(const QString &folder, const QString &name, const QSet<QString> &alsoTaken = {});
 
 // A fresh name of 32 hexadecimal digits.
 QString randomName();

@@ -2,18 +2,16 @@
 
 #include "common/Logger.h"
 
+#include <charconv>
 #include <iostream>
-#include <locale>
-#include <sstream>
 
 QString StdOutProgress::positionText(double percentage)
 {
-    // The classic locale keeps the decimal point a "." whatever the user's locale.
-    std::ostringstream text;
-    text.imbue(std::locale::classic());
-    text.precision(6);
-    text << percentage;
-    return QString::fromStdString(text.str());
+    // As printf's "%.6g" writes it, always with a "." whatever the user's
+    // locale, and without building a stream and a locale for every piece.
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, percentage, std::chars_format::general, 6).ptr;
+    return QString::fromLatin1(text, int(end - text));
 }
 
 void StdOutProgress::setValue(int value)

@@ -9,6 +9,7 @@
 #include "worker/FailureCause.h"
 #include "worker/JobErrors.h"
 #include "worker/OutputNaming.h"
+#include "worker/PieceWriterPool.h"
 #include "worker/Progress.h"
 #include "worker/SizePieces.h"
 #include "worker/TemporaryFiles.h"
@@ -106,13 +107,15 @@ QString SplitEngine::outputPathFor(const std::function<QString(int maxBytes)> &n
                 .arg(name, m_request.outDirectory));
         return QString();
     }
-    QString path = uniqueFileName(m_request.outDirectory, name);
+    QString path = uniqueFileName(m_request.outDirectory, name, m_takenPaths);
     for (int excess = fileNameBytes(QFileInfo(path).fileName()) - maxFileNameBytes; excess > 0;
          excess = fileNameBytes(QFileInfo(path).fileName()) - maxFileNameBytes) {
         maxBytes -= excess;
         name = nameFor(maxBytes);
-        path = uniqueFileName(m_request.outDirectory, name);
+        path = uniqueFileName(m_request.outDirectory, name, m_takenPaths);
     }
+    // Taken from now on, also while a writer thread has yet to write it.
+    m_takenPaths.insert(path);
     return path;
 }
 
@@ -171,15 +174,27 @@ void SplitEngine::splitRanges()
     const int counterWidth = digitCount(ranges.size());
     const QString baseName = baseNameOf(m_request.fileName);
 
+    // A split into a handful of pieces is not worth opening the source again per thread.
+    const int threads = ranges.size() >= MinPiecesForThreads ? m_writerThreads : 0;
+    PieceWriterPool pool(threads, m_service, [this](const QSharedPointer<PdfService> &service,
+                                                    const PieceWriterPool::Piece &piece) {
+        return writeNamedPiece(service, piece);
+    });
+    QStringList paths;
     for (int k = 1; k <= ranges.size(); ++k) {
         const PageRange &range = ranges.at(k - 1);
-        writePiece(source, range, [&](int maxBytes) {
+        const PieceWriterPool::Piece piece = namedPiece(source, range, [&](int maxBytes) {
             return rangeOutputName(m_request.outPrefix, counterLabel(k, counterWidth),
                                    pageLabel(range.from, range.to, pageWidth), baseName, m_startTime,
                                    maxBytes);
         });
-        m_progress.setValue(k);
+        paths.append(piece.outputPath);
+        pool.add(piece);
+        while (const auto outcome = pool.next(false))
+            takeOutcome(*outcome, paths.at(outcome->index));
     }
+    while (const auto outcome = pool.next(true))
+        takeOutcome(*outcome, paths.at(outcome->index));
 
     temporaries.removeAll();
     // Pieces that were saved are not logged one by one: a split into single
@@ -197,18 +212,48 @@ void SplitEngine::splitRanges()
 // The range's pages are cut out into a document in memory, given the
 // properties and saved once, straight into the output file. The engine
 // checks a range the same way whichever way it is asked for the pages, so
-// there is no second way to try when it refuses one.
-bool SplitEngine::saveRange(const QString &source, const QString &text, const QString &outputPath)
+// there is no second way to try when it refuses one. Runs on the writer
+// threads: it reads the job's settings and changes nothing of the engine.
+PieceWriterPool::Outcome SplitEngine::writeNamedPiece(const QSharedPointer<PdfService> &service,
+                                                      const PieceWriterPool::Piece &piece) const
 {
-    PdfDocument document(m_service, PdfDocument::PagesOf{source, QString(), text});
-    if (!preparePiece(document, text))
-        return false;
-    if (!document.saveToFile(outputPath)) {
-        log(QStringLiteral("Save file [FAILED]. Error code:'%2' File:'%1'")
-                .arg(outputPath).arg(m_service->lastErrorCode()));
-        return false;
+    PieceWriterPool::Outcome outcome;
+    PdfDocument document(service, PdfDocument::PagesOf{piece.source, QString(), piece.rangeText});
+    if (!preparePiece(service, document, piece.rangeText)) {
+        outcome.failureCause = readOrWriteFailureCause(service->lastErrorCode(), m_request.outDirectory);
+        return outcome;
     }
-    return true;
+    if (!document.saveToFile(piece.outputPath)) {
+        log(QStringLiteral("Save file [FAILED]. Error code:'%2' File:'%1'")
+                .arg(piece.outputPath).arg(service->lastErrorCode()));
+        outcome.failureCause = readOrWriteFailureCause(service->lastErrorCode(), m_request.outDirectory);
+        return outcome;
+    }
+    outcome.written = true;
+    return outcome;
+}
+
+// A piece with a free name for the range, noted in the journal before it is
+// written so that a canceled job can take it back; or, when no name can be
+// found, a piece that failed already.
+PieceWriterPool::Piece SplitEngine::namedPiece(const QString &source, const PageRange &range,
+                                               const std::function<QString(int maxBytes)> &nameFor)
+{
+    PieceWriterPool::Piece piece{source, rangeText(range), outputPathFor(nameFor), 0};
+    if (piece.outputPath.isEmpty())
+        piece.failureCause = m_request.outDirectory.isEmpty() ? JobCause::NotWritable : JobCause::UnusableName;
+    else
+        m_journal->noteFile(piece.outputPath);
+    return piece;
+}
+
+void SplitEngine::takeOutcome(const PieceWriterPool::Outcome &outcome, const QString &outputPath)
+{
+    if (outcome.written)
+        m_outputFiles.append(outputPath);
+    else
+        noteFailure(outcome.failureCause);
+    m_progress.setValue(outcome.index + 1);
 }
 
 // Cuts the range's pages from the source and saves them under the name
@@ -217,27 +262,27 @@ bool SplitEngine::saveRange(const QString &source, const QString &text, const QS
 QString SplitEngine::writePiece(const QString &source, const PageRange &range,
                                 const std::function<QString(int maxBytes)> &nameFor)
 {
-    const QString outputPath = outputPathFor(nameFor);
-    if (outputPath.isEmpty()) {
-        noteFailure(m_request.outDirectory.isEmpty() ? JobCause::NotWritable : JobCause::UnusableName);
+    const PieceWriterPool::Piece piece = namedPiece(source, range, nameFor);
+    if (piece.outputPath.isEmpty()) {
+        noteFailure(piece.failureCause);
         return QString();
     }
-    // Noted before it is written, so that a canceled job can take it back.
-    m_journal->noteFile(outputPath);
-    if (!saveRange(source, rangeText(range), outputPath)) {
-        noteFailure(readOrWriteFailureCause(m_service->lastErrorCode(), m_request.outDirectory));
+    const PieceWriterPool::Outcome outcome = writeNamedPiece(m_service, piece);
+    if (!outcome.written) {
+        noteFailure(outcome.failureCause);
         return QString();
     }
-    m_outputFiles.append(outputPath);
-    return outputPath;
+    m_outputFiles.append(piece.outputPath);
+    return piece.outputPath;
 }
 
 // Gives a piece cut in memory the job's properties, password and
 // compression, so that it can be measured or saved as it will be written.
-bool SplitEngine::preparePiece(PdfDocument &piece, const QString &text)
+bool SplitEngine::preparePiece(const QSharedPointer<PdfService> &service, PdfDocument &piece,
+                               const QString &text) const
 {
     if (!piece.isLoaded()) {
-        log(QStringLiteral("Can not extract range:%1. Error code:%2").arg(text).arg(m_service->lastErrorCode()));
+        log(QStringLiteral("Can not extract range:%1. Error code:%2").arg(text).arg(service->lastErrorCode()));
         return false;
     }
 
@@ -248,7 +293,7 @@ bool SplitEngine::preparePiece(PdfDocument &piece, const QString &text)
 
     if (m_compressOutput && m_request.compressFile && !piece.compressContent()) {
         log(QStringLiteral("Compress content [FAILED]. Error code:'%1' Range:%2")
-                .arg(m_service->lastErrorCode()).arg(text));
+                .arg(service->lastErrorCode()).arg(text));
         return false;
     }
     return true;
@@ -406,7 +451,7 @@ qint64 SplitEngine::measuredSize(const QString &source, const PageRange &range)
 {
     const QString text = rangeText(range);
     PdfDocument piece(m_service, PdfDocument::PagesOf{source, QString(), text});
-    return preparePiece(piece, text) ? piece.savedSize() : qint64(-1);
+    return preparePiece(m_service, piece, text) ? piece.savedSize() : qint64(-1);
 }
 
 void SplitEngine::failWithoutPieces()

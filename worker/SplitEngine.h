@@ -3,9 +3,11 @@
 #include "pdf/OutlineEntry.h"
 #include "worker/JobFiles.h"
 #include "worker/OutputJournal.h"
+#include "worker/PieceWriterPool.h"
 
 #include <QDateTime>
 #include <QObject>
+#include <QSet>
 #include <QSharedPointer>
 #include <QStringList>
 
@@ -59,6 +61,10 @@ public:
     // The merge engine clears both: its pieces are only extracted and re-saved.
     void setApplyProperties(bool apply) { m_applyProperties = apply; }
     void setCompressOutput(bool compress) { m_compressOutput = compress; }
+    // Threads that cut and write the pieces of a split into page ranges,
+    // each with the source open on its own; 0, the default, writes them one
+    // after the other with the engine's service.
+    void setWriterThreads(int count) { m_writerThreads = count; }
 
 public slots:
     void run();
@@ -81,11 +87,17 @@ private:
     QString workingSource(TemporaryFiles &temporaries);
     bool readSource(const QString &source, int &pageCount, OutlineEntryList *outline);
     qint64 measuredSize(const QString &source, const PageRange &range);
-    bool preparePiece(PdfDocument &piece, const QString &rangeText);
+    bool preparePiece(const QSharedPointer<PdfService> &service, PdfDocument &piece,
+                      const QString &rangeText) const;
     QString pieceName(const Piece &piece, int counter, int counterWidth, int pageWidth, int maxBytes) const;
     bool sourceExists(int errorCode);
     QString writePiece(const QString &source, const PageRange &range,
                        const std::function<QString(int maxBytes)> &nameFor);
+    PieceWriterPool::Piece namedPiece(const QString &source, const PageRange &range,
+                                      const std::function<QString(int maxBytes)> &nameFor);
+    PieceWriterPool::Outcome writeNamedPiece(const QSharedPointer<PdfService> &service,
+                                             const PieceWriterPool::Piece &piece) const;
+    void takeOutcome(const PieceWriterPool::Outcome &outcome, const QString &outputPath);
     void failWithoutPieces();
 
     QString temporaryFolder() const;
@@ -95,7 +107,6 @@ private:
     QString outputPathFor(const std::function<QString(int maxBytes)> &nameFor);
     void ensureOutputFolder();
     void noteFailure(int cause);
-    bool saveRange(const QString &source, const QString &rangeText, const QString &outputPath);
     bool extractKeptPages(const QSharedPointer<PdfService> &service, const QString &source,
                           const QString &pageList, const QList<int> &removed,
                           const QString &extractionPath);
@@ -114,5 +125,8 @@ private:
     QSharedPointer<PdfService> m_service;
     bool m_applyProperties = true;
     bool m_compressOutput = true;
+    int m_writerThreads = 0;
+    static constexpr int MinPiecesForThreads = 8;
+    QSet<QString> m_takenPaths;
     QDateTime m_startTime;
 };

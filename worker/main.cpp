@@ -7,7 +7,6 @@
 #include "pdf/PdfService.h"
 #include "worker/JobFiles.h"
 #include "worker/JobSummary.h"
-#include "worker/LargePageHeap.h"
 #include "worker/MergeEngine.h"
 #include "worker/Progress.h"
 #include "worker/SplitEngine.h"
@@ -18,6 +17,7 @@
 #include <QFileInfo>
 #include <QSharedPointer>
 #include <QStringList>
+#include <QThread>
 
 #include <cstdlib>
 #include <iostream>
@@ -60,6 +60,15 @@ QString responsePath(const QString &sessionFolder, const QString &sessionId,
     std::_Exit(errorCode);
 }
 
+// One writer thread per processor, up to four: each opens the source again,
+// so more would cost memory for little gain. A single processor gains
+// nothing from a thread of its own.
+int writerThreads()
+{
+    const int processors = QThread::idealThreadCount();
+    return processors >= 2 ? qMin(processors, 4) : 0;
+}
+
 [[noreturn]] void runSplit(const QString &requestPath, const QSharedPointer<PdfService> &service)
 {
     SplitRequest request;
@@ -67,6 +76,7 @@ QString responsePath(const QString &sessionFolder, const QString &sessionId,
 
     StdOutProgress progress;
     SplitEngine engine(request, progress, service);
+    engine.setWriterThreads(writerThreads());
     engine.run();
     const int errorCode = engine.errorCode();
     log(QStringLiteral("Split complete:%1").arg(errorCode));
@@ -113,8 +123,6 @@ QString responsePath(const QString &sessionFolder, const QString &sessionId,
 
 int main(int argc, char *argv[])
 {
-    useLargePageHeap();
-
     // A split logs thousands of time-stamped lines; with TZ unset the C
     // library looks at the zone file again for every one of them.
     if (qEnvironmentVariableIsEmpty("TZ"))

@@ -201,6 +201,8 @@ void SheafrunSplitTest::singlePagesAndGroupsAreNamedByTheirPages()
     QCOMPARE(pageTexts(out("report_p06-12.pdf")), pageList(6, 12));
 }
 
+// Nine ranges: enough for the worker to cut them on several threads, which
+// must still name them in order and never give two the same free name.
 void SheafrunSplitTest::existingOutputsAreNeverOverwritten()
 {
     const QString source = makeSource("report.pdf", 4);
@@ -208,12 +210,19 @@ void SheafrunSplitTest::existingOutputsAreNeverOverwritten()
     QVERIFY(writeFile(out("report_p1-2.pdf"), "mine"));
     QVERIFY(writeFile(out("(1)report_p1-2.pdf"), "mine too"));
 
-    const SplitResponse response = runJob(request(source, 4, {{1, 2}, {1, 2}}));
+    PageRangeList sameRange;
+    for (int k = 0; k < 9; ++k)
+        sameRange.append({1, 2});
+    const SplitResponse response = runJob(request(source, 4, sameRange));
     QCOMPARE(response.errorCode, 0);
-    QCOMPARE(fileNames(response.files), QStringList({"(2)report_p1-2.pdf", "(3)report_p1-2.pdf"}));
+    QStringList expected;
+    for (int n = 2; n <= 10; ++n)
+        expected.append(QStringLiteral("(%1)report_p1-2.pdf").arg(n));
+    QCOMPARE(fileNames(response.files), expected);
     QCOMPARE(readFile(out("report_p1-2.pdf")), QByteArray("mine"));
     QCOMPARE(readFile(out("(1)report_p1-2.pdf")), QByteArray("mine too"));
-    QCOMPARE(pageTexts(out("(3)report_p1-2.pdf")), pageList(1, 2));
+    for (const QString &name : expected)
+        QCOMPARE(pageTexts(out(name)), pageList(1, 2));
 }
 
 void SheafrunSplitTest::failedRangesAreSkippedAndProgressCountsEveryRange()
@@ -227,6 +236,20 @@ void SheafrunSplitTest::failedRangesAreSkippedAndProgressCountsEveryRange()
     QCOMPARE(pageTexts(out("report_p01-03.pdf")), pageList(1, 3));
     QCOMPARE(pageTexts(out("report_p02-04.pdf")), pageList(2, 4));
     QCOMPARE(run.outputLines, QStringList({"0", "33.3333", "66.6667", "100"}));
+    QCOMPARE(response.failedCount, 1);
+
+    // The same on several threads: failures counted, outputs and progress in range order.
+    response = runJob(request(source, 5, {{5, 5}, {20, 21}, {1, 1}, {2, 2}, {3, 3}, {30, 30}, {4, 4}, {1, 2}, {5, 4}}),
+                      &run);
+    QCOMPARE(response.errorCode, 0);
+    QCOMPARE(fileNames(response.files), QStringList({"report_p05.pdf", "report_p01.pdf", "report_p02.pdf",
+                                                     "report_p03.pdf", "report_p04.pdf", "report_p01-02.pdf",
+                                                     "report_p05-04.pdf"}));
+    QCOMPARE(pageTexts(out("report_p03.pdf")), pageList(3, 3));
+    QCOMPARE(pageTexts(out("report_p05-04.pdf")), QStringList({"Page 5", "Page 4"}));
+    QCOMPARE(response.failedCount, 2);
+    QCOMPARE(run.outputLines, QStringList({"0", "11.1111", "22.2222", "33.3333", "44.4444", "55.5556", "66.6667",
+                                           "77.7778", "88.8889", "100"}));
 
     response = runJob(request(source, 5, {}), &run);
     QCOMPARE(response.errorCode, 0);
