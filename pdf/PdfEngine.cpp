@@ -2,6 +2,7 @@
 
 #include "common/Logger.h"
 #include "pdf/DocumentOutline.h"
+#include "pdf/DocumentPrefetch.h"
 #include "pdf/DocumentStructure.h"
 #include "pdf/EngineFailure.h"
 #include "pdf/FileStamp.h"
@@ -124,6 +125,7 @@ struct PdfEngine::Private
     int lastError = NoError;
     ExtractionSource extractionSource;
     ExtractedPiece extractedPiece;
+    DocumentPrefetch prefetch;
 
     // Runs one engine function: clears the error code, and turns whatever
     // the libraries throw into the failure result and an error code.
@@ -274,7 +276,8 @@ int PdfEngine::LoadFromFile(const QString &fileName, const QString &password)
         auto document = std::make_unique<EngineDocument>();
         const QString path = QFileInfo(fileName).absoluteFilePath();
         if (!d->takeExtractedPiece(path, *document)) {
-            OpenedPdf opened = openPdf(fileName, password);
+            std::optional<OpenedPdf> prefetched = d->prefetch.take(path, password);
+            OpenedPdf opened = prefetched ? std::move(*prefetched) : openPdf(fileName, password);
             document->pdf = opened.pdf;
             document->source = opened.source;
         }
@@ -283,6 +286,11 @@ int PdfEngine::LoadFromFile(const QString &fileName, const QString &password)
         d->add(std::move(document));
         return 1;
     });
+}
+
+void PdfEngine::PrefetchFile(const QString &fileName, const QString &password)
+{
+    d->prefetch.start(QFileInfo(fileName).absoluteFilePath(), password);
 }
 
 int PdfEngine::SelectedDocument() const

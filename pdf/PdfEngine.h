@@ -76,6 +76,8 @@ public:
 protected:
     // Documents. Ids start at 1 and are never reused by one engine.
     int LoadFromFile(const QString &fileName, const QString &password);  // 1 = loaded and selected
+    // Starts parsing a file that LoadFromFile will be asked for next.
+    void PrefetchFile(const QString &fileName, const QString &password);
     int SelectedDocument() const;
     void SelectDocument(int documentId);
     int RemoveDocument(int documentId);                                  // 1 = removed

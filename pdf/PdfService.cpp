@@ -229,6 +229,12 @@ bool PdfService::securityItem5(int documentId)
     return SecurityInfo(SecurityContentExtraction) == ExtractionAllowed;
 }
 
+void PdfService::prefetchFile(const QString &fileName, const QString &password)
+{
+    QMutexLocker lock(&m_mutex);
+    PrefetchFile(fileName, password);
+}
+
 int PdfService::decryptFile(const QString &input, const QString &output, const QString &password)
 {
     QMutexLocker lock(&m_mutex);

@@ -30,6 +30,8 @@ public:
     // errorCode, when given, takes the engine's code of a failed load.
     bool loadFile(const QString &fileName, const QString &password, int &documentId, bool &needsPassword,
                   int *errorCode = nullptr);
+    // Parses a file in the background that loadFile will be asked for next.
+    void prefetchFile(const QString &fileName, const QString &password);
     int newDocument();
     int closeDocument(int documentId);
 

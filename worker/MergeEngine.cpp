@@ -122,6 +122,22 @@ void MergeEngine::appendNextItem()
         m_itemPages.append({before, m_mergedDocument->pageCount() - before, item.reversePages});
 }
 
+// The next document is parsed while this one's pages are copied, when it
+// is appended whole and as it is; one that is decrypted or cut first is
+// opened only then. Parsing costs by the object, not by the byte: a large
+// file is mostly stream data, quick to parse, and holding two of them in
+// memory at once would cost more than it saves.
+void MergeEngine::prefetchNextItem()
+{
+    constexpr qint64 LargestPrefetched = 4 << 20;
+    if (m_currentItem >= m_request.tasks.size())
+        return;
+    const MergeItem &next = m_request.tasks.at(m_currentItem);
+    if (!next.hasPassword && !next.hasSecurity && next.pageRanges.isEmpty()
+        && QFileInfo(next.fullPath).size() <= LargestPrefetched)
+        m_service->prefetchFile(next.fullPath, QString());
+}
+
 void MergeEngine::appendItem(const MergeItem &item)
 {
     QString workingFile = item.fullPath;
@@ -232,6 +248,7 @@ bool MergeEngine::appendFile(const QString &file, const QString &itemPath, const
 {
     // The handle closes the appended document as soon as its pages are copied.
     PdfDocument document(m_service, file, QString());
+    prefetchNextItem();
     if (startsItem)
         startDocumentBookmark(*startsItem, file, &document);
     const bool appended = document.isLoaded() && !document.needsPassword()

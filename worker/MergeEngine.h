@@ -60,6 +60,7 @@ private:
 
     void prepare();
     void appendNextItem();
+    void prefetchNextItem();
     void appendItem(const MergeItem &item);
     QList<int> finalPageOrder() const;
     bool arrangePages();
