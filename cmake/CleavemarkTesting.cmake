@@ -8,6 +8,10 @@ function(cm_add_qt_test name)
     cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE Qt5::Test ${ARG_LIBS})
+    # Pages are drawn by the renderer program, found beside the test program.
+    if(TARGET sheafrender)
+        add_dependencies(${name} sheafrender)
+    endif()
     set_target_properties(${name} PROPERTIES
         RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests-bin)
     add_test(NAME ${name}

@@ -14,14 +14,6 @@
 namespace {
 
 const QString splitTemplate = QStringLiteral("[BASENAME]_p[PAGE]");
-const QSize lockSize(35, 35);
-
-QPixmap lockImage()
-{
-    return QPixmap(QStringLiteral(":/style/images/locked.png"))
-        .scaled(lockSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-}
-
 PageRangeList singlePages(int pageCount)
 {
     PageRangeList ranges;
@@ -56,6 +48,11 @@ QSharedPointer<PdfService> Split::service() const
     return m_service;
 }
 
+RenderClient *Split::renderClient() const
+{
+    return m_service ? m_service->renderClient() : nullptr;
+}
+
 void Split::updateAuthor()
 {
     m_settings->setAuthor(AdvancedSettings::defaultAuthor());
@@ -68,7 +65,7 @@ void Split::clearDocument()
     m_password.clear();
     m_title.clear();
     m_pageCount = -1;
-    m_thumbnail = QPixmap();
+    m_firstPageSize = QSize();
     m_loaded = false;
     m_copyAllowed = false;
     m_hasSecurity = false;
@@ -113,7 +110,6 @@ void Split::setFile(const QString &path, const QString &password)
 bool Split::takeInformation(const QString &path, const QString &password, int &engineCode)
 {
     InformationWorker reader(service(), path, password);
-    reader.setRenderCover(true);
     reader.setReadOutline(true);
     reader.run();
     const AddErrors error = reader.error();
@@ -131,7 +127,7 @@ bool Split::takeInformation(const QString &path, const QString &password, int &e
     m_loaded = !info.locked;
     m_copyAllowed = info.securityItem5;
     m_hasSecurity = info.hasSecurity || !m_password.isEmpty();
-    m_thumbnail = m_loaded ? info.cover : lockImage();
+    m_firstPageSize = m_loaded ? info.firstPageSize : QSize();
     m_outline = info.outline;
     m_fileSet = true;
     return true;

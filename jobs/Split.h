@@ -12,6 +12,7 @@
 class AdvancedSettings;
 class PageRanges;
 class PdfService;
+class RenderClient;
 class SplitLauncher;
 
 // The one split job of the program: the document to split with what is
@@ -87,7 +88,10 @@ public:
     int pageCount() const { return m_pageCount; }   // -1 when unknown
     bool hasSecurity() const { return m_hasSecurity; }
     bool isCopyAllowed() const { return m_copyAllowed; }
-    QPixmap thumbnail() const { return m_thumbnail; }
+    // The first page's size in points, for its thumbnail; empty without one.
+    QSize firstPageSize() const { return m_firstPageSize; }
+    // Draws pages of the document for the preview.
+    RenderClient *renderClient() const;
 
     QString displayName() const;        // the title, else the file name without extension
     QString fileSizeText() const;       // "0.42 MB"
@@ -141,7 +145,7 @@ private:
     QString m_title;
     int m_pageCount = -1;
     bool m_hasSecurity = false;
-    QPixmap m_thumbnail;
+    QSize m_firstPageSize;
     bool m_loaded = false;
     bool m_copyAllowed = false;
     int m_startPage = 1;

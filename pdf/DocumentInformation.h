@@ -7,6 +7,7 @@
 #include <QList>
 #include <QMetaType>
 #include <QPixmap>
+#include <QSize>
 #include <QString>
 #include <QUuid>
 
@@ -22,7 +23,7 @@ struct DocumentInformation
     bool hasSecurity = false;   // encrypted (when it opened)
     QString password;           // the non-empty password it opened with, else ""
     int pageCount = 0;          // 0 unless it opened
-    QPixmap cover;              // page 1 at 72 DPI when asked for and it opened
+    QSize firstPageSize;        // in points, rotation applied; empty unless it opened with pages
     bool locked = false;        // needs a password that was not given
     bool securityItem5 = false; // content may be extracted (when it opened)
     OutlineEntryList outline;   // the bookmarks, when asked for and it opened

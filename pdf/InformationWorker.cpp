@@ -10,11 +10,6 @@ InformationWorker::InformationWorker(QSharedPointer<PdfService> service, const Q
 {
 }
 
-void InformationWorker::setRenderCover(bool render)
-{
-    m_renderCover = render;
-}
-
 void InformationWorker::setReadOutline(bool read)
 {
     m_readOutline = read;
@@ -43,12 +38,12 @@ void InformationWorker::run()
             m_info.title = document.title();
             m_info.hasSecurity = document.hasSecurity();
             m_info.pageCount = document.pageCount();
+            if (m_info.pageCount > 0)
+                m_info.firstPageSize = document.pageSize(1);
             if (!m_password.isEmpty()) {
                 m_info.hasPassword = true;
                 m_info.password = m_password;
             }
-            if (m_renderCover)
-                m_info.cover = QPixmap::fromImage(document.renderCover());
             m_info.securityItem5 = document.securityItem5();
             if (m_readOutline)
                 m_info.outline = document.outline();

@@ -28,7 +28,6 @@ public:
     InformationWorker(QSharedPointer<PdfService> service, const QString &path,
                       const QString &password = QString(), QObject *parent = nullptr);
 
-    void setRenderCover(bool render);   // off by default
     void setReadOutline(bool read);     // off by default
     void run();
 
@@ -47,7 +46,6 @@ private:
     QSharedPointer<PdfService> m_service;
     QString m_path;
     QString m_password;
-    bool m_renderCover = false;
     bool m_readOutline = false;
     bool m_done = false;
     AddErrors m_error = AddNoError;

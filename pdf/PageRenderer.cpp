@@ -6,6 +6,7 @@
 
 #include <poppler-qt5.h>
 
+#include <QDateTime>
 #include <QPainter>
 
 namespace {
@@ -46,6 +47,39 @@ void PageRenderer::render(int page, double dpi, QImage &image)
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.drawImage(0, 0, drawn);
+}
+
+namespace {
+
+bool pastDeadline(const QVariant &deadline)
+{
+    return QDateTime::currentMSecsSinceEpoch() > deadline.toLongLong();
+}
+
+} // namespace
+
+QImage PageRenderer::renderAt(int page, const QSize &pixels, int timeLimitMs)
+{
+    std::unique_ptr<Poppler::Page> rendererPage(m_document->page(page - 1));
+    if (!rendererPage || pixels.isEmpty())
+        return QImage();
+    const QSizeF points = rendererPage->pageSizeF();
+    if (points.width() <= 0 || points.height() <= 0)
+        return QImage();
+    const double xDpi = 72.0 * pixels.width() / points.width();
+    const double yDpi = 72.0 * pixels.height() / points.height();
+    const QVariant deadline(QDateTime::currentMSecsSinceEpoch() + timeLimitMs);
+    const QImage drawn = rendererPage->renderToImage(xDpi, yDpi, -1, -1, -1, -1, Poppler::Page::Rotate0, nullptr,
+                                                     nullptr, pastDeadline, deadline);
+    if (drawn.isNull() || pastDeadline(deadline))
+        return QImage();
+    QImage image(pixels, QImage::Format_RGB32);
+    if (image.isNull())
+        return QImage();
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.drawImage(0, 0, drawn);
+    return image;
 }
 
 void PageRenderer::routeMessagesToLog()

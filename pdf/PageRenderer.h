@@ -25,6 +25,11 @@ public:
     // the image, over white; throws EngineFailure with RenderFailed.
     void render(int page, double dpi, QImage &image);
 
+    // Draws the 1-based page to fill the given size in pixels (a pixel more
+    // or less is white); null when it cannot be drawn, or when drawing takes
+    // longer than the time limit.
+    QImage renderAt(int page, const QSize &pixels, int timeLimitMs);
+
     // poppler reports damaged files on stderr by default; its messages
     // belong in the debug log instead.
     static void routeMessagesToLog();

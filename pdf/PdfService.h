@@ -17,6 +17,8 @@ class QImage;
 // first to its last engine call, since the engine's selected document and
 // page are shared by all callers. The mutex is not recursive and no
 // operation calls another while holding it.
+class RenderClient;
+
 class PdfService : public PdfEngine
 {
     Q_OBJECT
@@ -69,9 +71,14 @@ public:
     int extractDocument(const QString &input, const QString &password, const QString &ranges);
     int lastErrorCode();
 
+    // Draws pages in the renderer program, asynchronously; made on first
+    // use, for the widgets of the thread that owns the service.
+    RenderClient *renderClient();
+
 private:
     QSize selectedPageSize();
     static QString randomOwnerPassword();
 
     QMutex m_mutex;
+    RenderClient *m_renderClient = nullptr;
 };

@@ -3,6 +3,9 @@
 
 #include "pdf/PdfService.h"
 
+#include "pdf/RenderClient.h"
+
+#include <QCoreApplication>
 #include <QImage>
 #include <QMutexLocker>
 
@@ -25,4 +28,12 @@ QImage PdfService::renderPage(int documentId, int page)
         return QImage();
     RenderPageToImage(RenderDpi, page, image);
     return image;
+}
+
+// The renderer is installed beside the desktop program.
+RenderClient *PdfService::renderClient()
+{
+    if (!m_renderClient)
+        m_renderClient = new RenderClient(QCoreApplication::applicationDirPath() + QStringLiteral("/sheafrender"), this);
+    return m_renderClient;
 }

@@ -1,6 +1,7 @@
 #include "preview/Page.h"
 
 #include "pdf/PdfDocument.h"
+#include "pdf/RenderClient.h"
 
 #include <QPainter>
 #include <QPixmapCache>
@@ -13,6 +14,8 @@ const int badgeHeight = 30;
 const int badgeBottomGap = 1;
 const qreal badgeRoundness = 8;
 const QColor badgeColor(128, 128, 128, 128);
+const QColor placeholderColor(236, 236, 236);
+const QColor placeholderTextColor(90, 90, 90);
 
 } // namespace
 
@@ -23,6 +26,19 @@ Page::Page(QSharedPointer<PdfDocument> document, int pageNumber, QWidget *parent
     , m_size(m_document->pageSize(pageNumber))
 {
     setFixedSize(m_size);
+}
+
+Page::~Page()
+{
+    cancelRendering();
+}
+
+Page::State Page::state() const
+{
+    QPixmap pixmap;
+    if (cachedPixmap(pixmap))
+        return Shown;
+    return m_failed ? CannotBeShown : Waiting;
 }
 
 QString Page::cacheKey(int documentId, int pageNumber)
@@ -37,27 +53,75 @@ QRect Page::badgeRect(const QFontMetrics &metrics, const QString &text, const QS
     return QRect((pageSize.width() - width) / 2, bottom - badgeHeight + 1, width, badgeHeight);
 }
 
+// A drawing made for another pixel ratio (the window moved to another
+// screen) does not count.
+bool Page::cachedPixmap(QPixmap &pixmap) const
+{
+    return QPixmapCache::find(cacheKey(m_document->documentId(), m_pageNumber), &pixmap)
+           && qFuzzyCompare(pixmap.devicePixelRatio(), devicePixelRatioF());
+}
+
 void Page::paintEvent(QPaintEvent *)
 {
-    const QString key = cacheKey(m_document->documentId(), m_pageNumber);
-    QPixmap pixmap;
-    if (!QPixmapCache::find(key, &pixmap)) {
-        pixmap = renderWithBadge();
-        if (pixmap.isNull())
-            return;
-        QPixmapCache::insert(key, pixmap);
-    }
     QPainter painter(this);
+    QPixmap pixmap;
+    if (!cachedPixmap(pixmap)) {
+        paintPlaceholder(painter);
+        if (!m_failed && m_request == 0)
+            requestRendering();
+        return;
+    }
     painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
     painter.drawPixmap(0, 0, pixmap);
 }
 
-QPixmap Page::renderWithBadge()
+void Page::requestRendering()
 {
-    QPixmap pixmap = m_document->renderPage(m_pageNumber);
-    if (!pixmap.isNull())
+    m_request = m_document->requestPage(m_pageNumber, m_size * devicePixelRatioF());
+    if (m_request == 0) {
+        m_failed = true;
+        update();
+        return;
+    }
+    connect(m_document->renderClient(), &RenderClient::rendered, this, &Page::pageRendered,
+            Qt::UniqueConnection);
+}
+
+void Page::cancelRendering()
+{
+    if (m_request == 0)
+        return;
+    RenderClient *client = m_document->renderClient();
+    client->cancel(m_request);
+    disconnect(client, &RenderClient::rendered, this, &Page::pageRendered);
+    m_request = 0;
+}
+
+void Page::pageRendered(int id, const QImage &image)
+{
+    if (id != m_request)
+        return;
+    disconnect(m_document->renderClient(), &RenderClient::rendered, this, &Page::pageRendered);
+    m_request = 0;
+    if (image.isNull()) {
+        m_failed = true;
+    } else {
+        QPixmap pixmap = QPixmap::fromImage(image);
+        pixmap.setDevicePixelRatio(devicePixelRatioF());
         paintBadge(pixmap);
-    return pixmap;
+        QPixmapCache::insert(cacheKey(m_document->documentId(), m_pageNumber), pixmap);
+    }
+    update();
+}
+
+void Page::paintPlaceholder(QPainter &painter)
+{
+    painter.fillRect(rect(), placeholderColor);
+    if (!m_failed)
+        return;
+    painter.setPen(placeholderTextColor);
+    painter.drawText(rect().adjusted(8, 8, -8, -8), Qt::AlignCenter | Qt::TextWordWrap,
+                     tr("This page cannot be shown"));
 }
 
 void Page::paintBadge(QPixmap &pixmap) const
@@ -66,7 +130,7 @@ void Page::paintBadge(QPixmap &pixmap) const
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setFont(font());
-    const QRect badge = badgeRect(painter.fontMetrics(), text, pixmap.size());
+    const QRect badge = badgeRect(painter.fontMetrics(), text, m_size);
     painter.setPen(Qt::NoPen);
     painter.setBrush(badgeColor);
     painter.drawRoundedRect(badge, badgeRoundness, badgeRoundness);

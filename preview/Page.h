@@ -7,10 +7,13 @@
 class PdfDocument;
 
 // One page of the document viewer. It is as large as the page (one point is
-// one pixel, rotation applied) and renders the page only when it is painted,
-// so a long document costs nothing until its pages scroll into view. Every
-// rendering, badge included, goes into the application's pixmap cache under
-// a key naming the document and the page, so scrolling back renders nothing.
+// one pixel, rotation applied) and is drawn only when it is painted, so a
+// long document costs nothing until its pages scroll into view. The drawing
+// is done by the renderer program: the page shows a neutral sheet until it
+// arrives, and says so when it cannot be shown. Every drawing, badge
+// included, goes into the application's pixmap cache under a key naming the
+// document and the page, at the screen's pixel ratio, so scrolling back
+// draws nothing again.
 //
 // Hidden visibility: the PDF renderer's own library has a class Page too,
 // and an exported symbol of ours would replace its destructor at run time.
@@ -19,10 +22,19 @@ class Q_DECL_HIDDEN Page : public QLabel
     Q_OBJECT
 
 public:
+    enum State { Waiting, Shown, CannotBeShown };
+
     Page(QSharedPointer<PdfDocument> document, int pageNumber, QWidget *parent = nullptr);
+    ~Page() override;
 
     int pageNumber() const { return m_pageNumber; }
     QSize pageSize() const { return m_size; }
+    State state() const;
+    // A drawing asked for and not yet arrived.
+    bool isWaitingForRenderer() const { return m_request != 0; }
+    // The page scrolled out of view before it arrived: it is asked for
+    // again when it is painted again.
+    void cancelRendering();
 
     // The pixmap cache key of a page of an open document.
     static QString cacheKey(int documentId, int pageNumber);
@@ -33,12 +45,17 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QPixmap renderWithBadge();
+    bool cachedPixmap(QPixmap &pixmap) const;
+    void requestRendering();
+    void pageRendered(int id, const QImage &image);
+    void paintPlaceholder(QPainter &painter);
     void paintBadge(QPixmap &pixmap) const;
 
     QSharedPointer<PdfDocument> m_document;
     int m_pageNumber;
     QSize m_size;
+    int m_request = 0;
+    bool m_failed = false;
 };
 
 #endif

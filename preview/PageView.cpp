@@ -24,6 +24,7 @@ PageView::PageView(QSharedPointer<PdfService> service, QWidget *parent)
     layout->addWidget(m_scrollArea);
     m_scrollArea->setAccessibleName(tr("Pages"));
     m_scrollArea->setWidget(newContent());
+    connect(m_scrollArea->verticalScrollBar(), &QScrollBar::valueChanged, this, &PageView::cancelHiddenRenderings);
 }
 
 // The pages hold shares of the document; they go first so that the
@@ -89,6 +90,16 @@ QWidget *PageView::newContent()
     // Page 1 starts at the top, the pages centred across the width.
     m_pagesLayout->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     return content;
+}
+
+// Pages scrolled past before they arrived are no longer waited for, so that
+// the renderer draws the pages in view next.
+void PageView::cancelHiddenRenderings()
+{
+    for (Page *page : qAsConst(m_pages)) {
+        if (page->isWaitingForRenderer() && page->visibleRegion().isEmpty())
+            page->cancelRendering();
+    }
 }
 
 void PageView::scrollToTop()

@@ -40,6 +40,7 @@ private:
     void showPages(int count);
     QWidget *newContent();
     void scrollToTop();
+    void cancelHiddenRenderings();
 
     QSharedPointer<PdfService> m_service;
     QSharedPointer<PdfDocument> m_document;

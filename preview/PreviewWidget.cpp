@@ -144,7 +144,7 @@ void PreviewWidget::refresh()
     const int count = split->pageCount();
     m_pages->setText(tr("Pages: %1").arg(count < 1 ? QStringLiteral("?") : QString::number(count)));
     if (split->isLoaded()) {
-        m_cover->setLook(Cover::Thumbnail, split->thumbnail());
+        m_cover->showFirstPage(split->renderClient(), split->fileName(), split->password(), split->firstPageSize());
         m_cover->setAccessibleName(tr("Page 1 of %1").arg(count < 1 ? QStringLiteral("?") : QString::number(count)));
     } else {
         m_cover->setLook(Cover::Locked);

@@ -714,6 +714,10 @@
         <source>Page %1</source>
         <translation>Seite %1</translation>
     </message>
+    <message>
+        <source>This page cannot be shown</source>
+        <translation>Diese Seite kann nicht angezeigt werden</translation>
+    </message>
 </context>
 <context>
     <name>PageRangesView</name>

@@ -714,6 +714,10 @@
         <source>Page %1</source>
         <translation>Page %1</translation>
     </message>
+    <message>
+        <source>This page cannot be shown</source>
+        <translation>This page cannot be shown</translation>
+    </message>
 </context>
 <context>
     <name>PageRangesView</name>

@@ -37,6 +37,7 @@ expected=$(sort <<LIST
 ./usr/bin/sheafdesk
 ./usr/lib/cleavemark/sheafdesk
 ./usr/lib/cleavemark/sheafdesk-action
+./usr/lib/cleavemark/sheafrender
 ./usr/lib/cleavemark/sheafrun
 ./usr/lib/cleavemark/translations/sheafdesk_de.qm
 ./usr/lib/cleavemark/translations/sheafdesk_en.qm
@@ -74,7 +75,7 @@ if grep -rl "_CPack_Packages\|$TMPDIR" "$root"; then
 fi
 ok "the desktop entry names the programs below /usr"
 
-for program in sheafdesk sheafrun sheafdesk-action; do
+for program in sheafdesk sheafrun sheafrender sheafdesk-action; do
     file -b "$root/usr/lib/cleavemark/$program" | grep -q ', stripped' \
         || fail "$program is not stripped: $(file -b "$root/usr/lib/cleavemark/$program")"
 done

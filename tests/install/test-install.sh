@@ -104,7 +104,7 @@ app_id=com.tessaly.Cleavemark
 cmake --install "$build" --prefix "$prefix" > "$TMPDIR/install.log" 2>&1 \
     || { cat "$TMPDIR/install.log"; fail "cmake --install"; }
 
-for program in sheafdesk sheafrun sheafdesk-action; do
+for program in sheafdesk sheafrun sheafrender sheafdesk-action; do
     [ -x "$program_dir/$program" ] || fail "$program_dir/$program is missing"
 done
 for language in en de fr; do
@@ -118,6 +118,7 @@ ok "programs and translations in lib/cleavemark, sheafdesk linked into bin"
 
 "$program_dir/sheafrun" > /dev/null 2>&1
 [ $? -ne 127 ] || fail "the installed sheafrun does not start"
+"$program_dir/sheafrender" < /dev/null > /dev/null 2>&1 || fail "the installed sheafrender does not start"
 
 for size in 16 24 32 48 64 128 256 512; do
     png="$share/icons/hicolor/${size}x${size}/apps/$app_id.png"

@@ -1,0 +1,195 @@
+#include "pdf/RenderClient.h"
+
+#include "common/Logger.h"
+
+#include <QProcess>
+#include <QTimer>
+
+#include <cstring>
+
+namespace {
+
+// Pages in the renderer's input at once: one being drawn, one waiting.
+constexpr int PagesInFlight = 2;
+
+void log(const QString &message)
+{
+    Logger::instance().log(message);
+}
+
+} // namespace
+
+RenderClient::RenderClient(const QString &rendererPath, QObject *parent)
+    : QObject(parent)
+    , m_rendererPath(rendererPath)
+    , m_pageTimer(new QTimer(this))
+{
+    m_pageTimer->setSingleShot(true);
+    m_pageTimer->setInterval(PageTimeLimitMs);
+    connect(m_pageTimer, &QTimer::timeout, this, &RenderClient::pageTookTooLong);
+}
+
+RenderClient::~RenderClient()
+{
+    if (m_process) {
+        m_process->disconnect(this);
+        m_process->closeWriteChannel();
+        if (!m_process->waitForFinished(200)) {
+            m_process->kill();
+            m_process->waitForFinished(1000);
+        }
+    }
+}
+
+int RenderClient::request(const QString &path, const QString &password, int page, const QSize &pixels)
+{
+    Pending pending;
+    pending.request.id = m_nextId++;
+    if (m_nextId == 0)
+        m_nextId = 1;
+    pending.request.path = path;
+    pending.request.password = password.toUtf8();
+    pending.request.page = page;
+    pending.request.pixels = pixels;
+    m_waiting.append(pending);
+    // Sent from the event loop, so that a caller asking for many pages at
+    // once can still cancel some before they go.
+    QTimer::singleShot(0, this, &RenderClient::sendWaiting);
+    return int(pending.request.id);
+}
+
+void RenderClient::cancel(int id)
+{
+    for (int i = 0; i < m_waiting.size(); ++i) {
+        if (int(m_waiting.at(i).request.id) == id) {
+            m_waiting.removeAt(i);
+            return;
+        }
+    }
+    for (Pending &pending : m_sent) {
+        if (int(pending.request.id) == id)
+            pending.canceled = true;
+    }
+}
+
+qint64 RenderClient::rendererProcessId() const
+{
+    return m_process ? m_process->processId() : 0;
+}
+
+void RenderClient::sendWaiting()
+{
+    while (!m_waiting.isEmpty() && m_sent.size() < PagesInFlight) {
+        if (!ensureRenderer()) {
+            // Without a renderer no page can be shown.
+            const QList<Pending> failed = m_waiting;
+            m_waiting.clear();
+            for (const Pending &pending : failed)
+                emit rendered(int(pending.request.id), QImage());
+            return;
+        }
+        const Pending pending = m_waiting.takeFirst();
+        m_process->write(RenderProtocol::encode(pending.request));
+        m_sent.append(pending);
+        if (m_sent.size() == 1)
+            startPageTimer();
+    }
+}
+
+bool RenderClient::ensureRenderer()
+{
+    if (m_process)
+        return true;
+    m_process = new QProcess(this);
+    m_process->setProcessChannelMode(QProcess::SeparateChannels);
+    m_process->setStandardErrorFile(QProcess::nullDevice());
+    connect(m_process, &QProcess::readyReadStandardOutput, this, &RenderClient::readReplies);
+    connect(m_process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), this,
+            &RenderClient::rendererEnded);
+    connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            rendererEnded();
+    });
+    m_process->start(m_rendererPath, QStringList());
+    m_incoming.clear();
+    m_haveHeader = false;
+    return true;
+}
+
+void RenderClient::readReplies()
+{
+    m_incoming.append(m_process->readAllStandardOutput());
+    for (;;) {
+        if (!m_haveHeader) {
+            if (m_incoming.size() < int(sizeof m_header))
+                return;
+            std::memcpy(&m_header, m_incoming.constData(), sizeof m_header);
+            m_incoming.remove(0, int(sizeof m_header));
+            m_haveHeader = true;
+        }
+        const qint64 bytes = m_header.pixelBytes();
+        if (m_incoming.size() < bytes)
+            return;
+        QImage image;
+        if (m_header.status == RenderProtocol::Drawn) {
+            image = QImage(m_header.width, m_header.height, QImage::Format_RGB32);
+            if (!image.isNull())
+                std::memcpy(image.bits(), m_incoming.constData(), size_t(bytes));
+        }
+        m_incoming.remove(0, int(bytes));
+        m_haveHeader = false;
+
+        if (m_sent.isEmpty() || m_sent.first().request.id != m_header.id)
+            continue;   // cannot happen with a well-behaved renderer
+        const Pending answered = m_sent.takeFirst();
+        m_pageTimer->stop();
+        if (!m_sent.isEmpty())
+            startPageTimer();
+        if (!answered.canceled)
+            emit rendered(int(answered.request.id), image);
+        sendWaiting();
+    }
+}
+
+void RenderClient::startPageTimer()
+{
+    m_pageTimer->start();
+}
+
+// The page being drawn when the renderer ended is the one that ended it;
+// the others go again to the next renderer.
+void RenderClient::rendererEnded()
+{
+    if (!m_process)
+        return;
+    QProcess *ended = m_process;
+    m_process = nullptr;
+    ended->disconnect(this);
+    ended->deleteLater();
+    m_pageTimer->stop();
+    if (!m_sent.isEmpty())
+        log(QStringLiteral("Page renderer ended while drawing page %1 of '%2'")
+                .arg(m_sent.first().request.page).arg(m_sent.first().request.path));
+    failFirstSent();
+    m_waiting = m_sent + m_waiting;
+    m_sent.clear();
+    QTimer::singleShot(0, this, &RenderClient::sendWaiting);
+}
+
+void RenderClient::pageTookTooLong()
+{
+    if (!m_process || m_sent.isEmpty())
+        return;
+    log(QStringLiteral("Page renderer took too long for page %1 of '%2'; ending it")
+            .arg(m_sent.first().request.page).arg(m_sent.first().request.path));
+    m_process->kill();   // by its process id; rendererEnded follows
+}
+
+void RenderClient::failFirstSent()
+{
+    if (m_sent.isEmpty())
+        return;
+    const Pending failed = m_sent.takeFirst();
+    if (!failed.canceled)
+        emit rendered(int(failed.request.id), QImage());
+}

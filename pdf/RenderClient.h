@@ -1,0 +1,70 @@
+#pragma once
+
+#include "pdf/RenderProtocol.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+class QProcess;
+class QTimer;
+
+// Has pages drawn by the renderer program (sheafrender) and hands them back
+// asynchronously, so that no document can stop the window: the caller asks,
+// paints a placeholder, and gets the page, or a null image when the page
+// cannot be shown (the renderer failed, crashed, or took too long and was
+// ended). The renderer is started on the first request and again after it
+// ended; it draws one page at a time, with the next already waiting in its
+// input so that it never idles between pages.
+class RenderClient : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit RenderClient(const QString &rendererPath, QObject *parent = nullptr);
+    // Ends the renderer and waits for it.
+    ~RenderClient() override;
+
+    // Queues a page; returns the request's id, never 0.
+    int request(const QString &path, const QString &password, int page, const QSize &pixels);
+    // The page is no longer wanted: it is dropped if not yet sent, its
+    // answer ignored otherwise.
+    void cancel(int id);
+
+    // The renderer's process id, 0 while none runs.
+    qint64 rendererProcessId() const;
+
+    // How long the renderer may take for one page before it is ended.
+    static constexpr int PageTimeLimitMs = 3000;
+
+signals:
+    // A null image: the page cannot be shown.
+    void rendered(int id, const QImage &image);
+
+private:
+    struct Pending
+    {
+        RenderProtocol::Request request;
+        bool canceled = false;
+    };
+
+    void sendWaiting();
+    bool ensureRenderer();
+    void readReplies();
+    void rendererEnded();
+    void pageTookTooLong();
+    void failFirstSent();
+    void startPageTimer();
+
+    QString m_rendererPath;
+    QProcess *m_process = nullptr;
+    QTimer *m_pageTimer = nullptr;
+    QList<Pending> m_waiting;   // not sent yet
+    QList<Pending> m_sent;      // sent, answered in this order
+    QByteArray m_incoming;
+    RenderProtocol::ReplyHeader m_header;
+    bool m_haveHeader = false;
+    quint32 m_nextId = 1;
+};

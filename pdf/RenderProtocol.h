@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDataStream>
+#include <QIODevice>
+#include <QSize>
+#include <QString>
+#include <QtGlobal>
+
+#include <cstring>
+
+// What the desktop program and its page renderer (sheafrender) say to each
+// other over the renderer's standard input and output. A request is a frame:
+// its length (4 bytes, native order: both ends run on one machine) and the
+// request in QDataStream form. A reply is a fixed header followed, when the
+// page was drawn, by its pixels: width x height x 4 bytes of RGB32, rows
+// without padding. Replies come in the order of the requests.
+namespace RenderProtocol {
+
+struct Request
+{
+    quint32 id = 0;
+    QString path;
+    QByteArray password;   // only ever sent here, never on a command line
+    qint32 page = 0;       // 1-based
+    QSize pixels;          // the size to draw the page at, in device pixels
+};
+
+enum Status : qint32 { Drawn = 0, Failed = 1 };
+
+struct ReplyHeader
+{
+    quint32 id = 0;
+    qint32 status = Failed;
+    qint32 width = 0;
+    qint32 height = 0;
+
+    qint64 pixelBytes() const { return status == Drawn ? qint64(width) * height * 4 : 0; }
+};
+
+inline QByteArray encode(const Request &request)
+{
+    QByteArray payload;
+    QDataStream stream(&payload, QIODevice::WriteOnly);
+    stream << request.id << request.path << request.password << request.page << request.pixels;
+    const quint32 length = quint32(payload.size());
+    return QByteArray(reinterpret_cast<const char *>(&length), sizeof length) + payload;
+}
+
+// Takes one whole request off the front of the buffer; false while the
+// buffer does not hold one yet.
+inline bool takeRequest(QByteArray &buffer, Request &request)
+{
+    quint32 length = 0;
+    if (buffer.size() < int(sizeof length))
+        return false;
+    std::memcpy(&length, buffer.constData(), sizeof length);
+    if (buffer.size() < int(sizeof length + length))
+        return false;
+    QDataStream stream(buffer.mid(sizeof length, int(length)));
+    stream >> request.id >> request.path >> request.password >> request.page >> request.pixels;
+    buffer.remove(0, int(sizeof length + length));
+    return stream.status() == QDataStream::Ok;
+}
+
+} // namespace RenderProtocol

@@ -1,0 +1,53 @@
+// sheafrender: draws pages of PDF documents for the desktop program, in a
+// process of its own, so that a document that makes the PDF renderer hang,
+// swallow memory or crash costs a placeholder instead of the window.
+
+#include "renderer/RenderServer.h"
+
+#include <QCoreApplication>
+
+#include <csignal>
+
+#include <fcntl.h>
+#include <sys/prctl.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+// Enough for any page the viewer shows; a document that wants more fails
+// its page instead of taking the machine's memory.
+constexpr rlim_t MemoryLimit = rlim_t(1) << 30;
+
+void limitMemory()
+{
+    const struct rlimit limit = {MemoryLimit, MemoryLimit};
+    setrlimit(RLIMIT_AS, &limit);
+}
+
+// The renderer never outlives the desktop program, even one that crashed.
+void endWithParent(pid_t parent)
+{
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (getppid() != parent)
+        _exit(0);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const pid_t parent = getppid();
+    endWithParent(parent);
+    limitMemory();
+    // A whole page leaves in a few writes instead of dozens.
+    fcntl(STDOUT_FILENO, F_SETPIPE_SZ, 1 << 20);
+
+    QCoreApplication application(argc, argv);
+    // Its log lines go to the desktop program's log.
+    QCoreApplication::setApplicationName(QStringLiteral("Tessaly Cleavemark"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Tessaly"));
+    RenderServer server(STDIN_FILENO, STDOUT_FILENO);
+    server.run();
+    return 0;
+}
