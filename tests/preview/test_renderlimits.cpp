@@ -1,0 +1,217 @@
+#include "tests/app/AppTestMain.h"
+#include "tests/support/PdfFixtures.h"
+
+#include "pdf/PdfService.h"
+#include "pdf/RenderClient.h"
+#include "preview/Cover.h"
+#include "preview/Page.h"
+#include "preview/PageView.h"
+
+#include <QElapsedTimer>
+#include <QScrollArea>
+#include <QTimer>
+
+#include <csignal>
+#include <cerrno>
+
+namespace {
+
+// A PDF made of the given objects, numbered from 1; object 1 is the catalog.
+QByteArray pdfOf(const QList<QByteArray> &objects)
+{
+    QByteArray pdf("%PDF-1.7\n");
+    QList<int> offsets;
+    for (int i = 0; i < objects.size(); ++i) {
+        offsets.append(pdf.size());
+        pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects.at(i) + "\nendobj\n";
+    }
+    const int xref = pdf.size();
+    pdf += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
+    for (int offset : offsets)
+        pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+    pdf += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) + " /Root 1 0 R >>\nstartxref\n"
+           + QByteArray::number(xref) + "\n%%EOF\n";
+    return pdf;
+}
+
+QByteArray stream(const QByteArray &dictionary, const QByteArray &data)
+{
+    return "<< " + dictionary + " /Length " + QByteArray::number(data.size()) + " >>\nstream\n" + data
+           + "\nendstream";
+}
+
+// One page drawing an image that claims 100000 x 100000 pixels.
+QByteArray hugeImage()
+{
+    const QByteArray pixels = qCompress(QByteArray(3000, '\x7f')).mid(4);   // zlib data without Qt's length
+    return pdfOf({"<< /Type /Catalog /Pages 2 0 R >>",
+                  "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+                  "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 300 300] /Contents 4 0 R"
+                  " /Resources << /XObject << /Im0 5 0 R >> >> >>",
+                  stream("", "q 300 0 0 300 0 0 cm /Im0 Do Q"),
+                  stream("/Type /XObject /Subtype /Image /Width 100000 /Height 100000 /ColorSpace /DeviceRGB"
+                         " /BitsPerComponent 8 /Filter /FlateDecode",
+                         pixels)});
+}
+
+// A form whose field tree branches in two at every one of 30 levels, each
+// level's two kids being the same field that names it as parent: walking
+// it does not end in a lifetime.
+QByteArray branchingFields()
+{
+    QList<QByteArray> objects = {"<< /Type /Catalog /Pages 2 0 R /AcroForm << /Fields [5 0 R] >> >>",
+                                 "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+                                 "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 300 300] /Contents 4 0 R"
+                                 " /Annots [35 0 R] >>",
+                                 stream("", "BT /F1 12 Tf 20 250 Td (form) Tj ET")};
+    const int levels = 30;
+    for (int level = 0; level < levels; ++level) {
+        const QByteArray kid = QByteArray::number(6 + level) + " 0 R";
+        const QByteArray parent = level > 0 ? " /Parent " + QByteArray::number(4 + level) + " 0 R" : "";
+        objects.append("<< /T (f" + QByteArray::number(level) + ") /Kids [" + kid + " " + kid + "]" + parent + " >>");
+    }
+    objects.append("<< /T (leaf) /FT /Tx /Type /Annot /Subtype /Widget /Rect [10 10 200 40] /P 3 0 R /Parent "
+                   + QByteArray::number(4 + levels) + " 0 R >>");
+    return pdfOf(objects);
+}
+
+// A page of 200 x 200 inches, the largest a PDF page may be: drawn at its
+// size it would take 800 MB, beyond what the renderer ever draws.
+QByteArray oversizedPage()
+{
+    return pdfOf({"<< /Type /Catalog /Pages 2 0 R >>",
+                  "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+                  "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 14400 14400] /Contents 4 0 R >>",
+                  stream("", "0 0 1 rg 0 0 14400 14400 re f")});
+}
+
+bool processExists(qint64 pid)
+{
+    return pid > 0 && (::kill(pid_t(pid), 0) == 0 || errno != ESRCH);
+}
+
+} // namespace
+
+// Documents that make the PDF renderer hang, grow without end, draw nothing
+// or crash, shown in the viewer and on the split page's cover with the real
+// renderer program: the window keeps answering, the page says it cannot be
+// shown, the next page is drawn, and no renderer outlives the window.
+class TestRenderLimits : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void hostilePagesShowPlaceholdersWithoutStallingTheWindow();
+
+private:
+    QString write(const QString &name, const QByteArray &bytes);
+    // Processes events until the condition holds or the time is up; the
+    // longest time between two turns of the event loop goes into m_longestStall.
+    bool waitWhileMeasuring(const std::function<bool()> &done, int timeoutMs);
+
+    ScratchFolder m_folder;
+    qint64 m_longestStall = 0;
+};
+
+void TestRenderLimits::initTestCase()
+{
+    // The renderer started by this test crashes when asked for a page 2.
+    qputenv("SHEAFRENDER_TEST_CRASH_PAGE", "2");
+}
+
+QString TestRenderLimits::write(const QString &name, const QByteArray &bytes)
+{
+    const QString path = m_folder.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return QString();
+    return path;
+}
+
+bool TestRenderLimits::waitWhileMeasuring(const std::function<bool()> &done, int timeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    QElapsedTimer sinceTurn;
+    sinceTurn.start();
+    QTimer heartbeat;
+    heartbeat.setInterval(5);
+    connect(&heartbeat, &QTimer::timeout, [&] {
+        m_longestStall = qMax(m_longestStall, sinceTurn.restart());
+    });
+    heartbeat.start();
+    while (!done() && clock.elapsed() < timeoutMs) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        m_longestStall = qMax(m_longestStall, sinceTurn.elapsed());
+    }
+    return done();
+}
+
+void TestRenderLimits::hostilePagesShowPlaceholdersWithoutStallingTheWindow()
+{
+    auto service = QSharedPointer<PdfService>::create();
+    auto *view = new PageView(service);
+    view->resize(500, 500);
+    view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(view));
+    const int limit = RenderClient::PageTimeLimitMs + 8000;
+
+    struct Case
+    {
+        const char *name;
+        QByteArray bytes;
+    };
+    const QList<Case> cases = {{"huge-image.pdf", hugeImage()},
+                               {"branching-fields.pdf", branchingFields()},
+                               {"oversized-page.pdf", oversizedPage()}};
+    for (const Case &hostile : cases) {
+        const QString path = write(hostile.name, hostile.bytes);
+        QVERIFY2(view->open(path, QString()), hostile.name);
+        Page *page = view->pages().first();
+        QVERIFY2(waitWhileMeasuring([page] { return page->state() == Page::CannotBeShown; }, limit), hostile.name);
+        QVERIFY2(m_longestStall < 100, qPrintable(QStringLiteral("%1: the window stood still for %2 ms")
+                                                      .arg(hostile.name).arg(m_longestStall)));
+        // The placeholder is painted: grey sheet and text, not memory.
+        const QImage shown = page->grab().toImage();
+        QCOMPARE(shown.pixelColor(2, 2), QColor(236, 236, 236));
+    }
+
+    // The split page's cover of the same kind of document keeps its placeholder.
+    Cover cover;
+    cover.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&cover));
+    cover.showFirstPage(service->renderClient(), m_folder.filePath("huge-image.pdf"), QString(), QSize(300, 300));
+    QVERIFY(cover.isWaitingForPage());
+    QVERIFY(waitWhileMeasuring([&cover] { return cover.pageFailed(); }, limit));
+    QCOMPARE(cover.look(), Cover::Thumbnail);
+
+    // A renderer that crashes on page 2: page 1 and page 3 are drawn, page 2 says it cannot be.
+    FixtureOptions three;
+    three.pageCount = 3;
+    const QString plain = m_folder.filePath("plain.pdf");
+    QVERIFY(writePdfFixture(plain, three));
+    QVERIFY(view->open(plain, QString()));
+    const QList<Page *> pages = view->pages();
+    QVERIFY(waitWhileMeasuring([&] { return pages.at(0)->state() == Page::Shown; }, limit));
+    for (int index : {1, 2}) {
+        view->scrollArea()->ensureWidgetVisible(pages.at(index), 0, 0);
+        const Page::State expected = index == 1 ? Page::CannotBeShown : Page::Shown;
+        QVERIFY2(waitWhileMeasuring([&] { return pages.at(index)->state() == expected; }, limit),
+                 qPrintable(QStringLiteral("page %1").arg(index + 1)));
+    }
+    QVERIFY(m_longestStall < 100);
+    qInfo("longest time the window stood still: %lld ms", m_longestStall);
+    const QImage third = pages.at(2)->grab().toImage();
+    QCOMPARE(third.pixelColor(2, 2), QColor(Qt::white));
+
+    // Closing the window ends the renderer.
+    const qint64 renderer = service->renderClient()->rendererProcessId();
+    QVERIFY(processExists(renderer));
+    delete view;
+    service.reset();
+    QVERIFY(!processExists(renderer));
+}
+
+CM_APPLICATION_TEST_MAIN(TestRenderLimits)
+#include "test_renderlimits.moc"
