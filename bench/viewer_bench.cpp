@@ -1,6 +1,7 @@
 // The document viewer on a long document: the time from opening it to its
 // first page on screen, how many pages get rendered, and the memory used
-// after scrolling through every page.
+// after scrolling through every page, by the viewer and by the renderer
+// program that draws its pages.
 //
 //   build/bench/viewer_bench [pages]        (default 1000; runs without a display)
 //
@@ -12,6 +13,8 @@
 
 #include "app/Application.h"
 #include "pdf/PdfDocument.h"
+#include "pdf/PdfService.h"
+#include "pdf/RenderClient.h"
 #include "preview/DocumentViewer.h"
 #include "preview/Page.h"
 #include "preview/PageView.h"
@@ -32,16 +35,10 @@ namespace {
 QTextStream out(stdout);
 int renders = 0;
 
-// The PDF service names every page it renders on the debug output.
-void countRenders(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type == QtDebugMsg && message.contains(QLatin1String("renderPage")))
-        ++renders;
-}
 
-long residentKilobytes()
+long residentKilobytes(const QString &process = QStringLiteral("self"))
 {
-    QFile status(QStringLiteral("/proc/self/status"));
+    QFile status(QStringLiteral("/proc/%1/status").arg(process));
     if (!status.open(QIODevice::ReadOnly))
         return -1;
     for (const QByteArray &line : status.readAll().split('\n')) {
@@ -73,6 +70,27 @@ void waitUntilCached(const PageView *view, int pageNumber)
     QElapsedTimer timer;
     timer.start();
     while (!QPixmapCache::find(key, static_cast<QPixmap *>(nullptr)) && timer.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+// Pages are drawn by the renderer program and arrive later: a view is done
+// when every page in it has arrived (or cannot be shown), as it was when the
+// viewer drew them itself while painting.
+void waitUntilViewDrawn(const PageView *view)
+{
+    QElapsedTimer timer;
+    timer.start();
+    const QScrollArea *area = view->scrollArea();
+    const auto waiting = [view, area] {
+        const QRect shown(-area->widget()->pos(), area->viewport()->size());
+        for (const Page *page : view->pages()) {
+            if (page->geometry().intersects(shown) && page->state() == Page::Waiting)
+                return true;
+        }
+        return false;
+    };
+    QCoreApplication::processEvents();
+    while (waiting() && timer.elapsed() < 10000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
@@ -114,7 +132,8 @@ int main(int argc, char *argv[])
     DocumentViewer viewer(app.pdfService());
     viewer.show();
     QCoreApplication::processEvents();
-    qInstallMessageHandler(countRenders);
+    QObject::connect(app.pdfService()->renderClient(), &RenderClient::rendered,
+                     [](int, const QImage &image) { renders += image.isNull() ? 0 : 1; });
     const long memoryBefore = residentKilobytes();
 
     timer.restart();
@@ -134,13 +153,15 @@ int main(int argc, char *argv[])
     const int step = view->scrollArea()->viewport()->height();
     for (int value = 0; value <= bar->maximum() + step; value += step) {
         bar->setValue(value);
-        QCoreApplication::processEvents();
+        waitUntilViewDrawn(view);
     }
     waitUntilCached(view, pageCount);
     const double scrollMs = timer.nsecsElapsed() / 1e6;
     const int rendersScrolling = renders - rendersAtOpen;
     const QPair<int, qint64> cache = cachedPages(view);
     const long memoryAfter = residentKilobytes();
+    const long rendererMemory =
+        residentKilobytes(QString::number(app.pdfService()->renderClient()->rendererProcessId()));
 
     // Back up over the pages that are still cached: nothing is rendered.
     const int rendersBefore = renders;
@@ -151,7 +172,6 @@ int main(int argc, char *argv[])
         QCoreApplication::processEvents();
     }
     const int rendersBack = renders - rendersBefore;
-    qInstallMessageHandler(nullptr);
 
     report(QStringLiteral("pages"), QString::number(pageCount));
     report(QStringLiteral("engine: load and size all pages"), QStringLiteral("%1 ms").arg(engineMs, 0, 'f', 1));
@@ -165,5 +185,6 @@ int main(int argc, char *argv[])
     report(QStringLiteral("renders scrolling back over cached pages"), QString::number(rendersBack));
     report(QStringLiteral("resident memory before open"), QStringLiteral("%1 KB").arg(memoryBefore));
     report(QStringLiteral("resident memory after scrolling"), QStringLiteral("%1 KB").arg(memoryAfter));
+    report(QStringLiteral("renderer's resident memory then"), QStringLiteral("%1 KB").arg(rendererMemory));
     return 0;
 }

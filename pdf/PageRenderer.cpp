@@ -73,6 +73,8 @@ QImage PageRenderer::renderAt(int page, const QSize &pixels, int timeLimitMs)
                                                      nullptr, pastDeadline, deadline);
     if (drawn.isNull() || pastDeadline(deadline))
         return QImage();
+    if (drawn.size() == pixels && drawn.format() == QImage::Format_RGB32)
+        return drawn;
     QImage image(pixels, QImage::Format_RGB32);
     if (image.isNull())
         return QImage();

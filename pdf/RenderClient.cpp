@@ -5,7 +5,7 @@
 #include <QProcess>
 #include <QTimer>
 
-#include <cstring>
+#include <utility>
 
 namespace {
 
@@ -111,33 +111,35 @@ bool RenderClient::ensureRenderer()
             rendererEnded();
     });
     m_process->start(m_rendererPath, QStringList());
-    m_incoming.clear();
     m_haveHeader = false;
     return true;
 }
 
+// The pixels go straight from the pipe into the page's image.
 void RenderClient::readReplies()
 {
-    m_incoming.append(m_process->readAllStandardOutput());
     for (;;) {
         if (!m_haveHeader) {
-            if (m_incoming.size() < int(sizeof m_header))
+            if (m_process->bytesAvailable() < qint64(sizeof m_header))
                 return;
-            std::memcpy(&m_header, m_incoming.constData(), sizeof m_header);
-            m_incoming.remove(0, int(sizeof m_header));
+            m_process->read(reinterpret_cast<char *>(&m_header), sizeof m_header);
             m_haveHeader = true;
+            m_filled = 0;
+            m_image = QImage();
+            if (m_header.status == RenderProtocol::Drawn)
+                m_image = QImage(m_header.width, m_header.height, QImage::Format_RGB32);
         }
         const qint64 bytes = m_header.pixelBytes();
-        if (m_incoming.size() < bytes)
-            return;
-        QImage image;
-        if (m_header.status == RenderProtocol::Drawn) {
-            image = QImage(m_header.width, m_header.height, QImage::Format_RGB32);
-            if (!image.isNull())
-                std::memcpy(image.bits(), m_incoming.constData(), size_t(bytes));
+        while (m_filled < bytes) {
+            char *target = m_image.isNull() ? nullptr : reinterpret_cast<char *>(m_image.bits()) + m_filled;
+            const qint64 read = target ? m_process->read(target, bytes - m_filled)
+                                       : m_process->skip(bytes - m_filled);
+            if (read <= 0)
+                return;
+            m_filled += read;
         }
-        m_incoming.remove(0, int(bytes));
         m_haveHeader = false;
+        const QImage image = std::exchange(m_image, QImage());
 
         if (m_sent.isEmpty() || m_sent.first().request.id != m_header.id)
             continue;   // cannot happen with a well-behaved renderer

@@ -63,8 +63,9 @@ private:
     QTimer *m_pageTimer = nullptr;
     QList<Pending> m_waiting;   // not sent yet
     QList<Pending> m_sent;      // sent, answered in this order
-    QByteArray m_incoming;
     RenderProtocol::ReplyHeader m_header;
+    QImage m_image;           // the page being read
+    qint64 m_filled = 0;      // bytes of it read so far
     bool m_haveHeader = false;
     quint32 m_nextId = 1;
 };

@@ -106,7 +106,7 @@ void Page::pageRendered(int id, const QImage &image)
     if (image.isNull()) {
         m_failed = true;
     } else {
-        QPixmap pixmap = QPixmap::fromImage(image);
+        QPixmap pixmap = QPixmap::fromImage(image, Qt::NoFormatConversion);
         pixmap.setDevicePixelRatio(devicePixelRatioF());
         paintBadge(pixmap);
         QPixmapCache::insert(cacheKey(m_document->documentId(), m_pageNumber), pixmap);
