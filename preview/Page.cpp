@@ -119,8 +119,10 @@ void Page::paintPlaceholder(QPainter &painter)
     painter.fillRect(rect(), placeholderColor);
     if (!m_failed)
         return;
+    // In the middle of the part in view: a page can be far taller than the window.
+    const QRect shown = visibleRegion().boundingRect().intersected(rect());
     painter.setPen(placeholderTextColor);
-    painter.drawText(rect().adjusted(8, 8, -8, -8), Qt::AlignCenter | Qt::TextWordWrap,
+    painter.drawText((shown.isEmpty() ? rect() : shown).adjusted(8, 8, -8, -8), Qt::AlignCenter | Qt::TextWordWrap,
                      tr("This page cannot be shown"));
 }
 

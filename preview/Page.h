@@ -32,6 +32,7 @@ public:
     State state() const;
     // A drawing asked for and not yet arrived.
     bool isWaitingForRenderer() const { return m_request != 0; }
+    bool cannotBeShown() const { return m_failed; }
     // The page scrolled out of view before it arrived: it is asked for
     // again when it is painted again.
     void cancelRendering();

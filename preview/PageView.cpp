@@ -93,12 +93,15 @@ QWidget *PageView::newContent()
 }
 
 // Pages scrolled past before they arrived are no longer waited for, so that
-// the renderer draws the pages in view next.
+// the renderer draws the pages in view next. A page that cannot be shown
+// keeps its note in the middle of what is in view.
 void PageView::cancelHiddenRenderings()
 {
     for (Page *page : qAsConst(m_pages)) {
         if (page->isWaitingForRenderer() && page->visibleRegion().isEmpty())
             page->cancelRendering();
+        else if (page->cannotBeShown())
+            page->update();
     }
 }
 

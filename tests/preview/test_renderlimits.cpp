@@ -7,6 +7,7 @@
 #include "preview/Page.h"
 #include "preview/PageView.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QScrollArea>
 #include <QTimer>
@@ -176,6 +177,8 @@ void TestRenderLimits::hostilePagesShowPlaceholdersWithoutStallingTheWindow()
         const QImage shown = page->grab().toImage();
         QCOMPARE(shown.pixelColor(2, 2), QColor(236, 236, 236));
     }
+    QDir().mkpath(QStringLiteral(CM_SCREENSHOT_FOLDER));
+    view->grab().save(QStringLiteral(CM_SCREENSHOT_FOLDER "/viewer_page_cannot_be_shown.png"));
 
     // The split page's cover of the same kind of document keeps its placeholder.
     Cover cover;

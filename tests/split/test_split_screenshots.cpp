@@ -9,6 +9,7 @@
 #include "pdf/PdfDocument.h"
 #include "preview/DocumentViewer.h"
 #include "preview/DropArea.h"
+#include "preview/Cover.h"
 #include "preview/Page.h"
 #include "preview/PageView.h"
 #include "preview/PreviewWidget.h"
@@ -16,6 +17,7 @@
 #include "widgets/Button.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPixmapCache>
 #include <QRadioButton>
@@ -57,11 +59,14 @@ QString TestSplitScreenshots::fixture(const QString &name, FixtureOptions option
     return path;
 }
 
+// At a screen scale above 1 the files are named "...@2x.png".
 QImage TestSplitScreenshots::save(QWidget *widget, const QString &name)
 {
     QCoreApplication::processEvents();
     const QImage image = widget->grab().toImage();
-    if (!image.save(m_screens + "/" + name + ".png"))
+    const qreal scale = widget->devicePixelRatioF();
+    const QString suffix = scale > 1 ? QStringLiteral("@%1x").arg(scale) : QString();
+    if (!image.save(m_screens + "/" + name + suffix + ".png"))
         qWarning("cannot write %s", qPrintable(name));
     return image;
 }
@@ -81,12 +86,17 @@ void TestSplitScreenshots::splitPageStates()
     main.onNavigateToSplit();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     SplitView *view = main.splitView();
-    QCOMPARE(save(&main, "split_empty").size(), QSize(743, 506));
+    QCOMPARE(save(&main, "split_empty").size(), QSize(743, 506) * main.devicePixelRatioF());
 
     dropFiles(view->previewWidget()->dropArea(), {protectedDocument});
     save(&main, "split_protected");
 
     dropFiles(view->previewWidget()->dropArea(), {document});
+    // The cover is drawn by the renderer at the screen's pixel ratio.
+    Cover *cover = view->previewWidget()->cover();
+    QTRY_VERIFY(!cover->isWaitingForPage());
+    QVERIFY(!cover->pageFailed());
+    QCOMPARE(cover->label()->pixmap()->devicePixelRatio(), main.devicePixelRatioF());
     save(&main, "split_mode0_loaded");
     const QRect areaWhenLoaded = view->splitArea()->geometry();
 
@@ -141,11 +151,18 @@ void TestSplitScreenshots::viewer()
     QVERIFY(QTest::qWaitForWindowExposed(&viewer));
     const QString key = Page::cacheKey(viewer.pageView()->document()->documentId(), 1);
     QTRY_VERIFY(QPixmapCache::find(key, static_cast<QPixmap *>(nullptr)));
+    // As many pixels as the screen has for the page: sharp at any scale.
+    QPixmap first;
+    QVERIFY(QPixmapCache::find(key, &first));
+    QCOMPARE(first.size(), QSize(612, 792) * viewer.devicePixelRatioF());
+    QCOMPARE(first.devicePixelRatio(), viewer.devicePixelRatioF());
     save(&viewer, "viewer_top");
     // The foot of page 1 with its badge, and the head of page 2.
     viewer.pageView()->scrollArea()->verticalScrollBar()->setValue(500);
     save(&viewer, "viewer_badge");
-    viewer.pageView()->scrollArea()->ensureWidgetVisible(viewer.pageView()->pages().at(1), 0, 0);
+    Page *rotated = viewer.pageView()->pages().at(1);
+    viewer.pageView()->scrollArea()->ensureWidgetVisible(rotated, 0, 0);
+    QTRY_COMPARE(rotated->state(), Page::Shown);
     save(&viewer, "viewer_rotated_page");
 }
 
