@@ -9,6 +9,8 @@
 #include <QDateTime>
 #include <QPainter>
 
+#include <poll.h>
+
 namespace {
 
 void logRendererMessage(const QString &message, const QVariant &)
@@ -51,14 +53,33 @@ void PageRenderer::render(int page, double dpi, QImage &image)
 
 namespace {
 
-bool pastDeadline(const QVariant &deadline)
+// When poppler should give up on a page: past the deadline, or when the
+// watched descriptor has something to read.
+struct StopCondition
 {
-    return QDateTime::currentMSecsSinceEpoch() > deadline.toLongLong();
+    qint64 deadline;
+    int watched;
+};
+
+bool shouldStop(const QVariant &payload)
+{
+    const auto *stop = static_cast<const StopCondition *>(payload.value<void *>());
+    if (QDateTime::currentMSecsSinceEpoch() > stop->deadline)
+        return true;
+    if (stop->watched < 0)
+        return false;
+    struct pollfd watched = {stop->watched, POLLIN, 0};
+    return ::poll(&watched, 1, 0) > 0;
 }
 
 } // namespace
 
-QImage PageRenderer::renderAt(int page, const QSize &pixels, int timeLimitMs)
+int PageRenderer::pageCount() const
+{
+    return m_document->numPages();
+}
+
+QImage PageRenderer::renderAt(int page, const QSize &pixels, int timeLimitMs, int stopWhenReadable)
 {
     std::unique_ptr<Poppler::Page> rendererPage(m_document->page(page - 1));
     if (!rendererPage || pixels.isEmpty())
@@ -68,10 +89,11 @@ QImage PageRenderer::renderAt(int page, const QSize &pixels, int timeLimitMs)
         return QImage();
     const double xDpi = 72.0 * pixels.width() / points.width();
     const double yDpi = 72.0 * pixels.height() / points.height();
-    const QVariant deadline(QDateTime::currentMSecsSinceEpoch() + timeLimitMs);
+    StopCondition stop{QDateTime::currentMSecsSinceEpoch() + timeLimitMs, stopWhenReadable};
+    const QVariant payload = QVariant::fromValue(static_cast<void *>(&stop));
     const QImage drawn = rendererPage->renderToImage(xDpi, yDpi, -1, -1, -1, -1, Poppler::Page::Rotate0, nullptr,
-                                                     nullptr, pastDeadline, deadline);
-    if (drawn.isNull() || pastDeadline(deadline))
+                                                     nullptr, shouldStop, payload);
+    if (drawn.isNull() || shouldStop(payload))
         return QImage();
     if (drawn.size() == pixels && drawn.format() == QImage::Format_RGB32)
         return drawn;

@@ -26,9 +26,11 @@ public:
     void render(int page, double dpi, QImage &image);
 
     // Draws the 1-based page to fill the given size in pixels (a pixel more
-    // or less is white); null when it cannot be drawn, or when drawing takes
-    // longer than the time limit.
-    QImage renderAt(int page, const QSize &pixels, int timeLimitMs);
+    // or less is white); null when it cannot be drawn, when drawing takes
+    // longer than the time limit, or, with a descriptor to watch, as soon as
+    // there is something to read on it.
+    QImage renderAt(int page, const QSize &pixels, int timeLimitMs, int stopWhenReadable = -1);
+    int pageCount() const;
 
     // poppler reports damaged files on stderr by default; its messages
     // belong in the debug log instead.

@@ -158,8 +158,9 @@ void RenderClient::startPageTimer()
     m_pageTimer->start();
 }
 
-// The page being drawn when the renderer ended is the one that ended it;
-// the others go again to the next renderer.
+// The page being drawn when the renderer ended is the one that ended it,
+// unless it had not begun yet: it goes again once, with the others, to the
+// next renderer.
 void RenderClient::rendererEnded()
 {
     if (!m_process)
@@ -172,7 +173,10 @@ void RenderClient::rendererEnded()
     if (!m_sent.isEmpty())
         log(QStringLiteral("Page renderer ended while drawing page %1 of '%2'")
                 .arg(m_sent.first().request.page).arg(m_sent.first().request.path));
-    failFirstSent();
+    if (!m_sent.isEmpty() && !m_sent.first().retried)
+        m_sent.first().retried = true;
+    else
+        failFirstSent();
     m_waiting = m_sent + m_waiting;
     m_sent.clear();
     QTimer::singleShot(0, this, &RenderClient::sendWaiting);

@@ -17,7 +17,9 @@ class QTimer;
 // cannot be shown (the renderer failed, crashed, or took too long and was
 // ended). The renderer is started on the first request and again after it
 // ended; it draws one page at a time, with the next already waiting in its
-// input so that it never idles between pages.
+// input so that it never idles between pages. A page the renderer ended on
+// is tried once more on a new one before it counts as one that cannot be
+// shown: the renderer may have ended on a page it was drawing ahead.
 class RenderClient : public QObject
 {
     Q_OBJECT
@@ -48,6 +50,7 @@ private:
     {
         RenderProtocol::Request request;
         bool canceled = false;
+        bool retried = false;   // sent again after the renderer ended on it
     };
 
     void sendWaiting();

@@ -6,7 +6,9 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <utility>
 
+#include <poll.h>
 #include <unistd.h>
 
 namespace {
@@ -14,6 +16,8 @@ namespace {
 // A page may take this long in poppler before it gives up on it; the
 // desktop program ends the renderer if it does not answer a little later.
 constexpr int TimeLimitMs = 2500;
+// A page drawn ahead gets less: nobody waits for it.
+constexpr int AheadTimeLimitMs = 500;
 
 // No page is drawn larger than this, whatever is asked: 256 MB of pixels.
 constexpr qint64 LargestPixelCount = qint64(8192) * 8192;
@@ -39,9 +43,43 @@ void RenderServer::run()
     QByteArray buffer;
     RenderProtocol::Request request;
     while (readMore(buffer)) {
-        while (RenderProtocol::takeRequest(buffer, request))
+        bool answered = false;
+        while (RenderProtocol::takeRequest(buffer, request)) {
             answer(request);
+            answered = true;
+        }
+        if (answered && buffer.isEmpty() && !inputWaiting())
+            drawAhead(request);
     }
+}
+
+bool RenderServer::inputWaiting() const
+{
+    struct pollfd input = {m_input, POLLIN, 0};
+    return ::poll(&input, 1, 0) > 0;
+}
+
+// Only after a page that was drawn quickly: a page that takes long is no
+// page to guess after, and drawing ahead stops as soon as a request comes.
+void RenderServer::drawAhead(const RenderProtocol::Request &answered)
+{
+    PageRenderer *renderer = m_renderer.get();
+    if (!renderer || answered.path != m_path || answered.password != m_password
+        || answered.page >= renderer->pageCount())
+        return;
+    m_ahead.path = answered.path;
+    m_ahead.password = answered.password;
+    m_ahead.page = answered.page + 1;
+    m_ahead.pixels = answered.pixels;
+    m_ahead.image = renderer->renderAt(m_ahead.page, m_ahead.pixels, AheadTimeLimitMs, m_input);
+}
+
+QImage RenderServer::takeAhead(const RenderProtocol::Request &request)
+{
+    if (m_ahead.image.isNull() || request.page != m_ahead.page || request.pixels != m_ahead.pixels
+        || request.path != m_ahead.path || request.password != m_ahead.password)
+        return QImage();
+    return std::exchange(m_ahead, AheadPage()).image;
 }
 
 bool RenderServer::readMore(QByteArray &buffer)
@@ -63,9 +101,9 @@ void RenderServer::answer(const RenderProtocol::Request &request)
     if (request.page == crashPage())
         std::abort();
 
-    QImage image;
+    QImage image = takeAhead(request);
     const qint64 pixelCount = qint64(request.pixels.width()) * request.pixels.height();
-    if (pixelCount > 0 && pixelCount <= LargestPixelCount) {
+    if (image.isNull() && pixelCount > 0 && pixelCount <= LargestPixelCount) {
         if (PageRenderer *renderer = rendererFor(request.path, request.password))
             image = renderer->renderAt(request.page, request.pixels, TimeLimitMs);
     }

@@ -3,6 +3,7 @@
 #include "pdf/RenderProtocol.h"
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 
 #include <memory>
@@ -11,7 +12,8 @@ class PageRenderer;
 
 // The renderer's loop: reads page requests from one descriptor and answers
 // each on another, until the input ends. The document of the last request
-// stays open for the next, since the viewer asks for page after page of one.
+// stays open for the next, since the viewer asks for page after page of one,
+// and while no request waits the page after the last one is drawn ahead.
 class RenderServer
 {
 public:
@@ -22,7 +24,21 @@ public:
     void run();
 
 private:
+    // The page after the one last asked for, drawn while the desktop
+    // program had nothing to ask.
+    struct AheadPage
+    {
+        QString path;
+        QByteArray password;
+        int page = 0;
+        QSize pixels;
+        QImage image;
+    };
+
     bool readMore(QByteArray &buffer);
+    bool inputWaiting() const;
+    void drawAhead(const RenderProtocol::Request &answered);
+    QImage takeAhead(const RenderProtocol::Request &request);
     void answer(const RenderProtocol::Request &request);
     PageRenderer *rendererFor(const QString &path, const QByteArray &password);
     void writeAll(const char *data, qint64 size);
@@ -32,4 +48,5 @@ private:
     std::unique_ptr<PageRenderer> m_renderer;
     QString m_path;
     QByteArray m_password;
+    AheadPage m_ahead;
 };
