@@ -26,7 +26,9 @@ QImage PdfService::renderPage(int documentId, int page)
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull())
         return QImage();
-    RenderPageToImage(RenderDpi, page, image);
+    // An image the renderer did not fill holds whatever the memory held.
+    if (RenderPageToImage(RenderDpi, page, image) != 1)
+        return QImage();
     return image;
 }
 
