@@ -64,11 +64,13 @@ void Cover::showFirstPage(RenderClient *client, const QString &path, const QStri
     forgetRequest();
     m_shownPage = page;
     m_pageFailed = false;
+    setAccessibleDescription(QString());
     m_pageSize = pagePoints.isEmpty() ? thumbnailRoom : pagePoints.scaled(thumbnailRoom, Qt::KeepAspectRatio);
     setLook(Thumbnail, placeholder());
     m_shownPage = page;
     if (!client) {
         m_pageFailed = true;
+        setAccessibleDescription(tr("This page cannot be shown"));
         return;
     }
     if (m_client != client) {
@@ -87,6 +89,7 @@ void Cover::pageRendered(int id, const QImage &image)
     m_request = 0;
     if (image.isNull()) {
         m_pageFailed = true;
+        setAccessibleDescription(tr("This page cannot be shown"));
         return;   // the placeholder stays
     }
     QPixmap page = QPixmap::fromImage(image);

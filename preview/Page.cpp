@@ -80,6 +80,7 @@ void Page::requestRendering()
     m_request = m_document->requestPage(m_pageNumber, m_size * devicePixelRatioF());
     if (m_request == 0) {
         m_failed = true;
+        setAccessibleDescription(tr("This page cannot be shown"));
         update();
         return;
     }
@@ -105,6 +106,7 @@ void Page::pageRendered(int id, const QImage &image)
     m_request = 0;
     if (image.isNull()) {
         m_failed = true;
+        setAccessibleDescription(tr("This page cannot be shown"));
     } else {
         QPixmap pixmap = QPixmap::fromImage(image, Qt::NoFormatConversion);
         pixmap.setDevicePixelRatio(devicePixelRatioF());

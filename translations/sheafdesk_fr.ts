@@ -143,6 +143,13 @@
     </message>
 </context>
 <context>
+    <name>Cover</name>
+    <message>
+        <source>This page cannot be shown</source>
+        <translation>Cette page ne peut pas être affichée</translation>
+    </message>
+</context>
+<context>
     <name>DropArea</name>
     <message>
         <source>Add file</source>

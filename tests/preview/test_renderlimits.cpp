@@ -176,6 +176,7 @@ void TestRenderLimits::hostilePagesShowPlaceholdersWithoutStallingTheWindow()
         // The placeholder is painted: grey sheet and text, not memory.
         const QImage shown = page->grab().toImage();
         QCOMPARE(shown.pixelColor(2, 2), QColor(236, 236, 236));
+        QCOMPARE(page->accessibleDescription(), QStringLiteral("This page cannot be shown"));
     }
     QDir().mkpath(QStringLiteral(CM_SCREENSHOT_FOLDER));
     view->grab().save(QStringLiteral(CM_SCREENSHOT_FOLDER "/viewer_page_cannot_be_shown.png"));
@@ -188,6 +189,7 @@ void TestRenderLimits::hostilePagesShowPlaceholdersWithoutStallingTheWindow()
     QVERIFY(cover.isWaitingForPage());
     QVERIFY(waitWhileMeasuring([&cover] { return cover.pageFailed(); }, limit));
     QCOMPARE(cover.look(), Cover::Thumbnail);
+    QCOMPARE(cover.accessibleDescription(), QStringLiteral("This page cannot be shown"));
 
     // A renderer that crashes on page 2: page 1 and page 3 are drawn, page 2 says it cannot be.
     FixtureOptions three;
