@@ -4,7 +4,7 @@
 #include "jobs/AdvancedSettings.h"
 #include "jobs/SplitLauncher.h"
 #include "merge/PageRanges.h"
-#include "pdf/BackgroundInformation.h"
+#include "pdf/InformationWorker.h"
 #include "pdf/OutlinePieces.h"
 
 #include <QDateTime>
@@ -109,20 +109,18 @@ void Split::setFile(const QString &path, const QString &password)
 
 bool Split::takeInformation(const QString &path, const QString &password, int &engineCode)
 {
-    // The window keeps painting while the document is read; one that cannot
-    // be read in reasonable time counts as unreadable.
-    constexpr int TimeLimitMs = 10000;
-    const BackgroundInformation read = readInformationInBackground(path, password, TimeLimitMs);
-    if (!read.finished || (read.error != AddNoError && read.error != AddPasswordRequired)) {
-        Logger::instance().log(QStringLiteral("Can not load file:%1%2")
-                                   .arg(path, read.finished ? QString() : QStringLiteral(" (took too long)")),
-                               LogError);
+    InformationWorker reader(service(), path, password);
+    reader.setReadOutline(true);
+    reader.run();
+    const AddErrors error = reader.error();
+    if (error != AddNoError && error != AddPasswordRequired) {
+        Logger::instance().log(QStringLiteral("Can not load file:%1").arg(path), LogError);
         m_pageCount = 0;
-        engineCode = read.engineError;
+        engineCode = reader.engineError();
         return false;
     }
 
-    const DocumentInformation &info = read.info;
+    const DocumentInformation info = reader.info();
     m_password = info.password;
     m_pageCount = info.pageCount;
     m_title = info.title;
