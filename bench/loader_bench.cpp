@@ -51,10 +51,10 @@ QStringList makeFiles(const QTemporaryDir &folder, int count, int pages)
 }
 
 // Milliseconds from start() until the model holds a row per PDF file.
-double timeLoader(const QSharedPointer<PdfService> &service, const QStringList &files, int expectedRows)
+double timeLoader(const QStringList &files, int expectedRows)
 {
     MergeModel model;
-    InformationWorkerList loader(service, files);
+    InformationWorkerList loader(files);
     QEventLoop loop;
     QObject::connect(&loader, &InformationWorkerList::complete, &model,
                      [&](bool, const MergeItemList &items) {
@@ -92,14 +92,13 @@ int main(int argc, char **argv)
     QStringList skipped;
     for (const QString &file : files)
         skipped << file + QStringLiteral(".skip");
-    auto service = QSharedPointer<PdfService>::create();
     out << "Adding " << count << " PDFs of " << pages << " pages to the merge list, median of " << runs
         << " runs" << Qt::endl;
 
     QList<double> loaded, idle;
     for (int run = 0; run < runs; ++run) {
-        loaded << timeLoader(service, files, count);
-        idle << timeLoader(service, skipped, 0);
+        loaded << timeLoader(files, count);
+        idle << timeLoader(skipped, 0);
     }
     const double total = median(loaded);
     const double pauses = median(idle);

@@ -12,6 +12,8 @@ QString OutcomeText::unreadableReason(int engineCode)
         return tr("there was not enough memory to read it");
     case PdfEngine::PasswordError:
         return tr("the password is missing or wrong");
+    case PdfEngine::TookTooLong:
+        return tr("reading it took too long");
     default:
         return tr("it is not a PDF document, or it is damaged");
     }

@@ -4,7 +4,7 @@
 #include "jobs/AdvancedSettings.h"
 #include "jobs/SplitLauncher.h"
 #include "merge/PageRanges.h"
-#include "pdf/InformationWorker.h"
+#include "pdf/InformationReader.h"
 #include "pdf/OutlinePieces.h"
 
 #include <QDateTime>
@@ -30,7 +30,9 @@ Split::Split(QObject *parent)
     , m_ridPages(new PageRanges(this))
     , m_ranges(new PageRanges(this))
     , m_launcher(new SplitLauncher(this))
+    , m_reader(new InformationReader(this))
 {
+    connect(m_reader, &InformationReader::finished, this, &Split::informationRead);
     connect(m_launcher, &SplitLauncher::started, this, &Split::started);
     connect(m_launcher, &SplitLauncher::progressChanged, this, &Split::progressChanged);
     connect(m_launcher, &SplitLauncher::finished, this, &Split::onSplitFinished);
@@ -41,11 +43,6 @@ Split::~Split() = default;
 void Split::setPdfService(QSharedPointer<PdfService> service)
 {
     m_service = service;
-}
-
-QSharedPointer<PdfService> Split::service() const
-{
-    return m_service;
 }
 
 RenderClient *Split::renderClient() const
@@ -77,12 +74,14 @@ void Split::clearDocument()
 
 void Split::resetState()
 {
+    m_reader->cancel();
     clearDocument();
     emit clean();
 }
 
 void Split::setFile(const QString &path, const QString &password)
 {
+    m_reader->cancel();
     clearDocument();
     if (path.isEmpty() || !QFileInfo(path).isFile()) {
         Logger::instance().log(QStringLiteral("Split. Can not verfify file:%1").arg(path), LogError);
@@ -90,9 +89,18 @@ void Split::setFile(const QString &path, const QString &password)
         return;
     }
     m_fileName = path;
-    int engineCode = 0;
-    const bool opened = takeInformation(path, password, engineCode);
+    emit loadStarted();
+    m_reader->start({path, password, true, false});
+}
 
+bool Split::isLoading() const
+{
+    return m_reader->isReading();
+}
+
+void Split::informationRead(const InformationResult &result)
+{
+    const bool opened = takeInformation(result);
     const int last = m_pageCount > 0 ? m_pageCount : 0;
     const int first = last > 0 ? 1 : 0;
     m_ridPages->setInterval(first, last);
@@ -100,27 +108,22 @@ void Split::setFile(const QString &path, const QString &password)
     emit loadFinished();
 
     if (!opened)
-        emit documentUnusable(path, Unreadable, engineCode);
+        emit documentUnusable(m_fileName, Unreadable, result.engineError);
     else if (m_loaded && m_pageCount == 0)
-        emit documentUnusable(path, NoPages, 0);
+        emit documentUnusable(m_fileName, NoPages, 0);
     else if (m_loaded && m_pageCount == 1)
-        emit documentUnusable(path, OnePage, 0);
+        emit documentUnusable(m_fileName, OnePage, 0);
 }
 
-bool Split::takeInformation(const QString &path, const QString &password, int &engineCode)
+bool Split::takeInformation(const InformationResult &result)
 {
-    InformationWorker reader(service(), path, password);
-    reader.setReadOutline(true);
-    reader.run();
-    const AddErrors error = reader.error();
-    if (error != AddNoError && error != AddPasswordRequired) {
-        Logger::instance().log(QStringLiteral("Can not load file:%1").arg(path), LogError);
+    if (result.error != AddNoError && result.error != AddPasswordRequired) {
+        Logger::instance().log(QStringLiteral("Can not load file:%1").arg(m_fileName), LogError);
         m_pageCount = 0;
-        engineCode = reader.engineError();
         return false;
     }
 
-    const DocumentInformation info = reader.info();
+    const DocumentInformation &info = result.info;
     m_password = info.password;
     m_pageCount = info.pageCount;
     m_title = info.title;

@@ -10,6 +10,8 @@
 #include <QStringList>
 
 class AdvancedSettings;
+class InformationReader;
+struct InformationResult;
 class PageRanges;
 class PdfService;
 class RenderClient;
@@ -39,9 +41,12 @@ public:
     explicit Split(QObject *parent = nullptr);
     ~Split() override;
 
-    // Reads the document's information synchronously (loadFinished());
-    // a path that names no file changes nothing but the cleared state.
+    // Clears the state, tells loadStarted() and reads the document's information in
+    // the background: loadFinished() tells when it is known, followed by
+    // documentUnusable() when it cannot be split. A path that names no file
+    // only tells documentUnusable(Missing), at once.
     void setFile(const QString &path, const QString &password = QString());
+    bool isLoading() const;
     void resetState();   // clears the document and its choices, then clean()
 
     void setMode(int mode);
@@ -107,6 +112,7 @@ public:
     void setPdfService(QSharedPointer<PdfService> service);
 
 signals:
+    void loadStarted();
     void loadFinished();
     // The document at path cannot be split; engineCode tells why an
     // unreadable one did not open.
@@ -130,11 +136,11 @@ public slots:
 
 private:
     void clearDocument();
-    // False when the document did not open; engineCode then says why.
-    bool takeInformation(const QString &path, const QString &password, int &engineCode);
+    void informationRead(const InformationResult &result);
+    // False when the document did not open.
+    bool takeInformation(const InformationResult &result);
     PageRangeList rangesOfMode() const;
     bool requestHasWork(const SplitRequest &request) const;
-    QSharedPointer<PdfService> service() const;
 
     int m_mode = SinglePages;
     QSharedPointer<AdvancedSettings> m_settings;
@@ -156,6 +162,7 @@ private:
     PageRanges *m_ridPages = nullptr;
     PageRanges *m_ranges = nullptr;
     SplitLauncher *m_launcher = nullptr;
+    InformationReader *m_reader = nullptr;
     QSharedPointer<PdfService> m_service;
     bool m_quiet = false;
 };

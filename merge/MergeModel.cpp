@@ -4,7 +4,7 @@
 #include "app/MessageView.h"
 #include "common/Logger.h"
 #include "jobs/OutcomeText.h"
-#include "pdf/InformationWorker.h"
+#include "pdf/InformationReader.h"
 
 #include <QMimeData>
 #include <QWidget>
@@ -538,9 +538,7 @@ bool MergeModel::askPassword(MergeModelItem &row, bool &skipAll)
             continue;   // closed without a choice: ask again
 
         const QString password = prompt.password();
-        InformationWorker reader(service(), row.path, password);
-        reader.run();
-        const DocumentInformation information = reader.info();
+        const DocumentInformation information = InformationReader::readAnswering({row.path, password}).info;
         if (!information.hasPassword || !information.password.isEmpty()) {
             row.password = password;
             row.pageCount = information.pageCount;

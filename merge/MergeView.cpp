@@ -14,7 +14,7 @@
 #include "merge/MergeMessages.h"
 #include "merge/MergeModel.h"
 #include "merge/MergeTableView.h"
-#include "pdf/InformationWorker.h"
+#include "pdf/InformationReader.h"
 #include "pdf/InformationWorkerList.h"
 #include "preview/DropArea.h"
 #include "widgets/Button.h"
@@ -361,7 +361,7 @@ void MergeView::onAddFiles(const QStringList &urls)
 
     auto *dialog = new ProgressDialog(this);
     dialog->setModal(true);
-    auto *service = new InformationWorkerList(m_merge->pdfService(), urls);
+    auto *service = new InformationWorkerList(urls);
     connect(service, &QThread::finished, service, &QObject::deleteLater);
     dialog->reset();
     dialog->setMessage(tr("Merging files.."));
@@ -544,11 +544,7 @@ bool MergeView::enterPassword(int row)
     if (password.isEmpty())
         return false;
 
-    InformationWorker reader(m_merge->pdfService(), item.path, password);
-    reader.run();
-    if (!reader.isDone())
-        return false;
-    const DocumentInformation info = reader.info();
+    const DocumentInformation info = InformationReader::readAnswering({item.path, password}).info;
     item.hasPassword = info.hasPassword;
     item.path = info.path;
     item.pageCount = info.pageCount;

@@ -27,6 +27,7 @@ struct DocumentInformation
     bool locked = false;        // needs a password that was not given
     bool securityItem5 = false; // content may be extracted (when it opened)
     OutlineEntryList outline;   // the bookmarks, when asked for and it opened
+    QList<QSize> pageSizes;     // every page's size in points, when asked for and it opened
 };
 
 // One row of the merge list: a document, what is known of it, and what the

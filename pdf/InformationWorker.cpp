@@ -15,6 +15,11 @@ void InformationWorker::setReadOutline(bool read)
     m_readOutline = read;
 }
 
+void InformationWorker::setReadPageSizes(bool read)
+{
+    m_readPageSizes = read;
+}
+
 void InformationWorker::run()
 {
     emit started();
@@ -47,6 +52,8 @@ void InformationWorker::run()
             m_info.securityItem5 = document.securityItem5();
             if (m_readOutline)
                 m_info.outline = document.outline();
+            for (int page = 1; m_readPageSizes && page <= m_info.pageCount; ++page)
+                m_info.pageSizes.append(document.pageSize(page));
         }
     }
 

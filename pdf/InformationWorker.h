@@ -29,6 +29,7 @@ public:
                       const QString &password = QString(), QObject *parent = nullptr);
 
     void setReadOutline(bool read);     // off by default
+    void setReadPageSizes(bool read);   // off by default
     void run();
 
     DocumentInformation info() const { return m_info; }
@@ -47,6 +48,7 @@ private:
     QString m_path;
     QString m_password;
     bool m_readOutline = false;
+    bool m_readPageSizes = false;
     bool m_done = false;
     AddErrors m_error = AddNoError;
     int m_engineError = 0;

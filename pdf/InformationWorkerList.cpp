@@ -1,13 +1,13 @@
 #include "pdf/InformationWorkerList.h"
 
 #include "common/Logger.h"
-#include "pdf/PdfDocument.h"
+#include "pdf/InformationReader.h"
 
 #include <QFileInfo>
 #include <QMutexLocker>
 
 namespace {
-// Leaves the engine to the GUI thread's previews now and then.
+// Spaces the files out, so that a long list leaves the window a core.
 const unsigned long pauseBetweenFiles = 10;
 
 bool isPdfFile(const QFileInfo &file)
@@ -16,9 +16,8 @@ bool isPdfFile(const QFileInfo &file)
 }
 }
 
-InformationWorkerList::InformationWorkerList(QSharedPointer<PdfService> service, const QStringList &files,
-                                             QObject *parent)
-    : WorkerThread(parent), m_service(std::move(service)), m_files(files)
+InformationWorkerList::InformationWorkerList(const QStringList &files, QObject *parent)
+    : WorkerThread(parent), m_files(files)
 {
     // The signals cross threads; without these their queued delivery would fail.
     qRegisterMetaType<WorkerStates>("WorkerStates");
@@ -113,15 +112,14 @@ void InformationWorkerList::readNextFile()
     MergeModelItem item;
     item.path = path;
     item.fileName = file.fileName();
-    PdfDocument document(m_service, path, QString());
-    if (document.isLoaded() && document.needsPassword()) {
+    const InformationResult read = InformationReader::read({path, QString()});
+    if (read.error == AddPasswordRequired) {
         item.hasPassword = true;
-    } else if (document.isLoaded()) {
-        item.pageCount = document.pageCount();
-        item.password = QString();
-        item.hasSecurity = document.hasSecurity();
+    } else if (read.error == AddNoError) {
+        item.pageCount = read.info.pageCount;
+        item.hasSecurity = read.info.hasSecurity;
     } else {
-        item.loadError = document.loadError() != 0 ? document.loadError() : int(PdfEngine::FileDamaged);
+        item.loadError = read.engineError != 0 ? read.engineError : int(PdfEngine::FileDamaged);
     }
     m_items.append(item);
 }

@@ -11,7 +11,9 @@
 // Reads the information of a list of files in a thread of its own and hands
 // back one merge list row per PDF file. Paths that are not existing regular
 // files ending in ".pdf" (any case) are skipped without a word. Between two
-// files the thread pauses 10 ms.
+// files the thread pauses 10 ms. Each file is read through an
+// InformationReader: one that is not read within its time limit is a row
+// that could not be read (PdfEngine::TookTooLong).
 //
 // Signals reach other threads queued. complete() comes exactly once per
 // start(), after the final stateChanged(WorkerStopped); a cancelled run
@@ -21,8 +23,7 @@ class InformationWorkerList : public WorkerThread
     Q_OBJECT
 
 public:
-    InformationWorkerList(QSharedPointer<PdfService> service, const QStringList &files,
-                          QObject *parent = nullptr);
+    explicit InformationWorkerList(const QStringList &files, QObject *parent = nullptr);
     // Stops a running thread and waits for it, so the object may go at any time.
     ~InformationWorkerList() override;
 
@@ -47,7 +48,6 @@ private:
     void readNextFile();
     bool isCanceled() const;
 
-    QSharedPointer<PdfService> m_service;
     const QStringList m_files;
     MergeItemList m_items;
     int m_current = 0;

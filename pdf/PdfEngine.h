@@ -41,7 +41,8 @@ public:
         RenderFailed = 409,     // the renderer could not open or draw the page
         OperationFailed = 410,  // the PDF library failed part-way (e.g. a damaged object read late)
         OutOfMemory = 411,
-        DiskFull = 412          // the output could not be written: no space left; nothing was left behind
+        DiskFull = 412,         // the output could not be written: no space left; nothing was left behind
+        TookTooLong = 413       // reading the document did not end within the caller's time limit
     };
 
     // Boxes for GetPageBox; each falls back the way PDF readers do

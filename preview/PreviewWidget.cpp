@@ -15,6 +15,8 @@
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace {
 
 const int titleWidth = 530;
@@ -177,10 +179,12 @@ void PreviewWidget::onLoaded()
     }
     refresh();
     m_stack->setCurrentIndex(InformationPage);
+    tellWrongPassword();
 }
 
 void PreviewWidget::onClean()
 {
+    m_passwordTriedFor.clear();
     m_documentShown = false;
     m_stack->setCurrentIndex(DropPage);
     retranslate();
@@ -206,7 +210,16 @@ void PreviewWidget::onEnterPassword()
     const QString password = prompt.password().trimmed();
     if (password.isEmpty())
         return;
+    m_passwordTriedFor = path;
     split->setFile(path, password);
-    if (!split->isLoaded())
-        showMessage(tr("Can not open file"), tr("The password for %1 is incorrect").arg(name), this);
+}
+
+void PreviewWidget::tellWrongPassword()
+{
+    const Split *split = job();
+    const QString path = std::exchange(m_passwordTriedFor, QString());
+    if (!split || path.isEmpty() || split->fileName() != path || split->isLoaded())
+        return;
+    const QString name = QFileInfo(path).completeBaseName();
+    showMessage(tr("Can not open file"), tr("The password for %1 is incorrect").arg(name), this);
 }

@@ -47,6 +47,7 @@ public slots:
     void onDroppedFile(const QString &file);
     void onDroppedFiles(const QStringList &files);
     void onLoaded();
+    void tellWrongPassword();
     void onClean();
 
 protected:
@@ -72,6 +73,7 @@ private:
     Button *m_preview = nullptr;
     Button *m_delete = nullptr;
     bool m_documentShown = false;
+    QString m_passwordTriedFor;   // the document a password was entered for, until it is read
 };
 
 #endif

@@ -334,6 +334,7 @@ void SplitView::connectJob()
     connect(split, &Split::complete, this, &SplitView::onComplete);
     connect(split, &Split::splitFailed, this, &SplitView::onFailed);
     connect(split, &Split::contentCopyDisabled, this, &SplitView::onContentCopyDisabled);
+    connect(split, &Split::loadStarted, this, &SplitView::updateSplitButtonState);
     connect(split, &Split::loadFinished, this, &SplitView::updateSplitButtonState);
     connect(split, &Split::documentUnusable, this, &SplitView::onDocumentUnusable);
     connect(split, &Split::clean, this, &SplitView::updateSplitButtonState);

@@ -1,3 +1,4 @@
+#include "tests/preview/GuiTestHelpers.h"
 #include "AppTestMain.h"
 
 #include "app/AdvancedSettingsView.h"
@@ -248,6 +249,7 @@ void TestAccessibility::everyStateNamesWhatTakesPart()
     // through the radio button's own action shows its page.
     Split *job = Application::instance()->split();
     job->setFile(fixture("report.pdf", 3), QString());
+    waitForReading();
     QVERIFY(job->isLoaded());
     SplitView *split = m_view->splitView();
     for (int mode = 3; mode >= 0; --mode) {
@@ -368,6 +370,7 @@ void TestAccessibility::keyboardAloneSplitsAndBuildsTheMergeList()
     m_chosen = QStringList{fixture("five.pdf", 5)};
     key(Qt::Key_O, Qt::ControlModifier);
     QCOMPARE(m_chooserCalls, 1);
+    QVERIFY(waitForReading());
     QVERIFY(job->isLoaded());
     QCOMPARE(job->pageCount(), 5);
 
@@ -480,6 +483,7 @@ void TestAccessibility::focusMarksFollowTheKeyboardOnly()
     // A radio button of the split page.
     m_view->onNavigateToSplit();
     Application::instance()->split()->setFile(fixture("radio.pdf", 2), QString());
+    waitForReading();
     QRadioButton *radio = m_view->splitView()->modeButton(0);
     const int radioIdle = accentPixels(radio->grab().toImage());
     QVERIFY(tabTo(radio));

@@ -1,3 +1,4 @@
+#include "tests/preview/GuiTestHelpers.h"
 #include "AppTestMain.h"
 
 #include "app/AdvancedSettingsView.h"
@@ -145,6 +146,7 @@ void TestOutputProperties::splitOutputsCarryThePanelsChoices()
 {
     Split *job = Application::instance()->split();
     job->setFile(fixture("report.pdf", 3));
+    waitForReading();
     QVERIFY(job->isLoaded());
 
     // The split page's "Advanced Settings" asks the job, the job asks the window.

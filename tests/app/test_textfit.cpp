@@ -1,3 +1,4 @@
+#include "tests/preview/GuiTestHelpers.h"
 #include "AppTestMain.h"
 #include "tests/support/PdfFixtures.h"
 
@@ -221,6 +222,7 @@ void TestTextFit::everyTextFits()
     view.onNavigateToSplit();
     look(&view, "split_empty");
     split->setFile(plain);
+    waitForReading();
     QButtonGroup *modes = view.splitView()->findChild<QButtonGroup *>();
     QVERIFY(modes);
     for (int mode = 0; mode < 4; ++mode) {
@@ -232,6 +234,7 @@ void TestTextFit::everyTextFits()
     look(&view, "split_ranges");
     split->settings()->setTitle("Kept until the next document");
     split->setFile(locked);
+    waitForReading();
     QVERIFY(view.splitView()->findChild<QLabel *>("resetNote")->isVisible());
     look(&view, "split_locked_reset");
 
@@ -247,6 +250,7 @@ void TestTextFit::everyTextFits()
     QVERIFY(QTest::qWaitFor([&view] { return !view.cover()->isVisible(); }));
     QVERIFY(!view.splitView()->findChild<QLabel *>("resetNote")->isVisible());
     split->setFile(plain);   // nothing the user set is lost this time
+    waitForReading();
     QVERIFY(!view.splitView()->findChild<QLabel *>("resetNote")->isVisible());
 
     // The merge page with a document that needs a password, and its panels.

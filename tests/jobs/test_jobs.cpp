@@ -141,6 +141,7 @@ void TestJobs::splitModesProduceTheirFiles()
 
     split.setPdfService(Application::instance()->pdfService());
     split.setFile(source);
+    waitForReading();
     QVERIFY(split.isLoaded());
     QCOMPARE(split.pageCount(), 10);
     QCOMPARE(split.displayName(), QString("report"));
@@ -213,6 +214,7 @@ void TestJobs::splitModesProduceTheirFiles()
 
     // Loading the document again starts from fresh choices.
     split.setFile(source);
+    waitForReading();
     QVERIFY(split.ridPages()->isEmpty());
     QVERIFY(split.ranges()->isEmpty());
     QCOMPARE(split.settings()->title(), QString());
@@ -230,6 +232,7 @@ void TestJobs::splitRequestFollowsDocumentAndSettings()
     // A protected document waits for its password.
     const QString locked = fixture("guarded.pdf", 6, "secret");
     split.setFile(locked);
+    waitForReading();
     QCOMPARE(loaded.count(), 1);
     QVERIFY(split.isFileSet());
     QVERIFY(!split.isLoaded());
@@ -237,6 +240,7 @@ void TestJobs::splitRequestFollowsDocumentAndSettings()
     split.run();
     QVERIFY(!split.isRunning());
     split.setFile(locked, "secret");
+    waitForReading();
     QVERIFY(split.isLoaded());
     QVERIFY(split.hasSecurity());
     QCOMPARE(split.pageCount(), 6);
@@ -271,6 +275,7 @@ void TestJobs::splitRequestFollowsDocumentAndSettings()
 
     // A single page cannot be split; a document closed to extraction says so.
     split.setFile(fixture("single.pdf", 1));
+    waitForReading();
     split.setMode(Split::SinglePages);
     split.run();
     QVERIFY(!split.isRunning());
@@ -281,6 +286,7 @@ void TestJobs::splitRequestFollowsDocumentAndSettings()
     options.ownerPassword = "owner";
     QVERIFY(writePdfFixture(readOnly, options));
     split.setFile(readOnly);
+    waitForReading();
     QVERIFY(split.isLoaded());
     split.run();
     QCOMPARE(copyDisabled.count(), 1);
@@ -293,11 +299,13 @@ void TestJobs::splitRequestFollowsDocumentAndSettings()
     QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(123 * 1048576LL));
     sparse.close();
     split.setFile(large);
+    waitForReading();
     QCOMPARE(split.fileSizeText(), QString("120 MB"));
 
     // A path that names no file is not loaded at all.
     QSignalSpy clean(&split, &Split::clean);
     split.setFile(m_scratch.filePath("absent.pdf"));
+    waitForReading();
     QCOMPARE(loaded.count(), 5);   // no loadFinished()
     QVERIFY(!split.isFileSet());
     QCOMPARE(split.pageCount(), -1);
@@ -313,6 +321,7 @@ void TestJobs::cancelEndsARunningSplit()
     Split split;
     split.setPdfService(Application::instance()->pdfService());
     split.setFile(source);
+    waitForReading();
     split.setOutDirectory(out);
     QSignalSpy progress(&split, &Split::progressChanged);
     QSignalSpy finished(&split, &Split::finished);
@@ -394,6 +403,7 @@ void TestJobs::workerWithoutAnswerIsAFailure()
     Split split;
     split.setPdfService(Application::instance()->pdfService());
     split.setFile(source);
+    waitForReading();
     split.setOutDirectory(m_scratch.path());
     Merge merge;
     merge.setPdfService(Application::instance()->pdfService());
@@ -461,6 +471,7 @@ void TestJobs::runningMergeOutlivesTheSplitCleanUp()
     Split split;
     split.setPdfService(Application::instance()->pdfService());
     split.setFile(fixture("small.pdf", 2));
+    waitForReading();
     split.setOutDirectory(m_scratch.path());
     QSignalSpy splitComplete(&split, &Split::complete);
     split.run();
@@ -499,6 +510,7 @@ void TestJobs::mainWindowHandsDocumentsToTheJobs()
     // "Open with" one document: the split page takes it.
     view.handleMessage(first);
     QCOMPARE(app->split()->fileName(), first);
+    QVERIFY(waitForReading());
     QCOMPARE(app->split()->pageCount(), 3);
     QCOMPARE(view.tabWidget()->currentIndex(), int(MainView::SplitPage));
 
@@ -510,6 +522,7 @@ void TestJobs::mainWindowHandsDocumentsToTheJobs()
 
     // The context menu's list while the split job runs is ignored.
     app->split()->setFile(second);
+    waitForReading();
     app->split()->setOutDirectory(m_scratch.filePath("app-split"));
     QDir().mkpath(m_scratch.filePath("app-split"));
     QSignalSpy complete(app->split(), &Split::complete);
@@ -548,6 +561,7 @@ void TestJobs::longNamesFitTheNameLimitInEveryMode()
     Split split;
     split.setPdfService(Application::instance()->pdfService());
     split.setFile(source);
+    waitForReading();
     QVERIFY(split.isLoaded());
     split.setGroupSize(5);
     split.addRidPage(1);
@@ -613,6 +627,7 @@ void TestJobs::closingTheWindowAsksAndStopsTheJobs()
     app->merge()->model()->clear();
     app->merge()->model()->appendItems({row(fixture("one.pdf", 2), 2), row(fixture("two.pdf", 3), 3)});
     app->split()->setFile(fixture("closing.pdf", 3000));
+    waitForReading();
     app->split()->setOutDirectory(out);
     app->split()->setMode(Split::SinglePages);
     QSignalSpy complete(app->split(), &Split::complete);

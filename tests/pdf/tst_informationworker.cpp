@@ -125,7 +125,7 @@ private slots:
         const QStringList paths{text, m_plain, m_scratch.filePath("folder.pdf"), m_upper, m_locked,
                                 m_scratch.filePath("missing.pdf")};
 
-        InformationWorkerList loader(m_service, paths);
+        InformationWorkerList loader(paths);
         Run run;
         follow(loader, run);
         loader.start();
@@ -150,7 +150,7 @@ private slots:
         QVERIFY(logged("add files service [START]") && logged("add files service [OK]"));
 
         // Nothing to read: no progress, and an empty success.
-        InformationWorkerList nothing(m_service, {text, m_scratch.filePath("folder.pdf")});
+        InformationWorkerList nothing({text, m_scratch.filePath("folder.pdf")});
         Run empty;
         follow(nothing, empty);
         nothing.start();
@@ -164,7 +164,7 @@ private slots:
         QStringList paths;
         for (int i = 0; i < 20; ++i)
             paths << m_plain;
-        InformationWorkerList loader(m_service, paths);
+        InformationWorkerList loader(paths);
         Run run;
         follow(loader, run);
         // Cancelled from within the first file's report: that file is
@@ -184,7 +184,7 @@ private slots:
         QVERIFY(logged("add files service [FAILED]"));
 
         // A cancel that comes before the thread runs is not lost.
-        InformationWorkerList early(m_service, paths);
+        InformationWorkerList early(paths);
         Run before;
         follow(early, before);
         early.cancel();
@@ -194,7 +194,7 @@ private slots:
         QVERIFY(!before.events.contains("progress 1/20"));
 
         // Destroying a running loader stops it first.
-        auto *running = new InformationWorkerList(m_service, paths);
+        auto *running = new InformationWorkerList(paths);
         running->start();
         delete running;
     }

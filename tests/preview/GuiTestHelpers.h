@@ -1,6 +1,7 @@
 #ifndef CLEAVEMARK_TESTS_GUITESTHELPERS_H
 #define CLEAVEMARK_TESTS_GUITESTHELPERS_H
 
+#include "pdf/InformationReader.h"
 #include "widgets/FramelessDialog.h"
 
 #include <QAbstractButton>
@@ -12,12 +13,22 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPointer>
+#include <QTest>
 #include <QTimer>
 #include <QUrl>
 
 #include <functional>
 
-// Drops files on a widget the way a file manager does: enter, then drop.
+// Waits until the documents handed to the program have been read in the
+// background; false when that takes longer than the readers' time limit.
+inline bool waitForReading()
+{
+    return QTest::qWaitFor([] { return InformationReader::readingCount() == 0; },
+                           InformationReader::DefaultTimeLimitMs + 2000);
+}
+
+// Drops files on a widget the way a file manager does: enter, then drop;
+// then waits until what was dropped has been read.
 inline void dropFiles(QWidget *target, const QStringList &files)
 {
     QMimeData mime;
@@ -30,6 +41,7 @@ inline void dropFiles(QWidget *target, const QStringList &files)
     QApplication::sendEvent(target, &enter);
     QDropEvent drop(position, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &drop);
+    waitForReading();
 }
 
 // The visible button below parent with this text.

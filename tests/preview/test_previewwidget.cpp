@@ -148,7 +148,8 @@ void TestPreviewWidget::lockedDocumentAsksForPasswordUntilTheRightOne()
     // A wrong password: the prompt names the document, then the message.
     DialogAnswers wrong({DialogAnswers::type("guess", "OK"), DialogAnswers::click("OK")});
     QTest::mouseClick(m_panel->passwordButton(), Qt::LeftButton);
-    QVERIFY(wrong.allAnswered());
+    QVERIFY(waitForReading());
+    QTRY_VERIFY(wrong.allAnswered());
     QCOMPARE(wrong.seen().at(0).text, QString("locked.final"));
     QCOMPARE(wrong.seen().at(1).title, QString("Can not open file"));
     QCOMPARE(wrong.seen().at(1).text, QString("The password for locked.final is incorrect"));
@@ -163,6 +164,7 @@ void TestPreviewWidget::lockedDocumentAsksForPasswordUntilTheRightOne()
 
     DialogAnswers right({DialogAnswers::type("secret", "OK")});
     QTest::mouseClick(m_panel->passwordButton(), Qt::LeftButton);
+    QVERIFY(waitForReading());
     QCOMPARE(right.seen().size(), 1);
     Split *split = Application::instance()->split();
     QVERIFY(split->isLoaded());

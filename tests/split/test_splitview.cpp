@@ -432,6 +432,7 @@ void TestSplitView::unusableDocumentsAndEntriesAreExplained()
     DialogAnswers answers({grab("split_unreadable_en"), DialogAnswers::click("OK"), DialogAnswers::click("OK")});
     load(broken);
     split->setFile(missing);            // as from the command line
+    waitForReading();
     load(fixture("single.pdf", 1));
     QTRY_VERIFY(answers.allAnswered());
     QCOMPARE(answers.seen().at(0).title, QString("Cannot split this document"));

@@ -1,0 +1,184 @@
+#include "pdf/InformationReader.h"
+
+#include "common/Logger.h"
+#include "pdf/PdfService.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+// Shared by the reader and its thread; whichever ends last frees it.
+struct PendingRead
+{
+    InformationRequest request;
+    std::mutex mutex;
+    std::condition_variable done;
+    bool finished = false;
+    InformationResult result;
+    QObject *receiver = nullptr;   // told when finished; null once nobody waits
+};
+
+namespace {
+
+std::atomic<int> readersReading{0};
+
+const QEvent::Type ReadFinishedEvent = QEvent::Type(QEvent::registerEventType());
+
+InformationResult readNow(const InformationRequest &request)
+{
+    InformationWorker reader(QSharedPointer<PdfService>::create(), request.path, request.password);
+    reader.setReadOutline(request.readOutline);
+    reader.setReadPageSizes(request.readPageSizes);
+    reader.run();
+    InformationResult result;
+    result.info = reader.info();
+    result.error = reader.error();
+    result.engineError = reader.engineError();
+    return result;
+}
+
+InformationResult failedRead(const QString &path, int engineError)
+{
+    InformationResult result;
+    result.info.path = path;
+    result.error = AddCannotOpen;
+    result.engineError = engineError;
+    return result;
+}
+
+void finish(PendingRead &read, InformationResult result)
+{
+    std::lock_guard<std::mutex> lock(read.mutex);
+    read.result = std::move(result);
+    read.finished = true;
+    read.done.notify_all();
+    if (read.receiver)
+        QCoreApplication::postEvent(read.receiver, new QEvent(ReadFinishedEvent));
+}
+
+// False when no thread could be made; the read is then finished as failed.
+bool startThread(const std::shared_ptr<PendingRead> &read)
+{
+    try {
+        std::thread([read] { finish(*read, readNow(read->request)); }).detach();
+        return true;
+    } catch (const std::system_error &) {
+        finish(*read, failedRead(read->request.path, PdfEngine::OutOfMemory));
+        return false;
+    }
+}
+
+void logTookTooLong(const QString &path)
+{
+    Logger::instance().log(QStringLiteral("Reading took too long:%1").arg(path), LogError);
+}
+
+} // namespace
+
+InformationReader::InformationReader(QObject *parent) : QObject(parent), m_timer(new QTimer(this))
+{
+    m_timer->setSingleShot(true);
+    m_timer->setInterval(DefaultTimeLimitMs);
+    connect(m_timer, &QTimer::timeout, this, &InformationReader::timeLimitReached);
+}
+
+InformationReader::~InformationReader()
+{
+    forget();
+}
+
+void InformationReader::setTimeLimit(int milliseconds)
+{
+    m_timer->setInterval(milliseconds);
+}
+
+void InformationReader::start(const InformationRequest &request)
+{
+    forget();
+    m_read = std::make_shared<PendingRead>();
+    m_read->request = request;
+    m_read->receiver = this;
+    ++readersReading;
+    startThread(m_read);
+    m_timer->start();
+}
+
+int InformationReader::readingCount()
+{
+    return readersReading;
+}
+
+void InformationReader::cancel()
+{
+    forget();
+}
+
+InformationResult InformationReader::read(const InformationRequest &request, int timeLimitMs)
+{
+    auto read = std::make_shared<PendingRead>();
+    read->request = request;
+    startThread(read);
+    std::unique_lock<std::mutex> lock(read->mutex);
+    if (read->done.wait_for(lock, std::chrono::milliseconds(timeLimitMs), [&] { return read->finished; }))
+        return read->result;
+    logTookTooLong(request.path);
+    return failedRead(request.path, PdfEngine::TookTooLong);
+}
+
+InformationResult InformationReader::readAnswering(const InformationRequest &request)
+{
+    InformationReader reader;
+    QEventLoop loop;
+    InformationResult result;
+    connect(&reader, &InformationReader::finished, &loop, [&](const InformationResult &read) {
+        result = read;
+        loop.quit();
+    });
+    reader.start(request);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    return result;
+}
+
+// Events of a forgotten read may still arrive; only the current one counts.
+void InformationReader::customEvent(QEvent *event)
+{
+    if (event->type() != ReadFinishedEvent || !m_read)
+        return;
+    InformationResult result;
+    {
+        std::lock_guard<std::mutex> lock(m_read->mutex);
+        if (!m_read->finished)
+            return;
+        result = m_read->result;
+    }
+    forget();
+    emit finished(result);
+}
+
+void InformationReader::timeLimitReached()
+{
+    if (!m_read)
+        return;
+    const QString path = m_read->request.path;
+    forget();
+    logTookTooLong(path);
+    emit finished(failedRead(path, PdfEngine::TookTooLong));
+}
+
+void InformationReader::forget()
+{
+    m_timer->stop();
+    const std::shared_ptr<PendingRead> read = std::move(m_read);
+    if (!read)
+        return;
+    --readersReading;
+    std::lock_guard<std::mutex> lock(read->mutex);
+    read->receiver = nullptr;
+}
