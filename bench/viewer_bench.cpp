@@ -13,6 +13,7 @@
 
 #include "app/Application.h"
 #include "pdf/PdfDocument.h"
+#include "preview/ViewedDocument.h"
 #include "pdf/PdfService.h"
 #include "pdf/RenderClient.h"
 #include "preview/DocumentViewer.h"
@@ -25,6 +26,7 @@
 #include <QPixmapCache>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -137,7 +139,9 @@ int main(int argc, char *argv[])
     const long memoryBefore = residentKilobytes();
 
     timer.restart();
-    if (!viewer.open(path, QString())) {
+    QSignalSpy opened(viewer.pageView(), &PageView::opened);
+    viewer.open(path, QString());
+    if (!opened.wait(30000) || !opened.last().at(0).toBool()) {
         out << "cannot open " << path << Qt::endl;
         return 1;
     }

@@ -22,6 +22,7 @@ struct PendingRead
     std::condition_variable done;
     bool finished = false;
     InformationResult result;
+    std::chrono::milliseconds took{0};   // how long the read ran
     QObject *receiver = nullptr;   // told when finished; null once nobody waits
 };
 
@@ -53,10 +54,11 @@ InformationResult failedRead(const QString &path, int engineError)
     return result;
 }
 
-void finish(PendingRead &read, InformationResult result)
+void finish(PendingRead &read, InformationResult result, std::chrono::milliseconds took)
 {
     std::lock_guard<std::mutex> lock(read.mutex);
     read.result = std::move(result);
+    read.took = took;
     read.finished = true;
     read.done.notify_all();
     if (read.receiver)
@@ -67,10 +69,15 @@ void finish(PendingRead &read, InformationResult result)
 bool startThread(const std::shared_ptr<PendingRead> &read)
 {
     try {
-        std::thread([read] { finish(*read, readNow(read->request)); }).detach();
+        std::thread([read] {
+            const auto start = std::chrono::steady_clock::now();
+            InformationResult result = readNow(read->request);
+            const auto took = std::chrono::steady_clock::now() - start;
+            finish(*read, std::move(result), std::chrono::duration_cast<std::chrono::milliseconds>(took));
+        }).detach();
         return true;
     } catch (const std::system_error &) {
-        finish(*read, failedRead(read->request.path, PdfEngine::OutOfMemory));
+        finish(*read, failedRead(read->request.path, PdfEngine::OutOfMemory), {});
         return false;
     }
 }
@@ -147,16 +154,24 @@ InformationResult InformationReader::readAnswering(const InformationRequest &req
 }
 
 // Events of a forgotten read may still arrive; only the current one counts.
+// A read that ran longer than the limit counts as too long even when its
+// answer came before the timer did: the window may have been busy.
 void InformationReader::customEvent(QEvent *event)
 {
     if (event->type() != ReadFinishedEvent || !m_read)
         return;
     InformationResult result;
+    std::chrono::milliseconds took;
     {
         std::lock_guard<std::mutex> lock(m_read->mutex);
         if (!m_read->finished)
             return;
         result = m_read->result;
+        took = m_read->took;
+    }
+    if (took.count() > m_timer->interval()) {
+        timeLimitReached();
+        return;
     }
     forget();
     emit finished(result);

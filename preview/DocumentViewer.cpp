@@ -54,14 +54,14 @@ DocumentViewer::DocumentViewer(QSharedPointer<PdfService> service, QWidget *pare
     resize(initialSize);
 }
 
-bool DocumentViewer::open(const QString &fileName, const QString &password)
+void DocumentViewer::open(const QString &fileName, const QString &password)
 {
     // The product name stays the same in every language.
     const QString title = QStringLiteral("%1 - Cleavemark").arg(QFileInfo(fileName).fileName());
     setWindowTitle(title);
     m_windowBar->setTitle(title);
     m_fileName = fileName;
-    return m_pageView->open(fileName, password);
+    m_pageView->open(fileName, password);
 }
 
 // Closing ends the dialog (it hides), so that the main window hears of it

@@ -21,9 +21,9 @@ public:
     // Documents are opened through the given service.
     explicit DocumentViewer(QSharedPointer<PdfService> service, QWidget *parent = nullptr);
 
-    // Shows the document's pages; false leaves the viewer empty. The caller
-    // shows the window either way.
-    bool open(const QString &fileName, const QString &password);
+    // Starts showing the document's pages (see PageView::opened); the
+    // caller shows the window either way.
+    void open(const QString &fileName, const QString &password);
 
     PageView *pageView() const { return m_pageView; }
     WindowBar *windowBar() const { return m_windowBar; }

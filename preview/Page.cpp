@@ -1,7 +1,7 @@
 #include "preview/Page.h"
 
-#include "pdf/PdfDocument.h"
 #include "pdf/RenderClient.h"
+#include "preview/ViewedDocument.h"
 
 #include <QPainter>
 #include <QPixmapCache>
@@ -19,7 +19,7 @@ const QColor placeholderTextColor(90, 90, 90);
 
 } // namespace
 
-Page::Page(QSharedPointer<PdfDocument> document, int pageNumber, QWidget *parent)
+Page::Page(QSharedPointer<ViewedDocument> document, int pageNumber, QWidget *parent)
     : QLabel(parent)
     , m_document(std::move(document))
     , m_pageNumber(pageNumber)
@@ -78,12 +78,6 @@ void Page::paintEvent(QPaintEvent *)
 void Page::requestRendering()
 {
     m_request = m_document->requestPage(m_pageNumber, m_size * devicePixelRatioF());
-    if (m_request == 0) {
-        m_failed = true;
-        setAccessibleDescription(tr("This page cannot be shown"));
-        update();
-        return;
-    }
     connect(m_document->renderClient(), &RenderClient::rendered, this, &Page::pageRendered,
             Qt::UniqueConnection);
 }

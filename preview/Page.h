@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QSharedPointer>
 
-class PdfDocument;
+class ViewedDocument;
 
 // One page of the document viewer. It is as large as the page (one point is
 // one pixel, rotation applied) and is drawn only when it is painted, so a
@@ -24,7 +24,7 @@ class Q_DECL_HIDDEN Page : public QLabel
 public:
     enum State { Waiting, Shown, CannotBeShown };
 
-    Page(QSharedPointer<PdfDocument> document, int pageNumber, QWidget *parent = nullptr);
+    Page(QSharedPointer<ViewedDocument> document, int pageNumber, QWidget *parent = nullptr);
     ~Page() override;
 
     int pageNumber() const { return m_pageNumber; }
@@ -52,7 +52,7 @@ private:
     void paintPlaceholder(QPainter &painter);
     void paintBadge(QPixmap &pixmap) const;
 
-    QSharedPointer<PdfDocument> m_document;
+    QSharedPointer<ViewedDocument> m_document;
     int m_pageNumber;
     QSize m_size;
     int m_request = 0;

@@ -1,7 +1,9 @@
 #include "preview/PageView.h"
 
-#include "pdf/PdfDocument.h"
+#include "pdf/InformationReader.h"
+#include "pdf/PdfService.h"
 #include "preview/Page.h"
+#include "preview/ViewedDocument.h"
 
 #include <QPixmapCache>
 #include <QScrollArea>
@@ -11,7 +13,9 @@
 PageView::PageView(QSharedPointer<PdfService> service, QWidget *parent)
     : QFrame(parent)
     , m_service(std::move(service))
+    , m_reader(new InformationReader(this))
 {
+    connect(m_reader, &InformationReader::finished, this, &PageView::informationRead);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
 
@@ -27,38 +31,49 @@ PageView::PageView(QSharedPointer<PdfService> service, QWidget *parent)
     connect(m_scrollArea->verticalScrollBar(), &QScrollBar::valueChanged, this, &PageView::cancelHiddenRenderings);
 }
 
-// The pages hold shares of the document; they go first so that the
-// document is closed while the service is surely still there.
+// The pages stop waiting for their drawings while the renderer is surely
+// still there.
 PageView::~PageView()
 {
     m_pages.clear();
     delete m_scrollArea->takeWidget();
 }
 
-bool PageView::open(const QString &fileName, const QString &password)
+void PageView::open(const QString &fileName, const QString &password)
 {
     if (!m_fileName.isEmpty() && fileName == m_fileName) {
         scrollToTop();   // pages and renderings stay
-        return true;
+        emit opened(true);
+        return;
     }
 
     clear();
-    if (!m_service)
-        return false;
-    m_document.reset(new PdfDocument(m_service, fileName, password));
-    // A document that still needs a password shows nothing either.
-    if (!m_document->isLoaded() || m_document->needsPassword()) {
-        forgetDocument();
-        return false;
+    if (!m_service) {
+        emit opened(false);
+        return;
     }
-    const int count = m_document->pageCount();
-    if (count <= 0) {
-        forgetDocument();   // so that showing it again tries once more
-        return false;
+    m_openingFile = fileName;
+    m_openingPassword = password;
+    m_reader->start({fileName, password, false, true});
+}
+
+bool PageView::isOpening() const
+{
+    return m_reader->isReading();
+}
+
+// A document that still needs a password shows nothing either.
+void PageView::informationRead(const InformationResult &result)
+{
+    const QList<QSize> sizes = result.info.pageSizes;
+    if (result.error != AddNoError || sizes.isEmpty()) {
+        emit opened(false);
+        return;
     }
-    m_fileName = fileName;
-    showPages(count);
-    return true;
+    m_document.reset(new ViewedDocument(m_service->renderClient(), m_openingFile, m_openingPassword, sizes));
+    m_fileName = m_openingFile;
+    showPages(int(sizes.size()));
+    emit opened(true);
 }
 
 // The pages are laid out in a content frame that is not yet in the scroll
@@ -126,6 +141,9 @@ void PageView::clear()
 
 void PageView::forgetDocument()
 {
+    m_reader->cancel();
     m_document.reset();
     m_fileName.clear();
+    m_openingFile.clear();
+    m_openingPassword.clear();
 }

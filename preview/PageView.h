@@ -5,37 +5,46 @@
 #include <QList>
 #include <QSharedPointer>
 
+class InformationReader;
 class Page;
-class PdfDocument;
 class PdfService;
+class ViewedDocument;
+struct InformationResult;
 class QScrollArea;
 class QVBoxLayout;
 
 // All pages of one document, one below the other in a scroll area. The
-// document stays open while it is shown; opening the same file again keeps
-// pages and cached renderings, another file replaces them.
+// document's page sizes are read in the background, then the pages are laid
+// out and drawn by the renderer as they come into view. Opening the same
+// file again keeps pages and cached renderings, another file replaces them.
 // Hidden like Page, whose pointers it keeps.
 class Q_DECL_HIDDEN PageView : public QFrame
 {
     Q_OBJECT
 
 public:
-    // Documents are opened through the given service.
+    // Pages are drawn by the service's renderer.
     explicit PageView(QSharedPointer<PdfService> service, QWidget *parent = nullptr);
     ~PageView() override;
 
-    // False when the document cannot be opened (or needs another password)
-    // or has no pages; the view is then empty.
-    bool open(const QString &fileName, const QString &password);
-    // Empties the view and closes the document.
+    // Starts showing the document; opened() tells how it went.
+    void open(const QString &fileName, const QString &password);
+    bool isOpening() const;
+    // Empties the view and forgets the document.
     void clear();
 
     QString fileName() const { return m_fileName; }
-    QSharedPointer<PdfDocument> document() const { return m_document; }
+    QSharedPointer<ViewedDocument> document() const { return m_document; }
     QList<Page *> pages() const { return m_pages; }
     QScrollArea *scrollArea() const { return m_scrollArea; }
 
+signals:
+    // False when the document cannot be opened (or needs another password),
+    // has no pages, or took too long to read; the view is then empty.
+    void opened(bool shown);
+
 private:
+    void informationRead(const InformationResult &result);
     void forgetDocument();
     void showPages(int count);
     QWidget *newContent();
@@ -43,8 +52,11 @@ private:
     void cancelHiddenRenderings();
 
     QSharedPointer<PdfService> m_service;
-    QSharedPointer<PdfDocument> m_document;
+    InformationReader *m_reader = nullptr;
+    QSharedPointer<ViewedDocument> m_document;
     QString m_fileName;
+    QString m_openingFile;
+    QString m_openingPassword;
     QScrollArea *m_scrollArea = nullptr;
     QVBoxLayout *m_pagesLayout = nullptr;
     QList<Page *> m_pages;

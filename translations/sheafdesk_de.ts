@@ -714,6 +714,10 @@
         <source>the file name cannot be used</source>
         <translation>der Dateiname ist nicht verwendbar</translation>
     </message>
+    <message>
+        <source>reading it took too long</source>
+        <translation>das Lesen hat zu lange gedauert</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>

@@ -714,6 +714,10 @@
         <source>the file name cannot be used</source>
         <translation>the file name cannot be used</translation>
     </message>
+    <message>
+        <source>reading it took too long</source>
+        <translation>reading it took too long</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>

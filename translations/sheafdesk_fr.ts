@@ -714,6 +714,10 @@
         <source>the file name cannot be used</source>
         <translation>le nom de fichier n’est pas utilisable</translation>
     </message>
+    <message>
+        <source>reading it took too long</source>
+        <translation>sa lecture a pris trop de temps</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>

@@ -17,6 +17,7 @@
 #include "merge/MergeView.h"
 #include "merge/PageRangesView.h"
 #include "preview/DocumentViewer.h"
+#include "preview/PageView.h"
 #include "split/SplitView.h"
 #include "tests/support/PdfFixtures.h"
 #include "widgets/Button.h"
@@ -344,6 +345,7 @@ void TestAccessibility::everyStateNamesWhatTakesPart()
     // The viewer: a dialog whose pages say where they are.
     m_view->onPreview(m_dir.filePath("report.pdf"), QString());
     DocumentViewer *viewer = m_view->documentViewer();
+    QTRY_COMPARE(viewer->pageView()->pages().size(), 3);
     checkNamed(viewer, "viewer");
     QStringList pageNames;
     for (QAccessibleInterface *page : walk(viewer).withRole(QAccessible::StaticText))

@@ -2,6 +2,8 @@
 #define CLEAVEMARK_TESTS_GUITESTHELPERS_H
 
 #include "pdf/InformationReader.h"
+#include "preview/DocumentViewer.h"
+#include "preview/PageView.h"
 #include "widgets/FramelessDialog.h"
 
 #include <QAbstractButton>
@@ -13,6 +15,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -25,6 +28,26 @@ inline bool waitForReading()
 {
     return QTest::qWaitFor([] { return InformationReader::readingCount() == 0; },
                            InformationReader::DefaultTimeLimitMs + 2000);
+}
+
+// Opens a document in the view and waits until it is shown; false when it
+// cannot be.
+inline bool openAndWait(PageView *view, const QString &path, const QString &password = QString())
+{
+    QSignalSpy opened(view, &PageView::opened);
+    view->open(path, password);
+    if (opened.isEmpty() && !opened.wait(InformationReader::DefaultTimeLimitMs + 2000))
+        return false;
+    return opened.last().at(0).toBool();
+}
+
+inline bool openAndWait(DocumentViewer &viewer, const QString &path, const QString &password = QString())
+{
+    QSignalSpy opened(viewer.pageView(), &PageView::opened);
+    viewer.open(path, password);
+    if (opened.isEmpty() && !opened.wait(InformationReader::DefaultTimeLimitMs + 2000))
+        return false;
+    return opened.last().at(0).toBool();
 }
 
 // Drops files on a widget the way a file manager does: enter, then drop;

@@ -178,7 +178,7 @@ void TestPreviewWidget::lockedDocumentAsksForPasswordUntilTheRightOne()
     QTest::mouseClick(m_panel->previewButton(), Qt::LeftButton);
     QCOMPARE(previews.count(), 1);
     QCOMPARE(previews.at(0).at(1).toString(), QString("secret"));
-    QCOMPARE(m_main->documentViewer()->pageView()->pages().size(), 4);
+    QTRY_COMPARE(m_main->documentViewer()->pageView()->pages().size(), 4);
 }
 
 void TestPreviewWidget::previewShowsDocumentInViewerAndDeleteEmptiesPanel()
@@ -192,7 +192,7 @@ void TestPreviewWidget::previewShowsDocumentInViewerAndDeleteEmptiesPanel()
     DocumentViewer *viewer = m_main->documentViewer();
     QVERIFY(QTest::qWaitForWindowExposed(viewer));
     QCOMPARE(viewer->fileName(), path);
-    QCOMPARE(viewer->pageView()->pages().size(), 5);
+    QTRY_COMPARE(viewer->pageView()->pages().size(), 5);
 
     QTest::mouseClick(m_panel->deleteButton(), Qt::LeftButton);
     QCOMPARE(m_panel->currentPage(), int(PreviewWidget::DropPage));

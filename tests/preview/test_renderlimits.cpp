@@ -1,11 +1,15 @@
 #include "tests/app/AppTestMain.h"
 #include "tests/support/PdfFixtures.h"
 
+#include "jobs/OutcomeText.h"
+#include "jobs/Split.h"
+#include "pdf/InformationReader.h"
 #include "pdf/PdfService.h"
 #include "pdf/RenderClient.h"
 #include "preview/Cover.h"
 #include "preview/Page.h"
 #include "preview/PageView.h"
+#include "tests/preview/GuiTestHelpers.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -168,7 +172,11 @@ void TestRenderLimits::hostilePagesShowPlaceholdersWithoutStallingTheWindow()
                                {"oversized-page.pdf", oversizedPage()}};
     for (const Case &hostile : cases) {
         const QString path = write(hostile.name, hostile.bytes);
-        QVERIFY2(view->open(path, QString()), hostile.name);
+        // Reading the document is measured too: it happens away from the window.
+        QSignalSpy opened(view, &PageView::opened);
+        view->open(path, QString());
+        QVERIFY2(waitWhileMeasuring([&opened] { return !opened.isEmpty(); }, limit), hostile.name);
+        QVERIFY2(opened.last().at(0).toBool(), hostile.name);
         Page *page = view->pages().first();
         QVERIFY2(waitWhileMeasuring([page] { return page->state() == Page::CannotBeShown; }, limit), hostile.name);
         QVERIFY2(m_longestStall < 100, qPrintable(QStringLiteral("%1: the window stood still for %2 ms")
@@ -196,7 +204,7 @@ void TestRenderLimits::hostilePagesShowPlaceholdersWithoutStallingTheWindow()
     three.pageCount = 3;
     const QString plain = m_folder.filePath("plain.pdf");
     QVERIFY(writePdfFixture(plain, three));
-    QVERIFY(view->open(plain, QString()));
+    QVERIFY(openAndWait(view, plain, QString()));
     const QList<Page *> pages = view->pages();
     QVERIFY(waitWhileMeasuring([&] { return pages.at(0)->state() == Page::Shown; }, limit));
     for (int index : {1, 2}) {
@@ -209,6 +217,34 @@ void TestRenderLimits::hostilePagesShowPlaceholdersWithoutStallingTheWindow()
     qInfo("longest time the window stood still: %lld ms", m_longestStall);
     const QImage third = pages.at(2)->grab().toImage();
     QCOMPARE(third.pixelColor(2, 2), QColor(Qt::white));
+
+    // A document not read within the time limit counts as unreadable, in
+    // the viewer and on the split page alike; with time it opens.
+    FixtureOptions many;
+    many.pageCount = 3000;
+    const QString slow = m_folder.filePath("slow.pdf");
+    QVERIFY(writePdfFixture(slow, many));
+    auto *viewReader = view->findChild<InformationReader *>();
+    viewReader->setTimeLimit(1);
+    QSignalSpy opened(view, &PageView::opened);
+    view->open(slow, QString());
+    QVERIFY(waitWhileMeasuring([&opened] { return !opened.isEmpty(); }, limit));
+    QVERIFY(!opened.last().at(0).toBool());
+    QVERIFY(view->pages().isEmpty());
+    viewReader->setTimeLimit(InformationReader::DefaultTimeLimitMs);
+    QVERIFY(openAndWait(view, slow));
+    QCOMPARE(view->pages().size(), 3000);
+
+    Split split;
+    split.findChild<InformationReader *>()->setTimeLimit(1);
+    QSignalSpy unusable(&split, &Split::documentUnusable);
+    split.setFile(slow);
+    QVERIFY(waitWhileMeasuring([&unusable] { return !unusable.isEmpty(); }, limit));
+    QCOMPARE(unusable.last().at(1).toInt(), int(Split::Unreadable));
+    QCOMPARE(unusable.last().at(2).toInt(), int(PdfEngine::TookTooLong));
+    QVERIFY(!split.isFileSet());
+    QCOMPARE(OutcomeText::unreadableReason(PdfEngine::TookTooLong), QStringLiteral("reading it took too long"));
+    QVERIFY(m_longestStall < 100);
 
     // Closing the window ends the renderer.
     const qint64 renderer = service->renderClient()->rendererProcessId();

@@ -2,7 +2,8 @@
 #include "tests/support/PdfFixtures.h"
 
 #include "app/MainView.h"
-#include "pdf/PdfDocument.h"
+#include "preview/ViewedDocument.h"
+#include "tests/preview/GuiTestHelpers.h"
 #include "preview/DocumentViewer.h"
 #include "preview/Page.h"
 #include "preview/PageView.h"
@@ -119,7 +120,7 @@ void TestViewer::rendersOnlyPaintedPagesAndKeepsThemForTheSameFile()
     const QString path = fixture("eight.pdf", options);
 
     DocumentViewer viewer(Application::instance()->pdfService());
-    QVERIFY(viewer.open(path, QString()));
+    QVERIFY(openAndWait(viewer, path, QString()));
     QCOMPARE(viewer.windowTitle(), QString("eight.pdf - Cleavemark"));
     QCOMPARE(viewer.windowBar()->title(), QString("eight.pdf - Cleavemark"));
     QCOMPARE(viewer.size(), QSize(700, 600));
@@ -146,7 +147,7 @@ void TestViewer::rendersOnlyPaintedPagesAndKeepsThemForTheSameFile()
     // The same file again keeps pages and renderings: scrolling back to
     // page 5 finds the very pixmap rendered before.
     const QList<Page *> pagesBefore = view->pages();
-    QVERIFY(viewer.open(path, QString()));
+    QVERIFY(openAndWait(viewer, path, QString()));
     QCOMPARE(view->pages(), pagesBefore);
     showPage(viewer, 5);
     QCOMPARE(cached(view, 5).cacheKey(), firstRendering);
@@ -155,7 +156,7 @@ void TestViewer::rendersOnlyPaintedPagesAndKeepsThemForTheSameFile()
     options.pageCount = 2;
     const QString other = fixture("two.pdf", options);
     const int oldId = view->document()->documentId();
-    QVERIFY(viewer.open(other, QString()));
+    QVERIFY(openAndWait(viewer, other, QString()));
     QCOMPARE(view->pages().size(), 2);
     QVERIFY(!QPixmapCache::find(Page::cacheKey(oldId, 5), static_cast<QPixmap *>(nullptr)));
     QCOMPARE(view->scrollArea()->verticalScrollBar()->value(), 0);
@@ -171,7 +172,7 @@ void TestViewer::rotatedPageAndBadgeWidths()
     const QString path = fixture("rotated.pdf", options);
 
     DocumentViewer viewer(Application::instance()->pdfService());
-    QVERIFY(viewer.open(path, QString()));
+    QVERIFY(openAndWait(viewer, path, QString()));
     PageView *view = viewer.pageView();
     QCOMPARE(view->pages().at(0)->size(), QSize(612, 792));
     QCOMPARE(view->pages().at(1)->size(), QSize(792, 612));
@@ -209,17 +210,17 @@ void TestViewer::unopenableDocumentsLeaveViewerEmpty()
     file.close();
 
     DocumentViewer viewer(Application::instance()->pdfService());
-    QVERIFY(!viewer.open(locked, QString()));
+    QVERIFY(!openAndWait(viewer, locked, QString()));
     QVERIFY(viewer.pageView()->pages().isEmpty());
     QVERIFY(viewer.pageView()->document().isNull());
-    QVERIFY(!viewer.open(locked, "wrong"));
-    QVERIFY(!viewer.open(notPdf, QString()));
-    QVERIFY(!viewer.open(m_folder.filePath("missing.pdf"), QString()));
+    QVERIFY(!openAndWait(viewer, locked, "wrong"));
+    QVERIFY(!openAndWait(viewer, notPdf, QString()));
+    QVERIFY(!openAndWait(viewer, m_folder.filePath("missing.pdf"), QString()));
     QVERIFY(viewer.pageView()->pages().isEmpty());
     QCOMPARE(viewer.windowTitle(), QString("missing.pdf - Cleavemark"));
 
     // A failed attempt is forgotten, so the right password still opens it.
-    QVERIFY(viewer.open(locked, "secret"));
+    QVERIFY(openAndWait(viewer, locked, "secret"));
     QCOMPARE(viewer.pageView()->pages().size(), 3);
 }
 
@@ -240,7 +241,7 @@ void TestViewer::windowHidesOnCloseAndMainWindowPreviewReusesIt()
 
     main.onPreview(path, QString());
     QVERIFY(QTest::qWaitForWindowExposed(viewer));
-    QCOMPARE(viewer->pageView()->pages().size(), 2);
+    QTRY_COMPARE(viewer->pageView()->pages().size(), 2);
     const QList<Page *> pages = viewer->pageView()->pages();
 
     for (const char *name : {"windowclose", "windowminimize"}) {
@@ -266,7 +267,7 @@ void TestViewer::windowHidesOnCloseAndMainWindowPreviewReusesIt()
 // range that ends with the last page.
 void TestViewer::verifyLayout(DocumentViewer &viewer, const QString &path, int pageCount, QSize pageSize)
 {
-    QVERIFY(viewer.open(path, QString()));
+    QVERIFY(openAndWait(viewer, path, QString()));
     if (!viewer.isVisible()) {
         viewer.show();
         QVERIFY(QTest::qWaitForWindowExposed(&viewer));

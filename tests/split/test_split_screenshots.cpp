@@ -6,7 +6,7 @@
 #include "jobs/ProgressBar.h"
 #include "jobs/ProgressControl.h"
 #include "jobs/Split.h"
-#include "pdf/PdfDocument.h"
+#include "preview/ViewedDocument.h"
 #include "preview/DocumentViewer.h"
 #include "preview/DropArea.h"
 #include "preview/Cover.h"
@@ -146,7 +146,7 @@ void TestSplitScreenshots::viewer()
     options.pageRotations.insert(2, 90);
     const QString path = fixture("brochure.pdf", options);
     DocumentViewer viewer(Application::instance()->pdfService());
-    QVERIFY(viewer.open(path, QString()));
+    QVERIFY(openAndWait(viewer, path));
     viewer.show();
     QVERIFY(QTest::qWaitForWindowExposed(&viewer));
     const QString key = Page::cacheKey(viewer.pageView()->document()->documentId(), 1);
