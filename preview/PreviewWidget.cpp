@@ -104,6 +104,11 @@ void PreviewWidget::connectJob()
         return;
     connect(split, &Split::loadFinished, this, &PreviewWidget::onLoaded);
     connect(split, &Split::clean, this, &PreviewWidget::onClean);
+    // A document that takes long to read shows that something is under way.
+    connect(split, &Split::loadStarted, this, [this] { setCursor(Qt::BusyCursor); });
+    connect(split, &Split::loadFinished, this, &QWidget::unsetCursor);
+    connect(split, &Split::clean, this, &QWidget::unsetCursor);
+    connect(split, &Split::documentUnusable, this, &QWidget::unsetCursor);
 }
 
 int PreviewWidget::currentPage() const
