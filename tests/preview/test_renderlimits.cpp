@@ -244,6 +244,9 @@ void TestRenderLimits::hostilePagesShowPlaceholdersWithoutStallingTheWindow()
     QCOMPARE(unusable.last().at(2).toInt(), int(PdfEngine::TookTooLong));
     QVERIFY(!split.isFileSet());
     QCOMPARE(OutcomeText::unreadableReason(PdfEngine::TookTooLong), QStringLiteral("reading it took too long"));
+    // The merge list's loader waits the same way on its own thread.
+    QCOMPARE(InformationReader::read({slow, QString()}, 1).engineError, int(PdfEngine::TookTooLong));
+    QCOMPARE(InformationReader::read({slow, QString()}).info.pageCount, 3000);
     QVERIFY(m_longestStall < 100);
 
     // Closing the window ends the renderer.
