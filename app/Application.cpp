@@ -136,7 +136,6 @@ void Application::createPdfService()
         return;
     m_pdfService = QSharedPointer<PdfService>::create();
     m_split->setPdfService(m_pdfService);
-    m_merge->setPdfService(m_pdfService);
 }
 
 void Application::setLastSplitFile(const QString &path)

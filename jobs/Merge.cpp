@@ -20,12 +20,6 @@ Merge::Merge(QObject *parent)
 
 Merge::~Merge() = default;
 
-void Merge::setPdfService(QSharedPointer<PdfService> service)
-{
-    m_service = service;
-    m_model->setPdfService(service);
-}
-
 void Merge::updateAuthor()
 {
     m_settings->setAuthor(AdvancedSettings::defaultAuthor());

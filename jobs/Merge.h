@@ -10,7 +10,6 @@
 
 class AdvancedSettings;
 class MergeLauncher;
-class PdfService;
 
 // The one merge job of the program: the merge list, the file to produce, the
 // output properties, and the launcher that runs the worker.
@@ -29,9 +28,6 @@ public:
     void setSaveFileName(const QString &path) { m_saveFileName = path; }
     QString saveFileName() const { return m_saveFileName; }
 
-    // The service the merge list reads its documents with; handed in by the application.
-    void setPdfService(QSharedPointer<PdfService> service);
-    QSharedPointer<PdfService> pdfService() const { return m_service; }
 
     bool isRunning() const;
     // Not running, and at least two documents in the list.
@@ -69,7 +65,6 @@ private:
     MergeLauncher *m_launcher = nullptr;
     QString m_saveFileName;
     QSharedPointer<AdvancedSettings> m_settings;
-    QSharedPointer<PdfService> m_service;
     int m_documentCount = 0;
     QList<LeftOutDocument> m_leftOut;
     bool m_quiet = false;

@@ -480,16 +480,6 @@ bool MergeModel::isEmpty() const
 
 // ---- Before a merge -----------------------------------------------------
 
-void MergeModel::setPdfService(QSharedPointer<PdfService> service)
-{
-    m_service = std::move(service);
-}
-
-QSharedPointer<PdfService> MergeModel::service() const
-{
-    return m_service;
-}
-
 MergeItemList MergeModel::resolvePasswords(QList<LeftOutDocument> *leftOut)
 {
     MergeItemList resolved;

@@ -9,7 +9,6 @@
 #include <QSharedPointer>
 #include <QStringList>
 
-class PdfService;
 
 // A document of the merge list that a merge left out, and why.
 struct LeftOutDocument
@@ -114,8 +113,6 @@ public:
     // and a known password, numbered by its place among the resolved rows.
     QList<MergeItem> requestItems(QList<LeftOutDocument> *leftOut = nullptr);
 
-    // The service the password pass opens documents with; handed in by the merge job.
-    void setPdfService(QSharedPointer<PdfService> service);
 
     // The Pages column text of a row: "All (n)", "?" or "1-3, 5, 9-12".
     static QString rangesText(const MergeModelItem &row);
@@ -141,10 +138,8 @@ private:
     void exchangeRows(int row, int other);
     static void applyRangesClipped(MergeModelItem &row, const PageRangeList &ranges);
     bool askPassword(MergeModelItem &row, bool &skipAll);
-    QSharedPointer<PdfService> service() const;
 
     QList<MergeModelItem> m_rows;
-    QSharedPointer<PdfService> m_service;
 };
 
 #endif

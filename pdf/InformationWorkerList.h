@@ -1,11 +1,9 @@
 #pragma once
 
 #include "pdf/DocumentInformation.h"
-#include "pdf/PdfService.h"
 #include "pdf/WorkerThread.h"
 
 #include <QMutex>
-#include <QSharedPointer>
 #include <QStringList>
 
 // Reads the information of a list of files in a thread of its own and hands

@@ -2,7 +2,7 @@
 
 PdfDocument::PdfDocument(QSharedPointer<PdfService> service, const QString &fileName,
                          const QString &password, QObject *parent)
-    : QObject(parent), m_service(std::move(service)), m_fileName(fileName), m_password(password)
+    : QObject(parent), m_service(std::move(service))
 {
     m_loaded = m_service->loadFile(fileName, password, m_documentId, m_needsPassword, &m_loadError);
 }

@@ -10,7 +10,6 @@
 #include <QStringList>
 
 class QImage;
-class RenderClient;
 class QPixmap;
 
 // A handle of one open document: opened through the service when made,
@@ -49,11 +48,6 @@ public:
     // Drawn in this process: for the engine's tests, never for a window.
     QPixmap renderPage(int page);
     QImage renderCover();
-    // Asks the renderer for the page at a size in device pixels; the answer
-    // comes from renderClient()'s rendered signal with the id returned, or
-    // 0 when the document has no file to draw from.
-    int requestPage(int page, const QSize &pixels);
-    RenderClient *renderClient();
     QString title();
     bool hasSecurity();
     bool securityItem5();
@@ -67,8 +61,6 @@ public:
 
 private:
     QSharedPointer<PdfService> m_service;
-    QString m_fileName;
-    QString m_password;
     int m_documentId = 0;
     bool m_loaded = false;
     bool m_needsPassword = false;

@@ -3,8 +3,6 @@
 
 #include "pdf/PdfDocument.h"
 
-#include "pdf/RenderClient.h"
-
 #include <QImage>
 #include <QPixmap>
 
@@ -16,16 +14,4 @@ QPixmap PdfDocument::renderPage(int page)
 QImage PdfDocument::renderCover()
 {
     return m_service->renderPage(m_documentId, 1);
-}
-
-int PdfDocument::requestPage(int page, const QSize &pixels)
-{
-    if (m_fileName.isEmpty() || !m_loaded || m_needsPassword)
-        return 0;
-    return m_service->renderClient()->request(m_fileName, m_password, page, pixels);
-}
-
-RenderClient *PdfDocument::renderClient()
-{
-    return m_service->renderClient();
 }

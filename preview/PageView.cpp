@@ -57,11 +57,6 @@ void PageView::open(const QString &fileName, const QString &password)
     m_reader->start({fileName, password, false, true});
 }
 
-bool PageView::isOpening() const
-{
-    return m_reader->isReading();
-}
-
 // A document that still needs a password shows nothing either.
 void PageView::informationRead(const InformationResult &result)
 {

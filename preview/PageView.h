@@ -29,7 +29,6 @@ public:
 
     // Starts showing the document; opened() tells how it went.
     void open(const QString &fileName, const QString &password);
-    bool isOpening() const;
     // Empties the view and forgets the document.
     void clear();
 

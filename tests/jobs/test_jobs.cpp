@@ -347,7 +347,6 @@ void TestJobs::mergeTakesRangesAndProtectedDocuments()
     const QString locked = fixture("locked.pdf", 4, "secret");
     const QString target = m_scratch.filePath("joined.pdf");
     auto *merge = new Merge;
-    merge->setPdfService(Application::instance()->pdfService());
     merge->setSaveFileName(target);
     merge->settings()->setTitle("Joined");
     merge->model()->appendItems({row(plain, 5, {{4, 5}, {1, 1}}), row(locked, 4, {}, "secret")});
@@ -406,7 +405,6 @@ void TestJobs::workerWithoutAnswerIsAFailure()
     waitForReading();
     split.setOutDirectory(m_scratch.path());
     Merge merge;
-    merge.setPdfService(Application::instance()->pdfService());
     merge.setSaveFileName(m_scratch.filePath("none.pdf"));
     merge.model()->appendItems({row(source, 3), row(source, 3)});
     QSignalSpy splitStarted(&split, &Split::started);
@@ -458,7 +456,6 @@ void TestJobs::runningMergeOutlivesTheSplitCleanUp()
     const QString big = fixture("big.pdf", 2000);
     const QString target = m_scratch.filePath("big-merged.pdf");
     Merge merge;
-    merge.setPdfService(Application::instance()->pdfService());
     merge.setSaveFileName(target);
     merge.model()->appendItems({row(big, 2000), row(big, 2000), row(big, 2000)});
     QSignalSpy mergeFinished(&merge, &Merge::finished);

@@ -238,7 +238,6 @@ private slots:
             rows << item;
         }
         MergeModel model;
-        model.setPdfService(QSharedPointer<PdfService>::create());
         model.appendItems(rows);
         QSignalSpy changed(&model, &MergeModel::changed);
 
