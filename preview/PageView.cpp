@@ -52,8 +52,6 @@ void PageView::open(const QString &fileName, const QString &password)
         emit opened(false);
         return;
     }
-    m_openingFile = fileName;
-    m_openingPassword = password;
     m_reader->start({fileName, password, false, true});
 }
 
@@ -65,8 +63,9 @@ void PageView::informationRead(const InformationResult &result)
         emit opened(false);
         return;
     }
-    m_document.reset(new ViewedDocument(m_service->renderClient(), m_openingFile, m_openingPassword, sizes));
-    m_fileName = m_openingFile;
+    const DocumentInformation &info = result.info;
+    m_document.reset(new ViewedDocument(m_service->renderClient(), info.path, info.password, sizes));
+    m_fileName = info.path;
     showPages(int(sizes.size()));
     emit opened(true);
 }
@@ -139,6 +138,4 @@ void PageView::forgetDocument()
     m_reader->cancel();
     m_document.reset();
     m_fileName.clear();
-    m_openingFile.clear();
-    m_openingPassword.clear();
 }

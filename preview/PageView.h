@@ -54,8 +54,6 @@ private:
     InformationReader *m_reader = nullptr;
     QSharedPointer<ViewedDocument> m_document;
     QString m_fileName;
-    QString m_openingFile;
-    QString m_openingPassword;
     QScrollArea *m_scrollArea = nullptr;
     QVBoxLayout *m_pagesLayout = nullptr;
     QList<Page *> m_pages;
