@@ -30,24 +30,26 @@ inline bool waitForReading()
                            InformationReader::DefaultTimeLimitMs + 2000);
 }
 
-// Opens a document in the view and waits until it is shown; false when it
-// cannot be.
-inline bool openAndWait(PageView *view, const QString &path, const QString &password = QString())
+// Opens a document in the view (or the viewer holding it) and waits until
+// it is shown; false when it cannot be.
+template<typename Opener>
+bool openAndWait(PageView *view, Opener &&open)
 {
     QSignalSpy opened(view, &PageView::opened);
-    view->open(path, password);
+    open();
     if (opened.isEmpty() && !opened.wait(InformationReader::DefaultTimeLimitMs + 2000))
         return false;
     return opened.last().at(0).toBool();
 }
 
+inline bool openAndWait(PageView *view, const QString &path, const QString &password = QString())
+{
+    return openAndWait(view, [&] { view->open(path, password); });
+}
+
 inline bool openAndWait(DocumentViewer &viewer, const QString &path, const QString &password = QString())
 {
-    QSignalSpy opened(viewer.pageView(), &PageView::opened);
-    viewer.open(path, password);
-    if (opened.isEmpty() && !opened.wait(InformationReader::DefaultTimeLimitMs + 2000))
-        return false;
-    return opened.last().at(0).toBool();
+    return openAndWait(viewer.pageView(), [&] { viewer.open(path, password); });
 }
 
 // Drops files on a widget the way a file manager does: enter, then drop;
