@@ -29,6 +29,23 @@ const int saveFolderHeight = 39;
 const int splitButtonHeight = 42;
 const int modeCount = 6;
 
+// Below a mode page's fields: the list of what was entered with its Clear
+// button beside it, then the mode's help.
+void addEntryList(ModePage *page, RangeListView *&list, Button *&clear, QWidget *&help, QLabel *&helpText)
+{
+    QVBoxLayout *layout = page->pageLayout();
+    auto *listRow = new QHBoxLayout;
+    list = new RangeListView(page);
+    clear = new Button(page);
+    clear->setObjectName(QStringLiteral("buttonClear"));
+    listRow->addWidget(list, 1);
+    listRow->addWidget(clear, 0, Qt::AlignTop);
+    layout->addLayout(listRow, 1);
+    help = ModePage::createHelp(helpText, page);
+    layout->addWidget(help);
+    layout->addStretch();
+}
+
 } // namespace
 
 void SplitView::buildLayout()
@@ -140,16 +157,7 @@ QWidget *SplitView::createRemovePagesPage()
     fields->addStretch();
     layout->addLayout(fields);
 
-    auto *listRow = new QHBoxLayout;
-    m_ridList = new RangeListView(page);
-    m_clearRid = new Button(page);
-    m_clearRid->setObjectName(QStringLiteral("buttonClear"));
-    listRow->addWidget(m_ridList, 1);
-    listRow->addWidget(m_clearRid, 0, Qt::AlignTop);
-    layout->addLayout(listRow, 1);
-    m_ridHelp = ModePage::createHelp(m_ridHelpText, page);
-    layout->addWidget(m_ridHelp);
-    layout->addStretch();
+    addEntryList(page, m_ridList, m_clearRid, m_ridHelp, m_ridHelpText);
     return page;
 }
 
@@ -179,16 +187,7 @@ QWidget *SplitView::createRangesPage()
     fields->addStretch();
     layout->addLayout(fields);
 
-    auto *listRow = new QHBoxLayout;
-    m_rangeList = new RangeListView(page);
-    m_clearRanges = new Button(page);
-    m_clearRanges->setObjectName(QStringLiteral("buttonClear"));
-    listRow->addWidget(m_rangeList, 1);
-    listRow->addWidget(m_clearRanges, 0, Qt::AlignTop);
-    layout->addLayout(listRow, 1);
-    m_rangeHelp = ModePage::createHelp(m_rangeHelpText, page);
-    layout->addWidget(m_rangeHelp);
-    layout->addStretch();
+    addEntryList(page, m_rangeList, m_clearRanges, m_rangeHelp, m_rangeHelpText);
     return page;
 }
 
