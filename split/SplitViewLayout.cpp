@@ -82,13 +82,17 @@ QWidget *SplitView::createSplitArea()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
+    // Six modes share the height of the fixed-size window with the mode
+    // pages and, after a reset, the note below: the buttons sit close, each
+    // as high as its text and focus frame need.
     auto *modeColumn = new QVBoxLayout;
-    modeColumn->setContentsMargins(14, 10, 14, 10);
-    modeColumn->setSpacing(8);
+    modeColumn->setContentsMargins(14, 4, 14, 4);
+    modeColumn->setSpacing(1);
     m_modes = new QButtonGroup(this);
     m_modes->setExclusive(true);
     for (int mode = 0; mode < modeCount; ++mode) {
         auto *button = new QRadioButton(border);
+        button->setObjectName(QStringLiteral("splitModeButton"));
         m_modes->addButton(button, mode);
         m_modeButtons.append(button);
         modeColumn->addWidget(button);

@@ -25,9 +25,11 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
+#include <QRadioButton>
 #include <QScreen>
 #include <QHelpEvent>
 #include <QTextDocument>
@@ -122,11 +124,17 @@ QString TestTextFit::buttonOverflow(const QAbstractButton *button)
         return {};
     // The size hint is text, icon and the style's padding: what the button
     // needs to show its whole text as designed.
-    const int needed = button->sizeHint().width();
-    if (needed <= button->width())
-        return {};
-    return QStringLiteral("button \"%1\" (%2) needs %3, has %4")
-        .arg(button->text(), button->objectName()).arg(needed).arg(button->width());
+    const QSize needed = button->sizeHint();
+    if (needed.width() > button->width())
+        return QStringLiteral("button \"%1\" (%2) needs %3, has %4")
+            .arg(button->text(), button->objectName()).arg(needed.width()).arg(button->width());
+    // A check box or radio button squeezed below its height cuts off the
+    // feet of its text; push buttons are given their heights by design.
+    const bool marked = qobject_cast<const QCheckBox *>(button) || qobject_cast<const QRadioButton *>(button);
+    if (marked && needed.height() > button->height())
+        return QStringLiteral("button \"%1\" (%2) needs %3 high, has %4")
+            .arg(button->text(), button->objectName()).arg(needed.height()).arg(button->height());
+    return {};
 }
 
 QStringList TestTextFit::tableOverflows(const MergeTableView *table)
