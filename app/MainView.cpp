@@ -23,6 +23,7 @@
 #include "widgets/ButtonDescription.h"
 #include "widgets/WindowBar.h"
 #include "widgets/WindowDrag.h"
+#include "widgets/WindowShadow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -52,17 +53,17 @@ MainView::MainView(QWidget *parent)
     : QFrame(parent)
 {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    setAttribute(Qt::WA_TranslucentBackground);
     connect(new WindowDrag(this), &WindowDrag::moved, this, &MainView::onDragWindow);
 
     auto *shadow = new QFrame(this);
     shadow->setObjectName(QStringLiteral("mainViewShadow"));
-    shadow->setGeometry(QRect(QPoint(0, 0), windowSize));
+    const QMargins shadowMargins = WindowShadow::prepare(this, shadow);
+    shadow->setGeometry(QRect(QPoint(0, 0), contentSize.grownBy(shadowMargins)));
 
     m_content = new QWidget(this);
     m_content->setObjectName(QStringLiteral("mainview"));
     m_content->setAttribute(Qt::WA_StyledBackground);
-    m_content->move(shadowMargin, shadowMargin);
+    m_content->move(shadowMargins.left(), shadowMargins.top());
     m_content->setFixedSize(contentSize);
 
     auto *layout = new QVBoxLayout(m_content);
@@ -91,7 +92,7 @@ MainView::MainView(QWidget *parent)
     retranslate();
 
     setWindowIcon(QIcon(QStringLiteral(":/style/images/AppIconPdf256.png")));
-    setFixedSize(windowSize);
+    setFixedSize(contentSize.grownBy(shadowMargins));
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     m_tabs->setCurrentIndex(StartPage);

@@ -107,8 +107,7 @@ QRect MainView::panelShownGeometry()
 QRect MainView::panelHiddenGeometry()
 {
     // Left edge 21 pixels beyond the window's right edge.
-    const int windowRight = windowSize.width() - shadowMargin;
-    return QRect(QPoint(windowRight + 21, 0), panelSize);
+    return QRect(QPoint(contentSize.width() + 21, 0), panelSize);
 }
 
 void MainView::runSlide(QWidget *panel, QAbstractAnimation *animation)

@@ -3,6 +3,7 @@
 #include "preview/PageView.h"
 #include "widgets/WindowBar.h"
 #include "widgets/WindowDrag.h"
+#include "widgets/WindowShadow.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -15,7 +16,6 @@
 
 namespace {
 
-const int shadowMargin = 20;
 const QSize initialSize(700, 600);
 
 } // namespace
@@ -24,16 +24,16 @@ DocumentViewer::DocumentViewer(QSharedPointer<PdfService> service, QWidget *pare
     : QDialog(parent)
 {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    setAttribute(Qt::WA_TranslucentBackground);
     setWindowIcon(QIcon(QStringLiteral(":/style/images/AppIconPdf256.png")));
 
     // A backdrop the size of the window, under everything, for the shadow.
     m_shadow = new QFrame(this);
     m_shadow->setObjectName(QStringLiteral("previewShadow"));
     m_shadow->lower();
+    const QMargins shadowMargins = WindowShadow::prepare(this, m_shadow);
 
     auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(shadowMargin, shadowMargin, shadowMargin, shadowMargin);
+    outer->setContentsMargins(shadowMargins);
     auto *frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("documentViewer"));
     outer->addWidget(frame);

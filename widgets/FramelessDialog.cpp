@@ -3,6 +3,7 @@
 #include "common/Logger.h"
 #include "widgets/WindowBar.h"
 #include "widgets/WindowDrag.h"
+#include "widgets/WindowShadow.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -13,7 +14,6 @@
 
 namespace {
 
-const int shadowMargin = 20;
 // Wide enough for any message of ours, narrow enough for any screen.
 const int longestLineWidth = 560;
 
@@ -24,7 +24,6 @@ FramelessDialog::FramelessDialog(const QString &frameName, const QMargins &frame
     : QDialog(parent)
 {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    setAttribute(Qt::WA_TranslucentBackground);
     setModal(true);
     setWindowIcon(QIcon(QStringLiteral(":/style/images/AppIconPdf256.png")));
 
@@ -32,9 +31,10 @@ FramelessDialog::FramelessDialog(const QString &frameName, const QMargins &frame
     m_shadow = new QFrame(this);
     m_shadow->setObjectName(QStringLiteral("dialogShadow"));
     m_shadow->lower();
+    const QMargins shadowMargins = WindowShadow::prepare(this, m_shadow);
 
     auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(shadowMargin, shadowMargin, shadowMargin, shadowMargin);
+    outer->setContentsMargins(shadowMargins);
     outer->setSizeConstraint(QLayout::SetMinimumSize);
     m_frame = new QFrame(this);
     m_frame->setObjectName(frameName);

@@ -4,6 +4,7 @@
 #include "app/SettingsView.h"
 #include "merge/PageRangesView.h"
 #include "widgets/DimmingCover.h"
+#include "widgets/WindowShadow.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -26,6 +27,7 @@ private slots:
     void cleanup();
     void rangeEditorAfterAddAndOk();
     void settingsWhileTabbing();
+    void shadowOnlyWhereItCanBeSeenThrough();
 
 private:
     // Percentage of the content's pixels that differ between screen and widgets.
@@ -75,9 +77,11 @@ double TestPaint::screenDifference(const QString &name)
     shown.save(base + ".png");
     if (shown.size() != painted.size())
         return 100;
-    // The content area; the see-through shadow margin around it depends on
+    // The content area; a see-through shadow margin around it depends on
     // what the display puts behind a window.
-    const QRect content(20, 20, 703, 466);
+    const QRect content = m_view->testAttribute(Qt::WA_TranslucentBackground)
+                              ? m_view->findChild<QWidget *>(QStringLiteral("mainview"))->geometry()
+                              : m_view->rect();
     int differing = 0;
     for (int y = content.top(); y <= content.bottom(); ++y) {
         for (int x = content.left(); x <= content.right(); ++x) {
@@ -141,6 +145,22 @@ void TestPaint::settingsWhileTabbing()
     m_view->onHideSettings();
     QVERIFY(waitHidden(settings));
     QVERIFY(screenDifference("settings_closed") < 0.5);
+}
+
+// The window's shadow needs a see-through margin, which only a compositing
+// manager shows as such; a bare X server shows it black, so there the
+// window is its content alone, with its rounded corners filled.
+void TestPaint::shadowOnlyWhereItCanBeSeenThrough()
+{
+    const bool bareX = m_platform == QLatin1String("xcb") && !WindowShadow::isAvailable();
+    QCOMPARE(m_view->testAttribute(Qt::WA_TranslucentBackground), !bareX);
+    QCOMPARE(m_view->size(), bareX ? QSize(703, 466) : QSize(743, 506));
+    if (!bareX)
+        return;
+    QTest::qWait(150);
+    const QImage shown = m_view->screen()->grabWindow(m_view->winId()).toImage();
+    for (const QPoint corner : {QPoint(0, 0), QPoint(702, 0), QPoint(0, 465), QPoint(702, 465)})
+        QVERIFY2(qGray(shown.pixel(corner)) > 200, qPrintable(QStringLiteral("corner %1,%2").arg(corner.x()).arg(corner.y())));
 }
 
 CM_APPLICATION_TEST_MAIN(TestPaint)
