@@ -1,7 +1,6 @@
 #include "pdf/PdfEngine.h"
 #include "pdf/PdfEnginePrivate.h"
 
-#include "common/Logger.h"
 #include "pdf/DocumentOutline.h"
 #include "pdf/DocumentPrefetch.h"
 #include "pdf/DocumentStructure.h"
@@ -9,24 +8,17 @@
 #include "pdf/FileStamp.h"
 #include "pdf/LibraryMessages.h"
 #include "pdf/OutputFile.h"
-#include "pdf/PageRangeText.h"
 #include "pdf/PageGeometry.h"
 #include "pdf/QpdfDocuments.h"
 #include "pdf/SourceFile.h"
 
-#include <qpdf/Buffer.hh>
 #include <qpdf/QPDF.hh>
-#include <qpdf/QPDFExc.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFPageObjectHelper.hh>
-#include <qpdf/QPDFWriter.hh>
 
 #include <QFileInfo>
 #include <QRectF>
 
-#include <algorithm>
-#include <exception>
-#include <map>
 #include <optional>
 #include <vector>
 

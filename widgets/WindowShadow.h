@@ -1,5 +1,5 @@
-#ifndef WINDOWSHADOW_H
-#define WINDOWSHADOW_H
+#ifndef CLEAVEMARK_WIDGETS_WINDOWSHADOW_H
+#define CLEAVEMARK_WIDGETS_WINDOWSHADOW_H
 
 #include <QMargins>
 
@@ -24,4 +24,4 @@ QMargins prepare(QWidget *window, QWidget *backdrop);
 
 } // namespace WindowShadow
 
-#endif // WINDOWSHADOW_H
+#endif
