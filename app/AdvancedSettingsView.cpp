@@ -2,7 +2,7 @@
 
 #include "widgets/Button.h"
 #include "widgets/ComboBoxDelegate.h"
-#include "worker/JobFiles.h"
+#include "protocol/JobFiles.h"
 #include "widgets/CheckBox.h"
 #include "widgets/FlowLayout.h"
 

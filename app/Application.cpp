@@ -1,8 +1,8 @@
 #include "app/Application.h"
 
-#include "app/FileManager.h"
-#include "app/InstallationRegistry.h"
-#include "app/InstanceMeeting.h"
+#include "dialogs/FileManager.h"
+#include "instance/InstallationRegistry.h"
+#include "instance/InstanceMeeting.h"
 #include "common/Logger.h"
 #include "common/UserSettings.h"
 #include "jobs/Merge.h"
@@ -13,7 +13,7 @@
 #include "pdf/PdfService.h"
 #include "pdf/WorkerThread.h"
 #include "widgets/FocusMark.h"
-#include "worker/JobFiles.h"
+#include "protocol/JobFiles.h"
 
 #include <QFile>
 #include <QFileInfo>

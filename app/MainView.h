@@ -3,7 +3,7 @@
 
 #include "widgets/DimmingCover.h"
 #include "widgets/FileChooser.h"
-#include "worker/JobFiles.h"
+#include "pdf/PageRange.h"
 
 #include <QFrame>
 #include <QHash>

@@ -7,7 +7,7 @@
 #include "app/TabWidget.h"
 #include "jobs/Merge.h"
 #include "jobs/Split.h"
-#include "merge/MergeModel.h"
+#include "jobs/MergeModel.h"
 #include "merge/MergeView.h"
 #include "merge/PageRangesView.h"
 #include "split/SplitView.h"

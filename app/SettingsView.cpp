@@ -1,8 +1,8 @@
 #include "app/SettingsView.h"
 
 #include "app/Application.h"
-#include "app/InstallationRegistry.h"
-#include "app/SaveFolderModel.h"
+#include "instance/InstallationRegistry.h"
+#include "dialogs/SaveFolderModel.h"
 #include "widgets/Button.h"
 #include "widgets/CheckBox.h"
 #include "widgets/ComboBoxDelegate.h"

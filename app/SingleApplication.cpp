@@ -1,6 +1,6 @@
 #include "app/SingleApplication.h"
 
-#include "app/InstanceMeeting.h"
+#include "instance/InstanceMeeting.h"
 
 #include <QDataStream>
 #include <QElapsedTimer>

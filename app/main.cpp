@@ -1,5 +1,5 @@
 #include "app/Application.h"
-#include "app/CommandMessage.h"
+#include "instance/CommandMessage.h"
 #include "app/MainView.h"
 #include "app/SplashScreen.h"
 #include "common/CrashReportUploader.h"

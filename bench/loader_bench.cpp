@@ -9,7 +9,7 @@
 // end). Its share is measured with the same loader over as many paths that
 // it skips (they do not end in .pdf): the same passes and pauses, no reading.
 
-#include "merge/MergeModel.h"
+#include "jobs/MergeModel.h"
 #include "pdf/InformationWorkerList.h"
 #include "pdf/PdfService.h"
 #include "tests/support/PdfFixtures.h"

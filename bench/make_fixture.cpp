@@ -8,7 +8,7 @@
 //   make_fixture merge-request <request> <merged file> <session folder> <source>...
 
 #include "tests/support/PdfFixtures.h"
-#include "worker/JobFiles.h"
+#include "protocol/JobFiles.h"
 
 #include <QByteArray>
 #include <QCoreApplication>

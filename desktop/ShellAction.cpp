@@ -1,8 +1,8 @@
 #include "desktop/ShellAction.h"
 
-#include "app/CommandMessage.h"
-#include "app/InstallationRegistry.h"
-#include "app/InstanceMeeting.h"
+#include "instance/CommandMessage.h"
+#include "instance/InstallationRegistry.h"
+#include "instance/InstanceMeeting.h"
 
 #include <QCoreApplication>
 #include <QDir>

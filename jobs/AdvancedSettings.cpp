@@ -1,7 +1,7 @@
 #include "jobs/AdvancedSettings.h"
 
 #include "common/UserSettings.h"
-#include "worker/JobFiles.h"
+#include "protocol/JobFiles.h"
 
 #include <QSettings>
 

@@ -2,9 +2,9 @@
 
 #include "jobs/AdvancedSettings.h"
 #include "jobs/MergeLauncher.h"
-#include "merge/MergeModel.h"
-#include "worker/JobFiles.h"
-#include "worker/MergeEngine.h"
+#include "jobs/MergeModel.h"
+#include "protocol/JobErrors.h"
+#include "protocol/JobFiles.h"
 
 Merge::Merge(QObject *parent)
     : QObject(parent)
@@ -53,7 +53,7 @@ void Merge::run()
     m_documentCount = request.tasks.size() + m_leftOut.size();
     if (request.tasks.isEmpty()) {
         // Every document was left out: there is nothing for the worker to do.
-        onFinished(MergeEngine::NothingToMerge, QString(), QString());
+        onFinished(MergeErrors::NothingToMerge, QString(), QString());
         return;
     }
     if (m_settings->alternatePages())

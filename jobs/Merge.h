@@ -1,7 +1,7 @@
 #ifndef CLEAVEMARK_JOBS_MERGE_H
 #define CLEAVEMARK_JOBS_MERGE_H
 
-#include "merge/MergeModel.h"
+#include "jobs/MergeModel.h"
 
 #include <QList>
 #include <QObject>
@@ -35,7 +35,7 @@ public:
 
     // Of the last run: the documents the list held when it started, those
     // it left out (skipped at the password prompt, unreadable, without
-    // pages), and why it failed (worker/JobErrors.h JobCause).
+    // pages), and why it failed (protocol/JobErrors.h JobCause).
     int documentCount() const { return m_documentCount; }
     QList<LeftOutDocument> leftOut() const { return m_leftOut; }
     int errorCause() const;
@@ -45,7 +45,7 @@ public:
 
 signals:
     void started();
-    // errorCode: 0, the merge engine's code, or worker/JobErrors.h.
+    // errorCode: 0, the merge engine's code, or protocol/JobErrors.h.
     void finished(int errorCode, const QString &mergedFileName, const QString &errorFileName);
     void complete();
     void editAdvancedSettings(QSharedPointer<AdvancedSettings> settings);

@@ -1,6 +1,6 @@
 #include "jobs/MergeLauncher.h"
 
-#include "worker/JobErrors.h"
+#include "protocol/JobErrors.h"
 
 #include <QJsonObject>
 

@@ -2,7 +2,7 @@
 #define CLEAVEMARK_JOBS_MERGELAUNCHER_H
 
 #include "jobs/WorkerLauncher.h"
-#include "worker/JobFiles.h"
+#include "protocol/JobFiles.h"
 
 // Runs one merge request in the worker: "sheafrun --merge <request>". A merge
 // prints no progress. A worker that failed on its own still answers, and the
@@ -19,13 +19,13 @@ public:
 
     void setRequest(const MergeRequest &request) { m_request = request; }
     MergeRequest request() const { return m_request; }
-    // Why the last run failed (worker/JobErrors.h JobCause), when the worker told.
+    // Why the last run failed (protocol/JobErrors.h JobCause), when the worker told.
     int errorCause() const { return m_errorCause; }
 
     void writeRequestData(const MergeRequest &request);
 
 signals:
-    // exitCode is the job's error code (worker/JobErrors.h); mergedFileName is
+    // exitCode is the job's error code (protocol/JobErrors.h); mergedFileName is
     // set on success, errorFileName names the document that made it fail.
     void finished(int exitCode, const QString &mergedFileName, const QString &errorFileName);
 

@@ -1,7 +1,7 @@
 #include "jobs/OutcomeText.h"
 
 #include "pdf/PdfEngine.h"
-#include "worker/JobErrors.h"
+#include "protocol/JobErrors.h"
 
 QString OutcomeText::unreadableReason(int engineCode)
 {

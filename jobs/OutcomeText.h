@@ -15,7 +15,7 @@ public:
     // "it is not a PDF document, or it is damaged".
     static QString unreadableReason(int engineCode);
 
-    // A job's failure cause (worker/JobErrors.h JobCause), as the end of a
+    // A job's failure cause (protocol/JobErrors.h JobCause), as the end of a
     // sentence: "the folder cannot be written to"; empty when unknown.
     static QString causeText(int cause);
 };

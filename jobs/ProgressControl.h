@@ -1,7 +1,7 @@
 #ifndef CLEAVEMARK_JOBS_PROGRESSCONTROL_H
 #define CLEAVEMARK_JOBS_PROGRESSCONTROL_H
 
-#include "worker/Progress.h"
+#include "protocol/Progress.h"
 
 #include <QFrame>
 #include <QMutex>

@@ -3,7 +3,7 @@
 #include "common/Logger.h"
 #include "jobs/AdvancedSettings.h"
 #include "jobs/SplitLauncher.h"
-#include "merge/PageRanges.h"
+#include "jobs/PageRanges.h"
 #include "pdf/InformationReader.h"
 #include "pdf/OutlinePieces.h"
 

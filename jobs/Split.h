@@ -2,7 +2,7 @@
 #define CLEAVEMARK_JOBS_SPLIT_H
 
 #include "pdf/OutlineEntry.h"
-#include "worker/JobFiles.h"
+#include "protocol/JobFiles.h"
 
 #include <QObject>
 #include <QPixmap>

@@ -1,7 +1,7 @@
 #include "jobs/SplitLauncher.h"
 
-#include "worker/JobErrors.h"
-#include "worker/OutputJournal.h"
+#include "protocol/JobErrors.h"
+#include "protocol/OutputJournal.h"
 
 #include <QFile>
 

@@ -2,7 +2,7 @@
 #define CLEAVEMARK_JOBS_SPLITLAUNCHER_H
 
 #include "jobs/WorkerLauncher.h"
-#include "worker/JobFiles.h"
+#include "protocol/JobFiles.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -40,7 +40,7 @@ public:
 
 signals:
     void progressChanged(double percentage);
-    // exitCode is the job's error code (worker/JobErrors.h), files the paths produced.
+    // exitCode is the job's error code (protocol/JobErrors.h), files the paths produced.
     void finished(int exitCode, const QStringList &files);
 
 public slots:

@@ -2,8 +2,8 @@
 
 #include "common/FileUtils.h"
 #include "common/Logger.h"
-#include "worker/JobErrors.h"
-#include "worker/JobFiles.h"
+#include "protocol/JobErrors.h"
+#include "protocol/JobFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "merge/MergeItemDelegate.h"
 
-#include "merge/MergeModel.h"
+#include "jobs/MergeModel.h"
 #include "widgets/Button.h"
 
 #include <QAbstractItemView>

@@ -1,8 +1,7 @@
 #include "merge/MergeMessages.h"
 
 #include "jobs/OutcomeText.h"
-#include "worker/JobErrors.h"
-#include "worker/MergeEngine.h"
+#include "protocol/JobErrors.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -54,7 +53,7 @@ QString MergeMessages::failureText(int errorCode, int cause, const QString &erro
 {
     const QString document = QFileInfo(errorFileName).fileName();
     const QString because = OutcomeText::causeText(cause);
-    if (errorCode == MergeEngine::SaveFailed || (document.isEmpty() && !because.isEmpty())) {
+    if (errorCode == MergeErrors::SaveFailed || (document.isEmpty() && !because.isEmpty())) {
         const QString folder = QDir::toNativeSeparators(QFileInfo(saveFileName).absolutePath());
         const QString sentence = tr("%1 could not be written to %2").arg(QFileInfo(saveFileName).fileName(), folder);
         return because.isEmpty() ? sentence + QLatin1Char('.') : sentence + QStringLiteral(": ") + because + QLatin1Char('.');

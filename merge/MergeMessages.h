@@ -1,7 +1,7 @@
 #ifndef CLEAVEMARK_MERGE_MERGEMESSAGES_H
 #define CLEAVEMARK_MERGE_MERGEMESSAGES_H
 
-#include "merge/MergeModel.h"
+#include "jobs/MergeModel.h"
 
 #include <QCoreApplication>
 #include <QList>

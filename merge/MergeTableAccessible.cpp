@@ -1,6 +1,6 @@
 #include "merge/MergeTableAccessible.h"
 
-#include "merge/MergeModel.h"
+#include "jobs/MergeModel.h"
 #include "merge/MergeTableView.h"
 #include "preview/DropArea.h"
 

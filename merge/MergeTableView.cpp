@@ -2,7 +2,7 @@
 
 #include "common/FileUtils.h"
 #include "common/Logger.h"
-#include "merge/MergeModel.h"
+#include "jobs/MergeModel.h"
 #include "merge/MergeTableAccessible.h"
 #include "merge/MergeTableHeader.h"
 #include "preview/DropArea.h"

@@ -3,7 +3,7 @@
 
 #include "pdf/DocumentInformation.h"
 #include "widgets/FileChooser.h"
-#include "worker/JobFiles.h"
+#include "pdf/PageRange.h"
 
 #include <QFrame>
 #include <QItemSelection>

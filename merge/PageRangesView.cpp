@@ -1,8 +1,8 @@
 #include "merge/PageRangesView.h"
 
-#include "merge/MergeModel.h"
-#include "merge/PageRanges.h"
-#include "merge/RangeListView.h"
+#include "jobs/MergeModel.h"
+#include "jobs/PageRanges.h"
+#include "widgets/RangeListView.h"
 #include "widgets/Button.h"
 #include "widgets/CheckBox.h"
 

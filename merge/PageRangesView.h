@@ -1,7 +1,7 @@
 #ifndef CLEAVEMARK_MERGE_PAGERANGESVIEW_H
 #define CLEAVEMARK_MERGE_PAGERANGESVIEW_H
 
-#include "worker/JobFiles.h"
+#include "pdf/PageRange.h"
 
 #include <QFrame>
 

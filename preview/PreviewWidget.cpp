@@ -1,7 +1,7 @@
 #include "preview/PreviewWidget.h"
 
-#include "app/MessagePassword.h"
-#include "app/MessageView.h"
+#include "dialogs/MessagePassword.h"
+#include "dialogs/MessageView.h"
 #include "jobs/Split.h"
 #include "preview/BaseFrame.h"
 #include "preview/Cover.h"

@@ -2,8 +2,7 @@
 
 #include "jobs/OutcomeText.h"
 #include "jobs/Split.h"
-#include "worker/JobErrors.h"
-#include "worker/SplitEngine.h"
+#include "protocol/JobErrors.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -23,25 +22,25 @@ QString SplitMessages::failureText(int errorCode, int cause, const QString &file
     const QString name = QFileInfo(fileName).fileName();
     const QString where = QDir::toNativeSeparators(folder);
     switch (errorCode) {
-    case SplitEngine::SourceNotFound:
-    case SplitEngine::EditedSourceNotFound:
+    case SplitErrors::SourceNotFound:
+    case SplitErrors::EditedSourceNotFound:
         return name.isEmpty() ? tr("The document to split was not found.")
                               : tr("%1 was not found.").arg(name);
-    case SplitEngine::DecryptionFailed:
+    case SplitErrors::DecryptionFailed:
         return name.isEmpty() ? tr("The document could not be opened: the password is wrong.")
                               : withCause(tr("%1 could not be opened").arg(name),
                                           cause ? cause : int(JobCause::Password));
-    case SplitEngine::EditedFileNotSaved:
-    case SplitEngine::PagesNotExtracted:
-    case SplitEngine::NoRangeExtracted:
+    case SplitErrors::EditedFileNotSaved:
+    case SplitErrors::PagesNotExtracted:
+    case SplitErrors::NoRangeExtracted:
         if (where.isEmpty() || cause == JobCause::Unknown)
             return tr("The pages could not be written to the output folder.");
         if (cause == JobCause::Password || cause == JobCause::Unreadable)
             return withCause(tr("The pages of %1 could not be read").arg(name), cause);
         return withCause(tr("The pages could not be written to %1").arg(where), cause);
-    case SplitEngine::NoBookmarksAtLevel:
+    case SplitErrors::NoBookmarksAtLevel:
         return tr("The document has no bookmarks at the chosen level.");
-    case SplitEngine::NoSizeLimit:
+    case SplitErrors::NoSizeLimit:
         return tr("Enter the largest file size the pieces may have.");
     case JobError::WorkerNotStarted:
         return tr("The split program could not be started.");

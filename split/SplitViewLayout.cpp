@@ -1,9 +1,9 @@
 #include "split/SplitView.h"
 
-#include "app/SaveFolderModel.h"
+#include "dialogs/SaveFolderModel.h"
 #include "jobs/ProgressControl.h"
 #include "jobs/Split.h"
-#include "merge/RangeListView.h"
+#include "widgets/RangeListView.h"
 #include "preview/PreviewWidget.h"
 #include "split/BookmarkModePage.h"
 #include "split/ModePage.h"

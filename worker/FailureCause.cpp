@@ -1,7 +1,7 @@
 #include "worker/FailureCause.h"
 
 #include "pdf/PdfEngine.h"
-#include "worker/JobErrors.h"
+#include "protocol/JobErrors.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -5,8 +5,8 @@
 #include "pdf/PdfDocument.h"
 #include "pdf/PdfService.h"
 #include "worker/FailureCause.h"
-#include "worker/JobErrors.h"
-#include "worker/Progress.h"
+#include "protocol/JobErrors.h"
+#include "protocol/Progress.h"
 #include "worker/SplitEngine.h"
 
 #include <QFileInfo>

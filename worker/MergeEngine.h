@@ -1,6 +1,7 @@
 #pragma once
 
-#include "worker/JobFiles.h"
+#include "protocol/JobErrors.h"
+#include "protocol/JobFiles.h"
 #include "worker/TemporaryFiles.h"
 
 #include <QScopedPointer>
@@ -19,21 +20,10 @@ class PdfService;
 // one page of each document in turn), compress, set the properties, save. The first failure ends the job with its error
 // code; the save target is written only when every earlier step succeeded.
 // The progress sink is kept but never called, so a merge prints nothing.
-class MergeEngine
+class MergeEngine : public MergeErrors
 {
 public:
-    // The desktop program adds codes of its own for a worker that gave no
-    // answer at all (worker/JobErrors.h).
-    enum ErrorCode {
-        NoError = 0,
-        NothingToMerge = 1,       // no items, or no save file name
-        AppendFailed = 2,
-        PropertiesNotSet = 3,
-        SaveFailed = 4,
-        DecryptionFailed = 5,
-        RangesNotCut = 6,         // also: the finished document has no pages
-        CompressionFailed = 7
-    };
+    // Its error codes (MergeErrors::ErrorCode) are part of the job files.
 
     MergeEngine(const MergeRequest &request, IProgress &progress,
                 QSharedPointer<PdfService> service);

@@ -7,10 +7,10 @@
 #include "pdf/OutlinePieces.h"
 #include "worker/BookmarkNaming.h"
 #include "worker/FailureCause.h"
-#include "worker/JobErrors.h"
+#include "protocol/JobErrors.h"
 #include "worker/OutputNaming.h"
 #include "worker/PieceWriterPool.h"
-#include "worker/Progress.h"
+#include "protocol/Progress.h"
 #include "worker/SizePieces.h"
 #include "worker/TemporaryFiles.h"
 

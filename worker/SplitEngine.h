@@ -1,8 +1,9 @@
 #pragma once
 
 #include "pdf/OutlineEntry.h"
-#include "worker/JobFiles.h"
-#include "worker/OutputJournal.h"
+#include "protocol/JobErrors.h"
+#include "protocol/JobFiles.h"
+#include "protocol/OutputJournal.h"
 #include "worker/PieceWriterPool.h"
 
 #include <QDateTime>
@@ -27,24 +28,12 @@ class TemporaryFiles;
 // files (decrypted copies, extracted pieces) go into the request's session
 // folder, or into the cache folder when the request names none, and are
 // removed before run() returns.
-class SplitEngine : public QObject
+class SplitEngine : public QObject, public SplitErrors
 {
     Q_OBJECT
 
 public:
-    // The desktop program adds codes of its own for a worker that gave no
-    // answer at all (worker/JobErrors.h).
-    enum ErrorCode {
-        NoError = 0,
-        SourceNotFound = 1,            // mode 0
-        DecryptionFailed = 2,          // mode 0, nothing could be extracted
-        EditedSourceNotFound = 3,      // mode 1
-        EditedFileNotSaved = 4,        // mode 1
-        PagesNotExtracted = 5,         // mode 1
-        NoRangeExtracted = 6,          // modes 0, 2, 3
-        NoBookmarksAtLevel = 7,        // mode 2: no bookmark of the level leads to a page
-        NoSizeLimit = 8                // mode 3: no size limit above 0
-    };
+    // Its error codes (SplitErrors::ErrorCode) are part of the job files.
 
     SplitEngine(const SplitRequest &request, IProgress &progress,
                 QSharedPointer<PdfService> service, QObject *parent = nullptr);

@@ -5,10 +5,10 @@
 #include "common/LogRetention.h"
 #include "common/Logger.h"
 #include "pdf/PdfService.h"
-#include "worker/JobFiles.h"
-#include "worker/JobSummary.h"
+#include "protocol/JobFiles.h"
+#include "protocol/JobSummary.h"
 #include "worker/MergeEngine.h"
-#include "worker/Progress.h"
+#include "protocol/Progress.h"
 #include "worker/SplitEngine.h"
 
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "app/CommandMessage.h"
+#include "instance/CommandMessage.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "app/FileManager.h"
+#include "dialogs/FileManager.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>

@@ -1,6 +1,6 @@
 #include "AppTestMain.h"
 
-#include "app/InstallationRegistry.h"
+#include "instance/InstallationRegistry.h"
 #include "app/MainView.h"
 #include "app/SettingsView.h"
 #include "app/TabWidget.h"

@@ -1,9 +1,9 @@
 #include "AppTestMain.h"
 
-#include "app/MessageMerge.h"
-#include "app/MessagePassword.h"
-#include "app/MessageSplit.h"
-#include "app/MessageView.h"
+#include "dialogs/MessageMerge.h"
+#include "dialogs/MessagePassword.h"
+#include "dialogs/MessageSplit.h"
+#include "dialogs/MessageView.h"
 #include "widgets/WindowBar.h"
 
 #include <QLabel>

@@ -5,7 +5,7 @@
 #include "app/MainView.h"
 #include "jobs/Merge.h"
 #include "jobs/Split.h"
-#include "merge/MergeModel.h"
+#include "jobs/MergeModel.h"
 #include "tests/support/PdfFixtures.h"
 #include "tests/support/PdfStructure.h"
 #include "widgets/Button.h"

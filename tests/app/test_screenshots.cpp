@@ -2,16 +2,16 @@
 
 #include "app/AdvancedSettingsView.h"
 #include "app/MainView.h"
-#include "app/MessagePassword.h"
-#include "app/MessageSplit.h"
-#include "app/MessageMerge.h"
-#include "app/MessageUpdate.h"
-#include "app/MessageView.h"
+#include "dialogs/MessagePassword.h"
+#include "dialogs/MessageSplit.h"
+#include "dialogs/MessageMerge.h"
+#include "dialogs/MessageUpdate.h"
+#include "dialogs/MessageView.h"
 #include "app/SettingsView.h"
 #include "app/SplashScreen.h"
 #include "app/TabWidget.h"
 
-#include "worker/JobFiles.h"
+#include "protocol/JobFiles.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "AppTestMain.h"
 
-#include "app/InstallationRegistry.h"
-#include "app/SaveFolderModel.h"
+#include "instance/InstallationRegistry.h"
+#include "dialogs/SaveFolderModel.h"
 #include "app/SettingsView.h"
 
 #include <QCheckBox>

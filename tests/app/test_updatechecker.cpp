@@ -1,7 +1,7 @@
 #include "AppTestMain.h"
 
 #include "app/MainView.h"
-#include "app/MessageUpdate.h"
+#include "dialogs/MessageUpdate.h"
 #include "app/UpdateChecker.h"
 
 #include <QCryptographicHash>

@@ -5,9 +5,9 @@
 
 #include "../support/TestEnv.h"
 
-#include "app/CommandMessage.h"
-#include "app/InstallationRegistry.h"
-#include "app/InstanceMeeting.h"
+#include "instance/CommandMessage.h"
+#include "instance/InstallationRegistry.h"
+#include "instance/InstanceMeeting.h"
 
 #include <QDir>
 #include <QFile>

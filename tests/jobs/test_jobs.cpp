@@ -1,7 +1,7 @@
 #include "tests/app/AppTestMain.h"
 
 #include "app/MainView.h"
-#include "app/MessageView.h"
+#include "dialogs/MessageView.h"
 #include "app/TabWidget.h"
 #include "common/FileUtils.h"
 #include "jobs/AdvancedSettings.h"
@@ -10,12 +10,12 @@
 #include "jobs/SessionFolder.h"
 #include "jobs/Split.h"
 #include "jobs/SplitLauncher.h"
-#include "merge/MergeModel.h"
-#include "merge/PageRanges.h"
+#include "jobs/MergeModel.h"
+#include "jobs/PageRanges.h"
 #include "tests/preview/GuiTestHelpers.h"
 #include "tests/support/PdfFixtures.h"
 #include "widgets/Button.h"
-#include "worker/JobErrors.h"
+#include "protocol/JobErrors.h"
 
 #include <QDate>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "tests/app/AppTestMain.h"
 
-#include "merge/MergeModel.h"
-#include "merge/PageRanges.h"
+#include "jobs/MergeModel.h"
+#include "jobs/PageRanges.h"
 #include "pdf/PdfService.h"
 #include "tests/support/PdfFixtures.h"
 #include "widgets/FramelessDialog.h"

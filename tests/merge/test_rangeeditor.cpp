@@ -1,12 +1,12 @@
 #include "../app/AppTestMain.h"
 #include "tests/preview/GuiTestHelpers.h"
 
-#include "merge/MergeModel.h"
-#include "merge/PageRanges.h"
+#include "jobs/MergeModel.h"
+#include "jobs/PageRanges.h"
 #include "merge/PageRangesView.h"
 #include "widgets/CheckBox.h"
-#include "merge/RangeItemView.h"
-#include "merge/RangeListView.h"
+#include "widgets/RangeItemView.h"
+#include "widgets/RangeListView.h"
 #include "widgets/Button.h"
 
 #include <QCheckBox>

@@ -4,7 +4,7 @@
 #include "tests/support/PdfFixtures.h"
 
 #include "app/MainView.h"
-#include "app/SaveFolderModel.h"
+#include "dialogs/SaveFolderModel.h"
 #include "jobs/ProgressBar.h"
 #include "jobs/ProgressControl.h"
 #include "jobs/Split.h"

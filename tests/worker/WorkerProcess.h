@@ -1,7 +1,7 @@
 #pragma once
 
 #include "tests/support/TestEnv.h"
-#include "worker/JobFiles.h"
+#include "protocol/JobFiles.h"
 
 #include <QDir>
 #include <QDirIterator>

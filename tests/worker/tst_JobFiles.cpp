@@ -1,4 +1,4 @@
-#include "worker/JobFiles.h"
+#include "protocol/JobFiles.h"
 
 #include "common/Logger.h"
 

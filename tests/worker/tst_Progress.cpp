@@ -1,4 +1,4 @@
-#include "worker/Progress.h"
+#include "protocol/Progress.h"
 
 #include "common/Logger.h"
 

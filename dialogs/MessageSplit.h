@@ -1,0 +1,43 @@
+#ifndef CLEAVEMARK_DIALOGS_MESSAGESPLIT_H
+#define CLEAVEMARK_DIALOGS_MESSAGESPLIT_H
+
+#include "widgets/FramelessDialog.h"
+
+class Button;
+
+// The end of a split: "OK", "OPEN" (the folder) or "MERGE RESULTS".
+// The dialog's result is the choice; closing it counts as "OK".
+class MessageSplit : public FramelessDialog
+{
+    Q_OBJECT
+
+public:
+    enum Choice { Ok = 0, Open = 1, MergeResults = 2 };
+
+    explicit MessageSplit(int count, QWidget *parent = nullptr);
+
+    // How many of the files hold one page that alone is over the size limit.
+    void setOversizedCount(int count);
+
+    // A note below the result, for outputs that are missing from it.
+    void setNote(const QString &note);
+
+public slots:
+    void onOk();
+    void onOpen();
+    void onMerge();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void retranslate() override;
+
+private:
+    int m_count;
+    int m_oversized = 0;
+    QString m_note;
+    Button *m_ok = nullptr;
+    Button *m_open = nullptr;
+    Button *m_merge = nullptr;
+};
+
+#endif

@@ -1,0 +1,133 @@
+#ifndef CLEAVEMARK_PROTOCOL_JOBFILES_H
+#define CLEAVEMARK_PROTOCOL_JOBFILES_H
+
+#include "pdf/PageRange.h"
+
+#include <QJsonObject>
+#include <QList>
+#include <QMetaType>
+#include <QString>
+#include <QStringList>
+
+// A job travels between the GUI and the worker as two files in the job's
+// session folder: "<session id>.req" written by the GUI and "<session id>.resp"
+// written by the worker. Each holds the Base64 text (no newline) of an indented
+// JSON document. Missing keys and values of another type read as defaults.
+
+// What both jobs set on the documents they write.
+struct OutputOptions
+{
+    QString author;
+    QString title;
+    QString password;
+    QString creator;
+    QString producer;
+    bool permissionPrint = true;
+    bool permissionCopy = true;
+    bool permissionChange = true;
+    bool permissionAddNotes = true;
+    bool permissionFillFields = true;
+    bool permissionCopyAccess = false;
+    bool permissionAssembly = false;
+    bool permissionPrintFull = false;
+    bool compressFile = false;
+
+    QList<bool> permissions() const;   // print, copy, change, add notes, fill fields, copy access, assembly, print full
+    QStringList properties() const;    // author, title, password, creator, producer
+};
+
+struct SplitRequest : OutputOptions
+{
+    // 0 = cut the ranges into files, 1 = remove the pages, 2 = cut at the
+    // bookmarks of bookmarkLevel, 3 = cut into files of at most maxFileSize bytes
+    enum Mode { Ranges = 0, RemovePages = 1, Bookmarks = 2, FileSize = 3 };
+    int mode = Ranges;
+    QString fileName;
+    QString filePassword;
+    int pageCount = 0;
+    PageRangeList ranges;
+    QString outDirectory;
+    bool hasSecurity = false;
+    QString sessionPath;
+    QString sessionId;
+    QString outPrefix;   // file-name template; empty = built-in naming
+    int bookmarkLevel = 0;     // mode 2: 1 for the top-level bookmarks, 2 for those beneath, ...
+    qint64 maxFileSize = 0;    // mode 3: the largest piece, in bytes
+
+    QJsonObject toJson() const;
+    static SplitRequest fromJson(const QJsonObject &object);
+};
+
+struct SplitResponse
+{
+    QString sessionId;
+    int errorCode = 0;
+    QStringList files;
+    QStringList oversizedFiles;   // files of single pages larger than the size limit (mode 3)
+    int failedCount = 0;   // outputs of the request that were not written
+    int errorCause = 0;    // why (protocol/JobErrors.h JobCause), for the first that failed
+
+    QJsonObject toJson() const;
+    static SplitResponse fromJson(const QJsonObject &object);
+};
+
+struct MergeItem
+{
+    QString fullPath;
+    bool hasPassword = false;
+    QString password;
+    bool hasSecurity = false;
+    int pageCount = 0;
+    int order = 0;
+    PageRangeList pageRanges;   // empty = the whole document
+    bool reversePages = false;  // its pages, after the ranges, in reverse order
+};
+
+// What becomes of the merged documents' bookmarks ("bookmarks": "keep",
+// "per_document" or "none").
+enum class MergeBookmarks { Keep, PerDocument, None };
+
+struct MergeRequest : OutputOptions
+{
+    // Sequential: each document's pages after the other's. Alternate: one
+    // page of each document in turn, as when fronts and backs of a stack
+    // were scanned into two files.
+    enum class PageOrder { Sequential, Alternate };
+
+    QList<MergeItem> tasks;
+    PageOrder pageOrder = PageOrder::Sequential;
+    QString saveFileName;
+    QString cachePath;
+    QString sessionId;
+    MergeBookmarks bookmarks = MergeBookmarks::Keep;   // a missing or unknown value keeps them
+
+    QJsonObject toJson() const;
+    // Items come out sorted by their order; page ranges by their own order,
+    // where a later range with the same order replaces the earlier one.
+    static MergeRequest fromJson(const QJsonObject &object);
+};
+
+struct MergeResponse
+{
+    int errorCode = 0;
+    QString mergedFileName;
+    QString errorFileName;
+    int errorCause = 0;    // why it failed (protocol/JobErrors.h JobCause)
+
+    QJsonObject toJson() const;
+    static MergeResponse fromJson(const QJsonObject &object);
+};
+
+// Worker side. A request that cannot be read leaves the record as it was; a
+// request that does not decode or parse gives the defaults. The request is
+// logged as one summary line without its passwords (JobSummary.h).
+void readSplitRequest(const QString &path, SplitRequest &request);
+void readMergeRequest(const QString &path, MergeRequest &request);
+bool writeSplitResponse(const SplitResponse &response, const QString &path);
+bool writeMergeResponse(const MergeResponse &response, const QString &path);
+
+// GUI side: write a request object, read a response object.
+bool writeRequestData(const QJsonObject &object, const QString &path);
+bool readResponseData(const QString &path, QJsonObject &object);
+
+#endif

@@ -1,0 +1,70 @@
+#include "protocol/OutputJournal.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+const char fileMark = 'F';
+const char folderMark = 'D';
+
+} // namespace
+
+OutputJournal::OutputJournal(const QString &sessionFolder, const QString &sessionId)
+{
+    if (sessionFolder.isEmpty() || sessionId.isEmpty())
+        return;
+    m_file.setFileName(pathFor(sessionFolder, sessionId));
+    m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered);
+}
+
+OutputJournal::~OutputJournal()
+{
+    if (m_file.isOpen())
+        m_file.remove();
+}
+
+QString OutputJournal::pathFor(const QString &sessionFolder, const QString &sessionId)
+{
+    return QDir::toNativeSeparators(QStringLiteral("%1/%2.written").arg(sessionFolder, sessionId));
+}
+
+void OutputJournal::noteFile(const QString &path)
+{
+    note(fileMark, path);
+}
+
+void OutputJournal::noteFolder(const QString &path)
+{
+    note(folderMark, path);
+}
+
+// Unbuffered, one write a line: what was noted is on disk when the worker is killed.
+void OutputJournal::note(char kind, const QString &path)
+{
+    if (!m_file.isOpen())
+        return;
+    m_file.write(QByteArray(1, kind) + ' ' + path.toUtf8() + '\n');
+}
+
+int OutputJournal::undo(const QString &journalPath)
+{
+    QFile journal(journalPath);
+    if (!journal.open(QIODevice::ReadOnly))
+        return 0;
+    int removed = 0;
+    QStringList folders;
+    for (const QByteArray &line : journal.readAll().split('\n')) {
+        if (line.size() < 3 || line.at(1) != ' ')
+            continue;
+        const QString path = QString::fromUtf8(line.mid(2));
+        if (line.at(0) == folderMark)
+            folders.prepend(path);
+        else if (line.at(0) == fileMark && QFileInfo(path).isFile() && QFile::remove(path))
+            ++removed;
+    }
+    // Only a folder the job made and that holds nothing else goes.
+    for (const QString &folder : qAsConst(folders))
+        QDir().rmdir(folder);
+    return removed;
+}

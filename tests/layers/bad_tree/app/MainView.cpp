@@ -1,0 +1,1 @@
+#include "merge/MergeView.h"

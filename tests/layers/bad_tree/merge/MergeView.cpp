@@ -1,0 +1,2 @@
+#include "merge/MergeView.h"
+#include "app/MainView.h"
