@@ -1,3 +1,4 @@
+#include "tests/support/TestGroup.h"
 #include "instance/CommandMessage.h"
 
 #include <QDir>
@@ -105,5 +106,5 @@ void TestCommandMessage::unreadableOrEmptyListDoesNothing()
     QVERIFY(!QFile::exists(empty));
 }
 
-QTEST_GUILESS_MAIN(TestCommandMessage)
+CM_TEST_GUILESS_MAIN(TestCommandMessage)
 #include "test_commandmessage.moc"

@@ -3,6 +3,7 @@
 // read back with the program's own reader of list files, so the test sees
 // the paths exactly as the running program would.
 
+#include "tests/support/TestGroup.h"
 #include "../support/TestEnv.h"
 
 #include "instance/CommandMessage.h"
@@ -227,5 +228,5 @@ void TestShellAction::whatCannotBeListedIsRefused()
     QVERIFY(listFilesLeft().isEmpty());
 }
 
-QTEST_GUILESS_MAIN(TestShellAction)
+CM_TEST_GUILESS_MAIN(TestShellAction)
 #include "test_shellaction.moc"

@@ -1,3 +1,4 @@
+#include "tests/support/TestGroup.h"
 #include "tests/support/PdfFixtures.h"
 #include "tests/support/TestEnv.h"
 #include "tests/worker/WorkerProcess.h"
@@ -494,5 +495,5 @@ void SheafrunSplitTest::largeSplitKeepsTheLogSmallAndOld()
         QVERIFY2(logLine.match(line).hasMatch(), qPrintable(line));
 }
 
-QTEST_GUILESS_MAIN(SheafrunSplitTest)
+CM_TEST_GUILESS_MAIN(SheafrunSplitTest)
 #include "tst_sheafrun_split.moc"
