@@ -1,8 +1,11 @@
+#include "tests/support/TestGroup.h"
 #include "tests/support/PdfFixtures.h"
 #include "tests/support/PdfStructure.h"
 #include "tests/support/TestEnv.h"
 #include "tests/worker/WorkerProcess.h"
 
+#include <QImage>
+#include <QProcess>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(MergeBookmarks)
@@ -163,6 +166,19 @@ void SheafrunStructureTest::sameFormMergedTwiceFillsEachCopyOnItsOwn()
     QVERIFY2(after.contains("Name=Bob@1") && after.contains(secondName + "=Ada@7"), qPrintable(after.join(", ")));
     QCOMPARE(formDefaults(merged), QStringList({"DA", "DR", "NeedAppearances"}));
 
+    // Each copy shows its values as the document itself does: the name in
+    // the header and the ticked box of page 1 look the same on page 7.
+    const auto drawn = [&](const QString &path, int page) {
+        const QString stem = m_scratch->filePath(QFileInfo(path).completeBaseName() + QString::number(page));
+        QProcess::execute("pdftoppm", {"-r", "40", "-f", QString::number(page), "-l", QString::number(page),
+                                       "-png", "-singlefile", path, stem});
+        return QImage(stem + ".png");
+    };
+    const QImage original = drawn(m_handbook, 1);
+    QVERIFY(!original.isNull());
+    QCOMPARE(drawn(merged, 1), original);
+    QCOMPARE(drawn(merged, 7), original);
+
     QCOMPARE(outlineLines(merged),
              QStringList({"Part A -> 1", "  A.1 -> 2", "  A.2 -> 3", "Part B -> 4 [closed]", "  B.1 -> 5",
                           "  B.2 -> 6", "Website -> uri", "Part A -> 7", "  A.1 -> 8", "  A.2 -> 9",
@@ -212,5 +228,5 @@ void SheafrunStructureTest::mergedRangesFileBookmarksAsChosen()
     QCOMPARE(pageLabelTexts(merged), QStringList({"3", "4", "ii", "4", "5"}));
 }
 
-QTEST_GUILESS_MAIN(SheafrunStructureTest)
+CM_TEST_GUILESS_MAIN(SheafrunStructureTest)
 #include "tst_sheafrun_structure.moc"
