@@ -12,6 +12,7 @@
 #include "pdf/InformationWorker.h"
 #include "pdf/PdfService.h"
 #include "pdf/WorkerThread.h"
+#include "widgets/ButtonKeys.h"
 #include "widgets/FocusMark.h"
 #include "protocol/JobFiles.h"
 
@@ -36,6 +37,7 @@ Application::Application(int &argc, char **argv)
     m_translationsFolder = applicationDirPath() + QStringLiteral("/translations");
     loadStyleSheet();
     installEventFilter(new FocusMark(this));
+    installEventFilter(new ButtonKeys(this));
     loadTranslation();
     m_merge = new Merge(this);
     m_split = new Split(this);
@@ -115,8 +117,16 @@ void Application::loadTranslation()
     else
         m_translator = new QTranslator(this);
 
-    const QString baseName = QStringLiteral("sheafdesk_") + storedLanguage();
-    const bool loaded = m_translator->load(baseName, m_translationsFolder);
+    QString baseName = QStringLiteral("sheafdesk_") + storedLanguage();
+    bool loaded = m_translator->load(baseName, m_translationsFolder);
+    if (!loaded) {
+        // A language without a translation (or the C locale) reads the
+        // English one: the source texts are not meant to be shown as they are.
+        baseName = QStringLiteral("sheafdesk_en");
+        loaded = m_translator->load(baseName, m_translationsFolder);
+    }
+    // Numbers and dates are written as the language writes them ("0,016 MB").
+    QLocale::setDefault(QLocale(baseName.mid(int(qstrlen("sheafdesk_")))));
     m_translationFile = m_translationsFolder + QLatin1Char('/') + baseName + QStringLiteral(".qm");
     Logger::instance().log(QStringLiteral("Load translation: %1").arg(m_translationFile));
     Logger::instance().log(QStringLiteral("Result: %1").arg(loaded ? "true" : "false"));
@@ -162,7 +172,7 @@ void Application::openLastMergeFolder()
 
 void Application::openFolderAndSelect(const QString &path)
 {
-    FileManager::openFolderAndSelect(path);
+    FileManager::openFolderAndSelect(path, activeWindow());
 }
 
 QString Application::displayVersion() const

@@ -1,7 +1,8 @@
 #include "app/Application.h"
-#include "instance/CommandMessage.h"
+#include "app/InterruptedSplitsQuestion.h"
 #include "app/MainView.h"
 #include "app/SplashScreen.h"
+#include "instance/CommandMessage.h"
 #include "common/CrashReportUploader.h"
 #include "common/CrashReporter.h"
 #include "common/CrashScreenWatcher.h"
@@ -11,6 +12,7 @@
 #include <QDate>
 #include <QMessageBox>
 #include <QPixmapCache>
+#include <QTimer>
 
 #include <memory>
 
@@ -52,6 +54,8 @@ int runFirstInstance(Application &app, const QString &message)
 
     app.setActivationWindow(view.get(), true);
     view->handleMessage(message);
+    // Once the window is up: what an earlier run left unfinished.
+    QTimer::singleShot(0, view.get(), [window = view.get()] { InterruptedSplitsQuestion::askAll(window); });
     QObject::connect(&app, &SingleApplication::messageReceived, view.get(),
                      &MainView::handleMessage);
     sendPendingCrashReports(&app);

@@ -34,13 +34,21 @@ MessageMerge::MessageMerge(QWidget *parent)
     connect(windowBar(), &WindowBar::closeWindow, this, &MessageMerge::onOk);
 }
 
+void MessageMerge::setNote(const QString &note)
+{
+    m_note = note;
+    retranslate();
+}
+
 void MessageMerge::retranslate()
 {
     setTitle(tr("Merge complete"));
-    if (m_summary.isEmpty())
-        setText(tr("All of your files have been merged. You can open the folder to view the result"));
-    else
-        setText(m_summary + QLatin1Char(' ') + tr("You can open the folder to view the result"));
+    QString text = m_summary.isEmpty()
+                       ? tr("All of your files have been merged. You can open the folder to view the result")
+                       : m_summary + QLatin1Char(' ') + tr("You can open the folder to view the result");
+    if (!m_note.isEmpty())
+        text += QStringLiteral("\n\n") + m_note;
+    setText(text);
     m_ok->setText(tr("OK"));
     m_open->setText(tr("OPEN FOLDER"));
 }

@@ -18,6 +18,8 @@ public:
 
     // Replaces the message's first sentence: what was merged and what left out.
     void setSummary(const QString &summary);
+    // A paragraph of its own after the result, such as a name that was changed.
+    void setNote(const QString &note);
 
 public slots:
     void onOk();
@@ -31,6 +33,7 @@ private:
     Button *m_ok = nullptr;
     Button *m_open = nullptr;
     QString m_summary;
+    QString m_note;
 };
 
 #endif

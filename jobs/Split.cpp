@@ -198,9 +198,10 @@ QString Split::fileSizeText() const
 {
     const double mebibytes = QFileInfo(m_fileName).size() / 1048576.0;
     // Two significant digits, but never in exponent form: 0.52, 1.5, 12, 120.
-    QString number = QString::number(mebibytes, 'g', 2);
-    if (number.contains(QLatin1Char('e')))
-        number = QString::number(number.toDouble(), 'f', 0);
+    const QLocale locale;   // the program's language: "0,52" in German
+    QString number = locale.toString(mebibytes, 'g', 2);
+    if (number.contains(QLatin1Char('e'), Qt::CaseInsensitive))
+        number = locale.toString(QString::number(mebibytes, 'g', 2).toDouble(), 'f', 0);
     return tr("%1 MB").arg(number);
 }
 
@@ -310,6 +311,11 @@ void Split::stop()
 int Split::failedCount() const
 {
     return m_launcher->response().failedCount;
+}
+
+int Split::renamedCount() const
+{
+    return m_launcher->response().renamedCount;
 }
 
 int Split::failureCause() const

@@ -82,6 +82,8 @@ public:
     // Of the last run: outputs the worker did not write and why (a JobCause),
     // and the pieces removed because it was canceled.
     int failedCount() const;
+    // Pieces that got a "(n)" name because a file of their name was there.
+    int renamedCount() const;
     int failureCause() const;
     int removedCount() const;
 

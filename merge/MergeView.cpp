@@ -8,6 +8,7 @@
 #include "common/FileUtils.h"
 #include "common/Logger.h"
 #include "common/UserSettings.h"
+#include "jobs/AdvancedSettings.h"
 #include "jobs/Merge.h"
 #include "jobs/ProgressControl.h"
 #include "jobs/ProgressDialog.h"
@@ -67,7 +68,14 @@ MergeView::MergeView(Merge *job, QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(createTableBox());
-    layout->addSpacing(20);
+    // A job choice that changes the page order stays in sight while it is on.
+    m_orderNote = new QLabel(this);
+    m_orderNote->setObjectName(QStringLiteral("mergeOrderNote"));
+    m_orderNote->setFixedHeight(20);
+    QSizePolicy keepPlace = m_orderNote->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    m_orderNote->setSizePolicy(keepPlace);
+    layout->addWidget(m_orderNote);
     m_stack = new QStackedLayout;
     m_stack->addWidget(createOutputPage());
     m_progress = new ProgressControl(this);
@@ -83,6 +91,7 @@ MergeView::MergeView(Merge *job, QWidget *parent)
     proposeName();
     updateTotalPages();
     updateMergeButtonState();
+    updateOrderNote();
 }
 
 Button *MergeView::createIconButton(const QString &objectName, QWidget *parent)
@@ -190,11 +199,19 @@ QWidget *MergeView::createOutputPage()
     nameCell->addWidget(m_advancedSettings);
     grid->addLayout(nameCell, 1, 1);
     m_mergeButton = new Button(page);
+    m_mergeButton->setProperty("mainButton", true);   // where the focus returns after a message
     m_mergeButton->setObjectName(QStringLiteral("buttonMerge"));
     m_mergeButton->setMinimumWidth(164);
     m_mergeButton->setFixedHeight(42);
     m_mergeButton->setCursor(Qt::PointingHandCursor);
     grid->addWidget(m_mergeButton, 1, 3);
+
+    // Under the name field: why the name cannot be used.
+    m_nameProblem = new QLabel(page);
+    m_nameProblem->setObjectName(QStringLiteral("fieldProblem"));
+    m_nameProblem->setStyleSheet(QStringLiteral("color: #C62828;"));
+    m_nameProblem->hide();
+    grid->addWidget(m_nameProblem, 2, 1);
 
     m_folderLabel->setBuddy(m_folderEdit);
     m_nameLabel->setBuddy(m_nameEdit);
@@ -225,6 +242,7 @@ void MergeView::connectSignals()
     connect(list, &MergeModel::changed, this, &MergeView::updateTotalPages);
     connect(list, &MergeModel::changed, this, &MergeView::updateMoveButtons);
     connect(list, &MergeModel::changed, this, &MergeView::updateMergeButtonState);
+    connect(m_nameEdit, &QLineEdit::textChanged, this, &MergeView::updateMergeButtonState);
     // Resets (sorting) and removals also change what the buttons can do.
     connect(list, &QAbstractItemModel::modelReset, this, &MergeView::updateMoveButtons);
     connect(list, &QAbstractItemModel::rowsRemoved, this, &MergeView::updateMergeButtonState);
@@ -260,7 +278,15 @@ void MergeView::retranslate()
     m_folderEdit->setAccessibleName(m_folderLabel->text());
     m_nameEdit->setAccessibleName(m_nameLabel->text());
     m_nameEdit->setAccessibleDescription(tr("The merged file gets this name with .pdf"));
+    m_orderNote->setText(tr("Pages alternate between documents"));
     updateTotalPages();
+    updateMergeButtonState();
+}
+
+void MergeView::updateOrderNote()
+{
+    const bool alternate = m_merge && m_merge->settings() && m_merge->settings()->alternatePages();
+    m_orderNote->setVisible(alternate);
 }
 
 void MergeView::changeEvent(QEvent *event)
@@ -314,6 +340,7 @@ void MergeView::showOutputFolder(const QString &folder)
 {
     m_outputFolder = folder;
     m_folderEdit->setText(QDir::toNativeSeparators(folder));
+    updateMergeButtonState();
     m_folderEdit->setToolTip(m_folderEdit->text());
 }
 
@@ -335,9 +362,30 @@ void MergeView::rowSelectionChanged(const QItemSelection &, const QItemSelection
     updateMoveButtons();
 }
 
+QString MergeView::mergeBlocker() const
+{
+    if (!m_merge || m_merge->isRunning())
+        return tr("A merge is running.");
+    if (m_nameEdit->text().trimmed().isEmpty())
+        return tr("Enter a name for the merged file.");
+    const QString folder = m_outputFolder.trimmed();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        return tr("Choose a folder to save to.");
+    if (!m_merge->canMerge())
+        return tr("Add at least two documents to merge.");
+    return QString();
+}
+
 void MergeView::updateMergeButtonState()
 {
-    m_mergeButton->setEnabled(m_merge && m_merge->canMerge());
+    const bool noName = m_nameEdit->text().trimmed().isEmpty();
+    m_nameProblem->setText(noName ? tr("Enter a name for the merged file.") : QString());
+    m_nameProblem->setVisible(noName);
+    const QString blocker = mergeBlocker();
+    m_mergeButton->setEnabled(blocker.isEmpty());
+    // A disabled button says why, to the mouse and to screen readers.
+    m_mergeButton->setToolTip(blocker);
+    m_mergeButton->setAccessibleDescription(blocker);
 }
 
 void MergeView::onButtonAdd()
@@ -406,6 +454,7 @@ void MergeView::onButtonMerge()
         name += QStringLiteral(".pdf");
     if (!settleUnmergeableRows() || !m_merge->canMerge())
         return;
+    m_requestedName = name;
     m_merge->setSaveFileName(uniqueFileName(folder, name));
     m_merge->run();
 }
@@ -469,8 +518,11 @@ void MergeView::showMergeResult(const QString &mergedFileName)
     MessageMerge done(this);
     if (!m_merge->leftOut().isEmpty())
         done.setSummary(MergeMessages::summary(m_merge->documentCount(), m_merge->leftOut()));
+    const QString given = QFileInfo(mergedFileName).fileName();
+    if (!m_requestedName.isEmpty() && given != m_requestedName)
+        done.setNote(tr("It was saved as %1 because a file named %2 was already there.").arg(given, m_requestedName));
     if (done.exec() == MessageMerge::OpenFolder)
-        FileManager::openFolderAndSelect(mergedFileName);
+        FileManager::openFolderAndSelect(mergedFileName, this);
 }
 
 void MergeView::onButtonClearAll()
@@ -481,8 +533,13 @@ void MergeView::onButtonClearAll()
                              Cancel, this);
     question.addAnswer(tr("CLEAR LIST"), ClearList);
     question.addAnswer(tr("CANCEL"), Cancel, true);
-    if (question.exec() == ClearList)
+    if (question.exec() == ClearList) {
         model()->clear();
+        // A new list starts a new merge: no choice of the last one is carried over.
+        if (m_merge && m_merge->settings())
+            m_merge->settings()->reset();
+        updateOrderNote();
+    }
 }
 
 void MergeView::onMergeTableClicked(const QModelIndex &index)

@@ -25,6 +25,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLocale>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStackedLayout>
@@ -94,6 +95,8 @@ void SplitView::connectJob()
     connect(m_to, &QLineEdit::textEdited, m_rangeProblem, &QWidget::hide);
     connect(m_preview, &PreviewWidget::previewDocument, this, &SplitView::onPreview);
     connect(m_progress, &ProgressControl::canceled, this, &SplitView::onStop);
+    connect(m_groupSize, &QLineEdit::textChanged, this, &SplitView::updateSplitButtonState);
+    connect(m_startPage, &QLineEdit::textChanged, this, &SplitView::updateSplitButtonState);
     connect(m_bookmarkPage, &BookmarkModePage::readyChanged, this, &SplitView::updateSplitButtonState);
     connect(m_sizePage, &SizeModePage::readyChanged, this, &SplitView::updateSplitButtonState);
 
@@ -364,21 +367,56 @@ void SplitView::updateResetNote()
     m_resetNote->setVisible(split && split->settings()->userValuesWereReset());
 }
 
-void SplitView::updateSplitButtonState()
+QString SplitView::groupsProblem() const
+{
+    if (numberOf(m_groupSize) < 1)
+        return tr("A group holds at least one page.");
+    const int start = numberOf(m_startPage);
+    if (start < 1)
+        return tr("Start at page 1 or later.");
+    const Split *split = job();
+    const int pageCount = split && split->isLoaded() ? split->pageCount() : -1;
+    if (pageCount > 0 && start > pageCount)
+        return tr("The document has only %n page(s).", "", pageCount);
+    return QString();
+}
+
+QString SplitView::splitBlocker() const
 {
     const Split *split = job();
+    if (!split || !split->isFileSet())
+        return tr("Add a document to split first.");
+    if (!split->isLoaded())
+        return tr("The document is not read yet, or cannot be read.");
     // A document of fewer than two pages has nothing to split.
-    bool enabled = split && split->isFileSet() && split->isLoaded() && split->pageCount() > 1;
-    const int mode = m_modes->checkedId();
-    if (enabled && mode == Split::RemovePages)
-        enabled = !split->ridPages()->isEmpty();
-    if (enabled && mode == Split::ByRanges)
-        enabled = !split->ranges()->isEmpty();
-    if (enabled && mode == Split::ByBookmarks)
-        enabled = m_bookmarkPage->isReady();
-    if (enabled && mode == Split::ByFileSize)
-        enabled = m_sizePage->isReady();
-    m_split->setEnabled(enabled);
+    if (split->pageCount() < 2)
+        return tr("A document of one page has nothing to split.");
+    switch (m_modes->checkedId()) {
+    case Split::GroupsOfPages:
+        return groupsProblem();
+    case Split::RemovePages:
+        return split->ridPages()->isEmpty() ? tr("Add the pages to remove first.") : QString();
+    case Split::ByRanges:
+        return split->ranges()->isEmpty() ? tr("Add a page range first.") : QString();
+    case Split::ByBookmarks:
+        return m_bookmarkPage->isReady() ? QString() : tr("Choose a bookmark level that leads to pages.");
+    case Split::ByFileSize:
+        return m_sizePage->isReady() ? QString() : tr("Enter a file size above 0.");
+    default:
+        return QString();
+    }
+}
+
+void SplitView::updateSplitButtonState()
+{
+    // The group fields say what is wrong with them beside themselves.
+    ModePage::showProblem(m_groupsProblem, m_modes->checkedId() == Split::GroupsOfPages
+                                               ? groupsProblem() : QString());
+    const QString blocker = splitBlocker();
+    m_split->setEnabled(blocker.isEmpty());
+    // A disabled button says why, to the mouse and to screen readers.
+    m_split->setToolTip(blocker);
+    m_split->setAccessibleDescription(blocker);
     restyle(m_split);
 }
 
@@ -417,6 +455,15 @@ void SplitView::onStarted()
 void SplitView::onProgressChanged(double percentage)
 {
     m_progress->setValue(int(percentage));
+    // The worker tells its share done; beside it the user reads pages, of
+    // the document as the split goes through it in order.
+    const Split *split = job();
+    const int total = split ? split->pageCount() : -1;
+    if (total <= 0)
+        return;
+    const int done = qBound(0, qRound(percentage * total / 100.0), total);
+    const QLocale locale;
+    m_progress->message(tr("Page %1 of %2").arg(locale.toString(done), locale.toString(total)));
 }
 
 void SplitView::onStop()
@@ -436,8 +483,10 @@ void SplitView::onComplete()
 void SplitView::onFinished(const QStringList &splitedFiles)
 {
     MessageSplit result(splitedFiles.size(), this);
-    if (const Split *split = job())
+    if (const Split *split = job()) {
         result.setOversizedCount(split->oversizedFiles().size());
+        result.setRenamedCount(split->renamedCount());
+    }
     if (const Split *split = job(); split && split->failedCount() > 0)
         result.setNote(SplitMessages::missingText(split->failedCount(), split->failureCause()));
     result.exec();
@@ -446,7 +495,7 @@ void SplitView::onFinished(const QStringList &splitedFiles)
     switch (result.result()) {
     case MessageSplit::Open:
         if (!splitedFiles.isEmpty())
-            FileManager::openFolderAndSelect(splitedFiles.last());
+            FileManager::openFolderAndSelect(splitedFiles.last(), this);
         break;
     case MessageSplit::MergeResults:
         emit onMergeSplittedFiles(splitedFiles);

@@ -69,6 +69,7 @@ public:
     RangeListView *rangeList() const { return m_rangeList; }
     // Why the last page or range typed could not be added; hidden when it could.
     QLabel *ridProblemLabel() const { return m_ridProblem; }
+    QLabel *groupsProblemLabel() const { return m_groupsProblem; }
     QLabel *rangeProblemLabel() const { return m_rangeProblem; }
     Button *clearRidButton() const { return m_clearRid; }
     Button *clearRangesButton() const { return m_clearRanges; }
@@ -108,6 +109,10 @@ public slots:
     void onProgressChanged(double percentage);
     void onContentCopyDisabled();
     void onDocumentUnusable(const QString &path, int problem, int engineCode);
+    // Why SPLIT cannot run now (empty when it can), and why the group
+    // fields' entries cannot be used.
+    QString splitBlocker() const;
+    QString groupsProblem() const;
     void updateSplitButtonState();
     void updateResetNote();
 
@@ -146,6 +151,7 @@ private:
     QLabel *m_startPageLabel = nullptr;
     QLineEdit *m_startPage = nullptr;
     QLabel *m_groupsHelp = nullptr;
+    QLabel *m_groupsProblem = nullptr;
     QLineEdit *m_ridPage = nullptr;
     Button *m_addPage = nullptr;
     QLabel *m_ridProblem = nullptr;

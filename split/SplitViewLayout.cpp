@@ -138,7 +138,9 @@ QWidget *SplitView::createGroupsPage()
     fields->addSpacing(20);
     fields->addWidget(m_startPageLabel);
     fields->addWidget(m_startPage);
-    fields->addStretch();
+    fields->addSpacing(12);
+    m_groupsProblem = ModePage::createProblemLabel(page);
+    fields->addWidget(m_groupsProblem, 1);
     layout->addLayout(fields);
     layout->addWidget(ModePage::createHelp(m_groupsHelp, page));
     layout->addStretch();
@@ -225,6 +227,7 @@ QWidget *SplitView::createBottomBar()
     row->addWidget(m_advancedSettings);
     row->addSpacing(20);
     m_split = new Button(buttons);
+    m_split->setProperty("mainButton", true);   // where the focus returns after a message
     m_split->setObjectName(QStringLiteral("buttonSplit"));
     m_split->setFixedHeight(splitButtonHeight);
     row->addWidget(m_split);

@@ -65,8 +65,10 @@ void SplitEngine::run()
     m_oversizedFiles.clear();
     m_decryptionFailed = false;
     m_failedCount = 0;
+    m_renamedCount = 0;
     m_failureCause = JobCause::Unknown;
     m_journal = std::make_unique<OutputJournal>(m_request.sessionPath, m_request.sessionId);
+    m_journal->noteSource(m_request.fileName);
 
     switch (m_request.mode) {
     case SplitRequest::Ranges:
@@ -114,6 +116,11 @@ QString SplitEngine::outputPathFor(const std::function<QString(int maxBytes)> &n
         name = nameFor(maxBytes);
         path = uniqueFileName(m_request.outDirectory, name, m_takenPaths);
     }
+    // A "(n)" name because a file of the name was there before this job,
+    // not because an earlier piece of this job took it: the user is told.
+    const QString wanted = QDir::toNativeSeparators(m_request.outDirectory + QLatin1Char('/') + name);
+    if (path != wanted && !m_takenPaths.contains(wanted))
+        ++m_renamedCount;
     // Taken from now on, also while a writer thread has yet to write it.
     m_takenPaths.insert(path);
     return path;

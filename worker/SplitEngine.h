@@ -45,6 +45,8 @@ public:
     // Outputs of the request that were not written, and why the first of
     // them failed (JobCause); a mode-0 job with some written still succeeds.
     int failedCount() const { return m_failedCount; }
+    // Pieces that got a "(n)" name because a file of their name was there.
+    int renamedCount() const { return m_renamedCount; }
     int failureCause() const { return m_failureCause; }
 
     // The merge engine clears both: its pieces are only extracted and re-saved.
@@ -109,6 +111,7 @@ private:
     QStringList m_oversizedFiles;
     bool m_decryptionFailed = false;
     int m_failedCount = 0;
+    int m_renamedCount = 0;
     int m_failureCause = 0;
     std::unique_ptr<OutputJournal> m_journal;
     QSharedPointer<PdfService> m_service;

@@ -87,6 +87,7 @@ int writerThreads()
     response.files = engine.outputFiles();
     response.oversizedFiles = engine.oversizedFiles();
     response.failedCount = engine.failedCount();
+    response.renamedCount = engine.renamedCount();
     response.errorCause = engine.failureCause();
 
     log(QStringLiteral("Split response: %1").arg(describeSplitResponse(response)));

@@ -301,12 +301,21 @@ void TestJobs::splitRequestFollowsDocumentAndSettings()
     split.setFile(large);
     waitForReading();
     QCOMPARE(split.fileSizeText(), QString("120 MB"));
+    // Written as the program's language writes numbers.
+    const QFileInfo readOnlyInfo(readOnly);
+    QVERIFY(readOnlyInfo.size() < 1048576);
+    split.setFile(readOnly);
+    waitForReading();
+    QVERIFY(split.fileSizeText().startsWith("0."));
+    QLocale::setDefault(QLocale("de"));
+    QVERIFY2(split.fileSizeText().startsWith("0,"), qPrintable(split.fileSizeText()));
+    QLocale::setDefault(QLocale("en"));
 
     // A path that names no file is not loaded at all.
     QSignalSpy clean(&split, &Split::clean);
     split.setFile(m_scratch.filePath("absent.pdf"));
     waitForReading();
-    QCOMPARE(loaded.count(), 5);   // no loadFinished()
+    QCOMPARE(loaded.count(), 6);   // no loadFinished()
     QVERIFY(!split.isFileSet());
     QCOMPARE(split.pageCount(), -1);
     split.resetState();
