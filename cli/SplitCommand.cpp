@@ -51,6 +51,20 @@ void addOptions(QCommandLineParser &parser)
     CommandLine::addJobOptions(parser);
 }
 
+// The pages to remove as the window lists them: one range per page, each
+// page once, in the order named; the worker reads a range's first page only.
+PageRangeList eachPageOnce(const PageRangeList &ranges)
+{
+    PageRangeList pages;
+    for (const PageRange &range : ranges) {
+        for (int page = range.from; page <= range.to; ++page) {
+            if (!pages.contains({page, page}))
+                pages.append({page, page});
+        }
+    }
+    return pages;
+}
+
 // The request's mode, ranges, level and size limit from the "how" options.
 bool planPieces(const QCommandLineParser &parser, const InputDocument &document, SplitRequest &request,
                 int &exitCode, QString &error)
@@ -77,7 +91,11 @@ bool planPieces(const QCommandLineParser &parser, const InputDocument &document,
         const bool remove = parser.isSet(QStringLiteral("remove"));
         request.mode = remove ? SplitRequest::RemovePages : SplitRequest::Ranges;
         const QString text = parser.value(remove ? QStringLiteral("remove") : QStringLiteral("ranges"));
-        return PageSelection::parse(text, pages, request.ranges, error);
+        if (!PageSelection::parse(text, pages, request.ranges, error))
+            return false;
+        if (remove)
+            request.ranges = eachPageOnce(request.ranges);
+        return true;
     }
     if (parser.isSet(QStringLiteral("bookmarks"))) {
         bool ok = false;

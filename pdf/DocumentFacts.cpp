@@ -5,6 +5,8 @@
 #include <qpdf/QPDFPageLabelDocumentHelper.hh>
 
 #include <exception>
+#include <set>
+#include <string>
 
 DocumentFacts readDocumentFacts(const QString &path, const QString &password)
 {
@@ -16,8 +18,13 @@ DocumentFacts readDocumentFacts(const QString &path, const QString &password)
         QPDFObjectHandle info = pdf.getTrailer().getKey("/Info");
         if (info.isDictionary() && info.getKey("/Author").isString())
             facts.author = QString::fromStdString(info.getKey("/Author").getUTF8Value());
-        QPDFAcroFormDocumentHelper forms(pdf);
-        facts.formFieldCount = int(forms.getFormFields().size());
+        // qpdf lists a field once for each of its widgets, and the widgets of
+        // one field may be fields of their own name: a reader shows one field
+        // per fully qualified name.
+        std::set<std::string> fields;
+        for (auto &field : QPDFAcroFormDocumentHelper(pdf).getFormFields())
+            fields.insert(field.getFullyQualifiedName());
+        facts.formFieldCount = int(fields.size());
         facts.hasPageLabels = QPDFPageLabelDocumentHelper(pdf).hasPageLabels();
         facts.opened = true;
     } catch (const std::exception &) {
