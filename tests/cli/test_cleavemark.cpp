@@ -1,8 +1,11 @@
 // cleavemark run as a person or a script runs it: each split way, merges
 // with pages, alternation and bookmarks, info, passwords, every exit code
 // from a real cause, and Ctrl+C during a long split. Outputs are read back
-// with qpdf.
+// with qpdf, and compared byte for byte with what the window's split job
+// makes of the same choices.
 
+#include "jobs/Split.h"
+#include "protocol/JobFiles.h"
 #include "tests/support/PdfFixtures.h"
 #include "tests/support/PdfStructure.h"
 #include "tests/support/TestEnv.h"
@@ -14,6 +17,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>
@@ -63,6 +69,33 @@ QStringList filesIn(const QString &folder)
     return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
 }
 
+// A file's bytes with the file identifier, new for every file written,
+// blanked out.
+QByteArray withoutId(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    static const QRegularExpression id(QStringLiteral("/ID ?\\[ ?<[0-9a-fA-F]+> ?<[0-9a-fA-F]+> ?\\]"));
+    return QString::fromLatin1(file.readAll()).replace(id, QStringLiteral("/ID")).toLatin1();
+}
+
+// What the worker makes of the request the window's split job builds.
+bool splitAsTheWindow(Split &split, const QString &outFolder)
+{
+    split.setOutDirectory(outFolder);
+    SplitRequest request = split.buildRequest();
+    QTemporaryDir session;
+    request.sessionPath = session.path();
+    request.sessionId = QStringLiteral("window");
+    const QString requestPath = session.filePath(QStringLiteral("window.req"));
+    if (!writeRequestData(request.toJson(), requestPath))
+        return false;
+    QProcess worker;
+    worker.start(binPath(QStringLiteral("sheafrun")), {QStringLiteral("--split"), requestPath});
+    return worker.waitForFinished(60000) && worker.exitStatus() == QProcess::NormalExit && worker.exitCode() == 0;
+}
+
 } // namespace
 
 class CleavemarkTest : public QObject
@@ -72,6 +105,7 @@ class CleavemarkTest : public QObject
 private slots:
     void initTestCase();
     void everySplitWay();
+    void sameFilesAsTheWindow();
     void mergesPagesAlternatesAndBookmarks();
     void infoAsJson();
     void passwordsFromFileAndEnvironment();
@@ -179,6 +213,42 @@ void CleavemarkTest::everySplitWay()
         allPages += pageTexts(file);
     }
     QCOMPARE(allPages, pages(1, 6));
+}
+
+void CleavemarkTest::sameFilesAsTheWindow()
+{
+    Split split;
+    QSignalSpy loaded(&split, &Split::loadFinished);
+    split.setFile(m_book);
+    QVERIFY(loaded.wait(10000));
+    const auto compare = [this, &split](const QString &name, const QStringList &arguments) {
+        const QString window = folder(name + QStringLiteral("-window"));
+        const QString command = folder(name + QStringLiteral("-command"));
+        QVERIFY(splitAsTheWindow(split, window));
+        QCOMPARE(cleavemark(QStringList{"split", m_book, "-o", command} + arguments).exitCode, 0);
+        // A removal's file is named after the second it was made in.
+        static const QRegularExpression clock(QStringLiteral("_edited_\\d{8}_\\d{6}"));
+        const QStringList files = filesIn(window);
+        const QStringList commandFiles = filesIn(command);
+        QVERIFY(!files.isEmpty());
+        QCOMPARE(QStringList(commandFiles).replaceInStrings(clock, "_edited_"),
+                 QStringList(files).replaceInStrings(clock, "_edited_"));
+        for (int i = 0; i < files.size(); ++i)
+            QVERIFY2(withoutId(QDir(command).filePath(commandFiles.at(i))) == withoutId(QDir(window).filePath(files.at(i))),
+                     qPrintable(files.at(i)));
+    };
+    split.setMode(Split::GroupsOfPages);
+    split.setStartPage(3);
+    split.setGroupSize(4);
+    compare(QStringLiteral("groups"), {"--each", "4", "--start", "3"});
+    split.setMode(Split::ByBookmarks);
+    split.setBookmarkLevel(2);
+    compare(QStringLiteral("bookmarks"), {"--bookmarks", "2"});
+    split.setMode(Split::RemovePages);
+    split.addRidPage(2);
+    split.addRidPage(3);
+    split.addRidPage(7);
+    compare(QStringLiteral("removed"), {"--remove", "2-3,7"});
 }
 
 void CleavemarkTest::mergesPagesAlternatesAndBookmarks()
@@ -388,5 +458,5 @@ void CleavemarkTest::interruptRemovesWhatWasWritten()
     QCOMPARE(QDir(QDir::tempPath()).entryList({"cleavemark-*"}, QDir::Dirs | QDir::Hidden), QStringList());
 }
 
-QTEST_GUILESS_MAIN(CleavemarkTest)
+QTEST_MAIN(CleavemarkTest)
 #include "test_cleavemark.moc"
