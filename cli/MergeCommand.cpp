@@ -117,6 +117,82 @@ int judge(JobRunner::Outcome outcome, int workerCode, bool answered, const Merge
     return ExitCode::forCause(response.errorCause);
 }
 
+// The request's documents, each read as the window reads it; a document that
+// cannot be used is left out and named in leftOut. An exit code other than
+// Done when the command cannot go on.
+int collectItems(const QCommandLineParser &parser, const Passwords &passwords, MergeRequest &request,
+                 QStringList &leftOut)
+{
+    const QStringList sources = parser.positionalArguments();
+    QSet<int> reversed;
+    readReversed(parser, sources.size(), reversed);
+    QString error;
+    const auto service = QSharedPointer<PdfService>::create();
+    for (int i = 0; i < sources.size(); ++i) {
+        const Source source = sourceOf(sources.at(i));
+        const InputDocument document = InputDocument::open(service, source.path, passwords);
+        if (JobRunner::wasInterrupted())
+            return ExitCode::Interrupted;
+        if (!document.isOpen() || document.pageCount == 0) {
+            // As in the window, a document that cannot be used is left out.
+            reportError(source.path, (document.isOpen() ? QStringLiteral("no pages") : document.problemText())
+                                         + QStringLiteral("; left out"));
+            leftOut << source.path;
+            continue;
+        }
+        MergeItem item;
+        item.fullPath = QDir::toNativeSeparators(QFileInfo(source.path).absoluteFilePath());
+        item.hasPassword = document.needsPassword;
+        item.password = document.password;
+        item.hasSecurity = document.hasSecurity;
+        item.pageCount = document.pageCount;
+        item.order = i;
+        item.reversePages = reversed.contains(i + 1);
+        if (!source.pages.isEmpty() && !PageSelection::parse(source.pages, document.pageCount, item.pageRanges, error))
+            return CommandLine::usageError(command, QStringLiteral("%1: %2").arg(source.path, error));
+        request.tasks << item;
+    }
+    return ExitCode::Done;
+}
+
+// Runs the request through the worker and tells what became of it.
+int runAndReport(const QCommandLineParser &parser, MergeRequest request, const QStringList &leftOut)
+{
+    ProgressLine progress(!parser.isSet(QStringLiteral("quiet")), 0);
+    JobRunner runner(progress);
+    if (!runner.isValid()) {
+        reportError(QStringLiteral("no folder for the job's files"));
+        return ExitCode::OutputUnwritable;
+    }
+    request.cachePath = runner.sessionFolder();
+    request.sessionId = runner.sessionId();
+    int workerCode = 0;
+    const JobRunner::Outcome outcome = runner.run(QStringLiteral("--merge"), request.toJson(), workerCode);
+    progress.clear();
+    if (outcome == JobRunner::Outcome::Interrupted) {
+        reportError(QStringLiteral("interrupted; nothing was written"));
+        return ExitCode::Interrupted;
+    }
+    QJsonObject object;
+    const bool answered = runner.readResponse(object);
+    const MergeResponse response = MergeResponse::fromJson(object);
+    int exitCode = judge(outcome, workerCode, answered, response);
+    const QString merged = exitCode == ExitCode::Done ? response.mergedFileName : QString();
+    if (exitCode == ExitCode::Done && !leftOut.isEmpty())
+        exitCode = ExitCode::Partly;
+
+    if (parser.isSet(QStringLiteral("json"))) {
+        CommandLine::printJson(QJsonObject{{QStringLiteral("file"), merged},
+                                           {QStringLiteral("documents"), request.tasks.size()},
+                                           {QStringLiteral("left_out"), QJsonArray::fromStringList(leftOut)},
+                                           {QStringLiteral("failed_document"), response.errorFileName},
+                                           {QStringLiteral("exit_code"), exitCode}});
+    } else if (!merged.isEmpty()) {
+        std::printf("%s\n", qUtf8Printable(merged));
+    }
+    return exitCode;
+}
+
 } // namespace
 
 int runMergeCommand(const QStringList &arguments)
@@ -153,32 +229,10 @@ int runMergeCommand(const QStringList &arguments)
         return ExitCode::OutputUnwritable;
     }
 
-    const auto service = QSharedPointer<PdfService>::create();
     QStringList leftOut;
-    for (int i = 0; i < sources.size(); ++i) {
-        const Source source = sourceOf(sources.at(i));
-        const InputDocument document = InputDocument::open(service, source.path, passwords);
-        if (JobRunner::wasInterrupted())
-            return ExitCode::Interrupted;
-        if (!document.isOpen() || document.pageCount == 0) {
-            // As in the window, a document that cannot be used is left out.
-            reportError(source.path, (document.isOpen() ? QStringLiteral("no pages") : document.problemText())
-                                         + QStringLiteral("; left out"));
-            leftOut << source.path;
-            continue;
-        }
-        MergeItem item;
-        item.fullPath = QDir::toNativeSeparators(QFileInfo(source.path).absoluteFilePath());
-        item.hasPassword = document.needsPassword;
-        item.password = document.password;
-        item.hasSecurity = document.hasSecurity;
-        item.pageCount = document.pageCount;
-        item.order = i;
-        item.reversePages = reversed.contains(i + 1);
-        if (!source.pages.isEmpty() && !PageSelection::parse(source.pages, document.pageCount, item.pageRanges, error))
-            return CommandLine::usageError(command, QStringLiteral("%1: %2").arg(source.path, error));
-        request.tasks << item;
-    }
+    exitCode = collectItems(parser, passwords, request, leftOut);
+    if (exitCode != ExitCode::Done)
+        return exitCode;
     if (request.tasks.isEmpty()) {
         reportError(QStringLiteral("no document can be merged"));
         return ExitCode::InputUnreadable;
@@ -189,37 +243,5 @@ int runMergeCommand(const QStringList &arguments)
         return JobRunner::wasInterrupted() ? int(ExitCode::Interrupted) : CommandLine::usageError(command, error);
     request.saveFileName = savePath(output.filePath(), parser.isSet(QStringLiteral("overwrite")));
 
-    ProgressLine progress(!parser.isSet(QStringLiteral("quiet")), 0);
-    JobRunner runner(progress);
-    if (!runner.isValid()) {
-        reportError(QStringLiteral("no folder for the job's files"));
-        return ExitCode::OutputUnwritable;
-    }
-    request.cachePath = runner.sessionFolder();
-    request.sessionId = runner.sessionId();
-    int workerCode = 0;
-    const JobRunner::Outcome outcome = runner.run(QStringLiteral("--merge"), request.toJson(), workerCode);
-    progress.clear();
-    if (outcome == JobRunner::Outcome::Interrupted) {
-        reportError(QStringLiteral("interrupted; nothing was written"));
-        return ExitCode::Interrupted;
-    }
-    QJsonObject object;
-    const bool answered = runner.readResponse(object);
-    const MergeResponse response = MergeResponse::fromJson(object);
-    exitCode = judge(outcome, workerCode, answered, response);
-    const QString merged = exitCode == ExitCode::Done ? response.mergedFileName : QString();
-    if (exitCode == ExitCode::Done && !leftOut.isEmpty())
-        exitCode = ExitCode::Partly;
-
-    if (parser.isSet(QStringLiteral("json"))) {
-        CommandLine::printJson(QJsonObject{{QStringLiteral("file"), merged},
-                                           {QStringLiteral("documents"), request.tasks.size()},
-                                           {QStringLiteral("left_out"), QJsonArray::fromStringList(leftOut)},
-                                           {QStringLiteral("failed_document"), response.errorFileName},
-                                           {QStringLiteral("exit_code"), exitCode}});
-    } else if (!merged.isEmpty()) {
-        std::printf("%s\n", qUtf8Printable(merged));
-    }
-    return exitCode;
+    return runAndReport(parser, request, leftOut);
 }

@@ -172,6 +172,67 @@ int judge(const QString &source, JobRunner::Outcome outcome, int workerCode, boo
             ? ExitCode::InputUnreadable : ExitCode::Partly;
 }
 
+// Opens the document to split; an exit code other than Done when it cannot be.
+int openSource(const QString &source, const Passwords &passwords, InputDocument &document)
+{
+    document = InputDocument::open(QSharedPointer<PdfService>::create(), source, passwords);
+    if (JobRunner::wasInterrupted())
+        return ExitCode::Interrupted;
+    if (!document.isOpen()) {
+        reportError(source, document.problemText());
+        return ExitCode::InputUnreadable;
+    }
+    if (!document.copyAllowed) {
+        reportError(source, QStringLiteral("its permissions do not allow taking pages out"));
+        return ExitCode::InputUnreadable;
+    }
+    return ExitCode::Done;
+}
+
+// Runs the request through the worker, puts its files in place and tells
+// what became of it.
+int runAndReport(const QCommandLineParser &parser, const QString &source, SplitRequest request,
+                 OutputFolder &folder)
+{
+    ProgressLine progress(!parser.isSet(QStringLiteral("quiet")), request.pageCount);
+    JobRunner runner(progress);
+    QString error;
+    if (!runner.isValid() || !folder.prepare(error)) {
+        reportError(error.isEmpty() ? QStringLiteral("no folder for the job's files") : error);
+        return ExitCode::OutputUnwritable;
+    }
+    request.outDirectory = folder.workFolder();
+    request.sessionPath = runner.sessionFolder();
+    request.sessionId = runner.sessionId();
+
+    int workerCode = 0;
+    const JobRunner::Outcome outcome = runner.run(QStringLiteral("--split"), request.toJson(), workerCode);
+    progress.clear();
+    if (outcome == JobRunner::Outcome::Interrupted) {
+        folder.discard();
+        const int removed = runner.removedCount();
+        reportError(QStringLiteral("interrupted; removed the %1 file%2 written so far")
+                        .arg(removed).arg(removed == 1 ? QString() : QStringLiteral("s")));
+        return ExitCode::Interrupted;
+    }
+    QJsonObject object;
+    const bool answered = runner.readResponse(object);
+    SplitResponse response = SplitResponse::fromJson(object);
+    const int exitCode = judge(source, outcome, workerCode, answered, response);
+    // As in the window, the files of a job that failed do not count.
+    if (workerCode != 0)
+        response.files.clear();
+    response.oversizedFiles = folder.published(response.oversizedFiles);
+    response.files = folder.publish(response.files);
+
+    if (parser.isSet(QStringLiteral("json")))
+        CommandLine::printJson(resultObject(source, response, exitCode));
+    else
+        for (const QString &file : response.files)
+            std::printf("%s\n", qUtf8Printable(file));
+    return exitCode;
+}
+
 } // namespace
 
 int runSplitCommand(const QStringList &arguments)
@@ -198,19 +259,10 @@ int runSplitCommand(const QStringList &arguments)
         reportError(folder.path(), error);
         return ExitCode::OutputUnwritable;
     }
-
-    const auto service = QSharedPointer<PdfService>::create();
-    const InputDocument document = InputDocument::open(service, source, passwords);
-    if (JobRunner::wasInterrupted())
-        return ExitCode::Interrupted;
-    if (!document.isOpen()) {
-        reportError(source, document.problemText());
-        return ExitCode::InputUnreadable;
-    }
-    if (!document.copyAllowed) {
-        reportError(source, QStringLiteral("its permissions do not allow taking pages out"));
-        return ExitCode::InputUnreadable;
-    }
+    InputDocument document;
+    exitCode = openSource(source, passwords, document);
+    if (exitCode != ExitCode::Done)
+        return exitCode;
 
     SplitRequest request;
     if (!planPieces(parser, document, request, exitCode, error)) {
@@ -228,40 +280,5 @@ int runSplitCommand(const QStringList &arguments)
     request.outPrefix = parser.isSet(QStringLiteral("name")) ? parser.value(QStringLiteral("name"))
                         : request.mode == SplitRequest::Bookmarks ? SplitPlan::bookmarkTemplate()
                                                                   : SplitPlan::defaultTemplate();
-
-    ProgressLine progress(!parser.isSet(QStringLiteral("quiet")), document.pageCount);
-    JobRunner runner(progress);
-    if (!runner.isValid() || !folder.prepare(error)) {
-        reportError(error.isEmpty() ? QStringLiteral("no folder for the job's files") : error);
-        return ExitCode::OutputUnwritable;
-    }
-    request.outDirectory = folder.workFolder();
-    request.sessionPath = runner.sessionFolder();
-    request.sessionId = runner.sessionId();
-
-    int workerCode = 0;
-    const JobRunner::Outcome outcome = runner.run(QStringLiteral("--split"), request.toJson(), workerCode);
-    progress.clear();
-    if (outcome == JobRunner::Outcome::Interrupted) {
-        folder.discard();
-        const int removed = runner.removedCount();
-        reportError(QStringLiteral("interrupted; removed the %1 file%2 written so far")
-                        .arg(removed).arg(removed == 1 ? QString() : QStringLiteral("s")));
-        return ExitCode::Interrupted;
-    }
-    QJsonObject object;
-    const bool answered = runner.readResponse(object);
-    SplitResponse response = SplitResponse::fromJson(object);
-    exitCode = judge(source, outcome, workerCode, answered, response);
-    if (workerCode != 0)
-        response.files.clear();
-    response.oversizedFiles = folder.published(response.oversizedFiles);
-    response.files = folder.publish(response.files);
-
-    if (parser.isSet(QStringLiteral("json")))
-        CommandLine::printJson(resultObject(source, response, exitCode));
-    else
-        for (const QString &file : response.files)
-            std::printf("%s\n", qUtf8Printable(file));
-    return exitCode;
+    return runAndReport(parser, source, request, folder);
 }
