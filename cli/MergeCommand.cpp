@@ -100,7 +100,8 @@ QString savePath(const QString &output, bool overwrite)
     return unique;
 }
 
-int judge(JobRunner::Outcome outcome, int workerCode, bool answered, const MergeResponse &response)
+int judge(const QString &saveFileName, JobRunner::Outcome outcome, int workerCode, bool answered,
+          const MergeResponse &response)
 {
     if (outcome == JobRunner::Outcome::NotStarted) {
         reportError(QStringLiteral("the worker program could not be run"));
@@ -112,7 +113,7 @@ int judge(JobRunner::Outcome outcome, int workerCode, bool answered, const Merge
     }
     if (workerCode == 0 && response.errorCode == 0)
         return ExitCode::Done;
-    const QString subject = response.errorFileName.isEmpty() ? QStringLiteral("merge") : response.errorFileName;
+    const QString subject = response.errorFileName.isEmpty() ? saveFileName : response.errorFileName;
     reportError(subject, ExitCode::causeText(response.errorCause));
     return ExitCode::forCause(response.errorCause);
 }
@@ -176,7 +177,7 @@ int runAndReport(const QCommandLineParser &parser, MergeRequest request, const Q
     QJsonObject object;
     const bool answered = runner.readResponse(object);
     const MergeResponse response = MergeResponse::fromJson(object);
-    int exitCode = judge(outcome, workerCode, answered, response);
+    int exitCode = judge(request.saveFileName, outcome, workerCode, answered, response);
     const QString merged = exitCode == ExitCode::Done ? response.mergedFileName : QString();
     if (exitCode == ExitCode::Done && !leftOut.isEmpty())
         exitCode = ExitCode::Partly;

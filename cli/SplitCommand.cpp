@@ -146,8 +146,8 @@ QJsonObject resultObject(const QString &source, const SplitResponse &response, i
 }
 
 // The exit code of a run the worker finished, with its error lines.
-int judge(const QString &source, JobRunner::Outcome outcome, int workerCode, bool answered,
-          const SplitResponse &response)
+int judge(const QString &source, const QString &folder, JobRunner::Outcome outcome, int workerCode,
+          bool answered, const SplitResponse &response)
 {
     if (outcome == JobRunner::Outcome::NotStarted) {
         reportError(QStringLiteral("the worker program could not be run"));
@@ -160,12 +160,12 @@ int judge(const QString &source, JobRunner::Outcome outcome, int workerCode, boo
     if (workerCode == 0 && response.errorCode == 0) {
         if (response.failedCount == 0)
             return ExitCode::Done;
-        reportError(source, QStringLiteral("%1 of the pieces could not be written: %2")
+        reportError(folder, QStringLiteral("%1 of the pieces could not be written: %2")
                                 .arg(response.failedCount).arg(ExitCode::causeText(response.errorCause)));
         return ExitCode::Partly;
     }
-    reportError(source, ExitCode::causeText(response.errorCause));
     const int code = ExitCode::forCause(response.errorCause);
+    reportError(code == ExitCode::OutputUnwritable ? folder : source, ExitCode::causeText(response.errorCause));
     if (code != ExitCode::Partly)
         return code;
     return workerCode == SplitErrors::SourceNotFound || workerCode == SplitErrors::DecryptionFailed
@@ -218,7 +218,7 @@ int runAndReport(const QCommandLineParser &parser, const QString &source, SplitR
     QJsonObject object;
     const bool answered = runner.readResponse(object);
     SplitResponse response = SplitResponse::fromJson(object);
-    const int exitCode = judge(source, outcome, workerCode, answered, response);
+    const int exitCode = judge(source, folder.path(), outcome, workerCode, answered, response);
     // As in the window, the files of a job that failed do not count.
     if (workerCode != 0)
         response.files.clear();
