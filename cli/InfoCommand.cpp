@@ -101,9 +101,8 @@ void printText(const QJsonObject &object)
 int runInfoCommand(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Tell what PDF documents hold: pages, page size, "
-                                                    "encryption, title, author, bookmarks, form fields, "
-                                                    "page labels and file size."));
+    parser.setApplicationDescription(QStringLiteral("Tell what PDF documents hold: pages, page size, encryption, title,\n"
+                                                    "author, bookmarks, form fields, page labels and file size."));
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The PDF documents."));
     parser.addOptions({
         {QStringLiteral("password-file"), QStringLiteral("Passwords of locked documents, one a line, tried in order."),

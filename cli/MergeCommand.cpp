@@ -26,8 +26,8 @@ const QString command = QStringLiteral("merge");
 void addOptions(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(QStringLiteral(
-        "Merge PDF documents, or some pages of each (FILE:PAGES, e.g. a.pdf:1-3,7), into one file.\n"
-        "A document may be named more than once."));
+        "Merge PDF documents, or some pages of each (FILE:PAGES, e.g. a.pdf:1-3,7),\n"
+        "into one file. A document may be named more than once."));
     parser.addPositionalArgument(QStringLiteral("FILE[:PAGES]"), QStringLiteral("The documents, in order."));
     parser.addOptions({
         {{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("The merged file."),
