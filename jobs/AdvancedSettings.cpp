@@ -2,6 +2,7 @@
 
 #include "common/UserSettings.h"
 #include "protocol/JobFiles.h"
+#include "protocol/SplitPlan.h"
 
 #include <QSettings>
 
@@ -14,14 +15,12 @@ AdvancedSettings::AdvancedSettings(const QString &defaultTemplate)
 
 QString AdvancedSettings::defaultAuthor()
 {
-    return openUserSettings()
-        ->value(QStringLiteral("meta_author"), defaultProducer())
-        .toString();
+    return SplitPlan::defaultAuthor();
 }
 
 QString AdvancedSettings::defaultProducer()
 {
-    return QStringLiteral("Tessaly Cleavemark");
+    return SplitPlan::defaultProducer();
 }
 
 bool AdvancedSettings::hasUserValues() const

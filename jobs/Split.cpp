@@ -6,27 +6,15 @@
 #include "jobs/PageRanges.h"
 #include "pdf/InformationReader.h"
 #include "pdf/OutlinePieces.h"
+#include "protocol/SplitPlan.h"
 
 #include <QDateTime>
 #include <QFileInfo>
 #include <QLocale>
 
-namespace {
-
-const QString splitTemplate = QStringLiteral("[BASENAME]_p[PAGE]");
-PageRangeList singlePages(int pageCount)
-{
-    PageRangeList ranges;
-    for (int page = 1; page <= pageCount; ++page)
-        ranges.append({page, page});
-    return ranges;
-}
-
-} // namespace
-
 Split::Split(QObject *parent)
     : QObject(parent)
-    , m_settings(QSharedPointer<AdvancedSettings>::create(splitTemplate))
+    , m_settings(QSharedPointer<AdvancedSettings>::create(SplitPlan::defaultTemplate()))
     , m_ridPages(new PageRanges(this))
     , m_ranges(new PageRanges(this))
     , m_launcher(new SplitLauncher(this))
@@ -214,24 +202,14 @@ QString Split::lastModifiedText() const
 
 PageRangeList Split::groupRanges(int pageCount, int startPage, int size)
 {
-    PageRangeList ranges;
-    // A start below the first page would make a group of pages that do not exist.
-    int from = qMax(1, startPage);
-    while (from <= pageCount) {
-        int to = from;
-        while (to < pageCount && to < from + size - 1)
-            ++to;
-        ranges.append({from, to});
-        from = to + 1;
-    }
-    return ranges;
+    return SplitPlan::groupRanges(pageCount, startPage, size);
 }
 
 PageRangeList Split::rangesOfMode() const
 {
     switch (m_mode) {
     case SinglePages:
-        return singlePages(m_pageCount);
+        return SplitPlan::singlePages(m_pageCount);
     case GroupsOfPages:
         return groupRanges(m_pageCount, m_startPage, m_groupSize);
     case RemovePages:
@@ -262,7 +240,7 @@ SplitRequest Split::buildRequest() const
         request.bookmarkLevel = m_bookmarkLevel;
         // Pieces at bookmarks are named after them unless the user chose a template.
         if (request.outPrefix == m_settings->defaultTemplate())
-            request.outPrefix = QStringLiteral("[BOOKMARK]");
+            request.outPrefix = SplitPlan::bookmarkTemplate();
     }
     if (m_mode == ByFileSize)
         request.maxFileSize = m_maxFileSize;
