@@ -4,6 +4,7 @@
 // with qpdf, and compared byte for byte with what the window's split job
 // makes of the same choices.
 
+#include "tests/support/TestGroup.h"
 #include "jobs/Split.h"
 #include "protocol/JobFiles.h"
 #include "tests/support/PdfFixtures.h"
@@ -458,5 +459,5 @@ void CleavemarkTest::interruptRemovesWhatWasWritten()
     QCOMPARE(QDir(QDir::tempPath()).entryList({"cleavemark-*"}, QDir::Dirs | QDir::Hidden), QStringList());
 }
 
-QTEST_MAIN(CleavemarkTest)
+CM_TEST_MAIN(CleavemarkTest)
 #include "test_cleavemark.moc"
