@@ -2,9 +2,9 @@
 
 #include "dialogs/FileManager.h"
 #include "dialogs/MessageMerge.h"
-#include "dialogs/MessagePassword.h"
 #include "dialogs/MessageQuestion.h"
 #include "dialogs/MessageView.h"
+#include "dialogs/PasswordPrompt.h"
 #include "common/FileUtils.h"
 #include "common/Logger.h"
 #include "common/UserSettings.h"
@@ -534,25 +534,18 @@ bool MergeView::enterPassword(int row)
         return true;
 
     const QString fileName = QFileInfo(item.path).fileName();
-    MessagePassword prompt(this);
-    prompt.setMessage(fileName);
-    prompt.setSkipVisible(false);
-    prompt.setSkipAllVisible(false);
-    if (prompt.exec() != QDialog::Accepted)
-        return false;
-    const QString password = prompt.password().trimmed();
-    if (password.isEmpty())
+    const PasswordAnswer answer = PasswordPrompt::ask(fileName, PasswordPrompt::Skipping::NotOffered, this);
+    if (answer.password.isEmpty())
         return false;
 
-    const DocumentInformation info = InformationReader::readAnswering({item.path, password}).info;
+    const DocumentInformation info = InformationReader::readAnswering({item.path, answer.password}).info;
     item.hasPassword = info.hasPassword;
     item.path = info.path;
     item.pageCount = info.pageCount;
     item.password = info.password;
     model()->setItem(row, item);
     if (item.needsPassword()) {
-        showMessage(tr("Can not open file"), tr("The password for %1 is incorrect").arg(fileName),
-                    this);
+        PasswordPrompt::tellIncorrect(fileName, this);
         return false;
     }
     return true;

@@ -377,14 +377,6 @@
         <translation>Passwort</translation>
     </message>
     <message>
-        <source>Can not open file</source>
-        <translation>Datei kann nicht geöffnet werden</translation>
-    </message>
-    <message>
-        <source>The password for %1 is incorrect</source>
-        <translation>Das Passwort für %1 ist falsch</translation>
-    </message>
-    <message>
         <source>Cannot be read</source>
         <translation>Nicht lesbar</translation>
     </message>
@@ -497,14 +489,6 @@
     <message>
         <source>Merge failed</source>
         <translation>Vereinen fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>Can not open file</source>
-        <translation>Datei kann nicht geöffnet werden</translation>
-    </message>
-    <message>
-        <source>The password for %1 is incorrect</source>
-        <translation>Das Passwort für %1 ist falsch</translation>
     </message>
     <message>
         <source>Add files (%1)</source>
@@ -809,6 +793,17 @@
     </message>
 </context>
 <context>
+    <name>PasswordPrompt</name>
+    <message>
+        <source>Can not open file</source>
+        <translation>Datei kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>The password for %1 is incorrect</source>
+        <translation>Das Passwort für %1 ist falsch</translation>
+    </message>
+</context>
+<context>
     <name>PreviewWidget</name>
     <message>
         <source>Preview</source>
@@ -837,14 +832,6 @@
     <message>
         <source>Pages: %1</source>
         <translation>Seiten: %1</translation>
-    </message>
-    <message>
-        <source>Can not open file</source>
-        <translation>Datei kann nicht geöffnet werden</translation>
-    </message>
-    <message>
-        <source>The password for %1 is incorrect</source>
-        <translation>Das Passwort für %1 ist falsch</translation>
     </message>
     <message>
         <source>Page 1 of %1</source>

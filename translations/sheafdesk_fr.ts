@@ -377,14 +377,6 @@
         <translation>Mot de passe</translation>
     </message>
     <message>
-        <source>Can not open file</source>
-        <translation>Impossible d&apos;ouvrir le fichier</translation>
-    </message>
-    <message>
-        <source>The password for %1 is incorrect</source>
-        <translation>Le mot de passe de %1 est incorrect</translation>
-    </message>
-    <message>
         <source>Cannot be read</source>
         <translation>Illisible</translation>
     </message>
@@ -497,14 +489,6 @@
     <message>
         <source>Merge failed</source>
         <translation>Échec de la fusion</translation>
-    </message>
-    <message>
-        <source>Can not open file</source>
-        <translation>Impossible d&apos;ouvrir le fichier</translation>
-    </message>
-    <message>
-        <source>The password for %1 is incorrect</source>
-        <translation>Le mot de passe de %1 est incorrect</translation>
     </message>
     <message>
         <source>Add files (%1)</source>
@@ -809,6 +793,17 @@
     </message>
 </context>
 <context>
+    <name>PasswordPrompt</name>
+    <message>
+        <source>Can not open file</source>
+        <translation>Impossible d&apos;ouvrir le fichier</translation>
+    </message>
+    <message>
+        <source>The password for %1 is incorrect</source>
+        <translation>Le mot de passe de %1 est incorrect</translation>
+    </message>
+</context>
+<context>
     <name>PreviewWidget</name>
     <message>
         <source>Preview</source>
@@ -837,14 +832,6 @@
     <message>
         <source>Pages: %1</source>
         <translation>Pages : %1</translation>
-    </message>
-    <message>
-        <source>Can not open file</source>
-        <translation>Impossible d&apos;ouvrir le fichier</translation>
-    </message>
-    <message>
-        <source>The password for %1 is incorrect</source>
-        <translation>Le mot de passe de %1 est incorrect</translation>
     </message>
     <message>
         <source>Page 1 of %1</source>
