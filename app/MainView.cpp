@@ -10,6 +10,7 @@
 #include "app/SettingsView.h"
 #include "app/TabWidget.h"
 #include "app/UpdateChecker.h"
+#include "common/FileUtils.h"
 #include "jobs/Merge.h"
 #include "jobs/Split.h"
 #include "jobs/MergeModel.h"
@@ -419,7 +420,7 @@ void MainView::updateLastFoderState()
 
 void MainView::handleMessage(const QString &message)
 {
-    const CommandMessage command = CommandMessage::parse(message);
+    const CommandMessage command = CommandMessage::parse(message, isPdfFile);
     switch (command.action) {
     case CommandMessage::SplitAdd:
         openForSplit(command.files.first());

@@ -1,5 +1,6 @@
 #include "preview/DropArea.h"
 
+#include "common/FileUtils.h"
 #include "common/Logger.h"
 #include "common/UserSettings.h"
 #include "widgets/Button.h"
@@ -36,19 +37,6 @@ void logDrag(const char *step, const QMimeData *data)
     Logger::instance().log(QStringLiteral("DropArea::%1 %2")
                                .arg(QLatin1String(step), data ? data->text() : QString()),
                            LogDebug);
-}
-
-// Local files whose names end in ".pdf"; whether they exist is left to
-// whoever reads them.
-QStringList pdfPathsOf(const QMimeData *data)
-{
-    QStringList files;
-    for (const QUrl &url : data->urls()) {
-        const QString path = url.toLocalFile();
-        if (path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-            files.append(path);
-    }
-    return files;
 }
 
 } // namespace
@@ -144,9 +132,7 @@ void DropArea::dragLeaveEvent(QDragLeaveEvent *event)
 void DropArea::dropEvent(QDropEvent *event)
 {
     logDrag("dropEvent", event->mimeData());
-    if (!event->mimeData()->hasUrls())
-        return;
-    const QStringList files = pdfPathsOf(event->mimeData());
+    const QStringList files = pdfFilesFromMimeData(event->mimeData());
     if (files.isEmpty())
         return;
     event->acceptProposedAction();
