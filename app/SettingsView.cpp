@@ -9,7 +9,6 @@
 
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -24,13 +23,6 @@ namespace {
 // Each translation names its own language under this source text.
 const char languageNameSource[] = QT_TRANSLATE_NOOP("SettingsView", "English");
 
-QString chooseFolderWithDialog(QWidget *parent, const QString &title, const QString &start)
-{
-    return QFileDialog::getExistingDirectory(parent, title, start,
-                                             QFileDialog::ShowDirsOnly
-                                                 | QFileDialog::DontResolveSymlinks);
-}
-
 QString desktopFolder()
 {
     return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
@@ -40,7 +32,6 @@ QString desktopFolder()
 
 SettingsView::SettingsView(QWidget *parent)
     : QFrame(parent)
-    , m_chooseFolder(chooseFolderWithDialog)
 {
     buildLayout();
     retranslate();
@@ -92,13 +83,8 @@ void SettingsView::buildLayout()
     form->addWidget(m_languageLabel, 0, 0, Qt::AlignVCenter);
     form->addWidget(m_language, 0, 1);
 
-    m_saveFolderModel = new SaveFolderModel(this);
-    m_saveFolder = new QComboBox(content);
+    m_saveFolder = new SaveFolderBox(content);
     m_saveFolder->setObjectName(QStringLiteral("comboBoxSaveTo"));
-    m_saveFolder->setModel(m_saveFolderModel);
-    m_saveFolder->setModelColumn(0);
-    m_saveFolder->setItemDelegate(new SaveFolderDelegate(m_saveFolder));
-    m_saveFolder->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_saveFolder->setMinimumContentsLength(20);
     m_saveToLabel = new QLabel(content);
     form->addWidget(m_saveToLabel, 1, 0, Qt::AlignVCenter);
@@ -169,7 +155,12 @@ void SettingsView::fillLanguages()
 
 void SettingsView::setFolderChooser(FolderChooser chooser)
 {
-    m_chooseFolder = std::move(chooser);
+    m_saveFolder->setFolderChooser(std::move(chooser));
+}
+
+SaveFolderModel *SettingsView::saveFolderModel() const
+{
+    return m_saveFolder->folderModel();
 }
 
 void SettingsView::showEvent(QShowEvent *event)
@@ -185,10 +176,7 @@ void SettingsView::loadSettings()
     const int mode = qBound(0, settings->value(QStringLiteral("Mode"), 0).toInt(), 2);
     const QString path = settings->value(QStringLiteral("Path"), desktopFolder()).toString();
     settings->endGroup();
-    if (mode == SaveFolderModel::ChosenFolder)
-        m_saveFolderModel->setData(m_saveFolderModel->index(SaveFolderModel::ChosenFolder, 0), path);
-    m_saveFolder->setCurrentIndex(mode);
-    m_lastFolderIndex = mode;
+    m_saveFolder->showChoice(mode, path);
 
     // Filled when first shown: reading every translation file is no work for start-up.
     if (m_language->count() == 0)
@@ -220,30 +208,17 @@ QString SettingsView::selectedLanguage() const
 
 void SettingsView::onChangeSaveMode(int index)
 {
-    if (m_saveFolderModel->kind(index) != SaveFolderModel::ChosenFolder) {
-        m_lastFolderIndex = index;
-        return;
-    }
-    const QString folder = m_chooseFolder(this, tr("Select destination folder"),
-                                          m_saveFolderModel->chosenFolder());
-    if (folder.isEmpty()) {
-        m_saveFolder->setCurrentIndex(m_lastFolderIndex);
-        return;
-    }
-    m_saveFolderModel->setData(m_saveFolderModel->index(SaveFolderModel::ChosenFolder, 0),
-                               QDir::toNativeSeparators(folder));
-    m_saveFolder->setCurrentIndex(index);
-    m_lastFolderIndex = index;
+    m_saveFolder->takeRow(index);
 }
 
 void SettingsView::saveSettings()
 {
-    const int kind = m_saveFolderModel->kind(m_saveFolder->currentIndex());
+    const int kind = m_saveFolder->kind();
     const auto settings = Application::settings();
     settings->beginGroup(QStringLiteral("SaveMode"));
     settings->setValue(QStringLiteral("Mode"), kind);
     settings->setValue(QStringLiteral("Path"), kind == SaveFolderModel::ChosenFolder
-                                                   ? m_saveFolderModel->chosenFolder()
+                                                   ? m_saveFolder->chosenFolder()
                                                    : QString());
     settings->endGroup();
     settings->setValue(QStringLiteral("Language"), selectedLanguage());
@@ -301,5 +276,4 @@ void SettingsView::retranslate()
     m_author->setAccessibleName(m_authorLabel->text());
     const auto *app = Application::instance();
     m_version->setText(tr("version %1").arg(app ? app->displayVersion() : QString()));
-    m_saveFolderModel->retranslate();
 }

@@ -876,6 +876,13 @@
     </message>
 </context>
 <context>
+    <name>SaveFolderBox</name>
+    <message>
+        <source>Select destination folder</source>
+        <translation>Zielordner wählen</translation>
+    </message>
+</context>
+<context>
     <name>SaveFolderModel</name>
     <message>
         <source>Sub folder</source>
@@ -895,10 +902,6 @@
     <message>
         <source>English</source>
         <translation>Deutsch</translation>
-    </message>
-    <message>
-        <source>Select destination folder</source>
-        <translation>Zielordner wählen</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -1183,10 +1186,6 @@
     <message>
         <source>You should choose and add a interval from document, which you will want to split...</source>
         <translation>Wählen Sie die Seitenbereiche des Dokuments, die Sie abteilen möchten, und fügen Sie sie hinzu...</translation>
-    </message>
-    <message>
-        <source>Select destination folder</source>
-        <translation>Zielordner wählen</translation>
     </message>
     <message>
         <source>Split canceled</source>

@@ -876,6 +876,13 @@
     </message>
 </context>
 <context>
+    <name>SaveFolderBox</name>
+    <message>
+        <source>Select destination folder</source>
+        <translation>Select destination folder</translation>
+    </message>
+</context>
+<context>
     <name>SaveFolderModel</name>
     <message>
         <source>Sub folder</source>
@@ -895,10 +902,6 @@
     <message>
         <source>English</source>
         <translation>English</translation>
-    </message>
-    <message>
-        <source>Select destination folder</source>
-        <translation>Select destination folder</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -1183,10 +1186,6 @@
     <message>
         <source>You should choose and add a interval from document, which you will want to split...</source>
         <translation>Choose and add the page ranges of the document that you want as separate files.</translation>
-    </message>
-    <message>
-        <source>Select destination folder</source>
-        <translation>Select destination folder</translation>
     </message>
     <message>
         <source>Split canceled</source>
