@@ -1,8 +1,8 @@
 #include "app/SettingsView.h"
 
 #include "app/Application.h"
+#include "common/UserPreferences.h"
 #include "instance/InstallationRegistry.h"
-#include "dialogs/SaveFolderModel.h"
 #include "widgets/Button.h"
 #include "widgets/CheckBox.h"
 #include "widgets/ComboBoxDelegate.h"
@@ -13,8 +13,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTranslator>
 #include <QVBoxLayout>
 
@@ -22,11 +20,6 @@ namespace {
 
 // Each translation names its own language under this source text.
 const char languageNameSource[] = QT_TRANSLATE_NOOP("SettingsView", "English");
-
-QString desktopFolder()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-}
 
 } // namespace
 
@@ -171,12 +164,8 @@ void SettingsView::showEvent(QShowEvent *event)
 
 void SettingsView::loadSettings()
 {
-    const auto settings = Application::settings();
-    settings->beginGroup(QStringLiteral("SaveMode"));
-    const int mode = qBound(0, settings->value(QStringLiteral("Mode"), 0).toInt(), 2);
-    const QString path = settings->value(QStringLiteral("Path"), desktopFolder()).toString();
-    settings->endGroup();
-    m_saveFolder->showChoice(mode, path);
+    const UserPreferences preferences(Application::settings());
+    m_saveFolder->showChoice(preferences.saveMode(), preferences.savePath());
 
     // Filled when first shown: reading every translation file is no work for start-up.
     if (m_language->count() == 0)
@@ -184,10 +173,9 @@ void SettingsView::loadSettings()
     m_language->setCurrentIndex(languageIndex(Application::storedLanguage()));
     InstallationRegistry::setShellValue(QStringLiteral("language"), selectedLanguage());
 
-    m_author->setText(settings->value(QStringLiteral("meta_author"),
-                                      QStringLiteral("Tessaly Cleavemark")).toString());
-    m_compress->setChecked(settings->value(QStringLiteral("compress_out_files"), false).toBool());
-    m_checkUpdates->setChecked(settings->value(QStringLiteral("check_updates"), true).toBool());
+    m_author->setText(preferences.author());
+    m_compress->setChecked(preferences.compressOutput());
+    m_checkUpdates->setChecked(preferences.checkUpdates());
 }
 
 int SettingsView::languageIndex(const QString &code) const
@@ -213,19 +201,13 @@ void SettingsView::onChangeSaveMode(int index)
 
 void SettingsView::saveSettings()
 {
-    const int kind = m_saveFolder->kind();
-    const auto settings = Application::settings();
-    settings->beginGroup(QStringLiteral("SaveMode"));
-    settings->setValue(QStringLiteral("Mode"), kind);
-    settings->setValue(QStringLiteral("Path"), kind == SaveFolderModel::ChosenFolder
-                                                   ? m_saveFolder->chosenFolder()
-                                                   : QString());
-    settings->endGroup();
-    settings->setValue(QStringLiteral("Language"), selectedLanguage());
-    settings->setValue(QStringLiteral("meta_author"), m_author->text());
-    settings->setValue(QStringLiteral("compress_out_files"), m_compress->isChecked());
-    settings->setValue(QStringLiteral("check_updates"), m_checkUpdates->isChecked());
-    settings->sync();
+    UserPreferences preferences(Application::settings());
+    preferences.setSaveFolder(m_saveFolder->kind(), m_saveFolder->chosenFolder());
+    preferences.setLanguage(selectedLanguage());
+    preferences.setAuthor(m_author->text());
+    preferences.setCompressOutput(m_compress->isChecked());
+    preferences.setCheckUpdates(m_checkUpdates->isChecked());
+    preferences.sync();
     InstallationRegistry::setShellValue(QStringLiteral("language"), selectedLanguage());
 
     if (auto *app = Application::instance())

@@ -1,9 +1,8 @@
 #include "jobs/AdvancedSettings.h"
 
-#include "common/UserSettings.h"
+#include "common/UserPreferences.h"
 #include "protocol/JobFiles.h"
 
-#include <QSettings>
 
 AdvancedSettings::AdvancedSettings(const QString &defaultTemplate)
     : m_defaultTemplate(defaultTemplate)
@@ -14,9 +13,7 @@ AdvancedSettings::AdvancedSettings(const QString &defaultTemplate)
 
 QString AdvancedSettings::defaultAuthor()
 {
-    return openUserSettings()
-        ->value(QStringLiteral("meta_author"), defaultProducer())
-        .toString();
+    return UserPreferences().author();
 }
 
 QString AdvancedSettings::defaultProducer()
@@ -81,5 +78,5 @@ void AdvancedSettings::fillOutputOptions(OutputOptions &options) const
     options.permissionCopyAccess = false;
     options.permissionAssembly = false;
     options.permissionPrintFull = m_permPrinting;
-    options.compressFile = openUserSettings()->value(QStringLiteral("compress_out_files"), false).toBool();
+    options.compressFile = UserPreferences().compressOutput();
 }

@@ -7,7 +7,7 @@
 #include "dialogs/PasswordPrompt.h"
 #include "common/FileUtils.h"
 #include "common/Logger.h"
-#include "common/UserSettings.h"
+#include "common/UserPreferences.h"
 #include "jobs/Merge.h"
 #include "jobs/ProgressControl.h"
 #include "jobs/ProgressDialog.h"
@@ -29,15 +29,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
-#include <QSettings>
 #include <QStackedLayout>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 namespace {
-
-const QString saveFolderKey = QStringLiteral("merge_last_save_folder");
-const QString selectFolderKey = QStringLiteral("last_select_folder");
 
 // Words of characters a file name may hold, separated by runs of spaces.
 const QString fileNamePattern = QStringLiteral("^[^ \\/:*?<>|]+([ ]+[^ \\/:*?<>|]+)*$");
@@ -46,11 +41,6 @@ const QString fileNamePattern = QStringLiteral("^[^ \\/:*?<>|]+([ ]+[^ \\/:*?<>|
 enum Answer { Cancel = 0, RemoveRows = 1, MergeWithout = 2, ClearList = 3 };
 
 enum StackPage { OutputPage = 0, ProgressPage = 1 };
-
-QString desktopFolder()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-}
 
 void logInfo(const QString &line)
 {
@@ -296,16 +286,16 @@ void MergeView::proposeName()
 
 void MergeView::loadOutputFolder()
 {
-    QString folder = openUserSettings()->value(saveFolderKey, desktopFolder()).toString();
+    QString folder = UserPreferences().mergeSaveFolder();
     if (!QFileInfo(folder).isDir())
-        folder = desktopFolder();
+        folder = UserPreferences::desktopFolder();
     showOutputFolder(folder);
 }
 
 void MergeView::setOutputFolder(const QString &folder)
 {
     m_outputFolder = folder;
-    openUserSettings()->setValue(saveFolderKey, folder);
+    UserPreferences().setMergeSaveFolder(folder);
     showOutputFolder(folder);
 }
 
@@ -342,13 +332,12 @@ void MergeView::updateMergeButtonState()
 
 void MergeView::onButtonAdd()
 {
-    const QString start =
-        openUserSettings()->value(selectFolderKey, desktopFolder()).toString();
+    const QString start = UserPreferences().lastSelectFolder();
     const QStringList files =
         m_chooseFiles(this, tr("Select one or more files to open"), start, tr("Files (*.pdf)"), true);
     if (files.isEmpty() || !model())
         return;
-    openUserSettings()->setValue(selectFolderKey, QFileInfo(files.first()).absolutePath());
+    UserPreferences().setLastSelectFolder(QFileInfo(files.first()).absolutePath());
     model()->requestAddFiles(files);
 }
 

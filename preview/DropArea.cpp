@@ -2,7 +2,7 @@
 
 #include "common/FileUtils.h"
 #include "common/Logger.h"
-#include "common/UserSettings.h"
+#include "common/UserPreferences.h"
 #include "widgets/Button.h"
 
 #include <QDir>
@@ -12,25 +12,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMimeData>
-#include <QSettings>
-#include <QStandardPaths>
-#include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
-
-const QString lastSelectFolderKey = QStringLiteral("last_select_folder");
-
-QString lastSelectFolder()
-{
-    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-    return openUserSettings()->value(lastSelectFolderKey, desktop).toString();
-}
-
-void storeLastSelectFolder(const QString &file)
-{
-    openUserSettings()->setValue(lastSelectFolderKey, QFileInfo(file).absolutePath());
-}
 
 void logDrag(const char *step, const QMimeData *data)
 {
@@ -94,11 +78,11 @@ void DropArea::buttonAdd()
 
 void DropArea::chooseFiles()
 {
-    const QStringList files = m_chooseFiles(this, tr("Open file"), lastSelectFolder(),
+    const QStringList files = m_chooseFiles(this, tr("Open file"), UserPreferences().lastSelectFolder(),
                                             tr("Files (*.pdf)"), m_multipleFiles);
     if (files.isEmpty())
         return;
-    storeLastSelectFolder(files.first());
+    UserPreferences().setLastSelectFolder(QFileInfo(files.first()).absolutePath());
     handOn(files);
 }
 

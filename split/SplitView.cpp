@@ -4,7 +4,7 @@
 #include "dialogs/MessageSplit.h"
 #include "dialogs/MessageView.h"
 #include "dialogs/SaveFolderModel.h"
-#include "common/UserSettings.h"
+#include "common/UserPreferences.h"
 #include "jobs/AdvancedSettings.h"
 #include "jobs/ProgressControl.h"
 #include "jobs/Split.h"
@@ -26,7 +26,6 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStackedLayout>
-#include <QStandardPaths>
 #include <QStyle>
 
 namespace {
@@ -218,13 +217,8 @@ void SplitView::onFileChanged()
 
 void SplitView::readSettings()
 {
-    const auto settings = openUserSettings();
-    settings->beginGroup(QStringLiteral("SaveMode"));
-    const int mode = settings->value(QStringLiteral("Mode"), 0).toInt();
-    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-    const QString path = settings->value(QStringLiteral("Path"), desktop).toString();
-    settings->endGroup();
-    m_saveFolder->showChoice(mode, path);
+    const UserPreferences preferences;
+    m_saveFolder->showChoice(preferences.saveMode(), preferences.savePath());
 }
 
 void SplitView::onChangeOutFolder(int index)
