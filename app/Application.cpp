@@ -4,6 +4,7 @@
 #include "instance/InstallationRegistry.h"
 #include "instance/InstanceMeeting.h"
 #include "common/Logger.h"
+#include "common/UserPreferences.h"
 #include "common/UserSettings.h"
 #include "jobs/Merge.h"
 #include "jobs/Split.h"
@@ -96,7 +97,7 @@ void Application::loadStyleSheet()
 
 QString Application::storedLanguage()
 {
-    const QString language = settings()->value(QStringLiteral("Language")).toString();
+    const QString language = UserPreferences(settings()).language();
     return language.isEmpty() ? QLocale::system().name().left(2) : language;
 }
 

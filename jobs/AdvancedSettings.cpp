@@ -1,10 +1,9 @@
 #include "jobs/AdvancedSettings.h"
 
-#include "common/UserSettings.h"
+#include "common/UserPreferences.h"
 #include "protocol/JobFiles.h"
 #include "protocol/SplitPlan.h"
 
-#include <QSettings>
 
 AdvancedSettings::AdvancedSettings(const QString &defaultTemplate)
     : m_defaultTemplate(defaultTemplate)
@@ -15,7 +14,7 @@ AdvancedSettings::AdvancedSettings(const QString &defaultTemplate)
 
 QString AdvancedSettings::defaultAuthor()
 {
-    return SplitPlan::defaultAuthor();
+    return UserPreferences().author();
 }
 
 QString AdvancedSettings::defaultProducer()
@@ -80,5 +79,5 @@ void AdvancedSettings::fillOutputOptions(OutputOptions &options) const
     options.permissionCopyAccess = false;
     options.permissionAssembly = false;
     options.permissionPrintFull = m_permPrinting;
-    options.compressFile = openUserSettings()->value(QStringLiteral("compress_out_files"), false).toBool();
+    options.compressFile = UserPreferences().compressOutput();
 }

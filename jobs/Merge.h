@@ -2,9 +2,9 @@
 #define CLEAVEMARK_JOBS_MERGE_H
 
 #include "jobs/MergeModel.h"
+#include "jobs/WorkerJob.h"
 
 #include <QList>
-#include <QObject>
 #include <QSharedPointer>
 #include <QString>
 
@@ -13,7 +13,7 @@ class MergeLauncher;
 
 // The one merge job of the program: the merge list, the file to produce, the
 // output properties, and the launcher that runs the worker.
-class Merge : public QObject
+class Merge : public WorkerJob
 {
     Q_OBJECT
 
@@ -28,8 +28,6 @@ public:
     void setSaveFileName(const QString &path) { m_saveFileName = path; }
     QString saveFileName() const { return m_saveFileName; }
 
-
-    bool isRunning() const;
     // Not running, and at least two documents in the list.
     bool canMerge() const;
 
@@ -39,9 +37,6 @@ public:
     int documentCount() const { return m_documentCount; }
     QList<LeftOutDocument> leftOut() const { return m_leftOut; }
     int errorCause() const;
-
-    // Stops a running merge and waits for it, without a word to the pages.
-    void stop();
 
 signals:
     void started();
@@ -53,7 +48,6 @@ signals:
 public slots:
     // Asks for missing passwords (the list's prompts), then starts the worker.
     void run();
-    void cancel();
     void editSettings();
     void onFinished(int exitCode, const QString &mergedFileName, const QString &errorFileName);
     // Takes the author of new outputs from the settings again.
@@ -67,7 +61,6 @@ private:
     QSharedPointer<AdvancedSettings> m_settings;
     int m_documentCount = 0;
     QList<LeftOutDocument> m_leftOut;
-    bool m_quiet = false;
 };
 
 #endif

@@ -13,13 +13,14 @@
 #include <QLocale>
 
 Split::Split(QObject *parent)
-    : QObject(parent)
+    : WorkerJob(parent)
     , m_settings(QSharedPointer<AdvancedSettings>::create(SplitPlan::defaultTemplate()))
     , m_ridPages(new PageRanges(this))
     , m_ranges(new PageRanges(this))
     , m_launcher(new SplitLauncher(this))
     , m_reader(new InformationReader(this))
 {
+    setLauncher(m_launcher);
     connect(m_reader, &InformationReader::finished, this, &Split::informationRead);
     connect(m_launcher, &SplitLauncher::started, this, &Split::started);
     connect(m_launcher, &SplitLauncher::progressChanged, this, &Split::progressChanged);
@@ -172,11 +173,6 @@ QStringList Split::oversizedFiles() const
     return m_launcher->response().oversizedFiles;
 }
 
-bool Split::isRunning() const
-{
-    return m_launcher->isRunning();
-}
-
 QString Split::displayName() const
 {
     return m_title.isEmpty() ? QFileInfo(m_fileName).completeBaseName() : m_title;
@@ -274,18 +270,6 @@ void Split::run()
     m_launcher->run();
 }
 
-void Split::cancel()
-{
-    m_launcher->cancel();
-}
-
-void Split::stop()
-{
-    m_quiet = true;
-    m_launcher->cancelAndWait();
-    m_quiet = false;
-}
-
 int Split::failedCount() const
 {
     return m_launcher->response().failedCount;
@@ -314,7 +298,7 @@ void Split::editSettings()
 void Split::onSplitFinished(int exitCode, const QStringList &files)
 {
     emit complete();
-    if (m_quiet)
+    if (isStopping())
         return;
     if (exitCode == 0)
         emit finished(files);

@@ -2,12 +2,12 @@
 
 #include "dialogs/FileManager.h"
 #include "dialogs/MessageMerge.h"
-#include "dialogs/MessagePassword.h"
 #include "dialogs/MessageQuestion.h"
 #include "dialogs/MessageView.h"
+#include "dialogs/PasswordPrompt.h"
 #include "common/FileUtils.h"
 #include "common/Logger.h"
-#include "common/UserSettings.h"
+#include "common/UserPreferences.h"
 #include "jobs/AdvancedSettings.h"
 #include "jobs/Merge.h"
 #include "jobs/ProgressControl.h"
@@ -30,15 +30,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
-#include <QSettings>
 #include <QStackedLayout>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 namespace {
-
-const QString saveFolderKey = QStringLiteral("merge_last_save_folder");
-const QString selectFolderKey = QStringLiteral("last_select_folder");
 
 // Words of characters a file name may hold, separated by runs of spaces.
 const QString fileNamePattern = QStringLiteral("^[^ \\/:*?<>|]+([ ]+[^ \\/:*?<>|]+)*$");
@@ -47,11 +42,6 @@ const QString fileNamePattern = QStringLiteral("^[^ \\/:*?<>|]+([ ]+[^ \\/:*?<>|
 enum Answer { Cancel = 0, RemoveRows = 1, MergeWithout = 2, ClearList = 3 };
 
 enum StackPage { OutputPage = 0, ProgressPage = 1 };
-
-QString desktopFolder()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-}
 
 void logInfo(const QString &line)
 {
@@ -322,16 +312,16 @@ void MergeView::proposeName()
 
 void MergeView::loadOutputFolder()
 {
-    QString folder = openUserSettings()->value(saveFolderKey, desktopFolder()).toString();
+    QString folder = UserPreferences().mergeSaveFolder();
     if (!QFileInfo(folder).isDir())
-        folder = desktopFolder();
+        folder = UserPreferences::desktopFolder();
     showOutputFolder(folder);
 }
 
 void MergeView::setOutputFolder(const QString &folder)
 {
     m_outputFolder = folder;
-    openUserSettings()->setValue(saveFolderKey, folder);
+    UserPreferences().setMergeSaveFolder(folder);
     showOutputFolder(folder);
 }
 
@@ -390,13 +380,12 @@ void MergeView::updateMergeButtonState()
 
 void MergeView::onButtonAdd()
 {
-    const QString start =
-        openUserSettings()->value(selectFolderKey, desktopFolder()).toString();
+    const QString start = UserPreferences().lastSelectFolder();
     const QStringList files =
         m_chooseFiles(this, tr("Select one or more files to open"), start, tr("Files (*.pdf)"), true);
     if (files.isEmpty() || !model())
         return;
-    openUserSettings()->setValue(selectFolderKey, QFileInfo(files.first()).absolutePath());
+    UserPreferences().setLastSelectFolder(QFileInfo(files.first()).absolutePath());
     model()->requestAddFiles(files);
 }
 
@@ -591,25 +580,18 @@ bool MergeView::enterPassword(int row)
         return true;
 
     const QString fileName = QFileInfo(item.path).fileName();
-    MessagePassword prompt(this);
-    prompt.setMessage(fileName);
-    prompt.setSkipVisible(false);
-    prompt.setSkipAllVisible(false);
-    if (prompt.exec() != QDialog::Accepted)
-        return false;
-    const QString password = prompt.password().trimmed();
-    if (password.isEmpty())
+    const PasswordAnswer answer = PasswordPrompt::ask(fileName, PasswordPrompt::Skipping::NotOffered, this);
+    if (answer.password.isEmpty())
         return false;
 
-    const DocumentInformation info = InformationReader::readAnswering({item.path, password}).info;
+    const DocumentInformation info = InformationReader::readAnswering({item.path, answer.password}).info;
     item.hasPassword = info.hasPassword;
     item.path = info.path;
     item.pageCount = info.pageCount;
     item.password = info.password;
     model()->setItem(row, item);
     if (item.needsPassword()) {
-        showMessage(tr("Can not open file"), tr("The password for %1 is incorrect").arg(fileName),
-                    this);
+        PasswordPrompt::tellIncorrect(fileName, this);
         return false;
     }
     return true;

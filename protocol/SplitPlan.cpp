@@ -1,6 +1,6 @@
 #include "protocol/SplitPlan.h"
 
-#include "common/UserSettings.h"
+#include "common/UserPreferences.h"
 
 #include <QtGlobal>
 
@@ -41,12 +41,12 @@ PageRangeList groupRanges(int pageCount, int startPage, int size)
 
 QString defaultProducer()
 {
-    return QStringLiteral("Tessaly Cleavemark");
+    return UserPreferences::defaultAuthor();
 }
 
 QString defaultAuthor()
 {
-    return openUserSettings()->value(QStringLiteral("meta_author"), defaultProducer()).toString();
+    return UserPreferences().author();
 }
 
 } // namespace SplitPlan

@@ -4,7 +4,7 @@
 #include "dialogs/MessageSplit.h"
 #include "dialogs/MessageView.h"
 #include "dialogs/SaveFolderModel.h"
-#include "common/UserSettings.h"
+#include "common/UserPreferences.h"
 #include "jobs/AdvancedSettings.h"
 #include "jobs/ProgressControl.h"
 #include "jobs/Split.h"
@@ -20,26 +20,16 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QDir>
 #include <QEvent>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStackedLayout>
-#include <QStandardPaths>
 #include <QStyle>
 
 namespace {
-
-QString chooseFolderWithDialog(QWidget *parent, const QString &title, const QString &start)
-{
-    return QFileDialog::getExistingDirectory(parent, title, start,
-                                             QFileDialog::ShowDirsOnly
-                                                 | QFileDialog::DontResolveSymlinks);
-}
 
 // A field that is not a number counts as 0.
 int numberOf(const QLineEdit *field)
@@ -59,7 +49,6 @@ void restyle(QWidget *widget)
 SplitView::SplitView(Split *job, QWidget *parent)
     : QFrame(parent)
     , m_job(job)
-    , m_chooseFolder(chooseFolderWithDialog)
 {
     setObjectName(QStringLiteral("splitView"));
     buildLayout();
@@ -70,7 +59,12 @@ SplitView::SplitView(Split *job, QWidget *parent)
 
 void SplitView::setFolderChooser(FolderChooser chooser)
 {
-    m_chooseFolder = std::move(chooser);
+    m_saveFolder->setFolderChooser(std::move(chooser));
+}
+
+SaveFolderModel *SplitView::saveFolderModel() const
+{
+    return m_saveFolder->folderModel();
 }
 
 void SplitView::connectJob()
@@ -168,7 +162,6 @@ void SplitView::retranslate()
     m_ridHelpText->setText(tr("You can choose and add pages which you want to delete..."));
     m_rangeHelpText->setText(tr("You should choose and add a interval from document, which you "
                                 "will want to split..."));
-    m_saveFolderModel->retranslate();
 }
 
 void SplitView::changeEvent(QEvent *event)
@@ -227,34 +220,13 @@ void SplitView::onFileChanged()
 
 void SplitView::readSettings()
 {
-    const auto settings = openUserSettings();
-    settings->beginGroup(QStringLiteral("SaveMode"));
-    const int mode = settings->value(QStringLiteral("Mode"), 0).toInt();
-    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-    const QString path = settings->value(QStringLiteral("Path"), desktop).toString();
-    settings->endGroup();
-    if (mode == SaveFolderModel::ChosenFolder)
-        m_saveFolderModel->setData(m_saveFolderModel->index(SaveFolderModel::ChosenFolder, 0), path);
-    m_saveFolder->setCurrentIndex(mode);
-    lastFolderIndex = mode;
+    const UserPreferences preferences;
+    m_saveFolder->showChoice(preferences.saveMode(), preferences.savePath());
 }
 
 void SplitView::onChangeOutFolder(int index)
 {
-    if (m_saveFolderModel->kind(index) != SaveFolderModel::ChosenFolder) {
-        lastFolderIndex = index;
-        return;
-    }
-    const QString folder = m_chooseFolder(this, tr("Select destination folder"),
-                                          m_saveFolderModel->chosenFolder());
-    if (folder.isEmpty()) {
-        m_saveFolder->setCurrentIndex(lastFolderIndex);
-        return;
-    }
-    m_saveFolderModel->setData(m_saveFolderModel->index(SaveFolderModel::ChosenFolder, 0),
-                               QDir::toNativeSeparators(folder));
-    m_saveFolder->setCurrentIndex(index);
-    lastFolderIndex = index;
+    m_saveFolder->takeRow(index);
 }
 
 QString SplitView::outputFolder(int folderIndex, const QString &fileName, const QString &chosenFolder)
@@ -435,7 +407,7 @@ void SplitView::split()
     if (!split)
         return;
     split->setOutDirectory(outputFolder(m_saveFolder->currentIndex(), split->fileName(),
-                                        m_saveFolderModel->chosenFolder()));
+                                        m_saveFolder->chosenFolder()));
     split->setMode(m_modes->checkedId());
     split->setStartPage(numberOf(m_startPage));
     split->setGroupSize(numberOf(m_groupSize));

@@ -1,6 +1,5 @@
 #include "split/SplitView.h"
 
-#include "dialogs/SaveFolderModel.h"
 #include "jobs/ProgressControl.h"
 #include "jobs/Split.h"
 #include "widgets/RangeListView.h"
@@ -11,7 +10,6 @@
 #include "widgets/Button.h"
 
 #include <QButtonGroup>
-#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -210,12 +208,7 @@ QWidget *SplitView::createBottomBar()
     m_saveTo->setObjectName(QStringLiteral("saveToLabel"));
     row->addWidget(m_saveTo);
     row->addSpacing(3);
-    m_saveFolderModel = new SaveFolderModel(this);
-    m_saveFolder = new QComboBox(buttons);
-    m_saveFolder->setModel(m_saveFolderModel);
-    m_saveFolder->setModelColumn(0);
-    m_saveFolder->setItemDelegate(new SaveFolderDelegate(m_saveFolder));
-    m_saveFolder->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_saveFolder = new SaveFolderBox(buttons);
     m_saveFolder->setMinimumContentsLength(18);
     m_saveFolder->setFixedHeight(saveFolderHeight);
     m_saveTo->setBuddy(m_saveFolder);

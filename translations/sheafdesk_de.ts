@@ -407,14 +407,6 @@
         <translation>Passwort</translation>
     </message>
     <message>
-        <source>Can not open file</source>
-        <translation>Datei kann nicht geöffnet werden</translation>
-    </message>
-    <message>
-        <source>The password for %1 is incorrect</source>
-        <translation>Das Passwort für %1 ist falsch</translation>
-    </message>
-    <message>
         <source>Cannot be read</source>
         <translation>Nicht lesbar</translation>
     </message>
@@ -527,14 +519,6 @@
     <message>
         <source>Merge failed</source>
         <translation>Zusammenführen fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>Can not open file</source>
-        <translation>Datei kann nicht geöffnet werden</translation>
-    </message>
-    <message>
-        <source>The password for %1 is incorrect</source>
-        <translation>Das Passwort für %1 ist falsch</translation>
     </message>
     <message>
         <source>Add files (%1)</source>
@@ -893,6 +877,17 @@
     </message>
 </context>
 <context>
+    <name>PasswordPrompt</name>
+    <message>
+        <source>Can not open file</source>
+        <translation>Datei kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>The password for %1 is incorrect</source>
+        <translation>Das Passwort für %1 ist falsch</translation>
+    </message>
+</context>
+<context>
     <name>PreviewWidget</name>
     <message>
         <source>Preview</source>
@@ -921,14 +916,6 @@
     <message>
         <source>Pages: %1</source>
         <translation>Seiten: %1</translation>
-    </message>
-    <message>
-        <source>Can not open file</source>
-        <translation>Datei kann nicht geöffnet werden</translation>
-    </message>
-    <message>
-        <source>The password for %1 is incorrect</source>
-        <translation>Das Passwort für %1 ist falsch</translation>
     </message>
     <message>
         <source>Page 1 of %1</source>
@@ -973,6 +960,13 @@
     </message>
 </context>
 <context>
+    <name>SaveFolderBox</name>
+    <message>
+        <source>Select destination folder</source>
+        <translation>Zielordner wählen</translation>
+    </message>
+</context>
+<context>
     <name>SaveFolderModel</name>
     <message>
         <source>Sub folder</source>
@@ -992,10 +986,6 @@
     <message>
         <source>English</source>
         <translation>Deutsch</translation>
-    </message>
-    <message>
-        <source>Select destination folder</source>
-        <translation>Zielordner wählen</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -1280,10 +1270,6 @@
     <message>
         <source>You should choose and add a interval from document, which you will want to split...</source>
         <translation>Wählen Sie die Seitenbereiche des Dokuments, die Sie abteilen möchten, und fügen Sie sie hinzu...</translation>
-    </message>
-    <message>
-        <source>Select destination folder</source>
-        <translation>Zielordner wählen</translation>
     </message>
     <message>
         <source>Split canceled</source>

@@ -166,7 +166,7 @@ void SplitEngine::splitRanges()
         return;
 
     TemporaryFiles temporaries;
-    const QString source = workingSource(temporaries);
+    const QString source = workingSource(m_service, temporaries);
 
     ensureOutputFolder();
 
@@ -326,16 +326,7 @@ void SplitEngine::removePages()
         return;
     }
 
-    QString source = m_request.fileName;
-    if (!m_request.filePassword.isEmpty()) {
-        const QString decrypted = temporaryPath(cacheFolder());
-        temporaries.add(decrypted);
-        const bool ok = !decrypted.isEmpty()
-            && service->decryptFile(source, decrypted, m_request.filePassword) == 1;
-        log(QStringLiteral("Decrypt:%1").arg(outcome(ok)));
-        if (ok)
-            source = decrypted;
-    }
+    const QString source = workingSource(service, temporaries);
 
     // Each range names one page to remove: its first.
     QSet<int> toRemove;
@@ -415,22 +406,23 @@ bool SplitEngine::saveEdited(const QSharedPointer<PdfService> &service, const QS
     return saved;
 }
 
-// The file the pieces are cut from: a decrypted temporary copy when the
-// source is protected, else the source itself. A copy that cannot be made
-// leaves the source, whose pieces then fail as unreadable.
-QString SplitEngine::workingSource(TemporaryFiles &temporaries)
+// The file every mode works on: a decrypted temporary copy when the source
+// is protected, else the source itself. A copy that cannot be made leaves
+// the source, whose pieces then fail as unreadable; why it failed is kept
+// for the response.
+QString SplitEngine::workingSource(const QSharedPointer<PdfService> &service, TemporaryFiles &temporaries)
 {
     if (m_request.filePassword.isEmpty() && !m_request.hasSecurity)
         return m_request.fileName;
     const QString decrypted = temporaryPath(temporaryFolder());
     temporaries.add(decrypted);
     const int result = decrypted.isEmpty()
-        ? 0 : m_service->decryptFile(m_request.fileName, decrypted, m_request.filePassword);
+        ? 0 : service->decryptFile(m_request.fileName, decrypted, m_request.filePassword);
     log(QStringLiteral("Decrypt result:%1").arg(result));
     if (result == 1)
         return decrypted;
     m_decryptionFailed = true;
-    m_failureCause = readFailureCause(m_service->lastErrorCode());
+    m_failureCause = readFailureCause(service->lastErrorCode());
     return m_request.fileName;
 }
 
@@ -480,7 +472,7 @@ void SplitEngine::splitBySize()
     }
 
     TemporaryFiles temporaries;
-    const QString source = workingSource(temporaries);
+    const QString source = workingSource(m_service, temporaries);
     int pageCount = 0;
     if (!readSource(source, pageCount, nullptr)) {
         failWithoutPieces();
@@ -510,7 +502,7 @@ void SplitEngine::splitByBookmarks()
         return;
 
     TemporaryFiles temporaries;
-    const QString source = workingSource(temporaries);
+    const QString source = workingSource(m_service, temporaries);
     int pageCount = 0;
     OutlineEntryList outline;
     if (!readSource(source, pageCount, &outline)) {

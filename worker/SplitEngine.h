@@ -75,7 +75,7 @@ private:
     QList<Piece> bookmarkPieces(const OutlineEntryList &outline, int pageCount) const;
     void splitBySize();
     void writePieces(const QString &source, const QList<Piece> &pieces, int progressOffset);
-    QString workingSource(TemporaryFiles &temporaries);
+    QString workingSource(const QSharedPointer<PdfService> &service, TemporaryFiles &temporaries);
     bool readSource(const QString &source, int &pageCount, OutlineEntryList *outline);
     qint64 measuredSize(const QString &source, const PageRange &range);
     bool preparePiece(const QSharedPointer<PdfService> &service, PdfDocument &piece,

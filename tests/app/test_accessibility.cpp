@@ -526,7 +526,7 @@ void TestAccessibility::focusMarksFollowTheKeyboardOnly()
     // A panel: the output properties, Tab onto SAVE SETTINGS.
     m_view->findChild<Button *>("buttonAdvancedSettings")->click();
     AdvancedSettingsView *panel = m_view->advancedSettingsView();
-    QTest::qWait(500);   // the panel has slid in
+    QTRY_COMPARE(panel->geometry(), MainView::panelShownGeometry());
     Button *save = panel->findChild<Button *>("buttonSaveSettings");
     const int saveIdle = accentPixels(save->grab().toImage());
     QVERIFY(tabTo(save));

@@ -348,6 +348,16 @@ void TestJobs::cancelEndsARunningSplit()
     QVERIFY(!split.isRunning());
     QVERIFY(split.launcher()->files().isEmpty());
     QVERIFY(progress.last().at(0).toDouble() < 100.0);
+
+    // A stop (the window closing) has ended the split when it returns, and
+    // only complete() tells of it.
+    split.run();
+    QTRY_VERIFY_WITH_TIMEOUT(progress.count() > 0 && split.isRunning(), 30000);
+    split.stop();
+    QVERIFY(!split.isRunning());
+    QCOMPARE(complete.count(), 2);
+    QCOMPARE(finished.count() + failed.count(), 1);
+    QVERIFY(split.launcher()->files().isEmpty());
 }
 
 void TestJobs::mergeTakesRangesAndProtectedDocuments()

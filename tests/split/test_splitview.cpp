@@ -161,9 +161,20 @@ void TestSplitView::outputFolderRules()
 
     // The stored choice is the page's start; a cancelled folder dialog
     // brings back the row chosen before.
+    // A stored mode outside the rows (an edited settings file) takes the
+    // nearest row, as on the settings page, never no row and no folder.
     auto settings = Application::settings();
-    settings->setValue("SaveMode/Mode", 1);
+    settings->setValue("SaveMode/Mode", 7);
+    settings->setValue("SaveMode/Path", "/srv/stored");
     settings.reset();
+    m_view->readSettings();
+    QCOMPARE(m_view->saveFolderBox()->currentIndex(), 2);
+    QCOMPARE(m_view->saveFolderModel()->chosenFolder(), QString("/srv/stored"));
+    Application::settings()->setValue("SaveMode/Mode", -1);
+    m_view->readSettings();
+    QCOMPARE(m_view->saveFolderBox()->currentIndex(), 0);
+
+    Application::settings()->setValue("SaveMode/Mode", 1);
     m_view->readSettings();
     QCOMPARE(m_view->saveFolderBox()->currentIndex(), 1);
     m_nextFolder.clear();
