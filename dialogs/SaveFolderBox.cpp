@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
+#include <QKeyEvent>
 
 namespace {
 
@@ -57,6 +58,13 @@ void SaveFolderBox::takeRow(int index)
         m_lastIndex = index;
         return;
     }
+    // Passing over the row with the arrows asks nothing; a folder chosen
+    // before stays the choice.
+    if (m_byArrows) {
+        if (!m_model->chosenFolder().isEmpty())
+            m_lastIndex = index;
+        return;
+    }
     const QString folder = m_chooseFolder(this, tr("Select destination folder"), m_model->chosenFolder());
     if (folder.isEmpty()) {
         setCurrentIndex(m_lastIndex);
@@ -65,6 +73,19 @@ void SaveFolderBox::takeRow(int index)
     m_model->setData(m_model->index(SaveFolderModel::ChosenFolder, 0), QDir::toNativeSeparators(folder));
     setCurrentIndex(index);
     m_lastIndex = index;
+}
+
+void SaveFolderBox::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    const bool ask = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+    if (ask && m_model->kind(currentIndex()) == SaveFolderModel::ChosenFolder) {
+        takeRow(currentIndex());
+        return;
+    }
+    m_byArrows = !ask;
+    QComboBox::keyPressEvent(event);
+    m_byArrows = false;
 }
 
 void SaveFolderBox::changeEvent(QEvent *event)

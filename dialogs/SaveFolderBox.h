@@ -10,8 +10,9 @@ class SaveFolderModel;
 // The "Save to" choice of the settings page and of the split page: the rows
 // of SaveFolderModel, painted by SaveFolderDelegate. Taking the "Select
 // folder..." row asks for a folder; cancelling that brings back the row
-// chosen before. Nothing is stored here; the pages read and write the
-// settings themselves.
+// chosen before. Moving onto that row with the arrow keys only selects it:
+// Return, Enter or Space then asks, as a click does. Nothing is stored
+// here; the pages read and write the settings themselves.
 class SaveFolderBox : public QComboBox
 {
     Q_OBJECT
@@ -38,11 +39,13 @@ public:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     SaveFolderModel *m_model = nullptr;
     FolderChooser m_chooseFolder;
     int m_lastIndex = 0;   // the row before the last change
+    bool m_byArrows = false;   // the current change comes from an arrow key
 };
 
 #endif

@@ -177,6 +177,23 @@ void TestSplitView::outputFolderRules()
     Application::settings()->setValue("SaveMode/Mode", 1);
     m_view->readSettings();
     QCOMPARE(m_view->saveFolderBox()->currentIndex(), 1);
+
+    // Arrowing onto "Select folder..." asks nothing; Return asks.
+    int asked = 0;
+    m_view->setFolderChooser([&](QWidget *, const QString &, const QString &) {
+        ++asked;
+        return m_folder.filePath("by-keys");
+    });
+    QComboBox *box = m_view->saveFolderBox();
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Down);
+    QCOMPARE(box->currentIndex(), 2);
+    QCOMPARE(asked, 0);
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(asked, 1);
+    QCOMPARE(m_view->saveFolderModel()->chosenFolder(), QDir::toNativeSeparators(m_folder.filePath("by-keys")));
+    m_view->setFolderChooser([this](QWidget *, const QString &, const QString &) { return m_nextFolder; });
+    m_view->readSettings();
     m_nextFolder.clear();
     m_view->saveFolderBox()->setCurrentIndex(2);
     emit m_view->saveFolderBox()->activated(2);
