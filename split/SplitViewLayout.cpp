@@ -136,10 +136,11 @@ QWidget *SplitView::createGroupsPage()
     fields->addSpacing(20);
     fields->addWidget(m_startPageLabel);
     fields->addWidget(m_startPage);
-    fields->addSpacing(12);
-    m_groupsProblem = ModePage::createProblemLabel(page);
-    fields->addWidget(m_groupsProblem, 1);
+    fields->addStretch();
     layout->addLayout(fields);
+    // Below the fields: the row beside them has no room for a sentence.
+    m_groupsProblem = ModePage::createProblemLabel(page);
+    layout->addWidget(m_groupsProblem);
     layout->addWidget(ModePage::createHelp(m_groupsHelp, page));
     layout->addStretch();
     return page;

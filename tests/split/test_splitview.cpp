@@ -316,6 +316,7 @@ void TestSplitView::pageAndRangeInputIsChecked()
     QVERIFY(m_view->groupsProblemLabel()->isVisible());
     QCOMPARE(m_view->groupsProblemLabel()->text(), QString("The document has only 10 pages."));
     QCOMPARE(m_view->splitButton()->toolTip(), m_view->groupsProblemLabel()->text());
+    QVERIFY(m_main->grab().save(QStringLiteral(CM_SCREENSHOT_FOLDER "/split_groups_problem_en.png")));
     m_view->startPageEdit()->setText("10");
     m_view->groupSizeEdit()->setText("0");
     QVERIFY(!m_view->splitButton()->isEnabled());
