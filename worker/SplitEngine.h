@@ -46,6 +46,8 @@ public:
     // them failed (JobCause); a mode-0 job with some written still succeeds.
     int failedCount() const { return m_failedCount; }
     int failureCause() const { return m_failureCause; }
+    // What the files written take, and what optimising them saved.
+    OutputSizes outputSizes() const { return m_sizes; }
 
     // The merge engine clears both: its pieces are only extracted and re-saved.
     void setApplyProperties(bool apply) { m_applyProperties = apply; }
@@ -114,6 +116,7 @@ private:
     QSharedPointer<PdfService> m_service;
     bool m_applyProperties = true;
     bool m_compressOutput = true;
+    OutputSizes m_sizes;
     int m_writerThreads = 0;
     static constexpr int MinPiecesForThreads = 8;
     QSet<QString> m_takenPaths;
