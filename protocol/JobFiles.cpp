@@ -191,8 +191,11 @@ void readOutputOptions(const QJsonObject &object, OutputOptions &options)
     options.imageDpiLimit = qMax(1, intOf(object, kImageDpi, 150));
 }
 
+// Only a job that wrote something tells sizes; a failed one's response stays as it was.
 void writeSizes(const OutputSizes &sizes, QJsonObject &object)
 {
+    if (sizes.bytesWritten <= 0)
+        return;
     object.insert(kBytesWritten, double(sizes.bytesWritten));
     object.insert(kBytesBefore, double(sizes.bytesBefore));
     object.insert(kImagesChanged, sizes.imagesChanged);
