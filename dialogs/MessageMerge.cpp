@@ -37,12 +37,20 @@ MessageMerge::MessageMerge(QWidget *parent)
 void MessageMerge::retranslate()
 {
     setTitle(tr("Merge complete"));
-    if (m_summary.isEmpty())
-        setText(tr("All of your files have been merged. You can open the folder to view the result"));
-    else
-        setText(m_summary + QLatin1Char(' ') + tr("You can open the folder to view the result"));
+    QString text = m_summary.isEmpty()
+        ? tr("All of your files have been merged. You can open the folder to view the result")
+        : m_summary + QLatin1Char(' ') + tr("You can open the folder to view the result");
+    if (!m_sizes.isEmpty())
+        text += QStringLiteral("\n\n") + m_sizes.text(0);
+    setText(text);
     m_ok->setText(tr("OK"));
     m_open->setText(tr("OPEN FOLDER"));
+}
+
+void MessageMerge::setSizes(const SizeSummary &sizes)
+{
+    m_sizes = sizes;
+    retranslate();
 }
 
 void MessageMerge::setSummary(const QString &summary)

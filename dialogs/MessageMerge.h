@@ -1,6 +1,7 @@
 #ifndef CLEAVEMARK_DIALOGS_MESSAGEMERGE_H
 #define CLEAVEMARK_DIALOGS_MESSAGEMERGE_H
 
+#include "dialogs/SizeSummary.h"
 #include "widgets/FramelessDialog.h"
 
 class Button;
@@ -18,6 +19,8 @@ public:
 
     // Replaces the message's first sentence: what was merged and what left out.
     void setSummary(const QString &summary);
+    // What the merged file takes, told after the result.
+    void setSizes(const SizeSummary &sizes);
 
 public slots:
     void onOk();
@@ -31,6 +34,7 @@ private:
     Button *m_ok = nullptr;
     Button *m_open = nullptr;
     QString m_summary;
+    SizeSummary m_sizes;
 };
 
 #endif

@@ -42,6 +42,12 @@ void MessageSplit::setOversizedCount(int count)
     retranslate();
 }
 
+void MessageSplit::setSizes(const SizeSummary &sizes)
+{
+    m_sizes = sizes;
+    retranslate();
+}
+
 void MessageSplit::retranslate()
 {
     setTitle(tr("Split complete"));
@@ -52,6 +58,8 @@ void MessageSplit::retranslate()
         result += QLatin1Char(' ')
                   + tr("%n of them hold a single page that alone is larger than the size limit.", nullptr,
                        m_oversized);
+    if (!m_sizes.isEmpty())
+        result += QStringLiteral("\n\n") + m_sizes.text(m_count);
     setText(m_note.isEmpty() ? result : m_note + QStringLiteral("\n\n") + result);
     m_ok->setText(tr("OK"));
     m_open->setText(tr("OPEN"));

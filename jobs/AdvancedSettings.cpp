@@ -82,4 +82,6 @@ void AdvancedSettings::fillOutputOptions(OutputOptions &options) const
     options.permissionAssembly = false;
     options.permissionPrintFull = m_permPrinting;
     options.compressFile = openUserSettings()->value(QStringLiteral("compress_out_files"), false).toBool();
+    options.optimise = m_optimisation;
+    options.imageDpiLimit = m_imageDpiLimit;
 }

@@ -2,6 +2,7 @@
 #define CLEAVEMARK_JOBS_MERGE_H
 
 #include "jobs/MergeModel.h"
+#include "protocol/JobFiles.h"
 
 #include <QList>
 #include <QObject>
@@ -39,6 +40,8 @@ public:
     int documentCount() const { return m_documentCount; }
     QList<LeftOutDocument> leftOut() const { return m_leftOut; }
     int errorCause() const;
+    // What the last run wrote, when the worker told.
+    OutputSizes outputSizes() const;
 
     // Stops a running merge and waits for it, without a word to the pages.
     void stop();

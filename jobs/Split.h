@@ -83,6 +83,8 @@ public:
     // and the pieces removed because it was canceled.
     int failedCount() const;
     int failureCause() const;
+    // What the last run wrote, when the worker told.
+    OutputSizes outputSizes() const;
     int removedCount() const;
 
     bool isFileSet() const { return m_fileSet; }

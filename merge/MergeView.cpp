@@ -2,6 +2,7 @@
 
 #include "dialogs/FileManager.h"
 #include "dialogs/MessageMerge.h"
+#include "jobs/OutcomeText.h"
 #include "dialogs/MessagePassword.h"
 #include "dialogs/MessageQuestion.h"
 #include "dialogs/MessageView.h"
@@ -469,6 +470,7 @@ void MergeView::showMergeResult(const QString &mergedFileName)
     MessageMerge done(this);
     if (!m_merge->leftOut().isEmpty())
         done.setSummary(MergeMessages::summary(m_merge->documentCount(), m_merge->leftOut()));
+    done.setSizes(OutcomeText::sizeSummary(m_merge->outputSizes()));
     if (done.exec() == MessageMerge::OpenFolder)
         FileManager::openFolderAndSelect(mergedFileName);
 }
