@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
+#include <QScrollArea>
 #include <QShowEvent>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -116,11 +117,12 @@ void AdvancedSettingsView::buildLayout()
     layout->setContentsMargins(20, 12, 20, 20);
     layout->setSpacing(0);
     layout->addWidget(createHeader(content));
-    layout->addSpacing(16);
+    layout->addSpacing(12);
 
     auto *form = new QGridLayout;
     form->setHorizontalSpacing(10);
-    form->setVerticalSpacing(10);
+    // Rows as close as the split's panel, the tallest, needs them.
+    form->setVerticalSpacing(8);
     form->setColumnStretch(1, 1);
     int row = 0;
 
@@ -184,8 +186,8 @@ void AdvancedSettingsView::buildLayout()
     m_tagRow = createTagRow(content);
     form->addWidget(m_tagRow, row++, 1);
     row = addPageOrderRows(content, form, row);
-    // Last, as the last step of writing: it applies to a split and a merge alike.
-    form->addWidget(createSeparator(content), row++, 0, 1, 2);
+    // Last, as the last step of writing: it applies to a split and a merge
+    // alike. A split's panel, the tallest, has no room left for a separator.
     m_optimiseLabel = createLabel(content);
     m_optimise = createChoiceBox(content, QStringLiteral("comboBoxOptimise"));
     for (const auto &choice : optimiseChoices)
@@ -193,8 +195,21 @@ void AdvancedSettingsView::buildLayout()
     m_optimiseLabel->setBuddy(m_optimise);
     form->addWidget(m_optimiseLabel, row, 0);
     form->addWidget(m_optimise, row++, 1);
-    layout->addLayout(form);
-    layout->addStretch();
+    // The fields scroll when a translation, or the note below them, needs
+    // more height than the panel has: nothing is ever squeezed out of sight.
+    auto *fields = new QWidget;
+    fields->setObjectName(QStringLiteral("settingsFields"));
+    auto *fieldsLayout = new QVBoxLayout(fields);
+    fieldsLayout->setContentsMargins(0, 0, 0, 0);
+    fieldsLayout->addLayout(form);
+    fieldsLayout->addStretch();
+    m_fieldsScroll = new QScrollArea(content);
+    m_fieldsScroll->setObjectName(QStringLiteral("scrollSettingsFields"));
+    m_fieldsScroll->setFrameShape(QFrame::NoFrame);
+    m_fieldsScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_fieldsScroll->setWidgetResizable(true);
+    m_fieldsScroll->setWidget(fields);
+    layout->addWidget(m_fieldsScroll, 1);
     m_resetNote = new QLabel(content);
     m_resetNote->setObjectName(QStringLiteral("resetNote"));
     m_resetNote->setWordWrap(true);
@@ -437,6 +452,7 @@ void AdvancedSettingsView::retranslate()
 {
     m_title->setText(tr("Advanced Settings"));
     setAccessibleName(m_title->text());
+    m_fieldsScroll->setAccessibleName(m_title->text());
     m_close->setToolTip(tr("Close (%1)").arg(QKeySequence(Qt::Key_Escape).toString(QKeySequence::NativeText)));
     m_back->setToolTip(m_close->toolTip());
     m_back->setAccessibleName(tr("Back"));

@@ -4,6 +4,7 @@
 #include "jobs/AdvancedSettings.h"
 
 #include <QFrame>
+#include <QScrollArea>
 #include <QList>
 #include <QSharedPointer>
 
@@ -85,6 +86,7 @@ private:
     QLineEdit *m_titleEdit = nullptr;
     QLabel *m_authorLabel = nullptr;
     QLineEdit *m_author = nullptr;
+    QScrollArea *m_fieldsScroll = nullptr;
     QLabel *m_optimiseLabel = nullptr;
     QComboBox *m_optimise = nullptr;
     QFrame *m_bookmarksSeparator = nullptr;

@@ -14,6 +14,7 @@
 #include "protocol/JobFiles.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QDir>
 #include <QSettings>
 
@@ -118,6 +119,11 @@ void TestScreenshots::advancedSettingsPanel()
     split->setPassword("s3cret");
     view.onShowAdvancedSettings(split);
     QTRY_COMPARE(view.advancedSettingsView()->geometry(), MainView::panelShownGeometry());
+    // The tallest panel still shows its last row.
+    QComboBox *optimise = view.advancedSettingsView()->optimiseBox();
+    QVERIFY(optimise->isVisible());
+    QVERIFY(optimise->mapTo(view.advancedSettingsView(), QPoint(0, optimise->height())).y()
+            <= view.advancedSettingsView()->height());
     save(&view, "advanced_settings_split");
     view.advancedSettingsView()->onClose();
     QTRY_VERIFY(!view.advancedSettingsView()->isVisible());
@@ -127,6 +133,7 @@ void TestScreenshots::advancedSettingsPanel()
     merge->setPrefixEnabled(false);
     merge->setBookmarksEnabled(true);
     merge->setBookmarks(MergeBookmarks::PerDocument);
+    merge->setOptimisation(Optimisation::Images);
     for (const QString language : {"en", "de", "fr"}) {
         useLanguage(language);
         MainView merging;
@@ -140,6 +147,12 @@ void TestScreenshots::advancedSettingsPanel()
         // The chosen text fits the box without being cut.
         QVERIFY2(bookmarks->fontMetrics().horizontalAdvance(bookmarks->currentText()) + 40 <= bookmarks->width(),
                  qPrintable(bookmarks->currentText()));
+        QComboBox *optimise = merging.advancedSettingsView()->optimiseBox();
+        QVERIFY(optimise->isVisible());
+        QVERIFY2(optimise->fontMetrics().horizontalAdvance(optimise->currentText()) + 40 <= optimise->width(),
+                 qPrintable(optimise->currentText()));
+        QVERIFY(optimise->mapTo(merging.advancedSettingsView(), QPoint(0, optimise->height())).y()
+                <= merging.advancedSettingsView()->height());
         save(&merging, "advanced_settings_merge_" + language);
     }
 }
@@ -156,7 +169,14 @@ void TestScreenshots::dialogs()
     save(&split, "dialog_split");
 
     MessageMerge merge;
+    SizeSummary sizes;
+    sizes.before = "4.1 MB";
+    sizes.written = "0.7 MB";
+    sizes.imagesChanged = 3;
+    sizes.imagesLeft = 1;
+    merge.setSizes(sizes);
     merge.show();
+    QVERIFY(merge.messageLabel()->text().contains("Merged: 4.1 MB → 0.7 MB\nImages: 3 redrawn smaller, 1 left as they were."));
     save(&merge, "dialog_merge");
 
     MessagePassword password;
@@ -172,6 +192,10 @@ void TestScreenshots::dialogs()
 
     useLanguage("fr");
     MessageSplit splitFrench(3);
+    sizes.before.clear();
+    sizes.imagesChanged = sizes.imagesLeft = 0;
+    splitFrench.setSizes(sizes);
+    QVERIFY(splitFrench.messageLabel()->text().endsWith("3 fichiers, 0.7 MB"));
     splitFrench.show();
     save(&splitFrench, "dialog_split_fr");
     useLanguage("en");
