@@ -187,8 +187,10 @@ void readOutputOptions(const QJsonObject &object, OutputOptions &options)
         options.*field.member = boolOf(object, field.key, true);
     options.compressFile = boolOf(object, kCompressFile, false);
     options.optimise = optimisationOf(object);
-    // A limit of nothing would redraw every image as one pixel.
-    options.imageDpiLimit = qMax(1, intOf(object, kImageDpi, 150));
+    // A limit far outside what screens and printers use is a mistake:
+    // at a few dpi every photograph would be redrawn as a blur.
+    const int dpi = intOf(object, kImageDpi, 150);
+    options.imageDpiLimit = dpi >= 72 && dpi <= 1200 ? dpi : 150;
 }
 
 // Only a job that wrote something tells sizes; a failed one's response stays as it was.
