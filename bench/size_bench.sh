@@ -3,11 +3,13 @@
 # each "optimise" choice, beside "qpdf --empty --pages ... --", pdfunite
 # and, when it is installed, "mutool merge" and "mutool clean -gggg -z" of
 # mutool's merge (the reference for storing shared objects once). Two cases:
-#   copies   20 copies of one document (default: the shared-mime-info
-#            specification, 17 pages with 7 embedded fonts)
-#   pieces   20 different documents: pieces of two or three pages cut by
-#            qpdf from two real documents, each carrying the fonts it uses,
-#            as files that were split once and are merged again do
+#   copies   20 copies of one document (default: the smallest PDF manual
+#            below /usr/share/doc; on Debian 12 the shared-mime-info one,
+#            17 pages with 7 embedded fonts)
+#   pieces   20 different documents: pieces of three pages cut by qpdf
+#            from real documents (default: every PDF manual below
+#            /usr/share/doc), each carrying the fonts it uses, as files
+#            that were split once and are merged again do
 #
 #   sh bench/size_bench.sh [build folder] [runs] [copies document] [pieces documents...]
 #
@@ -18,9 +20,12 @@ set -eu
 
 build=${1:-build}
 runs=${2:-3}
-copy_source=${3:-/usr/share/doc/shared-mime-info/shared-mime-info-spec.pdf}
+manuals=$(find /usr/share/doc -name '*.pdf' -size +20k -printf '%s %p\n' 2>/dev/null | sort -n | cut -d ' ' -f 2-)
+copy_source=${3:-$(echo "$manuals" | head -n 1)}
 [ $# -gt 3 ] && shift 3 || set --
-[ $# -gt 0 ] || set -- /usr/share/doc/libtasn1-doc/libtasn1.pdf /usr/share/doc/shared-mime-info/shared-mime-info-spec.pdf
+# shellcheck disable=SC2086
+[ $# -gt 0 ] || set -- $manuals
+[ -n "$copy_source" ] && [ $# -gt 0 ] || { echo "no documents: name them on the command line" >&2; exit 1; }
 bin=$(cd "$build" && pwd)
 sheafrun=$bin/bin/sheafrun
 make_fixture=$bin/bench/make_fixture
@@ -90,6 +95,7 @@ for i in $(seq -w 20); do
     cp "$copy_source" "$case_dir/in/copy$i.pdf"
     inputs="$inputs $case_dir/in/copy$i.pdf"
 done
+echo "copies of $copy_source; pieces of: $*"
 run_case copies
 
 case_dir="$work/pieces"
