@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QCryptographicHash>
 
+#include <algorithm>
 #include <cstring>
 #include <map>
 #include <set>
@@ -34,9 +35,17 @@ void forEachChild(QPDFObjectHandle object, Visit visit)
 
 // Every indirect object the trailer leads to, in the order a reader meets
 // them: the first copy met, the one on the earliest page, is the one kept.
-std::vector<QPDFObjectHandle> reachableObjects(QPDF &pdf)
+struct Reachable
 {
-    std::vector<QPDFObjectHandle> found;
+    std::vector<QPDFObjectHandle> objects;
+    // What the dictionaries of streams refer to: only sharing one of these
+    // can make two streams the same that were not before.
+    std::set<QPDFObjGen> namedByStreams;
+};
+
+Reachable reachableObjects(QPDF &pdf)
+{
+    Reachable found;
     std::set<QPDFObjGen> seen;
     std::vector<QPDFObjectHandle> pending{pdf.getTrailer()};
     std::vector<QPDFObjectHandle> children;
@@ -46,10 +55,13 @@ std::vector<QPDFObjectHandle> reachableObjects(QPDF &pdf)
         if (object.isIndirect()) {
             if (object.isNull() || !seen.insert(object.getObjGen()).second)
                 continue;
-            found.push_back(object);
+            found.objects.push_back(object);
         }
+        const bool stream = object.isStream();
         children.clear();
         forEachChild(object, [&](QPDFObjectHandle &child) {
+            if (stream && child.isIndirect())
+                found.namedByStreams.insert(child.getObjGen());
             if (child.isIndirect() || child.isDictionary() || child.isArray())
                 children.push_back(child);
         });
@@ -132,68 +144,55 @@ std::string candidateKey(QPDFObjectHandle object, Scope scope)
     return object.isArray() ? "a" + arrayText(object) : "d" + dictionaryText(object, "");
 }
 
-class StreamBytes
+// The stored bytes of a stream; null when it cannot be read: a damaged
+// stream is never shared.
+std::shared_ptr<Buffer> storedBytes(QPDFObjectHandle stream)
 {
-public:
-    // Null when the stream cannot be read: a damaged stream is never shared.
-    std::shared_ptr<Buffer> read(QPDFObjectHandle stream)
-    {
-        try {
-            return stream.getRawStreamData();
-        } catch (const std::exception &) {
-            return nullptr;
-        }
+    try {
+        return stream.getRawStreamData();
+    } catch (const std::exception &) {
+        return nullptr;
     }
-
-    // A strong hash of the stored bytes, computed once per stream.
-    const QByteArray &hash(QPDFObjectHandle stream)
-    {
-        auto it = m_hashes.find(stream.getObjGen());
-        if (it != m_hashes.end())
-            return it->second;
-        QByteArray digest;
-        if (const auto data = read(stream)) {
-            digest = QCryptographicHash::hash(
-                QByteArray::fromRawData(reinterpret_cast<const char *>(data->getBuffer()), int(data->getSize())),
-                QCryptographicHash::Sha256);
-        }
-        return m_hashes[stream.getObjGen()] = digest;
-    }
-
-private:
-    std::map<QPDFObjGen, QByteArray> m_hashes;
-};
-
-bool sameBytes(const std::shared_ptr<Buffer> &a, const std::shared_ptr<Buffer> &b)
-{
-    return a && b && a->getSize() == b->getSize()
-           && std::memcmp(a->getBuffer(), b->getBuffer(), a->getSize()) == 0;
 }
 
-// Streams of one key with the same hash are compared byte for byte against
-// the first of them; a stream that differs stays as it is.
-void findDuplicateStreams(std::vector<QPDFObjectHandle> group, StreamBytes &bytes,
-                          Replacements &replacements)
+QByteArray strongHash(const Buffer &data)
 {
-    std::map<QByteArray, std::vector<QPDFObjectHandle>> byHash;
+    return QCryptographicHash::hash(
+        QByteArray::fromRawData(reinterpret_cast<const char *>(data.getBuffer()), int(data.getSize())),
+        QCryptographicHash::Sha256);
+}
+
+bool sameBytes(const Buffer &a, const Buffer &b)
+{
+    return a.getSize() == b.getSize() && std::memcmp(a.getBuffer(), b.getBuffer(), a.getSize()) == 0;
+}
+
+// Streams of one key are read once each, in order: one whose hash a stream
+// before it has, and whose bytes are the same as that stream's, is a copy
+// of it; any other is kept, also one that only shares a hash.
+void findDuplicateStreams(std::vector<QPDFObjectHandle> group, Replacements &replacements)
+{
+    struct Kept
+    {
+        QPDFObjectHandle stream;
+        std::shared_ptr<Buffer> bytes;
+    };
+    std::map<QByteArray, std::vector<Kept>> byHash;
     for (auto stream : group) {
-        const QByteArray &hash = bytes.hash(stream);
-        if (!hash.isEmpty())
-            byHash[hash].push_back(stream);
-    }
-    for (auto &entry : byHash) {
-        auto &streams = entry.second;
-        if (streams.size() < 2)
+        auto bytes = storedBytes(stream);
+        if (!bytes)
             continue;
-        const auto kept = bytes.read(streams.front());
-        for (size_t i = 1; i < streams.size(); ++i) {
-            if (sameBytes(kept, bytes.read(streams[i])))
-                replacements[streams[i].getObjGen()] = streams.front();
-        }
+        auto &kept = byHash[strongHash(*bytes)];
+        const auto same = std::find_if(kept.begin(), kept.end(),
+                                       [&](const Kept &k) { return sameBytes(*k.bytes, *bytes); });
+        if (same != kept.end())
+            replacements[stream.getObjGen()] = same->stream;
+        else
+            kept.push_back({stream, std::move(bytes)});
     }
 }
 
-Replacements findDuplicates(std::vector<QPDFObjectHandle> objects, Scope scope, StreamBytes &bytes)
+Replacements findDuplicates(std::vector<QPDFObjectHandle> objects, Scope scope)
 {
     std::map<std::string, std::vector<QPDFObjectHandle>> groups;
     std::vector<const std::vector<QPDFObjectHandle> *> order;
@@ -210,7 +209,7 @@ Replacements findDuplicates(std::vector<QPDFObjectHandle> objects, Scope scope, 
     for (const auto *group : order) {
         QPDFObjectHandle first = group->front();
         if (first.isStream()) {
-            findDuplicateStreams(*group, bytes, replacements);
+            findDuplicateStreams(*group, replacements);
         } else {
             for (size_t i = 1; i < group->size(); ++i)
                 replacements[(*group)[i].getObjGen()] = group->front();
@@ -257,25 +256,31 @@ void pointAtKept(QPDFObjectHandle container, const Replacements &replacements)
 } // namespace
 
 // Sharing one object can make others the same: two images become identical
-// once their colour profiles are one object. So it goes round until a round
-// finds nothing more; a handful of rounds reach the deepest nesting that
-// real documents have.
+// once their colour profiles are one object, two fonts once their font
+// programs are. So it goes round until a round finds nothing more that
+// could; a handful of rounds reach the deepest nesting real documents have.
 int shareIdenticalObjects(QPDF &pdf, Scope scope)
 {
     constexpr int MostRounds = 8;
-    StreamBytes bytes;
     int shared = 0;
     for (int round = 0; round < MostRounds; ++round) {
-        std::vector<QPDFObjectHandle> objects = reachableObjects(pdf);
-        const Replacements replacements = findDuplicates(objects, scope, bytes);
+        Reachable reachable = reachableObjects(pdf);
+        const Replacements replacements = findDuplicates(reachable.objects, scope);
         if (replacements.empty())
             break;
         shared += int(replacements.size());
         pointAtKept(pdf.getTrailer(), replacements);
-        for (auto object : objects) {
+        bool streamsChanged = false;
+        for (auto object : reachable.objects) {
             if (!replacements.count(object.getObjGen()))
                 pointAtKept(object, replacements);
+            else
+                streamsChanged = streamsChanged || reachable.namedByStreams.count(object.getObjGen());
         }
+        // Only streams are compared here, and no stream refers to what was
+        // shared: another round would find nothing.
+        if (scope == Scope::Streams && !streamsChanged)
+            break;
     }
     return shared;
 }
