@@ -4,6 +4,7 @@
 #include "instance/InstallationRegistry.h"
 #include "instance/InstanceMeeting.h"
 #include "common/Logger.h"
+#include "common/UserPreferences.h"
 #include "common/UserSettings.h"
 #include "jobs/Merge.h"
 #include "jobs/Split.h"
@@ -12,6 +13,7 @@
 #include "pdf/InformationWorker.h"
 #include "pdf/PdfService.h"
 #include "pdf/WorkerThread.h"
+#include "widgets/ButtonKeys.h"
 #include "widgets/FocusMark.h"
 #include "protocol/JobFiles.h"
 
@@ -36,6 +38,7 @@ Application::Application(int &argc, char **argv)
     m_translationsFolder = applicationDirPath() + QStringLiteral("/translations");
     loadStyleSheet();
     installEventFilter(new FocusMark(this));
+    installEventFilter(new ButtonKeys(this));
     loadTranslation();
     m_merge = new Merge(this);
     m_split = new Split(this);
@@ -94,7 +97,7 @@ void Application::loadStyleSheet()
 
 QString Application::storedLanguage()
 {
-    const QString language = settings()->value(QStringLiteral("Language")).toString();
+    const QString language = UserPreferences(settings()).language();
     return language.isEmpty() ? QLocale::system().name().left(2) : language;
 }
 
@@ -115,8 +118,16 @@ void Application::loadTranslation()
     else
         m_translator = new QTranslator(this);
 
-    const QString baseName = QStringLiteral("sheafdesk_") + storedLanguage();
-    const bool loaded = m_translator->load(baseName, m_translationsFolder);
+    QString baseName = QStringLiteral("sheafdesk_") + storedLanguage();
+    bool loaded = m_translator->load(baseName, m_translationsFolder);
+    if (!loaded) {
+        // A language without a translation (or the C locale) reads the
+        // English one: the source texts are not meant to be shown as they are.
+        baseName = QStringLiteral("sheafdesk_en");
+        loaded = m_translator->load(baseName, m_translationsFolder);
+    }
+    // Numbers and dates are written as the language writes them ("0,016 MB").
+    QLocale::setDefault(QLocale(baseName.mid(int(qstrlen("sheafdesk_")))));
     m_translationFile = m_translationsFolder + QLatin1Char('/') + baseName + QStringLiteral(".qm");
     Logger::instance().log(QStringLiteral("Load translation: %1").arg(m_translationFile));
     Logger::instance().log(QStringLiteral("Result: %1").arg(loaded ? "true" : "false"));
@@ -162,7 +173,7 @@ void Application::openLastMergeFolder()
 
 void Application::openFolderAndSelect(const QString &path)
 {
-    FileManager::openFolderAndSelect(path);
+    FileManager::openFolderAndSelect(path, activeWindow());
 }
 
 QString Application::displayVersion() const

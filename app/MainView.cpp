@@ -10,6 +10,8 @@
 #include "app/SettingsView.h"
 #include "app/TabWidget.h"
 #include "app/UpdateChecker.h"
+#include "common/FileUtils.h"
+#include "common/UserPreferences.h"
 #include "jobs/Merge.h"
 #include "jobs/Split.h"
 #include "jobs/MergeModel.h"
@@ -419,7 +421,7 @@ void MainView::updateLastFoderState()
 
 void MainView::handleMessage(const QString &message)
 {
-    const CommandMessage command = CommandMessage::parse(message);
+    const CommandMessage command = CommandMessage::parse(message, isPdfFile);
     switch (command.action) {
     case CommandMessage::SplitAdd:
         openForSplit(command.files.first());
@@ -569,7 +571,7 @@ void MainView::onMergeJobComplete()
 
 void MainView::startUpdateCheck()
 {
-    if (!Application::settings()->value(QStringLiteral("check_updates"), true).toBool())
+    if (!UserPreferences(Application::settings()).checkUpdates())
         return;
     auto *app = Application::instance();
     const QString version = app ? app->currentVersion() : QCoreApplication::applicationVersion();
@@ -583,12 +585,11 @@ void MainView::startUpdateCheck()
 
 void MainView::onNewVersion(const QString &version)
 {
-    const QString shownKey = QStringLiteral("last_shown_version");
     {
-        const auto settings = Application::settings();
-        if (settings->value(shownKey).toString() == version)
+        UserPreferences preferences(Application::settings());
+        if (preferences.lastShownVersion() == version)
             return;
-        settings->setValue(shownKey, version);
+        preferences.setLastShownVersion(version);
     }
     MessageUpdate message(version, this);
     connect(&message, &MessageUpdate::requestNewFeatures, this, [] {

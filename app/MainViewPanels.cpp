@@ -197,6 +197,7 @@ void MainView::onShowAdvancedSettings(const QSharedPointer<AdvancedSettings> &se
 void MainView::onHideAdvancedSettings()
 {
     m_splitView->updateResetNote();
+    m_mergeView->updateOrderNote();
     slideOut(m_advancedSettingsView);
 }
 

@@ -1,21 +1,18 @@
 #include "app/SettingsView.h"
 
 #include "app/Application.h"
+#include "common/UserPreferences.h"
 #include "instance/InstallationRegistry.h"
-#include "dialogs/SaveFolderModel.h"
 #include "widgets/Button.h"
 #include "widgets/CheckBox.h"
 #include "widgets/ComboBoxDelegate.h"
 
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTranslator>
 #include <QVBoxLayout>
 
@@ -24,23 +21,10 @@ namespace {
 // Each translation names its own language under this source text.
 const char languageNameSource[] = QT_TRANSLATE_NOOP("SettingsView", "English");
 
-QString chooseFolderWithDialog(QWidget *parent, const QString &title, const QString &start)
-{
-    return QFileDialog::getExistingDirectory(parent, title, start,
-                                             QFileDialog::ShowDirsOnly
-                                                 | QFileDialog::DontResolveSymlinks);
-}
-
-QString desktopFolder()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-}
-
 } // namespace
 
 SettingsView::SettingsView(QWidget *parent)
     : QFrame(parent)
-    , m_chooseFolder(chooseFolderWithDialog)
 {
     buildLayout();
     retranslate();
@@ -92,13 +76,8 @@ void SettingsView::buildLayout()
     form->addWidget(m_languageLabel, 0, 0, Qt::AlignVCenter);
     form->addWidget(m_language, 0, 1);
 
-    m_saveFolderModel = new SaveFolderModel(this);
-    m_saveFolder = new QComboBox(content);
+    m_saveFolder = new SaveFolderBox(content);
     m_saveFolder->setObjectName(QStringLiteral("comboBoxSaveTo"));
-    m_saveFolder->setModel(m_saveFolderModel);
-    m_saveFolder->setModelColumn(0);
-    m_saveFolder->setItemDelegate(new SaveFolderDelegate(m_saveFolder));
-    m_saveFolder->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_saveFolder->setMinimumContentsLength(20);
     m_saveToLabel = new QLabel(content);
     form->addWidget(m_saveToLabel, 1, 0, Qt::AlignVCenter);
@@ -169,7 +148,12 @@ void SettingsView::fillLanguages()
 
 void SettingsView::setFolderChooser(FolderChooser chooser)
 {
-    m_chooseFolder = std::move(chooser);
+    m_saveFolder->setFolderChooser(std::move(chooser));
+}
+
+SaveFolderModel *SettingsView::saveFolderModel() const
+{
+    return m_saveFolder->folderModel();
 }
 
 void SettingsView::showEvent(QShowEvent *event)
@@ -180,15 +164,8 @@ void SettingsView::showEvent(QShowEvent *event)
 
 void SettingsView::loadSettings()
 {
-    const auto settings = Application::settings();
-    settings->beginGroup(QStringLiteral("SaveMode"));
-    const int mode = qBound(0, settings->value(QStringLiteral("Mode"), 0).toInt(), 2);
-    const QString path = settings->value(QStringLiteral("Path"), desktopFolder()).toString();
-    settings->endGroup();
-    if (mode == SaveFolderModel::ChosenFolder)
-        m_saveFolderModel->setData(m_saveFolderModel->index(SaveFolderModel::ChosenFolder, 0), path);
-    m_saveFolder->setCurrentIndex(mode);
-    m_lastFolderIndex = mode;
+    const UserPreferences preferences(Application::settings());
+    m_saveFolder->showChoice(preferences.saveMode(), preferences.savePath());
 
     // Filled when first shown: reading every translation file is no work for start-up.
     if (m_language->count() == 0)
@@ -196,10 +173,9 @@ void SettingsView::loadSettings()
     m_language->setCurrentIndex(languageIndex(Application::storedLanguage()));
     InstallationRegistry::setShellValue(QStringLiteral("language"), selectedLanguage());
 
-    m_author->setText(settings->value(QStringLiteral("meta_author"),
-                                      QStringLiteral("Tessaly Cleavemark")).toString());
-    m_compress->setChecked(settings->value(QStringLiteral("compress_out_files"), false).toBool());
-    m_checkUpdates->setChecked(settings->value(QStringLiteral("check_updates"), true).toBool());
+    m_author->setText(preferences.author());
+    m_compress->setChecked(preferences.compressOutput());
+    m_checkUpdates->setChecked(preferences.checkUpdates());
 }
 
 int SettingsView::languageIndex(const QString &code) const
@@ -220,37 +196,18 @@ QString SettingsView::selectedLanguage() const
 
 void SettingsView::onChangeSaveMode(int index)
 {
-    if (m_saveFolderModel->kind(index) != SaveFolderModel::ChosenFolder) {
-        m_lastFolderIndex = index;
-        return;
-    }
-    const QString folder = m_chooseFolder(this, tr("Select destination folder"),
-                                          m_saveFolderModel->chosenFolder());
-    if (folder.isEmpty()) {
-        m_saveFolder->setCurrentIndex(m_lastFolderIndex);
-        return;
-    }
-    m_saveFolderModel->setData(m_saveFolderModel->index(SaveFolderModel::ChosenFolder, 0),
-                               QDir::toNativeSeparators(folder));
-    m_saveFolder->setCurrentIndex(index);
-    m_lastFolderIndex = index;
+    m_saveFolder->takeRow(index);
 }
 
 void SettingsView::saveSettings()
 {
-    const int kind = m_saveFolderModel->kind(m_saveFolder->currentIndex());
-    const auto settings = Application::settings();
-    settings->beginGroup(QStringLiteral("SaveMode"));
-    settings->setValue(QStringLiteral("Mode"), kind);
-    settings->setValue(QStringLiteral("Path"), kind == SaveFolderModel::ChosenFolder
-                                                   ? m_saveFolderModel->chosenFolder()
-                                                   : QString());
-    settings->endGroup();
-    settings->setValue(QStringLiteral("Language"), selectedLanguage());
-    settings->setValue(QStringLiteral("meta_author"), m_author->text());
-    settings->setValue(QStringLiteral("compress_out_files"), m_compress->isChecked());
-    settings->setValue(QStringLiteral("check_updates"), m_checkUpdates->isChecked());
-    settings->sync();
+    UserPreferences preferences(Application::settings());
+    preferences.setSaveFolder(m_saveFolder->kind(), m_saveFolder->chosenFolder());
+    preferences.setLanguage(selectedLanguage());
+    preferences.setAuthor(m_author->text());
+    preferences.setCompressOutput(m_compress->isChecked());
+    preferences.setCheckUpdates(m_checkUpdates->isChecked());
+    preferences.sync();
     InstallationRegistry::setShellValue(QStringLiteral("language"), selectedLanguage());
 
     if (auto *app = Application::instance())
@@ -301,5 +258,4 @@ void SettingsView::retranslate()
     m_author->setAccessibleName(m_authorLabel->text());
     const auto *app = Application::instance();
     m_version->setText(tr("version %1").arg(app ? app->displayVersion() : QString()));
-    m_saveFolderModel->retranslate();
 }

@@ -1,9 +1,9 @@
 #ifndef CLEAVEMARK_APP_SETTINGSVIEW_H
 #define CLEAVEMARK_APP_SETTINGSVIEW_H
 
-#include <QFrame>
+#include "dialogs/SaveFolderBox.h"
 
-#include <functional>
+#include <QFrame>
 
 class Button;
 class CheckBox;
@@ -20,9 +20,7 @@ class SettingsView : public QFrame
     Q_OBJECT
 
 public:
-    // Asks the user for a folder: (parent, title, start folder) -> folder,
-    // empty when cancelled.
-    using FolderChooser = std::function<QString(QWidget *, const QString &, const QString &)>;
+    using FolderChooser = SaveFolderBox::FolderChooser;
 
     explicit SettingsView(QWidget *parent = nullptr);
 
@@ -36,8 +34,8 @@ public:
 
     void setFolderChooser(FolderChooser chooser);
     QComboBox *languageBox() const { return m_language; }
-    QComboBox *saveFolderBox() const { return m_saveFolder; }
-    SaveFolderModel *saveFolderModel() const { return m_saveFolderModel; }
+    SaveFolderBox *saveFolderBox() const { return m_saveFolder; }
+    SaveFolderModel *saveFolderModel() const;
 
 public slots:
     void saveSettings();
@@ -66,8 +64,7 @@ private:
     QLabel *m_saveToLabel = nullptr;
     QLabel *m_authorLabel = nullptr;
     QComboBox *m_language = nullptr;
-    QComboBox *m_saveFolder = nullptr;
-    SaveFolderModel *m_saveFolderModel = nullptr;
+    SaveFolderBox *m_saveFolder = nullptr;
     QLineEdit *m_author = nullptr;
     CheckBox *m_compress = nullptr;
     CheckBox *m_checkUpdates = nullptr;
@@ -75,8 +72,6 @@ private:
     Button *m_cancel = nullptr;
     Button *m_close = nullptr;
     Button *m_back = nullptr;
-    FolderChooser m_chooseFolder;
-    int m_lastFolderIndex = 0;
 };
 
 #endif

@@ -6,6 +6,7 @@
 #
 #   common <- pdf <- protocol <- worker          the worker program
 #             pdf <- renderer                    the page renderer
+#   common <- pdf <- protocol <- cli             the command line, beside the worker
 #   common <- widgets <- dialogs <- jobs <- preview <- (split, merge) <- app
 #   instance <- (app, desktop)
 #
@@ -16,6 +17,7 @@ set(CM_LAYER_common   common)
 set(CM_LAYER_pdf      common pdf)
 set(CM_LAYER_protocol common pdf protocol)
 set(CM_LAYER_worker   common pdf protocol worker)
+set(CM_LAYER_cli      common pdf protocol cli)
 set(CM_LAYER_renderer common pdf renderer)
 set(CM_LAYER_instance instance)
 set(CM_LAYER_widgets  common widgets)
@@ -26,7 +28,7 @@ set(CM_LAYER_split    ${CM_LAYER_preview} split)
 set(CM_LAYER_merge    ${CM_LAYER_preview} merge)
 set(CM_LAYER_app      ${CM_LAYER_preview} split merge instance app)
 set(CM_LAYER_desktop  instance desktop)
-set(CM_LAYERS common pdf protocol worker renderer instance widgets dialogs jobs preview split merge app desktop)
+set(CM_LAYERS common pdf protocol worker cli renderer instance widgets dialogs jobs preview split merge app desktop)
 
 # The include roots, made anew at every configure so that they follow the
 # table above. file(REMOVE) takes away a link, never what it points to.

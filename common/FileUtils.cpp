@@ -140,6 +140,11 @@ void removeFiles(const QStringList &paths)
         QFile::remove(path);
 }
 
+bool isPdfFile(const QString &path)
+{
+    return path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) && QFileInfo(path).isFile();
+}
+
 QStringList pdfFilesFromMimeData(const QMimeData *mimeData)
 {
     QStringList files;
@@ -147,7 +152,7 @@ QStringList pdfFilesFromMimeData(const QMimeData *mimeData)
         return files;
     for (const QUrl &url : mimeData->urls()) {
         const QString path = url.toLocalFile();
-        if (path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) && QFileInfo(path).isFile())
+        if (isPdfFile(path))
             files.append(path);
     }
     return files;

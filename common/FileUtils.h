@@ -35,8 +35,13 @@ bool removeFolder(const QString &path);
 // Deletes each file; failures are ignored.
 void removeFiles(const QStringList &paths);
 
-// The local files named by the payload's URLs that are existing regular files
-// ending in ".pdf" (any case), in payload order.
+// Whether the program takes path for a PDF document: an existing regular
+// file whose name ends in ".pdf" (any case). The one test every way of
+// adding documents applies (drops, file lists, the command line).
+bool isPdfFile(const QString &path);
+
+// The local files named by the payload's URLs that are PDF documents
+// (isPdfFile), in payload order.
 QStringList pdfFilesFromMimeData(const QMimeData *mimeData);
 
 // Writes the file atomically with mode 0600 (readable by the user only).

@@ -1,13 +1,18 @@
 #include "dialogs/FileManager.h"
 
+#include "dialogs/MessagePath.h"
+
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QUrl>
-
-#ifdef Q_OS_WIN
+#include <QPointer>
 #include <QProcess>
-#else
+#include <QStandardPaths>
+#include <QUrl>
+#include <QWidget>
+
+#ifndef Q_OS_WIN
 #include <QDBusConnection>
 #include <QDBusMessage>
 #endif
@@ -41,7 +46,44 @@ bool showFile(const QString &filePath)
 }
 #endif
 
-void openFolderAndSelect(const QString &path)
+namespace {
+
+void tellNoFileManager(const QString &folder, QWidget *parent)
+{
+    MessagePath message(folder, parent);
+    message.exec();
+}
+
+// xdg-open ends with a failure code when nothing opens the folder; it is
+// waited for in the background, so that the window goes on answering.
+void openFolderOrTell(const QString &folder, QWidget *parent)
+{
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty()) {
+        tellNoFileManager(folder, parent);
+        return;
+    }
+    QPointer<QWidget> owner(parent);
+    auto *process = new QProcess(parent ? static_cast<QObject *>(parent) : QCoreApplication::instance());
+    QObject::connect(process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), process,
+                     [process, folder, owner](int code, QProcess::ExitStatus status) {
+                         process->deleteLater();
+                         if (status != QProcess::NormalExit || code != 0)
+                             tellNoFileManager(folder, owner);
+                     });
+    QObject::connect(process, &QProcess::errorOccurred, process,
+                     [process, folder, owner](QProcess::ProcessError error) {
+                         if (error != QProcess::FailedToStart)
+                             return;
+                         process->deleteLater();
+                         tellNoFileManager(folder, owner);
+                     });
+    process->start(opener, {QUrl::fromLocalFile(folder).toString()});
+}
+
+} // namespace
+
+void openFolderAndSelect(const QString &path, QWidget *parent)
 {
     if (path.isEmpty())
         return;
@@ -49,11 +91,11 @@ void openFolderAndSelect(const QString &path)
     if (!info.exists())
         return;
     if (info.isDir()) {
-        openFolder(info.absoluteFilePath());
+        openFolderOrTell(info.absoluteFilePath(), parent);
         return;
     }
     if (!showFile(info.absoluteFilePath()))
-        openFolder(info.absolutePath());
+        openFolderOrTell(info.absolutePath(), parent);
 }
 
 } // namespace FileManager

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+class QWidget;
+
 // Showing files to the user in the desktop's file manager.
 namespace FileManager {
 
@@ -14,8 +16,9 @@ bool openFolder(const QString &folder);
 bool showFile(const QString &filePath);
 
 // Shows a file selected in its folder, or opens a folder; does nothing for
-// a path that does not exist.
-void openFolderAndSelect(const QString &path);
+// a path that does not exist. When no file manager answers, tells the user
+// over parent where the folder is (MessagePath).
+void openFolderAndSelect(const QString &path, QWidget *parent = nullptr);
 
 } // namespace FileManager
 

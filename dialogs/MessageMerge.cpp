@@ -34,12 +34,20 @@ MessageMerge::MessageMerge(QWidget *parent)
     connect(windowBar(), &WindowBar::closeWindow, this, &MessageMerge::onOk);
 }
 
+void MessageMerge::setNote(const QString &note)
+{
+    m_note = note;
+    retranslate();
+}
+
 void MessageMerge::retranslate()
 {
     setTitle(tr("Merge complete"));
     QString text = m_summary.isEmpty()
-        ? tr("All of your files have been merged. You can open the folder to view the result")
-        : m_summary + QLatin1Char(' ') + tr("You can open the folder to view the result");
+                       ? tr("All of your files have been merged. You can open the folder to view the result")
+                       : m_summary + QLatin1Char(' ') + tr("You can open the folder to view the result");
+    if (!m_note.isEmpty())
+        text += QStringLiteral("\n\n") + m_note;
     if (!m_sizes.isEmpty())
         text += QStringLiteral("\n\n") + m_sizes.text(0);
     setText(text);

@@ -19,6 +19,8 @@ public:
 
     // Replaces the message's first sentence: what was merged and what left out.
     void setSummary(const QString &summary);
+    // A paragraph of its own after the result, such as a name that was changed.
+    void setNote(const QString &note);
     // What the merged file takes, told after the result.
     void setSizes(const SizeSummary &sizes);
 
@@ -34,6 +36,7 @@ private:
     Button *m_ok = nullptr;
     Button *m_open = nullptr;
     QString m_summary;
+    QString m_note;
     SizeSummary m_sizes;
 };
 

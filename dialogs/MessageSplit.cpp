@@ -58,12 +58,23 @@ void MessageSplit::retranslate()
         result += QLatin1Char(' ')
                   + tr("%n of them hold a single page that alone is larger than the size limit.", nullptr,
                        m_oversized);
+    if (m_renamed > 0)
+        result += QLatin1Char(' ')
+                  + tr("%n of them got a name such as \"(1)name.pdf\" because a file of the same name "
+                       "was already there.",
+                       nullptr, m_renamed);
     if (!m_sizes.isEmpty())
         result += QStringLiteral("\n\n") + m_sizes.text(m_count);
     setText(m_note.isEmpty() ? result : m_note + QStringLiteral("\n\n") + result);
     m_ok->setText(tr("OK"));
     m_open->setText(tr("OPEN"));
     m_merge->setText(tr("MERGE RESULTS"));
+}
+
+void MessageSplit::setRenamedCount(int count)
+{
+    m_renamed = count;
+    retranslate();
 }
 
 void MessageSplit::setNote(const QString &note)

@@ -19,6 +19,8 @@ public:
 
     // How many of the files hold one page that alone is over the size limit.
     void setOversizedCount(int count);
+    // How many files got a "(n)" name because a file of their name was there.
+    void setRenamedCount(int count);
 
     // A note below the result, for outputs that are missing from it.
     void setNote(const QString &note);
@@ -37,6 +39,7 @@ protected:
 private:
     int m_count;
     int m_oversized = 0;
+    int m_renamed = 0;
     QString m_note;
     SizeSummary m_sizes;
     Button *m_ok = nullptr;

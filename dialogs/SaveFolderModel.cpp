@@ -1,11 +1,10 @@
 #include "dialogs/SaveFolderModel.h"
 
 #include <QApplication>
-#include <QStandardPaths>
 
 SaveFolderModel::SaveFolderModel(QObject *parent)
     : QAbstractTableModel(parent)
-    , m_chosenFolder(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation))
+    , m_chosenFolder(UserPreferences::desktopFolder())
 {
 }
 

@@ -1,6 +1,7 @@
 #ifndef CLEAVEMARK_DIALOGS_SAVEFOLDERMODEL_H
 #define CLEAVEMARK_DIALOGS_SAVEFOLDERMODEL_H
 
+#include "common/UserPreferences.h"
 #include "widgets/ComboBoxDelegate.h"
 
 #include <QAbstractTableModel>
@@ -14,7 +15,12 @@ class SaveFolderModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    enum Kind { SubFolder = 0, OriginalFolder = 1, ChosenFolder = 2 };
+    // The rows are the stored modes, in their order.
+    enum Kind {
+        SubFolder = UserPreferences::SubFolder,
+        OriginalFolder = UserPreferences::OriginalFolder,
+        ChosenFolder = UserPreferences::ChosenFolder
+    };
 
     explicit SaveFolderModel(QObject *parent = nullptr);
 

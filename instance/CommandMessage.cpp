@@ -16,16 +16,11 @@ bool isListFlag(const QString &argument)
     return argument == splitFlag || argument == mergeFlag;
 }
 
-bool isPdfFile(const QString &path)
-{
-    return path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) && QFileInfo(path).isFile();
-}
-
-QStringList pdfFilesAmong(const QStringList &paths)
+QStringList documentsAmong(const QStringList &paths, const CommandMessage::DocumentTest &isDocument)
 {
     QStringList files;
     for (const QString &path : paths) {
-        if (isPdfFile(path))
+        if (isDocument(path))
             files.append(QFileInfo(path).absoluteFilePath());
     }
     return files;
@@ -68,7 +63,7 @@ QStringList CommandMessage::listArguments(Action action, const QString &listFile
     return {action == SplitAdd ? splitFlag : mergeFlag, listFile};
 }
 
-CommandMessage CommandMessage::parse(const QString &message)
+CommandMessage CommandMessage::parse(const QString &message, const DocumentTest &isDocument)
 {
     CommandMessage result;
     if (message.isEmpty())
@@ -76,7 +71,7 @@ CommandMessage CommandMessage::parse(const QString &message)
 
     const QStringList parts = message.split(separator);
     if (!isListFlag(parts.at(0))) {
-        result.files = pdfFilesAmong(parts);
+        result.files = documentsAmong(parts, isDocument);
         if (!result.files.isEmpty())
             result.action = OpenFiles;
         return result;

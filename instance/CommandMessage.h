@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // The command line that a start hands to the running program, as one text:
 // the arguments joined with "|", e.g. "-merge_add|/tmp/list.txt".
 //
@@ -13,10 +15,14 @@
 // message never deletes a file.
 //
 // Plain paths ("sheafdesk a.pdf b.pdf", the file manager's "Open with") ask to
-// open those documents: the existing PDF files among them are the files.
+// open those documents: the paths among them that the program takes for
+// documents are the files.
 struct CommandMessage
 {
     enum Action { None, SplitAdd, MergeAdd, OpenFiles };
+    // Whether the program takes a path for a document it can open; handed
+    // in, as this layer sees none of the program's file rules.
+    using DocumentTest = std::function<bool(const QString &path)>;
 
     Action action = None;
     QStringList files;
@@ -27,7 +33,7 @@ struct CommandMessage
     static QString build(const QStringList &arguments);
 
     // Parses message; reads and deletes its list file when it has one.
-    static CommandMessage parse(const QString &message);
+    static CommandMessage parse(const QString &message, const DocumentTest &isDocument);
 
     // The lines of a list file, empty lines included; empty when unreadable.
     static QStringList readListFile(const QString &path);

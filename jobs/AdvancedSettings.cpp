@@ -1,9 +1,9 @@
 #include "jobs/AdvancedSettings.h"
 
-#include "common/UserSettings.h"
+#include "common/UserPreferences.h"
 #include "protocol/JobFiles.h"
+#include "protocol/SplitPlan.h"
 
-#include <QSettings>
 
 AdvancedSettings::AdvancedSettings(const QString &defaultTemplate)
     : m_defaultTemplate(defaultTemplate)
@@ -14,14 +14,12 @@ AdvancedSettings::AdvancedSettings(const QString &defaultTemplate)
 
 QString AdvancedSettings::defaultAuthor()
 {
-    return openUserSettings()
-        ->value(QStringLiteral("meta_author"), defaultProducer())
-        .toString();
+    return UserPreferences().author();
 }
 
 QString AdvancedSettings::defaultProducer()
 {
-    return QStringLiteral("Tessaly Cleavemark");
+    return SplitPlan::defaultProducer();
 }
 
 bool AdvancedSettings::hasUserValues() const
@@ -81,7 +79,7 @@ void AdvancedSettings::fillOutputOptions(OutputOptions &options) const
     options.permissionCopyAccess = false;
     options.permissionAssembly = false;
     options.permissionPrintFull = m_permPrinting;
-    options.compressFile = openUserSettings()->value(QStringLiteral("compress_out_files"), false).toBool();
+    options.compressFile = UserPreferences().compressOutput();
     options.optimise = m_optimisation;
     options.imageDpiLimit = m_imageDpiLimit;
 }

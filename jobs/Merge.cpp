@@ -7,11 +7,12 @@
 #include "protocol/JobFiles.h"
 
 Merge::Merge(QObject *parent)
-    : QObject(parent)
+    : WorkerJob(parent)
     , m_model(new MergeModel(this))
     , m_launcher(new MergeLauncher(this))
     , m_settings(QSharedPointer<AdvancedSettings>::create())
 {
+    setLauncher(m_launcher);
     m_settings->setPrefixEnabled(false);
     m_settings->setBookmarksEnabled(true);
     connect(m_launcher, &MergeLauncher::started, this, &Merge::started);
@@ -23,11 +24,6 @@ Merge::~Merge() = default;
 void Merge::updateAuthor()
 {
     m_settings->setAuthor(AdvancedSettings::defaultAuthor());
-}
-
-bool Merge::isRunning() const
-{
-    return m_launcher->isRunning();
 }
 
 bool Merge::canMerge() const
@@ -67,18 +63,6 @@ void Merge::run()
     m_launcher->run();
 }
 
-void Merge::cancel()
-{
-    m_launcher->cancel();
-}
-
-void Merge::stop()
-{
-    m_quiet = true;
-    m_launcher->cancelAndWait();
-    m_quiet = false;
-}
-
 void Merge::editSettings()
 {
     emit editAdvancedSettings(m_settings);
@@ -87,6 +71,6 @@ void Merge::editSettings()
 void Merge::onFinished(int exitCode, const QString &mergedFileName, const QString &errorFileName)
 {
     emit complete();
-    if (!m_quiet)
+    if (!isStopping())
         emit finished(exitCode, mergedFileName, errorFileName);
 }

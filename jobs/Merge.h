@@ -2,10 +2,10 @@
 #define CLEAVEMARK_JOBS_MERGE_H
 
 #include "jobs/MergeModel.h"
+#include "jobs/WorkerJob.h"
 #include "protocol/JobFiles.h"
 
 #include <QList>
-#include <QObject>
 #include <QSharedPointer>
 #include <QString>
 
@@ -14,7 +14,7 @@ class MergeLauncher;
 
 // The one merge job of the program: the merge list, the file to produce, the
 // output properties, and the launcher that runs the worker.
-class Merge : public QObject
+class Merge : public WorkerJob
 {
     Q_OBJECT
 
@@ -29,8 +29,6 @@ public:
     void setSaveFileName(const QString &path) { m_saveFileName = path; }
     QString saveFileName() const { return m_saveFileName; }
 
-
-    bool isRunning() const;
     // Not running, and at least two documents in the list.
     bool canMerge() const;
 
@@ -43,9 +41,6 @@ public:
     // What the last run wrote, when the worker told.
     OutputSizes outputSizes() const;
 
-    // Stops a running merge and waits for it, without a word to the pages.
-    void stop();
-
 signals:
     void started();
     // errorCode: 0, the merge engine's code, or protocol/JobErrors.h.
@@ -56,7 +51,6 @@ signals:
 public slots:
     // Asks for missing passwords (the list's prompts), then starts the worker.
     void run();
-    void cancel();
     void editSettings();
     void onFinished(int exitCode, const QString &mergedFileName, const QString &errorFileName);
     // Takes the author of new outputs from the settings again.
@@ -70,7 +64,6 @@ private:
     QSharedPointer<AdvancedSettings> m_settings;
     int m_documentCount = 0;
     QList<LeftOutDocument> m_leftOut;
-    bool m_quiet = false;
 };
 
 #endif

@@ -1,8 +1,7 @@
 #include "jobs/MergeModel.h"
 
-#include "dialogs/MessagePassword.h"
-#include "dialogs/MessageView.h"
 #include "common/Logger.h"
+#include "dialogs/PasswordPrompt.h"
 #include "jobs/OutcomeText.h"
 #include "pdf/InformationReader.h"
 
@@ -513,24 +512,19 @@ bool MergeModel::askPassword(MergeModelItem &row, bool &skipAll)
 {
     QWidget *window = qobject_cast<QWidget *>(QObject::parent());
     for (;;) {
-        MessagePassword prompt(window);
-        prompt.setMessage(row.fileName);
-        prompt.setSkipVisible(true);
-        prompt.setSkipAllVisible(true);
-        const int result = prompt.exec();
-        if (prompt.isSkipAll()) {
+        const PasswordAnswer answer = PasswordPrompt::ask(row.fileName, PasswordPrompt::Skipping::Offered, window);
+        if (answer.choice == PasswordAnswer::Choice::SkipAll) {
             skipAll = true;
             return false;
         }
-        if (prompt.isSkip())
+        if (answer.choice == PasswordAnswer::Choice::Skip)
             return false;
-        if (result != QDialog::Accepted)
+        if (!answer.isEntered())
             continue;   // closed without a choice: ask again
 
-        const QString password = prompt.password();
-        const DocumentInformation information = InformationReader::readAnswering({row.path, password}).info;
+        const DocumentInformation information = InformationReader::readAnswering({row.path, answer.password}).info;
         if (!information.hasPassword || !information.password.isEmpty()) {
-            row.password = password;
+            row.password = answer.password;
             row.pageCount = information.pageCount;
             row.hasSecurity = information.hasSecurity;
             row.hasPassword = true;
@@ -540,7 +534,7 @@ bool MergeModel::askPassword(MergeModelItem &row, bool &skipAll)
             }
             return true;
         }
-        showMessage(tr("Can not open file"), tr("The password for %1 is incorrect").arg(row.fileName), window);
+        PasswordPrompt::tellIncorrect(row.fileName, window);
     }
 }
 

@@ -6,32 +6,21 @@
 #include "jobs/PageRanges.h"
 #include "pdf/InformationReader.h"
 #include "pdf/OutlinePieces.h"
+#include "protocol/SplitPlan.h"
 
 #include <QDateTime>
 #include <QFileInfo>
 #include <QLocale>
 
-namespace {
-
-const QString splitTemplate = QStringLiteral("[BASENAME]_p[PAGE]");
-PageRangeList singlePages(int pageCount)
-{
-    PageRangeList ranges;
-    for (int page = 1; page <= pageCount; ++page)
-        ranges.append({page, page});
-    return ranges;
-}
-
-} // namespace
-
 Split::Split(QObject *parent)
-    : QObject(parent)
-    , m_settings(QSharedPointer<AdvancedSettings>::create(splitTemplate))
+    : WorkerJob(parent)
+    , m_settings(QSharedPointer<AdvancedSettings>::create(SplitPlan::defaultTemplate()))
     , m_ridPages(new PageRanges(this))
     , m_ranges(new PageRanges(this))
     , m_launcher(new SplitLauncher(this))
     , m_reader(new InformationReader(this))
 {
+    setLauncher(m_launcher);
     connect(m_reader, &InformationReader::finished, this, &Split::informationRead);
     connect(m_launcher, &SplitLauncher::started, this, &Split::started);
     connect(m_launcher, &SplitLauncher::progressChanged, this, &Split::progressChanged);
@@ -184,11 +173,6 @@ QStringList Split::oversizedFiles() const
     return m_launcher->response().oversizedFiles;
 }
 
-bool Split::isRunning() const
-{
-    return m_launcher->isRunning();
-}
-
 QString Split::displayName() const
 {
     return m_title.isEmpty() ? QFileInfo(m_fileName).completeBaseName() : m_title;
@@ -198,9 +182,10 @@ QString Split::fileSizeText() const
 {
     const double mebibytes = QFileInfo(m_fileName).size() / 1048576.0;
     // Two significant digits, but never in exponent form: 0.52, 1.5, 12, 120.
-    QString number = QString::number(mebibytes, 'g', 2);
-    if (number.contains(QLatin1Char('e')))
-        number = QString::number(number.toDouble(), 'f', 0);
+    const QLocale locale;   // the program's language: "0,52" in German
+    QString number = locale.toString(mebibytes, 'g', 2);
+    if (number.contains(QLatin1Char('e'), Qt::CaseInsensitive))
+        number = locale.toString(QString::number(mebibytes, 'g', 2).toDouble(), 'f', 0);
     return tr("%1 MB").arg(number);
 }
 
@@ -213,24 +198,14 @@ QString Split::lastModifiedText() const
 
 PageRangeList Split::groupRanges(int pageCount, int startPage, int size)
 {
-    PageRangeList ranges;
-    // A start below the first page would make a group of pages that do not exist.
-    int from = qMax(1, startPage);
-    while (from <= pageCount) {
-        int to = from;
-        while (to < pageCount && to < from + size - 1)
-            ++to;
-        ranges.append({from, to});
-        from = to + 1;
-    }
-    return ranges;
+    return SplitPlan::groupRanges(pageCount, startPage, size);
 }
 
 PageRangeList Split::rangesOfMode() const
 {
     switch (m_mode) {
     case SinglePages:
-        return singlePages(m_pageCount);
+        return SplitPlan::singlePages(m_pageCount);
     case GroupsOfPages:
         return groupRanges(m_pageCount, m_startPage, m_groupSize);
     case RemovePages:
@@ -261,7 +236,7 @@ SplitRequest Split::buildRequest() const
         request.bookmarkLevel = m_bookmarkLevel;
         // Pieces at bookmarks are named after them unless the user chose a template.
         if (request.outPrefix == m_settings->defaultTemplate())
-            request.outPrefix = QStringLiteral("[BOOKMARK]");
+            request.outPrefix = SplitPlan::bookmarkTemplate();
     }
     if (m_mode == ByFileSize)
         request.maxFileSize = m_maxFileSize;
@@ -295,21 +270,14 @@ void Split::run()
     m_launcher->run();
 }
 
-void Split::cancel()
-{
-    m_launcher->cancel();
-}
-
-void Split::stop()
-{
-    m_quiet = true;
-    m_launcher->cancelAndWait();
-    m_quiet = false;
-}
-
 int Split::failedCount() const
 {
     return m_launcher->response().failedCount;
+}
+
+int Split::renamedCount() const
+{
+    return m_launcher->response().renamedCount;
 }
 
 int Split::failureCause() const
@@ -335,7 +303,7 @@ void Split::editSettings()
 void Split::onSplitFinished(int exitCode, const QStringList &files)
 {
     emit complete();
-    if (m_quiet)
+    if (isStopping())
         return;
     if (exitCode == 0)
         emit finished(files);

@@ -1,10 +1,10 @@
 #ifndef CLEAVEMARK_JOBS_SPLIT_H
 #define CLEAVEMARK_JOBS_SPLIT_H
 
+#include "jobs/WorkerJob.h"
 #include "pdf/OutlineEntry.h"
 #include "protocol/JobFiles.h"
 
-#include <QObject>
 #include <QPixmap>
 #include <QSharedPointer>
 #include <QStringList>
@@ -27,7 +27,9 @@ class SplitLauncher;
 //   mode 3 "By page ranges"            one file per range, as entered
 //   mode 4 "By bookmarks"              one file per bookmark of bookmarkLevel
 //   mode 5 "By file size"              files of at most maxFileSize bytes
-class Split : public QObject
+//
+// A canceled or stopped split takes back the pieces it wrote.
+class Split : public WorkerJob
 {
     Q_OBJECT
 
@@ -74,14 +76,11 @@ public:
     QSharedPointer<AdvancedSettings> settings() const { return m_settings; }
     SplitLauncher *launcher() const { return m_launcher; }
 
-    bool isRunning() const;
-    // Stops a running split and waits for it; its pieces are removed as
-    // after cancel(), but no signal but complete() tells of it.
-    void stop();
-
     // Of the last run: outputs the worker did not write and why (a JobCause),
     // and the pieces removed because it was canceled.
     int failedCount() const;
+    // Pieces that got a "(n)" name because a file of their name was there.
+    int renamedCount() const;
     int failureCause() const;
     // What the last run wrote, when the worker told.
     OutputSizes outputSizes() const;
@@ -132,7 +131,6 @@ public slots:
     // Takes the author of new outputs from the settings again.
     void updateAuthor();
     void run();
-    void cancel();
     void editSettings();
     void onSplitFinished(int exitCode, const QStringList &files);
 
@@ -166,7 +164,6 @@ private:
     SplitLauncher *m_launcher = nullptr;
     InformationReader *m_reader = nullptr;
     QSharedPointer<PdfService> m_service;
-    bool m_quiet = false;
 };
 
 #endif

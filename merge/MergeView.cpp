@@ -3,12 +3,13 @@
 #include "dialogs/FileManager.h"
 #include "dialogs/MessageMerge.h"
 #include "jobs/OutcomeText.h"
-#include "dialogs/MessagePassword.h"
 #include "dialogs/MessageQuestion.h"
 #include "dialogs/MessageView.h"
+#include "dialogs/PasswordPrompt.h"
 #include "common/FileUtils.h"
 #include "common/Logger.h"
-#include "common/UserSettings.h"
+#include "common/UserPreferences.h"
+#include "jobs/AdvancedSettings.h"
 #include "jobs/Merge.h"
 #include "jobs/ProgressControl.h"
 #include "jobs/ProgressDialog.h"
@@ -30,15 +31,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
-#include <QSettings>
 #include <QStackedLayout>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 namespace {
-
-const QString saveFolderKey = QStringLiteral("merge_last_save_folder");
-const QString selectFolderKey = QStringLiteral("last_select_folder");
 
 // Words of characters a file name may hold, separated by runs of spaces.
 const QString fileNamePattern = QStringLiteral("^[^ \\/:*?<>|]+([ ]+[^ \\/:*?<>|]+)*$");
@@ -47,11 +43,6 @@ const QString fileNamePattern = QStringLiteral("^[^ \\/:*?<>|]+([ ]+[^ \\/:*?<>|
 enum Answer { Cancel = 0, RemoveRows = 1, MergeWithout = 2, ClearList = 3 };
 
 enum StackPage { OutputPage = 0, ProgressPage = 1 };
-
-QString desktopFolder()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-}
 
 void logInfo(const QString &line)
 {
@@ -68,7 +59,14 @@ MergeView::MergeView(Merge *job, QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(createTableBox());
-    layout->addSpacing(20);
+    // A job choice that changes the page order stays in sight while it is on.
+    m_orderNote = new QLabel(this);
+    m_orderNote->setObjectName(QStringLiteral("mergeOrderNote"));
+    m_orderNote->setFixedHeight(20);
+    QSizePolicy keepPlace = m_orderNote->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    m_orderNote->setSizePolicy(keepPlace);
+    layout->addWidget(m_orderNote);
     m_stack = new QStackedLayout;
     m_stack->addWidget(createOutputPage());
     m_progress = new ProgressControl(this);
@@ -84,6 +82,7 @@ MergeView::MergeView(Merge *job, QWidget *parent)
     proposeName();
     updateTotalPages();
     updateMergeButtonState();
+    updateOrderNote();
 }
 
 Button *MergeView::createIconButton(const QString &objectName, QWidget *parent)
@@ -191,11 +190,19 @@ QWidget *MergeView::createOutputPage()
     nameCell->addWidget(m_advancedSettings);
     grid->addLayout(nameCell, 1, 1);
     m_mergeButton = new Button(page);
+    m_mergeButton->setProperty("mainButton", true);   // where the focus returns after a message
     m_mergeButton->setObjectName(QStringLiteral("buttonMerge"));
     m_mergeButton->setMinimumWidth(164);
     m_mergeButton->setFixedHeight(42);
     m_mergeButton->setCursor(Qt::PointingHandCursor);
     grid->addWidget(m_mergeButton, 1, 3);
+
+    // Under the name field: why the name cannot be used.
+    m_nameProblem = new QLabel(page);
+    m_nameProblem->setObjectName(QStringLiteral("fieldProblem"));
+    m_nameProblem->setStyleSheet(QStringLiteral("color: #C62828;"));
+    m_nameProblem->hide();
+    grid->addWidget(m_nameProblem, 2, 1);
 
     m_folderLabel->setBuddy(m_folderEdit);
     m_nameLabel->setBuddy(m_nameEdit);
@@ -226,6 +233,7 @@ void MergeView::connectSignals()
     connect(list, &MergeModel::changed, this, &MergeView::updateTotalPages);
     connect(list, &MergeModel::changed, this, &MergeView::updateMoveButtons);
     connect(list, &MergeModel::changed, this, &MergeView::updateMergeButtonState);
+    connect(m_nameEdit, &QLineEdit::textChanged, this, &MergeView::updateMergeButtonState);
     // Resets (sorting) and removals also change what the buttons can do.
     connect(list, &QAbstractItemModel::modelReset, this, &MergeView::updateMoveButtons);
     connect(list, &QAbstractItemModel::rowsRemoved, this, &MergeView::updateMergeButtonState);
@@ -261,7 +269,15 @@ void MergeView::retranslate()
     m_folderEdit->setAccessibleName(m_folderLabel->text());
     m_nameEdit->setAccessibleName(m_nameLabel->text());
     m_nameEdit->setAccessibleDescription(tr("The merged file gets this name with .pdf"));
+    m_orderNote->setText(tr("Pages alternate between documents"));
     updateTotalPages();
+    updateMergeButtonState();
+}
+
+void MergeView::updateOrderNote()
+{
+    const bool alternate = m_merge && m_merge->settings() && m_merge->settings()->alternatePages();
+    m_orderNote->setVisible(alternate);
 }
 
 void MergeView::changeEvent(QEvent *event)
@@ -297,16 +313,16 @@ void MergeView::proposeName()
 
 void MergeView::loadOutputFolder()
 {
-    QString folder = openUserSettings()->value(saveFolderKey, desktopFolder()).toString();
+    QString folder = UserPreferences().mergeSaveFolder();
     if (!QFileInfo(folder).isDir())
-        folder = desktopFolder();
+        folder = UserPreferences::desktopFolder();
     showOutputFolder(folder);
 }
 
 void MergeView::setOutputFolder(const QString &folder)
 {
     m_outputFolder = folder;
-    openUserSettings()->setValue(saveFolderKey, folder);
+    UserPreferences().setMergeSaveFolder(folder);
     showOutputFolder(folder);
 }
 
@@ -315,6 +331,7 @@ void MergeView::showOutputFolder(const QString &folder)
 {
     m_outputFolder = folder;
     m_folderEdit->setText(QDir::toNativeSeparators(folder));
+    updateMergeButtonState();
     m_folderEdit->setToolTip(m_folderEdit->text());
 }
 
@@ -336,20 +353,40 @@ void MergeView::rowSelectionChanged(const QItemSelection &, const QItemSelection
     updateMoveButtons();
 }
 
+QString MergeView::mergeBlocker() const
+{
+    if (!m_merge || m_merge->isRunning())
+        return tr("A merge is running.");
+    if (m_nameEdit->text().trimmed().isEmpty())
+        return tr("Enter a name for the merged file.");
+    const QString folder = m_outputFolder.trimmed();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        return tr("Choose a folder to save to.");
+    if (!m_merge->canMerge())
+        return tr("Add at least two documents to merge.");
+    return QString();
+}
+
 void MergeView::updateMergeButtonState()
 {
-    m_mergeButton->setEnabled(m_merge && m_merge->canMerge());
+    const bool noName = m_nameEdit->text().trimmed().isEmpty();
+    m_nameProblem->setText(noName ? tr("Enter a name for the merged file.") : QString());
+    m_nameProblem->setVisible(noName);
+    const QString blocker = mergeBlocker();
+    m_mergeButton->setEnabled(blocker.isEmpty());
+    // A disabled button says why, to the mouse and to screen readers.
+    m_mergeButton->setToolTip(blocker);
+    m_mergeButton->setAccessibleDescription(blocker);
 }
 
 void MergeView::onButtonAdd()
 {
-    const QString start =
-        openUserSettings()->value(selectFolderKey, desktopFolder()).toString();
+    const QString start = UserPreferences().lastSelectFolder();
     const QStringList files =
         m_chooseFiles(this, tr("Select one or more files to open"), start, tr("Files (*.pdf)"), true);
     if (files.isEmpty() || !model())
         return;
-    openUserSettings()->setValue(selectFolderKey, QFileInfo(files.first()).absolutePath());
+    UserPreferences().setLastSelectFolder(QFileInfo(files.first()).absolutePath());
     model()->requestAddFiles(files);
 }
 
@@ -407,6 +444,7 @@ void MergeView::onButtonMerge()
         name += QStringLiteral(".pdf");
     if (!settleUnmergeableRows() || !m_merge->canMerge())
         return;
+    m_requestedName = name;
     m_merge->setSaveFileName(uniqueFileName(folder, name));
     m_merge->run();
 }
@@ -470,9 +508,12 @@ void MergeView::showMergeResult(const QString &mergedFileName)
     MessageMerge done(this);
     if (!m_merge->leftOut().isEmpty())
         done.setSummary(MergeMessages::summary(m_merge->documentCount(), m_merge->leftOut()));
+    const QString given = QFileInfo(mergedFileName).fileName();
+    if (!m_requestedName.isEmpty() && given != m_requestedName)
+        done.setNote(tr("It was saved as %1 because a file named %2 was already there.").arg(given, m_requestedName));
     done.setSizes(OutcomeText::sizeSummary(m_merge->outputSizes()));
     if (done.exec() == MessageMerge::OpenFolder)
-        FileManager::openFolderAndSelect(mergedFileName);
+        FileManager::openFolderAndSelect(mergedFileName, this);
 }
 
 void MergeView::onButtonClearAll()
@@ -483,8 +524,13 @@ void MergeView::onButtonClearAll()
                              Cancel, this);
     question.addAnswer(tr("CLEAR LIST"), ClearList);
     question.addAnswer(tr("CANCEL"), Cancel, true);
-    if (question.exec() == ClearList)
+    if (question.exec() == ClearList) {
         model()->clear();
+        // A new list starts a new merge: no choice of the last one is carried over.
+        if (m_merge && m_merge->settings())
+            m_merge->settings()->reset();
+        updateOrderNote();
+    }
 }
 
 void MergeView::onMergeTableClicked(const QModelIndex &index)
@@ -536,25 +582,18 @@ bool MergeView::enterPassword(int row)
         return true;
 
     const QString fileName = QFileInfo(item.path).fileName();
-    MessagePassword prompt(this);
-    prompt.setMessage(fileName);
-    prompt.setSkipVisible(false);
-    prompt.setSkipAllVisible(false);
-    if (prompt.exec() != QDialog::Accepted)
-        return false;
-    const QString password = prompt.password().trimmed();
-    if (password.isEmpty())
+    const PasswordAnswer answer = PasswordPrompt::ask(fileName, PasswordPrompt::Skipping::NotOffered, this);
+    if (answer.password.isEmpty())
         return false;
 
-    const DocumentInformation info = InformationReader::readAnswering({item.path, password}).info;
+    const DocumentInformation info = InformationReader::readAnswering({item.path, answer.password}).info;
     item.hasPassword = info.hasPassword;
     item.path = info.path;
     item.pageCount = info.pageCount;
     item.password = info.password;
     model()->setItem(row, item);
     if (item.needsPassword()) {
-        showMessage(tr("Can not open file"), tr("The password for %1 is incorrect").arg(fileName),
-                    this);
+        PasswordPrompt::tellIncorrect(fileName, this);
         return false;
     }
     return true;

@@ -38,6 +38,9 @@ public:
     // The dialog the add button and the empty table's drop area ask with.
     void setFileChooser(const FileChooser &chooser);
     QString outputFolder() const { return m_outputFolder; }
+    // The line under the table that tells a page order other than one
+    // document after the other.
+    QLabel *orderNote() const { return m_orderNote; }
 
 signals:
     void preview(QString fileName, QString password);
@@ -60,6 +63,13 @@ public slots:
     void onMergeFinished(int errorCode, const QString &mergedFileName, const QString &errorFileName);
     void onMergeComplete();
     void updateMergeButtonState();
+    // Shows or hides the order line after the output properties changed.
+    void updateOrderNote();
+
+public:
+    // Why MERGE cannot run now; empty when it can.
+    QString mergeBlocker() const;
+    QLabel *nameProblemLabel() const { return m_nameProblem; }
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -99,6 +109,9 @@ private:
     QLineEdit *m_folderEdit = nullptr;
     Button *m_openFolder = nullptr;
     QLabel *m_totalPages = nullptr;
+    QLabel *m_orderNote = nullptr;
+    QLabel *m_nameProblem = nullptr;
+    QString m_requestedName;   // the merged file's name as asked, before a "(n)" was put before it
     QLabel *m_nameLabel = nullptr;
     QLineEdit *m_nameEdit = nullptr;
     QString m_proposedName;

@@ -294,6 +294,9 @@ void PageRangesView::onButtonSave()
     const QString id = m_applyToAll->isChecked() ? MergeModel::forAllId() : m_id;
     emit commit(id, m_ranges->ranges(), m_openedReversed);
     onRangeChanged();
+    // OK is done with the panel: staying open left the focus on a range's
+    // remove button, where the next Space took the range away.
+    emit onHideWindow();
 }
 
 void PageRangesView::keyPressEvent(QKeyEvent *event)

@@ -204,6 +204,43 @@ void bestEffort(const char *what, Step step)
     }
 }
 
+// qpdf renames a copied form's resources that clash with the target's
+// (/Helv becomes /Helv_1) and rewrites the appearance streams' content to
+// match only through a token filter, which applies when a stream is
+// decoded. Written without recompression a stream is copied as it is, and
+// its content would still name /Helv while its resources say /Helv_1, so
+// viewers show the field empty. The filtered content is made the stream's
+// own data here.
+void settleAppearance(QPDFObjectHandle appearance)
+{
+    if (!appearance.isStream())
+        return;
+    try {
+        auto data = appearance.getStreamData(qpdf_dl_generalized);
+        appearance.replaceStreamData(data, QPDFObjectHandle::newNull(), QPDFObjectHandle::newNull());
+    } catch (std::exception &) {
+        // A stream that cannot be decoded keeps what it had.
+    }
+}
+
+void settleAppearances(std::vector<QPDFObjectHandle> &annotations)
+{
+    for (auto &annotation : annotations) {
+        auto appearances = annotation.isDictionary() ? annotation.getKey("/AP") : QPDFObjectHandle();
+        if (!appearances.isDictionary())
+            continue;
+        for (const char *kind : {"/N", "/R", "/D"}) {
+            auto entry = appearances.getKey(kind);
+            if (entry.isStream()) {
+                settleAppearance(entry);
+            } else if (entry.isDictionary()) {
+                for (auto &state : entry.ditems())
+                    settleAppearance(state.second);
+            }
+        }
+    }
+}
+
 } // namespace
 
 Source::Source(std::shared_ptr<QPDF> pdf) : m_pdf(std::move(pdf))
@@ -325,8 +362,12 @@ void Target::copyFormFields(Source &from, QPDFAcroFormDocumentHelper &sourceForm
     std::vector<QPDFObjectHandle> newAnnotations;
     std::vector<QPDFObjectHandle> newFields;
     std::set<QPDFObjGen> oldFields;
+    // Only resources that meet the target's own can clash and be renamed.
+    const bool mayRename = m_pdf.getRoot().getKey("/AcroForm").getKey("/DR").isDictionary();
     forms().transformAnnotations(annotations, newAnnotations, newFields, oldFields, QPDFMatrix(), &from.pdf(),
                                  &sourceForms);
+    if (mayRename)
+        settleAppearances(newAnnotations);
     // qpdf leaves out what is no annotation at all; pages then take their
     // annotations one by one.
     if (int(newAnnotations.size()) != annotations.getArrayNItems()) {

@@ -1,5 +1,6 @@
 #include "pdf/InformationWorkerList.h"
 
+#include "common/FileUtils.h"
 #include "common/Logger.h"
 #include "pdf/InformationReader.h"
 
@@ -9,11 +10,6 @@
 namespace {
 // Spaces the files out, so that a long list leaves the window a core.
 const unsigned long pauseBetweenFiles = 10;
-
-bool isPdfFile(const QFileInfo &file)
-{
-    return file.isFile() && file.fileName().endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
-}
 }
 
 InformationWorkerList::InformationWorkerList(const QStringList &files, QObject *parent)
@@ -101,9 +97,9 @@ void InformationWorkerList::readNextFile()
 {
     const QString path = m_files.at(m_current);
     ++m_current;
-    const QFileInfo file(path);
-    if (!isPdfFile(file))
+    if (!isPdfFile(path))
         return;
+    const QFileInfo file(path);
 
     const int total = m_files.size();
     emit progressChanged(m_current, total);

@@ -110,7 +110,7 @@ bool RenderClient::ensureRenderer()
         if (error == QProcess::FailedToStart)
             rendererEnded();
     });
-    m_process->start(m_rendererPath, QStringList());
+    m_process->start(m_rendererPath, {QString::fromLatin1(RenderProtocol::serveArgument)});
     m_haveHeader = false;
     return true;
 }

@@ -17,6 +17,9 @@
 // without padding. Replies come in the order of the requests.
 namespace RenderProtocol {
 
+// The renderer's one argument; started without it, it only prints its usage.
+inline constexpr char serveArgument[] = "--serve";
+
 struct Request
 {
     quint32 id = 0;

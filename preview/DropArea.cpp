@@ -1,7 +1,8 @@
 #include "preview/DropArea.h"
 
+#include "common/FileUtils.h"
 #include "common/Logger.h"
-#include "common/UserSettings.h"
+#include "common/UserPreferences.h"
 #include "widgets/Button.h"
 
 #include <QDir>
@@ -11,44 +12,15 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMimeData>
-#include <QSettings>
-#include <QStandardPaths>
-#include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
-
-const QString lastSelectFolderKey = QStringLiteral("last_select_folder");
-
-QString lastSelectFolder()
-{
-    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-    return openUserSettings()->value(lastSelectFolderKey, desktop).toString();
-}
-
-void storeLastSelectFolder(const QString &file)
-{
-    openUserSettings()->setValue(lastSelectFolderKey, QFileInfo(file).absolutePath());
-}
 
 void logDrag(const char *step, const QMimeData *data)
 {
     Logger::instance().log(QStringLiteral("DropArea::%1 %2")
                                .arg(QLatin1String(step), data ? data->text() : QString()),
                            LogDebug);
-}
-
-// Local files whose names end in ".pdf"; whether they exist is left to
-// whoever reads them.
-QStringList pdfPathsOf(const QMimeData *data)
-{
-    QStringList files;
-    for (const QUrl &url : data->urls()) {
-        const QString path = url.toLocalFile();
-        if (path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-            files.append(path);
-    }
-    return files;
 }
 
 } // namespace
@@ -106,11 +78,11 @@ void DropArea::buttonAdd()
 
 void DropArea::chooseFiles()
 {
-    const QStringList files = m_chooseFiles(this, tr("Open file"), lastSelectFolder(),
+    const QStringList files = m_chooseFiles(this, tr("Open file"), UserPreferences().lastSelectFolder(),
                                             tr("Files (*.pdf)"), m_multipleFiles);
     if (files.isEmpty())
         return;
-    storeLastSelectFolder(files.first());
+    UserPreferences().setLastSelectFolder(QFileInfo(files.first()).absolutePath());
     handOn(files);
 }
 
@@ -144,9 +116,7 @@ void DropArea::dragLeaveEvent(QDragLeaveEvent *event)
 void DropArea::dropEvent(QDropEvent *event)
 {
     logDrag("dropEvent", event->mimeData());
-    if (!event->mimeData()->hasUrls())
-        return;
-    const QStringList files = pdfPathsOf(event->mimeData());
+    const QStringList files = pdfFilesFromMimeData(event->mimeData());
     if (files.isEmpty())
         return;
     event->acceptProposedAction();

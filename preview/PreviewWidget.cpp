@@ -1,7 +1,6 @@
 #include "preview/PreviewWidget.h"
 
-#include "dialogs/MessagePassword.h"
-#include "dialogs/MessageView.h"
+#include "dialogs/PasswordPrompt.h"
 #include "jobs/Split.h"
 #include "preview/BaseFrame.h"
 #include "preview/Cover.h"
@@ -208,15 +207,11 @@ void PreviewWidget::onEnterPassword()
         return;
     const QString path = split->fileName();
     const QString name = QFileInfo(path).completeBaseName();
-    MessagePassword prompt(this);
-    prompt.setMessage(name);
-    if (prompt.exec() != QDialog::Accepted)
-        return;
-    const QString password = prompt.password().trimmed();
-    if (password.isEmpty())
+    const PasswordAnswer answer = PasswordPrompt::ask(name, PasswordPrompt::Skipping::NotOffered, this);
+    if (answer.password.isEmpty())
         return;
     m_passwordTriedFor = path;
-    split->setFile(path, password);
+    split->setFile(path, answer.password);
 }
 
 void PreviewWidget::tellWrongPassword()
@@ -226,5 +221,5 @@ void PreviewWidget::tellWrongPassword()
     if (!split || path.isEmpty() || split->fileName() != path || split->isLoaded())
         return;
     const QString name = QFileInfo(path).completeBaseName();
-    showMessage(tr("Can not open file"), tr("The password for %1 is incorrect").arg(name), this);
+    PasswordPrompt::tellIncorrect(name, this);
 }

@@ -100,6 +100,7 @@ const QString kRangeTo = QStringLiteral("range_to");
 const QString kMergedFileName = QStringLiteral("merged_file_name");
 const QString kErrorFileName = QStringLiteral("error_file_name");
 const QString kFailedCount = QStringLiteral("failed_count");
+const QString kRenamedCount = QStringLiteral("renamed_count");
 const QString kErrorCause = QStringLiteral("error_cause");
 
 int intOf(const QJsonObject &object, const QString &key, int fallback = 0)
@@ -390,6 +391,8 @@ QJsonObject SplitResponse::toJson() const
                        {kFailedCount, failedCount}, {kErrorCause, errorCause}};
     if (!oversizedFiles.isEmpty())
         object.insert(kOversizedFiles, fileArrayOf(oversizedFiles));
+    if (renamedCount > 0)
+        object.insert(kRenamedCount, renamedCount);
     writeSizes(sizes, object);
     return object;
 }
@@ -402,6 +405,7 @@ SplitResponse SplitResponse::fromJson(const QJsonObject &object)
     response.files = filesOf(object, kFiles);
     response.oversizedFiles = filesOf(object, kOversizedFiles);
     response.failedCount = intOf(object, kFailedCount);
+    response.renamedCount = intOf(object, kRenamedCount);
     response.errorCause = intOf(object, kErrorCause);
     response.sizes = sizesOf(object);
     return response;

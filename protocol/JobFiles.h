@@ -81,6 +81,7 @@ struct SplitResponse
     QStringList files;
     QStringList oversizedFiles;   // files of single pages larger than the size limit (mode 3)
     int failedCount = 0;   // outputs of the request that were not written
+    int renamedCount = 0;  // outputs that got a "(n)" name because a file of their name was there
     int errorCause = 0;    // why (protocol/JobErrors.h JobCause), for the first that failed
     OutputSizes sizes;
 

@@ -7,6 +7,7 @@ namespace {
 
 const char fileMark = 'F';
 const char folderMark = 'D';
+const char sourceMark = 'S';
 
 } // namespace
 
@@ -27,6 +28,11 @@ OutputJournal::~OutputJournal()
 QString OutputJournal::pathFor(const QString &sessionFolder, const QString &sessionId)
 {
     return QDir::toNativeSeparators(QStringLiteral("%1/%2.written").arg(sessionFolder, sessionId));
+}
+
+void OutputJournal::noteSource(const QString &path)
+{
+    note(sourceMark, path);
 }
 
 void OutputJournal::noteFile(const QString &path)
@@ -67,4 +73,22 @@ int OutputJournal::undo(const QString &journalPath)
     for (const QString &folder : qAsConst(folders))
         QDir().rmdir(folder);
     return removed;
+}
+
+OutputJournal::Contents OutputJournal::read(const QString &journalPath)
+{
+    Contents contents;
+    QFile journal(journalPath);
+    if (!journal.open(QIODevice::ReadOnly))
+        return contents;
+    for (const QByteArray &line : journal.readAll().split('\n')) {
+        if (line.size() < 3 || line.at(1) != ' ')
+            continue;
+        const QString path = QString::fromUtf8(line.mid(2));
+        if (line.at(0) == sourceMark)
+            contents.source = path;
+        else if (line.at(0) == fileMark && QFileInfo(path).isFile())
+            contents.files.append(path);
+    }
+    return contents;
 }

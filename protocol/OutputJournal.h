@@ -20,8 +20,19 @@ public:
 
     static QString pathFor(const QString &sessionFolder, const QString &sessionId);
 
+    // The document being split, first: a journal left by a worker that was
+    // killed tells the next start of the program what was interrupted.
+    void noteSource(const QString &path);
     void noteFile(const QString &path);
     void noteFolder(const QString &path);
+
+    // What a journal says: the document split and the files noted that exist.
+    struct Contents
+    {
+        QString source;
+        QStringList files;
+    };
+    static Contents read(const QString &journalPath);
 
     // Removes what the journal at journalPath lists; returns how many files
     // it removed.

@@ -2,11 +2,14 @@
 // process of its own, so that a document that makes the PDF renderer hang,
 // swallow memory or crash costs a placeholder instead of the window.
 
+#include "pdf/RenderProtocol.h"
 #include "renderer/RenderServer.h"
 
 #include <QCoreApplication>
 
 #include <csignal>
+#include <cstdio>
+#include <cstring>
 
 #include <fcntl.h>
 #include <sys/prctl.h>
@@ -33,10 +36,19 @@ void endWithParent(pid_t parent)
         _exit(0);
 }
 
+const char usage[] = "Usage: sheafrender --serve\n"
+                     "Draws pages of PDF documents for sheafdesk, which starts it and talks to it\n"
+                     "over its standard input and output.\n";
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    if (argc < 2 || std::strcmp(argv[1], RenderProtocol::serveArgument) != 0) {
+        const bool asked = argc >= 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0);
+        std::fputs(usage, asked ? stdout : stderr);
+        return asked ? 0 : 1;
+    }
     const pid_t parent = getppid();
     endWithParent(parent);
     limitMemory();

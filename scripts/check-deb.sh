@@ -43,10 +43,11 @@ in_root 'grep "newly installed" /tmp/install.log | sed "s/^/   /"'
 in_root 'dpkg -s cleavemark | grep -q "^Status: install ok installed"'
 in_root 'dpkg -L cleavemark > /tmp/files'
 in_root 'missing=0; while read -r f; do [ -e "$f" ] || { echo "missing: $f"; missing=1; }; done < /tmp/files; exit $missing'
-in_root 'for p in sheafdesk sheafrun sheafdesk-action; do
+in_root 'for p in sheafdesk sheafrun sheafdesk-action cleavemark; do
              if ldd /usr/lib/cleavemark/$p | grep "not found"; then echo "$p lacks a library"; exit 1; fi
          done'
 in_root '/usr/lib/cleavemark/sheafdesk-action --version'
+in_root 'cleavemark --version && sheafdesk --version'
 in_root 'readlink -f /usr/bin/sheafdesk | grep -qx /usr/lib/cleavemark/sheafdesk'
 # The desktop program starts with what the package brought (drawing
 # off screen: the fresh system has no display) and finds its translations.

@@ -5,7 +5,7 @@
 #include "jobs/OutcomeText.h"
 #include "dialogs/MessageView.h"
 #include "dialogs/SaveFolderModel.h"
-#include "common/UserSettings.h"
+#include "common/UserPreferences.h"
 #include "jobs/AdvancedSettings.h"
 #include "jobs/ProgressControl.h"
 #include "jobs/Split.h"
@@ -21,25 +21,16 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QDir>
 #include <QEvent>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLocale>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStackedLayout>
-#include <QStandardPaths>
 #include <QStyle>
 
 namespace {
-
-QString chooseFolderWithDialog(QWidget *parent, const QString &title, const QString &start)
-{
-    return QFileDialog::getExistingDirectory(parent, title, start,
-                                             QFileDialog::ShowDirsOnly
-                                                 | QFileDialog::DontResolveSymlinks);
-}
 
 // A field that is not a number counts as 0.
 int numberOf(const QLineEdit *field)
@@ -59,7 +50,6 @@ void restyle(QWidget *widget)
 SplitView::SplitView(Split *job, QWidget *parent)
     : QFrame(parent)
     , m_job(job)
-    , m_chooseFolder(chooseFolderWithDialog)
 {
     setObjectName(QStringLiteral("splitView"));
     buildLayout();
@@ -70,7 +60,12 @@ SplitView::SplitView(Split *job, QWidget *parent)
 
 void SplitView::setFolderChooser(FolderChooser chooser)
 {
-    m_chooseFolder = std::move(chooser);
+    m_saveFolder->setFolderChooser(std::move(chooser));
+}
+
+SaveFolderModel *SplitView::saveFolderModel() const
+{
+    return m_saveFolder->folderModel();
 }
 
 void SplitView::connectJob()
@@ -95,6 +90,8 @@ void SplitView::connectJob()
     connect(m_to, &QLineEdit::textEdited, m_rangeProblem, &QWidget::hide);
     connect(m_preview, &PreviewWidget::previewDocument, this, &SplitView::onPreview);
     connect(m_progress, &ProgressControl::canceled, this, &SplitView::onStop);
+    connect(m_groupSize, &QLineEdit::textChanged, this, &SplitView::updateSplitButtonState);
+    connect(m_startPage, &QLineEdit::textChanged, this, &SplitView::updateSplitButtonState);
     connect(m_bookmarkPage, &BookmarkModePage::readyChanged, this, &SplitView::updateSplitButtonState);
     connect(m_sizePage, &SizeModePage::readyChanged, this, &SplitView::updateSplitButtonState);
 
@@ -166,7 +163,6 @@ void SplitView::retranslate()
     m_ridHelpText->setText(tr("You can choose and add pages which you want to delete..."));
     m_rangeHelpText->setText(tr("You should choose and add a interval from document, which you "
                                 "will want to split..."));
-    m_saveFolderModel->retranslate();
 }
 
 void SplitView::changeEvent(QEvent *event)
@@ -225,34 +221,13 @@ void SplitView::onFileChanged()
 
 void SplitView::readSettings()
 {
-    const auto settings = openUserSettings();
-    settings->beginGroup(QStringLiteral("SaveMode"));
-    const int mode = settings->value(QStringLiteral("Mode"), 0).toInt();
-    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-    const QString path = settings->value(QStringLiteral("Path"), desktop).toString();
-    settings->endGroup();
-    if (mode == SaveFolderModel::ChosenFolder)
-        m_saveFolderModel->setData(m_saveFolderModel->index(SaveFolderModel::ChosenFolder, 0), path);
-    m_saveFolder->setCurrentIndex(mode);
-    lastFolderIndex = mode;
+    const UserPreferences preferences;
+    m_saveFolder->showChoice(preferences.saveMode(), preferences.savePath());
 }
 
 void SplitView::onChangeOutFolder(int index)
 {
-    if (m_saveFolderModel->kind(index) != SaveFolderModel::ChosenFolder) {
-        lastFolderIndex = index;
-        return;
-    }
-    const QString folder = m_chooseFolder(this, tr("Select destination folder"),
-                                          m_saveFolderModel->chosenFolder());
-    if (folder.isEmpty()) {
-        m_saveFolder->setCurrentIndex(lastFolderIndex);
-        return;
-    }
-    m_saveFolderModel->setData(m_saveFolderModel->index(SaveFolderModel::ChosenFolder, 0),
-                               QDir::toNativeSeparators(folder));
-    m_saveFolder->setCurrentIndex(index);
-    lastFolderIndex = index;
+    m_saveFolder->takeRow(index);
 }
 
 QString SplitView::outputFolder(int folderIndex, const QString &fileName, const QString &chosenFolder)
@@ -365,21 +340,56 @@ void SplitView::updateResetNote()
     m_resetNote->setVisible(split && split->settings()->userValuesWereReset());
 }
 
-void SplitView::updateSplitButtonState()
+QString SplitView::groupsProblem() const
+{
+    if (numberOf(m_groupSize) < 1)
+        return tr("A group holds at least one page.");
+    const int start = numberOf(m_startPage);
+    if (start < 1)
+        return tr("Start at page 1 or later.");
+    const Split *split = job();
+    const int pageCount = split && split->isLoaded() ? split->pageCount() : -1;
+    if (pageCount > 0 && start > pageCount)
+        return tr("The document has only %n page(s).", "", pageCount);
+    return QString();
+}
+
+QString SplitView::splitBlocker() const
 {
     const Split *split = job();
+    if (!split || !split->isFileSet())
+        return tr("Add a document to split first.");
+    if (!split->isLoaded())
+        return tr("The document is not read yet, or cannot be read.");
     // A document of fewer than two pages has nothing to split.
-    bool enabled = split && split->isFileSet() && split->isLoaded() && split->pageCount() > 1;
-    const int mode = m_modes->checkedId();
-    if (enabled && mode == Split::RemovePages)
-        enabled = !split->ridPages()->isEmpty();
-    if (enabled && mode == Split::ByRanges)
-        enabled = !split->ranges()->isEmpty();
-    if (enabled && mode == Split::ByBookmarks)
-        enabled = m_bookmarkPage->isReady();
-    if (enabled && mode == Split::ByFileSize)
-        enabled = m_sizePage->isReady();
-    m_split->setEnabled(enabled);
+    if (split->pageCount() < 2)
+        return tr("A document of one page has nothing to split.");
+    switch (m_modes->checkedId()) {
+    case Split::GroupsOfPages:
+        return groupsProblem();
+    case Split::RemovePages:
+        return split->ridPages()->isEmpty() ? tr("Add the pages to remove first.") : QString();
+    case Split::ByRanges:
+        return split->ranges()->isEmpty() ? tr("Add a page range first.") : QString();
+    case Split::ByBookmarks:
+        return m_bookmarkPage->isReady() ? QString() : tr("Choose a bookmark level that leads to pages.");
+    case Split::ByFileSize:
+        return m_sizePage->isReady() ? QString() : tr("Enter a file size above 0.");
+    default:
+        return QString();
+    }
+}
+
+void SplitView::updateSplitButtonState()
+{
+    // The group fields say what is wrong with them beside themselves.
+    ModePage::showProblem(m_groupsProblem, m_modes->checkedId() == Split::GroupsOfPages
+                                               ? groupsProblem() : QString());
+    const QString blocker = splitBlocker();
+    m_split->setEnabled(blocker.isEmpty());
+    // A disabled button says why, to the mouse and to screen readers.
+    m_split->setToolTip(blocker);
+    m_split->setAccessibleDescription(blocker);
     restyle(m_split);
 }
 
@@ -398,7 +408,7 @@ void SplitView::split()
     if (!split)
         return;
     split->setOutDirectory(outputFolder(m_saveFolder->currentIndex(), split->fileName(),
-                                        m_saveFolderModel->chosenFolder()));
+                                        m_saveFolder->chosenFolder()));
     split->setMode(m_modes->checkedId());
     split->setStartPage(numberOf(m_startPage));
     split->setGroupSize(numberOf(m_groupSize));
@@ -418,6 +428,15 @@ void SplitView::onStarted()
 void SplitView::onProgressChanged(double percentage)
 {
     m_progress->setValue(int(percentage));
+    // The worker tells its share done; beside it the user reads pages, of
+    // the document as the split goes through it in order.
+    const Split *split = job();
+    const int total = split ? split->pageCount() : -1;
+    if (total <= 0)
+        return;
+    const int done = qBound(0, qRound(percentage * total / 100.0), total);
+    const QLocale locale;
+    m_progress->message(tr("Page %1 of %2").arg(locale.toString(done), locale.toString(total)));
 }
 
 void SplitView::onStop()
@@ -437,8 +456,10 @@ void SplitView::onComplete()
 void SplitView::onFinished(const QStringList &splitedFiles)
 {
     MessageSplit result(splitedFiles.size(), this);
-    if (const Split *split = job())
+    if (const Split *split = job()) {
         result.setOversizedCount(split->oversizedFiles().size());
+        result.setRenamedCount(split->renamedCount());
+    }
     if (const Split *split = job(); split && split->failedCount() > 0)
         result.setNote(SplitMessages::missingText(split->failedCount(), split->failureCause()));
     if (const Split *split = job())
@@ -449,7 +470,7 @@ void SplitView::onFinished(const QStringList &splitedFiles)
     switch (result.result()) {
     case MessageSplit::Open:
         if (!splitedFiles.isEmpty())
-            FileManager::openFolderAndSelect(splitedFiles.last());
+            FileManager::openFolderAndSelect(splitedFiles.last(), this);
         break;
     case MessageSplit::MergeResults:
         emit onMergeSplittedFiles(splitedFiles);

@@ -1,18 +1,17 @@
 #ifndef CLEAVEMARK_SPLIT_SPLITVIEW_H
 #define CLEAVEMARK_SPLIT_SPLITVIEW_H
 
+#include "dialogs/SaveFolderBox.h"
+
 #include <QFrame>
 #include <QList>
 #include <QStringList>
-
-#include <functional>
 
 class BookmarkModePage;
 class Button;
 class PreviewWidget;
 class ProgressControl;
 class QButtonGroup;
-class QComboBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -39,8 +38,7 @@ class SplitView : public QFrame
 public:
     enum BottomIndex { ButtonsIndex = 0, ProgressIndex = 1 };
 
-    // Asks for a folder: (parent, title, start folder); empty when cancelled.
-    using FolderChooser = std::function<QString(QWidget *, const QString &, const QString &)>;
+    using FolderChooser = SaveFolderBox::FolderChooser;
 
     // The page shows and drives the given split job.
     explicit SplitView(Split *job, QWidget *parent = nullptr);
@@ -69,6 +67,7 @@ public:
     RangeListView *rangeList() const { return m_rangeList; }
     // Why the last page or range typed could not be added; hidden when it could.
     QLabel *ridProblemLabel() const { return m_ridProblem; }
+    QLabel *groupsProblemLabel() const { return m_groupsProblem; }
     QLabel *rangeProblemLabel() const { return m_rangeProblem; }
     Button *clearRidButton() const { return m_clearRid; }
     Button *clearRangesButton() const { return m_clearRanges; }
@@ -76,8 +75,8 @@ public:
     QWidget *rangeHelp() const { return m_rangeHelp; }
     BookmarkModePage *bookmarkPage() const { return m_bookmarkPage; }
     SizeModePage *sizePage() const { return m_sizePage; }
-    QComboBox *saveFolderBox() const { return m_saveFolder; }
-    SaveFolderModel *saveFolderModel() const { return m_saveFolderModel; }
+    SaveFolderBox *saveFolderBox() const { return m_saveFolder; }
+    SaveFolderModel *saveFolderModel() const;
     Button *advancedSettingsButton() const { return m_advancedSettings; }
     Button *splitButton() const { return m_split; }
     ProgressControl *progressControl() const { return m_progress; }
@@ -108,6 +107,10 @@ public slots:
     void onProgressChanged(double percentage);
     void onContentCopyDisabled();
     void onDocumentUnusable(const QString &path, int problem, int engineCode);
+    // Why SPLIT cannot run now (empty when it can), and why the group
+    // fields' entries cannot be used.
+    QString splitBlocker() const;
+    QString groupsProblem() const;
     void updateSplitButtonState();
     void updateResetNote();
 
@@ -146,6 +149,7 @@ private:
     QLabel *m_startPageLabel = nullptr;
     QLineEdit *m_startPage = nullptr;
     QLabel *m_groupsHelp = nullptr;
+    QLabel *m_groupsProblem = nullptr;
     QLineEdit *m_ridPage = nullptr;
     Button *m_addPage = nullptr;
     QLabel *m_ridProblem = nullptr;
@@ -168,14 +172,11 @@ private:
 
     QStackedLayout *m_bottom = nullptr;
     QLabel *m_saveTo = nullptr;
-    QComboBox *m_saveFolder = nullptr;
-    SaveFolderModel *m_saveFolderModel = nullptr;
+    SaveFolderBox *m_saveFolder = nullptr;
     Button *m_advancedSettings = nullptr;
     Button *m_split = nullptr;
     ProgressControl *m_progress = nullptr;
 
-    FolderChooser m_chooseFolder;
-    int lastFolderIndex = 0;
     bool m_stopPressed = false;   // the user stopped the running split
 };
 

@@ -1,6 +1,5 @@
 #include "split/SplitView.h"
 
-#include "dialogs/SaveFolderModel.h"
 #include "jobs/ProgressControl.h"
 #include "jobs/Split.h"
 #include "widgets/RangeListView.h"
@@ -11,7 +10,6 @@
 #include "widgets/Button.h"
 
 #include <QButtonGroup>
-#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -138,7 +136,9 @@ QWidget *SplitView::createGroupsPage()
     fields->addSpacing(20);
     fields->addWidget(m_startPageLabel);
     fields->addWidget(m_startPage);
-    fields->addStretch();
+    fields->addSpacing(12);
+    m_groupsProblem = ModePage::createProblemLabel(page);
+    fields->addWidget(m_groupsProblem, 1);
     layout->addLayout(fields);
     layout->addWidget(ModePage::createHelp(m_groupsHelp, page));
     layout->addStretch();
@@ -208,12 +208,7 @@ QWidget *SplitView::createBottomBar()
     m_saveTo->setObjectName(QStringLiteral("saveToLabel"));
     row->addWidget(m_saveTo);
     row->addSpacing(3);
-    m_saveFolderModel = new SaveFolderModel(this);
-    m_saveFolder = new QComboBox(buttons);
-    m_saveFolder->setModel(m_saveFolderModel);
-    m_saveFolder->setModelColumn(0);
-    m_saveFolder->setItemDelegate(new SaveFolderDelegate(m_saveFolder));
-    m_saveFolder->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_saveFolder = new SaveFolderBox(buttons);
     m_saveFolder->setMinimumContentsLength(18);
     m_saveFolder->setFixedHeight(saveFolderHeight);
     m_saveTo->setBuddy(m_saveFolder);
@@ -225,6 +220,7 @@ QWidget *SplitView::createBottomBar()
     row->addWidget(m_advancedSettings);
     row->addSpacing(20);
     m_split = new Button(buttons);
+    m_split->setProperty("mainButton", true);   // where the focus returns after a message
     m_split->setObjectName(QStringLiteral("buttonSplit"));
     m_split->setFixedHeight(splitButtonHeight);
     row->addWidget(m_split);

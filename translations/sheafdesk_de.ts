@@ -193,6 +193,36 @@
     </message>
 </context>
 <context>
+    <name>InterruptedSplitsQuestion</name>
+    <message>
+        <source>a document</source>
+        <translation>einem Dokument</translation>
+    </message>
+    <message numerus="yes">
+        <source>An earlier split of %1 was interrupted: %n file(s) were written to %2</source>
+        <translation>
+            <numerusform>Eine frühere Teilung von %1 wurde unterbrochen: %n Datei wurde in %2 geschrieben</numerusform>
+            <numerusform>Eine frühere Teilung von %1 wurde unterbrochen: %n Dateien wurden in %2 geschrieben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Interrupted split</source>
+        <translation>Unterbrochene Teilung</translation>
+    </message>
+    <message>
+        <source>OPEN FOLDER</source>
+        <translation>ORDNER ÖFFNEN</translation>
+    </message>
+    <message>
+        <source>REMOVE THEM</source>
+        <translation>ENTFERNEN</translation>
+    </message>
+    <message>
+        <source>KEEP</source>
+        <translation>BEHALTEN</translation>
+    </message>
+</context>
+<context>
     <name>MainView</name>
     <message>
         <source>Help</source>
@@ -208,7 +238,7 @@
     </message>
     <message>
         <source>Merge</source>
-        <translation>Vereinen</translation>
+        <translation>Zusammenführen</translation>
     </message>
     <message>
         <source>or</source>
@@ -224,7 +254,7 @@
     </message>
     <message>
         <source>Last merge:</source>
-        <translation>Zuletzt vereint:</translation>
+        <translation>Zuletzt zusammengeführt:</translation>
     </message>
     <message>
         <source>Open the web site</source>
@@ -268,13 +298,13 @@
     </message>
     <message>
         <source>The running merge will be stopped; nothing will be written.</source>
-        <translation>Das laufende Vereinen wird angehalten; es wird nichts geschrieben.</translation>
+        <translation>Das laufende Zusammenführen wird angehalten; es wird nichts geschrieben.</translation>
     </message>
     <message numerus="yes">
         <source>The merge list of %n document(s) will be lost.</source>
         <translation>
-            <numerusform>Die Liste zum Vereinen mit %n Dokument geht verloren.</numerusform>
-            <numerusform>Die Liste zum Vereinen mit %n Dokumenten geht verloren.</numerusform>
+            <numerusform>Die Liste zum Zusammenführen mit %n Dokument geht verloren.</numerusform>
+            <numerusform>Die Liste zum Zusammenführen mit %n Dokumenten geht verloren.</numerusform>
         </translation>
     </message>
     <message>
@@ -311,13 +341,13 @@
     <message numerus="yes">
         <source>%n document(s) cannot be merged:</source>
         <translation>
-            <numerusform>%n Dokument kann nicht vereint werden:</numerusform>
-            <numerusform>%n Dokumente können nicht vereint werden:</numerusform>
+            <numerusform>%n Dokument kann nicht zusammengeführt werden:</numerusform>
+            <numerusform>%n Dokumente können nicht zusammengeführt werden:</numerusform>
         </translation>
     </message>
     <message>
         <source>Remove them from the list, or merge the others without them?</source>
-        <translation>Aus der Liste entfernen oder die übrigen ohne sie vereinen?</translation>
+        <translation>Aus der Liste entfernen oder die übrigen ohne sie zusammenführen?</translation>
     </message>
     <message>
         <source>%1 (skipped)</source>
@@ -334,13 +364,13 @@
     <message numerus="yes">
         <source>%1 of %n document(s) merged; left out: %2.</source>
         <translation>
-            <numerusform>%1 von %n Dokument vereint; ausgelassen: %2.</numerusform>
-            <numerusform>%1 von %n Dokumenten vereint; ausgelassen: %2.</numerusform>
+            <numerusform>%1 von %n Dokument zusammengeführt; ausgelassen: %2.</numerusform>
+            <numerusform>%1 von %n Dokumenten zusammengeführt; ausgelassen: %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing was merged; left out: %1.</source>
-        <translation>Nichts wurde vereint; ausgelassen: %1.</translation>
+        <translation>Nichts wurde zusammengeführt; ausgelassen: %1.</translation>
     </message>
     <message>
         <source>%1 could not be written to %2</source>
@@ -348,29 +378,29 @@
     </message>
     <message>
         <source>%1 could not be merged</source>
-        <translation>%1 konnte nicht vereint werden</translation>
+        <translation>%1 konnte nicht zusammengeführt werden</translation>
     </message>
     <message>
         <source>The merge program could not be started.</source>
-        <translation>Das Vereinungsprogramm konnte nicht gestartet werden.</translation>
+        <translation>Das Programm zum Zusammenführen konnte nicht gestartet werden.</translation>
     </message>
     <message>
         <source>The merge program ended without telling its result.</source>
-        <translation>Das Vereinungsprogramm wurde ohne Ergebnis beendet.</translation>
+        <translation>Das Programm zum Zusammenführen wurde ohne Ergebnis beendet.</translation>
     </message>
     <message>
         <source>The merge program crashed.</source>
-        <translation>Das Vereinungsprogramm ist abgestürzt.</translation>
+        <translation>Das Programm zum Zusammenführen ist abgestürzt.</translation>
     </message>
     <message>
         <source>Merge files failed (code %1).</source>
-        <translation>Vereinen der Dateien fehlgeschlagen (Code %1).</translation>
+        <translation>Zusammenführen der Dateien fehlgeschlagen (Code %1).</translation>
     </message>
     <message numerus="yes">
         <source>Remove all %n document(s) from the merge list?</source>
         <translation>
-            <numerusform>%n Dokument aus der Liste zum Vereinen entfernen?</numerusform>
-            <numerusform>Alle %n Dokumente aus der Liste zum Vereinen entfernen?</numerusform>
+            <numerusform>%n Dokument aus der Liste zum Zusammenführen entfernen?</numerusform>
+            <numerusform>Alle %n Dokumente aus der Liste zum Zusammenführen entfernen?</numerusform>
         </translation>
     </message>
 </context>
@@ -395,14 +425,6 @@
     <message>
         <source>Password</source>
         <translation>Passwort</translation>
-    </message>
-    <message>
-        <source>Can not open file</source>
-        <translation>Datei kann nicht geöffnet werden</translation>
-    </message>
-    <message>
-        <source>The password for %1 is incorrect</source>
-        <translation>Das Passwort für %1 ist falsch</translation>
     </message>
     <message>
         <source>Cannot be read</source>
@@ -472,7 +494,7 @@
     </message>
     <message>
         <source>MERGE</source>
-        <translation>VEREINEN</translation>
+        <translation>ZUSAMMENFÜHREN</translation>
     </message>
     <message>
         <source>Advanced Settings</source>
@@ -508,7 +530,7 @@
     </message>
     <message>
         <source>Merging files..</source>
-        <translation>Dateien werden vereint...</translation>
+        <translation>Dateien werden zusammengeführt...</translation>
     </message>
     <message>
         <source>Select destination folder</source>
@@ -516,15 +538,7 @@
     </message>
     <message>
         <source>Merge failed</source>
-        <translation>Vereinen fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>Can not open file</source>
-        <translation>Datei kann nicht geöffnet werden</translation>
-    </message>
-    <message>
-        <source>The password for %1 is incorrect</source>
-        <translation>Das Passwort für %1 ist falsch</translation>
+        <translation>Zusammenführen fehlgeschlagen</translation>
     </message>
     <message>
         <source>Add files (%1)</source>
@@ -544,7 +558,7 @@
     </message>
     <message>
         <source>Documents cannot be merged</source>
-        <translation>Dokumente nicht vereinbar</translation>
+        <translation>Dokumente nicht zusammenführbar</translation>
     </message>
     <message>
         <source>REMOVE THEM</source>
@@ -552,7 +566,7 @@
     </message>
     <message>
         <source>MERGE WITHOUT THEM</source>
-        <translation>OHNE SIE VEREINEN</translation>
+        <translation>OHNE SIE ZUSAMMENFÜHREN</translation>
     </message>
     <message>
         <source>CANCEL</source>
@@ -569,7 +583,7 @@
     <message>
         <source>Merged-%1</source>
         <extracomment>The proposed name of a merged file; %1 is the date and time. No spaces or / : * ? &lt; &gt; |.</extracomment>
-        <translation>Vereint-%1</translation>
+        <translation>Zusammengeführt-%1</translation>
     </message>
     <message numerus="yes">
         <source>%n pages total</source>
@@ -578,16 +592,40 @@
             <numerusform>%n Seiten insgesamt</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Pages alternate between documents</source>
+        <translation>Die Seiten wechseln zwischen den Dokumenten ab</translation>
+    </message>
+    <message>
+        <source>A merge is running.</source>
+        <translation>Ein Zusammenführen läuft.</translation>
+    </message>
+    <message>
+        <source>Enter a name for the merged file.</source>
+        <translation>Geben Sie einen Namen für die zusammengeführte Datei ein.</translation>
+    </message>
+    <message>
+        <source>Choose a folder to save to.</source>
+        <translation>Wählen Sie einen Ordner zum Speichern.</translation>
+    </message>
+    <message>
+        <source>Add at least two documents to merge.</source>
+        <translation>Fügen Sie mindestens zwei Dokumente zum Zusammenführen hinzu.</translation>
+    </message>
+    <message>
+        <source>It was saved as %1 because a file named %2 was already there.</source>
+        <translation>Sie wurde als %1 gespeichert, weil bereits eine Datei namens %2 vorhanden war.</translation>
+    </message>
 </context>
 <context>
     <name>MessageMerge</name>
     <message>
         <source>Merge complete</source>
-        <translation>Vereinen abgeschlossen</translation>
+        <translation>Zusammenführen abgeschlossen</translation>
     </message>
     <message>
         <source>All of your files have been merged. You can open the folder to view the result</source>
-        <translation>Alle Ihre Dateien wurden vereint. Sie können den Ordner öffnen, um das Ergebnis anzusehen</translation>
+        <translation>Alle Ihre Dateien wurden zusammengeführt. Sie können den Ordner öffnen, um das Ergebnis anzusehen</translation>
     </message>
     <message>
         <source>OK</source>
@@ -626,6 +664,29 @@
     </message>
 </context>
 <context>
+    <name>MessagePath</name>
+    <message>
+        <source>Cannot open the folder</source>
+        <translation>Ordner kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>No file manager answered. The files are in this folder:</source>
+        <translation>Kein Dateimanager hat geantwortet. Die Dateien liegen in diesem Ordner:</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>COPY</source>
+        <translation>KOPIEREN</translation>
+    </message>
+    <message>
+        <source>Copy the folder&apos;s path</source>
+        <translation>Pfad des Ordners kopieren</translation>
+    </message>
+</context>
+<context>
     <name>MessageSplit</name>
     <message>
         <source>Split complete</source>
@@ -641,13 +702,13 @@
     </message>
     <message>
         <source>MERGE RESULTS</source>
-        <translation>VEREINEN</translation>
+        <translation>ZUSAMMENFÜHREN</translation>
     </message>
     <message numerus="yes">
         <source>Your document was split in %n files. You can open folder to view the results of proceed of merging them.</source>
         <translation>
             <numerusform>Ihr Dokument wurde in %n Datei geteilt. Sie können den Ordner öffnen, um sie anzusehen.</numerusform>
-            <numerusform>Ihr Dokument wurde in %n Dateien geteilt. Sie können den Ordner öffnen, um die Ergebnisse anzusehen, oder sie vereinen.</numerusform>
+            <numerusform>Ihr Dokument wurde in %n Dateien geteilt. Sie können den Ordner öffnen, um die Ergebnisse anzusehen, oder sie zusammenführen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -655,6 +716,13 @@
         <translation>
             <numerusform>%n davon enthält eine einzelne Seite, die allein größer als die Grenze ist.</numerusform>
             <numerusform>%n davon enthalten eine einzelne Seite, die allein größer als die Grenze ist.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them got a name such as &quot;(1)name.pdf&quot; because a file of the same name was already there.</source>
+        <translation>
+            <numerusform>%n davon erhielt einen Namen wie „(1)name.pdf“, weil bereits eine Datei gleichen Namens vorhanden war.</numerusform>
+            <numerusform>%n davon erhielten einen Namen wie „(1)name.pdf“, weil bereits Dateien gleichen Namens vorhanden waren.</numerusform>
         </translation>
     </message>
 </context>
@@ -814,7 +882,7 @@
     </message>
     <message>
         <source>For the back sides of a scanned stack: reverse them and choose &quot;Alternate pages&quot; in the merge&apos;s Advanced Settings.</source>
-        <translation>Für die Rückseiten eines gescannten Stapels: umkehren und in den erweiterten Einstellungen des Zusammenfügens „Seiten abwechseln“ wählen.</translation>
+        <translation>Für die Rückseiten eines gescannten Stapels: umkehren und in den erweiterten Einstellungen des Zusammenführens „Seiten abwechseln“ wählen.</translation>
     </message>
 </context>
 <context>
@@ -826,6 +894,17 @@
     <message>
         <source>Page %1 of %2</source>
         <translation>Seite %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordPrompt</name>
+    <message>
+        <source>Can not open file</source>
+        <translation>Datei kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>The password for %1 is incorrect</source>
+        <translation>Das Passwort für %1 ist falsch</translation>
     </message>
 </context>
 <context>
@@ -857,14 +936,6 @@
     <message>
         <source>Pages: %1</source>
         <translation>Seiten: %1</translation>
-    </message>
-    <message>
-        <source>Can not open file</source>
-        <translation>Datei kann nicht geöffnet werden</translation>
-    </message>
-    <message>
-        <source>The password for %1 is incorrect</source>
-        <translation>Das Passwort für %1 ist falsch</translation>
     </message>
     <message>
         <source>Page 1 of %1</source>
@@ -909,6 +980,13 @@
     </message>
 </context>
 <context>
+    <name>SaveFolderBox</name>
+    <message>
+        <source>Select destination folder</source>
+        <translation>Zielordner wählen</translation>
+    </message>
+</context>
+<context>
     <name>SaveFolderModel</name>
     <message>
         <source>Sub folder</source>
@@ -928,10 +1006,6 @@
     <message>
         <source>English</source>
         <translation>Deutsch</translation>
-    </message>
-    <message>
-        <source>Select destination folder</source>
-        <translation>Zielordner wählen</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -1023,11 +1097,11 @@
     </message>
     <message>
         <source>Merged: %1</source>
-        <translation>Zusammengefügt: %1</translation>
+        <translation>Zusammengeführt: %1</translation>
     </message>
     <message>
         <source>Merged: %1 → %2</source>
-        <translation>Zusammengefügt: %1 → %2</translation>
+        <translation>Zusammengeführt: %1 → %2</translation>
     </message>
     <message>
         <source>Images: %1 redrawn smaller, %2 left as they were.</source>
@@ -1247,10 +1321,6 @@
         <translation>Wählen Sie die Seitenbereiche des Dokuments, die Sie abteilen möchten, und fügen Sie sie hinzu...</translation>
     </message>
     <message>
-        <source>Select destination folder</source>
-        <translation>Zielordner wählen</translation>
-    </message>
-    <message>
         <source>Split canceled</source>
         <translation>Teilung abgebrochen</translation>
     </message>
@@ -1285,6 +1355,53 @@
     <message>
         <source>By file size</source>
         <translation>Nach Dateigröße</translation>
+    </message>
+    <message>
+        <source>A group holds at least one page.</source>
+        <translation>Eine Gruppe umfasst mindestens eine Seite.</translation>
+    </message>
+    <message>
+        <source>Start at page 1 or later.</source>
+        <translation>Beginnen Sie bei Seite 1 oder später.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The document has only %n page(s).</source>
+        <translation>
+            <numerusform>Das Dokument hat nur %n Seite.</numerusform>
+            <numerusform>Das Dokument hat nur %n Seiten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add a document to split first.</source>
+        <translation>Fügen Sie zuerst ein Dokument zum Teilen hinzu.</translation>
+    </message>
+    <message>
+        <source>The document is not read yet, or cannot be read.</source>
+        <translation>Das Dokument ist noch nicht gelesen oder nicht lesbar.</translation>
+    </message>
+    <message>
+        <source>A document of one page has nothing to split.</source>
+        <translation>Ein Dokument mit einer Seite lässt sich nicht teilen.</translation>
+    </message>
+    <message>
+        <source>Add the pages to remove first.</source>
+        <translation>Fügen Sie zuerst die zu entfernenden Seiten hinzu.</translation>
+    </message>
+    <message>
+        <source>Add a page range first.</source>
+        <translation>Fügen Sie zuerst einen Seitenbereich hinzu.</translation>
+    </message>
+    <message>
+        <source>Choose a bookmark level that leads to pages.</source>
+        <translation>Wählen Sie eine Lesezeichenebene, die zu Seiten führt.</translation>
+    </message>
+    <message>
+        <source>Enter a file size above 0.</source>
+        <translation>Geben Sie eine Dateigröße über 0 ein.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
     </message>
 </context>
 <context>

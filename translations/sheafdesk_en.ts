@@ -193,6 +193,36 @@
     </message>
 </context>
 <context>
+    <name>InterruptedSplitsQuestion</name>
+    <message>
+        <source>a document</source>
+        <translation>a document</translation>
+    </message>
+    <message numerus="yes">
+        <source>An earlier split of %1 was interrupted: %n file(s) were written to %2</source>
+        <translation>
+            <numerusform>An earlier split of %1 was interrupted: %n file was written to %2</numerusform>
+            <numerusform>An earlier split of %1 was interrupted: %n files were written to %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Interrupted split</source>
+        <translation>Interrupted split</translation>
+    </message>
+    <message>
+        <source>OPEN FOLDER</source>
+        <translation>OPEN FOLDER</translation>
+    </message>
+    <message>
+        <source>REMOVE THEM</source>
+        <translation>REMOVE THEM</translation>
+    </message>
+    <message>
+        <source>KEEP</source>
+        <translation>KEEP</translation>
+    </message>
+</context>
+<context>
     <name>MainView</name>
     <message>
         <source>Help</source>
@@ -397,14 +427,6 @@
         <translation>Password</translation>
     </message>
     <message>
-        <source>Can not open file</source>
-        <translation>Cannot open file</translation>
-    </message>
-    <message>
-        <source>The password for %1 is incorrect</source>
-        <translation>The password for %1 is incorrect</translation>
-    </message>
-    <message>
         <source>Cannot be read</source>
         <translation>Cannot be read</translation>
     </message>
@@ -519,14 +541,6 @@
         <translation>Merge failed</translation>
     </message>
     <message>
-        <source>Can not open file</source>
-        <translation>Cannot open file</translation>
-    </message>
-    <message>
-        <source>The password for %1 is incorrect</source>
-        <translation>The password for %1 is incorrect</translation>
-    </message>
-    <message>
         <source>Add files (%1)</source>
         <translation>Add files (%1)</translation>
     </message>
@@ -578,6 +592,30 @@
             <numerusform>%n pages in total</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Pages alternate between documents</source>
+        <translation>Pages alternate between documents</translation>
+    </message>
+    <message>
+        <source>A merge is running.</source>
+        <translation>A merge is running.</translation>
+    </message>
+    <message>
+        <source>Enter a name for the merged file.</source>
+        <translation>Enter a name for the merged file.</translation>
+    </message>
+    <message>
+        <source>Choose a folder to save to.</source>
+        <translation>Choose a folder to save to.</translation>
+    </message>
+    <message>
+        <source>Add at least two documents to merge.</source>
+        <translation>Add at least two documents to merge.</translation>
+    </message>
+    <message>
+        <source>It was saved as %1 because a file named %2 was already there.</source>
+        <translation>It was saved as %1 because a file named %2 was already there.</translation>
+    </message>
 </context>
 <context>
     <name>MessageMerge</name>
@@ -626,6 +664,29 @@
     </message>
 </context>
 <context>
+    <name>MessagePath</name>
+    <message>
+        <source>Cannot open the folder</source>
+        <translation>Cannot open the folder</translation>
+    </message>
+    <message>
+        <source>No file manager answered. The files are in this folder:</source>
+        <translation>No file manager answered. The files are in this folder:</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>COPY</source>
+        <translation>COPY</translation>
+    </message>
+    <message>
+        <source>Copy the folder&apos;s path</source>
+        <translation>Copy the folder&apos;s path</translation>
+    </message>
+</context>
+<context>
     <name>MessageSplit</name>
     <message>
         <source>Split complete</source>
@@ -655,6 +716,13 @@
         <translation>
             <numerusform>%n of them holds a single page that alone is larger than the size limit.</numerusform>
             <numerusform>%n of them hold a single page that alone is larger than the size limit.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them got a name such as &quot;(1)name.pdf&quot; because a file of the same name was already there.</source>
+        <translation>
+            <numerusform>%n of them got a name such as &quot;(1)name.pdf&quot; because a file of the same name was already there.</numerusform>
+            <numerusform>%n of them got a name such as &quot;(1)name.pdf&quot; because a file of the same name was already there.</numerusform>
         </translation>
     </message>
 </context>
@@ -829,6 +897,17 @@
     </message>
 </context>
 <context>
+    <name>PasswordPrompt</name>
+    <message>
+        <source>Can not open file</source>
+        <translation>Cannot open file</translation>
+    </message>
+    <message>
+        <source>The password for %1 is incorrect</source>
+        <translation>The password for %1 is incorrect</translation>
+    </message>
+</context>
+<context>
     <name>PreviewWidget</name>
     <message>
         <source>Preview</source>
@@ -857,14 +936,6 @@
     <message>
         <source>Pages: %1</source>
         <translation>Pages: %1</translation>
-    </message>
-    <message>
-        <source>Can not open file</source>
-        <translation>Cannot open file</translation>
-    </message>
-    <message>
-        <source>The password for %1 is incorrect</source>
-        <translation>The password for %1 is incorrect</translation>
     </message>
     <message>
         <source>Page 1 of %1</source>
@@ -909,6 +980,13 @@
     </message>
 </context>
 <context>
+    <name>SaveFolderBox</name>
+    <message>
+        <source>Select destination folder</source>
+        <translation>Select destination folder</translation>
+    </message>
+</context>
+<context>
     <name>SaveFolderModel</name>
     <message>
         <source>Sub folder</source>
@@ -928,10 +1006,6 @@
     <message>
         <source>English</source>
         <translation>English</translation>
-    </message>
-    <message>
-        <source>Select destination folder</source>
-        <translation>Select destination folder</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -1247,10 +1321,6 @@
         <translation>Choose and add the page ranges of the document that you want as separate files.</translation>
     </message>
     <message>
-        <source>Select destination folder</source>
-        <translation>Select destination folder</translation>
-    </message>
-    <message>
         <source>Split canceled</source>
         <translation>Split canceled</translation>
     </message>
@@ -1285,6 +1355,53 @@
     <message>
         <source>By file size</source>
         <translation>By file size</translation>
+    </message>
+    <message>
+        <source>A group holds at least one page.</source>
+        <translation>A group holds at least one page.</translation>
+    </message>
+    <message>
+        <source>Start at page 1 or later.</source>
+        <translation>Start at page 1 or later.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The document has only %n page(s).</source>
+        <translation>
+            <numerusform>The document has only %n page.</numerusform>
+            <numerusform>The document has only %n pages.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add a document to split first.</source>
+        <translation>Add a document to split first.</translation>
+    </message>
+    <message>
+        <source>The document is not read yet, or cannot be read.</source>
+        <translation>The document is not read yet, or cannot be read.</translation>
+    </message>
+    <message>
+        <source>A document of one page has nothing to split.</source>
+        <translation>A document of one page has nothing to split.</translation>
+    </message>
+    <message>
+        <source>Add the pages to remove first.</source>
+        <translation>Add the pages to remove first.</translation>
+    </message>
+    <message>
+        <source>Add a page range first.</source>
+        <translation>Add a page range first.</translation>
+    </message>
+    <message>
+        <source>Choose a bookmark level that leads to pages.</source>
+        <translation>Choose a bookmark level that leads to pages.</translation>
+    </message>
+    <message>
+        <source>Enter a file size above 0.</source>
+        <translation>Enter a file size above 0.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 of %2</translation>
     </message>
 </context>
 <context>

@@ -193,6 +193,36 @@
     </message>
 </context>
 <context>
+    <name>InterruptedSplitsQuestion</name>
+    <message>
+        <source>a document</source>
+        <translation>un document</translation>
+    </message>
+    <message numerus="yes">
+        <source>An earlier split of %1 was interrupted: %n file(s) were written to %2</source>
+        <translation>
+            <numerusform>Un découpage antérieur de %1 a été interrompu : %n fichier a été écrit dans %2</numerusform>
+            <numerusform>Un découpage antérieur de %1 a été interrompu : %n fichiers ont été écrits dans %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Interrupted split</source>
+        <translation>Découpage interrompu</translation>
+    </message>
+    <message>
+        <source>OPEN FOLDER</source>
+        <translation>OUVRIR LE DOSSIER</translation>
+    </message>
+    <message>
+        <source>REMOVE THEM</source>
+        <translation>LES SUPPRIMER</translation>
+    </message>
+    <message>
+        <source>KEEP</source>
+        <translation>GARDER</translation>
+    </message>
+</context>
+<context>
     <name>MainView</name>
     <message>
         <source>Help</source>
@@ -397,14 +427,6 @@
         <translation>Mot de passe</translation>
     </message>
     <message>
-        <source>Can not open file</source>
-        <translation>Impossible d&apos;ouvrir le fichier</translation>
-    </message>
-    <message>
-        <source>The password for %1 is incorrect</source>
-        <translation>Le mot de passe de %1 est incorrect</translation>
-    </message>
-    <message>
         <source>Cannot be read</source>
         <translation>Illisible</translation>
     </message>
@@ -519,14 +541,6 @@
         <translation>Échec de la fusion</translation>
     </message>
     <message>
-        <source>Can not open file</source>
-        <translation>Impossible d&apos;ouvrir le fichier</translation>
-    </message>
-    <message>
-        <source>The password for %1 is incorrect</source>
-        <translation>Le mot de passe de %1 est incorrect</translation>
-    </message>
-    <message>
         <source>Add files (%1)</source>
         <translation>Ajouter des fichiers (%1)</translation>
     </message>
@@ -578,6 +592,30 @@
             <numerusform>%n pages au total</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Pages alternate between documents</source>
+        <translation>Les pages alternent entre les documents</translation>
+    </message>
+    <message>
+        <source>A merge is running.</source>
+        <translation>Une fusion est en cours.</translation>
+    </message>
+    <message>
+        <source>Enter a name for the merged file.</source>
+        <translation>Saisissez un nom pour le fichier fusionné.</translation>
+    </message>
+    <message>
+        <source>Choose a folder to save to.</source>
+        <translation>Choisissez un dossier d&apos;enregistrement.</translation>
+    </message>
+    <message>
+        <source>Add at least two documents to merge.</source>
+        <translation>Ajoutez au moins deux documents à fusionner.</translation>
+    </message>
+    <message>
+        <source>It was saved as %1 because a file named %2 was already there.</source>
+        <translation>Il a été enregistré sous %1, car un fichier nommé %2 existait déjà.</translation>
+    </message>
 </context>
 <context>
     <name>MessageMerge</name>
@@ -626,6 +664,29 @@
     </message>
 </context>
 <context>
+    <name>MessagePath</name>
+    <message>
+        <source>Cannot open the folder</source>
+        <translation>Impossible d&apos;ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>No file manager answered. The files are in this folder:</source>
+        <translation>Aucun gestionnaire de fichiers n&apos;a répondu. Les fichiers se trouvent dans ce dossier :</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>COPY</source>
+        <translation>COPIER</translation>
+    </message>
+    <message>
+        <source>Copy the folder&apos;s path</source>
+        <translation>Copier le chemin du dossier</translation>
+    </message>
+</context>
+<context>
     <name>MessageSplit</name>
     <message>
         <source>Split complete</source>
@@ -655,6 +716,13 @@
         <translation>
             <numerusform>%n d’entre eux contient une seule page qui dépasse à elle seule la taille limite.</numerusform>
             <numerusform>%n d’entre eux contiennent une seule page qui dépasse à elle seule la taille limite.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them got a name such as &quot;(1)name.pdf&quot; because a file of the same name was already there.</source>
+        <translation>
+            <numerusform>%n d&apos;entre eux a reçu un nom comme « (1)nom.pdf », car un fichier du même nom existait déjà.</numerusform>
+            <numerusform>%n d&apos;entre eux ont reçu un nom comme « (1)nom.pdf », car des fichiers du même nom existaient déjà.</numerusform>
         </translation>
     </message>
 </context>
@@ -829,6 +897,17 @@
     </message>
 </context>
 <context>
+    <name>PasswordPrompt</name>
+    <message>
+        <source>Can not open file</source>
+        <translation>Impossible d&apos;ouvrir le fichier</translation>
+    </message>
+    <message>
+        <source>The password for %1 is incorrect</source>
+        <translation>Le mot de passe de %1 est incorrect</translation>
+    </message>
+</context>
+<context>
     <name>PreviewWidget</name>
     <message>
         <source>Preview</source>
@@ -857,14 +936,6 @@
     <message>
         <source>Pages: %1</source>
         <translation>Pages : %1</translation>
-    </message>
-    <message>
-        <source>Can not open file</source>
-        <translation>Impossible d&apos;ouvrir le fichier</translation>
-    </message>
-    <message>
-        <source>The password for %1 is incorrect</source>
-        <translation>Le mot de passe de %1 est incorrect</translation>
     </message>
     <message>
         <source>Page 1 of %1</source>
@@ -909,6 +980,13 @@
     </message>
 </context>
 <context>
+    <name>SaveFolderBox</name>
+    <message>
+        <source>Select destination folder</source>
+        <translation>Choisir le dossier de destination</translation>
+    </message>
+</context>
+<context>
     <name>SaveFolderModel</name>
     <message>
         <source>Sub folder</source>
@@ -928,10 +1006,6 @@
     <message>
         <source>English</source>
         <translation>Français</translation>
-    </message>
-    <message>
-        <source>Select destination folder</source>
-        <translation>Choisir le dossier de destination</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -1247,10 +1321,6 @@
         <translation>Choisissez et ajoutez les plages de pages du document que vous voulez séparer...</translation>
     </message>
     <message>
-        <source>Select destination folder</source>
-        <translation>Choisir le dossier de destination</translation>
-    </message>
-    <message>
         <source>Split canceled</source>
         <translation>Division annulée</translation>
     </message>
@@ -1285,6 +1355,53 @@
     <message>
         <source>By file size</source>
         <translation>Par taille de fichier</translation>
+    </message>
+    <message>
+        <source>A group holds at least one page.</source>
+        <translation>Un groupe contient au moins une page.</translation>
+    </message>
+    <message>
+        <source>Start at page 1 or later.</source>
+        <translation>Commencez à la page 1 ou après.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The document has only %n page(s).</source>
+        <translation>
+            <numerusform>Le document n&apos;a que %n page.</numerusform>
+            <numerusform>Le document n&apos;a que %n pages.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add a document to split first.</source>
+        <translation>Ajoutez d&apos;abord un document à découper.</translation>
+    </message>
+    <message>
+        <source>The document is not read yet, or cannot be read.</source>
+        <translation>Le document n&apos;est pas encore lu, ou ne peut pas l&apos;être.</translation>
+    </message>
+    <message>
+        <source>A document of one page has nothing to split.</source>
+        <translation>Un document d&apos;une page n&apos;a rien à découper.</translation>
+    </message>
+    <message>
+        <source>Add the pages to remove first.</source>
+        <translation>Ajoutez d&apos;abord les pages à supprimer.</translation>
+    </message>
+    <message>
+        <source>Add a page range first.</source>
+        <translation>Ajoutez d&apos;abord une plage de pages.</translation>
+    </message>
+    <message>
+        <source>Choose a bookmark level that leads to pages.</source>
+        <translation>Choisissez un niveau de signets qui mène à des pages.</translation>
+    </message>
+    <message>
+        <source>Enter a file size above 0.</source>
+        <translation>Saisissez une taille de fichier supérieure à 0.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
     </message>
 </context>
 <context>

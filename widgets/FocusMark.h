@@ -3,6 +3,7 @@
 
 #include <QObject>
 
+class QKeyEvent;
 class QWidget;
 
 // Keyboard focus made visible, without changing what a mouse user sees.
@@ -25,8 +26,10 @@ protected:
 
 private:
     void mark(QWidget *widget, bool shown);
+    bool revealsMark(const QKeyEvent *key);
 
     bool m_keyboardLast = false;
+    bool m_focusCameWithWindow = false;   // the focus is where the window put it
 };
 
 #endif

@@ -5,11 +5,13 @@
 #include "widgets/WindowDrag.h"
 #include "widgets/WindowShadow.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -95,4 +97,41 @@ void FramelessDialog::resizeEvent(QResizeEvent *event)
 {
     m_shadow->setGeometry(rect());
     QDialog::resizeEvent(event);
+}
+
+namespace {
+
+bool canTakeFocus(const QWidget *widget)
+{
+    return widget && widget->isVisible() && widget->isEnabled() && widget->focusPolicy() != Qt::NoFocus;
+}
+
+QWidget *mainButtonOf(QWidget *window)
+{
+    if (!window)
+        return nullptr;
+    const auto buttons = window->findChildren<QPushButton *>();
+    for (QPushButton *button : buttons) {
+        if (button->property("mainButton").toBool() && canTakeFocus(button))
+            return button;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void FramelessDialog::setVisible(bool visible)
+{
+    if (visible && !isVisible()) {
+        QWidget *focus = QApplication::focusWidget();
+        m_focusBefore = focus && !isAncestorOf(focus) ? focus : nullptr;
+        m_windowBefore = m_focusBefore ? m_focusBefore->window() : (parentWidget() ? parentWidget()->window() : nullptr);
+    }
+    const bool wasVisible = isVisible();
+    QDialog::setVisible(visible);
+    if (visible || !wasVisible)
+        return;
+    QWidget *target = canTakeFocus(m_focusBefore) ? m_focusBefore.data() : mainButtonOf(m_windowBefore);
+    if (target)
+        target->setFocus(Qt::OtherFocusReason);
 }

@@ -2,6 +2,7 @@
 #define CLEAVEMARK_WIDGETS_FRAMELESSDIALOG_H
 
 #include <QDialog>
+#include <QPointer>
 
 class QFrame;
 class QHBoxLayout;
@@ -28,6 +29,12 @@ public:
     void setTitle(const QString &title);
     void setText(const QString &text);
 
+    // When the dialog closes, the keyboard focus goes back to the control
+    // that had it before; when that one cannot take it any more (a button
+    // the running job disabled, say), to the window's main button: a push
+    // button with the property "mainButton" = true.
+    void setVisible(bool visible) override;
+
 protected:
     // Places the dialog over the middle of its parent's window.
     void centreOverParent();
@@ -46,6 +53,8 @@ private:
     QVBoxLayout *m_frameLayout = nullptr;
     WindowBar *m_windowBar = nullptr;
     QLabel *m_message = nullptr;
+    QPointer<QWidget> m_focusBefore;
+    QPointer<QWidget> m_windowBefore;
 };
 
 #endif

@@ -65,8 +65,10 @@ void SplitEngine::run()
     m_oversizedFiles.clear();
     m_decryptionFailed = false;
     m_failedCount = 0;
+    m_renamedCount = 0;
     m_failureCause = JobCause::Unknown;
     m_journal = std::make_unique<OutputJournal>(m_request.sessionPath, m_request.sessionId);
+    m_journal->noteSource(m_request.fileName);
 
     switch (m_request.mode) {
     case SplitRequest::Ranges:
@@ -114,6 +116,11 @@ QString SplitEngine::outputPathFor(const std::function<QString(int maxBytes)> &n
         name = nameFor(maxBytes);
         path = uniqueFileName(m_request.outDirectory, name, m_takenPaths);
     }
+    // A "(n)" name because a file of the name was there before this job,
+    // not because an earlier piece of this job took it: the user is told.
+    const QString wanted = QDir::toNativeSeparators(m_request.outDirectory + QLatin1Char('/') + name);
+    if (path != wanted && !m_takenPaths.contains(wanted))
+        ++m_renamedCount;
     // Taken from now on, also while a writer thread has yet to write it.
     m_takenPaths.insert(path);
     return path;
@@ -159,7 +166,7 @@ void SplitEngine::splitRanges()
         return;
 
     TemporaryFiles temporaries;
-    const QString source = workingSource(temporaries);
+    const QString source = workingSource(m_service, temporaries);
 
     ensureOutputFolder();
 
@@ -329,16 +336,7 @@ void SplitEngine::removePages()
         return;
     }
 
-    QString source = m_request.fileName;
-    if (!m_request.filePassword.isEmpty()) {
-        const QString decrypted = temporaryPath(cacheFolder());
-        temporaries.add(decrypted);
-        const bool ok = !decrypted.isEmpty()
-            && service->decryptFile(source, decrypted, m_request.filePassword) == 1;
-        log(QStringLiteral("Decrypt:%1").arg(outcome(ok)));
-        if (ok)
-            source = decrypted;
-    }
+    const QString source = workingSource(service, temporaries);
 
     // Each range names one page to remove: its first.
     QSet<int> toRemove;
@@ -426,22 +424,23 @@ bool SplitEngine::saveEdited(const QSharedPointer<PdfService> &service, const QS
     return saved;
 }
 
-// The file the pieces are cut from: a decrypted temporary copy when the
-// source is protected, else the source itself. A copy that cannot be made
-// leaves the source, whose pieces then fail as unreadable.
-QString SplitEngine::workingSource(TemporaryFiles &temporaries)
+// The file every mode works on: a decrypted temporary copy when the source
+// is protected, else the source itself. A copy that cannot be made leaves
+// the source, whose pieces then fail as unreadable; why it failed is kept
+// for the response.
+QString SplitEngine::workingSource(const QSharedPointer<PdfService> &service, TemporaryFiles &temporaries)
 {
     if (m_request.filePassword.isEmpty() && !m_request.hasSecurity)
         return m_request.fileName;
     const QString decrypted = temporaryPath(temporaryFolder());
     temporaries.add(decrypted);
     const int result = decrypted.isEmpty()
-        ? 0 : m_service->decryptFile(m_request.fileName, decrypted, m_request.filePassword);
+        ? 0 : service->decryptFile(m_request.fileName, decrypted, m_request.filePassword);
     log(QStringLiteral("Decrypt result:%1").arg(result));
     if (result == 1)
         return decrypted;
     m_decryptionFailed = true;
-    m_failureCause = readFailureCause(m_service->lastErrorCode());
+    m_failureCause = readFailureCause(service->lastErrorCode());
     return m_request.fileName;
 }
 
@@ -491,7 +490,7 @@ void SplitEngine::splitBySize()
     }
 
     TemporaryFiles temporaries;
-    const QString source = workingSource(temporaries);
+    const QString source = workingSource(m_service, temporaries);
     int pageCount = 0;
     if (!readSource(source, pageCount, nullptr)) {
         failWithoutPieces();
@@ -521,7 +520,7 @@ void SplitEngine::splitByBookmarks()
         return;
 
     TemporaryFiles temporaries;
-    const QString source = workingSource(temporaries);
+    const QString source = workingSource(m_service, temporaries);
     int pageCount = 0;
     OutlineEntryList outline;
     if (!readSource(source, pageCount, &outline)) {

@@ -45,6 +45,8 @@ public:
     // Outputs of the request that were not written, and why the first of
     // them failed (JobCause); a mode-0 job with some written still succeeds.
     int failedCount() const { return m_failedCount; }
+    // Pieces that got a "(n)" name because a file of their name was there.
+    int renamedCount() const { return m_renamedCount; }
     int failureCause() const { return m_failureCause; }
     // What the files written take, and what optimising them saved.
     OutputSizes outputSizes() const { return m_sizes; }
@@ -75,7 +77,7 @@ private:
     QList<Piece> bookmarkPieces(const OutlineEntryList &outline, int pageCount) const;
     void splitBySize();
     void writePieces(const QString &source, const QList<Piece> &pieces, int progressOffset);
-    QString workingSource(TemporaryFiles &temporaries);
+    QString workingSource(const QSharedPointer<PdfService> &service, TemporaryFiles &temporaries);
     bool readSource(const QString &source, int &pageCount, OutlineEntryList *outline);
     qint64 measuredSize(const QString &source, const PageRange &range);
     bool preparePiece(const QSharedPointer<PdfService> &service, PdfDocument &piece,
@@ -111,6 +113,7 @@ private:
     QStringList m_oversizedFiles;
     bool m_decryptionFailed = false;
     int m_failedCount = 0;
+    int m_renamedCount = 0;
     int m_failureCause = 0;
     std::unique_ptr<OutputJournal> m_journal;
     QSharedPointer<PdfService> m_service;

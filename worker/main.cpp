@@ -19,7 +19,9 @@
 #include <QStringList>
 #include <QThread>
 
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
 
 namespace {
@@ -87,6 +89,7 @@ int writerThreads()
     response.files = engine.outputFiles();
     response.oversizedFiles = engine.oversizedFiles();
     response.failedCount = engine.failedCount();
+    response.renamedCount = engine.renamedCount();
     response.errorCause = engine.failureCause();
     response.sizes = engine.outputSizes();
 
@@ -121,10 +124,25 @@ int writerThreads()
     endJob(errorCode);
 }
 
+const char usage[] = "Usage: sheafrun --split|--merge REQUEST\n"
+                     "Runs one split or merge job from a request file that sheafdesk or cleavemark\n"
+                     "wrote, and exits with the job's error code.\n";
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    // Asked by a person rather than by a program: answered before anything
+    // is logged or the engine starts.
+    if (argc < 2) {
+        std::fputs(usage, stderr);
+        return 1;
+    }
+    if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+        std::fputs(usage, stdout);
+        return 0;
+    }
+
     // A split logs thousands of time-stamped lines; with TZ unset the C
     // library looks at the zone file again for every one of them.
     if (qEnvironmentVariableIsEmpty("TZ"))

@@ -1,3 +1,5 @@
+#include "tests/support/TestGroup.h"
+#include "common/FileUtils.h"
 #include "instance/CommandMessage.h"
 
 #include <QDir>
@@ -45,25 +47,25 @@ void TestCommandMessage::buildJoinsArgumentsAndAnchorsListFile()
 void TestCommandMessage::listFileIsReadThenDeleted()
 {
     const QString list = writeList("merge.txt", "/data/één.pdf\n\n/data/two.pdf\n/data/three.pdf\n");
-    const CommandMessage message = CommandMessage::parse("-merge_add|" + list);
+    const CommandMessage message = CommandMessage::parse("-merge_add|" + list, isPdfFile);
     QCOMPARE(message.action, CommandMessage::MergeAdd);
     QCOMPARE(message.files,
              QStringList({"/data/één.pdf", "", "/data/two.pdf", "/data/three.pdf"}));
     QVERIFY(!QFile::exists(list));
 
     // The same text again: the list is gone, nothing is left to do.
-    QCOMPARE(CommandMessage::parse("-merge_add|" + list).action, CommandMessage::None);
+    QCOMPARE(CommandMessage::parse("-merge_add|" + list, isPdfFile).action, CommandMessage::None);
 }
 
 void TestCommandMessage::splitWinsOverMerge()
 {
     const QString list = writeList("both.txt", "/x/one.pdf\n/x/two.pdf");
-    const CommandMessage message = CommandMessage::parse("-split_add|" + list + "|-merge_add");
+    const CommandMessage message = CommandMessage::parse("-split_add|" + list + "|-merge_add", isPdfFile);
     QCOMPARE(message.action, CommandMessage::SplitAdd);
     QCOMPARE(message.files, QStringList({"/x/one.pdf", "/x/two.pdf"}));
 
     const QString other = writeList("other.txt", "/x/three.pdf\n");
-    QCOMPARE(CommandMessage::parse("-merge_add|" + other + "|-split_add").action,
+    QCOMPARE(CommandMessage::parse("-merge_add|" + other + "|-split_add", isPdfFile).action,
              CommandMessage::SplitAdd);
 }
 
@@ -73,15 +75,15 @@ void TestCommandMessage::messagesWithoutListFlagDeleteNothing()
     const QString first = writeList("a.pdf", "%PDF-1.4 first");
     const QString second = writeList("b.pdf", "%PDF-1.4 second");
     // They are documents to open ("Open with"); anything else among them is dropped.
-    const CommandMessage open = CommandMessage::parse(first + "|" + second);
+    const CommandMessage open = CommandMessage::parse(first + "|" + second, isPdfFile);
     QCOMPARE(open.action, CommandMessage::OpenFiles);
     QCOMPARE(open.files, QStringList({first, second}));
     const QString notPdf = writeList("notes.txt", "a.pdf");
     const CommandMessage mixed = CommandMessage::parse("-unknown|" + notPdf + "||" + second
-                                                       + "|" + m_dir.filePath("gone.pdf"));
+                                                       + "|" + m_dir.filePath("gone.pdf"), isPdfFile);
     QCOMPARE(mixed.action, CommandMessage::OpenFiles);
     QCOMPARE(mixed.files, QStringList({second}));
-    QCOMPARE(CommandMessage::parse("-unknown|" + notPdf).action, CommandMessage::None);
+    QCOMPARE(CommandMessage::parse("-unknown|" + notPdf, isPdfFile).action, CommandMessage::None);
     QVERIFY(QFile::exists(first));
     QVERIFY(QFile::exists(second));
     QVERIFY(QFile::exists(notPdf));
@@ -96,14 +98,14 @@ void TestCommandMessage::messagesWithoutListFlagDeleteNothing()
 
 void TestCommandMessage::unreadableOrEmptyListDoesNothing()
 {
-    QCOMPARE(CommandMessage::parse(QString()).action, CommandMessage::None);
-    QCOMPARE(CommandMessage::parse("-merge_add").action, CommandMessage::None);
-    QCOMPARE(CommandMessage::parse("-merge_add|" + m_dir.filePath("missing.txt")).action,
+    QCOMPARE(CommandMessage::parse(QString(), isPdfFile).action, CommandMessage::None);
+    QCOMPARE(CommandMessage::parse("-merge_add", isPdfFile).action, CommandMessage::None);
+    QCOMPARE(CommandMessage::parse("-merge_add|" + m_dir.filePath("missing.txt"), isPdfFile).action,
              CommandMessage::None);
     const QString empty = writeList("empty.txt", "");
-    QCOMPARE(CommandMessage::parse("-split_add|" + empty).action, CommandMessage::None);
+    QCOMPARE(CommandMessage::parse("-split_add|" + empty, isPdfFile).action, CommandMessage::None);
     QVERIFY(!QFile::exists(empty));
 }
 
-QTEST_GUILESS_MAIN(TestCommandMessage)
+CM_TEST_GUILESS_MAIN(TestCommandMessage)
 #include "test_commandmessage.moc"

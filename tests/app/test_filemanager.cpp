@@ -1,6 +1,13 @@
+#include "tests/support/TestGroup.h"
+#include "tests/preview/GuiTestHelpers.h"
+#include "tests/support/TestEnv.h"
 #include "dialogs/FileManager.h"
+#include "dialogs/MessagePath.h"
 
 #include <QCoreApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QProcess>
@@ -64,6 +71,7 @@ private slots:
     void cleanupTestCase();
     void noFileManagerMeansNoAnswer();
     void fileIsShownThroughFileManager();
+    void folderNobodyOpensIsTold();
 
 private:
     QProcess m_bus;
@@ -112,5 +120,40 @@ void TestFileManager::fileIsShownThroughFileManager()
     thread.wait();
 }
 
-QTEST_GUILESS_MAIN(TestFileManager)
+// With no file manager on the bus and an opener that finds nothing to open
+// the folder with, the user is told where the files are, with the path to
+// select or copy.
+void TestFileManager::folderNobodyOpensIsTold()
+{
+    QTemporaryDir bin;
+    const QByteArray path = qgetenv("PATH");
+    QVERIFY(installFakeOpener(bin.path(), 3));
+
+    QTemporaryDir results;
+    const QString file = results.filePath("piece.pdf");
+    QFile piece(file);
+    QVERIFY(piece.open(QIODevice::WriteOnly));
+    piece.close();
+
+    QString shownPath;
+    DialogAnswers answers({[&shownPath](QDialog *dialog) {
+        auto *message = qobject_cast<MessagePath *>(dialog);
+        QVERIFY(message);
+        shownPath = message->pathField()->text();
+        QVERIFY(message->pathField()->isReadOnly());
+        DialogAnswers::click("COPY")(dialog);
+        DialogAnswers::click("OK")(dialog);
+    }});
+    FileManager::openFolderAndSelect(file);
+    QTRY_VERIFY_WITH_TIMEOUT(answers.allAnswered(), 10000);
+    qputenv("PATH", path);
+    QCOMPARE(answers.seen().first().text, QString("No file manager answered. The files are in this folder:"));
+    QCOMPARE(shownPath, QDir::toNativeSeparators(results.path()));
+    QCOMPARE(QGuiApplication::clipboard()->text(), shownPath);
+    QFile asked(bin.filePath("asked"));
+    QVERIFY(asked.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(asked.readAll()).trimmed(), QUrl::fromLocalFile(results.path()).toString());
+}
+
+CM_TEST_MAIN(TestFileManager)
 #include "test_filemanager.moc"

@@ -12,7 +12,20 @@ class TestLanguage : public QObject
 
 private slots:
     void systemLocaleChoosesTranslation();
+    void untranslatedLanguageReadsEnglish();
 };
+
+// A language the program has no translation for reads the English one, so
+// that the corrected English texts show instead of the source texts.
+void TestLanguage::untranslatedLanguageReadsEnglish()
+{
+    Application::settings()->setValue("Language", "C");
+    Application::instance()->applyLanguage();
+    QVERIFY(Application::instance()->translationFile().endsWith("/sheafdesk_en.qm"));
+    QCOMPARE(QCoreApplication::translate("SplitView", "Every page will be splited to isolated file..."),
+             QString("Every page will be saved as a file of its own."));
+    Application::settings()->remove("Language");
+}
 
 void TestLanguage::systemLocaleChoosesTranslation()
 {

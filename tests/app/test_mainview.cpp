@@ -21,7 +21,7 @@ class TestMainView : public QObject
 private slots:
     void init();
     void cleanup();
-    void windowIsFramelessFixedAndTitled();
+    void windowKeepsItsSizeAndTitle();
     void navigationRevealsTabBarAndChecksTab();
     void lastResultButtonFollowsPage();
     void panelSlidesInAndOut();
@@ -68,13 +68,27 @@ QString TestMainView::writeList(const QStringList &lines)
     return path;
 }
 
-void TestMainView::windowIsFramelessFixedAndTitled()
+// The window draws its own frame and cannot be resized; its title bar says
+// the product name in every language.
+void TestMainView::windowKeepsItsSizeAndTitle()
 {
-    QCOMPARE(m_view->windowTitle(), QString("Cleavemark"));
     QVERIFY(m_view->windowFlags() & Qt::FramelessWindowHint);
-    QCOMPARE(m_view->size(), QSize(743, 506));
-    QCOMPARE(m_view->minimumSize(), m_view->maximumSize());
-    QCOMPARE(child<QLabel>("windowBarLabel")->text(), QString("Cleavemark"));
+    const QSize size = m_view->size();
+    m_view->resize(size + QSize(200, 150));
+    m_view->resize(size - QSize(300, 200));
+    QCOMPARE(m_view->size(), size);
+
+    // The tab's text shows that the language did change.
+    QLabel *bar = child<QLabel>("windowBarLabel");
+    const QList<QPair<QString, QString>> languages = {{"de", "Teilen"}, {"en", "Split"}};
+    for (const auto &[language, split] : languages) {
+        Application::settings()->setValue("Language", language);
+        Application::instance()->applyLanguage();
+        QCoreApplication::processEvents();
+        QCOMPARE(child<QPushButton>("buttonTabSplit")->text(), split);
+        QCOMPARE(m_view->windowTitle(), QString("Cleavemark"));
+        QCOMPARE(bar->text(), m_view->windowTitle());
+    }
 }
 
 void TestMainView::navigationRevealsTabBarAndChecksTab()

@@ -18,8 +18,12 @@
 #include <QDir>
 #include <QSettings>
 
+#include <algorithm>
+
 // Renders every window, panel and dialog into PNG files in the build folder
-// (screenshots/), for a person to look at, in English and in German.
+// (screenshots/), for a person to look at, in English and in German. Each
+// grab must be written and must show something: a blank one (a widget that
+// painted nothing) fails.
 class TestScreenshots : public QObject
 {
     Q_OBJECT
@@ -36,7 +40,9 @@ private slots:
 
 private:
     void useLanguage(const QString &code);
-    QImage save(QWidget *widget, const QString &name);
+    // Grabs widget into name.png; image is the grab. Empty when all is
+    // well, else what went wrong.
+    QString save(QWidget *widget, const QString &name, QImage *image = nullptr);
     QString m_folder = QStringLiteral(CM_SCREENSHOT_FOLDER);
 };
 
@@ -57,14 +63,37 @@ void TestScreenshots::useLanguage(const QString &code)
     QCoreApplication::processEvents();
 }
 
-QImage TestScreenshots::save(QWidget *widget, const QString &name)
+namespace {
+
+// True when every pixel has one and the same colour.
+bool isBlank(const QImage &image)
+{
+    const QImage pixels = image.convertToFormat(QImage::Format_ARGB32);
+    const QRgb first = pixels.pixel(0, 0);
+    for (int y = 0; y < pixels.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(pixels.constScanLine(y));
+        if (!std::all_of(line, line + pixels.width(), [first](QRgb pixel) { return pixel == first; }))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QString TestScreenshots::save(QWidget *widget, const QString &name, QImage *image)
 {
     QCoreApplication::processEvents();
-    const QImage image = widget->grab().toImage();
+    const QImage grab = widget->grab().toImage();
+    if (image)
+        *image = grab;
     const QString path = m_folder + "/" + name + ".png";
-    if (!image.save(path))
-        qWarning("cannot write %s", qPrintable(path));
-    return image;
+    if (grab.isNull())
+        return "nothing grabbed for " + name;
+    if (isBlank(grab))
+        return name + " is blank";
+    if (!grab.save(path) || QImage(path).size() != grab.size())
+        return "cannot write " + path;
+    return QString();
 }
 
 void TestScreenshots::mainWindowPages_data()
@@ -84,7 +113,8 @@ void TestScreenshots::mainWindowPages()
     const QStringList pages = {"start", "split", "merge"};
     for (int page = 0; page < pages.size(); ++page) {
         view.tabWidget()->setCurrentIndex(page);
-        const QImage image = save(&view, "main_" + pages.at(page) + "_" + language);
+        QImage image;
+        QCOMPARE(save(&view, "main_" + pages.at(page) + "_" + language, &image), QString());
         QCOMPARE(image.size(), QSize(743, 506));
         // The shadow margin stays see-through at the very corner.
         QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
@@ -101,7 +131,7 @@ void TestScreenshots::settingsPanel()
         view.tabWidget()->setCurrentIndex(MainView::SplitPage);
         view.onShowSettings();
         QTRY_COMPARE(view.settingsView()->geometry(), MainView::panelShownGeometry());
-        save(&view, "settings_" + language);
+        QCOMPARE(save(&view, "settings_" + language), QString());
     }
 }
 
@@ -124,7 +154,7 @@ void TestScreenshots::advancedSettingsPanel()
     QVERIFY(optimise->isVisible());
     QVERIFY(optimise->mapTo(view.advancedSettingsView(), QPoint(0, optimise->height())).y()
             <= view.advancedSettingsView()->height());
-    save(&view, "advanced_settings_split");
+    QCOMPARE(save(&view, "advanced_settings_split"), QString());
     view.advancedSettingsView()->onClose();
     QTRY_VERIFY(!view.advancedSettingsView()->isVisible());
 
@@ -153,7 +183,7 @@ void TestScreenshots::advancedSettingsPanel()
                  qPrintable(optimise->currentText()));
         QVERIFY(optimise->mapTo(merging.advancedSettingsView(), QPoint(0, optimise->height())).y()
                 <= merging.advancedSettingsView()->height());
-        save(&merging, "advanced_settings_merge_" + language);
+        QCOMPARE(save(&merging, "advanced_settings_merge_" + language), QString());
     }
 }
 
@@ -162,11 +192,13 @@ void TestScreenshots::dialogs()
     useLanguage("en");
     MessageView message("Can not open file", "The password for report.pdf is incorrect");
     message.show();
-    QVERIFY(save(&message, "dialog_message").width() >= 380 + 40);
+    QImage image;
+    QCOMPARE(save(&message, "dialog_message", &image), QString());
+    QVERIFY(image.width() >= 380 + 40);
 
     MessageSplit split(12);
     split.show();
-    save(&split, "dialog_split");
+    QCOMPARE(save(&split, "dialog_split"), QString());
 
     MessageMerge merge;
     SizeSummary sizes;
@@ -177,18 +209,19 @@ void TestScreenshots::dialogs()
     merge.setSizes(sizes);
     merge.show();
     QVERIFY(merge.messageLabel()->text().contains("Merged: 4.1 MB → 0.7 MB\nImages: 3 redrawn smaller, 1 left as they were."));
-    save(&merge, "dialog_merge");
+    QCOMPARE(save(&merge, "dialog_merge"), QString());
 
     MessagePassword password;
     password.setMessage("annual-report-2024.pdf");
     password.setSkipVisible(true);
     password.setSkipAllVisible(true);
     password.show();
-    save(&password, "dialog_password");
+    QCOMPARE(save(&password, "dialog_password"), QString());
 
     MessageUpdate update("3.5");
     update.show();
-    QVERIFY(save(&update, "dialog_update").height() >= 160 + 40);
+    QCOMPARE(save(&update, "dialog_update", &image), QString());
+    QVERIFY(image.height() >= 160 + 40);
 
     useLanguage("fr");
     MessageSplit splitFrench(3);
@@ -197,7 +230,7 @@ void TestScreenshots::dialogs()
     splitFrench.setSizes(sizes);
     QVERIFY(splitFrench.messageLabel()->text().endsWith("3 fichiers, 0.7 MB"));
     splitFrench.show();
-    save(&splitFrench, "dialog_split_fr");
+    QCOMPARE(save(&splitFrench, "dialog_split_fr"), QString());
     useLanguage("en");
 }
 
@@ -207,7 +240,7 @@ void TestScreenshots::splash()
     splash.setVersion("3.4.7");
     splash.show();
     splash.showMessage("Loading..", Qt::AlignLeft | Qt::AlignTop, Qt::white);
-    save(&splash, "splash");
+    QCOMPARE(save(&splash, "splash"), QString());
 }
 
 CM_APPLICATION_TEST_MAIN(TestScreenshots)

@@ -1,3 +1,4 @@
+#include "tests/support/TestGroup.h"
 #include "app/SingleApplication.h"
 #include "tests/support/TestEnv.h"
 
@@ -155,5 +156,5 @@ void TestSingleInstance::desktopProgramHandsSecondStartToFirst()
     QVERIFY(first.waitForFinished(5000));
 }
 
-QTEST_GUILESS_MAIN(TestSingleInstance)
+CM_TEST_GUILESS_MAIN(TestSingleInstance)
 #include "test_singleinstance.moc"

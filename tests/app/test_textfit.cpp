@@ -309,8 +309,8 @@ void TestTextFit::lookAtDialogs()
     MessageUpdate update("3.5");
     update.show();
     look(&update, "dialog_update");
-    MessageView message(QCoreApplication::translate("MergeView", "Can not open file"),
-                        QCoreApplication::translate("MergeView", "The password for %1 is incorrect")
+    MessageView message(QCoreApplication::translate("PasswordPrompt", "Can not open file"),
+                        QCoreApplication::translate("PasswordPrompt", "The password for %1 is incorrect")
                             .arg("annual-report-2024.pdf"));
     message.show();
     look(&message, "dialog_message");

@@ -30,6 +30,8 @@ public:
     }
 
     bool isListening() const { return m_listening; }
+    // Tells of every connection, the first sign of a request.
+    const QTcpServer *listener() const { return &m_server; }
     QString endpoint() const
     {
         return QStringLiteral("http://127.0.0.1:%1/check").arg(m_server.serverPort());
@@ -370,13 +372,19 @@ void TestUpdateChecker::noRequestWhenSwitchedOffOrWithoutEndpoint()
     server.body = "9.9";
     UpdateChecker::setDefaultEndpoint(server.endpoint());
 
+    // A connection to the endpoint is the first sign of a request; the wait
+    // for one ends as soon as it comes.
+    QSignalSpy connections(server.listener(), &QTcpServer::newConnection);
+    const auto connectsWithin = [&connections](int milliseconds) {
+        return QTest::qWaitFor([&connections] { return !connections.isEmpty(); }, milliseconds);
+    };
+
     Application::settings()->setValue("check_updates", false);
     {
         MainView view;
         QVERIFY(!view.updateChecker());
-        QTest::qWait(300);
+        QVERIFY(!connectsWithin(1000));
     }
-    QCOMPARE(server.targets.size(), 0);
 
     // Switched on but built without an endpoint: the checker never asks.
     Application::settings()->setValue("check_updates", true);
@@ -384,11 +392,19 @@ void TestUpdateChecker::noRequestWhenSwitchedOffOrWithoutEndpoint()
     MainView view;
     QVERIFY(view.updateChecker());
     QCOMPARE(view.updateChecker()->requestUrl(), QUrl());
+    QSignalSpy announced(view.updateChecker(), &UpdateChecker::newVersionAvalible);
     view.updateChecker()->checkUpdates();
     QVERIFY(view.updateChecker()->findChildren<QNetworkReply *>().isEmpty());
-    QTest::qWait(300);
+    QVERIFY(!connectsWithin(1000));
     QCOMPARE(server.targets.size(), 0);
+    QCOMPARE(announced.count(), 0);
     QVERIFY(!shownUpdateMessage());
+
+    // The same wait sees a checker that does ask.
+    UpdateChecker::setDefaultEndpoint(server.endpoint());
+    UpdateChecker asking("1", "3.4.7");
+    asking.checkUpdates();
+    QVERIFY(connectsWithin(10000));
 }
 
 CM_APPLICATION_TEST_MAIN(TestUpdateChecker)

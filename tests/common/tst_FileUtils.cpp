@@ -1,3 +1,4 @@
+#include "tests/support/TestGroup.h"
 #include "common/FileUtils.h"
 #include "common/Logger.h"
 
@@ -202,6 +203,6 @@ void FileUtilsTest::pdfFilesFromMimeDataKeepsExistingPdfFiles()
     QCOMPARE(pdfFilesFromMimeData(&mimeData), QStringList(folder + QStringLiteral("/Upper.PDF")));
 }
 
-QTEST_GUILESS_MAIN(FileUtilsTest)
+CM_TEST_GUILESS_MAIN(FileUtilsTest)
 
 #include "tst_FileUtils.moc"

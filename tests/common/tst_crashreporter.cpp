@@ -1,3 +1,4 @@
+#include "tests/support/TestGroup.h"
 #include "common/CrashReporter.h"
 #include "common/Logger.h"
 
@@ -220,5 +221,5 @@ void TestCrashReporter::failedInstallIsLoggedAndNotFatal()
     QVERIFY(current.sa_sigaction == before.sa_sigaction);
 }
 
-QTEST_MAIN(TestCrashReporter)
+CM_TEST_MAIN(TestCrashReporter)
 #include "tst_crashreporter.moc"

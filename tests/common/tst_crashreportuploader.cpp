@@ -1,3 +1,4 @@
+#include "tests/support/TestGroup.h"
 #include "common/CrashReportUploader.h"
 
 #include <QDir>
@@ -264,5 +265,5 @@ void TestCrashReportUploader::withoutAddressNothingIsSent()
     QVERIFY(QFileInfo::exists(report + "/report.txt"));
 }
 
-QTEST_GUILESS_MAIN(TestCrashReportUploader)
+CM_TEST_GUILESS_MAIN(TestCrashReportUploader)
 #include "tst_crashreportuploader.moc"

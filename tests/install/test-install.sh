@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs the build into a new prefix and uses it as a desktop would: the
 # programs and translations in their places, a valid desktop entry and
-# AppStream file, the icons at their sizes; then starts the installed
+# AppStream file, the icons at their sizes, the manual pages and the bash
+# completion, cleavemark splitting from bin/; then starts the installed
 # sheafdesk under Xvfb, sees its window and the translation it loaded, and
 # hands it documents through the installed action launcher: to the running
 # program, not while the action is switched off, and to a new program when
@@ -105,21 +106,83 @@ app_id=com.tessaly.Cleavemark
 cmake --install "$build" --prefix "$prefix" > "$TMPDIR/install.log" 2>&1 \
     || { cat "$TMPDIR/install.log"; fail "cmake --install"; }
 
-for program in sheafdesk sheafrun sheafrender sheafdesk-action; do
+for program in sheafdesk sheafrun sheafrender sheafdesk-action cleavemark; do
     [ -x "$program_dir/$program" ] || fail "$program_dir/$program is missing"
 done
 for language in en de fr; do
     [ -s "$program_dir/translations/sheafdesk_$language.qm" ] || fail "no $language translation"
 done
-[ -L "$prefix/bin/sheafdesk" ] || fail "bin/sheafdesk is not a link"
-[ "$(readlink -f "$prefix/bin/sheafdesk")" = "$(readlink -f "$program_dir/sheafdesk")" ] \
-    || fail "bin/sheafdesk links elsewhere: $(readlink "$prefix/bin/sheafdesk")"
-[ "$(ls "$prefix/bin")" = "sheafdesk" ] || fail "bin/ holds more than sheafdesk: $(ls "$prefix/bin")"
-ok "programs and translations in lib/cleavemark, sheafdesk linked into bin"
+for program in sheafdesk cleavemark; do
+    [ -L "$prefix/bin/$program" ] || fail "bin/$program is not a link"
+    [ "$(readlink -f "$prefix/bin/$program")" = "$(readlink -f "$program_dir/$program")" ] \
+        || fail "bin/$program links elsewhere: $(readlink "$prefix/bin/$program")"
+done
+[ "$(ls "$prefix/bin" | tr '\n' ' ')" = "cleavemark sheafdesk " ] \
+    || fail "bin/ holds more than cleavemark and sheafdesk: $(ls "$prefix/bin")"
+ok "programs and translations in lib/cleavemark, sheafdesk and cleavemark linked into bin"
 
-"$program_dir/sheafrun" > /dev/null 2>&1
-[ $? -ne 127 ] || fail "the installed sheafrun does not start"
-"$program_dir/sheafrender" < /dev/null > /dev/null 2>&1 || fail "the installed sheafrender does not start"
+# Asked for help, each program answers on standard output, without a
+# display and without a log line.
+for program in "$prefix/bin/sheafdesk" "$prefix/bin/cleavemark" "$program_dir/sheafrun" \
+               "$program_dir/sheafrender"; do
+    name=$(basename "$program")
+    help=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$program" --help 2> "$TMPDIR/help.err") \
+        || fail "$name --help failed: $(cat "$TMPDIR/help.err")"
+    echo "$help" | head -n 1 | grep -q "^Usage: $name" || fail "$name --help: $help"
+    [ ! -s "$TMPDIR/help.err" ] || fail "$name --help wrote to standard error: $(cat "$TMPDIR/help.err")"
+done
+[ "$(env -u DISPLAY "$prefix/bin/sheafdesk" --version)" = "sheafdesk $version" ] || fail "sheafdesk --version"
+[ "$("$prefix/bin/cleavemark" --version)" = "cleavemark $version" ] || fail "cleavemark --version"
+"$program_dir/sheafrun" > /dev/null 2> "$TMPDIR/usage.err"
+[ $? -eq 1 ] && grep -q "^Usage: sheafrun" "$TMPDIR/usage.err" || fail "sheafrun without arguments"
+ok "--help and --version of every program, without a display"
+
+# The installed command, started through its link in bin/, finds the worker
+# beside itself. qpdf repairs the hand-written document's missing xref table.
+cat > "$TMPDIR/hand.pdf" <<'PDF'
+%PDF-1.4
+1 0 obj << /Type /Catalog /Pages 2 0 R >> endobj
+2 0 obj << /Type /Pages /Kids [3 0 R 4 0 R] /Count 2 >> endobj
+3 0 obj << /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] >> endobj
+4 0 obj << /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] >> endobj
+trailer << /Root 1 0 R /Size 5 >>
+%%EOF
+PDF
+qpdf "$TMPDIR/hand.pdf" "$TMPDIR/two.pdf" 2> /dev/null; [ -s "$TMPDIR/two.pdf" ] || fail "no test document"
+mkdir -p "$TMPDIR/pieces"
+"$prefix/bin/cleavemark" split "$TMPDIR/two.pdf" -o "$TMPDIR/pieces" > "$TMPDIR/pieces.out" \
+    || fail "the installed cleavemark could not split"
+[ "$(ls "$TMPDIR/pieces" | tr '\n' ' ')" = "two_p1.pdf two_p2.pdf " ] || fail "pieces: $(ls "$TMPDIR/pieces")"
+[ "$(qpdf --show-npages "$TMPDIR/pieces/two_p2.pdf")" = 1 ] || fail "the piece is no one-page PDF"
+ok "the installed cleavemark splits through the installed worker"
+
+# Both manual pages render, without a warning from groff.
+for page in cleavemark sheafdesk; do
+    file="$share/man/man1/$page.1.gz"
+    [ -f "$file" ] || fail "no manual page $file"
+    rendered=$(MANWIDTH=80 man --warnings -l "$file" 2> "$TMPDIR/man.err") || fail "man -l $file"
+    [ ! -s "$TMPDIR/man.err" ] || fail "man -l $file: $(cat "$TMPDIR/man.err")"
+    echo "$rendered" | grep -q "^NAME" && echo "$rendered" | grep -q "^ *$page - " \
+        || fail "man -l $file rendered no NAME section"
+done
+MANWIDTH=80 man -l "$share/man/man1/cleavemark.1.gz" | grep -q "^EXIT STATUS" || fail "no exit codes in cleavemark(1)"
+ok "man -l renders cleavemark(1) and sheafdesk(1)"
+
+completion="$share/bash-completion/completions/cleavemark"
+[ -f "$completion" ] || fail "no bash completion at $completion"
+bash -n "$completion" || fail "the bash completion does not parse"
+# With stand-ins for bash-completion's helpers, the completion offers the
+# commands, then a command's options.
+words=$(bash -c '_init_completion() { cur=${COMP_WORDS[COMP_CWORD]}; prev=${COMP_WORDS[COMP_CWORD-1]}
+                                      words=("${COMP_WORDS[@]}"); cword=$COMP_CWORD; }
+                 _filedir() { :; }
+                 . "$1"
+                 COMP_WORDS=(cleavemark s); COMP_CWORD=1; _cleavemark; echo "${COMPREPLY[*]}"
+                 COMP_WORDS=(cleavemark merge --al); COMP_CWORD=2; _cleavemark; echo "${COMPREPLY[*]}"' \
+             sh "$completion")
+[ "$words" = "split
+--alternate" ] || fail "the bash completion offers: $words"
+ok "the bash completion is where bash-completion looks, and completes"
 
 for size in 16 24 32 48 64 128 256 512; do
     png="$share/icons/hicolor/${size}x${size}/apps/$app_id.png"
@@ -144,6 +207,7 @@ appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate $metai
 grep -q "<release version=\"$version\" date=\"[0-9-]*\"" "$metainfo" || fail "no release $version"
 grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" \
     || fail "the metainfo does not name the desktop entry"
+grep -q "<binary>cleavemark</binary>" "$metainfo" || fail "the metainfo does not name the cleavemark command"
 ok "the AppStream metadata validates"
 
 command -v xvfb-run > /dev/null || fail "xvfb-run is missing (scripts/install-deps.sh)"

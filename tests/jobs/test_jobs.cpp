@@ -301,12 +301,21 @@ void TestJobs::splitRequestFollowsDocumentAndSettings()
     split.setFile(large);
     waitForReading();
     QCOMPARE(split.fileSizeText(), QString("120 MB"));
+    // Written as the program's language writes numbers.
+    const QFileInfo readOnlyInfo(readOnly);
+    QVERIFY(readOnlyInfo.size() < 1048576);
+    split.setFile(readOnly);
+    waitForReading();
+    QVERIFY(split.fileSizeText().startsWith("0."));
+    QLocale::setDefault(QLocale("de"));
+    QVERIFY2(split.fileSizeText().startsWith("0,"), qPrintable(split.fileSizeText()));
+    QLocale::setDefault(QLocale("en"));
 
     // A path that names no file is not loaded at all.
     QSignalSpy clean(&split, &Split::clean);
     split.setFile(m_scratch.filePath("absent.pdf"));
     waitForReading();
-    QCOMPARE(loaded.count(), 5);   // no loadFinished()
+    QCOMPARE(loaded.count(), 6);   // no loadFinished()
     QVERIFY(!split.isFileSet());
     QCOMPARE(split.pageCount(), -1);
     split.resetState();
@@ -339,6 +348,16 @@ void TestJobs::cancelEndsARunningSplit()
     QVERIFY(!split.isRunning());
     QVERIFY(split.launcher()->files().isEmpty());
     QVERIFY(progress.last().at(0).toDouble() < 100.0);
+
+    // A stop (the window closing) has ended the split when it returns, and
+    // only complete() tells of it.
+    split.run();
+    QTRY_VERIFY_WITH_TIMEOUT(progress.count() > 0 && split.isRunning(), 30000);
+    split.stop();
+    QVERIFY(!split.isRunning());
+    QCOMPARE(complete.count(), 2);
+    QCOMPARE(finished.count() + failed.count(), 1);
+    QVERIFY(split.launcher()->files().isEmpty());
 }
 
 void TestJobs::mergeTakesRangesAndProtectedDocuments()

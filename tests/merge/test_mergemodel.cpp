@@ -241,9 +241,10 @@ private slots:
         model.appendItems(rows);
         QSignalSpy changed(&model, &MergeModel::changed);
 
-        // A wrong password is refused and asked again; closing asks again; SKIP
-        // drops one row; SKIP ALL drops the rest that need one, without asking.
-        auto script = std::make_unique<DialogScript>(QStringList{"=wrong", "OK", "=one", "close", "SKIP", "SKIP ALL"});
+        // A wrong password is refused and asked again; one pasted with white
+        // space around it opens the document; closing asks again; SKIP drops
+        // one row; SKIP ALL drops the rest that need one, without asking.
+        auto script = std::make_unique<DialogScript>(QStringList{"=wrong", "OK", "=  one ", "close", "SKIP", "SKIP ALL"});
         const MergeItemList resolved = model.resolvePasswords();
         QCOMPARE(script->seen, (QStringList{"MessagePassword locked1.pdf",
                                             "MessageView The password for locked1.pdf is incorrect",

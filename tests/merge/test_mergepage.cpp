@@ -324,12 +324,23 @@ void TestMergePage::scannedFrontsAndBacksMergeAlternately()
     QTRY_VERIFY(!panel->isVisible());
     const auto settings = Application::instance()->merge()->settings();
     QVERIFY(settings->alternatePages());
+    // The choice stays in sight on the page while it is on.
+    QLabel *orderNote = child<QLabel>("mergeOrderNote");
+    QVERIFY(orderNote->isVisible());
+    QCOMPARE(orderNote->text(), QString("Pages alternate between documents"));
+    saveScreenshot(m_page, "merge_alternate_note");
 
     const QString merged = runMerge("duplex");
     QCOMPARE(merged, QDir(m_output).filePath("duplex.pdf"));
     QCOMPARE(pageTexts(merged), QStringList({"Page 1", "Page 5", "Page 2", "Page 4", "Page 3", "Page 3",
                                              "Page 2", "Page 1"}));
-    settings->setAlternatePages(false);
+
+    // Clear all starts the next merge afresh: one document after the other.
+    DialogAnswers clearAnswers({DialogAnswers::click("CLEAR LIST")});
+    QTest::mouseClick(child<QPushButton>("buttonClearAll"), Qt::LeftButton);
+    QTRY_VERIFY(m_model->isEmpty());
+    QVERIFY(!settings->alternatePages());
+    QVERIFY(!orderNote->isVisible());
 }
 
 void TestMergePage::buildAndMergeThroughThePage()
@@ -358,6 +369,16 @@ void TestMergePage::buildAndMergeThroughThePage()
     QCOMPARE(rowNames().last(), QString("c.PDF"));
     QCOMPARE(child<QLabel>("labelTotalPages")->text(), QString("12 pages in total"));
     QVERIFY(child<QPushButton>("buttonMerge")->isEnabled());
+    // An empty name is told beside the field, and by MERGE, which waits for one.
+    auto *nameEdit = m_page->findChildren<QLineEdit *>("cleanEdit").at(1);
+    const QString proposed = nameEdit->text();
+    nameEdit->clear();
+    QVERIFY(!child<QPushButton>("buttonMerge")->isEnabled());
+    QVERIFY(m_page->nameProblemLabel()->isVisible());
+    QCOMPARE(child<QPushButton>("buttonMerge")->toolTip(), QString("Enter a name for the merged file."));
+    nameEdit->setText(proposed);
+    QVERIFY(child<QPushButton>("buttonMerge")->isEnabled());
+    QVERIFY(!m_page->nameProblemLabel()->isVisible());
 
     // Preview: nothing for the protected document without its password.
     QSignalSpy previews(m_page, &MergeView::preview);
@@ -494,7 +515,18 @@ void TestMergePage::buttonsHeaderAndDropAreaFollowTheList()
     QTRY_COMPARE(m_model->rowCount(), 1);
     QVERIFY(!merge->isEnabled());
     addThroughDialog({"b.pdf", "a.pdf"});
+    // MERGE waits for a folder that exists, and says so.
+    if (!QFileInfo(m_page->outputFolder()).isDir()) {
+        QVERIFY(!merge->isEnabled());
+        QCOMPARE(merge->toolTip(), QString("Choose a folder to save to."));
+        answerNext<QFileDialog>([this](QFileDialog *dialog) {
+            dialog->findChild<QLineEdit *>("fileNameEdit")->setText(m_output);
+            static_cast<QDialog *>(dialog)->accept();
+        });
+        QTest::mouseClick(child<QPushButton>("buttonOpenFolder"), Qt::LeftButton);
+    }
     QVERIFY(merge->isEnabled());
+    QVERIFY(merge->toolTip().isEmpty());
 
     // "Filename" sorts both ways and shows its arrow; other headers do not sort.
     QHeaderView *header = m_table->horizontalHeader();
@@ -605,8 +637,10 @@ void TestMergePage::leftOutDocumentsAreAskedAboutAndNamed()
     QTRY_VERIFY_WITH_TIMEOUT(german.allAnswered(), 60000);
     // The size's number follows the user's locale, its words the program's language.
     QCOMPARE(german.seen().at(2).text,
-             QString("2 von 3 Dokumenten vereint; ausgelassen: secret.pdf (übersprungen). "
-                     "Sie können den Ordner öffnen, um das Ergebnis anzusehen\n\nZusammengefügt: %1")
+             QString("2 von 3 Dokumenten zusammengeführt; ausgelassen: secret.pdf (übersprungen). "
+                     "Sie können den Ordner öffnen, um das Ergebnis anzusehen\n\n"
+                     "Sie wurde als (1)joined.pdf gespeichert, weil bereits eine Datei namens joined.pdf "
+                     "vorhanden war.\n\nZusammengeführt: %1")
                  .arg(QLocale().formattedDataSize(QFileInfo(QDir(m_output).filePath("(1)joined.pdf")).size(), 1,
                                                   QLocale::DataSizeSIFormat)));
     QCOMPARE(rowOf("unreadable.pdf"), -1);

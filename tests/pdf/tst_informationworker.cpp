@@ -1,3 +1,4 @@
+#include "tests/support/TestGroup.h"
 #include "pdf/InformationWorker.h"
 #include "pdf/InformationWorkerList.h"
 #include "tests/support/PdfFixtures.h"
@@ -200,5 +201,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(InformationWorkerTest)
+CM_TEST_MAIN(InformationWorkerTest)
 #include "tst_informationworker.moc"

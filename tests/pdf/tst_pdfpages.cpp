@@ -1,3 +1,4 @@
+#include "tests/support/TestGroup.h"
 #include "pdf/PageRangeText.h"
 #include "pdf/PdfDocument.h"
 #include "pdf/PdfService.h"
@@ -428,5 +429,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PdfPagesTest)
+CM_TEST_MAIN(PdfPagesTest)
 #include "tst_pdfpages.moc"

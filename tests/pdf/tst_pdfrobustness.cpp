@@ -1,3 +1,4 @@
+#include "tests/support/TestGroup.h"
 #include "common/Logger.h"
 #include "pdf/PdfDocument.h"
 #include "pdf/PdfService.h"
@@ -182,5 +183,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PdfRobustnessTest)
+CM_TEST_MAIN(PdfRobustnessTest)
 #include "tst_pdfrobustness.moc"

@@ -1,3 +1,4 @@
+#include "tests/support/TestGroup.h"
 #include "common/Logger.h"
 #include "pdf/PdfDocument.h"
 #include "pdf/PdfService.h"
@@ -426,5 +427,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PdfServiceTest)
+CM_TEST_MAIN(PdfServiceTest)
 #include "tst_pdfservice.moc"

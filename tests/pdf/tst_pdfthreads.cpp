@@ -1,3 +1,4 @@
+#include "tests/support/TestGroup.h"
 #include "pdf/PdfDocument.h"
 #include "pdf/PdfService.h"
 #include "tests/support/PdfFixtures.h"
@@ -67,5 +68,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PdfThreadsTest)
+CM_TEST_MAIN(PdfThreadsTest)
 #include "tst_pdfthreads.moc"

@@ -3,6 +3,7 @@
 // their SVG sources, and the sheet's structural hooks behave as the windows
 // expect.
 
+#include "tests/support/TestGroup.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QCryptographicHash>
@@ -282,5 +283,5 @@ void TestStyleResources::checkBoxIndicatorIsDrawnFromTheSheet()
     QVERIFY2(accentPixels > 100, qPrintable(QString::number(accentPixels)));
 }
 
-QTEST_MAIN(TestStyleResources)
+CM_TEST_MAIN(TestStyleResources)
 #include "test_style_resources.moc"

@@ -161,9 +161,20 @@ void TestSplitView::outputFolderRules()
 
     // The stored choice is the page's start; a cancelled folder dialog
     // brings back the row chosen before.
+    // A stored mode outside the rows (an edited settings file) takes the
+    // nearest row, as on the settings page, never no row and no folder.
     auto settings = Application::settings();
-    settings->setValue("SaveMode/Mode", 1);
+    settings->setValue("SaveMode/Mode", 7);
+    settings->setValue("SaveMode/Path", "/srv/stored");
     settings.reset();
+    m_view->readSettings();
+    QCOMPARE(m_view->saveFolderBox()->currentIndex(), 2);
+    QCOMPARE(m_view->saveFolderModel()->chosenFolder(), QString("/srv/stored"));
+    Application::settings()->setValue("SaveMode/Mode", -1);
+    m_view->readSettings();
+    QCOMPARE(m_view->saveFolderBox()->currentIndex(), 0);
+
+    Application::settings()->setValue("SaveMode/Mode", 1);
     m_view->readSettings();
     QCOMPARE(m_view->saveFolderBox()->currentIndex(), 1);
     m_nextFolder.clear();
@@ -220,11 +231,19 @@ void TestSplitView::splitsInEveryModeAndHandsResultsToMerge()
     QCOMPARE(m_view->startPageEdit()->text(), QString("1"));
     m_view->startPageEdit()->setText("2");
     chooseFolder(m_folder.filePath("groups"));
-    runSplit("OK", &files);
+    result = runSplit("OK", &files);
+    QVERIFY2(!result.text.contains("(1)name.pdf"), qPrintable(result.text));
     QCOMPARE(textsOf(files), (QStringList{"Page 2,Page 3,Page 4", "Page 5,Page 6,Page 7",
                                           "Page 8,Page 9,Page 10"}));
     for (const QString &file : files)
         QCOMPARE(QFileInfo(file).absolutePath(), m_folder.filePath("groups"));
+    // Again into the same folder: the pieces get "(1)" names, and the user is told.
+    result = runSplit("OK", &files);
+    QVERIFY2(result.text.contains("3 of them got a name such as \"(1)name.pdf\" because a file of the same "
+                                  "name was already there."),
+             qPrintable(result.text));
+    for (const QString &file : files)
+        QVERIFY2(QFileInfo(file).fileName().startsWith("(1)"), qPrintable(file));
 
     // Mode 2: one file without pages 3 and 7.
     chooseMode(Split::RemovePages);
@@ -270,6 +289,24 @@ void TestSplitView::pageAndRangeInputIsChecked()
 {
     load(fixture("ten.pdf", 10));
     Split *split = Application::instance()->split();
+
+    // Groups that cannot be made say why beside their fields, and SPLIT why it waits.
+    chooseMode(Split::GroupsOfPages);
+    QVERIFY(m_view->splitButton()->isEnabled());
+    QVERIFY(!m_view->groupsProblemLabel()->isVisible());
+    m_view->startPageEdit()->setText("11");
+    QVERIFY(!m_view->splitButton()->isEnabled());
+    QVERIFY(m_view->groupsProblemLabel()->isVisible());
+    QCOMPARE(m_view->groupsProblemLabel()->text(), QString("The document has only 10 pages."));
+    QCOMPARE(m_view->splitButton()->toolTip(), m_view->groupsProblemLabel()->text());
+    m_view->startPageEdit()->setText("10");
+    m_view->groupSizeEdit()->setText("0");
+    QVERIFY(!m_view->splitButton()->isEnabled());
+    QCOMPARE(m_view->groupsProblemLabel()->text(), QString("A group holds at least one page."));
+    m_view->groupSizeEdit()->setText("2");
+    QVERIFY(m_view->splitButton()->isEnabled());
+    QVERIFY(!m_view->groupsProblemLabel()->isVisible());
+    QVERIFY(m_view->splitButton()->toolTip().isEmpty());
 
     chooseMode(Split::ByRanges);
     QVERIFY(m_view->rangeHelp()->isVisible());

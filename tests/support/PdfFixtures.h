@@ -30,6 +30,7 @@ struct FixtureOptions
     QRectF bleedBox;                // written when not empty
     // Interactive parts (PdfStructure.h says what each holds).
     bool form = false;              // needs 2 pages
+    bool formAsksForAppearances = true; // /NeedAppearances; without it viewers draw the stored appearances
     bool outline = false;           // needs 6 pages
     bool pageLabels = false;        // needs 3 pages
     QString title;                  // the document information's /Title

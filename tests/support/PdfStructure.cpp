@@ -51,7 +51,7 @@ Handle buttonAppearances(QPDF &pdf, const std::string &onState)
     return all;
 }
 
-void addForm(QPDF &pdf)
+void addForm(QPDF &pdf, bool asksForAppearances)
 {
     auto pages = pdf.getAllPages();
     auto font = parse(pdf, "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding >>");
@@ -95,7 +95,8 @@ void addForm(QPDF &pdf)
     form.replaceKey("/Fields", Handle::newArray({name, agree, choice}));
     form.replaceKey("/DA", Handle::newString("/Helv 0 Tf 0 g"));
     form.replaceKey("/DR", resources);
-    form.replaceKey("/NeedAppearances", Handle::newBool(true));
+    if (asksForAppearances)
+        form.replaceKey("/NeedAppearances", Handle::newBool(true));
     pdf.getRoot().replaceKey("/AcroForm", form);
 }
 
@@ -289,7 +290,7 @@ void addStructure(QPDF &pdf, const FixtureOptions &options)
         pdf.getTrailer().replaceKey("/Info", info);
     }
     if (options.form)
-        addForm(pdf);
+        addForm(pdf, options.formAsksForAppearances);
     if (options.outline)
         addOutline(pdf);
     if (options.pageLabels)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDir>
+#include <QFile>
 #include <QString>
 #include <QTemporaryDir>
 #include <QtGlobal>
@@ -31,3 +32,19 @@ public:
 private:
     QTemporaryDir m_dir;
 };
+
+// Puts a stand-in xdg-open first on PATH: it writes what it was asked to
+// open into <folder>/asked and ends with exitCode (3: nothing opens it).
+inline bool installFakeOpener(const QString &folder, int exitCode)
+{
+    QFile opener(QDir(folder).filePath("xdg-open"));
+    if (!opener.open(QIODevice::WriteOnly))
+        return false;
+    opener.write(QStringLiteral("#!/bin/sh\necho \"$1\" > \"$(dirname \"$0\")/asked\"\nexit %1\n")
+                     .arg(exitCode)
+                     .toUtf8());
+    opener.close();
+    opener.setPermissions(opener.permissions() | QFileDevice::ExeOwner);
+    qputenv("PATH", folder.toLocal8Bit() + ':' + qgetenv("PATH"));
+    return true;
+}

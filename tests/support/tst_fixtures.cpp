@@ -1,3 +1,4 @@
+#include "tests/support/TestGroup.h"
 #include "tests/support/PdfFixtures.h"
 #include "tests/support/TestEnv.h"
 
@@ -82,5 +83,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(FixturesTest)
+CM_TEST_GUILESS_MAIN(FixturesTest)
 #include "tst_fixtures.moc"

@@ -1,3 +1,4 @@
+#include "tests/support/TestGroup.h"
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -141,5 +142,5 @@ void TestTranslations::compiledFilesNameTheirOwnLanguage()
     }
 }
 
-QTEST_GUILESS_MAIN(TestTranslations)
+CM_TEST_GUILESS_MAIN(TestTranslations)
 #include "test_translations.moc"

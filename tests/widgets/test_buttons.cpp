@@ -1,11 +1,16 @@
+#include "tests/support/TestGroup.h"
 #include "widgets/Button.h"
 #include "widgets/ButtonDescription.h"
+#include "widgets/ButtonKeys.h"
 #include "widgets/CheckBox.h"
+#include "widgets/FocusMark.h"
 #include "widgets/PictureButton.h"
 
 #include <QApplication>
+#include <QHBoxLayout>
 #include <QImage>
 #include <QMouseEvent>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -23,6 +28,7 @@ private slots:
     void descriptionWidensAndHeightensButton();
     void pictureKeepsAspectRatio();
     void checkBoxTogglesAnywhere();
+    void keysPressButtonsAndTheFirstTabShowsTheFocus();
 
 private:
     QString makeImage(const QString &name, QColor colour, QSize size = {16, 16});
@@ -168,5 +174,48 @@ void TestButtons::checkBoxTogglesAnywhere()
     QVERIFY(!box->isChecked());
 }
 
-QTEST_MAIN(TestButtons)
+// Return and Enter press the focused button as Space does; a window opened
+// with its focus unmarked shows the mark on the first Tab, then Tab moves on.
+void TestButtons::keysPressButtonsAndTheFirstTabShowsTheFocus()
+{
+    FocusMark marks;
+    ButtonKeys keys;
+    qApp->installEventFilter(&marks);
+    qApp->installEventFilter(&keys);
+    QWidget window;
+    auto *layout = new QHBoxLayout(&window);
+    auto *first = new Button(&window);
+    auto *second = new Button(&window);
+    first->setText("First");
+    second->setText("Second");
+    layout->addWidget(first);
+    layout->addWidget(second);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    first->setFocus(Qt::ActiveWindowFocusReason);
+    QVERIFY(!FocusMark::isShown(first));
+
+    QTest::keyClick(first, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), first);
+    QVERIFY(FocusMark::isShown(first));
+    QTest::keyClick(first, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), second);
+    QVERIFY(FocusMark::isShown(second));
+
+    QSignalSpy clicked(second, &QPushButton::clicked);
+    QTest::keyClick(second, Qt::Key_Return);
+    QTRY_COMPARE(clicked.count(), 1);
+    QTest::keyClick(second, Qt::Key_Enter, Qt::KeypadModifier);
+    QTRY_COMPARE(clicked.count(), 2);
+    // Not with a modifier, and not on a button without the focus.
+    QTest::keyClick(second, Qt::Key_Return, Qt::ControlModifier);
+    QTest::keyClick(first, Qt::Key_Return);
+    QVERIFY(!clicked.wait(500));   // a press lands within animateClick's 100 ms
+    QCOMPARE(clicked.count(), 2);
+    qApp->removeEventFilter(&marks);
+    qApp->removeEventFilter(&keys);
+}
+
+CM_TEST_MAIN(TestButtons)
 #include "test_buttons.moc"

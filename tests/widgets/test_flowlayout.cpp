@@ -1,3 +1,4 @@
+#include "tests/support/TestGroup.h"
 #include "widgets/FlowLayout.h"
 
 #include <QWidget>
@@ -52,5 +53,5 @@ void TestFlowLayout::heightForWidthMatchesPlacement()
     QCOMPARE(layout->heightForWidth(20), 4 + 50 + 6);
 }
 
-QTEST_MAIN(TestFlowLayout)
+CM_TEST_MAIN(TestFlowLayout)
 #include "test_flowlayout.moc"

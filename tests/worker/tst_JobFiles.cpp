@@ -1,3 +1,4 @@
+#include "tests/support/TestGroup.h"
 #include "protocol/JobFiles.h"
 
 #include "common/Logger.h"
@@ -263,6 +264,6 @@ void JobFilesTest::loggedRequestMasksPasswords()
         QVERIFY2(!text.contains(QLatin1String(secret)), secret);
 }
 
-QTEST_GUILESS_MAIN(JobFilesTest)
+CM_TEST_GUILESS_MAIN(JobFilesTest)
 
 #include "tst_JobFiles.moc"

@@ -1,3 +1,4 @@
+#include "tests/support/TestGroup.h"
 #include "worker/OutputNaming.h"
 
 #include <QRegularExpression>
@@ -124,6 +125,6 @@ void OutputNamingTest::usableFileNames()
     QCOMPARE(isUsableFileName(name), usable);
 }
 
-QTEST_APPLESS_MAIN(OutputNamingTest)
+CM_TEST_APPLESS_MAIN(OutputNamingTest)
 
 #include "tst_OutputNaming.moc"

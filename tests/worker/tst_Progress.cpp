@@ -1,3 +1,4 @@
+#include "tests/support/TestGroup.h"
 #include "protocol/Progress.h"
 
 #include "common/Logger.h"
@@ -108,6 +109,6 @@ void ProgressTest::nullProgressLogsWholePercent()
     QVERIFY2(text.contains(QStringLiteral("] DEBUG: Merging part 2\n")), qPrintable(text));
 }
 
-QTEST_GUILESS_MAIN(ProgressTest)
+CM_TEST_GUILESS_MAIN(ProgressTest)
 
 #include "tst_Progress.moc"

@@ -1,3 +1,4 @@
+#include "tests/support/TestGroup.h"
 #include "tests/support/PdfFixtures.h"
 #include "tests/support/PdfStructure.h"
 #include "tests/support/TestEnv.h"
@@ -462,5 +463,5 @@ void SheafrunLeanTest::optimisingKeepsFormsBookmarksLinksAndLabels()
     QCOMPARE(namedDestinations(lean), namedDestinations(plain));
 }
 
-QTEST_GUILESS_MAIN(SheafrunLeanTest)
+CM_TEST_GUILESS_MAIN(SheafrunLeanTest)
 #include "tst_sheafrun_lean.moc"

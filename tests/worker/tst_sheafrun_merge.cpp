@@ -1,3 +1,4 @@
+#include "tests/support/TestGroup.h"
 #include "tests/support/PdfFixtures.h"
 #include "tests/support/TestEnv.h"
 #include "tests/worker/WorkerProcess.h"
@@ -337,5 +338,5 @@ void SheafrunMergeTest::damagedFilesFailCleanly()
     }
 }
 
-QTEST_GUILESS_MAIN(SheafrunMergeTest)
+CM_TEST_GUILESS_MAIN(SheafrunMergeTest)
 #include "tst_sheafrun_merge.moc"

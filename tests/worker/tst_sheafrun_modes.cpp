@@ -1,3 +1,4 @@
+#include "tests/support/TestGroup.h"
 #include "tests/support/OutlineFixture.h"
 #include "tests/support/PdfFixtures.h"
 #include "tests/support/PdfStructure.h"
@@ -349,5 +350,5 @@ void SheafrunModesTest::alternateMergeInterleavesRangesAndReversedDocuments()
              QStringList({"0:Page 1", "0:Page 3", "0:Page 2", "90:Page 4", "90:Page 5"}));
 }
 
-QTEST_GUILESS_MAIN(SheafrunModesTest)
+CM_TEST_GUILESS_MAIN(SheafrunModesTest)
 #include "tst_sheafrun_modes.moc"

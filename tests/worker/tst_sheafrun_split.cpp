@@ -1,3 +1,5 @@
+#include "tests/support/TestGroup.h"
+#include "protocol/JobErrors.h"
 #include "tests/support/PdfFixtures.h"
 #include "tests/support/TestEnv.h"
 #include "tests/worker/WorkerProcess.h"
@@ -377,6 +379,23 @@ void SheafrunSplitTest::removingPagesKeepsTheOthers()
     QCOMPARE(pageTexts(response.files.first()),
              QStringList({"Page 1", "Page 2", "Page 4", "Page 5", "Page 6", "Page 7", "Page 8", "Page 9", "Page 10"}));
 
+    // A protected source is decrypted first, into the session folder (the
+    // cleanup checks nothing stays there or in the cache folder).
+    FixtureOptions locked;
+    locked.userPassword = "open sesame";
+    job.fileName = makeSource("locked.pdf", 4, locked);
+    job.pageCount = 4;
+    job.ranges = {{1, 1}};
+    job.filePassword = "open sesame";
+    response = runJob(job);
+    QCOMPARE(response.errorCode, 0);
+    QCOMPARE(pageTexts(response.files.first()), QStringList({"Page 2", "Page 3", "Page 4"}));
+    // A wrong one fails as not extracted, and says why.
+    job.filePassword = "wrong";
+    response = runJob(job);
+    QCOMPARE(response.errorCode, 5);
+    QCOMPARE(response.errorCause, int(JobCause::Password));
+
     job.fileName = m_scratch->filePath("gone.pdf");
     QCOMPARE(runJob(job).errorCode, 3);
 }
@@ -497,5 +516,5 @@ void SheafrunSplitTest::largeSplitKeepsTheLogSmallAndOld()
         QVERIFY2(logLine.match(line).hasMatch(), qPrintable(line));
 }
 
-QTEST_GUILESS_MAIN(SheafrunSplitTest)
+CM_TEST_GUILESS_MAIN(SheafrunSplitTest)
 #include "tst_sheafrun_split.moc"

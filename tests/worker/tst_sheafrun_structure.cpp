@@ -1,8 +1,11 @@
+#include "tests/support/TestGroup.h"
 #include "tests/support/PdfFixtures.h"
 #include "tests/support/PdfStructure.h"
 #include "tests/support/TestEnv.h"
 #include "tests/worker/WorkerProcess.h"
 
+#include <QImage>
+#include <QProcess>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(MergeBookmarks)
@@ -173,6 +176,28 @@ void SheafrunStructureTest::sameFormMergedTwiceFillsEachCopyOnItsOwn()
                           "secB2 -> page 6", "secB2-2 -> page 12"}));
     QCOMPARE(linkTargets(merged, 7), QStringList({"page 11", "name secA1-2 -> page 8", "uri"}));
     QCOMPARE(pageLabelTexts(merged), QStringList({"i", "ii", "1", "2", "3", "4", "i", "ii", "1", "2", "3", "4"}));
+
+    // Each copy shows its values as the document itself does, also where
+    // viewers draw the stored appearances (no /NeedAppearances): the name in
+    // the header and the ticked box of page 1 look the same on page 7.
+    FixtureOptions stored;
+    stored.pageCount = 6;
+    stored.form = true;
+    stored.formAsksForAppearances = false;
+    const QString storedForm = m_scratch->filePath("stored.pdf");
+    QVERIFY(writePdfFixture(storedForm, stored));
+    const MergeResponse twice = merge({item(storedForm, 0), item(storedForm, 1)}, MergeBookmarks::Keep);
+    QCOMPARE(twice.errorCode, 0);
+    const auto drawn = [&](const QString &path, int page) {
+        const QString stem = m_scratch->filePath(QFileInfo(path).completeBaseName() + QString::number(page));
+        QProcess::execute("pdftoppm", {"-r", "40", "-f", QString::number(page), "-l", QString::number(page),
+                                       "-png", "-singlefile", path, stem});
+        return QImage(stem + ".png");
+    };
+    const QImage original = drawn(storedForm, 1);
+    QVERIFY(!original.isNull());
+    QCOMPARE(drawn(twice.mergedFileName, 1), original);
+    QCOMPARE(drawn(twice.mergedFileName, 7), original);
 }
 
 void SheafrunStructureTest::mergedRangesFileBookmarksAsChosen_data()
@@ -212,5 +237,5 @@ void SheafrunStructureTest::mergedRangesFileBookmarksAsChosen()
     QCOMPARE(pageLabelTexts(merged), QStringList({"3", "4", "ii", "4", "5"}));
 }
 
-QTEST_GUILESS_MAIN(SheafrunStructureTest)
+CM_TEST_GUILESS_MAIN(SheafrunStructureTest)
 #include "tst_sheafrun_structure.moc"

@@ -1,0 +1,24 @@
+#ifndef CLEAVEMARK_CLI_PAGESELECTION_H
+#define CLEAVEMARK_CLI_PAGESELECTION_H
+
+#include "pdf/PageRange.h"
+
+#include <QString>
+
+// Pages as a user types them on the command line: a comma-separated list of
+// "n", "a-b", "a-" (to the last page), "-b" (from the first), where a page
+// number may also be "z" (the last page) or "rN" (the N-th page from the
+// end, "r1" being the last). "1-3,5,8-" on 10 pages is 1-3, 5-5, 8-10.
+namespace PageSelection {
+
+// The ranges in the order typed; false, with the reason in error, when the
+// text is malformed, a range runs backwards or names a page outside 1..pageCount.
+bool parse(const QString &text, int pageCount, PageRangeList &ranges, QString &error);
+
+// A size: bytes, or with the suffix k, M or G (1024, 1024², 1024³), also
+// with a fraction: "500k", "5M", "1.5G". False for anything else or 0.
+bool parseSize(const QString &text, qint64 &bytes);
+
+} // namespace PageSelection
+
+#endif
