@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
+#include <QScrollArea>
 #include <QShowEvent>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -55,6 +56,30 @@ const struct {
     {MergeBookmarks::None, QT_TRANSLATE_NOOP("AdvancedSettingsView", "No bookmarks")},
 };
 
+// The optimising choices, in the order of the list.
+const struct {
+    Optimisation optimisation;
+    int imageDpiLimit;
+    const char *text;
+} optimiseChoices[] = {
+    {Optimisation::None, 150, QT_TRANSLATE_NOOP("AdvancedSettingsView", "Off")},
+    {Optimisation::Lossless, 150, QT_TRANSLATE_NOOP("AdvancedSettingsView", "Lossless")},
+    {Optimisation::Images, 300, QT_TRANSLATE_NOOP("AdvancedSettingsView", "Lossless, photos at 300 dpi")},
+    {Optimisation::Images, 150, QT_TRANSLATE_NOOP("AdvancedSettingsView", "Lossless, photos at 150 dpi")},
+};
+
+int optimiseChoiceOf(const AdvancedSettings &settings)
+{
+    const int count = int(sizeof optimiseChoices / sizeof optimiseChoices[0]);
+    for (int i = 0; i < count; ++i) {
+        const auto &choice = optimiseChoices[i];
+        if (choice.optimisation == settings.optimisation()
+            && (choice.optimisation != Optimisation::Images || choice.imageDpiLimit == settings.imageDpiLimit()))
+            return i;
+    }
+    return 0;
+}
+
 void reapplyStyle(QWidget *widget)
 {
     widget->style()->unpolish(widget);
@@ -92,11 +117,12 @@ void AdvancedSettingsView::buildLayout()
     layout->setContentsMargins(20, 12, 20, 20);
     layout->setSpacing(0);
     layout->addWidget(createHeader(content));
-    layout->addSpacing(16);
+    layout->addSpacing(12);
 
     auto *form = new QGridLayout;
     form->setHorizontalSpacing(10);
-    form->setVerticalSpacing(10);
+    // Rows as close as the split's panel, the tallest, needs them.
+    form->setVerticalSpacing(8);
     form->setColumnStretch(1, 1);
     int row = 0;
 
@@ -160,8 +186,30 @@ void AdvancedSettingsView::buildLayout()
     m_tagRow = createTagRow(content);
     form->addWidget(m_tagRow, row++, 1);
     row = addPageOrderRows(content, form, row);
-    layout->addLayout(form);
-    layout->addStretch();
+    // Last, as the last step of writing: it applies to a split and a merge
+    // alike. A split's panel, the tallest, has no room left for a separator.
+    m_optimiseLabel = createLabel(content);
+    m_optimise = createChoiceBox(content, QStringLiteral("comboBoxOptimise"));
+    for (const auto &choice : optimiseChoices)
+        m_optimise->addItem(QString(), int(choice.optimisation));
+    m_optimiseLabel->setBuddy(m_optimise);
+    form->addWidget(m_optimiseLabel, row, 0);
+    form->addWidget(m_optimise, row++, 1);
+    // The fields scroll when a translation, or the note below them, needs
+    // more height than the panel has: nothing is ever squeezed out of sight.
+    auto *fields = new QWidget;
+    fields->setObjectName(QStringLiteral("settingsFields"));
+    auto *fieldsLayout = new QVBoxLayout(fields);
+    fieldsLayout->setContentsMargins(0, 0, 0, 0);
+    fieldsLayout->addLayout(form);
+    fieldsLayout->addStretch();
+    m_fieldsScroll = new QScrollArea(content);
+    m_fieldsScroll->setObjectName(QStringLiteral("scrollSettingsFields"));
+    m_fieldsScroll->setFrameShape(QFrame::NoFrame);
+    m_fieldsScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_fieldsScroll->setWidgetResizable(true);
+    m_fieldsScroll->setWidget(fields);
+    layout->addWidget(m_fieldsScroll, 1);
     m_resetNote = new QLabel(content);
     m_resetNote->setObjectName(QStringLiteral("resetNote"));
     m_resetNote->setWordWrap(true);
@@ -247,12 +295,18 @@ QWidget *AdvancedSettingsView::createTagRow(QWidget *content)
     return row;
 }
 
-QComboBox *AdvancedSettingsView::createBookmarksBox(QWidget *content)
+QComboBox *AdvancedSettingsView::createChoiceBox(QWidget *content, const QString &objectName)
 {
     auto *box = new QComboBox(content);
-    box->setObjectName(QStringLiteral("comboBoxBookmarks"));
+    box->setObjectName(objectName);
     box->setItemDelegate(new ComboBoxDelegate(box));
     box->setFixedSize(fieldWidth, fieldHeight);
+    return box;
+}
+
+QComboBox *AdvancedSettingsView::createBookmarksBox(QWidget *content)
+{
+    auto *box = createChoiceBox(content, QStringLiteral("comboBoxBookmarks"));
     for (const auto &choice : bookmarkChoices)
         box->addItem(QString(), int(choice.value));
     return box;
@@ -318,6 +372,7 @@ void AdvancedSettingsView::fillFromSettings()
     m_titleEdit->setText(m_settings->title());
     m_author->setText(m_settings->author());
     m_bookmarks->setCurrentIndex(m_bookmarks->findData(int(m_settings->bookmarks())));
+    m_optimise->setCurrentIndex(optimiseChoiceOf(*m_settings));
 
     // Only a merge has bookmarks of several documents to file.
     const bool bookmarksEnabled = m_settings->bookmarksEnabled();
@@ -364,6 +419,9 @@ void AdvancedSettingsView::saveSettings()
         m_settings->setTitle(m_titleEdit->text());
         m_settings->setAlternatePages(m_alternate->isChecked());
         m_settings->setBookmarks(MergeBookmarks(m_bookmarks->currentData().toInt()));
+        const auto &optimise = optimiseChoices[qMax(0, m_optimise->currentIndex())];
+        m_settings->setOptimisation(optimise.optimisation);
+        m_settings->setImageDpiLimit(optimise.imageDpiLimit);
         m_settings->forgetReset();   // these values are the user's choice again
     }
     emit onHideWindow();
@@ -394,6 +452,7 @@ void AdvancedSettingsView::retranslate()
 {
     m_title->setText(tr("Advanced Settings"));
     setAccessibleName(m_title->text());
+    m_fieldsScroll->setAccessibleName(m_title->text());
     m_close->setToolTip(tr("Close (%1)").arg(QKeySequence(Qt::Key_Escape).toString(QKeySequence::NativeText)));
     m_back->setToolTip(m_close->toolTip());
     m_back->setAccessibleName(tr("Back"));
@@ -409,6 +468,10 @@ void AdvancedSettingsView::retranslate()
     m_titleEdit->setAccessibleName(tr("Title:"));
     m_authorLabel->setText(tr("Author:"));
     m_author->setAccessibleName(tr("Author:"));
+    m_optimiseLabel->setText(tr("Optimise:"));
+    m_optimise->setAccessibleName(tr("Optimise:"));
+    for (int i = 0; i < m_optimise->count(); ++i)
+        m_optimise->setItemText(i, tr(optimiseChoices[i].text));
     m_bookmarksLabel->setText(tr("Bookmarks:"));
     m_bookmarks->setAccessibleName(tr("Bookmarks:"));
     for (int i = 0; i < m_bookmarks->count(); ++i)

@@ -4,6 +4,7 @@
 #include "jobs/AdvancedSettings.h"
 
 #include <QFrame>
+#include <QScrollArea>
 #include <QList>
 #include <QSharedPointer>
 
@@ -38,6 +39,7 @@ public:
     QWidget *firstField() const;
     QLineEdit *fileNameEdit() const { return m_fileName; }
     QComboBox *bookmarksBox() const { return m_bookmarks; }
+    QComboBox *optimiseBox() const { return m_optimise; }
     QList<Button *> tagButtons() const { return m_tagButtons; }
     CheckBox *alternateBox() const { return m_alternate; }
 
@@ -61,6 +63,7 @@ private:
     QWidget *createTagRow(QWidget *content);
     int addPageOrderRows(QWidget *content, QGridLayout *form, int row);
     QLabel *createLabel(QWidget *content);
+    QComboBox *createChoiceBox(QWidget *content, const QString &objectName);
     QComboBox *createBookmarksBox(QWidget *content);
     QLineEdit *createLineEdit(QWidget *content, int width);
     QFrame *createSeparator(QWidget *content);
@@ -83,6 +86,9 @@ private:
     QLineEdit *m_titleEdit = nullptr;
     QLabel *m_authorLabel = nullptr;
     QLineEdit *m_author = nullptr;
+    QScrollArea *m_fieldsScroll = nullptr;
+    QLabel *m_optimiseLabel = nullptr;
+    QComboBox *m_optimise = nullptr;
     QFrame *m_bookmarksSeparator = nullptr;
     QLabel *m_bookmarksLabel = nullptr;
     QComboBox *m_bookmarks = nullptr;

@@ -5,7 +5,7 @@
 //   make_fixture plain-pdf <path> <pages>                  (written by hand, not by qpdf; see below)
 //   make_fixture image-pdf <path> <pages> <image bytes>   (a full-page image on every page)
 //   make_fixture split-request <request> <source> <pages> <out folder> <session folder>
-//   make_fixture merge-request <request> <merged file> <session folder> <source>...
+//   make_fixture merge-request [--optimise=lossless|images] <request> <merged file> <session folder> <source>...
 
 #include "tests/support/PdfFixtures.h"
 #include "protocol/JobFiles.h"
@@ -26,7 +26,8 @@ int usage()
            "       make_fixture plain-pdf <path> <pages>\n"
            "       make_fixture image-pdf <path> <pages> <image bytes>\n"
            "       make_fixture split-request <request> <source> <pages> <out folder> <session folder>\n"
-           "       make_fixture merge-request <request> <merged file> <session folder> <source>...\n";
+           "       make_fixture merge-request [--optimise=lossless|images] <request> <merged file> "
+           "<session folder> <source>...\n";
     return 2;
 }
 
@@ -102,9 +103,16 @@ bool writeSplitRequest(const QStringList &args)
     return writeRequestData(request.toJson(), args.at(0));
 }
 
-bool writeMergeRequest(const QStringList &args)
+bool writeMergeRequest(QStringList args)
 {
     MergeRequest request;
+    const QString optimise = QStringLiteral("--optimise=");
+    if (args.first().startsWith(optimise)) {
+        const QString mode = args.takeFirst().mid(optimise.size());
+        request.optimise = mode == QLatin1String("images") ? Optimisation::Images
+                           : mode == QLatin1String("lossless") ? Optimisation::Lossless
+                                                               : Optimisation::None;
+    }
     request.saveFileName = QFileInfo(args.at(1)).absoluteFilePath();
     request.cachePath = QFileInfo(args.at(2)).absoluteFilePath();
     request.sessionId = QStringLiteral("bench");

@@ -48,9 +48,17 @@ void MessageMerge::retranslate()
                        : m_summary + QLatin1Char(' ') + tr("You can open the folder to view the result");
     if (!m_note.isEmpty())
         text += QStringLiteral("\n\n") + m_note;
+    if (!m_sizes.isEmpty())
+        text += QStringLiteral("\n\n") + m_sizes.text(0);
     setText(text);
     m_ok->setText(tr("OK"));
     m_open->setText(tr("OPEN FOLDER"));
+}
+
+void MessageMerge::setSizes(const SizeSummary &sizes)
+{
+    m_sizes = sizes;
+    retranslate();
 }
 
 void MessageMerge::setSummary(const QString &summary)

@@ -1,6 +1,7 @@
 #ifndef CLEAVEMARK_DIALOGS_MESSAGEMERGE_H
 #define CLEAVEMARK_DIALOGS_MESSAGEMERGE_H
 
+#include "dialogs/SizeSummary.h"
 #include "widgets/FramelessDialog.h"
 
 class Button;
@@ -20,6 +21,8 @@ public:
     void setSummary(const QString &summary);
     // A paragraph of its own after the result, such as a name that was changed.
     void setNote(const QString &note);
+    // What the merged file takes, told after the result.
+    void setSizes(const SizeSummary &sizes);
 
 public slots:
     void onOk();
@@ -34,6 +37,7 @@ private:
     Button *m_open = nullptr;
     QString m_summary;
     QString m_note;
+    SizeSummary m_sizes;
 };
 
 #endif

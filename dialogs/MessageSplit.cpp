@@ -42,6 +42,12 @@ void MessageSplit::setOversizedCount(int count)
     retranslate();
 }
 
+void MessageSplit::setSizes(const SizeSummary &sizes)
+{
+    m_sizes = sizes;
+    retranslate();
+}
+
 void MessageSplit::retranslate()
 {
     setTitle(tr("Split complete"));
@@ -57,6 +63,8 @@ void MessageSplit::retranslate()
                   + tr("%n of them got a name such as \"(1)name.pdf\" because a file of the same name "
                        "was already there.",
                        nullptr, m_renamed);
+    if (!m_sizes.isEmpty())
+        result += QStringLiteral("\n\n") + m_sizes.text(m_count);
     setText(m_note.isEmpty() ? result : m_note + QStringLiteral("\n\n") + result);
     m_ok->setText(tr("OK"));
     m_open->setText(tr("OPEN"));

@@ -1,6 +1,7 @@
 #ifndef CLEAVEMARK_DIALOGS_MESSAGESPLIT_H
 #define CLEAVEMARK_DIALOGS_MESSAGESPLIT_H
 
+#include "dialogs/SizeSummary.h"
 #include "widgets/FramelessDialog.h"
 
 class Button;
@@ -23,6 +24,8 @@ public:
 
     // A note below the result, for outputs that are missing from it.
     void setNote(const QString &note);
+    // What the files take, told after the result.
+    void setSizes(const SizeSummary &sizes);
 
 public slots:
     void onOk();
@@ -38,6 +41,7 @@ private:
     int m_oversized = 0;
     int m_renamed = 0;
     QString m_note;
+    SizeSummary m_sizes;
     Button *m_ok = nullptr;
     Button *m_open = nullptr;
     Button *m_merge = nullptr;

@@ -80,4 +80,6 @@ void AdvancedSettings::fillOutputOptions(OutputOptions &options) const
     options.permissionAssembly = false;
     options.permissionPrintFull = m_permPrinting;
     options.compressFile = UserPreferences().compressOutput();
+    options.optimise = m_optimisation;
+    options.imageDpiLimit = m_imageDpiLimit;
 }

@@ -5,6 +5,7 @@
 
 struct OutputOptions;
 enum class MergeBookmarks;
+enum class Optimisation;
 
 // The output properties of one job: what the produced files carry (title,
 // author, creator, producer, password and permissions) and how they are named.
@@ -77,6 +78,14 @@ public:
     bool bookmarksEnabled() const { return m_bookmarksEnabled; }
     void setBookmarksEnabled(bool on) { m_bookmarksEnabled = on; }
 
+    // How far the outputs are made smaller, and the resolution above which
+    // photographs are redrawn. Kept when another document is loaded: it is
+    // a choice about how files are written, not about one document.
+    Optimisation optimisation() const { return m_optimisation; }
+    void setOptimisation(Optimisation optimisation) { m_optimisation = optimisation; }
+    int imageDpiLimit() const { return m_imageDpiLimit; }
+    void setImageDpiLimit(int dpi) { m_imageDpiLimit = dpi; }
+
 private:
     bool m_permEditing = true;
     bool m_permPrinting = true;
@@ -93,6 +102,8 @@ private:
     bool m_alternatePages = false;
     MergeBookmarks m_bookmarks = MergeBookmarks(0);   // keep them
     bool m_bookmarksEnabled = false;
+    Optimisation m_optimisation = Optimisation(0);   // none
+    int m_imageDpiLimit = 150;
     bool m_userValuesReset = false;
 };
 

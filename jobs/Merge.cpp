@@ -36,6 +36,11 @@ int Merge::errorCause() const
     return m_launcher->errorCause();
 }
 
+OutputSizes Merge::outputSizes() const
+{
+    return m_launcher->outputSizes();
+}
+
 void Merge::run()
 {
     if (!canMerge())

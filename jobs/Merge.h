@@ -3,6 +3,7 @@
 
 #include "jobs/MergeModel.h"
 #include "jobs/WorkerJob.h"
+#include "protocol/JobFiles.h"
 
 #include <QList>
 #include <QSharedPointer>
@@ -37,6 +38,8 @@ public:
     int documentCount() const { return m_documentCount; }
     QList<LeftOutDocument> leftOut() const { return m_leftOut; }
     int errorCause() const;
+    // What the last run wrote, when the worker told.
+    OutputSizes outputSizes() const;
 
 signals:
     void started();

@@ -57,5 +57,6 @@ void MergeLauncher::workerFinished(int exitCode, bool normalExit)
         response.errorCode = exitCode;
     }
     m_errorCause = response.errorCause;
+    m_sizes = response.sizes;
     emit finished(response.errorCode, response.mergedFileName, response.errorFileName);
 }

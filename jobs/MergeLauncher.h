@@ -21,6 +21,8 @@ public:
     MergeRequest request() const { return m_request; }
     // Why the last run failed (protocol/JobErrors.h JobCause), when the worker told.
     int errorCause() const { return m_errorCause; }
+    // What the last run wrote, when the worker told.
+    OutputSizes outputSizes() const { return m_sizes; }
 
     void writeRequestData(const MergeRequest &request);
 
@@ -38,6 +40,7 @@ private:
 
     MergeRequest m_request;
     int m_errorCause = 0;
+    OutputSizes m_sizes;
 };
 
 #endif

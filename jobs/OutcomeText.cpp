@@ -2,6 +2,18 @@
 
 #include "pdf/PdfEngine.h"
 #include "protocol/JobErrors.h"
+#include "protocol/JobFiles.h"
+
+#include <QLocale>
+
+namespace {
+
+QString sizeText(qint64 bytes)
+{
+    return QLocale().formattedDataSize(bytes, 1, QLocale::DataSizeSIFormat);
+}
+
+} // namespace
 
 QString OutcomeText::unreadableReason(int engineCode)
 {
@@ -37,4 +49,17 @@ QString OutcomeText::causeText(int cause)
     default:
         return QString();
     }
+}
+
+SizeSummary OutcomeText::sizeSummary(const OutputSizes &sizes)
+{
+    SizeSummary summary;
+    if (sizes.bytesWritten <= 0)
+        return summary;
+    summary.written = sizeText(sizes.bytesWritten);
+    if (sizes.optimised())
+        summary.before = sizeText(sizes.bytesBefore);
+    summary.imagesChanged = sizes.imagesChanged;
+    summary.imagesLeft = sizes.imagesLeft;
+    return summary;
 }

@@ -1,8 +1,12 @@
 #ifndef CLEAVEMARK_JOBS_OUTCOMETEXT_H
 #define CLEAVEMARK_JOBS_OUTCOMETEXT_H
 
+#include "dialogs/SizeSummary.h"
+
 #include <QCoreApplication>
 #include <QString>
+
+struct OutputSizes;
 
 // The user's words for why something failed, shared by the split and the
 // merge page: a document that could not be read, or a job's failure cause.
@@ -18,6 +22,10 @@ public:
     // A job's failure cause (protocol/JobErrors.h JobCause), as the end of a
     // sentence: "the folder cannot be written to"; empty when unknown.
     static QString causeText(int cause);
+
+    // What a job wrote, its sizes in the user's locale; empty when the
+    // worker did not tell.
+    static SizeSummary sizeSummary(const OutputSizes &sizes);
 };
 
 #endif

@@ -285,6 +285,11 @@ int Split::failureCause() const
     return m_launcher->response().errorCause;
 }
 
+OutputSizes Split::outputSizes() const
+{
+    return m_launcher->response().sizes;
+}
+
 int Split::removedCount() const
 {
     return m_launcher->removedCount();

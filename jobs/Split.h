@@ -82,6 +82,8 @@ public:
     // Pieces that got a "(n)" name because a file of their name was there.
     int renamedCount() const;
     int failureCause() const;
+    // What the last run wrote, when the worker told.
+    OutputSizes outputSizes() const;
     int removedCount() const;
 
     bool isFileSet() const { return m_fileSet; }

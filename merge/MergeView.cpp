@@ -2,6 +2,7 @@
 
 #include "dialogs/FileManager.h"
 #include "dialogs/MessageMerge.h"
+#include "jobs/OutcomeText.h"
 #include "dialogs/MessageQuestion.h"
 #include "dialogs/MessageView.h"
 #include "dialogs/PasswordPrompt.h"
@@ -510,6 +511,7 @@ void MergeView::showMergeResult(const QString &mergedFileName)
     const QString given = QFileInfo(mergedFileName).fileName();
     if (!m_requestedName.isEmpty() && given != m_requestedName)
         done.setNote(tr("It was saved as %1 because a file named %2 was already there.").arg(given, m_requestedName));
+    done.setSizes(OutcomeText::sizeSummary(m_merge->outputSizes()));
     if (done.exec() == MessageMerge::OpenFolder)
         FileManager::openFolderAndSelect(mergedFileName, this);
 }

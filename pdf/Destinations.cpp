@@ -33,19 +33,6 @@ QPDFObjectHandle namesDestsTree(QPDF &pdf)
     return names.isDictionary() ? names.getKey("/Dests") : QPDFObjectHandle::newNull();
 }
 
-// A free name in the target's tree: the name itself, else the name with the
-// first free number after it.
-std::string freeName(QPDFNameTreeObjectHelper &tree, const std::string &name)
-{
-    if (!tree.hasName(name))
-        return name;
-    for (int n = 2;; ++n) {
-        const std::string candidate = name + "-" + std::to_string(n);
-        if (!tree.hasName(candidate))
-            return candidate;
-    }
-}
-
 QPDFNameTreeObjectHelper targetTree(QPDF &target)
 {
     auto root = target.getRoot();
@@ -105,11 +92,30 @@ std::string NamedDestinations::nameOf(QPDFObjectHandle destination)
     return std::string();
 }
 
+std::string TargetNames::claim(QPDFNameTreeObjectHelper &tree, const std::string &name)
+{
+    if (!m_read) {
+        for (const auto &entry : tree)
+            m_taken.insert(entry.first);
+        m_read = true;
+    }
+    if (m_taken.insert(name).second)
+        return name;
+    int &number = m_nextNumber.emplace(name, 2).first->second;
+    for (;; ++number) {
+        std::string candidate = name + "-" + std::to_string(number);
+        if (m_taken.insert(candidate).second) {
+            ++number;
+            return candidate;
+        }
+    }
+}
+
 Rewriter::Rewriter(const PageMap &pages, const NamedDestinations &names) : m_pages(pages), m_names(names)
 {
 }
 
-void Rewriter::copyNamedDestinations(QPDF &target)
+void Rewriter::copyNamedDestinations(QPDF &target, TargetNames &targetNames)
 {
     if (m_names.isEmpty())
         return;
@@ -120,7 +126,7 @@ void Rewriter::copyNamedDestinations(QPDF &target)
             continue;
         if (!tree)
             tree.emplace(targetTree(target));
-        const std::string targetName = freeName(*tree, name);
+        const std::string targetName = targetNames.claim(*tree, name);
         tree->insert(targetName, copied);
         m_copiedNames[name] = targetName;
     }

@@ -401,7 +401,7 @@ void Target::carry(Source &from, const std::vector<QPDFPageObjectHelper> &source
     for (size_t i = 0; i < copies.size(); ++i)
         pages.add(sources[i].getObjectHandle(), copies[i].getObjectHandle());
     Destinations::Rewriter rewriter(pages, from.namedDestinations());
-    bestEffort("named destinations", [&] { rewriter.copyNamedDestinations(m_pdf); });
+    bestEffort("named destinations", [&] { rewriter.copyNamedDestinations(m_pdf, m_names); });
 
     if (QPDFAcroFormDocumentHelper *sourceForms = from.forms()) {
         bestEffort("form fields", [&] {

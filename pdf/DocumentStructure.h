@@ -90,6 +90,7 @@ private:
     QPDFObjectHandle m_lastDocumentItem;   // the bookmark last copied from the current document
     int m_placeholderPages = 0;
     std::unique_ptr<QPDFAcroFormDocumentHelper> m_forms;
+    Destinations::TargetNames m_names;
 };
 
 // Page labels of a document that lost pages: the remaining pages keep the

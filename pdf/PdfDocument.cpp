@@ -73,6 +73,16 @@ bool PdfDocument::compressContent()
     return m_service->compressContent(m_documentId);
 }
 
+bool PdfDocument::setOptimisation(Optimisation optimisation, int imageDpiLimit)
+{
+    return m_service->setOptimisation(m_documentId, optimisation, imageDpiLimit);
+}
+
+OptimisationReport PdfDocument::lastOptimisation()
+{
+    return m_service->lastOptimisation(m_documentId);
+}
+
 int PdfDocument::deletePages(int firstPage, int count)
 {
     return m_service->deletePages(m_documentId, firstPage, count);

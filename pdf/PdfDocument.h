@@ -52,6 +52,8 @@ public:
     bool hasSecurity();
     bool securityItem5();
     bool compressContent();
+    bool setOptimisation(Optimisation optimisation, int imageDpiLimit);
+    OptimisationReport lastOptimisation();   // of the last save
     int deletePages(int firstPage, int count);
     OutlineEntryList outline();
     bool saveToFile(const QString &fileName);

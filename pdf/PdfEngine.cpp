@@ -202,15 +202,12 @@ int PdfEngine::SaveToFile(const QString &fileName)
     return d->guarded(0, [&] {
         d->extractedPiece = {};
         EngineDocument &document = d->selected();
-        WriteOptions options;
-        options.compress = document.compress;
-        options.encryption = document.encryption;
-        // A document saved as it was loaded is the file it came from: a split
-        // saves each extracted piece unchanged, and qpdf need not write it twice.
-        if (!document.savedBytes.isEmpty() && !options.compress && !options.encryption)
+        if (d->savesLoadedBytes(document)) {
             OutputFile::writeBytes(document.savedBytes, fileName);
-        else
-            writePdf(*document.pdf, fileName, options);
+            return 1;
+        }
+        d->optimiseBeforeWriting(document);
+        writePdf(*document.pdf, fileName, d->writeOptionsFor(document));
         return 1;
     });
 }
@@ -219,13 +216,31 @@ qint64 PdfEngine::SavedSize()
 {
     return d->guarded(qint64(-1), [&] {
         EngineDocument &document = d->selected();
-        WriteOptions options;
-        options.compress = document.compress;
-        options.encryption = document.encryption;
-        if (!document.savedBytes.isEmpty() && !options.compress && !options.encryption)
+        if (d->savesLoadedBytes(document))
             return qint64(document.savedBytes.size());
-        return writtenSize(*document.pdf, options);
+        d->optimiseBeforeWriting(document);
+        return writtenSize(*document.pdf, d->writeOptionsFor(document));
     });
+}
+
+int PdfEngine::SetOptimisation(int mode, int imageDpiLimit)
+{
+    return d->guarded(0, [&] {
+        if (mode < int(Optimisation::None) || mode > int(Optimisation::Images))
+            throw EngineFailure(BadArgument, "unknown optimisation");
+        if (imageDpiLimit < 1)
+            throw EngineFailure(BadArgument, "image resolution limit below 1 dpi");
+        EngineDocument &document = d->selected();
+        document.optimisation = Optimisation(mode);
+        document.imageDpiLimit = imageDpiLimit;
+        document.optimisationReport = {};
+        return 1;
+    });
+}
+
+OptimisationReport PdfEngine::LastOptimisation()
+{
+    return d->guarded(OptimisationReport(), [&] { return d->selected().optimisationReport; });
 }
 
 void PdfEngine::SetInformation(int key, const QString &text)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pdf/OutlineEntry.h"
+#include "pdf/Optimisation.h"
 
 #include <QByteArray>
 #include <QList>
@@ -100,6 +101,11 @@ protected:
     int Encrypt(const QString &ownerPassword, const QString &userPassword, int strength,
                 int permissions);                     // non-zero = applied when saved
     int CompressContent();                            // 1 = the save will compress
+    // How the save makes the document smaller (an Optimisation); images
+    // above the limit in dpi are redrawn at it. 1 = set.
+    int SetOptimisation(int mode, int imageDpiLimit);
+    // What optimising did when the document was last saved or measured.
+    OptimisationReport LastOptimisation();
     int DeletePages(int firstPage, int count);        // 1 = deleted
     int MergeDocument(int documentId);                // 1 = its pages appended to the selected one
     int SecurityInfo(int item);

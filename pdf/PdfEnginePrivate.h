@@ -11,6 +11,8 @@
 #include "pdf/DocumentStructure.h"
 #include "pdf/EngineFailure.h"
 #include "pdf/FileStamp.h"
+#include "pdf/ImageDownsampling.h"
+#include "pdf/Optimisation.h"
 #include "pdf/PageRangeText.h"
 #include "pdf/QpdfDocuments.h"
 #include "pdf/SourceFile.h"
@@ -37,6 +39,9 @@ struct EngineDocument
     QByteArray password;
     bool changedPages = false;   // rendering must use the pages in memory, not the file
     bool compress = false;
+    Optimisation optimisation = Optimisation::None;
+    int imageDpiLimit = 150;
+    OptimisationReport optimisationReport;
     std::optional<QpdfDocuments::PendingEncryption> encryption;
     std::vector<std::shared_ptr<QPDF>> pageSources;   // documents whose pages were copied in
     std::shared_ptr<PageRenderer> renderer;            // opened on first render
@@ -221,6 +226,40 @@ struct PdfEngine::Private
                                   source.pageSources.end());
         if (source.source)
             source.source->releaseMemory();
+    }
+
+    static QpdfDocuments::WriteOptions writeOptionsFor(const EngineDocument &document)
+    {
+        QpdfDocuments::WriteOptions options;
+        options.compress = document.compress;
+        options.encryption = document.encryption;
+        options.lossless = document.optimisation != Optimisation::None;
+        return options;
+    }
+
+    // A document saved as it was loaded is the file it came from: a split
+    // saves each extracted piece unchanged, and qpdf need not write it twice.
+    static bool savesLoadedBytes(const EngineDocument &document)
+    {
+        return !document.savedBytes.isEmpty() && !document.compress && !document.encryption
+               && document.optimisation == Optimisation::None;
+    }
+
+    // The size the document would take without optimising is measured
+    // first, for the user to compare; the images are redrawn once, however
+    // often the document is measured or saved.
+    static void optimiseBeforeWriting(EngineDocument &document)
+    {
+        if (document.optimisation == Optimisation::None || document.optimisationReport.sizeBefore >= 0)
+            return;
+        QpdfDocuments::WriteOptions plain = writeOptionsFor(document);
+        plain.lossless = false;
+        document.optimisationReport.sizeBefore = QpdfDocuments::writtenSize(*document.pdf, plain);
+        if (document.optimisation == Optimisation::Images) {
+            const auto counts = ImageDownsampling::downsampleImages(*document.pdf, document.imageDpiLimit);
+            document.optimisationReport.imagesChanged = counts.changed;
+            document.optimisationReport.imagesLeft = counts.left;
+        }
     }
 
     static QByteArray inMemoryCopy(QPDF &pdf)

@@ -181,6 +181,20 @@ bool PdfService::compressContent(int documentId)
     return CompressContent() == 1;
 }
 
+bool PdfService::setOptimisation(int documentId, Optimisation optimisation, int imageDpiLimit)
+{
+    QMutexLocker lock(&m_mutex);
+    SelectDocument(documentId);
+    return SetOptimisation(int(optimisation), imageDpiLimit) == 1;
+}
+
+OptimisationReport PdfService::lastOptimisation(int documentId)
+{
+    QMutexLocker lock(&m_mutex);
+    SelectDocument(documentId);
+    return LastOptimisation();
+}
+
 int PdfService::deletePages(int documentId, int firstPage, int count)
 {
     QMutexLocker lock(&m_mutex);

@@ -49,6 +49,9 @@ public:
     bool setProperties(int documentId, const QStringList &properties, const QList<bool> &permissions);
     QString title(int documentId);
     bool compressContent(int documentId);
+    // How saving makes the document smaller; images above the limit in dpi are redrawn at it.
+    bool setOptimisation(int documentId, Optimisation optimisation, int imageDpiLimit);
+    OptimisationReport lastOptimisation(int documentId);   // of the last save
     int deletePages(int documentId, int firstPage, int count);
     int mergeDocument(int targetId, int sourceId);   // takes no lock: the merge uses one thread
     bool reorderPages(int documentId, const QList<int> &order);   // 1-based numbers, each page once

@@ -2,13 +2,17 @@
 
 #include "pdf/EngineFailure.h"
 #include "pdf/FilePipeline.h"
+#include "pdf/ObjectSharing.h"
 #include "pdf/OutputFile.h"
 #include "pdf/PdfEngine.h"
 
 #include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/Pl_Flate.hh>
 #include <qpdf/QPDFWriter.hh>
 
 #include <QRandomGenerator>
+
+#include <mutex>
 
 namespace QpdfDocuments {
 
@@ -57,16 +61,32 @@ void applyEncryption(QPDFWriter &writer, const PendingEncryption &encryption)
                                      true);
 }
 
+// One level for every stream a process writes: qpdf keeps it for all
+// writers, and a worker runs one job with one choice.
+void useHighestCompressionLevel()
+{
+    static std::once_flag set;
+    std::call_once(set, [] { Pl_Flate::setCompressionLevel(9); });
+}
+
 void configureWriter(QPDFWriter &writer, const WriteOptions &options)
 {
-    if (options.compress) {
+    if (options.scratch && !options.compress && !options.lossless) {
+        // A working copy is read once more and thrown away: written as fast as it goes.
+        writer.setCompressStreams(false);
+        writer.setDecodeLevel(qpdf_dl_none);
+    } else {
+        // Flate for what is stored uncompressed and for what older filters
+        // (LZW, ASCII) store, and the small objects packed into compressed
+        // object streams: what "qpdf --empty --pages" writes, never larger.
+        // Streams already compressed keep their bytes unless recompressed.
         writer.setCompressStreams(true);
         writer.setDecodeLevel(qpdf_dl_generalized);
         writer.setObjectStreamMode(qpdf_o_generate);
-    } else {
-        // Streams are written as they came; compressing is the caller's choice.
-        writer.setCompressStreams(false);
-        writer.setDecodeLevel(qpdf_dl_none);
+        if (options.lossless) {
+            useHighestCompressionLevel();
+            writer.setRecompressFlate(true);
+        }
     }
     if (options.encryption)
         applyEncryption(writer, *options.encryption);
@@ -115,6 +135,18 @@ void removeUnreferencedResources(QPDF &pdf)
     }
 }
 
+// What every written document gets before qpdf writes it: identical streams
+// once (not in a decrypted copy, which is only read again), and with
+// compression or optimisation only the resources each page uses.
+void prepareForWriting(QPDF &pdf, const WriteOptions &options)
+{
+    if (options.compress || options.lossless)
+        removeUnreferencedResources(pdf);
+    if (!options.decrypt)
+        ObjectSharing::shareIdenticalObjects(pdf, options.lossless ? ObjectSharing::Scope::StreamsAndResources
+                                                                   : ObjectSharing::Scope::Streams);
+}
+
 // Counts what qpdf writes and drops it.
 class CountingPipeline : public Pipeline
 {
@@ -151,8 +183,7 @@ FileStamp writePdf(QPDF &pdf, const QString &fileName, const WriteOptions &optio
 {
     if (fileName.isEmpty())
         throw EngineFailure(PdfEngine::WriteFailed, "no output file name");
-    if (options.compress)
-        removeUnreferencedResources(pdf);
+    prepareForWriting(pdf, options);
     const OutputFile::ContentWriter writeContent = [&](int fd) { return writeDocument(pdf, fd, options, copy); };
     if (options.scratch)
         return OutputFile::writeInPlace(fileName, writeContent);
@@ -162,8 +193,7 @@ FileStamp writePdf(QPDF &pdf, const QString &fileName, const WriteOptions &optio
 
 qint64 writtenSize(QPDF &pdf, const WriteOptions &options)
 {
-    if (options.compress)
-        removeUnreferencedResources(pdf);
+    prepareForWriting(pdf, options);
     ensureFileIdentifier(pdf);
     CountingPipeline counter;
     QPDFWriter writer(pdf);

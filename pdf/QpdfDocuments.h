@@ -29,6 +29,8 @@ struct PendingEncryption
 struct WriteOptions
 {
     bool compress = false;
+    // Streams recompressed at the highest level, identical resources stored once.
+    bool lossless = false;
     bool decrypt = false;
     bool scratch = false;   // a working copy: written in place, see writePdf
     std::optional<PendingEncryption> encryption;

@@ -70,6 +70,24 @@ MergeBookmarks bookmarksOf(const QJsonObject &object)
     }
     return MergeBookmarks::Keep;
 }
+const QString kOptimise = QStringLiteral("optimise");
+const QString kImageDpi = QStringLiteral("optimise_image_dpi");
+const QString optimisationNames[] = {QStringLiteral("none"), QStringLiteral("lossless"), QStringLiteral("images")};
+const QString kBytesWritten = QStringLiteral("bytes_written");
+const QString kBytesBefore = QStringLiteral("bytes_before");
+const QString kImagesChanged = QStringLiteral("images_changed");
+const QString kImagesLeft = QStringLiteral("images_left");
+
+Optimisation optimisationOf(const QJsonObject &object)
+{
+    const QString name = object.value(kOptimise).toString();
+    for (int i = 0; i < 3; ++i) {
+        if (name == optimisationNames[i])
+            return Optimisation(i);
+    }
+    return Optimisation::None;
+}
+
 const QString kTaskFullPath = QStringLiteral("task_full_path");
 const QString kTaskHasPassword = QStringLiteral("task_has_password");
 const QString kTaskPassword = QStringLiteral("task_password");
@@ -151,6 +169,11 @@ void writeOutputOptions(const OutputOptions &options, QJsonObject &object)
     for (const PermissionField &field : permissionFields)
         object.insert(field.key, options.*field.member);
     object.insert(kCompressFile, options.compressFile);
+    // Only an optimising request carries the keys: other requests stay as they were.
+    if (options.optimise != Optimisation::None) {
+        object.insert(kOptimise, optimisationNames[int(options.optimise)]);
+        object.insert(kImageDpi, options.imageDpiLimit);
+    }
 }
 
 // A missing permission key reads as true, whatever the record's own default.
@@ -164,6 +187,32 @@ void readOutputOptions(const QJsonObject &object, OutputOptions &options)
     for (const PermissionField &field : permissionFields)
         options.*field.member = boolOf(object, field.key, true);
     options.compressFile = boolOf(object, kCompressFile, false);
+    options.optimise = optimisationOf(object);
+    // A limit far outside what screens and printers use is a mistake:
+    // at a few dpi every photograph would be redrawn as a blur.
+    const int dpi = intOf(object, kImageDpi, 150);
+    options.imageDpiLimit = dpi >= 72 && dpi <= 1200 ? dpi : 150;
+}
+
+// Only a job that wrote something tells sizes; a failed one's response stays as it was.
+void writeSizes(const OutputSizes &sizes, QJsonObject &object)
+{
+    if (sizes.bytesWritten <= 0)
+        return;
+    object.insert(kBytesWritten, double(sizes.bytesWritten));
+    object.insert(kBytesBefore, double(sizes.bytesBefore));
+    object.insert(kImagesChanged, sizes.imagesChanged);
+    object.insert(kImagesLeft, sizes.imagesLeft);
+}
+
+OutputSizes sizesOf(const QJsonObject &object)
+{
+    OutputSizes sizes;
+    sizes.bytesWritten = int64Of(object, kBytesWritten);
+    sizes.bytesBefore = object.value(kBytesBefore).isDouble() ? int64Of(object, kBytesBefore) : -1;
+    sizes.imagesChanged = intOf(object, kImagesChanged);
+    sizes.imagesLeft = intOf(object, kImagesLeft);
+    return sizes;
 }
 
 QByteArray encode(const QJsonObject &object)
@@ -281,6 +330,15 @@ QList<bool> OutputOptions::permissions() const
     return flags;
 }
 
+void OutputSizes::add(qint64 written, const OptimisationReport &report)
+{
+    bytesWritten += written;
+    if (report.sizeBefore >= 0)
+        bytesBefore = qMax<qint64>(bytesBefore, 0) + report.sizeBefore;
+    imagesChanged += report.imagesChanged;
+    imagesLeft += report.imagesLeft;
+}
+
 QStringList OutputOptions::properties() const
 {
     return {author, title, password, creator, producer};
@@ -335,6 +393,7 @@ QJsonObject SplitResponse::toJson() const
         object.insert(kOversizedFiles, fileArrayOf(oversizedFiles));
     if (renamedCount > 0)
         object.insert(kRenamedCount, renamedCount);
+    writeSizes(sizes, object);
     return object;
 }
 
@@ -348,6 +407,7 @@ SplitResponse SplitResponse::fromJson(const QJsonObject &object)
     response.failedCount = intOf(object, kFailedCount);
     response.renamedCount = intOf(object, kRenamedCount);
     response.errorCause = intOf(object, kErrorCause);
+    response.sizes = sizesOf(object);
     return response;
 }
 
@@ -387,8 +447,10 @@ MergeRequest MergeRequest::fromJson(const QJsonObject &object)
 
 QJsonObject MergeResponse::toJson() const
 {
-    return QJsonObject{{kErrorCode, errorCode}, {kMergedFileName, mergedFileName},
+    QJsonObject object{{kErrorCode, errorCode}, {kMergedFileName, mergedFileName},
                        {kErrorFileName, errorFileName}, {kErrorCause, errorCause}};
+    writeSizes(sizes, object);
+    return object;
 }
 
 MergeResponse MergeResponse::fromJson(const QJsonObject &object)
@@ -398,6 +460,7 @@ MergeResponse MergeResponse::fromJson(const QJsonObject &object)
     response.mergedFileName = stringOf(object, kMergedFileName);
     response.errorFileName = stringOf(object, kErrorFileName);
     response.errorCause = intOf(object, kErrorCause);
+    response.sizes = sizesOf(object);
     return response;
 }
 

@@ -39,6 +39,10 @@ QStringList outputFlags(const OutputOptions &options)
     QStringList flags;
     if (options.compressFile)
         flags << QStringLiteral("compress");
+    if (options.optimise == Optimisation::Lossless)
+        flags << QStringLiteral("optimise lossless");
+    if (options.optimise == Optimisation::Images)
+        flags << QStringLiteral("optimise images above %1 dpi").arg(options.imageDpiLimit);
     if (!options.password.trimmed().isEmpty())
         flags << QStringLiteral("password");
     if (options.permissions().contains(false))

@@ -2,6 +2,7 @@
 
 #include "dialogs/FileManager.h"
 #include "dialogs/MessageSplit.h"
+#include "jobs/OutcomeText.h"
 #include "dialogs/MessageView.h"
 #include "dialogs/SaveFolderModel.h"
 #include "common/UserPreferences.h"
@@ -461,6 +462,8 @@ void SplitView::onFinished(const QStringList &splitedFiles)
     }
     if (const Split *split = job(); split && split->failedCount() > 0)
         result.setNote(SplitMessages::missingText(split->failedCount(), split->failureCause()));
+    if (const Split *split = job())
+        result.setSizes(OutcomeText::sizeSummary(split->outputSizes()));
     result.exec();
     if (!splitedFiles.isEmpty())
         emit lastFileProduced(splitedFiles.last());

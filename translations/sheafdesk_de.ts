@@ -115,6 +115,26 @@
         <source>One page of each document in turn, as for a stack scanned as front sides and back sides.</source>
         <translation>Abwechselnd eine Seite aus jedem Dokument, etwa für einen Stapel, der als Vorder- und Rückseiten gescannt wurde.</translation>
     </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Lossless</source>
+        <translation>Verlustfrei</translation>
+    </message>
+    <message>
+        <source>Lossless, photos at 300 dpi</source>
+        <translation>Verlustfrei, Fotos mit 300 dpi</translation>
+    </message>
+    <message>
+        <source>Lossless, photos at 150 dpi</source>
+        <translation>Verlustfrei, Fotos mit 150 dpi</translation>
+    </message>
+    <message>
+        <source>Optimise:</source>
+        <translation>Optimieren:</translation>
+    </message>
 </context>
 <context>
     <name>BookmarkModePage</name>
@@ -1057,6 +1077,35 @@
     <message>
         <source>Pages go into files in their order, each file holding as many pages as fit within this size, for example to stay under an e-mail limit. A page that alone is larger becomes a file of its own.</source>
         <translation>Die Seiten kommen der Reihe nach in Dateien, jede mit so vielen Seiten, wie in diese Größe passen, etwa um unter der Grenze für E-Mails zu bleiben. Eine Seite, die allein größer ist, wird eine eigene Datei.</translation>
+    </message>
+</context>
+<context>
+    <name>SizeSummary</name>
+    <message numerus="yes">
+        <source>%n files, %1</source>
+        <translation>
+            <numerusform>%n Datei, %1</numerusform>
+            <numerusform>%n Dateien, %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files, %1 → %2</source>
+        <translation>
+            <numerusform>%n Datei, %1 → %2</numerusform>
+            <numerusform>%n Dateien, %1 → %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Merged: %1</source>
+        <translation>Zusammengeführt: %1</translation>
+    </message>
+    <message>
+        <source>Merged: %1 → %2</source>
+        <translation>Zusammengeführt: %1 → %2</translation>
+    </message>
+    <message>
+        <source>Images: %1 redrawn smaller, %2 left as they were.</source>
+        <translation>Bilder: %1 kleiner neu gezeichnet, %2 unverändert gelassen.</translation>
     </message>
 </context>
 <context>

@@ -115,6 +115,26 @@
         <source>One page of each document in turn, as for a stack scanned as front sides and back sides.</source>
         <translation>One page of each document in turn, as for a stack scanned as front sides and back sides.</translation>
     </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Lossless</source>
+        <translation>Lossless</translation>
+    </message>
+    <message>
+        <source>Lossless, photos at 300 dpi</source>
+        <translation>Lossless, photos at 300 dpi</translation>
+    </message>
+    <message>
+        <source>Lossless, photos at 150 dpi</source>
+        <translation>Lossless, photos at 150 dpi</translation>
+    </message>
+    <message>
+        <source>Optimise:</source>
+        <translation>Optimise:</translation>
+    </message>
 </context>
 <context>
     <name>BookmarkModePage</name>
@@ -1057,6 +1077,35 @@
     <message>
         <source>Pages go into files in their order, each file holding as many pages as fit within this size, for example to stay under an e-mail limit. A page that alone is larger becomes a file of its own.</source>
         <translation>Pages go into files in their order, each file holding as many pages as fit within this size, for example to stay under an e-mail limit. A page that alone is larger becomes a file of its own.</translation>
+    </message>
+</context>
+<context>
+    <name>SizeSummary</name>
+    <message numerus="yes">
+        <source>%n files, %1</source>
+        <translation>
+            <numerusform>%n file, %1</numerusform>
+            <numerusform>%n files, %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files, %1 → %2</source>
+        <translation>
+            <numerusform>%n file, %1 → %2</numerusform>
+            <numerusform>%n files, %1 → %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Merged: %1</source>
+        <translation>Merged: %1</translation>
+    </message>
+    <message>
+        <source>Merged: %1 → %2</source>
+        <translation>Merged: %1 → %2</translation>
+    </message>
+    <message>
+        <source>Images: %1 redrawn smaller, %2 left as they were.</source>
+        <translation>Images: %1 redrawn smaller, %2 left as they were.</translation>
     </message>
 </context>
 <context>

@@ -115,6 +115,26 @@
         <source>One page of each document in turn, as for a stack scanned as front sides and back sides.</source>
         <translation>Une page de chaque document à tour de rôle, comme pour une pile numérisée en recto puis en verso.</translation>
     </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>Lossless</source>
+        <translation>Sans perte</translation>
+    </message>
+    <message>
+        <source>Lossless, photos at 300 dpi</source>
+        <translation>Sans perte, photos à 300 ppp</translation>
+    </message>
+    <message>
+        <source>Lossless, photos at 150 dpi</source>
+        <translation>Sans perte, photos à 150 ppp</translation>
+    </message>
+    <message>
+        <source>Optimise:</source>
+        <translation>Optimiser :</translation>
+    </message>
 </context>
 <context>
     <name>BookmarkModePage</name>
@@ -1057,6 +1077,35 @@
     <message>
         <source>Pages go into files in their order, each file holding as many pages as fit within this size, for example to stay under an e-mail limit. A page that alone is larger becomes a file of its own.</source>
         <translation>Les pages vont dans l’ordre dans des fichiers, chacun contenant autant de pages que cette taille le permet, par exemple pour rester sous une limite d’e-mail. Une page plus grande à elle seule forme son propre fichier.</translation>
+    </message>
+</context>
+<context>
+    <name>SizeSummary</name>
+    <message numerus="yes">
+        <source>%n files, %1</source>
+        <translation>
+            <numerusform>%n fichier, %1</numerusform>
+            <numerusform>%n fichiers, %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files, %1 → %2</source>
+        <translation>
+            <numerusform>%n fichier, %1 → %2</numerusform>
+            <numerusform>%n fichiers, %1 → %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Merged: %1</source>
+        <translation>Fusionné : %1</translation>
+    </message>
+    <message>
+        <source>Merged: %1 → %2</source>
+        <translation>Fusionné : %1 → %2</translation>
+    </message>
+    <message>
+        <source>Images: %1 redrawn smaller, %2 left as they were.</source>
+        <translation>Images : %1 redessinées en plus petit, %2 laissées telles quelles.</translation>
     </message>
 </context>
 <context>

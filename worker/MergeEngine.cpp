@@ -341,6 +341,14 @@ void MergeEngine::compress()
         }
         log(QStringLiteral("Compress content [OK]"));
     }
+    if (m_request.optimise != Optimisation::None) {
+        if (!m_mergedDocument->setOptimisation(m_request.optimise, m_request.imageDpiLimit)) {
+            log(QStringLiteral("Optimise [FAILED]. Error code:'%1'").arg(m_service->lastErrorCode()), LogError);
+            fail(CompressionFailed, QString(), readFailureCause(m_service->lastErrorCode()));
+            return;
+        }
+        log(QStringLiteral("Optimise [OK]"));
+    }
     m_state = SetProperties;
 }
 
@@ -363,6 +371,8 @@ void MergeEngine::save()
         log(QStringLiteral("Save file [OK]. File:'%1'").arg(path));
         m_errorCode = NoError;
         m_mergedFileName = path;
+        m_sizes = {};
+        m_sizes.add(QFileInfo(path).size(), m_mergedDocument->lastOptimisation());
     } else {
         const int engineCode = m_service->lastErrorCode();
         log(QStringLiteral("Save file [FAILED]. Error code:'%2' File:'%1'").arg(path).arg(engineCode));

@@ -35,6 +35,8 @@ public:
     QString mergedFileName() const { return m_mergedFileName; }
     QString errorFileName() const { return m_errorFileName; }
     int errorCause() const { return m_errorCause; }   // JobCause
+    // What the merged file takes, and what optimising it saved.
+    OutputSizes outputSizes() const { return m_sizes; }
 
 private:
     enum State { Prepare = 0, AppendItems = 1, Compress = 2, SetProperties = 3, Save = 4, Finished = 5 };
@@ -81,4 +83,5 @@ private:
     TemporaryFiles m_temporaryFiles;
     QString m_temporaryFolder;
     QList<ItemPages> m_itemPages;
+    OutputSizes m_sizes;
 };

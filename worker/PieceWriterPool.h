@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pdf/Optimisation.h"
+
 #include <QSharedPointer>
 #include <QString>
 
@@ -34,6 +36,8 @@ public:
         int index = 0;           // the order in which the piece was added
         bool written = false;
         int failureCause = 0;    // JobCause, when not written
+        qint64 bytes = 0;        // of the file written
+        OptimisationReport optimisation;
     };
 
     using Writer = std::function<Outcome(const QSharedPointer<PdfService> &service, const Piece &piece)>;

@@ -237,6 +237,8 @@ PieceWriterPool::Outcome SplitEngine::writeNamedPiece(const QSharedPointer<PdfSe
         return outcome;
     }
     outcome.written = true;
+    outcome.bytes = QFileInfo(piece.outputPath).size();
+    outcome.optimisation = document.lastOptimisation();
     return outcome;
 }
 
@@ -256,9 +258,10 @@ PieceWriterPool::Piece SplitEngine::namedPiece(const QString &source, const Page
 
 void SplitEngine::takeOutcome(const PieceWriterPool::Outcome &outcome, const QString &outputPath)
 {
-    if (outcome.written)
+    if (outcome.written) {
         m_outputFiles.append(outputPath);
-    else
+        m_sizes.add(outcome.bytes, outcome.optimisation);
+    } else
         noteFailure(outcome.failureCause);
     m_progress.setValue(outcome.index + 1);
 }
@@ -280,6 +283,7 @@ QString SplitEngine::writePiece(const QString &source, const PageRange &range,
         return QString();
     }
     m_outputFiles.append(piece.outputPath);
+    m_sizes.add(outcome.bytes, outcome.optimisation);
     return piece.outputPath;
 }
 
@@ -301,6 +305,12 @@ bool SplitEngine::preparePiece(const QSharedPointer<PdfService> &service, PdfDoc
     if (m_compressOutput && m_request.compressFile && !piece.compressContent()) {
         log(QStringLiteral("Compress content [FAILED]. Error code:'%1' Range:%2")
                 .arg(service->lastErrorCode()).arg(text));
+        return false;
+    }
+
+    if (m_compressOutput && m_request.optimise != Optimisation::None
+        && !piece.setOptimisation(m_request.optimise, m_request.imageDpiLimit)) {
+        log(QStringLiteral("Optimise [FAILED]. Error code:'%1' Range:%2").arg(service->lastErrorCode()).arg(text));
         return false;
     }
     return true;
@@ -401,8 +411,16 @@ bool SplitEngine::saveEdited(const QSharedPointer<PdfService> &service, const QS
     if (!propertiesSet)
         return false;
 
+    if (m_request.optimise != Optimisation::None
+        && !document.setOptimisation(m_request.optimise, m_request.imageDpiLimit)) {
+        log(QStringLiteral("Optimise [FAILED]. Error code:'%1'").arg(service->lastErrorCode()));
+        return false;
+    }
+
     const bool saved = document.saveToFile(outputPath);
     log(QStringLiteral("Save file:%1").arg(outcome(saved)));
+    if (saved)
+        m_sizes.add(QFileInfo(outputPath).size(), document.lastOptimisation());
     return saved;
 }
 

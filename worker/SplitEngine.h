@@ -48,6 +48,8 @@ public:
     // Pieces that got a "(n)" name because a file of their name was there.
     int renamedCount() const { return m_renamedCount; }
     int failureCause() const { return m_failureCause; }
+    // What the files written take, and what optimising them saved.
+    OutputSizes outputSizes() const { return m_sizes; }
 
     // The merge engine clears both: its pieces are only extracted and re-saved.
     void setApplyProperties(bool apply) { m_applyProperties = apply; }
@@ -117,6 +119,7 @@ private:
     QSharedPointer<PdfService> m_service;
     bool m_applyProperties = true;
     bool m_compressOutput = true;
+    OutputSizes m_sizes;
     int m_writerThreads = 0;
     static constexpr int MinPiecesForThreads = 8;
     QSet<QString> m_takenPaths;

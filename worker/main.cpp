@@ -91,6 +91,7 @@ int writerThreads()
     response.failedCount = engine.failedCount();
     response.renamedCount = engine.renamedCount();
     response.errorCause = engine.failureCause();
+    response.sizes = engine.outputSizes();
 
     log(QStringLiteral("Split response: %1").arg(describeSplitResponse(response)));
     const QString path = responsePath(request.sessionPath, request.sessionId, requestPath);
@@ -114,6 +115,7 @@ int writerThreads()
     response.mergedFileName = engine.mergedFileName();
     response.errorFileName = engine.errorFileName();
     response.errorCause = engine.errorCause();
+    response.sizes = engine.outputSizes();
 
     log(QStringLiteral("Merge response: %1").arg(describeMergeResponse(response)));
     const QString path = responsePath(request.cachePath, request.sessionId, requestPath);

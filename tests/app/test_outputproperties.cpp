@@ -5,10 +5,13 @@
 #include "app/MainView.h"
 #include "jobs/Merge.h"
 #include "jobs/Split.h"
+#include "jobs/MergeLauncher.h"
 #include "jobs/MergeModel.h"
+#include "jobs/OutcomeText.h"
 #include "tests/support/PdfFixtures.h"
 #include "tests/support/PdfStructure.h"
 #include "widgets/Button.h"
+#include "widgets/CheckBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -282,6 +285,14 @@ void TestOutputProperties::mergedOutputCarriesThePanelsChoices()
     QCOMPARE(QApplication::focusWidget(), m_panel->bookmarksBox());
     QTest::keyClick(m_panel->bookmarksBox(), Qt::Key_Down);
     QCOMPARE(m_panel->bookmarksBox()->currentText(), QString("One per document, with its bookmarks beneath"));
+    // Optimising, the panel's last choice, is reached by keys from the page order.
+    QCOMPARE(m_panel->optimiseBox()->currentText(), QString("Off"));
+    m_panel->alternateBox()->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), m_panel->optimiseBox());
+    for (int k = 0; k < 3; ++k)
+        QTest::keyClick(m_panel->optimiseBox(), Qt::Key_Down);
+    QCOMPARE(m_panel->optimiseBox()->currentText(), QString("Lossless, photos at 150 dpi"));
     QTest::mouseClick(button("SAVE SETTINGS"), Qt::LeftButton);
     QVERIFY(panelClosed());
 
@@ -301,6 +312,15 @@ void TestOutputProperties::mergedOutputCarriesThePanelsChoices()
     QCOMPARE(code, 0);
     QCOMPARE(outlineLines(target), QStringList({"Handbook -> 1", "  Part B -> 1 [closed]", "    B.1 -> 2",
                                                 "c.pdf -> 3"}));
+
+    // The request asked for it, and the result tells the size before and after.
+    QCOMPARE(job->launcher()->request().optimise, Optimisation::Images);
+    QCOMPARE(job->launcher()->request().imageDpiLimit, 150);
+    const OutputSizes sizes = job->outputSizes();
+    QCOMPARE(sizes.bytesWritten, QFileInfo(target).size());
+    QVERIFY(sizes.optimised());
+    const QString told = OutcomeText::sizeSummary(sizes).text(0);
+    QVERIFY2(told.startsWith("Merged: ") && told.contains(" → "), qPrintable(told));
 }
 
 CM_APPLICATION_TEST_MAIN(TestOutputProperties)

@@ -14,6 +14,7 @@
 #include "protocol/JobFiles.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QDir>
 #include <QSettings>
 
@@ -148,6 +149,11 @@ void TestScreenshots::advancedSettingsPanel()
     split->setPassword("s3cret");
     view.onShowAdvancedSettings(split);
     QTRY_COMPARE(view.advancedSettingsView()->geometry(), MainView::panelShownGeometry());
+    // The tallest panel still shows its last row.
+    QComboBox *optimise = view.advancedSettingsView()->optimiseBox();
+    QVERIFY(optimise->isVisible());
+    QVERIFY(optimise->mapTo(view.advancedSettingsView(), QPoint(0, optimise->height())).y()
+            <= view.advancedSettingsView()->height());
     QCOMPARE(save(&view, "advanced_settings_split"), QString());
     view.advancedSettingsView()->onClose();
     QTRY_VERIFY(!view.advancedSettingsView()->isVisible());
@@ -157,6 +163,7 @@ void TestScreenshots::advancedSettingsPanel()
     merge->setPrefixEnabled(false);
     merge->setBookmarksEnabled(true);
     merge->setBookmarks(MergeBookmarks::PerDocument);
+    merge->setOptimisation(Optimisation::Images);
     for (const QString language : {"en", "de", "fr"}) {
         useLanguage(language);
         MainView merging;
@@ -170,6 +177,12 @@ void TestScreenshots::advancedSettingsPanel()
         // The chosen text fits the box without being cut.
         QVERIFY2(bookmarks->fontMetrics().horizontalAdvance(bookmarks->currentText()) + 40 <= bookmarks->width(),
                  qPrintable(bookmarks->currentText()));
+        QComboBox *optimise = merging.advancedSettingsView()->optimiseBox();
+        QVERIFY(optimise->isVisible());
+        QVERIFY2(optimise->fontMetrics().horizontalAdvance(optimise->currentText()) + 40 <= optimise->width(),
+                 qPrintable(optimise->currentText()));
+        QVERIFY(optimise->mapTo(merging.advancedSettingsView(), QPoint(0, optimise->height())).y()
+                <= merging.advancedSettingsView()->height());
         QCOMPARE(save(&merging, "advanced_settings_merge_" + language), QString());
     }
 }
@@ -188,7 +201,14 @@ void TestScreenshots::dialogs()
     QCOMPARE(save(&split, "dialog_split"), QString());
 
     MessageMerge merge;
+    SizeSummary sizes;
+    sizes.before = "4.1 MB";
+    sizes.written = "0.7 MB";
+    sizes.imagesChanged = 3;
+    sizes.imagesLeft = 1;
+    merge.setSizes(sizes);
     merge.show();
+    QVERIFY(merge.messageLabel()->text().contains("Merged: 4.1 MB → 0.7 MB\nImages: 3 redrawn smaller, 1 left as they were."));
     QCOMPARE(save(&merge, "dialog_merge"), QString());
 
     MessagePassword password;
@@ -205,6 +225,10 @@ void TestScreenshots::dialogs()
 
     useLanguage("fr");
     MessageSplit splitFrench(3);
+    sizes.before.clear();
+    sizes.imagesChanged = sizes.imagesLeft = 0;
+    splitFrench.setSizes(sizes);
+    QVERIFY(splitFrench.messageLabel()->text().endsWith("3 fichiers, 0.7 MB"));
     splitFrench.show();
     QCOMPARE(save(&splitFrench, "dialog_split_fr"), QString());
     useLanguage("en");

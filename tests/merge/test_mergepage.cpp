@@ -31,6 +31,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QFileInfo>
+#include <QLocale>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStackedLayout>
@@ -616,10 +618,11 @@ void TestMergePage::leftOutDocumentsAreAskedAboutAndNamed()
     QCOMPARE(answers.seen().at(1).title, QString("Documents cannot be merged"));
     QCOMPARE(answers.seen().at(1).text, question);
     QCOMPARE(answers.seen().at(3).title, QString("Merge complete"));
+    const QString merged = QDir(m_output).filePath("joined.pdf");
     QCOMPARE(answers.seen().at(3).text,
              QString("2 of 4 documents merged; left out: unreadable.pdf (cannot be read), secret.pdf (skipped). "
-                     "You can open the folder to view the result"));
-    const QString merged = QDir(m_output).filePath("joined.pdf");
+                     "You can open the folder to view the result\n\nMerged: %1")
+                 .arg(QLocale().formattedDataSize(QFileInfo(merged).size(), 1, QLocale::DataSizeSIFormat)));
     QCOMPARE(pageTexts(merged).size(), 3 + 5);
     QCOMPARE(m_model->rowCount(), 4);
 
@@ -632,11 +635,14 @@ void TestMergePage::leftOutDocumentsAreAskedAboutAndNamed()
                           shoot("merge_left_out_de", "OK")});
     QTest::mouseClick(child<QPushButton>("buttonMerge"), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(german.allAnswered(), 60000);
+    // The size's number follows the user's locale, its words the program's language.
     QCOMPARE(german.seen().at(2).text,
              QString("2 von 3 Dokumenten zusammengeführt; ausgelassen: secret.pdf (übersprungen). "
                      "Sie können den Ordner öffnen, um das Ergebnis anzusehen\n\n"
                      "Sie wurde als (1)joined.pdf gespeichert, weil bereits eine Datei namens joined.pdf "
-                     "vorhanden war."));
+                     "vorhanden war.\n\nZusammengeführt: %1")
+                 .arg(QLocale().formattedDataSize(QFileInfo(QDir(m_output).filePath("(1)joined.pdf")).size(), 1,
+                                                  QLocale::DataSizeSIFormat)));
     QCOMPARE(rowOf("unreadable.pdf"), -1);
     QCOMPARE(pageTexts(QDir(m_output).filePath("(1)joined.pdf")).size(), 8);
 

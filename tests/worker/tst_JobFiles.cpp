@@ -156,6 +156,21 @@ void JobFilesTest::mergeRequestSortsItemsAndRanges()
         QCOMPARE(MergeRequest::fromJson(request.toJson()).bookmarks, choice);
     }
     QCOMPARE(request.toJson().value("bookmarks").toString(), QString("keep"));
+
+    // Optimising: a request without it, or with an unknown or mistyped
+    // choice, writes as before and carries no key; each choice and its
+    // resolution limit survive the trip; a limit no screen or printer uses
+    // falls back to 150 dpi.
+    QVERIFY(!request.toJson().contains("optimise"));
+    QCOMPARE(MergeRequest::fromJson({{"optimise", "maximum"}}).optimise, Optimisation::None);
+    QCOMPARE(SplitRequest::fromJson({{"optimise", 2}}).optimise, Optimisation::None);
+    request.optimise = Optimisation::Images;
+    request.imageDpiLimit = 300;
+    const MergeRequest optimised = MergeRequest::fromJson(request.toJson());
+    QCOMPARE(optimised.optimise, Optimisation::Images);
+    QCOMPARE(optimised.imageDpiLimit, 300);
+    QCOMPARE(SplitRequest::fromJson({{"optimise", "lossless"}}).optimise, Optimisation::Lossless);
+    QCOMPARE(SplitRequest::fromJson({{"optimise", "images"}, {"optimise_image_dpi", 3}}).imageDpiLimit, 150);
 }
 
 void JobFilesTest::unreadableOrPlainJsonRequest()

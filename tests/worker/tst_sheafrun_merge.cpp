@@ -191,7 +191,10 @@ void SheafrunMergeTest::compressionShrinksTheMergedFile()
     job.compressFile = true;
     QCOMPARE(runJob(job).errorCode, 0);
     const qint64 packed = QFileInfo(m_target).size();
-    QVERIFY2(packed < plain / 2, qPrintable(QStringLiteral("%1 vs %2").arg(packed).arg(plain)));
+    // Streams stored uncompressed are compressed in every output; asked to
+    // compress, the output also drops resources its pages do not use.
+    QVERIFY2(plain < QFileInfo(source).size() / 2, qPrintable(QStringLiteral("%1").arg(plain)));
+    QVERIFY2(packed <= plain, qPrintable(QStringLiteral("%1 vs %2").arg(packed).arg(plain)));
     QCOMPARE(pageTexts(m_target), pages({1, 2, 1}));
 }
 

@@ -349,7 +349,10 @@ void SheafrunSplitTest::compressionShrinksTheOutput()
     QCOMPARE(response.errorCode, 0);
     QCOMPARE(fileNames(response.files), QStringList{"(1)bulky_p1.pdf"});
     const qint64 packed = QFileInfo(response.files.first()).size();
-    QVERIFY2(packed < plain / 2, qPrintable(QStringLiteral("%1 vs %2").arg(packed).arg(plain)));
+    // Streams stored uncompressed are compressed in every output; asked to
+    // compress, the output also drops resources its page does not use.
+    QVERIFY2(plain < QFileInfo(source).size() / 2, qPrintable(QStringLiteral("%1").arg(plain)));
+    QVERIFY2(packed <= plain, qPrintable(QStringLiteral("%1 vs %2").arg(packed).arg(plain)));
     QCOMPARE(pageTexts(response.files.first()), pageList(1, 1));
 }
 
