@@ -29,3 +29,20 @@ print_load() {
         echo "warning: load average above 1.0: other work competes for the processors, the times are not reliable"
     fi
 }
+
+# bench_setup BUILD: the build's programs in $sheafrun, $make_fixture and
+# $timed, and a scratch folder $work, removed at exit. The worker logs and
+# caches under HOME, XDG_STATE_HOME and TMPDIR: they point into $work, out
+# of the user's.
+bench_setup() {
+    bin=$(cd "$1" && pwd)
+    sheafrun=$bin/bin/sheafrun
+    make_fixture=$bin/bench/make_fixture
+    timed=$bin/bench/timed
+    [ -x "$sheafrun" ] && [ -x "$make_fixture" ] && [ -x "$timed" ] \
+        || { echo "build sheafrun, make_fixture and timed first" >&2; exit 1; }
+    work=$(mktemp -d)
+    trap 'rm -rf "$work"' EXIT
+    export HOME="$work/home" XDG_STATE_HOME="$work/state" TMPDIR="$work/tmp"
+    mkdir -p "$HOME" "$XDG_STATE_HOME" "$TMPDIR"
+}

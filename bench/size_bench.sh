@@ -26,18 +26,8 @@ copy_source=${3:-$(echo "$manuals" | head -n 1)}
 # shellcheck disable=SC2086
 [ $# -gt 0 ] || set -- $manuals
 [ -n "$copy_source" ] && [ $# -gt 0 ] || { echo "no documents: name them on the command line" >&2; exit 1; }
-bin=$(cd "$build" && pwd)
-sheafrun=$bin/bin/sheafrun
-make_fixture=$bin/bench/make_fixture
-timed=$bin/bench/timed
-[ -x "$sheafrun" ] && [ -x "$make_fixture" ] && [ -x "$timed" ] \
-    || { echo "build sheafrun, make_fixture and timed first" >&2; exit 1; }
 . "$(dirname "$0")/bench_common.sh"
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export HOME="$work/home" XDG_STATE_HOME="$work/state" TMPDIR="$work/tmp"
-mkdir -p "$HOME" "$XDG_STATE_HOME" "$TMPDIR"
+bench_setup "$build"
 
 tools="sheafrun sheafrun-lossless sheafrun-images qpdf pdfunite"
 command -v mutool > /dev/null 2>&1 && tools="$tools mutool mutool-clean"

@@ -19,19 +19,8 @@ set -eu
 build=${1:-build}
 runs=${2:-5}
 makers=${3:-all}
-bin=$(cd "$build" && pwd)
-sheafrun=$bin/bin/sheafrun
-make_fixture=$bin/bench/make_fixture
-timed=$bin/bench/timed
-[ -x "$sheafrun" ] && [ -x "$make_fixture" ] && [ -x "$timed" ] \
-    || { echo "build sheafrun, make_fixture and timed first" >&2; exit 1; }
 . "$(dirname "$0")/bench_common.sh"
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-# The worker logs and caches under HOME, XDG_STATE_HOME and TMPDIR: keep them out of the user's.
-export HOME="$work/home" XDG_STATE_HOME="$work/state" TMPDIR="$work/tmp"
-mkdir -p "$HOME" "$XDG_STATE_HOME" "$TMPDIR"
+bench_setup "$build"
 
 print_load
 
