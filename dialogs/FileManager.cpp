@@ -3,7 +3,6 @@
 #include "dialogs/MessagePath.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QPointer>
@@ -18,11 +17,6 @@
 #endif
 
 namespace FileManager {
-
-bool openFolder(const QString &folder)
-{
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
-}
 
 #ifdef Q_OS_WIN
 bool showFile(const QString &filePath)
