@@ -95,6 +95,13 @@ QString SplitMessages::pageProblem(int page, int pageCount, bool listed, bool la
     return QString();
 }
 
+QString SplitMessages::groupProblem(int size, int startPage, int pageCount)
+{
+    if (size < 1)
+        return tr("A group holds at least one page.");
+    return pageProblem(startPage, pageCount, false, false);
+}
+
 QString SplitMessages::rangeProblem(int from, int to, int pageCount, bool listed)
 {
     if (from < 1 || to < 1)

@@ -27,6 +27,8 @@ public:
     static QString pageProblem(int page, int pageCount, bool listed, bool lastPageLeft);
     // Why a range cannot be added; empty when it can.
     static QString rangeProblem(int from, int to, int pageCount, bool listed);
+    // Why groups of size pages from startPage on cannot be made.
+    static QString groupProblem(int size, int startPage, int pageCount);
 };
 
 #endif

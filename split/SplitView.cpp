@@ -30,6 +30,8 @@
 #include <QStackedLayout>
 #include <QStyle>
 
+#include <limits>
+
 namespace {
 
 // A field that is not a number counts as 0.
@@ -342,16 +344,10 @@ void SplitView::updateResetNote()
 
 QString SplitView::groupsProblem() const
 {
-    if (numberOf(m_groupSize) < 1)
-        return tr("A group holds at least one page.");
-    const int start = numberOf(m_startPage);
-    if (start < 1)
-        return tr("Start at page 1 or later.");
+    // Before a document is read, any start from page 1 on may do.
     const Split *split = job();
-    const int pageCount = split && split->isLoaded() ? split->pageCount() : -1;
-    if (pageCount > 0 && start > pageCount)
-        return tr("The document has only %n page(s).", "", pageCount);
-    return QString();
+    const int pageCount = split && split->isLoaded() ? split->pageCount() : std::numeric_limits<int>::max();
+    return SplitMessages::groupProblem(numberOf(m_groupSize), numberOf(m_startPage), pageCount);
 }
 
 QString SplitView::splitBlocker() const
@@ -459,11 +455,10 @@ void SplitView::onFinished(const QStringList &splitedFiles)
     if (const Split *split = job()) {
         result.setOversizedCount(split->oversizedFiles().size());
         result.setRenamedCount(split->renamedCount());
-    }
-    if (const Split *split = job(); split && split->failedCount() > 0)
-        result.setNote(SplitMessages::missingText(split->failedCount(), split->failureCause()));
-    if (const Split *split = job())
+        if (split->failedCount() > 0)
+            result.setNote(SplitMessages::missingText(split->failedCount(), split->failureCause()));
         result.setSizes(OutcomeText::sizeSummary(split->outputSizes()));
+    }
     result.exec();
     if (!splitedFiles.isEmpty())
         emit lastFileProduced(splitedFiles.last());

@@ -1241,6 +1241,10 @@
         <source>Enter the largest file size the pieces may have.</source>
         <translation>Geben Sie die größte Dateigröße der Teile ein.</translation>
     </message>
+    <message>
+        <source>A group holds at least one page.</source>
+        <translation>Eine Gruppe umfasst mindestens eine Seite.</translation>
+    </message>
 </context>
 <context>
     <name>SplitView</name>
@@ -1355,21 +1359,6 @@
     <message>
         <source>By file size</source>
         <translation>Nach Dateigröße</translation>
-    </message>
-    <message>
-        <source>A group holds at least one page.</source>
-        <translation>Eine Gruppe umfasst mindestens eine Seite.</translation>
-    </message>
-    <message>
-        <source>Start at page 1 or later.</source>
-        <translation>Beginnen Sie bei Seite 1 oder später.</translation>
-    </message>
-    <message numerus="yes">
-        <source>The document has only %n page(s).</source>
-        <translation>
-            <numerusform>Das Dokument hat nur %n Seite.</numerusform>
-            <numerusform>Das Dokument hat nur %n Seiten.</numerusform>
-        </translation>
     </message>
     <message>
         <source>Add a document to split first.</source>

@@ -1241,6 +1241,10 @@
         <source>Enter the largest file size the pieces may have.</source>
         <translation>Enter the largest file size the pieces may have.</translation>
     </message>
+    <message>
+        <source>A group holds at least one page.</source>
+        <translation>A group holds at least one page.</translation>
+    </message>
 </context>
 <context>
     <name>SplitView</name>
@@ -1355,21 +1359,6 @@
     <message>
         <source>By file size</source>
         <translation>By file size</translation>
-    </message>
-    <message>
-        <source>A group holds at least one page.</source>
-        <translation>A group holds at least one page.</translation>
-    </message>
-    <message>
-        <source>Start at page 1 or later.</source>
-        <translation>Start at page 1 or later.</translation>
-    </message>
-    <message numerus="yes">
-        <source>The document has only %n page(s).</source>
-        <translation>
-            <numerusform>The document has only %n page.</numerusform>
-            <numerusform>The document has only %n pages.</numerusform>
-        </translation>
     </message>
     <message>
         <source>Add a document to split first.</source>

@@ -1241,6 +1241,10 @@
         <source>Enter the largest file size the pieces may have.</source>
         <translation>Indiquez la taille maximale des fichiers produits.</translation>
     </message>
+    <message>
+        <source>A group holds at least one page.</source>
+        <translation>Un groupe contient au moins une page.</translation>
+    </message>
 </context>
 <context>
     <name>SplitView</name>
@@ -1355,21 +1359,6 @@
     <message>
         <source>By file size</source>
         <translation>Par taille de fichier</translation>
-    </message>
-    <message>
-        <source>A group holds at least one page.</source>
-        <translation>Un groupe contient au moins une page.</translation>
-    </message>
-    <message>
-        <source>Start at page 1 or later.</source>
-        <translation>Commencez à la page 1 ou après.</translation>
-    </message>
-    <message numerus="yes">
-        <source>The document has only %n page(s).</source>
-        <translation>
-            <numerusform>Le document n&apos;a que %n page.</numerusform>
-            <numerusform>Le document n&apos;a que %n pages.</numerusform>
-        </translation>
     </message>
     <message>
         <source>Add a document to split first.</source>
