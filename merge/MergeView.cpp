@@ -353,12 +353,17 @@ void MergeView::rowSelectionChanged(const QItemSelection &, const QItemSelection
     updateMoveButtons();
 }
 
+QString MergeView::nameProblem() const
+{
+    return m_nameEdit->text().trimmed().isEmpty() ? tr("Enter a name for the merged file.") : QString();
+}
+
 QString MergeView::mergeBlocker() const
 {
     if (!m_merge || m_merge->isRunning())
         return tr("A merge is running.");
-    if (m_nameEdit->text().trimmed().isEmpty())
-        return tr("Enter a name for the merged file.");
+    if (const QString problem = nameProblem(); !problem.isEmpty())
+        return problem;
     const QString folder = m_outputFolder.trimmed();
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         return tr("Choose a folder to save to.");
@@ -369,9 +374,9 @@ QString MergeView::mergeBlocker() const
 
 void MergeView::updateMergeButtonState()
 {
-    const bool noName = m_nameEdit->text().trimmed().isEmpty();
-    m_nameProblem->setText(noName ? tr("Enter a name for the merged file.") : QString());
-    m_nameProblem->setVisible(noName);
+    const QString problem = nameProblem();
+    m_nameProblem->setText(problem);
+    m_nameProblem->setVisible(!problem.isEmpty());
     const QString blocker = mergeBlocker();
     m_mergeButton->setEnabled(blocker.isEmpty());
     // A disabled button says why, to the mouse and to screen readers.

@@ -69,6 +69,8 @@ public slots:
 public:
     // Why MERGE cannot run now; empty when it can.
     QString mergeBlocker() const;
+    // Why the name field's text cannot name the merged file; empty when it can.
+    QString nameProblem() const;
     QLabel *nameProblemLabel() const { return m_nameProblem; }
 
 protected:
