@@ -3,6 +3,9 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <utility>
+#include <vector>
+
 namespace {
 
 const char fileMark = 'F';
@@ -53,20 +56,32 @@ void OutputJournal::note(char kind, const QString &path)
     m_file.write(QByteArray(1, kind) + ' ' + path.toUtf8() + '\n');
 }
 
-int OutputJournal::undo(const QString &journalPath)
+namespace {
+
+// The entries of a journal, in the order they were noted: (mark, path).
+std::vector<std::pair<char, QString>> entriesOf(const QString &journalPath)
 {
+    std::vector<std::pair<char, QString>> entries;
     QFile journal(journalPath);
     if (!journal.open(QIODevice::ReadOnly))
-        return 0;
+        return entries;
+    for (const QByteArray &line : journal.readAll().split('\n')) {
+        if (line.size() >= 3 && line.at(1) == ' ')
+            entries.emplace_back(line.at(0), QString::fromUtf8(line.mid(2)));
+    }
+    return entries;
+}
+
+} // namespace
+
+int OutputJournal::undo(const QString &journalPath)
+{
     int removed = 0;
     QStringList folders;
-    for (const QByteArray &line : journal.readAll().split('\n')) {
-        if (line.size() < 3 || line.at(1) != ' ')
-            continue;
-        const QString path = QString::fromUtf8(line.mid(2));
-        if (line.at(0) == folderMark)
+    for (const auto &[mark, path] : entriesOf(journalPath)) {
+        if (mark == folderMark)
             folders.prepend(path);
-        else if (line.at(0) == fileMark && QFileInfo(path).isFile() && QFile::remove(path))
+        else if (mark == fileMark && QFileInfo(path).isFile() && QFile::remove(path))
             ++removed;
     }
     // Only a folder the job made and that holds nothing else goes.
@@ -78,16 +93,10 @@ int OutputJournal::undo(const QString &journalPath)
 OutputJournal::Contents OutputJournal::read(const QString &journalPath)
 {
     Contents contents;
-    QFile journal(journalPath);
-    if (!journal.open(QIODevice::ReadOnly))
-        return contents;
-    for (const QByteArray &line : journal.readAll().split('\n')) {
-        if (line.size() < 3 || line.at(1) != ' ')
-            continue;
-        const QString path = QString::fromUtf8(line.mid(2));
-        if (line.at(0) == sourceMark)
+    for (const auto &[mark, path] : entriesOf(journalPath)) {
+        if (mark == sourceMark)
             contents.source = path;
-        else if (line.at(0) == fileMark && QFileInfo(path).isFile())
+        else if (mark == fileMark && QFileInfo(path).isFile())
             contents.files.append(path);
     }
     return contents;
