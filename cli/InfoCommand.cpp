@@ -76,8 +76,12 @@ void printText(const QJsonObject &object)
     line(QStringLiteral("pages"), QString::number(object.value(QStringLiteral("pages")).toInt()));
     const int width = object.value(QStringLiteral("page_width")).toInt();
     const int height = object.value(QStringLiteral("page_height")).toInt();
-    line(QStringLiteral("page size"), QStringLiteral("%1 x %2 pt (%3 x %4 mm), page 1").arg(width).arg(height)
-             .arg(qRound(width * 25.4 / 72)).arg(qRound(height * 25.4 / 72)));
+    // A document without pages has no first page to measure.
+    line(QStringLiteral("page size"), width <= 0 || height <= 0
+                                          ? QStringLiteral("none: no pages")
+                                          : QStringLiteral("%1 x %2 pt (%3 x %4 mm), page 1")
+                                                .arg(width).arg(height)
+                                                .arg(qRound(width * 25.4 / 72)).arg(qRound(height * 25.4 / 72)));
     const bool encrypted = object.value(QStringLiteral("encrypted")).toBool();
     line(QStringLiteral("encrypted"), encrypted ? QStringLiteral("yes, %1").arg(
                                                       object.value(QStringLiteral("password_required")).toBool()

@@ -186,6 +186,11 @@ int openSource(const QString &source, const Passwords &passwords, InputDocument 
         reportError(source, QStringLiteral("its permissions do not allow taking pages out"));
         return ExitCode::InputUnreadable;
     }
+    // As the window says it; the page options would otherwise be blamed.
+    if (document.pageCount < 1) {
+        reportError(source, QStringLiteral("it has no pages: there is nothing to split"));
+        return ExitCode::InputUnreadable;
+    }
     return ExitCode::Done;
 }
 

@@ -381,6 +381,19 @@ void CleavemarkTest::exitCodesFromRealCauses()
     QCOMPARE(run.exitCode, 3);
     QVERIFY(run.errors.contains("damaged.pdf: not a PDF document, or damaged"));
 
+    // A readable document without pages: said as such, not blamed on the options.
+    const QString empty = m_scratch.filePath(QStringLiteral("empty.pdf"));
+    QFile emptyFile(empty);
+    QVERIFY(emptyFile.open(QIODevice::WriteOnly));
+    emptyFile.write("%PDF-1.7\n1 0 obj << /Type /Catalog /Pages 2 0 R >> endobj\n"
+                    "2 0 obj << /Type /Pages /Kids [] /Count 0 >> endobj\ntrailer << /Root 1 0 R >>\n%%EOF\n");
+    emptyFile.close();
+    run = cleavemark({"split", empty, "-o", out});
+    QCOMPARE(run.exitCode, 3);
+    QVERIFY2(run.errors.contains("empty.pdf: it has no pages: there is nothing to split"), qPrintable(run.errors));
+    run = cleavemark({"info", empty});
+    QVERIFY2(run.output.contains("page size:   none: no pages"), run.output.constData());
+
     run = cleavemark({"split", m_locked, "-o", out}, {{"CLEAVEMARK_PASSWORD", "wrong"}});
     QCOMPARE(run.exitCode, 3);
     QVERIFY(run.errors.contains("locked.pdf: wrong password"));
