@@ -11,6 +11,7 @@
 namespace {
 
 const QSize numberFieldSize(55, 30);
+const QSize pagesFieldSize(100, 30);
 
 } // namespace
 
@@ -55,6 +56,15 @@ QLineEdit *ModePage::createNumberField(QWidget *parent)
     field->setFixedSize(numberFieldSize);
     field->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d+")), field));
+    return field;
+}
+
+QLineEdit *ModePage::createPagesField(QWidget *parent)
+{
+    auto *field = new QLineEdit(parent);
+    field->setFixedSize(pagesFieldSize);
+    field->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9,\\- ]*")), field));
     return field;
 }
 
