@@ -11,7 +11,8 @@
 namespace {
 
 const QSize numberFieldSize(55, 30);
-const QSize pagesFieldSize(100, 30);
+const QSize pagesFieldWithExampleSize(120, 30);
+const QSize pagesFieldInRowSize(75, 30);
 
 } // namespace
 
@@ -59,10 +60,10 @@ QLineEdit *ModePage::createNumberField(QWidget *parent)
     return field;
 }
 
-QLineEdit *ModePage::createPagesField(QWidget *parent)
+QLineEdit *ModePage::createPagesField(QWidget *parent, PagesFieldWidth width)
 {
     auto *field = new QLineEdit(parent);
-    field->setFixedSize(pagesFieldSize);
+    field->setFixedSize(width == PagesFieldWidth::WithExample ? pagesFieldWithExampleSize : pagesFieldInRowSize);
     field->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9,\\- ]*")), field));
     return field;
