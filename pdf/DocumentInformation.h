@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <QUuid>
 
 // What the engine reads of one document, and the merge list's row that the
@@ -28,6 +29,7 @@ struct DocumentInformation
     bool securityItem5 = false; // content may be extracted (when it opened)
     OutlineEntryList outline;   // the bookmarks, when asked for and it opened
     QList<QSize> pageSizes;     // every page's size in points, when asked for and it opened
+    QStringList pageLabels;     // with the page sizes, when the document labels its pages
 };
 
 // One row of the merge list: a document, what is known of it, and what the

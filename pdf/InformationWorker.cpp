@@ -54,6 +54,8 @@ void InformationWorker::run()
                 m_info.outline = document.outline();
             for (int page = 1; m_readPageSizes && page <= m_info.pageCount; ++page)
                 m_info.pageSizes.append(document.pageSize(page));
+            if (m_readPageSizes)
+                m_info.pageLabels = document.pageLabels();
         }
     }
 

@@ -98,6 +98,11 @@ OutlineEntryList PdfDocument::outline()
     return m_service->outline(m_documentId);
 }
 
+QStringList PdfDocument::pageLabels()
+{
+    return m_service->pageLabels(m_documentId);
+}
+
 bool PdfDocument::saveToFile(const QString &fileName)
 {
     return m_service->saveToFile(m_documentId, fileName);

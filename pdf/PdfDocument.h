@@ -58,6 +58,7 @@ public:
     // Turns the page by 90, 180 or 270 degrees clockwise on top of its own rotation.
     bool rotatePage(int page, int angle);
     OutlineEntryList outline();
+    QStringList pageLabels();   // empty for a document without labels
     bool saveToFile(const QString &fileName);
     qint64 savedSize();   // bytes saveToFile would write now; -1 on failure
     bool reorderPages(const QList<int> &order);

@@ -2,6 +2,7 @@
 #include "pdf/PdfEnginePrivate.h"
 
 #include "pdf/DocumentOutline.h"
+#include "pdf/PageLabelText.h"
 #include "pdf/DocumentPrefetch.h"
 #include "pdf/DocumentStructure.h"
 #include "pdf/EngineFailure.h"
@@ -485,6 +486,11 @@ int PdfEngine::StartBookmarkGroup(const QString &title)
 OutlineEntryList PdfEngine::Outline()
 {
     return d->guarded(OutlineEntryList(), [&] { return DocumentOutline::entries(*d->selected().pdf); });
+}
+
+QStringList PdfEngine::PageLabels()
+{
+    return d->guarded(QStringList(), [&] { return pageLabelTexts(*d->selected().pdf); });
 }
 
 int PdfEngine::ExtractFileDocument(const QString &input, const QString &password, const QString &ranges)

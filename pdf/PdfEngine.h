@@ -7,6 +7,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -122,6 +123,7 @@ protected:
     // which the bookmarks of the documents merged until the next group go.
     int StartBookmarkGroup(const QString &title);
     OutlineEntryList Outline();                       // the bookmarks, in reading order
+    QStringList PageLabels();                         // as readers show them; empty without labels
 
     // Whole files.
     int DecryptFile(const QString &input, const QString &output, const QString &password);

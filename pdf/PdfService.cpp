@@ -230,6 +230,13 @@ OutlineEntryList PdfService::outline(int documentId)
     return Outline();
 }
 
+QStringList PdfService::pageLabels(int documentId)
+{
+    QMutexLocker lock(&m_mutex);
+    SelectDocument(documentId);
+    return PageLabels();
+}
+
 int PdfService::mergeDocument(int targetId, int sourceId)
 {
     SelectDocument(targetId);

@@ -62,6 +62,7 @@ public:
     // bookmark with this title when there is one bookmark per document.
     bool startBookmarkGroup(int documentId, const QString &title);
     OutlineEntryList outline(int documentId);
+    QStringList pageLabels(int documentId);
     bool hasSecurity(int documentId);
     bool securityItem5(int documentId);              // true: content may be extracted
 
