@@ -15,6 +15,7 @@ const QString checkUpdatesKey = QStringLiteral("check_updates");
 const QString lastSelectFolderKey = QStringLiteral("last_select_folder");
 const QString mergeSaveFolderKey = QStringLiteral("merge_last_save_folder");
 const QString lastShownVersionKey = QStringLiteral("last_shown_version");
+const QString pageWindowGeometryKey = QStringLiteral("PageWindow/Geometry");
 
 } // namespace
 
@@ -112,6 +113,16 @@ QString UserPreferences::mergeSaveFolder() const
 void UserPreferences::setMergeSaveFolder(const QString &folder)
 {
     m_store->setValue(mergeSaveFolderKey, folder);
+}
+
+QByteArray UserPreferences::pageWindowGeometry() const
+{
+    return m_store->value(pageWindowGeometryKey).toByteArray();
+}
+
+void UserPreferences::setPageWindowGeometry(const QByteArray &geometry)
+{
+    m_store->setValue(pageWindowGeometryKey, geometry);
 }
 
 QString UserPreferences::lastShownVersion() const

@@ -43,6 +43,10 @@ public:
     void setLastSelectFolder(const QString &folder);
     QString mergeSaveFolder() const;
     void setMergeSaveFolder(const QString &folder);
+    // Where the page window was and how large, as QWidget::saveGeometry
+    // gives it ("PageWindow/Geometry"); empty until it was moved or resized.
+    QByteArray pageWindowGeometry() const;
+    void setPageWindowGeometry(const QByteArray &geometry);
     QString lastShownVersion() const;
     void setLastShownVersion(const QString &version);
 

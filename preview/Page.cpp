@@ -33,6 +33,16 @@ Page::~Page()
     cancelRendering();
 }
 
+void Page::setScale(qreal scale)
+{
+    const QSize scaled = (QSizeF(m_size) * scale).toSize().expandedTo(QSize(1, 1));
+    if (scaled == size())
+        return;
+    cancelRendering();
+    m_failed = false;
+    setFixedSize(scaled);
+}
+
 Page::State Page::state() const
 {
     QPixmap pixmap;
@@ -54,11 +64,12 @@ QRect Page::badgeRect(const QFontMetrics &metrics, const QString &text, const QS
 }
 
 // A drawing made for another pixel ratio (the window moved to another
-// screen) does not count.
+// screen) or another zoom does not count.
 bool Page::cachedPixmap(QPixmap &pixmap) const
 {
     return QPixmapCache::find(cacheKey(m_document->documentId(), m_pageNumber), &pixmap)
-           && qFuzzyCompare(pixmap.devicePixelRatio(), devicePixelRatioF());
+           && qFuzzyCompare(pixmap.devicePixelRatio(), devicePixelRatioF())
+           && pixmap.size() == size() * devicePixelRatioF();
 }
 
 void Page::paintEvent(QPaintEvent *)
@@ -77,7 +88,7 @@ void Page::paintEvent(QPaintEvent *)
 
 void Page::requestRendering()
 {
-    m_request = m_document->requestPage(m_pageNumber, m_size * devicePixelRatioF());
+    m_request = m_document->requestPage(m_pageNumber, size() * devicePixelRatioF());
     connect(m_document->renderClient(), &RenderClient::rendered, this, &Page::pageRendered,
             Qt::UniqueConnection);
 }
@@ -128,7 +139,7 @@ void Page::paintBadge(QPixmap &pixmap) const
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setFont(font());
-    const QRect badge = badgeRect(painter.fontMetrics(), text, m_size);
+    const QRect badge = badgeRect(painter.fontMetrics(), text, size());
     painter.setPen(Qt::NoPen);
     painter.setBrush(badgeColor);
     painter.drawRoundedRect(badge, badgeRoundness, badgeRoundness);

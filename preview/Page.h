@@ -29,6 +29,9 @@ public:
 
     int pageNumber() const { return m_pageNumber; }
     QSize pageSize() const { return m_size; }
+    // Shown at this share of one pixel a point; a drawing of another size
+    // is drawn again.
+    void setScale(qreal scale);
     State state() const;
     // A drawing asked for and not yet arrived.
     bool isWaitingForRenderer() const { return m_request != 0; }

@@ -6,6 +6,9 @@
 #include "preview/ViewedDocument.h"
 
 #include <QPixmapCache>
+#include <QWheelEvent>
+
+#include <algorithm>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -29,6 +32,12 @@ PageView::PageView(QSharedPointer<PdfService> service, QWidget *parent)
     m_scrollArea->setAccessibleName(tr("Pages"));
     m_scrollArea->setWidget(newContent());
     connect(m_scrollArea->verticalScrollBar(), &QScrollBar::valueChanged, this, &PageView::cancelHiddenRenderings);
+    connect(m_scrollArea->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+        const int page = currentPage();
+        if (page != m_lastCurrentPage)
+            emit currentPageChanged(m_lastCurrentPage = page);
+    });
+    m_scrollArea->viewport()->installEventFilter(this);
 }
 
 // The pages stop waiting for their drawings while the renderer is surely
@@ -65,6 +74,7 @@ void PageView::informationRead(const InformationResult &result)
     }
     const DocumentInformation &info = result.info;
     m_document.reset(new ViewedDocument(m_service->renderClient(), info.path, info.password, sizes));
+    m_document->setPageLabels(info.pageLabels);
     m_fileName = info.path;
     showPages(int(sizes.size()));
     emit opened(true);
@@ -78,6 +88,8 @@ void PageView::showPages(int count)
     QWidget *content = newContent();
     for (int number = 1; number <= count; ++number) {
         auto *page = new Page(m_document, number, content);
+        if (!qFuzzyCompare(m_scale, 1.0))
+            page->setScale(m_scale);
         page->setAccessibleName(tr("Page %1 of %2").arg(number).arg(count));
         m_pagesLayout->addWidget(page);
         m_pages.append(page);
@@ -86,6 +98,83 @@ void PageView::showPages(int count)
     content->resize(m_pagesLayout->sizeHint().expandedTo(m_scrollArea->viewport()->size()));
     m_scrollArea->setWidget(content);
     scrollToTop();
+    if (m_zoom.mode != Zoom::Mode::Percent)
+        applyZoom();
+}
+
+void PageView::setZoom(const Zoom &zoom)
+{
+    m_zoom = zoom;
+    applyZoom();
+}
+
+QSize PageView::largestPage() const
+{
+    QSize largest;
+    for (int page = 1; m_document && page <= m_document->pageCount(); ++page)
+        largest = largest.expandedTo(m_document->pageSize(page));
+    return largest;
+}
+
+// The page at the top of the view stays there at the new size.
+void PageView::applyZoom()
+{
+    // Room for the vertical scroll bar, which a fit to the width must not push out.
+    const QSize view = m_scrollArea->viewport()->size()
+                       - QSize(m_scrollArea->verticalScrollBar()->isVisible() ? 0 : m_scrollArea->verticalScrollBar()->sizeHint().width(), 0);
+    const qreal scale = m_zoom.scale(view, largestPage());
+    if (qFuzzyCompare(scale, m_scale))
+        return;
+    const int page = currentPage();
+    m_scale = scale;
+    for (Page *each : qAsConst(m_pages))
+        each->setScale(scale);
+    if (QWidget *content = m_scrollArea->widget()) {
+        m_pagesLayout->activate();
+        content->resize(m_pagesLayout->sizeHint().expandedTo(m_scrollArea->viewport()->size()));
+    }
+    if (page > 0)
+        goToPage(page);
+}
+
+int PageView::currentPage() const
+{
+    if (m_pages.isEmpty())
+        return 0;
+    const int top = m_scrollArea->verticalScrollBar()->value();
+    // The first page whose foot is below the top of the view.
+    const auto below = std::lower_bound(m_pages.cbegin(), m_pages.cend(), top, [](const Page *page, int y) {
+        return page->geometry().bottom() < y;
+    });
+    return below == m_pages.cend() ? m_pages.size() : (*below)->pageNumber();
+}
+
+void PageView::goToPage(int page)
+{
+    if (page < 1 || page > m_pages.size())
+        return;
+    m_scrollArea->verticalScrollBar()->setValue(m_pages.at(page - 1)->y());
+}
+
+bool PageView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_scrollArea->viewport() && event->type() == QEvent::Wheel) {
+        auto *wheel = static_cast<QWheelEvent *>(event);
+        if (wheel->modifiers() & Qt::ControlModifier) {
+            const int steps = wheel->angleDelta().y() / 120;
+            if (steps != 0)
+                emit zoomStepRequested(steps);
+            return true;
+        }
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+void PageView::resizeEvent(QResizeEvent *event)
+{
+    QFrame::resizeEvent(event);
+    if (m_zoom.mode != Zoom::Mode::Percent)
+        applyZoom();
 }
 
 // Every document gets a content frame of its own (the scroll area deletes

@@ -1,6 +1,8 @@
 #ifndef CLEAVEMARK_PREVIEW_PAGEVIEW_H
 #define CLEAVEMARK_PREVIEW_PAGEVIEW_H
 
+#include "preview/Zoom.h"
+
 #include <QFrame>
 #include <QList>
 #include <QSharedPointer>
@@ -37,10 +39,27 @@ public:
     QList<Page *> pages() const { return m_pages; }
     QScrollArea *scrollArea() const { return m_scrollArea; }
 
+    // The zoom stays as set while scrolling and for the next document; a
+    // fit follows the view's size.
+    void setZoom(const Zoom &zoom);
+    Zoom zoom() const { return m_zoom; }
+    qreal scale() const { return m_scale; }
+    // The page at the top of the view; 0 without pages.
+    int currentPage() const;
+    // Scrolls the page's top to the top of the view.
+    void goToPage(int page);
+
 signals:
     // False when the document cannot be opened (or needs another password),
     // has no pages, or took too long to read; the view is then empty.
     void opened(bool shown);
+    // Ctrl and the mouse wheel: this many steps larger (or smaller, below 0).
+    void zoomStepRequested(int steps);
+    void currentPageChanged(int page);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void informationRead(const InformationResult &result);
@@ -49,6 +68,8 @@ private:
     QWidget *newContent();
     void scrollToTop();
     void cancelHiddenRenderings();
+    void applyZoom();
+    QSize largestPage() const;
 
     QSharedPointer<PdfService> m_service;
     InformationReader *m_reader = nullptr;
@@ -57,6 +78,9 @@ private:
     QScrollArea *m_scrollArea = nullptr;
     QVBoxLayout *m_pagesLayout = nullptr;
     QList<Page *> m_pages;
+    Zoom m_zoom;
+    qreal m_scale = 1.0;
+    int m_lastCurrentPage = 0;
 };
 
 #endif

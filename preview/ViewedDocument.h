@@ -4,6 +4,7 @@
 #include <QList>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 class RenderClient;
 
@@ -21,6 +22,12 @@ public:
     int pageCount() const { return m_pageSizes.size(); }
     // In points, rotation applied; empty outside the document.
     QSize pageSize(int page) const { return m_pageSizes.value(page - 1); }
+    // What a reader shows as the page's name ("iv"); empty when the
+    // document does not label its pages.
+    QString pageLabel(int page) const { return m_pageLabels.value(page - 1); }
+    void setPageLabels(const QStringList &labels) { m_pageLabels = labels; }
+    QString fileName() const { return m_fileName; }
+    QString password() const { return m_password; }
     // Asks the renderer for the page at a size in device pixels; the answer
     // comes from renderClient()'s rendered signal with the id returned.
     int requestPage(int page, const QSize &pixels) const;
@@ -31,6 +38,7 @@ private:
     QString m_fileName;
     QString m_password;
     QList<QSize> m_pageSizes;
+    QStringList m_pageLabels;
     int m_id;
 };
 

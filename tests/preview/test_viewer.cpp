@@ -121,8 +121,8 @@ void TestViewer::rendersOnlyPaintedPagesAndKeepsThemForTheSameFile()
 
     DocumentViewer viewer(Application::instance()->pdfService());
     QVERIFY(openAndWait(viewer, path, QString()));
-    QCOMPARE(viewer.windowTitle(), QString("eight.pdf - Cleavemark"));
-    QCOMPARE(viewer.windowBar()->title(), QString("eight.pdf - Cleavemark"));
+    QCOMPARE(viewer.windowTitle(), QString("Pages — eight.pdf"));
+    QCOMPARE(viewer.windowBar()->title(), QString("Pages — eight.pdf"));
     QCOMPARE(viewer.size(), QSize(700, 600));
     viewer.show();
     QVERIFY(QTest::qWaitForWindowExposed(&viewer));
@@ -217,7 +217,7 @@ void TestViewer::unopenableDocumentsLeaveViewerEmpty()
     QVERIFY(!openAndWait(viewer, notPdf, QString()));
     QVERIFY(!openAndWait(viewer, m_folder.filePath("missing.pdf"), QString()));
     QVERIFY(viewer.pageView()->pages().isEmpty());
-    QCOMPARE(viewer.windowTitle(), QString("missing.pdf - Cleavemark"));
+    QCOMPARE(viewer.windowTitle(), QString("Pages — missing.pdf"));
 
     // A failed attempt is forgotten, so the right password still opens it.
     QVERIFY(openAndWait(viewer, locked, "secret"));

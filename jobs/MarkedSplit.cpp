@@ -1,0 +1,49 @@
+#include "jobs/MarkedSplit.h"
+
+int MarkedPart::pageCount() const
+{
+    int count = 0;
+    for (const PageRange &range : pages)
+        count += range.to - range.from + 1;
+    return count;
+}
+
+namespace {
+
+void addPage(PageRangeList &pages, int page)
+{
+    if (!pages.isEmpty() && pages.last().to == page - 1)
+        pages.last().to = page;
+    else
+        pages.append({page, page});
+}
+
+} // namespace
+
+MarkedSplit MarkedSplit::fromMarks(const QVector<PageMark> &marks)
+{
+    MarkedSplit split;
+    MarkedPart part;
+    const int pageCount = marks.size();
+    for (int page = 1; page <= pageCount; ++page) {
+        const PageMark &mark = marks.at(page - 1);
+        if (part.first == 0)
+            part.first = page;
+        part.last = page;
+        if (mark.leftOut) {
+            ++part.leftOut;
+        } else {
+            addPage(part.pages, page);
+            if (mark.rotation != 0) {
+                ++part.rotated;
+                split.rotations.append({page, mark.rotation});
+            }
+        }
+        if (mark.cutAfter || page == pageCount) {
+            if (!part.pages.isEmpty())
+                split.parts.append(part);
+            part = MarkedPart();
+        }
+    }
+    return split;
+}
