@@ -199,6 +199,22 @@ void MainView::createDocumentViewer()
     auto *app = Application::instance();
     m_viewer = new DocumentViewer(app ? app->pdfService() : QSharedPointer<PdfService>());
     connect(m_viewer, &QDialog::finished, this, &MainView::onViewerClosed);
+    connect(m_viewer, &DocumentViewer::splitAtMarks, this, &MainView::onSplitAtMarks);
+}
+
+// The window closed onto the split page, which shows the parts marked.
+void MainView::onSplitAtMarks(const QString &fileName, const QString &password, const MarkedSplit &split)
+{
+    auto *app = Application::instance();
+    if (!app || !app->split())
+        return;
+    onNavigateToSplit();
+    // A split under way keeps its document; the marks stay in the window.
+    if (app->split()->isRunning())
+        return;
+    app->split()->setMarkedSplit(fileName, password, split);
+    m_splitView->showMarkedSplit();
+    m_splitView->splitButton()->setFocus(Qt::OtherFocusReason);
 }
 
 // Focus goes back where it was before the viewer opened.
@@ -223,10 +239,17 @@ void MainView::connectSplitPage()
 {
     connect(m_splitView, &SplitView::onMergeSplittedFiles, this, &MainView::onNavigateToMergeAfterSplit);
     connect(m_splitView, &SplitView::preview, this, &MainView::onPreview);
+    connect(m_splitView, &SplitView::markPages, this, &MainView::onMarkPages);
     if (auto *app = Application::instance()) {
         connect(app, &Application::settingsChanged, m_splitView, &SplitView::readSettings);
         connect(m_splitView, &SplitView::lastFileProduced, app, &Application::setLastSplitFile);
     }
+}
+
+void MainView::onMarkPages(const QString &fileName, const QString &password)
+{
+    onPreview(fileName, password);
+    m_viewer->setView(DocumentViewer::View::Thumbnails);
 }
 
 void MainView::onPreview(const QString &fileName, const QString &password)

@@ -17,6 +17,7 @@ class ButtonDescription;
 class MergeView;
 class PageRangesView;
 class DocumentViewer;
+struct MarkedSplit;
 class QAbstractAnimation;
 class QKeySequence;
 class QLabel;
@@ -91,6 +92,8 @@ public slots:
     void onDragWindow(const QPoint &newPos);
     void updateLastFoderState();
     void onPreview(const QString &fileName, const QString &password);
+    // The page window on the thumbnails, to mark the pages.
+    void onMarkPages(const QString &fileName, const QString &password);
 
     // The jobs report here; the context-menu handler's flags follow them.
     void onSplitJobStarted();
@@ -147,6 +150,7 @@ private:
     void createShortcuts();
     void addShortcut(const QKeySequence &keys, void (MainView::*slot)());
     void onViewerClosed();
+    void onSplitAtMarks(const QString &fileName, const QString &password, const MarkedSplit &split);
     QString shortcutText(const QKeySequence &keys) const;
 
     QWidget *m_content = nullptr;

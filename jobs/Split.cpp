@@ -12,6 +12,8 @@
 #include <QFileInfo>
 #include <QLocale>
 
+#include <utility>
+
 Split::Split(QObject *parent)
     : WorkerJob(parent)
     , m_settings(QSharedPointer<AdvancedSettings>::create(SplitPlan::defaultTemplate()))
@@ -56,6 +58,10 @@ void Split::clearDocument()
     m_copyAllowed = false;
     m_hasSecurity = false;
     m_outline.clear();
+    const bool hadParts = !m_markedSplit.isEmpty();
+    m_markedSplit = MarkedSplit();
+    if (hadParts)
+        emit markedSplitChanged();
     m_ridPages->clear();
     m_ranges->clear();
     m_settings->reset();
@@ -64,6 +70,7 @@ void Split::clearDocument()
 void Split::resetState()
 {
     m_reader->cancel();
+    m_pendingSplit = MarkedSplit();
     clearDocument();
     emit clean();
 }
@@ -71,6 +78,7 @@ void Split::resetState()
 void Split::setFile(const QString &path, const QString &password)
 {
     m_reader->cancel();
+    m_pendingSplit = MarkedSplit();
     clearDocument();
     if (path.isEmpty() || !QFileInfo(path).isFile()) {
         Logger::instance().log(QStringLiteral("Split. Can not verfify file:%1").arg(path), LogError);
@@ -94,6 +102,10 @@ void Split::informationRead(const InformationResult &result)
     const int first = last > 0 ? 1 : 0;
     m_ridPages->setInterval(first, last);
     m_ranges->setInterval(first, last);
+    if (m_loaded && !m_pendingSplit.isEmpty()) {
+        m_markedSplit = std::exchange(m_pendingSplit, MarkedSplit());
+        emit markedSplitChanged();
+    }
     emit loadFinished();
 
     if (!opened)
@@ -158,6 +170,24 @@ void Split::setBookmarkLevel(int level)
 void Split::setMaxFileSize(qint64 bytes)
 {
     m_maxFileSize = bytes;
+}
+
+void Split::setMarkedSplit(const QString &path, const QString &password, const MarkedSplit &split)
+{
+    if (path == m_fileName && m_loaded && !isLoading()) {
+        m_markedSplit = split;
+        emit markedSplitChanged();
+        return;
+    }
+    setFile(path, password);
+    if (m_fileName == path)
+        m_pendingSplit = split;
+}
+
+void Split::setPartName(int part, const QString &name)
+{
+    if (part >= 0 && part < m_markedSplit.parts.size())
+        m_markedSplit.parts[part].name = name.trimmed();
 }
 
 QList<int> Split::bookmarkPieceCounts() const

@@ -1,6 +1,7 @@
 #ifndef CLEAVEMARK_JOBS_SPLIT_H
 #define CLEAVEMARK_JOBS_SPLIT_H
 
+#include "jobs/MarkedSplit.h"
 #include "jobs/WorkerJob.h"
 #include "pdf/OutlineEntry.h"
 #include "protocol/JobFiles.h"
@@ -27,6 +28,7 @@ class SplitLauncher;
 //   mode 3 "By page ranges"            one file per range, as entered
 //   mode 4 "By bookmarks"              one file per bookmark of bookmarkLevel
 //   mode 5 "By file size"              files of at most maxFileSize bytes
+//   mode 6 "By marks"                  one file per part marked in the page window
 //
 // A canceled or stopped split takes back the pieces it wrote.
 class Split : public WorkerJob
@@ -35,7 +37,7 @@ class Split : public WorkerJob
 
 public:
     enum Mode { SinglePages = 0, GroupsOfPages = 1, RemovePages = 2, ByRanges = 3, ByBookmarks = 4,
-                ByFileSize = 5 };
+                ByFileSize = 5, ByMarks = 6 };
     static constexpr qint64 DefaultMaxFileSize = 10 * 1024 * 1024;
     // Why a document handed to the job cannot be split.
     enum DocumentProblem { Missing = 0, Unreadable = 1, NoPages = 2, OnePage = 3 };
@@ -58,6 +60,12 @@ public:
     void addRidPage(int page);
     void setBookmarkLevel(int level);        // 1 for the top-level bookmarks
     void setMaxFileSize(qint64 bytes);
+    // The parts of mode 6 for the document at path: set at once when it is
+    // the document loaded, else after it was loaded in its place.
+    void setMarkedSplit(const QString &path, const QString &password, const MarkedSplit &split);
+    // A part's own file name; empty: from the template.
+    void setPartName(int part, const QString &name);
+    MarkedSplit markedSplit() const { return m_markedSplit; }
 
     int mode() const { return m_mode; }
     int startPage() const { return m_startPage; }
@@ -126,6 +134,8 @@ signals:
     void splitFailed(int errorCode);
     void contentCopyDisabled();
     void editAdvancedSettings(QSharedPointer<AdvancedSettings> settings);
+    // The parts of mode 6 were set or cleared.
+    void markedSplitChanged();
 
 public slots:
     // Takes the author of new outputs from the settings again.
@@ -159,6 +169,8 @@ private:
     int m_bookmarkLevel = 1;
     qint64 m_maxFileSize = DefaultMaxFileSize;
     OutlineEntryList m_outline;
+    MarkedSplit m_markedSplit;
+    MarkedSplit m_pendingSplit;   // for the document being loaded
     PageRanges *m_ridPages = nullptr;
     PageRanges *m_ranges = nullptr;
     SplitLauncher *m_launcher = nullptr;

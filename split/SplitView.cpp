@@ -13,6 +13,7 @@
 #include "widgets/RangeListView.h"
 #include "preview/PreviewWidget.h"
 #include "split/BookmarkModePage.h"
+#include "split/MarksModePage.h"
 #include "split/ModePage.h"
 #include "split/SizeModePage.h"
 #include "split/SplitMessages.h"
@@ -103,6 +104,12 @@ void SplitView::connectJob()
     connect(m_startPage, &QLineEdit::textChanged, this, &SplitView::updateSplitButtonState);
     connect(m_bookmarkPage, &BookmarkModePage::readyChanged, this, &SplitView::updateSplitButtonState);
     connect(m_sizePage, &SizeModePage::readyChanged, this, &SplitView::updateSplitButtonState);
+    connect(m_marksPage, &MarksModePage::readyChanged, this, &SplitView::updateSplitButtonState);
+    connect(m_marksPage, &MarksModePage::markPagesRequested, this, [this] {
+        const Split *split = job();
+        if (split && split->isLoaded())
+            emit markPages(split->fileName(), split->password());
+    });
 
     Split *split = job();
     if (!split)
@@ -146,6 +153,7 @@ void SplitView::retranslate()
     m_modeButtons.at(Split::ByRanges)->setText(tr("By page ranges"));
     m_modeButtons.at(Split::ByBookmarks)->setText(tr("By bookmarks"));
     m_modeButtons.at(Split::ByFileSize)->setText(tr("By file size"));
+    m_modeButtons.at(Split::ByMarks)->setText(tr("By marks"));
     m_groupSizeLabel->setText(tr("Group of pages:"));
     m_startPageLabel->setText(tr("Starting from:"));
     m_fromLabel->setText(tr("From:"));
@@ -427,6 +435,8 @@ QString SplitView::splitBlocker() const
         return m_bookmarkPage->isReady() ? QString() : tr("Choose a bookmark level that leads to pages.");
     case Split::ByFileSize:
         return m_sizePage->isReady() ? QString() : tr("Enter a file size above 0.");
+    case Split::ByMarks:
+        return m_marksPage->isReady() ? QString() : tr("Mark the pages to split at in the page window first.");
     default:
         return QString();
     }
@@ -443,6 +453,12 @@ void SplitView::updateSplitButtonState()
     m_split->setToolTip(blocker);
     m_split->setAccessibleDescription(blocker);
     restyle(m_split);
+}
+
+void SplitView::showMarkedSplit()
+{
+    m_modeButtons.at(Split::ByMarks)->setChecked(true);
+    splitModeChanged(Split::ByMarks);
 }
 
 void SplitView::onPreview()

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 class BookmarkModePage;
+class MarksModePage;
 class Button;
 class PreviewWidget;
 class ProgressControl;
@@ -32,6 +33,7 @@ class Split;
 //   mode 0 "Into files of 1 page"      mode 2 "Get rid of certain pages"
 //   mode 1 "By groups of pages"        mode 3 "By page ranges"
 //   mode 4 "By bookmarks"              mode 5 "By file size"
+//   mode 6 "By marks"
 class SplitView : public QFrame
 {
     Q_OBJECT
@@ -76,6 +78,7 @@ public:
     QWidget *rangeHelp() const { return m_rangeHelp; }
     BookmarkModePage *bookmarkPage() const { return m_bookmarkPage; }
     SizeModePage *sizePage() const { return m_sizePage; }
+    MarksModePage *marksPage() const { return m_marksPage; }
     SaveFolderBox *saveFolderBox() const { return m_saveFolder; }
     SaveFolderModel *saveFolderModel() const;
     Button *advancedSettingsButton() const { return m_advancedSettings; }
@@ -85,6 +88,8 @@ public:
 signals:
     void onMergeSplittedFiles(const QStringList &files);
     void preview(const QString &fileName, const QString &password);
+    // The same, on the thumbnails where the pages are marked.
+    void markPages(const QString &fileName, const QString &password);
     // A split produced files; the last of them, for the window's open-folder button.
     void lastFileProduced(const QString &path);
 
@@ -114,6 +119,8 @@ public slots:
     QString groupsProblem() const;
     void updateSplitButtonState();
     void updateResetNote();
+    // Shows the parts marked in the page window, ready to split.
+    void showMarkedSplit();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -173,6 +180,7 @@ private:
     QLabel *m_rangeHelpText = nullptr;
     BookmarkModePage *m_bookmarkPage = nullptr;
     SizeModePage *m_sizePage = nullptr;
+    MarksModePage *m_marksPage = nullptr;
 
     QStackedLayout *m_bottom = nullptr;
     QLabel *m_saveTo = nullptr;

@@ -5,6 +5,7 @@
 #include "widgets/RangeListView.h"
 #include "preview/PreviewWidget.h"
 #include "split/BookmarkModePage.h"
+#include "split/MarksModePage.h"
 #include "split/ModePage.h"
 #include "split/SizeModePage.h"
 #include "widgets/Button.h"
@@ -25,7 +26,7 @@ namespace {
 const int previewHeight = 123;
 const int saveFolderHeight = 39;
 const int splitButtonHeight = 42;
-const int modeCount = 6;
+const int modeCount = 7;
 
 // Below a mode page's fields: the list of what was entered with its Clear
 // button beside it, then the mode's help.
@@ -80,7 +81,7 @@ QWidget *SplitView::createSplitArea()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    // Six modes share the height of the fixed-size window with the mode
+    // Seven modes share the height of the fixed-size window with the mode
     // pages and, after a reset, the note below: the buttons sit close, each
     // as high as its text and focus frame need.
     auto *modeColumn = new QVBoxLayout;
@@ -107,6 +108,8 @@ QWidget *SplitView::createSplitArea()
     m_modePages->addWidget(m_bookmarkPage);
     m_sizePage = new SizeModePage(m_job, border);
     m_modePages->addWidget(m_sizePage);
+    m_marksPage = new MarksModePage(m_job, border);
+    m_modePages->addWidget(m_marksPage);
     layout->addLayout(m_modePages, 1);
     return border;
 }

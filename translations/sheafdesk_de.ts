@@ -170,6 +170,33 @@
     </message>
 </context>
 <context>
+    <name>DocumentViewer</name>
+    <message>
+        <source>Single pages</source>
+        <translation>Einzelseiten</translation>
+    </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Miniaturen</translation>
+    </message>
+    <message>
+        <source>Go to page:</source>
+        <translation>Gehe zu Seite:</translation>
+    </message>
+    <message>
+        <source>Go to page</source>
+        <translation>Gehe zu Seite</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Pages — %1</source>
+        <translation>Seiten — %1</translation>
+    </message>
+</context>
+<context>
     <name>DropArea</name>
     <message>
         <source>Add file</source>
@@ -323,6 +350,102 @@
         <source>https://www.tessaly.com/cleavemark/help/</source>
         <extracomment>The online manual in this language; keep the English address where there is none.</extracomment>
         <translation>https://www.tessaly.com/de/cleavemark/help/</translation>
+    </message>
+</context>
+<context>
+    <name>MarksBar</name>
+    <message>
+        <source>Mark a cut, a page to leave out or a turn first.</source>
+        <translation>Markieren Sie zuerst einen Schnitt, eine wegzulassende Seite oder eine Drehung.</translation>
+    </message>
+    <message>
+        <source>Every page is left out: there is nothing to split.</source>
+        <translation>Alle Seiten sind weggelassen: Es gibt nichts zu teilen.</translation>
+    </message>
+    <message>
+        <source>Cut here</source>
+        <translation>Hier schneiden</translation>
+    </message>
+    <message>
+        <source>Leave out</source>
+        <translation>Weglassen</translation>
+    </message>
+    <message>
+        <source>Rotate right</source>
+        <translation>Rechts drehen</translation>
+    </message>
+    <message>
+        <source>Rotate left</source>
+        <translation>Links drehen</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Clear marks</source>
+        <translation>Markierungen löschen</translation>
+    </message>
+    <message>
+        <source>Split at marks</source>
+        <translation>An Markierungen teilen</translation>
+    </message>
+</context>
+<context>
+    <name>MarksModePage</name>
+    <message>
+        <source>Part %1: page %2</source>
+        <translation>Teil %1: Seite %2</translation>
+    </message>
+    <message>
+        <source>Part %1: pages %2–%3</source>
+        <translation>Teil %1: Seiten %2–%3</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n page(s) left out</source>
+        <translation>
+            <numerusform>, %n Seite weggelassen</numerusform>
+            <numerusform>, %n Seiten weggelassen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n rotated</source>
+        <translation>
+            <numerusform>, %n gedreht</numerusform>
+            <numerusform>, %n gedreht</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>From the template</source>
+        <translation>Aus der Vorlage</translation>
+    </message>
+    <message>
+        <source>Marked parts</source>
+        <translation>Markierte Teile</translation>
+    </message>
+    <message>
+        <source>Mark pages</source>
+        <translation>Seiten markieren</translation>
+    </message>
+    <message>
+        <source>Opens the page window on the thumbnails</source>
+        <translation>Öffnet das Seitenfenster mit den Miniaturen</translation>
+    </message>
+    <message>
+        <source>Mark the pages in the page window: cut after a page, leave pages out or turn them, then choose &quot;Split at marks&quot;. Each part becomes a file.</source>
+        <translation>Markieren Sie die Seiten im Seitenfenster: nach einer Seite schneiden, Seiten weglassen oder drehen, dann &quot;An Markierungen teilen&quot; wählen. Jeder Teil wird eine Datei.</translation>
+    </message>
+    <message>
+        <source>Name of part %1:</source>
+        <translation>Name von Teil %1:</translation>
+    </message>
+    <message>
+        <source>File name:</source>
+        <translation>Dateiname:</translation>
     </message>
 </context>
 <context>
@@ -816,6 +939,29 @@
     <message>
         <source>This page cannot be shown</source>
         <translation>Diese Seite kann nicht angezeigt werden</translation>
+    </message>
+</context>
+<context>
+    <name>PageMarks</name>
+    <message>
+        <source>Cut here</source>
+        <translation>Hier schneiden</translation>
+    </message>
+    <message>
+        <source>Leave out</source>
+        <translation>Weglassen</translation>
+    </message>
+    <message>
+        <source>Rotate right</source>
+        <translation>Rechts drehen</translation>
+    </message>
+    <message>
+        <source>Rotate left</source>
+        <translation>Links drehen</translation>
+    </message>
+    <message>
+        <source>Clear marks</source>
+        <translation>Markierungen löschen</translation>
     </message>
 </context>
 <context>
@@ -1420,6 +1566,51 @@
         <source>e.g. 3-5,7</source>
         <translation>z. B. 3-5,7</translation>
     </message>
+    <message>
+        <source>By marks</source>
+        <translation>Nach Markierungen</translation>
+    </message>
+    <message>
+        <source>Mark the pages to split at in the page window first.</source>
+        <translation>Markieren Sie zuerst im Seitenfenster, wo geteilt wird.</translation>
+    </message>
+</context>
+<context>
+    <name>ThumbnailModel</name>
+    <message>
+        <source>This page cannot be shown</source>
+        <translation>Diese Seite kann nicht angezeigt werden</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>page name, page label</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>cut after</source>
+        <translation>Schnitt danach</translation>
+    </message>
+    <message>
+        <source>rotated %1°</source>
+        <translation>um %1° gedreht</translation>
+    </message>
+    <message>
+        <source>left out</source>
+        <translation>weggelassen</translation>
+    </message>
+    <message>
+        <source>cannot be shown</source>
+        <translation>kann nicht angezeigt werden</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between marks</comment>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>WindowBar</name>
@@ -1430,6 +1621,38 @@
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>ZoomBar</name>
+    <message>
+        <source>Fit width</source>
+        <translation>Breite anpassen</translation>
+    </message>
+    <message>
+        <source>Fit page</source>
+        <translation>Ganze Seite</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <comment>zoom</comment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Zoom (%1: fit width)</source>
+        <translation>Zoom (%1: Breite anpassen)</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Vergrößern</translation>
     </message>
 </context>
 </TS>

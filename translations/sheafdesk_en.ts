@@ -170,6 +170,33 @@
     </message>
 </context>
 <context>
+    <name>DocumentViewer</name>
+    <message>
+        <source>Single pages</source>
+        <translation>Single pages</translation>
+    </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Thumbnails</translation>
+    </message>
+    <message>
+        <source>Go to page:</source>
+        <translation>Go to page:</translation>
+    </message>
+    <message>
+        <source>Go to page</source>
+        <translation>Go to page</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Pages — %1</source>
+        <translation>Pages — %1</translation>
+    </message>
+</context>
+<context>
     <name>DropArea</name>
     <message>
         <source>Add file</source>
@@ -323,6 +350,102 @@
         <source>https://www.tessaly.com/cleavemark/help/</source>
         <extracomment>The online manual in this language; keep the English address where there is none.</extracomment>
         <translation>https://www.tessaly.com/cleavemark/help/</translation>
+    </message>
+</context>
+<context>
+    <name>MarksBar</name>
+    <message>
+        <source>Mark a cut, a page to leave out or a turn first.</source>
+        <translation>Mark a cut, a page to leave out or a turn first.</translation>
+    </message>
+    <message>
+        <source>Every page is left out: there is nothing to split.</source>
+        <translation>Every page is left out: there is nothing to split.</translation>
+    </message>
+    <message>
+        <source>Cut here</source>
+        <translation>Cut here</translation>
+    </message>
+    <message>
+        <source>Leave out</source>
+        <translation>Leave out</translation>
+    </message>
+    <message>
+        <source>Rotate right</source>
+        <translation>Rotate right</translation>
+    </message>
+    <message>
+        <source>Rotate left</source>
+        <translation>Rotate left</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Clear marks</source>
+        <translation>Clear marks</translation>
+    </message>
+    <message>
+        <source>Split at marks</source>
+        <translation>Split at marks</translation>
+    </message>
+</context>
+<context>
+    <name>MarksModePage</name>
+    <message>
+        <source>Part %1: page %2</source>
+        <translation>Part %1: page %2</translation>
+    </message>
+    <message>
+        <source>Part %1: pages %2–%3</source>
+        <translation>Part %1: pages %2–%3</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n page(s) left out</source>
+        <translation>
+            <numerusform>, %n page left out</numerusform>
+            <numerusform>, %n pages left out</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n rotated</source>
+        <translation>
+            <numerusform>, %n rotated</numerusform>
+            <numerusform>, %n rotated</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>From the template</source>
+        <translation>From the template</translation>
+    </message>
+    <message>
+        <source>Marked parts</source>
+        <translation>Marked parts</translation>
+    </message>
+    <message>
+        <source>Mark pages</source>
+        <translation>Mark pages</translation>
+    </message>
+    <message>
+        <source>Opens the page window on the thumbnails</source>
+        <translation>Opens the page window on the thumbnails</translation>
+    </message>
+    <message>
+        <source>Mark the pages in the page window: cut after a page, leave pages out or turn them, then choose &quot;Split at marks&quot;. Each part becomes a file.</source>
+        <translation>Mark the pages in the page window: cut after a page, leave pages out or turn them, then choose &quot;Split at marks&quot;. Each part becomes a file.</translation>
+    </message>
+    <message>
+        <source>Name of part %1:</source>
+        <translation>Name of part %1:</translation>
+    </message>
+    <message>
+        <source>File name:</source>
+        <translation>File name:</translation>
     </message>
 </context>
 <context>
@@ -816,6 +939,29 @@
     <message>
         <source>This page cannot be shown</source>
         <translation>This page cannot be shown</translation>
+    </message>
+</context>
+<context>
+    <name>PageMarks</name>
+    <message>
+        <source>Cut here</source>
+        <translation>Cut here</translation>
+    </message>
+    <message>
+        <source>Leave out</source>
+        <translation>Leave out</translation>
+    </message>
+    <message>
+        <source>Rotate right</source>
+        <translation>Rotate right</translation>
+    </message>
+    <message>
+        <source>Rotate left</source>
+        <translation>Rotate left</translation>
+    </message>
+    <message>
+        <source>Clear marks</source>
+        <translation>Clear marks</translation>
     </message>
 </context>
 <context>
@@ -1420,6 +1566,51 @@
         <source>e.g. 3-5,7</source>
         <translation>e.g. 3-5,7</translation>
     </message>
+    <message>
+        <source>By marks</source>
+        <translation>By marks</translation>
+    </message>
+    <message>
+        <source>Mark the pages to split at in the page window first.</source>
+        <translation>Mark the pages to split at in the page window first.</translation>
+    </message>
+</context>
+<context>
+    <name>ThumbnailModel</name>
+    <message>
+        <source>This page cannot be shown</source>
+        <translation>This page cannot be shown</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>page name, page label</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>cut after</source>
+        <translation>cut after</translation>
+    </message>
+    <message>
+        <source>rotated %1°</source>
+        <translation>rotated %1°</translation>
+    </message>
+    <message>
+        <source>left out</source>
+        <translation>left out</translation>
+    </message>
+    <message>
+        <source>cannot be shown</source>
+        <translation>cannot be shown</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between marks</comment>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>WindowBar</name>
@@ -1430,6 +1621,38 @@
     <message>
         <source>Close</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>ZoomBar</name>
+    <message>
+        <source>Fit width</source>
+        <translation>Fit width</translation>
+    </message>
+    <message>
+        <source>Fit page</source>
+        <translation>Fit page</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <comment>zoom</comment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Zoom (%1: fit width)</source>
+        <translation>Zoom (%1: fit width)</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Zoom in</translation>
     </message>
 </context>
 </TS>

@@ -170,6 +170,33 @@
     </message>
 </context>
 <context>
+    <name>DocumentViewer</name>
+    <message>
+        <source>Single pages</source>
+        <translation>Pages seules</translation>
+    </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Miniatures</translation>
+    </message>
+    <message>
+        <source>Go to page:</source>
+        <translation>Aller à la page :</translation>
+    </message>
+    <message>
+        <source>Go to page</source>
+        <translation>Aller à la page</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Pages — %1</source>
+        <translation>Pages — %1</translation>
+    </message>
+</context>
+<context>
     <name>DropArea</name>
     <message>
         <source>Add file</source>
@@ -323,6 +350,102 @@
         <source>https://www.tessaly.com/cleavemark/help/</source>
         <extracomment>The online manual in this language; keep the English address where there is none.</extracomment>
         <translation>https://www.tessaly.com/fr/cleavemark/help/</translation>
+    </message>
+</context>
+<context>
+    <name>MarksBar</name>
+    <message>
+        <source>Mark a cut, a page to leave out or a turn first.</source>
+        <translation>Marquez d’abord une coupe, une page à omettre ou une rotation.</translation>
+    </message>
+    <message>
+        <source>Every page is left out: there is nothing to split.</source>
+        <translation>Toutes les pages sont omises : il n’y a rien à diviser.</translation>
+    </message>
+    <message>
+        <source>Cut here</source>
+        <translation>Couper ici</translation>
+    </message>
+    <message>
+        <source>Leave out</source>
+        <translation>Omettre</translation>
+    </message>
+    <message>
+        <source>Rotate right</source>
+        <translation>Pivoter à droite</translation>
+    </message>
+    <message>
+        <source>Rotate left</source>
+        <translation>Pivoter à gauche</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Clear marks</source>
+        <translation>Effacer les marques</translation>
+    </message>
+    <message>
+        <source>Split at marks</source>
+        <translation>Diviser aux marques</translation>
+    </message>
+</context>
+<context>
+    <name>MarksModePage</name>
+    <message>
+        <source>Part %1: page %2</source>
+        <translation>Partie %1 : page %2</translation>
+    </message>
+    <message>
+        <source>Part %1: pages %2–%3</source>
+        <translation>Partie %1 : pages %2–%3</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n page(s) left out</source>
+        <translation>
+            <numerusform>, %n page omise</numerusform>
+            <numerusform>, %n pages omises</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n rotated</source>
+        <translation>
+            <numerusform>, %n pivotée</numerusform>
+            <numerusform>, %n pivotées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>From the template</source>
+        <translation>D’après le modèle</translation>
+    </message>
+    <message>
+        <source>Marked parts</source>
+        <translation>Parties marquées</translation>
+    </message>
+    <message>
+        <source>Mark pages</source>
+        <translation>Marquer les pages</translation>
+    </message>
+    <message>
+        <source>Opens the page window on the thumbnails</source>
+        <translation>Ouvre la fenêtre des pages sur les miniatures</translation>
+    </message>
+    <message>
+        <source>Mark the pages in the page window: cut after a page, leave pages out or turn them, then choose &quot;Split at marks&quot;. Each part becomes a file.</source>
+        <translation>Marquez les pages dans la fenêtre des pages : coupez après une page, omettez ou pivotez des pages, puis choisissez &quot;Diviser aux marques&quot;. Chaque partie devient un fichier.</translation>
+    </message>
+    <message>
+        <source>Name of part %1:</source>
+        <translation>Nom de la partie %1 :</translation>
+    </message>
+    <message>
+        <source>File name:</source>
+        <translation>Nom de fichier :</translation>
     </message>
 </context>
 <context>
@@ -816,6 +939,29 @@
     <message>
         <source>This page cannot be shown</source>
         <translation>Cette page ne peut pas être affichée</translation>
+    </message>
+</context>
+<context>
+    <name>PageMarks</name>
+    <message>
+        <source>Cut here</source>
+        <translation>Couper ici</translation>
+    </message>
+    <message>
+        <source>Leave out</source>
+        <translation>Omettre</translation>
+    </message>
+    <message>
+        <source>Rotate right</source>
+        <translation>Pivoter à droite</translation>
+    </message>
+    <message>
+        <source>Rotate left</source>
+        <translation>Pivoter à gauche</translation>
+    </message>
+    <message>
+        <source>Clear marks</source>
+        <translation>Effacer les marques</translation>
     </message>
 </context>
 <context>
@@ -1420,6 +1566,51 @@
         <source>e.g. 3-5,7</source>
         <translation>p. ex. 3-5,7</translation>
     </message>
+    <message>
+        <source>By marks</source>
+        <translation>Par marques</translation>
+    </message>
+    <message>
+        <source>Mark the pages to split at in the page window first.</source>
+        <translation>Marquez d’abord dans la fenêtre des pages où diviser.</translation>
+    </message>
+</context>
+<context>
+    <name>ThumbnailModel</name>
+    <message>
+        <source>This page cannot be shown</source>
+        <translation>Cette page ne peut pas être affichée</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>page name, page label</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>cut after</source>
+        <translation>coupe après</translation>
+    </message>
+    <message>
+        <source>rotated %1°</source>
+        <translation>pivotée de %1°</translation>
+    </message>
+    <message>
+        <source>left out</source>
+        <translation>omise</translation>
+    </message>
+    <message>
+        <source>cannot be shown</source>
+        <translation>ne peut pas être affichée</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between marks</comment>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>WindowBar</name>
@@ -1430,6 +1621,38 @@
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>ZoomBar</name>
+    <message>
+        <source>Fit width</source>
+        <translation>Ajuster à la largeur</translation>
+    </message>
+    <message>
+        <source>Fit page</source>
+        <translation>Page entière</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <comment>zoom</comment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Zoom (%1: fit width)</source>
+        <translation>Zoom (%1 : ajuster à la largeur)</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Zoom avant</translation>
     </message>
 </context>
 </TS>

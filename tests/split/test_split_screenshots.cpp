@@ -13,6 +13,12 @@
 #include "preview/Page.h"
 #include "preview/PageView.h"
 #include "preview/PreviewWidget.h"
+#include "preview/MarksBar.h"
+#include "preview/PageMarks.h"
+#include "preview/ThumbnailGrid.h"
+#include "preview/ThumbnailLoader.h"
+#include "preview/ThumbnailModel.h"
+#include "split/MarksModePage.h"
 #include "split/SplitView.h"
 #include "widgets/Button.h"
 
@@ -23,6 +29,25 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QListWidget>
+
+#include <algorithm>
+
+namespace {
+
+bool isBlank(const QImage &image)
+{
+    const QImage pixels = image.convertToFormat(QImage::Format_ARGB32);
+    const QRgb first = pixels.pixel(0, 0);
+    for (int y = 0; y < pixels.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(pixels.constScanLine(y));
+        if (!std::all_of(line, line + pixels.width(), [first](QRgb pixel) { return pixel == first; }))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
 
 // Renders the split page in each of its states, and the document viewer,
 // into PNG files in the build folder (screenshots/), for a person to look at.
@@ -34,6 +59,8 @@ private slots:
     void initTestCase();
     void splitPageStates();
     void viewer();
+    void pageWindowMarks_data();
+    void pageWindowMarks();
 
 private:
     QString fixture(const QString &name, FixtureOptions options);
@@ -164,6 +191,67 @@ void TestSplitScreenshots::viewer()
     viewer.pageView()->scrollArea()->ensureWidgetVisible(rotated, 0, 0);
     QTRY_COMPARE(rotated->state(), Page::Shown);
     save(&viewer, "viewer_rotated_page");
+}
+
+void TestSplitScreenshots::pageWindowMarks_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("en") << "en";
+    QTest::newRow("de") << "de";
+}
+
+// The grid with every kind of mark, and the split page it closes onto.
+void TestSplitScreenshots::pageWindowMarks()
+{
+    QFETCH(QString, language);
+    Application::settings()->setValue("Language", language);
+    Application::instance()->applyLanguage();
+    FixtureOptions options;
+    options.pageCount = 12;
+    options.pageLabels = true;
+    options.pageRotations.insert(11, 90);
+    const QString document = fixture("Annual report.pdf", options);
+
+    MainView main;
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    main.onNavigateToSplit();
+    SplitView *view = main.splitView();
+    dropFiles(view->previewWidget()->dropArea(), {document});
+    view->modeButton(Split::ByMarks)->click();
+    view->marksPage()->markPagesButton()->click();
+    DocumentViewer *viewer = main.documentViewer();
+    QTRY_VERIFY(viewer->isVisible());
+    QTRY_COMPARE(viewer->thumbnailModel()->rowCount(), 12);
+    QCOMPARE(viewer->view(), DocumentViewer::View::Thumbnails);
+    viewer->resize(900, 640);
+    PageMarks *marks = viewer->marks();
+    marks->apply(PageMarks::Action::CutAfter, {4, 9});
+    marks->apply(PageMarks::Action::LeaveOut, {6});
+    marks->apply(PageMarks::Action::RotateRight, {2});
+    viewer->thumbnailGrid()->setCurrentPage(7);
+    const QPair<int, int> inView = viewer->thumbnailGrid()->pagesInView();
+    QTRY_VERIFY(!viewer->thumbnailLoader()->thumbnail(inView.second).isNull());
+    const QImage grid = save(viewer, "pages_grid_marks_" + language);
+    QVERIFY(!isBlank(grid));
+
+    viewer->marksBar()->splitButton()->click();
+    QTRY_VERIFY(!viewer->isVisible());
+    QCOMPARE(view->currentModePage(), int(Split::ByMarks));
+    QListWidget *parts = view->marksPage()->partsList();
+    QCOMPARE(parts->count(), 3);
+    if (language == "en")
+        QCOMPARE(parts->item(1)->text(), QString("Part 2: pages 5–9, 1 page left out"));
+    QVERIFY(view->splitButton()->isEnabled());
+    const QImage split = save(&main, "split_by_marks_" + language);
+    QVERIFY(!isBlank(split));
+    // Each part's text is shown whole.
+    for (int row = 0; row < parts->count(); ++row) {
+        const QString text = parts->item(row)->text();
+        QVERIFY2(parts->fontMetrics().horizontalAdvance(text) + 12 <= parts->viewport()->width(), qPrintable(text));
+    }
+    Application::settings()->setValue("Language", "en");
+    Application::instance()->applyLanguage();
 }
 
 CM_APPLICATION_TEST_MAIN(TestSplitScreenshots)
