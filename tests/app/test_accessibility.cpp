@@ -17,7 +17,12 @@
 #include "merge/MergeView.h"
 #include "merge/PageRangesView.h"
 #include "preview/DocumentViewer.h"
+#include "preview/MarksBar.h"
+#include "preview/PageMarks.h"
 #include "preview/PageView.h"
+#include "preview/ThumbnailGrid.h"
+#include "preview/ThumbnailModel.h"
+#include "widgets/WindowBar.h"
 #include "split/SplitView.h"
 #include "tests/support/PdfFixtures.h"
 #include "widgets/Button.h"
@@ -342,16 +347,50 @@ void TestAccessibility::everyStateNamesWhatTakesPart()
         dialog->hide();
     }
 
-    // The viewer: a dialog whose pages say where they are.
+    // The page window: a dialog whose pages say where they are, in both views.
+    split->modeButton(0)->setFocus();
     m_view->onPreview(m_dir.filePath("report.pdf"), QString());
     DocumentViewer *viewer = m_view->documentViewer();
     QTRY_COMPARE(viewer->pageView()->pages().size(), 3);
-    checkNamed(viewer, "viewer");
+    viewer->setView(DocumentViewer::View::SinglePages);
+    checkNamed(viewer, "page window, single pages");
     QStringList pageNames;
     for (QAccessibleInterface *page : walk(viewer).withRole(QAccessible::StaticText))
         pageNames << page->text(QAccessible::Name);
     QVERIFY2(pageNames.contains("Page 3 of 3"), qPrintable(pageNames.join(", ")));
-    viewer->onWindowClose();
+
+    viewer->setView(DocumentViewer::View::Thumbnails);
+    checkNamed(viewer, "page window, thumbnails");
+    QList<QAccessibleInterface *> lists;
+    for (QAccessibleInterface *list : walk(viewer).withRole(QAccessible::List)) {
+        if (list->text(QAccessible::Name) == "Pages")
+            lists << list;
+    }
+    QCOMPARE(lists.size(), 1);
+    QAccessibleInterface *pages = lists.first();
+    QCOMPARE(pages->childCount(), 3);
+    QCOMPARE(pages->child(2)->text(QAccessible::Name), QString("Page 3 of 3"));
+    QCOMPARE(pages->child(2)->role(), QAccessible::ListItem);
+    // A mark set is heard: the item's description changes and is announced.
+    QSignalSpy announced(viewer->thumbnailModel(), &ThumbnailModel::pageMarksChanged);
+    viewer->thumbnailGrid()->setCurrentPage(3);
+    QTest::keyClick(viewer->thumbnailGrid(), Qt::Key_R);
+    QCOMPARE(announced.count(), 1);
+    QCOMPARE(pages->child(2)->text(QAccessible::Description), QString("rotated 90°"));
+    // Every button of the window says its name, and its keys where it has some.
+    for (Button *button : viewer->findChildren<Button *>()) {
+        if (!button->isVisible() || button->parentWidget() == static_cast<QWidget *>(viewer->windowBar()))
+            continue;
+        QVERIFY2(button->toolTip().startsWith(button->accessibleName()), qPrintable(button->objectName()));
+    }
+    QVERIFY(viewer->marksBar()->button(PageMarks::Action::CutAfter)->toolTip().endsWith("(/)"));
+    QVERIFY(viewer->marksBar()->undoButton()->toolTip().contains("Ctrl+Z"));
+    QTest::keyClick(viewer->thumbnailGrid(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(pages->child(2)->text(QAccessible::Description), QString());
+    // Escape closes the window and gives the focus back.
+    QTest::keyClick(viewer->thumbnailGrid(), Qt::Key_Escape);
+    QVERIFY(!viewer->isVisible());
+    QTRY_COMPARE(m_view->focusWidget(), static_cast<QWidget *>(split->modeButton(0)));
 }
 
 // Only key events: a document added by Ctrl+O and split in two modes with
