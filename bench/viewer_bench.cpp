@@ -1,9 +1,12 @@
 // The document viewer on a long document: the time from opening it to its
 // first page on screen, how many pages get rendered, and the memory used
 // after scrolling through every page, by the viewer and by the renderer
-// program that draws its pages.
+// program that draws its pages. Then the thumbnail grid: the time from
+// opening to the first thumbnails in view, the longest the window's thread
+// stood still while End and Home jumped through the grid (each of several
+// rounds, for the spread), and the memory of both processes afterwards.
 //
-//   build/bench/viewer_bench [pages]        (default 1000; runs without a display)
+//   build/bench/viewer_bench [pages] [rounds]   (default 1000 and 5; runs without a display)
 //
 // Pages are rendered only when they are painted, and every rendering stays
 // in the application's pixmap cache (102400 KB) until the cache needs room,
@@ -19,6 +22,8 @@
 #include "preview/DocumentViewer.h"
 #include "preview/Page.h"
 #include "preview/PageView.h"
+#include "preview/ThumbnailGrid.h"
+#include "preview/ThumbnailLoader.h"
 #include "tests/support/PdfFixtures.h"
 
 #include <QElapsedTimer>
@@ -30,6 +35,10 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -101,6 +110,123 @@ void report(const QString &what, const QString &value)
     out << qSetFieldWidth(46) << Qt::left << what << qSetFieldWidth(0) << value << Qt::endl;
 }
 
+// The longest gap between two turns of the event loop, measured by a timer
+// that asks to run every millisecond.
+class StallMeter : public QObject
+{
+public:
+    StallMeter()
+    {
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            const qint64 now = m_clock.nsecsElapsed();
+            m_longest = qMax(m_longest, now - m_last);
+            m_last = now;
+        });
+        m_timer.setTimerType(Qt::PreciseTimer);
+    }
+    void start()
+    {
+        m_longest = 0;
+        m_clock.start();
+        m_last = 0;
+        m_timer.start(1);
+    }
+    double stopMs()
+    {
+        m_timer.stop();
+        return m_longest / 1e6;
+    }
+
+private:
+    QTimer m_timer;
+    QElapsedTimer m_clock;
+    qint64 m_last = 0;
+    qint64 m_longest = 0;
+};
+
+// Every thumbnail in view has arrived (or cannot be shown).
+bool gridDrawn(const ThumbnailGrid *grid, const ThumbnailLoader *loader)
+{
+    const QPair<int, int> inView = grid->pagesInView();
+    for (int page = inView.first; page >= 1 && page <= inView.second; ++page) {
+        if (loader->thumbnail(page).isNull() && !loader->cannotBeShown(page))
+            return false;
+    }
+    return inView.first >= 1;
+}
+
+void waitUntilGridDrawn(const ThumbnailGrid *grid, const ThumbnailLoader *loader)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!gridDrawn(grid, loader) && timer.elapsed() < 20000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+QString spread(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    if (values.isEmpty())
+        return QString();
+    return QStringLiteral("median %1 ms (%2 to %3)")
+        .arg(values.at(values.size() / 2), 0, 'f', 1)
+        .arg(values.first(), 0, 'f', 1)
+        .arg(values.last(), 0, 'f', 1);
+}
+
+QString loadAverage()
+{
+    QFile file(QStringLiteral("/proc/loadavg"));
+    return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()).section(' ', 0, 2) : QString();
+}
+
+// The grid on the same document in a window of its own, opened once per round.
+void gridFigures(Application &app, const QString &path, int rounds)
+{
+    QList<double> firstThumbnails;
+    QList<double> stalls;
+    long windowMemory = 0;
+    long rendererMemory = 0;
+    for (int round = 0; round < rounds; ++round) {
+        DocumentViewer viewer(app.pdfService());
+        viewer.setView(DocumentViewer::View::Thumbnails);
+        viewer.show();
+        QCoreApplication::processEvents();
+        ThumbnailGrid *grid = viewer.thumbnailGrid();
+        ThumbnailLoader *loader = viewer.thumbnailLoader();
+        StallMeter meter;
+        QElapsedTimer timer;
+        timer.start();
+        QSignalSpy opened(viewer.pageView(), &PageView::opened);
+        viewer.open(path, QString());
+        if (!opened.wait(60000) || !opened.last().at(0).toBool()) {
+            out << "cannot open " << path << Qt::endl;
+            return;
+        }
+        waitUntilGridDrawn(grid, loader);
+        firstThumbnails.append(timer.nsecsElapsed() / 1e6);
+
+        meter.start();
+        for (int jump = 0; jump < 3; ++jump) {
+            QTest::keyClick(grid, Qt::Key_End);
+            waitUntilGridDrawn(grid, loader);
+            QTest::keyClick(grid, Qt::Key_Home);
+            waitUntilGridDrawn(grid, loader);
+        }
+        stalls.append(meter.stopMs());
+        windowMemory = qMax(windowMemory, residentKilobytes());
+        rendererMemory = qMax(rendererMemory, residentKilobytes(
+            QString::number(app.pdfService()->renderClient()->rendererProcessId())));
+        viewer.onWindowClose();
+        QPixmapCache::clear();
+    }
+    report(QStringLiteral("grid: open to first thumbnails in view"), spread(firstThumbnails));
+    report(QStringLiteral("grid: longest stall, End/Home x3"), spread(stalls));
+    report(QStringLiteral("grid: window's resident memory (highest)"), QStringLiteral("%1 KB").arg(windowMemory));
+    report(QStringLiteral("grid: renderer's resident memory (highest)"), QStringLiteral("%1 KB").arg(rendererMemory));
+    report(QStringLiteral("grid: rounds"), QString::number(rounds));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -109,6 +235,8 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     Application app(argc, argv);
     const int pageCount = argc > 1 ? QByteArray(argv[1]).toInt() : 1000;
+    const int rounds = argc > 2 ? qMax(1, QByteArray(argv[2]).toInt()) : 5;
+    const QString loadBefore = loadAverage();
     QPixmapCache::setCacheLimit(102400);
     app.createPdfService();
 
@@ -190,5 +318,8 @@ int main(int argc, char *argv[])
     report(QStringLiteral("resident memory before open"), QStringLiteral("%1 KB").arg(memoryBefore));
     report(QStringLiteral("resident memory after scrolling"), QStringLiteral("%1 KB").arg(memoryAfter));
     report(QStringLiteral("renderer's resident memory then"), QStringLiteral("%1 KB").arg(rendererMemory));
+
+    gridFigures(app, path, rounds);
+    report(QStringLiteral("load average before, after"), loadBefore + QStringLiteral(" | ") + loadAverage());
     return 0;
 }
