@@ -254,6 +254,7 @@ SplitRequest Split::buildRequest() const
     request.mode = m_mode == RemovePages   ? SplitRequest::RemovePages
                    : m_mode == ByBookmarks ? SplitRequest::Bookmarks
                    : m_mode == ByFileSize  ? SplitRequest::FileSize
+                   : m_mode == ByMarks     ? SplitRequest::Parts
                                            : SplitRequest::Ranges;
     request.fileName = m_fileName;
     request.filePassword = m_password;
@@ -270,6 +271,12 @@ SplitRequest Split::buildRequest() const
     }
     if (m_mode == ByFileSize)
         request.maxFileSize = m_maxFileSize;
+    if (m_mode == ByMarks) {
+        for (const MarkedPart &part : m_markedSplit.parts)
+            request.parts.append({part.pages, part.name});
+        for (const MarkedRotation &rotation : m_markedSplit.rotations)
+            request.rotations.append({rotation.page, rotation.angle});
+    }
     return request;
 }
 
@@ -280,6 +287,8 @@ bool Split::requestHasWork(const SplitRequest &request) const
         return request.bookmarkLevel >= 1 && request.bookmarkLevel <= bookmarkPieceCounts().size();
     case SplitRequest::FileSize:
         return request.maxFileSize > 0;
+    case SplitRequest::Parts:
+        return !request.parts.isEmpty();
     default:
         return !request.ranges.isEmpty();
     }
