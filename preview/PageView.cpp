@@ -76,8 +76,22 @@ void PageView::informationRead(const InformationResult &result)
     m_document.reset(new ViewedDocument(m_service->renderClient(), info.path, info.password, sizes));
     m_document->setPageLabels(info.pageLabels);
     m_fileName = info.path;
-    showPages(int(sizes.size()));
+    // Behind the thumbnails, ten thousand pages would be laid out for
+    // nobody: they are when the view is shown.
+    if (isHidden() && testAttribute(Qt::WA_WState_ExplicitShowHide))
+        m_pagesPending = true;
+    else
+        showPages(int(sizes.size()));
     emit opened(true);
+}
+
+void PageView::showEvent(QShowEvent *event)
+{
+    QFrame::showEvent(event);
+    if (m_pagesPending && m_document) {
+        m_pagesPending = false;
+        showPages(m_document->pageCount());
+    }
 }
 
 // The pages are laid out in a content frame that is not yet in the scroll
@@ -224,6 +238,7 @@ void PageView::clear()
 
 void PageView::forgetDocument()
 {
+    m_pagesPending = false;
     m_reader->cancel();
     m_document.reset();
     m_fileName.clear();

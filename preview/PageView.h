@@ -17,7 +17,8 @@ class QVBoxLayout;
 
 // All pages of one document, one below the other in a scroll area. The
 // document's page sizes are read in the background, then the pages are laid
-// out and drawn by the renderer as they come into view. Opening the same
+// out (when the view is shown) and drawn by the renderer as they come into
+// view. Opening the same
 // file again keeps pages and cached renderings, another file replaces them.
 // Hidden like Page, whose pointers it keeps.
 class Q_DECL_HIDDEN PageView : public QFrame
@@ -60,6 +61,7 @@ signals:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void informationRead(const InformationResult &result);
@@ -81,6 +83,7 @@ private:
     Zoom m_zoom;
     qreal m_scale = 1.0;
     int m_lastCurrentPage = 0;
+    bool m_pagesPending = false;   // read while hidden, laid out when shown
 };
 
 #endif
