@@ -74,10 +74,9 @@ DocumentViewer::DocumentViewer(QSharedPointer<PdfService> service, QWidget *pare
     m_zoomBar = new ZoomBar(m_pageView, frame);
     m_marksBar = new MarksBar(m_marks, m_grid, frame);
     layout->addWidget(createToolRow(frame));
-    m_bars = new QStackedWidget(frame);
-    m_bars->addWidget(m_zoomBar);
-    m_bars->addWidget(m_marksBar);
-    layout->addWidget(m_bars);
+    // One bar shows at a time; a hidden one takes no room.
+    layout->addWidget(m_zoomBar);
+    layout->addWidget(m_marksBar);
     m_views = new QStackedWidget(frame);
     m_views->addWidget(m_pageView);
     m_views->addWidget(m_grid);
@@ -202,7 +201,7 @@ void DocumentViewer::pagesOpened(bool shown)
         m_marks->setDocument(PageMarks::keyOf(document->fileName()), document->pageCount());
         m_grid->setCurrentPage(1);
     }
-    m_goToPage->clear();
+    m_goToPage->setText(document ? QStringLiteral("1") : QString());
 }
 
 DocumentViewer::View DocumentViewer::view() const
@@ -217,7 +216,8 @@ void DocumentViewer::setView(View view)
     const int page = grid ? m_pageView->currentPage() : m_grid->currentPage();
     m_viewButtons->button(int(view))->setChecked(true);
     m_views->setCurrentWidget(grid ? static_cast<QWidget *>(m_grid) : m_pageView);
-    m_bars->setCurrentWidget(grid ? static_cast<QWidget *>(m_marksBar) : m_zoomBar);
+    m_marksBar->setVisible(grid);
+    m_zoomBar->setVisible(!grid);
     if (page > 0) {
         if (grid)
             m_grid->setCurrentPage(page);

@@ -96,7 +96,6 @@ private:
     ThumbnailModel *m_model = nullptr;
     ThumbnailGrid *m_grid = nullptr;
     QStackedWidget *m_views = nullptr;
-    QStackedWidget *m_bars = nullptr;
     ZoomBar *m_zoomBar = nullptr;
     MarksBar *m_marksBar = nullptr;
     QButtonGroup *m_viewButtons = nullptr;
