@@ -122,6 +122,8 @@ void ThumbnailGrid::requestThumbnails()
     const QPair<int, int> inView = pagesInView();
     if (inView.first == 0)
         return;
+    // The window may have moved to a screen of another pixel ratio.
+    m_loader->setThumbnailSize(thumbnailSide(), devicePixelRatioF());
     const int screen = inView.second - inView.first + 1;
     QList<int> pages;
     for (int page = inView.first; page <= inView.second; ++page)

@@ -82,11 +82,11 @@ QWidget *SplitView::createSplitArea()
     layout->setSpacing(0);
 
     // Seven modes share the height of the fixed-size window with the mode
-    // pages and, after a reset, the note below: the buttons sit close, each
-    // as high as its text and focus frame need.
+    // pages and, after a reset, the note below: the buttons touch, each as
+    // high as its text and focus frame need.
     auto *modeColumn = new QVBoxLayout;
-    modeColumn->setContentsMargins(14, 4, 14, 4);
-    modeColumn->setSpacing(1);
+    modeColumn->setContentsMargins(14, 3, 14, 3);
+    modeColumn->setSpacing(0);
     m_modes = new QButtonGroup(this);
     m_modes->setExclusive(true);
     for (int mode = 0; mode < modeCount; ++mode) {

@@ -1460,7 +1460,7 @@
     </message>
     <message>
         <source>Add range</source>
-        <translation>Bereich hinzufügen</translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Clear all</source>
