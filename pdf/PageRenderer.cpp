@@ -79,6 +79,21 @@ int PageRenderer::pageCount() const
     return m_document->numPages();
 }
 
+QSize PageRenderer::pixelsAt(int page, double dpi) const
+{
+    std::unique_ptr<Poppler::Page> rendererPage(m_document->page(page - 1));
+    if (!rendererPage)
+        return QSize();
+    const QSizeF points = rendererPage->pageSizeF();
+    return QSize(qMax(0, qRound(points.width() * dpi / 72.0)), qMax(0, qRound(points.height() * dpi / 72.0)));
+}
+
+QString PageRenderer::text(int page) const
+{
+    std::unique_ptr<Poppler::Page> rendererPage(m_document->page(page - 1));
+    return rendererPage ? rendererPage->text(QRectF()) : QString();
+}
+
 QImage PageRenderer::renderAt(int page, const QSize &pixels, int timeLimitMs, int stopWhenReadable)
 {
     std::unique_ptr<Poppler::Page> rendererPage(m_document->page(page - 1));

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 #include <memory>
@@ -31,6 +32,12 @@ public:
     // there is something to read on it.
     QImage renderAt(int page, const QSize &pixels, int timeLimitMs, int stopWhenReadable = -1);
     int pageCount() const;
+    // The size of the 1-based page drawn at the resolution, empty when the
+    // page has no size.
+    QSize pixelsAt(int page, double dpi) const;
+    // The text of the page's text layer in reading order, lines ending in
+    // line breaks; empty when it has none.
+    QString text(int page) const;
 
     // poppler reports damaged files on stderr by default; its messages
     // belong in the debug log instead.

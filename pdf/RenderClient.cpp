@@ -2,6 +2,7 @@
 
 #include "common/Logger.h"
 
+#include <QDataStream>
 #include <QProcess>
 #include <QTimer>
 
@@ -43,14 +44,33 @@ RenderClient::~RenderClient()
 
 int RenderClient::request(const QString &path, const QString &password, int page, const QSize &pixels)
 {
+    RenderProtocol::Request request;
+    request.path = path;
+    request.password = password.toUtf8();
+    request.page = page;
+    request.pixels = pixels;
+    return queue(request);
+}
+
+int RenderClient::requestFacts(const QString &path, const QString &password, int page,
+                               const PageFactsQuery &query)
+{
+    RenderProtocol::Request request;
+    request.path = path;
+    request.password = password.toUtf8();
+    request.page = page;
+    request.wantsFacts = true;
+    request.facts = query;
+    return queue(request);
+}
+
+int RenderClient::queue(const RenderProtocol::Request &request)
+{
     Pending pending;
+    pending.request = request;
     pending.request.id = m_nextId++;
     if (m_nextId == 0)
         m_nextId = 1;
-    pending.request.path = path;
-    pending.request.password = password.toUtf8();
-    pending.request.page = page;
-    pending.request.pixels = pixels;
     m_waiting.append(pending);
     // Sent from the event loop, so that a caller asking for many pages at
     // once can still cancel some before they go.
@@ -85,7 +105,7 @@ void RenderClient::sendWaiting()
             const QList<Pending> failed = m_waiting;
             m_waiting.clear();
             for (const Pending &pending : failed)
-                emit rendered(int(pending.request.id), QImage());
+                deliver(pending, QImage(), QByteArray());
             return;
         }
         const Pending pending = m_waiting.takeFirst();
@@ -126,12 +146,17 @@ void RenderClient::readReplies()
             m_haveHeader = true;
             m_filled = 0;
             m_image = QImage();
+            m_facts.clear();
             if (m_header.status == RenderProtocol::Drawn)
                 m_image = QImage(m_header.width, m_header.height, QImage::Format_RGB32);
+            if (m_header.status == RenderProtocol::Found)
+                m_facts = QByteArray(m_header.factsBytes, Qt::Uninitialized);
         }
-        const qint64 bytes = m_header.pixelBytes();
+        const qint64 bytes = m_header.payloadBytes();
         while (m_filled < bytes) {
-            char *target = m_image.isNull() ? nullptr : reinterpret_cast<char *>(m_image.bits()) + m_filled;
+            char *target = !m_image.isNull()  ? reinterpret_cast<char *>(m_image.bits()) + m_filled
+                           : !m_facts.isEmpty() ? m_facts.data() + m_filled
+                                                : nullptr;
             const qint64 read = target ? m_process->read(target, bytes - m_filled)
                                        : m_process->skip(bytes - m_filled);
             if (read <= 0)
@@ -140,6 +165,7 @@ void RenderClient::readReplies()
         }
         m_haveHeader = false;
         const QImage image = std::exchange(m_image, QImage());
+        const QByteArray facts = std::exchange(m_facts, QByteArray());
 
         if (m_sent.isEmpty() || m_sent.first().request.id != m_header.id)
             continue;   // cannot happen with a well-behaved renderer
@@ -148,7 +174,7 @@ void RenderClient::readReplies()
         if (!m_sent.isEmpty())
             startPageTimer();
         if (!answered.canceled)
-            emit rendered(int(answered.request.id), image);
+            deliver(answered, image, facts);
         sendWaiting();
     }
 }
@@ -197,5 +223,22 @@ void RenderClient::failFirstSent()
         return;
     const Pending failed = m_sent.takeFirst();
     if (!failed.canceled)
-        emit rendered(int(failed.request.id), QImage());
+        deliver(failed, QImage(), QByteArray());
+}
+
+// Empty facts, as an empty image, tell a page that failed.
+void RenderClient::deliver(const Pending &answered, const QImage &image, const QByteArray &facts)
+{
+    if (!answered.request.wantsFacts) {
+        emit rendered(int(answered.request.id), image);
+        return;
+    }
+    PageFacts found = PageFacts::unreadable();
+    if (!facts.isEmpty()) {
+        QDataStream stream(facts);
+        stream >> found;
+        if (stream.status() != QDataStream::Ok)
+            found = PageFacts::unreadable();
+    }
+    emit factsFound(int(answered.request.id), found);
 }

@@ -20,6 +20,10 @@ class QTimer;
 // input so that it never idles between pages. A page the renderer ended on
 // is tried once more on a new one before it counts as one that cannot be
 // shown: the renderer may have ended on a page it was drawing ahead.
+//
+// It also asks the renderer for the facts of pages (finding cuts): a page
+// that cannot be read in time or that ends the renderer twice is answered
+// as unreadable.
 class RenderClient : public QObject
 {
     Q_OBJECT
@@ -34,6 +38,9 @@ public:
     // The page is no longer wanted: it is dropped if not yet sent, its
     // answer ignored otherwise.
     void cancel(int id);
+    // Queues a question about a page, answered by factsFound; returns the
+    // request's id, never 0. Cancelled as a page is.
+    int requestFacts(const QString &path, const QString &password, int page, const PageFactsQuery &query);
 
     // The renderer's process id, 0 while none runs.
     qint64 rendererProcessId() const;
@@ -44,6 +51,7 @@ public:
 signals:
     // A null image: the page cannot be shown.
     void rendered(int id, const QImage &image);
+    void factsFound(int id, const PageFacts &facts);
 
 private:
     struct Pending
@@ -53,6 +61,8 @@ private:
         bool retried = false;   // sent again after the renderer ended on it
     };
 
+    int queue(const RenderProtocol::Request &request);
+    void deliver(const Pending &answered, const QImage &image, const QByteArray &facts);
     void sendWaiting();
     bool ensureRenderer();
     void readReplies();
@@ -68,6 +78,7 @@ private:
     QList<Pending> m_sent;      // sent, answered in this order
     RenderProtocol::ReplyHeader m_header;
     QImage m_image;           // the page being read
+    QByteArray m_facts;       // or the facts
     qint64 m_filled = 0;      // bytes of it read so far
     bool m_haveHeader = false;
     quint32 m_nextId = 1;

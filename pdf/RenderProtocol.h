@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pdf/PageFacts.h"
+
 #include <QByteArray>
 #include <QDataStream>
 #include <QIODevice>
@@ -15,6 +17,9 @@
 // request in QDataStream form. A reply is a fixed header followed, when the
 // page was drawn, by its pixels: width x height x 4 bytes of RGB32, rows
 // without padding. Replies come in the order of the requests.
+//
+// A request for a page's facts (finding cuts) is answered with a header of
+// status Found followed by factsBytes bytes: the facts in QDataStream form.
 namespace RenderProtocol {
 
 // The renderer's one argument; started without it, it only prints its usage.
@@ -27,9 +32,12 @@ struct Request
     QByteArray password;   // only ever sent here, never on a command line
     qint32 page = 0;       // 1-based
     QSize pixels;          // the size to draw the page at, in device pixels
+    // Finding cuts: the facts of the page instead of its picture.
+    bool wantsFacts = false;
+    PageFactsQuery facts;
 };
 
-enum Status : qint32 { Drawn = 0, Failed = 1 };
+enum Status : qint32 { Drawn = 0, Failed = 1, Found = 2 };
 
 struct ReplyHeader
 {
@@ -37,8 +45,10 @@ struct ReplyHeader
     qint32 status = Failed;
     qint32 width = 0;
     qint32 height = 0;
+    qint32 factsBytes = 0;
 
     qint64 pixelBytes() const { return status == Drawn ? qint64(width) * height * 4 : 0; }
+    qint64 payloadBytes() const { return pixelBytes() + (status == Found ? factsBytes : 0); }
 };
 
 inline QByteArray encode(const Request &request)
@@ -46,6 +56,7 @@ inline QByteArray encode(const Request &request)
     QByteArray payload;
     QDataStream stream(&payload, QIODevice::WriteOnly);
     stream << request.id << request.path << request.password << request.page << request.pixels;
+    stream << request.wantsFacts << request.facts;
     const quint32 length = quint32(payload.size());
     return QByteArray(reinterpret_cast<const char *>(&length), sizeof length) + payload;
 }
@@ -62,6 +73,7 @@ inline bool takeRequest(QByteArray &buffer, Request &request)
         return false;
     QDataStream stream(buffer.mid(sizeof length, int(length)));
     stream >> request.id >> request.path >> request.password >> request.page >> request.pixels;
+    stream >> request.wantsFacts >> request.facts;
     buffer.remove(0, int(sizeof length + length));
     return stream.status() == QDataStream::Ok;
 }

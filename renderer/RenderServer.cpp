@@ -1,7 +1,9 @@
 #include "renderer/RenderServer.h"
 
+#include "pdf/PageFactsReader.h"
 #include "pdf/PageRenderer.h"
 
+#include <QDataStream>
 #include <QImage>
 
 #include <cerrno>
@@ -64,7 +66,7 @@ bool RenderServer::inputWaiting() const
 void RenderServer::drawAhead(const RenderProtocol::Request &answered)
 {
     PageRenderer *renderer = m_renderer.get();
-    if (!renderer || answered.path != m_path || answered.password != m_password
+    if (!renderer || answered.wantsFacts || answered.path != m_path || answered.password != m_password
         || answered.page >= renderer->pageCount())
         return;
     m_ahead.path = answered.path;
@@ -100,6 +102,10 @@ void RenderServer::answer(const RenderProtocol::Request &request)
 {
     if (request.page == crashPage())
         std::abort();
+    if (request.wantsFacts) {
+        answerFacts(request);
+        return;
+    }
 
     QImage image = takeAhead(request);
     const qint64 pixelCount = qint64(request.pixels.width()) * request.pixels.height();
@@ -118,6 +124,26 @@ void RenderServer::answer(const RenderProtocol::Request &request)
     writeAll(reinterpret_cast<const char *>(&header), sizeof header);
     if (header.status == RenderProtocol::Drawn)
         writeAll(reinterpret_cast<const char *>(image.constBits()), header.pixelBytes());
+}
+
+// A page that cannot be read answers as unreadable, never as a failure:
+// finding cuts counts such pages and goes on.
+void RenderServer::answerFacts(const RenderProtocol::Request &request)
+{
+    PageFacts facts = PageFacts::unreadable();
+    PageRenderer *renderer = rendererFor(request.path, request.password);
+    if (renderer && request.page >= 1 && request.page <= renderer->pageCount())
+        facts = PageFactsReader::read(*renderer, request.page, request.facts, TimeLimitMs);
+    QByteArray bytes;
+    QDataStream stream(&bytes, QIODevice::WriteOnly);
+    stream << facts;
+
+    RenderProtocol::ReplyHeader header;
+    header.id = request.id;
+    header.status = RenderProtocol::Found;
+    header.factsBytes = bytes.size();
+    writeAll(reinterpret_cast<const char *>(&header), sizeof header);
+    writeAll(bytes.constData(), bytes.size());
 }
 
 PageRenderer *RenderServer::rendererFor(const QString &path, const QByteArray &password)

@@ -14,6 +14,7 @@ class PageRenderer;
 // each on another, until the input ends. The document of the last request
 // stays open for the next, since the viewer asks for page after page of one,
 // and while no request waits the page after the last one is drawn ahead.
+// It also tells what finding cuts asks of a page (PageFactsReader).
 class RenderServer
 {
 public:
@@ -40,6 +41,7 @@ private:
     void drawAhead(const RenderProtocol::Request &answered);
     QImage takeAhead(const RenderProtocol::Request &request);
     void answer(const RenderProtocol::Request &request);
+    void answerFacts(const RenderProtocol::Request &request);
     PageRenderer *rendererFor(const QString &path, const QByteArray &password);
     void writeAll(const char *data, qint64 size);
 
