@@ -205,8 +205,11 @@ QString SplitEngine::pieceName(const Piece &piece, int counter, int counterWidth
     if (m_request.mode == SplitRequest::Bookmarks)
         return BookmarkNaming::outputName(m_request.outPrefix, counterText, pageText, baseName, m_startTime,
                                           piece.name, maxBytes);
+    // A part's own name may hold the template's tags too, as one named after
+    // its first line of text does when the template had more tags than that.
     if (m_request.mode == SplitRequest::Parts && !piece.name.isEmpty())
-        return BookmarkNaming::outputName(QString(), counterText, pageText, baseName, m_startTime, piece.name,
+        return BookmarkNaming::outputName(QString(), counterText, pageText, baseName, m_startTime,
+                                          expandTemplate(piece.name, counterText, pageText, baseName, m_startTime),
                                           maxBytes);
     return rangeOutputName(m_request.outPrefix, counterText, pageText, baseName, m_startTime, maxBytes);
 }
