@@ -1,6 +1,7 @@
 #include "cli/SplitCommand.h"
 
 #include "cli/CommandLine.h"
+#include "cli/CutSearch.h"
 #include "cli/ExitCode.h"
 #include "cli/InputDocument.h"
 #include "cli/JobRunner.h"
@@ -54,6 +55,7 @@ void addOptions(QCommandLineParser &parser)
                                                 "\"[BASENAME]_p[PAGE]\" (see the manual page)."),
          QStringLiteral("TEMPLATE")},
     });
+    CutSearch::addOptions(parser);
     CommandLine::addJobOptions(parser);
 }
 
@@ -77,8 +79,10 @@ bool planPieces(const QCommandLineParser &parser, const InputDocument &document,
                 int &exitCode, QString &error)
 {
     exitCode = ExitCode::Usage;
-    const QStringList ways = {QStringLiteral("each"), QStringLiteral("remove"), QStringLiteral("ranges"),
-                              QStringLiteral("parts"), QStringLiteral("bookmarks"), QStringLiteral("max-size")};
+    const QStringList ways = QStringList{QStringLiteral("each"), QStringLiteral("remove"), QStringLiteral("ranges"),
+                                         QStringLiteral("parts"), QStringLiteral("bookmarks"),
+                                         QStringLiteral("max-size")}
+                             + CutSearch::ways();
     QStringList chosen;
     for (const QString &way : ways) {
         if (parser.isSet(way))
@@ -93,10 +97,16 @@ bool planPieces(const QCommandLineParser &parser, const InputDocument &document,
         return false;
     }
 
+    if (!CutSearch::checkOptions(parser, error))
+        return false;
+
     const int pages = document.pageCount;
     if (parser.isSet(QStringLiteral("rotate"))
         && !PageSelection::parseRotations(parser.value(QStringLiteral("rotate")), pages, request.rotations, error))
         return false;
+    // The parts come from the pages, once everything else is known good.
+    if (CutSearch::isChosen(parser))
+        return true;
     if (parser.isSet(QStringLiteral("parts"))) {
         request.mode = SplitRequest::Parts;
         QList<PageRangeList> parts;
@@ -264,7 +274,7 @@ int runSplitCommand(const QStringList &arguments)
     QCommandLineParser parser;
     addOptions(parser);
     int exitCode = 0;
-    if (!CommandLine::parse(parser, command, arguments, exitCode))
+    if (!CommandLine::parse(parser, command, CutSearch::withCodePrefix(arguments), exitCode))
         return exitCode;
     if (parser.positionalArguments().size() != 1)
         return CommandLine::usageError(command, QStringLiteral("give one document to split"));
@@ -304,5 +314,10 @@ int runSplitCommand(const QStringList &arguments)
     request.outPrefix = parser.isSet(QStringLiteral("name")) ? parser.value(QStringLiteral("name"))
                         : request.mode == SplitRequest::Bookmarks ? SplitPlan::bookmarkTemplate()
                                                                   : SplitPlan::defaultTemplate();
+    if (CutSearch::isChosen(parser)) {
+        exitCode = CutSearch::findParts(parser, request.fileName, request.filePassword, request.pageCount, request);
+        if (exitCode != ExitCode::Done)
+            return exitCode;
+    }
     return runAndReport(parser, source, request, folder);
 }
