@@ -4,13 +4,18 @@
 //   make_fixture pdf <path> <pages>
 //   make_fixture plain-pdf <path> <pages>                  (written by hand, not by qpdf; see below)
 //   make_fixture image-pdf <path> <pages> <image bytes>   (a full-page image on every page)
+//   make_fixture scan-pdf <path> <pages>                   (scanned pages: see writeScanDocument)
 //   make_fixture split-request <request> <source> <pages> <out folder> <session folder>
 //   make_fixture merge-request [--optimise=lossless|images] <request> <merged file> <session folder> <source>...
 
 #include "tests/support/PdfFixtures.h"
 #include "protocol/JobFiles.h"
 
+#include <QBuffer>
 #include <QByteArray>
+#include <QImage>
+#include <QPainter>
+#include <QRandomGenerator>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -25,6 +30,7 @@ int usage()
         << "usage: make_fixture pdf <path> <pages>\n"
            "       make_fixture plain-pdf <path> <pages>\n"
            "       make_fixture image-pdf <path> <pages> <image bytes>\n"
+           "       make_fixture scan-pdf <path> <pages>\n"
            "       make_fixture split-request <request> <source> <pages> <out folder> <session folder>\n"
            "       make_fixture merge-request [--optimise=lossless|images] <request> <merged file> "
            "<session folder> <source>...\n";
@@ -88,6 +94,82 @@ bool writePlainDocument(const QString &path, int pages)
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(pdf) == pdf.size();
 }
 
+// A sheet scanned at 300 dpi in grey (A4, 2480 x 3508): tinted paper with
+// the scanner's noise and a few specks, and, unless blank, lines of words.
+QByteArray scannedSheet(int variant, bool blank)
+{
+    QImage image(2480, 3508, QImage::Format_Grayscale8);
+    QRandomGenerator random(quint32(variant) + 1);
+    for (int y = 0; y < image.height(); ++y) {
+        uchar *line = image.scanLine(y);
+        for (int x = 0; x < image.width(); ++x)
+            line[x] = uchar(222 + random.bounded(-14, 15));
+    }
+    QPainter painter(&image);
+    for (int speck = 0; speck < 12; ++speck)
+        painter.fillRect(random.bounded(200, 2280), random.bounded(200, 3300), 5, 5, QColor(50, 50, 50));
+    for (int y = 300; !blank && y < 3200; y += 70) {
+        for (int x = 250; x < 2150;) {
+            const int word = random.bounded(60, 260);
+            painter.fillRect(x, y, word, 34, QColor(40, 40, 40));
+            x += word + 40;
+        }
+    }
+    painter.end();
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG", 75);
+    return jpeg;
+}
+
+// A stack of scanned sheets, one full-page JPEG image a page, every eighth
+// sheet blank; eight sheets drawn once, each page a copy of its own, so
+// that every page is decoded and read from the file as a real scan is.
+bool writeScanDocument(const QString &path, int pages)
+{
+    constexpr int Variants = 8;
+    QList<QByteArray> sheets;
+    for (int variant = 0; variant < Variants; ++variant)
+        sheets.append(scannedSheet(variant, variant == 0));
+
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    QList<qint64> offsets;
+    const auto object = [&](const QByteArray &head, const QByteArray &stream = QByteArray()) {
+        offsets.append(file.pos());
+        QByteArray body = QByteArray::number(offsets.size()) + " 0 obj\n" + head;
+        if (!stream.isNull())
+            body += "\nstream\n" + stream + "\nendstream";
+        file.write(body + "\nendobj\n");
+    };
+    file.write("%PDF-1.4\n%\xe2\xe3\xcf\xd3\n");
+    const int firstPage = 4;   // catalog, page tree, the one content stream come first
+    QByteArray kids;
+    for (int k = 0; k < pages; ++k)
+        kids += QByteArray::number(firstPage + 2 * k) + " 0 R ";
+    object("<< /Type /Catalog /Pages 2 0 R >>");
+    object("<< /Type /Pages /Kids [ " + kids + "] /Count " + QByteArray::number(pages) + " >>");
+    const QByteArray content = "q 595 0 0 842 0 0 cm /Scan Do Q\n";
+    object("<< /Length " + QByteArray::number(content.size()) + " >>", content);
+    for (int k = 0; k < pages; ++k) {
+        object("<< /Type /Page /Parent 2 0 R /MediaBox [ 0 0 595 842 ] /Contents 3 0 R /Resources << /XObject << "
+               "/Scan " + QByteArray::number(firstPage + 2 * k + 1) + " 0 R >> >> >>");
+        const QByteArray &sheet = sheets.at(k % Variants);
+        object("<< /Type /XObject /Subtype /Image /Width 2480 /Height 3508 /ColorSpace /DeviceGray "
+               "/BitsPerComponent 8 /Filter /DCTDecode /Length " + QByteArray::number(sheet.size()) + " >>",
+               sheet);
+    }
+    const qint64 xref = file.pos();
+    QByteArray tail = "xref\n0 " + QByteArray::number(offsets.size() + 1) + "\n0000000000 65535 f \n";
+    for (qint64 offset : offsets)
+        tail += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+    tail += "trailer\n<< /Size " + QByteArray::number(offsets.size() + 1) + " /Root 1 0 R >>\nstartxref\n"
+            + QByteArray::number(xref) + "\n%%EOF\n";
+    return file.write(tail) == tail.size() && file.flush();
+}
+
 // Single pages, no properties, no compression: the plain cut.
 bool writeSplitRequest(const QStringList &args)
 {
@@ -142,6 +224,8 @@ int main(int argc, char *argv[])
         ok = writePlainDocument(args.at(0), args.at(1).toInt());
     else if (command == QLatin1String("image-pdf") && args.size() == 3)
         ok = writeDocument(args.at(0), args.at(1).toInt(), args.at(2).toInt());
+    else if (command == QLatin1String("scan-pdf") && args.size() == 2)
+        ok = writeScanDocument(args.at(0), args.at(1).toInt());
     else if (command == QLatin1String("split-request") && args.size() == 5)
         ok = writeSplitRequest(args);
     else if (command == QLatin1String("merge-request") && args.size() >= 4)
