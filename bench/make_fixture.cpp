@@ -103,7 +103,7 @@ QByteArray scannedSheet(int variant, bool blank)
     for (int y = 0; y < image.height(); ++y) {
         uchar *line = image.scanLine(y);
         for (int x = 0; x < image.width(); ++x)
-            line[x] = uchar(222 + random.bounded(-14, 15));
+            line[x] = uchar(222 + random.bounded(-6, 7));
     }
     QPainter painter(&image);
     for (int speck = 0; speck < 12; ++speck)

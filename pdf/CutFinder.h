@@ -3,15 +3,17 @@
 #include "pdf/PageFacts.h"
 
 #include <QHash>
+#include <QList>
 #include <QObject>
 #include <QString>
 
 class RenderClient;
 
 // Finds what finding cuts needs to know about every page of a document, in
-// a renderer program of its own (so pages being shown are not kept waiting),
-// page after page, and tells how far it got. The caller decides where the
-// cuts go (CutPlan).
+// renderer programs of its own (so pages being shown are not kept waiting),
+// one for each processor up to two, since a scanned page is mostly decoding
+// its image; it tells how far it got. The caller decides where the cuts go
+// (CutPlan).
 class CutFinder : public QObject
 {
     Q_OBJECT
@@ -24,7 +26,7 @@ public:
     void start(const QString &path, const QString &password, int pageCount, const PageFactsQuery &query);
     // Stops the search; neither progress nor finished follows.
     void cancel();
-    bool isRunning() const { return !m_waiting.isEmpty(); }
+    bool isRunning() const { return m_waitingCount > 0; }
 
 signals:
     void progressed(int pagesDone, int pageCount);
@@ -32,10 +34,11 @@ signals:
     void finished(const PageFactsList &facts);
 
 private:
-    void pageRead(int id, const PageFacts &facts);
+    void pageRead(RenderClient *client, int id, const PageFacts &facts);
 
-    RenderClient *m_client;
-    QHash<int, int> m_waiting;   // request id -> page index
+    QList<RenderClient *> m_clients;
+    QHash<RenderClient *, QHash<int, int>> m_waiting;   // request id -> page index, by renderer
+    int m_waitingCount = 0;
     PageFactsList m_facts;
     int m_done = 0;
 };
