@@ -45,7 +45,7 @@ run_case() {
         *) echo "$name: found \"$found\", not \"$expected\"" >&2; exit 1 ;;
         esac
     done
-    printf '%s: %s (%d runs, %s)\n' "$name" "$found" "$runs" "$(stat -c %s "$2" | awk '{ printf "%.1f MB", $1 / 1e6 }')"
+    printf '%s: %s (%d runs, %s)\n' "$name" "$found" "$runs" "$(stat -c %s "$1" | awk '{ printf "%.1f MB", $1 / 1e6 }')"
     print_times cutfind "$work/$name.runs"
 }
 

@@ -3,6 +3,7 @@
 #include "pdf/BlankPage.h"
 #include "pdf/CodeReader.h"
 #include "pdf/PageRenderer.h"
+#include "pdf/ScanPages.h"
 
 #include <QElapsedTimer>
 #include <QImage>
@@ -31,7 +32,8 @@ QSize codePixels(PageRenderer &renderer, int page)
 
 namespace PageFactsReader {
 
-PageFacts read(PageRenderer &renderer, int page, const PageFactsQuery &query, int timeLimitMs)
+PageFacts read(PageRenderer &renderer, const ScanPages *scans, int page, const PageFactsQuery &query,
+               int timeLimitMs)
 {
     QElapsedTimer clock;
     clock.start();
@@ -39,10 +41,15 @@ PageFacts read(PageRenderer &renderer, int page, const PageFactsQuery &query, in
     PageFacts facts;
 
     if (query.blank) {
-        const QImage image = renderer.renderAt(page, renderer.pixelsAt(page, BlankDpi), timeLeft());
-        if (image.isNull())
-            return PageFacts::unreadable();
-        facts.blank = BlankPage::isBlank(image, BlankDpi / 25.4, query.blankOptions);
+        const ScanPages::Drawn scan = scans ? scans->drawSmall(page, BlankDpi) : ScanPages::Drawn();
+        if (!scan.image.isNull()) {
+            facts.blank = BlankPage::isBlank(scan.image, scan.dotsPerMm, query.blankOptions);
+        } else {
+            const QImage image = renderer.renderAt(page, renderer.pixelsAt(page, BlankDpi), timeLeft());
+            if (image.isNull())
+                return PageFacts::unreadable();
+            facts.blank = BlankPage::isBlank(image, BlankDpi / 25.4, query.blankOptions);
+        }
     }
     if (query.text) {
         const QString text = renderer.text(page);

@@ -3,6 +3,7 @@
 #include "pdf/PageFacts.h"
 
 class PageRenderer;
+class ScanPages;
 
 // Finds out, in the renderer program, what finding cuts asks about a page:
 // whether it is blank, its text, its codes. Every drawing shares one time
@@ -16,7 +17,10 @@ inline constexpr double BlankDpi = 60.0;
 // barcode is about a third of a millimetre.
 inline constexpr double CodeDpi = 200.0;
 
-PageFacts read(PageRenderer &renderer, int page, const PageFactsQuery &query, int timeLimitMs);
+// A page that is one scanned image is judged blank from its image alone
+// when scans can tell (ScanPages); the renderer draws every other page.
+PageFacts read(PageRenderer &renderer, const ScanPages *scans, int page, const PageFactsQuery &query,
+               int timeLimitMs);
 
 // True when the words of phrase stand in text in that order, whole, in
 // any case, whatever spaces or line breaks lie between them.

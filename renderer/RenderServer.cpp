@@ -2,6 +2,7 @@
 
 #include "pdf/PageFactsReader.h"
 #include "pdf/PageRenderer.h"
+#include "pdf/ScanPages.h"
 
 #include <QDataStream>
 #include <QImage>
@@ -132,8 +133,10 @@ void RenderServer::answerFacts(const RenderProtocol::Request &request)
 {
     PageFacts facts = PageFacts::unreadable();
     PageRenderer *renderer = rendererFor(request.path, request.password);
+    if (renderer && request.facts.blank && !m_scans)
+        m_scans = std::make_unique<ScanPages>(request.path, request.password);
     if (renderer && request.page >= 1 && request.page <= renderer->pageCount())
-        facts = PageFactsReader::read(*renderer, request.page, request.facts, TimeLimitMs);
+        facts = PageFactsReader::read(*renderer, m_scans.get(), request.page, request.facts, TimeLimitMs);
     QByteArray bytes;
     QDataStream stream(&bytes, QIODevice::WriteOnly);
     stream << facts;
@@ -150,6 +153,7 @@ PageRenderer *RenderServer::rendererFor(const QString &path, const QByteArray &p
 {
     if (!m_renderer || path != m_path || password != m_password) {
         m_renderer.reset();
+        m_scans.reset();
         m_renderer = PageRenderer::open(QByteArray(), path, password);
         m_path = path;
         m_password = password;

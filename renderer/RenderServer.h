@@ -9,6 +9,7 @@
 #include <memory>
 
 class PageRenderer;
+class ScanPages;
 
 // The renderer's loop: reads page requests from one descriptor and answers
 // each on another, until the input ends. The document of the last request
@@ -48,6 +49,7 @@ private:
     int m_input;
     int m_output;
     std::unique_ptr<PageRenderer> m_renderer;
+    std::unique_ptr<ScanPages> m_scans;   // the same document, for finding cuts
     QString m_path;
     QByteArray m_password;
     AheadPage m_ahead;

@@ -5,8 +5,12 @@
 // as wide as its number says, so the pages of every output can be told.
 
 #include "tests/support/TestGroup.h"
+#include "pdf/BlankPage.h"
+#include "pdf/PageFactsReader.h"
+#include "pdf/PageRenderer.h"
 #include "pdf/PdfDocument.h"
 #include "pdf/PdfService.h"
+#include "pdf/ScanPages.h"
 #include "tests/support/TestEnv.h"
 
 #include <QDir>
@@ -166,6 +170,7 @@ private slots:
     void initTestCase();
     void splitsScannedStacks_data();
     void splitsScannedStacks();
+    void scansReadAsTheyAreDrawn();
 
 private:
     ScratchFolder m_scratch;
@@ -256,6 +261,27 @@ void CutSearchTest::splitsScannedStacks()
     QTEST(piecesIn(out), "pieces");
     QFETCH(QString, told);
     QVERIFY2(errors.contains(": " + told + "\n"), qPrintable(errors));
+}
+
+// A page that is one scanned image is judged from its JPEG data without
+// drawing it; the verdict must be the one the drawn page gives.
+void CutSearchTest::scansReadAsTheyAreDrawn()
+{
+    const QString path = m_scratch.filePath(QStringLiteral("letters.pdf"));
+    const ScanPages scans(path, QByteArray());
+    const auto renderer = PageRenderer::open(QByteArray(), path, QByteArray());
+    QVERIFY(renderer);
+    QStringList verdicts;
+    for (int page = 1; page <= renderer->pageCount(); ++page) {
+        const ScanPages::Drawn scan = scans.drawSmall(page, PageFactsReader::BlankDpi);
+        const QImage drawn = renderer->renderAt(page, renderer->pixelsAt(page, PageFactsReader::BlankDpi), 5000);
+        const bool blank = BlankPage::isBlank(drawn, PageFactsReader::BlankDpi / 25.4, BlankOptions());
+        if (!scan.image.isNull())
+            QCOMPARE(BlankPage::isBlank(scan.image, scan.dotsPerMm, BlankOptions()), blank);
+        verdicts << QStringLiteral("%1%2").arg(scan.image.isNull() ? "drawn" : "scan", blank ? " blank" : "");
+    }
+    QCOMPARE(verdicts, QStringList({"drawn", "scan", "scan blank", "drawn", "scan", "drawn blank", "scan blank",
+                                    "drawn", "scan blank"}));
 }
 
 CM_TEST_MAIN(CutSearchTest)
