@@ -239,8 +239,7 @@ int findParts(const QCommandLineParser &parser, const QString &source, const QSt
     }
 
     FoundCuts cuts = CutPlan::cut(facts, options);
-    if (!quiet)
-        tell(source, cuts, facts, options);
+    tell(source, cuts, facts, options);
     if (cuts.parts.isEmpty()) {
         reportError(source, QStringLiteral("every page would be left out: there is nothing to split"));
         return ExitCode::InputUnreadable;
