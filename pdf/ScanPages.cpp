@@ -173,7 +173,10 @@ bool decodeGrey(const std::string &data, int denominator, QImage &image)
     jpeg_mem_src(&decoder, reinterpret_cast<const unsigned char *>(data.data()),
                  static_cast<unsigned long>(data.size()));
     jpeg_read_header(&decoder, TRUE);
-    if (decoder.jpeg_color_space == JCS_CMYK || decoder.jpeg_color_space == JCS_YCCK) {
+    // The size the data claims, not the one the dictionary does, is what
+    // would be allocated.
+    if (decoder.jpeg_color_space == JCS_CMYK || decoder.jpeg_color_space == JCS_YCCK
+        || qint64(decoder.image_width) * decoder.image_height > LargestPixelCount) {
         jpeg_destroy_decompress(&decoder);
         return false;
     }
