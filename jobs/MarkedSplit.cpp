@@ -20,7 +20,7 @@ void addPage(PageRangeList &pages, int page)
 
 } // namespace
 
-MarkedSplit MarkedSplit::fromMarks(const QVector<PageMark> &marks)
+MarkedSplit MarkedSplit::fromMarks(const QVector<PageMark> &marks, const PageFactsList &found)
 {
     MarkedSplit split;
     MarkedPart part;
@@ -30,9 +30,14 @@ MarkedSplit MarkedSplit::fromMarks(const QVector<PageMark> &marks)
         if (part.first == 0)
             part.first = page;
         part.last = page;
+        const PageFacts facts = found.value(page - 1);
+        if (part.code.isEmpty() && !facts.codes.isEmpty())
+            part.code = facts.codes.first();
         if (mark.leftOut) {
             ++part.leftOut;
         } else {
+            if (part.pages.isEmpty())
+                part.firstLine = facts.firstLine;
             addPage(part.pages, page);
             if (mark.rotation != 0) {
                 ++part.rotated;

@@ -1,6 +1,7 @@
 #ifndef CLEAVEMARK_JOBS_MARKEDSPLIT_H
 #define CLEAVEMARK_JOBS_MARKEDSPLIT_H
 
+#include "pdf/PageFacts.h"
 #include "pdf/PageRange.h"
 
 #include <QList>
@@ -33,6 +34,10 @@ struct MarkedPart
     int last = 0;
     int leftOut = 0;       // pages of the span in no piece
     int rotated = 0;       // pages of the piece turned by a mark
+    // What finding cuts read on its pages, for names from them: the first
+    // line of its first page, the code of the first separator in its span.
+    QString firstLine;
+    QString code;
 
     int pageCount() const;
 };
@@ -52,7 +57,9 @@ struct MarkedSplit
 
     bool isEmpty() const { return parts.isEmpty(); }
     // marks holds page 1 first; a cut after the last page cuts nothing.
-    static MarkedSplit fromMarks(const QVector<PageMark> &marks);
+    // found, when finding cuts looked at the pages, has one entry a page
+    // whose codes are only those that counted as separators.
+    static MarkedSplit fromMarks(const QVector<PageMark> &marks, const PageFactsList &found = {});
 };
 
 Q_DECLARE_METATYPE(MarkedSplit)

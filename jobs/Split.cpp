@@ -6,6 +6,7 @@
 #include "jobs/PageRanges.h"
 #include "pdf/InformationReader.h"
 #include "pdf/OutlinePieces.h"
+#include "protocol/PartNames.h"
 #include "protocol/SplitPlan.h"
 
 #include <QDateTime>
@@ -271,9 +272,17 @@ SplitRequest Split::buildRequest() const
     }
     if (m_mode == ByFileSize)
         request.maxFileSize = m_maxFileSize;
+    const QString nameTemplate = request.outPrefix;
+    request.outPrefix = PartNames::templateForOthers(nameTemplate);
     if (m_mode == ByMarks) {
-        for (const MarkedPart &part : m_markedSplit.parts)
-            request.parts.append({part.pages, part.name});
+        // A name the user typed wins; the template's name from the pages
+        // comes next, and the usual name where a part lacks what it needs.
+        for (const MarkedPart &part : m_markedSplit.parts) {
+            const QString name = part.name.isEmpty()
+                                     ? PartNames::nameOf(nameTemplate, part.firstLine, part.code)
+                                     : part.name;
+            request.parts.append({part.pages, name});
+        }
         for (const MarkedRotation &rotation : m_markedSplit.rotations)
             request.rotations.append({rotation.page, rotation.angle});
     }

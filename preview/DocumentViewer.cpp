@@ -1,6 +1,7 @@
 #include "preview/DocumentViewer.h"
 
 #include "common/UserPreferences.h"
+#include "preview/FindCutsBar.h"
 #include "preview/MarksBar.h"
 #include "preview/Page.h"
 #include "preview/PageMarks.h"
@@ -18,6 +19,7 @@
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -73,10 +75,14 @@ DocumentViewer::DocumentViewer(QSharedPointer<PdfService> service, QWidget *pare
     m_grid = new ThumbnailGrid(m_model, m_loader, frame);
     m_zoomBar = new ZoomBar(m_pageView, frame);
     m_marksBar = new MarksBar(m_marks, m_grid, frame);
+    m_findCuts = new FindCutsBar(m_marks, QCoreApplication::applicationDirPath() + QStringLiteral("/sheafrender"),
+                                 frame);
+    m_findCuts->hide();
     layout->addWidget(createToolRow(frame));
     // One bar shows at a time; a hidden one takes no room.
     layout->addWidget(m_zoomBar);
     layout->addWidget(m_marksBar);
+    layout->addWidget(m_findCuts);
     m_views = new QStackedWidget(frame);
     m_views->addWidget(m_pageView);
     m_views->addWidget(m_grid);
@@ -93,6 +99,8 @@ DocumentViewer::DocumentViewer(QSharedPointer<PdfService> service, QWidget *pare
     connect(m_pageView, &PageView::currentPageChanged, this, &DocumentViewer::showCurrentPage);
     connect(m_grid, &ThumbnailGrid::currentPageChanged, this, &DocumentViewer::showCurrentPage);
     connect(m_marksBar, &MarksBar::splitAtMarks, this, &DocumentViewer::requestSplit);
+    connect(m_findCutsButton, &QPushButton::clicked, this, [this] { setFindCutsShown(!m_findCuts->isVisible()); });
+    connect(m_findCuts, &FindCutsBar::closeRequested, this, [this] { setFindCutsShown(false); });
 
     resize(initialSize);
     retranslate();
@@ -118,6 +126,11 @@ QWidget *DocumentViewer::createToolRow(QWidget *parent)
     m_viewButtons->addButton(m_gridButton, int(View::Thumbnails));
     connect(m_viewButtons, &QButtonGroup::idClicked, this,
             [this](int id) { setView(View(id)); });
+    m_findCutsButton = new Button(row);
+    m_findCutsButton->setObjectName(QStringLiteral("buttonFindCuts"));
+    m_findCutsButton->setCheckable(true);
+    layout->addSpacing(12);
+    layout->addWidget(m_findCutsButton);
     layout->addStretch();
     m_goToLabel = new QLabel(row);
     m_goToPage = new QLineEdit(row);
@@ -152,6 +165,7 @@ void DocumentViewer::createActions()
             m_zoomBar->setZoom(Zoom::fitWidth());
     });
     m_marksBar->addActionsTo(this);
+    addKeys({FindCutsBar::openKey()}, [this] { setFindCutsShown(true); });
 }
 
 void DocumentViewer::retranslate()
@@ -164,6 +178,10 @@ void DocumentViewer::retranslate()
     m_gridButton->setText(grid);
     m_gridButton->setAccessibleName(grid);
     m_gridButton->setToolTip(withShortcuts(grid, {viewKey(View::Thumbnails)}));
+    const QString findCuts = tr("Find cuts");
+    m_findCutsButton->setText(findCuts);
+    m_findCutsButton->setAccessibleName(findCuts);
+    m_findCutsButton->setToolTip(withShortcuts(findCuts, {FindCutsBar::openKey()}));
     m_goToLabel->setText(tr("Go to page:"));
     m_goToPage->setAccessibleName(tr("Go to page"));
     m_grid->setAccessibleName(tr("Pages"));
@@ -197,6 +215,7 @@ void DocumentViewer::pagesOpened(bool shown)
         return;
     m_loader->setDocument(document);
     m_model->setDocument(document);
+    m_findCuts->setDocument(document);
     if (document) {
         m_marks->setDocument(PageMarks::keyOf(document->fileName()), document->pageCount());
         m_grid->setCurrentPage(1);
@@ -218,6 +237,9 @@ void DocumentViewer::setView(View view)
     m_views->setCurrentWidget(grid ? static_cast<QWidget *>(m_grid) : m_pageView);
     m_marksBar->setVisible(grid);
     m_zoomBar->setVisible(!grid);
+    m_findCutsButton->setVisible(grid);
+    if (!grid)
+        setFindCutsShown(false);
     if (page > 0) {
         if (grid)
             m_grid->setCurrentPage(page);
@@ -262,6 +284,20 @@ void DocumentViewer::zoomStep(int steps)
         m_grid->stepThumbnailSide(steps);
     else
         m_zoomBar->step(steps);
+}
+
+// The cuts found show in the grid, so the panel opens on it; closed, it
+// hands the keys back to the grid.
+void DocumentViewer::setFindCutsShown(bool shown)
+{
+    if (shown && view() != View::Thumbnails)
+        setView(View::Thumbnails);
+    m_findCutsButton->setChecked(shown);
+    m_findCuts->setVisible(shown);
+    if (shown)
+        m_findCuts->takeFocus();
+    else if (view() == View::Thumbnails)
+        m_grid->setFocus(Qt::OtherFocusReason);
 }
 
 void DocumentViewer::requestSplit()

@@ -7,6 +7,7 @@
 #include <QSharedPointer>
 
 class Button;
+class FindCutsBar;
 class MarksBar;
 class PageMarks;
 class PageView;
@@ -50,6 +51,8 @@ public:
     PageMarks *marks() const { return m_marks; }
     MarksBar *marksBar() const { return m_marksBar; }
     ZoomBar *zoomBar() const { return m_zoomBar; }
+    FindCutsBar *findCutsBar() const { return m_findCuts; }
+    Button *findCutsButton() const { return m_findCutsButton; }
     WindowBar *windowBar() const { return m_windowBar; }
     Button *viewButton(View view) const;
     QLineEdit *goToPageField() const { return m_goToPage; }
@@ -87,6 +90,7 @@ private:
     void zoomStep(int steps);
     void requestSplit();
     void restoreGeometryOnce();
+    void setFindCutsShown(bool shown);
 
     QFrame *m_shadow = nullptr;
     WindowBar *m_windowBar = nullptr;
@@ -98,6 +102,8 @@ private:
     QStackedWidget *m_views = nullptr;
     ZoomBar *m_zoomBar = nullptr;
     MarksBar *m_marksBar = nullptr;
+    FindCutsBar *m_findCuts = nullptr;
+    Button *m_findCutsButton = nullptr;
     QButtonGroup *m_viewButtons = nullptr;
     Button *m_singleButton = nullptr;
     Button *m_gridButton = nullptr;

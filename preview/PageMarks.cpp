@@ -50,6 +50,7 @@ bool PageMarks::setDocument(const QString &documentKey, int pageCount)
     m_undo->clear();
     m_marks = QVector<PageMark>(qMax(0, pageCount));
     m_marked = 0;
+    m_found.clear();
     emit reset();
     return false;
 }
@@ -106,6 +107,38 @@ void PageMarks::clear()
             after.insert(page, PageMark());
     }
     push(tr("Clear marks"), after);
+}
+
+void PageMarks::applyFound(const FoundCuts &cuts, const CutOptions &options, const PageFactsList &found)
+{
+    QVector<PageMark> marks = m_marks;
+    for (PageMark &mark : marks)
+        mark = {false, true, mark.rotation};
+    for (const SplitPart &part : cuts.parts) {
+        for (const PageRange &range : part.pages) {
+            for (int page = range.from; page <= range.to && page <= marks.size(); ++page)
+                marks[page - 1].leftOut = false;
+        }
+    }
+    // The separators between two parts go with the part they mark off, so
+    // that the part's span holds the code that names it.
+    for (int k = 0; k + 1 < cuts.parts.size(); ++k) {
+        const int cutAfter = options.side == CutOptions::Side::Before ? cuts.parts.at(k).pages.last().to
+                                                                      : cuts.parts.at(k + 1).pages.first().from - 1;
+        if (cutAfter >= 1 && cutAfter < marks.size())
+            marks[cutAfter - 1].cutAfter = true;
+    }
+    QHash<int, PageMark> after;
+    for (int page = 1; page <= marks.size(); ++page) {
+        if (marks.at(page - 1) != m_marks.at(page - 1))
+            after.insert(page, marks.at(page - 1));
+    }
+    m_found = found;
+    for (PageFacts &facts : m_found) {
+        const QString code = CutPlan::matchingCode(facts, options.codePrefix);
+        facts.codes = options.way == CutOptions::Way::AtCode && !code.isEmpty() ? QStringList{code} : QStringList();
+    }
+    push(tr("Find cuts"), after);
 }
 
 void PageMarks::push(const QString &text, const QHash<int, PageMark> &after)

@@ -2,6 +2,7 @@
 #define CLEAVEMARK_PREVIEW_PAGEMARKS_H
 
 #include "jobs/MarkedSplit.h"
+#include "protocol/CutPlan.h"
 
 #include <QHash>
 #include <QList>
@@ -36,7 +37,7 @@ public:
     int pageCount() const { return m_marks.size(); }
     PageMark mark(int page) const { return m_marks.value(page - 1); }
     bool hasMarks() const { return m_marked > 0; }
-    MarkedSplit split() const { return MarkedSplit::fromMarks(m_marks); }
+    MarkedSplit split() const { return MarkedSplit::fromMarks(m_marks, m_found); }
     QUndoStack *undoStack() const { return m_undo; }
 
     // Cut and leave out are switched off on the pages when all of them
@@ -44,6 +45,10 @@ public:
     // page would cut nothing and is not set.
     void apply(Action action, const QList<int> &pages);
     void clear();
+    // Sets the cuts and the left-out pages that finding cuts found, in place
+    // of those marked before, as one step for Undo; turns stay. found holds
+    // what was read of each page, kept for naming the parts.
+    void applyFound(const FoundCuts &cuts, const CutOptions &options, const PageFactsList &found);
 
 signals:
     // The marks of these pages changed (by an action, undo or redo).
@@ -59,6 +64,7 @@ private:
 
     QString m_key;
     QVector<PageMark> m_marks;
+    PageFactsList m_found;   // of the last search, with only the codes that counted
     int m_marked = 0;   // pages with any mark
     QUndoStack *m_undo = nullptr;
 };

@@ -14,15 +14,6 @@ struct Classified
     QString code;
 };
 
-QString matchingCode(const PageFacts &facts, const QString &prefix)
-{
-    for (const QString &code : facts.codes) {
-        if (code.startsWith(prefix))
-            return code;
-    }
-    return QString();
-}
-
 // A blank even page after a page that is not blank is the back of a sheet
 // printed on one side.
 bool isBackSide(const PageFactsList &facts, int index)
@@ -49,7 +40,7 @@ QList<Classified> classify(const PageFactsList &facts, const CutOptions &options
                 one.role = Role::Separator;
             break;
         case CutOptions::Way::AtCode:
-            one.code = matchingCode(page, options.codePrefix);
+            one.code = CutPlan::matchingCode(page, options.codePrefix);
             if (!one.code.isEmpty())
                 one.role = Role::Separator;
             break;
@@ -110,6 +101,15 @@ CutOptions CutOptions::defaultsFor(Way way)
 }
 
 namespace CutPlan {
+
+QString matchingCode(const PageFacts &facts, const QString &prefix)
+{
+    for (const QString &code : facts.codes) {
+        if (code.startsWith(prefix))
+            return code;
+    }
+    return QString();
+}
 
 FoundCuts cut(const PageFactsList &facts, const CutOptions &options)
 {

@@ -41,6 +41,9 @@ namespace CutPlan {
 
 FoundCuts cut(const PageFactsList &facts, const CutOptions &options);
 
+// The first code on the page that begins with prefix; empty when none does.
+QString matchingCode(const PageFacts &facts, const QString &prefix);
+
 // Pages that could not be read within the renderer's limits.
 int unreadableCount(const PageFactsList &facts);
 // Pages without a text layer (or that could not be read).

@@ -31,26 +31,36 @@ bool usesCode(const QString &nameTemplate)
     return nameTemplate.contains(codeTag);
 }
 
+QString nameOf(const QString &nameTemplate, const QString &firstLine, const QString &code)
+{
+    const bool firstLineUsed = usesFirstLine(nameTemplate);
+    const bool codeUsed = usesCode(nameTemplate);
+    if ((!firstLineUsed && !codeUsed) || (firstLineUsed && isNameless(firstLine)) || (codeUsed && isNameless(code)))
+        return QString();
+    // In one pass, so that a tag in the text itself stays text.
+    QStringList pieces = nameTemplate.split(firstLineTag);
+    for (QString &piece : pieces)
+        piece.replace(codeTag, code);
+    return pieces.join(firstLine);
+}
+
+QString templateForOthers(const QString &nameTemplate)
+{
+    return usesFirstLine(nameTemplate) || usesCode(nameTemplate) ? SplitPlan::defaultTemplate() : nameTemplate;
+}
+
 QString nameParts(const QString &nameTemplate, const PageFactsList &facts, FoundCuts &cuts)
 {
-    const bool firstLine = usesFirstLine(nameTemplate);
-    const bool code = usesCode(nameTemplate);
-    if (!firstLine && !code)
+    if (!usesFirstLine(nameTemplate) && !usesCode(nameTemplate))
         return nameTemplate;
     for (int k = 0; k < cuts.parts.size(); ++k) {
         SplitPart &part = cuts.parts[k];
-        const int firstPage = part.pages.first().from;
-        const QString line = facts.value(firstPage - 1).firstLine;
-        const QString partCode = cuts.codes.value(k);
-        if ((firstLine && isNameless(line)) || (code && isNameless(partCode)))
-            continue;
-        // In one pass, so that a tag in the text itself stays text.
-        QStringList pieces = nameTemplate.split(firstLineTag);
-        for (QString &piece : pieces)
-            piece.replace(codeTag, partCode);
-        part.name = pieces.join(line);
+        const QString name = nameOf(nameTemplate, facts.value(part.pages.first().from - 1).firstLine,
+                                    cuts.codes.value(k));
+        if (!name.isEmpty())
+            part.name = name;
     }
-    return SplitPlan::defaultTemplate();
+    return templateForOthers(nameTemplate);
 }
 
 } // namespace PartNames

@@ -18,6 +18,14 @@ namespace PartNames {
 bool usesFirstLine(const QString &nameTemplate);
 bool usesCode(const QString &nameTemplate);
 
+// The name of a part whose first page begins with firstLine and whose
+// separator carries code; empty when the template needs what the part
+// lacks, or names nothing from the pages.
+QString nameOf(const QString &nameTemplate, const QString &firstLine, const QString &code);
+// The template of the parts that nameOf leaves unnamed: the usual one in
+// place of a template that names parts after their pages.
+QString templateForOthers(const QString &nameTemplate);
+
 // Names the parts of cuts from facts (one a page, in page order) and
 // returns the template for the parts it could not name: the template itself
 // when it names nothing from the pages, else the usual one.
