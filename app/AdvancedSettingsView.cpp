@@ -41,6 +41,8 @@ const char *const tagNames[] = {
     QT_TRANSLATE_NOOP("AdvancedSettingsView", "DATENOW"),
     QT_TRANSLATE_NOOP("AdvancedSettingsView", "TIMENOW"),
     QT_TRANSLATE_NOOP("AdvancedSettingsView", "BOOKMARK"),
+    QT_TRANSLATE_NOOP("AdvancedSettingsView", "FIRSTLINE"),
+    QT_TRANSLATE_NOOP("AdvancedSettingsView", "CODE"),
 };
 
 const char tagValueProperty[] = "tag_value";

@@ -135,6 +135,14 @@
         <source>Optimise:</source>
         <translation>Optimieren:</translation>
     </message>
+    <message>
+        <source>FIRSTLINE</source>
+        <translation>ERSTEZEILE</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <translation>CODE</translation>
+    </message>
 </context>
 <context>
     <name>BookmarkModePage</name>
@@ -195,6 +203,10 @@
         <source>Pages — %1</source>
         <translation>Seiten — %1</translation>
     </message>
+    <message>
+        <source>Find cuts</source>
+        <translation>Schnitte finden</translation>
+    </message>
 </context>
 <context>
     <name>DropArea</name>
@@ -217,6 +229,137 @@
     <message>
         <source>Add file (%1)</source>
         <translation>Datei hinzufügen (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>FindCutsBar</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Stopped; the marks are as they were.</source>
+        <translation>Angehalten; die Markierungen sind unverändert.</translation>
+    </message>
+    <message>
+        <source>Every page would be left out, so the marks are as they were.</source>
+        <translation>Jede Seite würde weggelassen, daher sind die Markierungen unverändert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n part(s) found</source>
+        <translation>
+            <numerusform>%n Teil gefunden</numerusform>
+            <numerusform>%n Teile gefunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s) left out</source>
+        <translation>
+            <numerusform>%n Seite weggelassen</numerusform>
+            <numerusform>%n Seiten weggelassen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s) without text</source>
+        <translation>
+            <numerusform>%n Seite ohne Text</numerusform>
+            <numerusform>%n Seiten ohne Text</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s) could not be read</source>
+        <translation>
+            <numerusform>%n Seite nicht lesbar</numerusform>
+            <numerusform>%n Seiten nicht lesbar</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Type the phrase to find first.</source>
+        <translation>Geben Sie zuerst den gesuchten Text ein.</translation>
+    </message>
+    <message>
+        <source>At blank pages</source>
+        <translation>An leeren Seiten</translation>
+    </message>
+    <message>
+        <source>At text:</source>
+        <translation>An Text:</translation>
+    </message>
+    <message>
+        <source>At codes:</source>
+        <translation>An Codes:</translation>
+    </message>
+    <message>
+        <source>Cut at blank pages</source>
+        <translation>An leeren Seiten schneiden</translation>
+    </message>
+    <message>
+        <source>Cut at pages with a phrase</source>
+        <translation>An Seiten mit einem Text schneiden</translation>
+    </message>
+    <message>
+        <source>Cut at pages with a barcode or QR code</source>
+        <translation>An Seiten mit Barcode oder QR-Code schneiden</translation>
+    </message>
+    <message>
+        <source>Phrase</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Phrase to find</source>
+        <translation>Gesuchter Text</translation>
+    </message>
+    <message>
+        <source>Any code</source>
+        <translation>Jeder Code</translation>
+    </message>
+    <message>
+        <source>Codes beginning with</source>
+        <translation>Codes, die beginnen mit</translation>
+    </message>
+    <message>
+        <source>Leave blank pages out</source>
+        <translation>Leere Seiten weglassen</translation>
+    </message>
+    <message>
+        <source>Leave the separator page out</source>
+        <translation>Trennseite weglassen</translation>
+    </message>
+    <message>
+        <source>Cut before the separator</source>
+        <translation>Vor der Trennseite schneiden</translation>
+    </message>
+    <message>
+        <source>Cut after the separator</source>
+        <translation>Nach der Trennseite schneiden</translation>
+    </message>
+    <message>
+        <source>Where to cut</source>
+        <translation>Wo geschnitten wird</translation>
+    </message>
+    <message>
+        <source>Duplex: leave blank backs out</source>
+        <translation>Duplex: leere Rückseiten weglassen</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Finden</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Close the panel</source>
+        <translation>Bereich schließen</translation>
     </message>
 </context>
 <context>
@@ -962,6 +1105,10 @@
     <message>
         <source>Clear marks</source>
         <translation>Markierungen löschen</translation>
+    </message>
+    <message>
+        <source>Find cuts</source>
+        <translation>Schnitte finden</translation>
     </message>
 </context>
 <context>

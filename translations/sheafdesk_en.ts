@@ -135,6 +135,14 @@
         <source>Optimise:</source>
         <translation>Optimise:</translation>
     </message>
+    <message>
+        <source>FIRSTLINE</source>
+        <translation>FIRSTLINE</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <translation>CODE</translation>
+    </message>
 </context>
 <context>
     <name>BookmarkModePage</name>
@@ -195,6 +203,10 @@
         <source>Pages — %1</source>
         <translation>Pages — %1</translation>
     </message>
+    <message>
+        <source>Find cuts</source>
+        <translation>Find cuts</translation>
+    </message>
 </context>
 <context>
     <name>DropArea</name>
@@ -217,6 +229,137 @@
     <message>
         <source>Add file (%1)</source>
         <translation>Add file (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>FindCutsBar</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>Stopped; the marks are as they were.</source>
+        <translation>Stopped; the marks are as they were.</translation>
+    </message>
+    <message>
+        <source>Every page would be left out, so the marks are as they were.</source>
+        <translation>Every page would be left out, so the marks are as they were.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n part(s) found</source>
+        <translation>
+            <numerusform>%n part found</numerusform>
+            <numerusform>%n parts found</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s) left out</source>
+        <translation>
+            <numerusform>%n page left out</numerusform>
+            <numerusform>%n pages left out</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s) without text</source>
+        <translation>
+            <numerusform>%n page without text</numerusform>
+            <numerusform>%n pages without text</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s) could not be read</source>
+        <translation>
+            <numerusform>%n page could not be read</numerusform>
+            <numerusform>%n pages could not be read</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Type the phrase to find first.</source>
+        <translation>Type the phrase to find first.</translation>
+    </message>
+    <message>
+        <source>At blank pages</source>
+        <translation>At blank pages</translation>
+    </message>
+    <message>
+        <source>At text:</source>
+        <translation>At text:</translation>
+    </message>
+    <message>
+        <source>At codes:</source>
+        <translation>At codes:</translation>
+    </message>
+    <message>
+        <source>Cut at blank pages</source>
+        <translation>Cut at blank pages</translation>
+    </message>
+    <message>
+        <source>Cut at pages with a phrase</source>
+        <translation>Cut at pages with a phrase</translation>
+    </message>
+    <message>
+        <source>Cut at pages with a barcode or QR code</source>
+        <translation>Cut at pages with a barcode or QR code</translation>
+    </message>
+    <message>
+        <source>Phrase</source>
+        <translation>Phrase</translation>
+    </message>
+    <message>
+        <source>Phrase to find</source>
+        <translation>Phrase to find</translation>
+    </message>
+    <message>
+        <source>Any code</source>
+        <translation>Any code</translation>
+    </message>
+    <message>
+        <source>Codes beginning with</source>
+        <translation>Codes beginning with</translation>
+    </message>
+    <message>
+        <source>Leave blank pages out</source>
+        <translation>Leave blank pages out</translation>
+    </message>
+    <message>
+        <source>Leave the separator page out</source>
+        <translation>Leave the separator page out</translation>
+    </message>
+    <message>
+        <source>Cut before the separator</source>
+        <translation>Cut before the separator</translation>
+    </message>
+    <message>
+        <source>Cut after the separator</source>
+        <translation>Cut after the separator</translation>
+    </message>
+    <message>
+        <source>Where to cut</source>
+        <translation>Where to cut</translation>
+    </message>
+    <message>
+        <source>Duplex: leave blank backs out</source>
+        <translation>Duplex: leave blank backs out</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Close the panel</source>
+        <translation>Close the panel</translation>
     </message>
 </context>
 <context>
@@ -962,6 +1105,10 @@
     <message>
         <source>Clear marks</source>
         <translation>Clear marks</translation>
+    </message>
+    <message>
+        <source>Find cuts</source>
+        <translation>Find cuts</translation>
     </message>
 </context>
 <context>

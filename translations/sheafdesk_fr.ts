@@ -135,6 +135,14 @@
         <source>Optimise:</source>
         <translation>Optimiser :</translation>
     </message>
+    <message>
+        <source>FIRSTLINE</source>
+        <translation>PREMIERELIGNE</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <translation>CODE</translation>
+    </message>
 </context>
 <context>
     <name>BookmarkModePage</name>
@@ -195,6 +203,10 @@
         <source>Pages — %1</source>
         <translation>Pages — %1</translation>
     </message>
+    <message>
+        <source>Find cuts</source>
+        <translation>Trouver les coupes</translation>
+    </message>
 </context>
 <context>
     <name>DropArea</name>
@@ -217,6 +229,137 @@
     <message>
         <source>Add file (%1)</source>
         <translation>Ajouter un fichier (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>FindCutsBar</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Stopped; the marks are as they were.</source>
+        <translation>Arrêté ; les marques sont inchangées.</translation>
+    </message>
+    <message>
+        <source>Every page would be left out, so the marks are as they were.</source>
+        <translation>Toutes les pages seraient omises, les marques sont donc inchangées.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n part(s) found</source>
+        <translation>
+            <numerusform>%n partie trouvée</numerusform>
+            <numerusform>%n parties trouvées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s) left out</source>
+        <translation>
+            <numerusform>%n page omise</numerusform>
+            <numerusform>%n pages omises</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s) without text</source>
+        <translation>
+            <numerusform>%n page sans texte</numerusform>
+            <numerusform>%n pages sans texte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s) could not be read</source>
+        <translation>
+            <numerusform>%n page illisible</numerusform>
+            <numerusform>%n pages illisibles</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Type the phrase to find first.</source>
+        <translation>Saisissez d’abord le texte à trouver.</translation>
+    </message>
+    <message>
+        <source>At blank pages</source>
+        <translation>Aux pages blanches</translation>
+    </message>
+    <message>
+        <source>At text:</source>
+        <translation>Au texte :</translation>
+    </message>
+    <message>
+        <source>At codes:</source>
+        <translation>Aux codes :</translation>
+    </message>
+    <message>
+        <source>Cut at blank pages</source>
+        <translation>Couper aux pages blanches</translation>
+    </message>
+    <message>
+        <source>Cut at pages with a phrase</source>
+        <translation>Couper aux pages contenant un texte</translation>
+    </message>
+    <message>
+        <source>Cut at pages with a barcode or QR code</source>
+        <translation>Couper aux pages avec un code-barres ou un code QR</translation>
+    </message>
+    <message>
+        <source>Phrase</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Phrase to find</source>
+        <translation>Texte à trouver</translation>
+    </message>
+    <message>
+        <source>Any code</source>
+        <translation>Tout code</translation>
+    </message>
+    <message>
+        <source>Codes beginning with</source>
+        <translation>Codes commençant par</translation>
+    </message>
+    <message>
+        <source>Leave blank pages out</source>
+        <translation>Omettre les pages blanches</translation>
+    </message>
+    <message>
+        <source>Leave the separator page out</source>
+        <translation>Omettre la page de séparation</translation>
+    </message>
+    <message>
+        <source>Cut before the separator</source>
+        <translation>Couper avant la séparation</translation>
+    </message>
+    <message>
+        <source>Cut after the separator</source>
+        <translation>Couper après la séparation</translation>
+    </message>
+    <message>
+        <source>Where to cut</source>
+        <translation>Où couper</translation>
+    </message>
+    <message>
+        <source>Duplex: leave blank backs out</source>
+        <translation>Recto verso : omettre les versos blancs</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Trouver</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Close the panel</source>
+        <translation>Fermer le panneau</translation>
     </message>
 </context>
 <context>
@@ -962,6 +1105,10 @@
     <message>
         <source>Clear marks</source>
         <translation>Effacer les marques</translation>
+    </message>
+    <message>
+        <source>Find cuts</source>
+        <translation>Trouver les coupes</translation>
     </message>
 </context>
 <context>

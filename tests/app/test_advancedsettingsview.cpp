@@ -114,7 +114,8 @@ void TestAdvancedSettingsView::splitRecordFillsThePanel()
         tags << tag->text() + "=" + tag->property("tag_value").toString();
     }
     QCOMPARE(tags, QStringList({"BASENAME=[BASENAME]", "COUNTER=[COUNTER]", "PAGE=[PAGE]",
-                                "DATENOW=[DATENOW]", "TIMENOW=[TIMENOW]", "BOOKMARK=[BOOKMARK]"}));
+                                "DATENOW=[DATENOW]", "TIMENOW=[TIMENOW]", "BOOKMARK=[BOOKMARK]",
+                                "FIRSTLINE=[FIRSTLINE]", "CODE=[CODE]"}));
     QCOMPARE(button("SAVE SETTINGS")->height(), 42);
     QCOMPARE(button("CANCEL")->height(), 42);
     QVERIFY(!m_panel->findChild<QPushButton *>("buttonCloseSettings")->accessibleName().isEmpty());

@@ -164,7 +164,7 @@ void addPages(QPDF &pdf, const FixtureOptions &options)
             page.replaceKey("/Resources", resources);
             scan = options.pageSize;
         }
-        std::string content = pageContent(k, drawsImage, scan);
+        std::string content = options.blankPages.contains(k) ? std::string() : pageContent(k, drawsImage, scan);
         addStreamResources(pdf, page, content, options.streamResources);
         page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, content));
         pages.addPage(QPDFPageObjectHelper(pdf.makeIndirectObject(page)), false);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMap>
+#include <QSet>
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
@@ -34,6 +35,7 @@ struct FixtureOptions
     bool outline = false;           // needs 6 pages
     bool pageLabels = false;        // needs 3 pages
     QString title;                  // the document information's /Title
+    QSet<int> blankPages;           // 1-based pages drawn with nothing at all
 };
 
 bool writePdfFixture(const QString &path, const FixtureOptions &options = {});
