@@ -8,6 +8,7 @@
 #include "jobs/Split.h"
 #include "preview/ViewedDocument.h"
 #include "preview/DocumentViewer.h"
+#include "preview/FindCutsBar.h"
 #include "preview/DropArea.h"
 #include "preview/Cover.h"
 #include "preview/Page.h"
@@ -234,6 +235,18 @@ void TestSplitScreenshots::pageWindowMarks()
     QTRY_VERIFY(!viewer->thumbnailLoader()->thumbnail(inView.second).isNull());
     const QImage grid = save(viewer, "pages_grid_marks_" + language);
     QVERIFY(!isBlank(grid));
+
+    // The Find cuts panel over the same grid, at the window's first size:
+    // every text whole.
+    viewer->resize(700, 600);
+    viewer->findCutsButton()->click();
+    FindCutsBar *panel = viewer->findCutsBar();
+    QVERIFY(panel->isVisible());
+    QVERIFY(!isBlank(save(viewer, "pages_find_cuts_" + language)));
+    for (QAbstractButton *box : panel->findChildren<QAbstractButton *>())
+        QVERIFY2(box->sizeHint().width() <= box->width(), qPrintable(box->text()));
+    viewer->findCutsButton()->click();
+    QVERIFY(!panel->isVisible());
 
     viewer->marksBar()->splitButton()->click();
     QTRY_VERIFY(!viewer->isVisible());
