@@ -88,6 +88,11 @@ int PdfDocument::deletePages(int firstPage, int count)
     return m_service->deletePages(m_documentId, firstPage, count);
 }
 
+QList<int> PdfDocument::damagedPages()
+{
+    return m_service->damagedPages(m_documentId);
+}
+
 OutlineEntryList PdfDocument::outline()
 {
     return m_service->outline(m_documentId);

@@ -56,6 +56,8 @@ public:
     OptimisationReport lastOptimisation();   // of the last save
     int deletePages(int firstPage, int count);
     OutlineEntryList outline();
+    // Pages whose content cannot be decoded, 1-based (ContentCheck.h).
+    QList<int> damagedPages();
     bool saveToFile(const QString &fileName);
     qint64 savedSize();   // bytes saveToFile would write now; -1 on failure
     bool reorderPages(const QList<int> &order);

@@ -1,6 +1,7 @@
 #include "pdf/PdfEngine.h"
 #include "pdf/PdfEnginePrivate.h"
 
+#include "pdf/ContentCheck.h"
 #include "pdf/DocumentOutline.h"
 #include "pdf/DocumentPrefetch.h"
 #include "pdf/DocumentStructure.h"
@@ -471,6 +472,11 @@ int PdfEngine::StartBookmarkGroup(const QString &title)
 OutlineEntryList PdfEngine::Outline()
 {
     return d->guarded(OutlineEntryList(), [&] { return DocumentOutline::entries(*d->selected().pdf); });
+}
+
+QList<int> PdfEngine::DamagedPages()
+{
+    return d->guarded(QList<int>(), [&] { return ContentCheck::pagesWithDamagedContent(*d->selected().pdf); });
 }
 
 int PdfEngine::ExtractFileDocument(const QString &input, const QString &password, const QString &ranges)

@@ -119,6 +119,7 @@ protected:
     // which the bookmarks of the documents merged until the next group go.
     int StartBookmarkGroup(const QString &title);
     OutlineEntryList Outline();                       // the bookmarks, in reading order
+    QList<int> DamagedPages();                        // 1-based; content that cannot be decoded
 
     // Whole files.
     int DecryptFile(const QString &input, const QString &output, const QString &password);

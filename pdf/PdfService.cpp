@@ -223,6 +223,13 @@ OutlineEntryList PdfService::outline(int documentId)
     return Outline();
 }
 
+QList<int> PdfService::damagedPages(int documentId)
+{
+    QMutexLocker lock(&m_mutex);
+    SelectDocument(documentId);
+    return DamagedPages();
+}
+
 int PdfService::mergeDocument(int targetId, int sourceId)
 {
     SelectDocument(targetId);

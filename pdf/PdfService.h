@@ -61,6 +61,8 @@ public:
     // bookmark with this title when there is one bookmark per document.
     bool startBookmarkGroup(int documentId, const QString &title);
     OutlineEntryList outline(int documentId);
+    // Pages whose content cannot be decoded (ContentCheck.h), 1-based.
+    QList<int> damagedPages(int documentId);
     bool hasSecurity(int documentId);
     bool securityItem5(int documentId);              // true: content may be extracted
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pdf/PageVerdicts.h"
 #include "pdf/RenderProtocol.h"
 
 #include <QByteArray>
@@ -19,7 +20,9 @@ class QTimer;
 // ended; it draws one page at a time, with the next already waiting in its
 // input so that it never idles between pages. A page the renderer ended on
 // is tried once more on a new one before it counts as one that cannot be
-// shown: the renderer may have ended on a page it was drawing ahead.
+// shown: the renderer may have ended on a page it was drawing ahead. A page
+// that cannot be shown is remembered (PageVerdicts): asked for again, it is
+// answered at once with a null image, without the renderer.
 class RenderClient : public QObject
 {
     Q_OBJECT
@@ -37,6 +40,8 @@ public:
 
     // The renderer's process id, 0 while none runs.
     qint64 rendererProcessId() const;
+    // The page is known not to be drawable: asking for it fails at once.
+    bool isUndrawable(const QString &path, const QString &password, int page) const;
 
     // How long the renderer may take for one page before it is ended.
     static constexpr int PageTimeLimitMs = 3000;
@@ -54,6 +59,8 @@ private:
     };
 
     void sendWaiting();
+    void tellKnownFailures();
+    void pageFailed(const Pending &pending);
     bool ensureRenderer();
     void readReplies();
     void rendererEnded();
@@ -66,6 +73,7 @@ private:
     QTimer *m_pageTimer = nullptr;
     QList<Pending> m_waiting;   // not sent yet
     QList<Pending> m_sent;      // sent, answered in this order
+    PageVerdicts m_verdicts;
     RenderProtocol::ReplyHeader m_header;
     QImage m_image;           // the page being read
     qint64 m_filled = 0;      // bytes of it read so far

@@ -1,10 +1,12 @@
 #include "preview/PageView.h"
 
+#include "jobs/OutcomeText.h"
 #include "pdf/InformationReader.h"
 #include "pdf/PdfService.h"
 #include "preview/Page.h"
 #include "preview/ViewedDocument.h"
 
+#include <QLabel>
 #include <QPixmapCache>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -60,6 +62,7 @@ void PageView::informationRead(const InformationResult &result)
 {
     const QList<QSize> sizes = result.info.pageSizes;
     if (result.error != AddNoError || sizes.isEmpty()) {
+        showEmptyReason(result);
         emit opened(false);
         return;
     }
@@ -68,6 +71,29 @@ void PageView::informationRead(const InformationResult &result)
     m_fileName = info.path;
     showPages(int(sizes.size()));
     emit opened(true);
+}
+
+// An empty view always says why.
+void PageView::showEmptyReason(const InformationResult &result)
+{
+    QString reason;
+    if (result.error == AddPasswordRequired)
+        reason = tr("This document cannot be shown: it needs a password.");
+    else if (result.error == AddNoError)
+        reason = tr("This document has no pages to show.");
+    else
+        reason = tr("This document cannot be shown: %1.")
+                     .arg(OutcomeText::unreadableReason(result.error == AddFileNotFound ? int(PdfEngine::FileNotFound)
+                                                                                       : result.engineError));
+    m_emptyReason = reason;
+    QWidget *content = newContent();
+    auto *note = new QLabel(reason, content);
+    note->setObjectName(QStringLiteral("viewerEmptyReason"));
+    note->setWordWrap(true);
+    note->setAlignment(Qt::AlignCenter);
+    note->setContentsMargins(20, 40, 20, 20);
+    m_pagesLayout->addWidget(note);
+    m_scrollArea->setWidget(content);
 }
 
 // The pages are laid out in a content frame that is not yet in the scroll
@@ -136,6 +162,7 @@ void PageView::clear()
 void PageView::forgetDocument()
 {
     m_reader->cancel();
+    m_emptyReason.clear();
     m_document.reset();
     m_fileName.clear();
 }

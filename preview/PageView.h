@@ -36,6 +36,8 @@ public:
     QSharedPointer<ViewedDocument> document() const { return m_document; }
     QList<Page *> pages() const { return m_pages; }
     QScrollArea *scrollArea() const { return m_scrollArea; }
+    // Why the view is empty after a document could not be shown; "" otherwise.
+    QString emptyReason() const { return m_emptyReason; }
 
 signals:
     // False when the document cannot be opened (or needs another password),
@@ -44,6 +46,7 @@ signals:
 
 private:
     void informationRead(const InformationResult &result);
+    void showEmptyReason(const InformationResult &result);
     void forgetDocument();
     void showPages(int count);
     QWidget *newContent();
@@ -57,6 +60,7 @@ private:
     QScrollArea *m_scrollArea = nullptr;
     QVBoxLayout *m_pagesLayout = nullptr;
     QList<Page *> m_pages;
+    QString m_emptyReason;
 };
 
 #endif
