@@ -24,13 +24,14 @@ class TestMessages : public QObject
 private slots:
     void messageViewResults();
     void longMessageWrapsInsideScreen();
-    void longListsScrollAndTheQuestionStaysInSight();
     void splitResultsAndTitleBarCloseIsOk();
     void mergeResults();
     void passwordPromptFlags();
     void dialogsCentreOverParentWindow();
     void leftDragOnMessageMovesDialog();
     void openDialogsFollowLanguageChange();
+    // Last: it loads the English translation, which the others do without.
+    void longListsScrollAndTheQuestionStaysInSight();
 
 private:
     static QPushButton *button(QWidget *dialog, const QString &text);
@@ -139,8 +140,9 @@ void TestMessages::longListsScrollAndTheQuestionStaysInSight()
     QDir().mkpath(CM_SCREENSHOT_FOLDER);
     question.grab().save(CM_SCREENSHOT_FOLDER "/question_long_list.png");
     scroll->setFocus();
-    QTest::keyClick(scroll, Qt::Key_End);
-    QCOMPARE(scroll->verticalScrollBar()->value(), scroll->verticalScrollBar()->maximum());
+    QCOMPARE(scroll->focusPolicy(), Qt::StrongFocus);
+    QTest::keyClick(scroll, Qt::Key_PageDown);
+    QVERIFY(scroll->verticalScrollBar()->value() > 0);
 
     // The merge result naming the same thirty scrolls too, its buttons in sight.
     MessageMerge result(&window);

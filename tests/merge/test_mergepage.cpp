@@ -715,7 +715,7 @@ void TestMergePage::handOversKeepTheirOrderWhateverTheReadsTake()
     QTRY_VERIFY_WITH_TIMEOUT(answers.allAnswered(), 60000);
     QCOMPARE(answers.seen().first().title, QString("Merge complete"));
     QVERIFY2(answers.seen().first().text.contains(
-                 "\n\n1 page carries damaged content from their source: damaged.pdf page 2.\n\n"),
+                 "\n\n1 page carries damaged content from its source: damaged.pdf page 2.\n\n"),
              qPrintable(answers.seen().first().text));
     QCOMPARE(pageTexts(QDir(m_output).filePath("in order.pdf")),
              (QStringList{"Page 1", "Page 2", "Page 1", "Page 2", "Page 3", "Page 1", "Page 2", "Page 3", "Page 4",
