@@ -1,6 +1,7 @@
 #include "pdf/InformationReader.h"
 
 #include "common/Logger.h"
+#include "pdf/ChildProcess.h"
 #include "pdf/InformationProtocol.h"
 #include "pdf/PdfService.h"
 #include "pdf/RenderProtocol.h"
@@ -10,7 +11,6 @@
 #include <QEvent>
 #include <QEventLoop>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTimer>
 
 #include <atomic>
@@ -65,8 +65,6 @@ InformationResult readHere(const InformationRequest &request)
 // A little longer than the reader's own limit: the program is ended when
 // the reader has given up on it, and at the latest then.
 constexpr int HelperGraceMs = 1000;
-// A program that does not start within this time will not start.
-constexpr int StartLimitMs = 10000;
 
 // In the renderer program: what parsing the document costs in memory stays
 // there and goes with it, and a document that takes too long is ended with
@@ -74,35 +72,30 @@ constexpr int StartLimitMs = 10000;
 InformationResult readInHelper(const PendingRead &read)
 {
     const InformationRequest &request = read.request;
-    QProcess helper;
-    helper.setStandardErrorFile(QProcess::nullDevice());
-    helper.start(RenderProtocol::rendererProgram(), {QString::fromLatin1(InformationProtocol::informArgument)});
-    if (!helper.waitForStarted(StartLimitMs)) {
-        // The system had no room for another process.
-        Logger::instance().log(QStringLiteral("Document reader did not start: %1").arg(helper.errorString()));
-        return failedRead(request.path, PdfEngine::OutOfMemory);
-    }
-    helper.write(InformationProtocol::encode(request));
-    helper.closeWriteChannel();
     QElapsedTimer clock;
     clock.start();
-    while (!helper.waitForFinished(50)) {
-        if (helper.state() == QProcess::NotRunning)
-            break;
-        if (read.abandoned || clock.elapsed() > read.timeLimitMs + HelperGraceMs) {
-            helper.kill();
-            helper.waitForFinished(1000);
-            return failedRead(request.path, PdfEngine::TookTooLong);
-        }
-    }
+    const ChildProcess::Result run = ChildProcess::run(
+        RenderProtocol::rendererProgram(), {QString::fromLatin1(InformationProtocol::informArgument)},
+        InformationProtocol::encode(request),
+        [&read, &clock] { return read.abandoned || clock.elapsed() > read.timeLimitMs + HelperGraceMs; });
     InformationResult result;
-    if (helper.exitStatus() != QProcess::NormalExit || helper.exitCode() != 0
-        || !InformationProtocol::decode(helper.readAllStandardOutput(), result)) {
-        Logger::instance().log(QStringLiteral("Document reader ended without an answer:%1").arg(request.path));
-        // The program ends like this on a document that makes the PDF library crash.
-        return failedRead(request.path, PdfEngine::FileDamaged);
+    switch (run.end) {
+    case ChildProcess::End::NotStarted:
+        // The system had no room for another process.
+        Logger::instance().log(QStringLiteral("Document reader did not start:%1").arg(request.path));
+        return failedRead(request.path, PdfEngine::OutOfMemory);
+    case ChildProcess::End::Stopped:
+        return failedRead(request.path, PdfEngine::TookTooLong);
+    case ChildProcess::End::Exited:
+        if (run.exitCode == 0 && InformationProtocol::decode(run.output, result))
+            return result;
+        break;
+    case ChildProcess::End::Crashed:
+        break;
     }
-    return result;
+    Logger::instance().log(QStringLiteral("Document reader ended without an answer:%1").arg(request.path));
+    // The program ends like this on a document that makes the PDF library crash.
+    return failedRead(request.path, PdfEngine::FileDamaged);
 }
 
 InformationResult readNow(const PendingRead &read)
