@@ -134,6 +134,7 @@ void addPages(QPDF &pdf, const FixtureOptions &options)
     auto shared = pdf.makeIndirectObject(resourcesDictionary(font, image));
 
     QPDFPageDocumentHelper pages(pdf);
+    QPDFObjectHandle firstContents;
     for (int k = 1; k <= options.pageCount; ++k) {
         auto page = QPDFObjectHandle::newDictionary();
         page.replaceKey("/Type", QPDFObjectHandle::newName("/Page"));
@@ -166,7 +167,13 @@ void addPages(QPDF &pdf, const FixtureOptions &options)
         }
         std::string content = pageContent(k, drawsImage, scan);
         addStreamResources(pdf, page, content, options.streamResources);
+        if (options.sharedContents && k > 1) {
+            page.replaceKey("/Contents", firstContents);
+            pages.addPage(QPDFPageObjectHelper(pdf.makeIndirectObject(page)), false);
+            continue;
+        }
         auto contents = QPDFObjectHandle::newStream(&pdf, content);
+        firstContents = contents;
         if (options.damagedContentPages.contains(k))
             contents.replaceStreamData("this is no Flate data " + std::to_string(k),
                                        QPDFObjectHandle::newName("/FlateDecode"), QPDFObjectHandle::newNull());
@@ -224,6 +231,8 @@ bool writePdfFixture(const QString &path, const FixtureOptions &options)
         const QByteArray name = path.toLocal8Bit();
         QPDFWriter writer(pdf, name.constData());
         writer.setCompressStreams(options.compressStreams);
+        if (options.objectStreams)
+            writer.setObjectStreamMode(qpdf_o_generate);
         writer.setStaticID(options.userPassword.isEmpty() && options.ownerPassword.isEmpty()
                            && !options.restrictPermissions);
         applyEncryption(writer, options);

@@ -36,6 +36,8 @@ struct FixtureOptions
     bool pageLabels = false;        // needs 3 pages
     QString title;                  // the document information's /Title
     QList<int> damagedContentPages; // 1-based: their content is Flate data that does not decode
+    bool sharedContents = false;    // every page draws page 1's content: very many pages in few bytes
+    bool objectStreams = false;     // objects other than streams packed into compressed object streams
 };
 
 bool writePdfFixture(const QString &path, const FixtureOptions &options = {});
