@@ -86,12 +86,14 @@ void PageView::showEmptyReason(const InformationResult &result)
                      .arg(OutcomeText::unreadableReason(result.error == AddFileNotFound ? int(PdfEngine::FileNotFound)
                                                                                        : result.engineError));
     m_emptyReason = reason;
+    // In the middle of the empty view, where the pages would be.
     QWidget *content = newContent();
+    m_pagesLayout->setAlignment(Qt::AlignCenter);
     auto *note = new QLabel(reason, content);
     note->setObjectName(QStringLiteral("viewerEmptyReason"));
     note->setWordWrap(true);
     note->setAlignment(Qt::AlignCenter);
-    note->setContentsMargins(20, 40, 20, 20);
+    note->setMinimumWidth(qMin(360, m_scrollArea->viewport()->width()));
     m_pagesLayout->addWidget(note);
     m_scrollArea->setWidget(content);
 }
