@@ -16,6 +16,8 @@ MessageScroll::MessageScroll(QWidget *parent) : QScrollArea(parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFocusPolicy(Qt::NoFocus);
     viewport()->setAutoFillBackground(false);
+    // Named for the keyboard focus it takes when the message scrolls.
+    setAccessibleName(tr("Message"));
 }
 
 MessageScroll *MessageScroll::wrapMessage(FramelessDialog *dialog)

@@ -713,6 +713,13 @@
     </message>
 </context>
 <context>
+    <name>MessageScroll</name>
+    <message>
+        <source>Message</source>
+        <translation>Nachricht</translation>
+    </message>
+</context>
+<context>
     <name>MessageSplit</name>
     <message>
         <source>Split complete</source>
