@@ -1,6 +1,7 @@
 #include "cli/PageSelection.h"
 
 #include <QRegularExpression>
+#include <QSet>
 #include <QStringList>
 
 #include <cmath>
@@ -61,6 +62,50 @@ bool parse(const QString &text, int pageCount, PageRangeList &ranges, QString &e
         if (!parseItem(item, pageCount, range, error))
             return false;
         ranges.append(range);
+    }
+    return true;
+}
+
+bool parseParts(const QString &text, int pageCount, QList<PageRangeList> &parts, QString &error)
+{
+    parts.clear();
+    const QStringList texts = text.split(QLatin1Char(';'));
+    for (int k = 0; k < texts.size(); ++k) {
+        PageRangeList ranges;
+        if (texts.at(k).trimmed().isEmpty()) {
+            error = QStringLiteral("part %1 has no pages").arg(k + 1);
+            return false;
+        }
+        if (!parse(texts.at(k), pageCount, ranges, error))
+            return false;
+        parts.append(ranges);
+    }
+    return true;
+}
+
+bool parseRotations(const QString &text, int pageCount, QList<PageRotation> &rotations, QString &error)
+{
+    rotations.clear();
+    QSet<int> named;
+    for (const QString &item : text.split(QLatin1Char(','))) {
+        const int colon = item.lastIndexOf(QLatin1Char(':'));
+        bool ok = false;
+        const int angle = colon < 0 ? 0 : item.mid(colon + 1).trimmed().toInt(&ok);
+        if (!ok || (angle != 90 && angle != 180 && angle != 270)) {
+            error = QStringLiteral("'%1' is not PAGES:ANGLE with an angle of 90, 180 or 270").arg(item);
+            return false;
+        }
+        PageRange range;
+        if (!parseItem(item.left(colon), pageCount, range, error))
+            return false;
+        for (int page = range.from; page <= range.to; ++page) {
+            if (named.contains(page)) {
+                error = QStringLiteral("page %1 is rotated twice").arg(page);
+                return false;
+            }
+            named.insert(page);
+            rotations.append({page, angle});
+        }
     }
     return true;
 }

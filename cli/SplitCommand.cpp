@@ -37,10 +37,16 @@ void addOptions(QCommandLineParser &parser)
          QStringLiteral("PAGES")},
         {QStringLiteral("ranges"), QStringLiteral("One file per range, e.g. \"1-3,5,8-\"."),
          QStringLiteral("RANGES")},
+        {QStringLiteral("parts"), QStringLiteral("One file per part, parts separated by \";\", "
+                                                 "e.g. \"1-4;5,7-9;10-\"."),
+         QStringLiteral("PARTS")},
         {QStringLiteral("bookmarks"), QStringLiteral("One file per bookmark of this level (1: the top)."),
          QStringLiteral("LEVEL")},
         {QStringLiteral("max-size"), QStringLiteral("Files of at most this size: 500k, 5M, 1.5G."),
          QStringLiteral("SIZE")},
+        {QStringLiteral("rotate"), QStringLiteral("Turn pages clockwise wherever they go, e.g. "
+                                                  "\"2:90,5-6:180\"."),
+         QStringLiteral("PAGES:ANGLE")},
         {{QStringLiteral("o"), QStringLiteral("output")},
          QStringLiteral("The folder for the new files (default: the document's folder)."),
          QStringLiteral("DIR")},
@@ -65,13 +71,14 @@ PageRangeList eachPageOnce(const PageRangeList &ranges)
     return pages;
 }
 
-// The request's mode, ranges, level and size limit from the "how" options.
+// The request's mode, ranges, parts, level and size limit from the "how"
+// options, and the rotations that go with any of them.
 bool planPieces(const QCommandLineParser &parser, const InputDocument &document, SplitRequest &request,
                 int &exitCode, QString &error)
 {
     exitCode = ExitCode::Usage;
     const QStringList ways = {QStringLiteral("each"), QStringLiteral("remove"), QStringLiteral("ranges"),
-                              QStringLiteral("bookmarks"), QStringLiteral("max-size")};
+                              QStringLiteral("parts"), QStringLiteral("bookmarks"), QStringLiteral("max-size")};
     QStringList chosen;
     for (const QString &way : ways) {
         if (parser.isSet(way))
@@ -87,6 +94,18 @@ bool planPieces(const QCommandLineParser &parser, const InputDocument &document,
     }
 
     const int pages = document.pageCount;
+    if (parser.isSet(QStringLiteral("rotate"))
+        && !PageSelection::parseRotations(parser.value(QStringLiteral("rotate")), pages, request.rotations, error))
+        return false;
+    if (parser.isSet(QStringLiteral("parts"))) {
+        request.mode = SplitRequest::Parts;
+        QList<PageRangeList> parts;
+        if (!PageSelection::parseParts(parser.value(QStringLiteral("parts")), pages, parts, error))
+            return false;
+        for (const PageRangeList &part : parts)
+            request.parts.append({part, QString()});
+        return true;
+    }
     if (parser.isSet(QStringLiteral("remove")) || parser.isSet(QStringLiteral("ranges"))) {
         const bool remove = parser.isSet(QStringLiteral("remove"));
         request.mode = remove ? SplitRequest::RemovePages : SplitRequest::Ranges;

@@ -88,6 +88,11 @@ int PdfDocument::deletePages(int firstPage, int count)
     return m_service->deletePages(m_documentId, firstPage, count);
 }
 
+bool PdfDocument::rotatePage(int page, int angle)
+{
+    return m_service->rotatePage(m_documentId, page, angle);
+}
+
 QList<int> PdfDocument::damagedPages()
 {
     return m_service->damagedPages(m_documentId);

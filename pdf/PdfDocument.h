@@ -55,6 +55,8 @@ public:
     bool setOptimisation(Optimisation optimisation, int imageDpiLimit);
     OptimisationReport lastOptimisation();   // of the last save
     int deletePages(int firstPage, int count);
+    // Turns the page by 90, 180 or 270 degrees clockwise on top of its own rotation.
+    bool rotatePage(int page, int angle);
     OutlineEntryList outline();
     // Pages whose content cannot be decoded, 1-based (ContentCheck.h).
     QList<int> damagedPages();

@@ -338,6 +338,20 @@ int PdfEngine::DeletePages(int firstPage, int count)
     });
 }
 
+int PdfEngine::RotatePage(int page, int angle)
+{
+    return d->guarded(0, [&] {
+        if (angle != 90 && angle != 180 && angle != 270)
+            throw EngineFailure(BadArgument, "a page turns by 90, 180 or 270 degrees");
+        EngineDocument &document = d->selected();
+        const auto pages = allPages(*document.pdf);
+        checkPageSpan(page, 1, qint64(pages.size()));
+        QPDFPageObjectHelper(pages[size_t(page - 1)]).rotatePage(angle, true);
+        document.pagesChanged();
+        return 1;
+    });
+}
+
 int PdfEngine::MergeDocument(int documentId)
 {
     return d->guarded(0, [&] {

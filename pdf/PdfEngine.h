@@ -107,6 +107,9 @@ protected:
     // What optimising did when the document was last saved or measured.
     OptimisationReport LastOptimisation();
     int DeletePages(int firstPage, int count);        // 1 = deleted
+    // Turns a page by angle degrees clockwise (90, 180 or 270) on top of the
+    // rotation it has, its own or inherited; 1 = turned.
+    int RotatePage(int page, int angle);
     int MergeDocument(int documentId);                // 1 = its pages appended to the selected one
     int SecurityInfo(int item);
     int ExtractPages(int firstPage, int count);       // id of the new, selected document; 0 on failure

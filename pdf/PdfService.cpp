@@ -202,6 +202,13 @@ int PdfService::deletePages(int documentId, int firstPage, int count)
     return DeletePages(firstPage, count);
 }
 
+bool PdfService::rotatePage(int documentId, int page, int angle)
+{
+    QMutexLocker lock(&m_mutex);
+    SelectDocument(documentId);
+    return RotatePage(page, angle) == 1;
+}
+
 bool PdfService::setBookmarkMode(int documentId, int mode)
 {
     QMutexLocker lock(&m_mutex);

@@ -53,6 +53,7 @@ public:
     bool setOptimisation(int documentId, Optimisation optimisation, int imageDpiLimit);
     OptimisationReport lastOptimisation(int documentId);   // of the last save
     int deletePages(int documentId, int firstPage, int count);
+    bool rotatePage(int documentId, int page, int angle);   // clockwise, on top of its rotation
     int mergeDocument(int targetId, int sourceId);   // takes no lock: the merge uses one thread
     bool reorderPages(int documentId, const QList<int> &order);   // 1-based numbers, each page once
     // How mergeDocument files the bookmarks of what it appends (PdfEngine::BookmarkMode).

@@ -4,7 +4,7 @@
 // The error code of a finished job, as the desktop program reports it:
 //
 //   0                 success
-//   1 .. 8            the engine's own codes, from the worker's response or its
+//   1 .. 12           the engine's own codes, from the worker's response or its
 //                     exit code: SplitErrors::ErrorCode, MergeErrors::ErrorCode
 //   other non-zero    the worker exited with some other code of its own
 //   200 .. 203        the codes below, which no worker ever produces: the
@@ -28,7 +28,12 @@ struct SplitErrors
         PagesNotExtracted = 5,         // mode 1
         NoRangeExtracted = 6,          // modes 0, 2, 3
         NoBookmarksAtLevel = 7,        // mode 2: no bookmark of the level leads to a page
-        NoSizeLimit = 8                // mode 3: no size limit above 0
+        NoSizeLimit = 8,               // mode 3: no size limit above 0
+        // A request the engine refuses before it writes anything:
+        EmptyPart = 9,                 // mode 4: no parts, or a part without pages
+        PageOutsideDocument = 10,      // a part or a rotation names a page the document lacks
+        UnsupportedRotation = 11,      // a rotation's angle is not 90, 180 or 270
+        PageRotatedTwice = 12          // two rotations name the same page
     };
 };
 

@@ -43,6 +43,12 @@ const QString kSessionId = QStringLiteral("session_id");
 const QString kOutPrefix = QStringLiteral("out_prefix");
 const QString kBookmarkLevel = QStringLiteral("bookmark_level");
 const QString kMaxFileSize = QStringLiteral("max_file_size");
+const QString kParts = QStringLiteral("parts");
+const QString kPages = QStringLiteral("pages");
+const QString kName = QStringLiteral("name");
+const QString kRotations = QStringLiteral("rotations");
+const QString kPage = QStringLiteral("page");
+const QString kAngle = QStringLiteral("angle");
 const QString kOversizedFiles = QStringLiteral("oversized_files");
 const QString kPageOrder = QStringLiteral("page_order");
 const QString kAlternate = QStringLiteral("alternate");
@@ -275,6 +281,46 @@ QJsonArray splitRangesToJson(const PageRangeList &ranges)
     return array;
 }
 
+QList<SplitPart> partsFromJson(const QJsonArray &array)
+{
+    QList<SplitPart> parts;
+    for (const QJsonValue &element : array) {
+        const QJsonObject part = element.toObject();
+        parts.append({splitRangesFromJson(part.value(kPages).toArray()), stringOf(part, kName)});
+    }
+    return parts;
+}
+
+QJsonArray partsToJson(const QList<SplitPart> &parts)
+{
+    QJsonArray array;
+    for (const SplitPart &part : parts) {
+        QJsonObject object{{kPages, splitRangesToJson(part.pages)}};
+        if (!part.name.isEmpty())
+            object.insert(kName, part.name);
+        array.append(object);
+    }
+    return array;
+}
+
+QList<PageRotation> rotationsFromJson(const QJsonArray &array)
+{
+    QList<PageRotation> rotations;
+    for (const QJsonValue &element : array) {
+        const QJsonObject rotation = element.toObject();
+        rotations.append({intOf(rotation, kPage), intOf(rotation, kAngle)});
+    }
+    return rotations;
+}
+
+QJsonArray rotationsToJson(const QList<PageRotation> &rotations)
+{
+    QJsonArray array;
+    for (const PageRotation &rotation : rotations)
+        array.append(QJsonObject{{kPage, rotation.page}, {kAngle, rotation.angle}});
+    return array;
+}
+
 // Ranges are keyed by their "order"; a later range with the same order wins.
 PageRangeList mergeRangesFromJson(const QJsonArray &array)
 {
@@ -365,6 +411,10 @@ QJsonObject SplitRequest::toJson() const
         object.insert(kBookmarkLevel, bookmarkLevel);
     if (mode == FileSize)
         object.insert(kMaxFileSize, double(maxFileSize));
+    if (mode == Parts)
+        object.insert(kParts, partsToJson(parts));
+    if (!rotations.isEmpty())
+        object.insert(kRotations, rotationsToJson(rotations));
     return object;
 }
 
@@ -384,6 +434,8 @@ SplitRequest SplitRequest::fromJson(const QJsonObject &object)
     request.outPrefix = stringOf(object, kOutPrefix);
     request.bookmarkLevel = intOf(object, kBookmarkLevel);
     request.maxFileSize = int64Of(object, kMaxFileSize);
+    request.parts = partsFromJson(object.value(kParts).toArray());
+    request.rotations = rotationsFromJson(object.value(kRotations).toArray());
     return request;
 }
 

@@ -40,11 +40,28 @@ struct OutputOptions
     QStringList properties() const;    // author, title, password, creator, producer
 };
 
+// One file of a split into parts: its pages in the order of the ranges,
+// and the name the user gave it; an empty name takes the name template.
+struct SplitPart
+{
+    PageRangeList pages;
+    QString name;
+};
+
+// A turn the user gave a page: angle degrees clockwise (90, 180 or 270),
+// added to the page's own rotation wherever the page goes.
+struct PageRotation
+{
+    int page = 0;    // 1-based, in the source document
+    int angle = 0;
+};
+
 struct SplitRequest : OutputOptions
 {
     // 0 = cut the ranges into files, 1 = remove the pages, 2 = cut at the
-    // bookmarks of bookmarkLevel, 3 = cut into files of at most maxFileSize bytes
-    enum Mode { Ranges = 0, RemovePages = 1, Bookmarks = 2, FileSize = 3 };
+    // bookmarks of bookmarkLevel, 3 = cut into files of at most maxFileSize
+    // bytes, 4 = one file per part
+    enum Mode { Ranges = 0, RemovePages = 1, Bookmarks = 2, FileSize = 3, Parts = 4 };
     int mode = Ranges;
     QString fileName;
     QString filePassword;
@@ -57,6 +74,8 @@ struct SplitRequest : OutputOptions
     QString outPrefix;   // file-name template; empty = built-in naming
     int bookmarkLevel = 0;     // mode 2: 1 for the top-level bookmarks, 2 for those beneath, ...
     qint64 maxFileSize = 0;    // mode 3: the largest piece, in bytes
+    QList<SplitPart> parts;    // mode 4, in the order they are written
+    QList<PageRotation> rotations;   // any mode
 
     QJsonObject toJson() const;
     static SplitRequest fromJson(const QJsonObject &object);

@@ -69,6 +69,10 @@ QString describeSplitRequest(const SplitRequest &request)
         flags << QStringLiteral("source security");
     if (!request.outPrefix.isEmpty())
         flags << QStringLiteral("name template ") + quoted(request.outPrefix);
+    if (request.mode == SplitRequest::Parts)
+        flags << QStringLiteral("%1 parts").arg(request.parts.size());
+    if (!request.rotations.isEmpty())
+        flags << QStringLiteral("%1 rotated pages").arg(request.rotations.size());
     return QStringLiteral("mode %1, source %2, %3 pages, %4, output folder %5, %6")
         .arg(QString::number(request.mode), quoted(request.fileName), QString::number(request.pageCount),
              rangesText(request.ranges), quoted(request.outDirectory), flagsText(flags));

@@ -11,6 +11,8 @@
 namespace {
 
 const QSize numberFieldSize(55, 30);
+const QSize pagesFieldWithExampleSize(120, 30);
+const QSize pagesFieldInRowSize(75, 30);
 
 } // namespace
 
@@ -55,6 +57,15 @@ QLineEdit *ModePage::createNumberField(QWidget *parent)
     field->setFixedSize(numberFieldSize);
     field->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d+")), field));
+    return field;
+}
+
+QLineEdit *ModePage::createPagesField(QWidget *parent, PagesFieldWidth width)
+{
+    auto *field = new QLineEdit(parent);
+    field->setFixedSize(width == PagesFieldWidth::WithExample ? pagesFieldWithExampleSize : pagesFieldInRowSize);
+    field->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9,\\- ]*")), field));
     return field;
 }
 

@@ -29,6 +29,11 @@ public:
     // tells why a field's entry was refused.
     static QWidget *createHelp(QLabel *&text, QWidget *parent);
     static QLineEdit *createNumberField(QWidget *parent);
+    // A field for pages and ranges as typed ("3-5,7", "8-", "-4"): wide
+    // enough for its example where it shows one, narrow where it shares a
+    // row with more.
+    enum class PagesFieldWidth { WithExample, InRow };
+    static QLineEdit *createPagesField(QWidget *parent, PagesFieldWidth width);
     static QLabel *createFieldLabel(QWidget *parent);
     static QLabel *createProblemLabel(QWidget *parent);
     // Shows the reason beside the field, or hides the label for an empty one.

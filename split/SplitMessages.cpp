@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace {
 
@@ -42,6 +43,15 @@ QString SplitMessages::failureText(int errorCode, int cause, const QString &file
         return tr("The document has no bookmarks at the chosen level.");
     case SplitErrors::NoSizeLimit:
         return tr("Enter the largest file size the pieces may have.");
+    case SplitErrors::EmptyPart:
+        return tr("A part has no pages. Give every part at least one page.");
+    case SplitErrors::PageOutsideDocument:
+        return name.isEmpty() ? tr("A part or a rotation names a page that the document does not have.")
+                              : tr("A part or a rotation names a page that %1 does not have.").arg(name);
+    case SplitErrors::UnsupportedRotation:
+        return tr("Pages can only be turned by 90, 180 or 270 degrees.");
+    case SplitErrors::PageRotatedTwice:
+        return tr("A page was given two rotations. Give each page one.");
     case JobError::WorkerNotStarted:
         return tr("The split program could not be started.");
     case JobError::NoResponse:
@@ -93,6 +103,21 @@ QString SplitMessages::pageProblem(int page, int pageCount, bool listed, bool la
     if (lastPageLeft)
         return tr("At least one page must stay.");
     return QString();
+}
+
+QString SplitMessages::typedPagesProblem(RangeTextError error, const QString &text, int pageCount)
+{
+    static const QRegularExpression pageZero(QStringLiteral("(^|\\D)0+(\\D|$)"));
+    switch (error) {
+    case RangeTextError::None:
+        return QString();
+    case RangeTextError::OutOfRange:
+        return text.contains(pageZero) ? tr("Pages start at 1.")
+                                       : tr("The document has only %n page(s).", "", pageCount);
+    case RangeTextError::Syntax:
+        break;
+    }
+    return tr("Type pages as 3-5,7 or 8- or -4.");
 }
 
 QString SplitMessages::groupProblem(int size, int startPage, int pageCount)

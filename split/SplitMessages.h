@@ -1,6 +1,8 @@
 #ifndef CLEAVEMARK_SPLIT_SPLITMESSAGES_H
 #define CLEAVEMARK_SPLIT_SPLITMESSAGES_H
 
+#include "pdf/PageRangeText.h"
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -27,6 +29,8 @@ public:
     static QString pageProblem(int page, int pageCount, bool listed, bool lastPageLeft);
     // Why a range cannot be added; empty when it can.
     static QString rangeProblem(int from, int to, int pageCount, bool listed);
+    // Why pages typed as text cannot be read (PageRangeText.h); empty when they can.
+    static QString typedPagesProblem(RangeTextError error, const QString &text, int pageCount);
     // Why groups of size pages from startPage on cannot be made.
     static QString groupProblem(int size, int startPage, int pageCount);
 };

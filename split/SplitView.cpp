@@ -28,11 +28,18 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStackedLayout>
+#include <QSet>
 #include <QStyle>
 
 #include <limits>
 
 namespace {
+
+// A "From:" text that is more than one page number.
+bool typedAsRanges(const QString &text)
+{
+    return text.contains(QLatin1Char('-')) || text.contains(QLatin1Char(','));
+}
 
 // A field that is not a number counts as 0.
 int numberOf(const QLineEdit *field)
@@ -144,6 +151,7 @@ void SplitView::retranslate()
     m_fromLabel->setText(tr("From:"));
     m_toLabel->setText(tr("To:"));
     m_ridPage->setAccessibleName(tr("Page to remove"));
+    m_ridPage->setPlaceholderText(tr("e.g. 3-5,7"));
     m_ridList->setAccessibleName(tr("Pages to remove"));
     m_rangeList->setAccessibleName(tr("Page ranges"));
     // Labels beside their fields are linked as buddies; these names say the same.
@@ -255,26 +263,70 @@ void SplitView::splitModeChanged(int splitMode)
     updateSplitButtonState();
 }
 
+PageRangeList SplitView::typedRanges(const QLineEdit *field, int pageCount, QString &problem)
+{
+    RangeTextError error = RangeTextError::None;
+    const PageRangeList ranges = typedPageRanges(field->text(), pageCount, &error);
+    problem = SplitMessages::typedPagesProblem(error, field->text(), pageCount);
+    return ranges;
+}
+
+// Every page typed that is not listed yet; a text of listed pages only, or
+// one that would leave no page, is refused whole.
 void SplitView::onButtonAddRidPage()
 {
     Split *split = job();
-    if (!split || !split->isLoaded())
+    if (!split || !split->isLoaded() || m_ridPage->text().trimmed().isEmpty())
         return;
-    bool isNumber = false;
-    const int page = m_ridPage->text().trimmed().toInt(&isNumber);
-    if (!isNumber)
-        return;
+    QString problem;
+    const PageRangeList typed = typedRanges(m_ridPage, split->pageCount(), problem);
     const PageRangeList listed = split->ridPages()->ranges();
-    const QString problem = SplitMessages::pageProblem(page, split->pageCount(), listed.contains({page, page}),
-                                                       listed.size() + 1 >= split->pageCount());
-    ModePage::showProblem(m_ridProblem, problem);
+    QSet<int> seen;
+    for (const PageRange &range : listed)
+        seen.insert(range.from);
+    QList<int> pages;
+    for (const PageRange &range : typed) {
+        for (int page = range.from; page <= range.to; ++page) {
+            if (!seen.contains(page))
+                pages.append(page);
+            seen.insert(page);
+        }
+    }
     if (problem.isEmpty())
-        split->addRidPage(page);
+        problem = SplitMessages::pageProblem(pages.value(0, typed.value(0).from), split->pageCount(), pages.isEmpty(),
+                                             listed.size() + pages.size() >= split->pageCount());
+    ModePage::showProblem(m_ridProblem, problem);
+    if (problem.isEmpty()) {
+        for (int page : pages)
+            split->addRidPage(page);
+    }
+}
+
+// "From:" also takes ranges as typed ("3-5,7", "8-"); each that is not
+// listed yet is added, and "To:" is not needed.
+void SplitView::addTypedRanges(Split *split)
+{
+    QString problem;
+    const PageRangeList typed = typedRanges(m_from, split->pageCount(), problem);
+    PageRangeList added;
+    for (const PageRange &range : typed) {
+        if (!split->ranges()->ranges().contains(range) && !added.contains(range))
+            added.append(range);
+    }
+    if (problem.isEmpty() && added.isEmpty())
+        problem = SplitMessages::rangeProblem(typed.first().from, typed.first().to, split->pageCount(), true);
+    ModePage::showProblem(m_rangeProblem, problem);
+    if (!problem.isEmpty())
+        return;
+    for (const PageRange &range : added)
+        split->ranges()->addRange(range.from, range.to);
+    m_from->clear();
+    m_from->setFocus();
 }
 
 void SplitView::onFromReturn()
 {
-    if (m_to->text().trimmed().isEmpty())
+    if (m_to->text().trimmed().isEmpty() && !typedAsRanges(m_from->text()))
         m_to->setFocus();
     else
         onButtonAddRange();
@@ -287,6 +339,10 @@ void SplitView::onButtonAddRange()
         return;
     const QString fromText = m_from->text().trimmed();
     const QString toText = m_to->text().trimmed();
+    if (typedAsRanges(fromText)) {
+        addTypedRanges(split);
+        return;
+    }
     if (fromText.isEmpty() || toText.isEmpty())
         return;
     bool fromIsNumber = false;

@@ -2,6 +2,7 @@
 #define CLEAVEMARK_SPLIT_SPLITVIEW_H
 
 #include "dialogs/SaveFolderBox.h"
+#include "pdf/PageRange.h"
 
 #include <QFrame>
 #include <QList>
@@ -123,6 +124,9 @@ private slots:
     void onFromReturn();
 
 private:
+    // The ranges typed into a field, and why they cannot be used.
+    static PageRangeList typedRanges(const QLineEdit *field, int pageCount, QString &problem);
+    void addTypedRanges(Split *split);
     void buildLayout();
     QWidget *createSplitArea();
     QWidget *createSinglePagesPage();

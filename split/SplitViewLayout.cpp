@@ -151,7 +151,7 @@ QWidget *SplitView::createRemovePagesPage()
     auto *page = new ModePage(m_splitArea);
     QVBoxLayout *layout = page->pageLayout();
     auto *fields = new QHBoxLayout;
-    m_ridPage = ModePage::createNumberField(page);
+    m_ridPage = ModePage::createPagesField(page, ModePage::PagesFieldWidth::WithExample);
     m_addPage = new Button(page);
     m_addPage->setObjectName(QStringLiteral("buttonAddPage"));
     m_ridProblem = ModePage::createProblemLabel(page);
@@ -172,7 +172,7 @@ QWidget *SplitView::createRangesPage()
     QVBoxLayout *layout = page->pageLayout();
     auto *fields = new QHBoxLayout;
     m_fromLabel = ModePage::createFieldLabel(page);
-    m_from = ModePage::createNumberField(page);
+    m_from = ModePage::createPagesField(page, ModePage::PagesFieldWidth::InRow);
     m_fromLabel->setBuddy(m_from);
     m_toLabel = ModePage::createFieldLabel(page);
     m_to = ModePage::createNumberField(page);

@@ -1290,6 +1290,30 @@
         <source>A group holds at least one page.</source>
         <translation>Eine Gruppe umfasst mindestens eine Seite.</translation>
     </message>
+    <message>
+        <source>A part has no pages. Give every part at least one page.</source>
+        <translation>Ein Teil hat keine Seiten. Geben Sie jedem Teil mindestens eine Seite.</translation>
+    </message>
+    <message>
+        <source>A part or a rotation names a page that the document does not have.</source>
+        <translation>Ein Teil oder eine Drehung nennt eine Seite, die das Dokument nicht hat.</translation>
+    </message>
+    <message>
+        <source>A part or a rotation names a page that %1 does not have.</source>
+        <translation>Ein Teil oder eine Drehung nennt eine Seite, die %1 nicht hat.</translation>
+    </message>
+    <message>
+        <source>Pages can only be turned by 90, 180 or 270 degrees.</source>
+        <translation>Seiten lassen sich nur um 90, 180 oder 270 Grad drehen.</translation>
+    </message>
+    <message>
+        <source>A page was given two rotations. Give each page one.</source>
+        <translation>Eine Seite hat zwei Drehungen erhalten. Geben Sie jeder Seite nur eine.</translation>
+    </message>
+    <message>
+        <source>Type pages as 3-5,7 or 8- or -4.</source>
+        <translation>Geben Sie Seiten so ein: 3-5,7 oder 8- oder -4.</translation>
+    </message>
 </context>
 <context>
     <name>SplitView</name>
@@ -1436,6 +1460,10 @@
     <message>
         <source>Page %1 of %2</source>
         <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>e.g. 3-5,7</source>
+        <translation>z. B. 3-5,7</translation>
     </message>
 </context>
 <context>

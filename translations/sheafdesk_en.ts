@@ -1290,6 +1290,30 @@
         <source>A group holds at least one page.</source>
         <translation>A group holds at least one page.</translation>
     </message>
+    <message>
+        <source>A part has no pages. Give every part at least one page.</source>
+        <translation>A part has no pages. Give every part at least one page.</translation>
+    </message>
+    <message>
+        <source>A part or a rotation names a page that the document does not have.</source>
+        <translation>A part or a rotation names a page that the document does not have.</translation>
+    </message>
+    <message>
+        <source>A part or a rotation names a page that %1 does not have.</source>
+        <translation>A part or a rotation names a page that %1 does not have.</translation>
+    </message>
+    <message>
+        <source>Pages can only be turned by 90, 180 or 270 degrees.</source>
+        <translation>Pages can only be turned by 90, 180 or 270 degrees.</translation>
+    </message>
+    <message>
+        <source>A page was given two rotations. Give each page one.</source>
+        <translation>A page was given two rotations. Give each page one.</translation>
+    </message>
+    <message>
+        <source>Type pages as 3-5,7 or 8- or -4.</source>
+        <translation>Type pages as 3-5,7 or 8- or -4.</translation>
+    </message>
 </context>
 <context>
     <name>SplitView</name>
@@ -1436,6 +1460,10 @@
     <message>
         <source>Page %1 of %2</source>
         <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>e.g. 3-5,7</source>
+        <translation>e.g. 3-5,7</translation>
     </message>
 </context>
 <context>

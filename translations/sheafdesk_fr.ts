@@ -1290,6 +1290,30 @@
         <source>A group holds at least one page.</source>
         <translation>Un groupe contient au moins une page.</translation>
     </message>
+    <message>
+        <source>A part has no pages. Give every part at least one page.</source>
+        <translation>Une partie n’a aucune page. Donnez au moins une page à chaque partie.</translation>
+    </message>
+    <message>
+        <source>A part or a rotation names a page that the document does not have.</source>
+        <translation>Une partie ou une rotation désigne une page que le document n’a pas.</translation>
+    </message>
+    <message>
+        <source>A part or a rotation names a page that %1 does not have.</source>
+        <translation>Une partie ou une rotation désigne une page que %1 n’a pas.</translation>
+    </message>
+    <message>
+        <source>Pages can only be turned by 90, 180 or 270 degrees.</source>
+        <translation>Les pages ne peuvent être tournées que de 90, 180 ou 270 degrés.</translation>
+    </message>
+    <message>
+        <source>A page was given two rotations. Give each page one.</source>
+        <translation>Une page a reçu deux rotations. N’en donnez qu’une à chaque page.</translation>
+    </message>
+    <message>
+        <source>Type pages as 3-5,7 or 8- or -4.</source>
+        <translation>Saisissez les pages ainsi : 3-5,7 ou 8- ou -4.</translation>
+    </message>
 </context>
 <context>
     <name>SplitView</name>
@@ -1436,6 +1460,10 @@
     <message>
         <source>Page %1 of %2</source>
         <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>e.g. 3-5,7</source>
+        <translation>p. ex. 3-5,7</translation>
     </message>
 </context>
 <context>

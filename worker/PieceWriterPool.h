@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pdf/Optimisation.h"
+#include "protocol/JobFiles.h"
 
 #include <QSharedPointer>
 #include <QString>
@@ -29,6 +30,7 @@ public:
         QString rangeText;
         QString outputPath;      // empty: the piece has no name, it failed already
         int failureCause = 0;    // for a piece that failed already
+        QList<PageRotation> turns;   // numbered as the piece's pages
     };
 
     struct Outcome

@@ -9,9 +9,10 @@
 #include "worker/FailureCause.h"
 #include "protocol/JobErrors.h"
 #include "worker/OutputNaming.h"
+#include "worker/PiecePages.h"
 #include "worker/PieceWriterPool.h"
 #include "protocol/Progress.h"
-#include "worker/SizePieces.h"
+#include "worker/SplitChecks.h"
 #include "worker/TemporaryFiles.h"
 
 #include <QDir>
@@ -28,23 +29,6 @@ void log(const QString &message)
 QString outcome(bool ok)
 {
     return ok ? QStringLiteral("[OK]") : QStringLiteral("[FAILED]");
-}
-
-// The range as the PDF service reads it: "7" or "3-9" (a descending "9-3"
-// stands for the pages in reverse order).
-QString rangeText(const PageRange &range)
-{
-    if (range.from == range.to)
-        return QString::number(range.from);
-    return QStringLiteral("%1-%2").arg(range.from).arg(range.to);
-}
-
-int largestPageNumber(const PageRangeList &ranges)
-{
-    int largest = 0;
-    for (const PageRange &range : ranges)
-        largest = qMax(largest, qMax(range.from, range.to));
-    return largest;
 }
 
 } // namespace
@@ -67,6 +51,10 @@ void SplitEngine::run()
     m_failedCount = 0;
     m_renamedCount = 0;
     m_failureCause = JobCause::Unknown;
+    m_turns = PiecePages::turnsByPage(m_request.rotations);
+    m_sourcePageCount = 0;
+    if (refused(SplitChecks::requestProblem(m_request)))
+        return;
     m_journal = std::make_unique<OutputJournal>(m_request.sessionPath, m_request.sessionId);
     m_journal->noteSource(m_request.fileName);
 
@@ -82,6 +70,9 @@ void SplitEngine::run()
         break;
     case SplitRequest::FileSize:
         splitBySize();
+        break;
+    case SplitRequest::Parts:
+        splitParts();
         break;
     }
     // The job ran to its end and keeps what it wrote, so its journal goes
@@ -167,6 +158,8 @@ void SplitEngine::splitRanges()
 
     TemporaryFiles temporaries;
     const QString source = workingSource(m_service, temporaries);
+    if (pagesOutsideSource(source))
+        return;
 
     ensureOutputFolder();
 
@@ -177,7 +170,7 @@ void SplitEngine::splitRanges()
     log(QStringLiteral("Split started..."));
     m_startTime = QDateTime::currentDateTime();
 
-    const int pageWidth = digitCount(largestPageNumber(ranges));
+    const int pageWidth = digitCount(PiecePages::largestPage(ranges));
     const int counterWidth = digitCount(ranges.size());
     const QString baseName = baseNameOf(m_request.fileName);
 
@@ -190,7 +183,7 @@ void SplitEngine::splitRanges()
     QStringList paths;
     for (int k = 1; k <= ranges.size(); ++k) {
         const PageRange &range = ranges.at(k - 1);
-        const PieceWriterPool::Piece piece = namedPiece(source, range, [&](int maxBytes) {
+        const PieceWriterPool::Piece piece = namedPiece(source, {range}, [&](int maxBytes) {
             return rangeOutputName(m_request.outPrefix, counterLabel(k, counterWidth),
                                    pageLabel(range.from, range.to, pageWidth), baseName, m_startTime,
                                    maxBytes);
@@ -226,7 +219,7 @@ PieceWriterPool::Outcome SplitEngine::writeNamedPiece(const QSharedPointer<PdfSe
 {
     PieceWriterPool::Outcome outcome;
     PdfDocument document(service, PdfDocument::PagesOf{piece.source, QString(), piece.rangeText});
-    if (!preparePiece(service, document, piece.rangeText)) {
+    if (!preparePiece(service, document, piece.rangeText, piece.turns)) {
         outcome.failureCause = readOrWriteFailureCause(service->lastErrorCode(), m_request.outDirectory);
         return outcome;
     }
@@ -242,13 +235,14 @@ PieceWriterPool::Outcome SplitEngine::writeNamedPiece(const QSharedPointer<PdfSe
     return outcome;
 }
 
-// A piece with a free name for the range, noted in the journal before it is
-// written so that a canceled job can take it back; or, when no name can be
-// found, a piece that failed already.
-PieceWriterPool::Piece SplitEngine::namedPiece(const QString &source, const PageRange &range,
+// A piece with a free name for the ranges, noted in the journal before it
+// is written so that a canceled job can take it back; or, when no name can
+// be found, a piece that failed already.
+PieceWriterPool::Piece SplitEngine::namedPiece(const QString &source, const PageRangeList &pages,
                                                const std::function<QString(int maxBytes)> &nameFor)
 {
-    PieceWriterPool::Piece piece{source, rangeText(range), outputPathFor(nameFor), 0};
+    PieceWriterPool::Piece piece{source, PiecePages::rangesText(pages), outputPathFor(nameFor), 0,
+                                 PiecePages::turnsOf(m_turns, pages, m_sourcePageCount)};
     if (piece.outputPath.isEmpty())
         piece.failureCause = m_request.outDirectory.isEmpty() ? JobCause::NotWritable : JobCause::UnusableName;
     else
@@ -266,13 +260,13 @@ void SplitEngine::takeOutcome(const PieceWriterPool::Outcome &outcome, const QSt
     m_progress.setValue(outcome.index + 1);
 }
 
-// Cuts the range's pages from the source and saves them under the name
+// Cuts the ranges' pages from the source and saves them under the name
 // nameFor makes within a byte limit; returns the file written, or empty
 // when the piece failed, which is counted with its cause.
-QString SplitEngine::writePiece(const QString &source, const PageRange &range,
+QString SplitEngine::writePiece(const QString &source, const PageRangeList &pages,
                                 const std::function<QString(int maxBytes)> &nameFor)
 {
-    const PieceWriterPool::Piece piece = namedPiece(source, range, nameFor);
+    const PieceWriterPool::Piece piece = namedPiece(source, pages, nameFor);
     if (piece.outputPath.isEmpty()) {
         noteFailure(piece.failureCause);
         return QString();
@@ -287,13 +281,18 @@ QString SplitEngine::writePiece(const QString &source, const PageRange &range,
     return piece.outputPath;
 }
 
-// Gives a piece cut in memory the job's properties, password and
+// Gives a piece cut in memory its turns, the job's properties, password and
 // compression, so that it can be measured or saved as it will be written.
 bool SplitEngine::preparePiece(const QSharedPointer<PdfService> &service, PdfDocument &piece,
-                               const QString &text) const
+                               const QString &text, const QList<PageRotation> &turns) const
 {
     if (!piece.isLoaded()) {
         log(QStringLiteral("Can not extract range:%1. Error code:%2").arg(text).arg(service->lastErrorCode()));
+        return false;
+    }
+
+    if (!PiecePages::turn(piece, turns)) {
+        log(QStringLiteral("Rotate pages [FAILED]. Error code:'%1' Range:%2").arg(service->lastErrorCode()).arg(text));
         return false;
     }
 
@@ -324,6 +323,12 @@ void SplitEngine::removePages()
     // This mode works through a service of its own, released when it ends.
     const auto service = QSharedPointer<PdfService>::create();
     TemporaryFiles temporaries;
+    const QString source = workingSource(service, temporaries);
+    if (pagesOutsideSource(source)) {
+        if (m_errorCode == NoRangeExtracted || m_errorCode == DecryptionFailed)
+            m_errorCode = PagesNotExtracted;
+        return;
+    }
 
     ensureOutputFolder();
     const QString baseName = baseNameOf(m_request.fileName);
@@ -336,20 +341,18 @@ void SplitEngine::removePages()
         return;
     }
 
-    const QString source = workingSource(service, temporaries);
-
     // Each range names one page to remove: its first.
     QSet<int> toRemove;
     for (const PageRange &range : m_request.ranges)
         toRemove.insert(range.from);
 
-    QStringList kept;
+    QList<int> kept;
     QList<int> removed;
     for (int page = 1; page <= m_request.pageCount; ++page) {
         if (toRemove.contains(page))
             removed.append(page);
         else
-            kept.append(QString::number(page));
+            kept.append(page);
     }
 
     if (kept.isEmpty()) {
@@ -360,7 +363,10 @@ void SplitEngine::removePages()
 
     const QString extractionPath = temporaryPath(temporaryFolder());
     temporaries.add(extractionPath);
-    const bool extracted = !extractionPath.isEmpty() && extractKeptPages(service, source, kept.join(QLatin1Char(',')),
+    QStringList keptText;
+    for (int page : kept)
+        keptText.append(QString::number(page));
+    const bool extracted = !extractionPath.isEmpty() && extractKeptPages(service, source, keptText.join(QLatin1Char(',')),
                                             removed, extractionPath);
     log(QStringLiteral("Extract to file:%1").arg(outcome(extracted)));
     if (!extracted) {
@@ -371,7 +377,7 @@ void SplitEngine::removePages()
 
     log(QStringLiteral("Set properties..."));
     m_journal->noteFile(outputPath);
-    if (saveEdited(service, extractionPath, outputPath)) {
+    if (saveEdited(service, extractionPath, PiecePages::turnsOf(m_turns, kept), outputPath)) {
         m_outputFiles.append(outputPath);
         m_errorCode = NoError;
     } else {
@@ -400,11 +406,16 @@ bool SplitEngine::extractKeptPages(const QSharedPointer<PdfService> &service, co
 }
 
 bool SplitEngine::saveEdited(const QSharedPointer<PdfService> &service, const QString &extractionPath,
-                             const QString &outputPath)
+                             const QList<PageRotation> &turns, const QString &outputPath)
 {
     PdfDocument document(service, extractionPath, QString());
     if (!document.isLoaded() || document.needsPassword())
         return false;
+
+    if (!PiecePages::turn(document, turns)) {
+        log(QStringLiteral("Rotate pages [FAILED]. Error code:'%1'").arg(service->lastErrorCode()));
+        return false;
+    }
 
     const bool propertiesSet = document.setProperties(m_request.properties(), m_request.permissions());
     log(QStringLiteral("Set properties:%1").arg(outcome(propertiesSet)));
@@ -444,156 +455,27 @@ QString SplitEngine::workingSource(const QSharedPointer<PdfService> &service, Te
     return m_request.fileName;
 }
 
-// The page count and, when asked, the outline of the file the pieces are
-// cut from; false when it cannot be read.
-bool SplitEngine::readSource(const QString &source, int &pageCount, OutlineEntryList *outline)
+// Sets the job's error to a refusal of the request; false for NoError.
+bool SplitEngine::refused(int errorCode)
 {
-    PdfDocument document(m_service, source, QString());
-    pageCount = document.isLoaded() && !document.needsPassword() ? document.pageCount() : 0;
-    if (pageCount <= 0) {
-        log(QStringLiteral("Can not load file:%1").arg(source));
-        if (m_failureCause == JobCause::Unknown)
-            m_failureCause = document.needsPassword() ? int(JobCause::Password)
-                                                      : readFailureCause(document.loadError());
+    if (errorCode == NoError)
         return false;
-    }
-    if (outline)
-        *outline = document.outline();
+    log(SplitChecks::problemText(errorCode));
+    m_errorCode = errorCode;
     return true;
 }
 
-// The bytes the range's piece takes as it will be written; -1 when it
-// cannot be made.
-qint64 SplitEngine::measuredSize(const QString &source, const PageRange &range)
+// True, with the job's error set, when the request's parts or rotations
+// name pages the source lacks, or the source cannot be read to tell. Only
+// such a request reads the source for its page count here; the modes that
+// read it anyway check on their own.
+bool SplitEngine::pagesOutsideSource(const QString &source)
 {
-    const QString text = rangeText(range);
-    PdfDocument piece(m_service, PdfDocument::PagesOf{source, QString(), text});
-    return preparePiece(m_service, piece, text) ? piece.savedSize() : qint64(-1);
-}
-
-void SplitEngine::failWithoutPieces()
-{
-    m_errorCode = m_decryptionFailed ? DecryptionFailed : NoRangeExtracted;
-    log(QStringLiteral("Split. Nothing could be extracted. Error code:%1").arg(m_errorCode));
-}
-
-void SplitEngine::splitBySize()
-{
-    m_progress.setMinimum(0);
-    log(QStringLiteral("Split by file size started. Limit:%1 bytes").arg(m_request.maxFileSize));
-    if (!sourceExists(SourceNotFound))
-        return;
-    if (m_request.maxFileSize <= 0) {
-        log(QStringLiteral("Split. No size limit [FAILED]"));
-        m_errorCode = NoSizeLimit;
-        return;
-    }
-
-    TemporaryFiles temporaries;
-    const QString source = workingSource(m_service, temporaries);
-    int pageCount = 0;
-    if (!readSource(source, pageCount, nullptr)) {
+    if (m_request.rotations.isEmpty() && m_request.mode != SplitRequest::Parts)
+        return false;
+    if (!readSource(source, m_sourcePageCount, nullptr)) {
         failWithoutPieces();
-        return;
+        return true;
     }
-
-    // Measuring takes the first half of the progress, writing the second.
-    m_progress.setMaximum(2 * pageCount);
-    m_progress.setValue(0);
-    const auto measure = [&](const PageRange &range) { return measuredSize(source, range); };
-    const auto advance = [&](int lastPage) { m_progress.setValue(lastPage); };
-    QList<Piece> pieces;
-    for (const SizePieces::Piece &sized : SizePieces::divide(pageCount, m_request.maxFileSize, measure, advance))
-        pieces.append({sized.range, QString(), sized.oversized});
-    log(QStringLiteral("Split by file size: %1 pieces").arg(pieces.size()));
-
-    writePieces(source, pieces, pageCount);
-    if (m_outputFiles.isEmpty())
-        failWithoutPieces();
-}
-
-void SplitEngine::splitByBookmarks()
-{
-    m_progress.setMinimum(0);
-    log(QStringLiteral("Split by bookmarks started. Level:%1").arg(m_request.bookmarkLevel));
-    if (!sourceExists(SourceNotFound))
-        return;
-
-    TemporaryFiles temporaries;
-    const QString source = workingSource(m_service, temporaries);
-    int pageCount = 0;
-    OutlineEntryList outline;
-    if (!readSource(source, pageCount, &outline)) {
-        failWithoutPieces();
-        return;
-    }
-    const QList<Piece> pieces = bookmarkPieces(outline, pageCount);
-    if (pieces.isEmpty()) {
-        log(QStringLiteral("Split. No bookmark of level %1 leads to a page [FAILED]").arg(m_request.bookmarkLevel));
-        m_errorCode = NoBookmarksAtLevel;
-        return;
-    }
-
-    m_progress.setMaximum(pieces.last().range.to);
-    m_progress.setValue(0);
-    writePieces(source, pieces, 0);
-    if (m_outputFiles.isEmpty())
-        failWithoutPieces();
-}
-
-// The pieces with the names their bookmarks give them: pages before the
-// first bookmark without one are named after the document.
-QList<SplitEngine::Piece> SplitEngine::bookmarkPieces(const OutlineEntryList &outline, int pageCount) const
-{
-    if (m_request.bookmarkLevel < 1)
-        return {};
-    const QList<OutlinePieces::Piece> cuts = OutlinePieces::atLevel(outline, m_request.bookmarkLevel, pageCount);
-    QStringList names;
-    for (const OutlinePieces::Piece &cut : cuts) {
-        const QString name = BookmarkNaming::safeTitle(cut.title);
-        names.append(name.isEmpty() ? baseNameOf(m_request.fileName) : name);
-    }
-    names = BookmarkNaming::numberRepeated(names);
-    QList<Piece> pieces;
-    for (int k = 0; k < cuts.size(); ++k)
-        pieces.append({cuts.at(k).range, names.at(k), false});
-    return pieces;
-}
-
-QString SplitEngine::pieceName(const Piece &piece, int counter, int counterWidth, int pageWidth, int maxBytes) const
-{
-    const QString counterText = counterLabel(counter, counterWidth);
-    const QString pageText = pageLabel(piece.range.from, piece.range.to, pageWidth);
-    const QString baseName = baseNameOf(m_request.fileName);
-    if (m_request.mode == SplitRequest::Bookmarks)
-        return BookmarkNaming::outputName(m_request.outPrefix, counterText, pageText, baseName, m_startTime,
-                                          piece.bookmark, maxBytes);
-    return rangeOutputName(m_request.outPrefix, counterText, pageText, baseName, m_startTime, maxBytes);
-}
-
-// Cuts each piece from the source in memory and saves it once under its
-// name; a piece that fails is counted with its cause and left out, as a
-// failed range is. Progress goes on from progressOffset by the pages of
-// each piece.
-void SplitEngine::writePieces(const QString &source, const QList<Piece> &pieces, int progressOffset)
-{
-    ensureOutputFolder();
-    m_startTime = QDateTime::currentDateTime();
-    int largestPage = 0;
-    for (const Piece &piece : pieces)
-        largestPage = qMax(largestPage, piece.range.to);
-    const int pageWidth = digitCount(largestPage);
-    const int counterWidth = digitCount(pieces.size());
-
-    for (int k = 1; k <= pieces.size(); ++k) {
-        const Piece &piece = pieces.at(k - 1);
-        m_progress.setValue(progressOffset + piece.range.from - 1);
-        const QString outputPath = writePiece(source, piece.range, [&](int maxBytes) {
-            return pieceName(piece, k, counterWidth, pageWidth, maxBytes);
-        });
-        if (!outputPath.isEmpty() && piece.oversized)
-            m_oversizedFiles.append(outputPath);
-    }
-    m_progress.setValue(progressOffset + largestPage);
-    log(QStringLiteral("Split complete! Saved %1 of %2 pieces").arg(m_outputFiles.size()).arg(pieces.size()));
+    return refused(SplitChecks::pageProblem(m_request, m_sourcePageCount));
 }

@@ -7,6 +7,7 @@
 #include "worker/PieceWriterPool.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QObject>
 #include <QSet>
 #include <QSharedPointer>
@@ -24,7 +25,11 @@ class TemporaryFiles;
 //
 // Mode 0 cuts the source into one file per page range; mode 1 removes pages
 // and saves one edited file; mode 2 cuts it where the bookmarks of one level
-// lead; mode 3 cuts it into files no larger than a size limit. Temporary
+// lead; mode 3 cuts it into files no larger than a size limit; mode 4 writes
+// one file per part, each of the ranges the user put in it. In every mode
+// the pages the request rotates are turned in each file that holds them.
+// A request whose parts or rotations cannot be carried out is refused
+// before anything is written (SplitChecks.h). Temporary
 // files (decrypted copies, extracted pieces) go into the request's session
 // folder, or into the cache folder when the request names none, and are
 // removed before run() returns.
@@ -63,11 +68,11 @@ public slots:
     void run();
 
 private:
-    // One output of modes 2 and 3.
+    // One output of modes 2, 3 and 4.
     struct Piece
     {
-        PageRange range;
-        QString bookmark;         // the name-safe title of the bookmark it begins at
+        PageRangeList pages;
+        QString name;             // the name-safe title of its bookmark, or of its part; may be empty
         bool oversized = false;
     };
 
@@ -76,17 +81,21 @@ private:
     void splitByBookmarks();
     QList<Piece> bookmarkPieces(const OutlineEntryList &outline, int pageCount) const;
     void splitBySize();
+    void splitParts();
+    QList<Piece> partPieces() const;
     void writePieces(const QString &source, const QList<Piece> &pieces, int progressOffset);
     QString workingSource(const QSharedPointer<PdfService> &service, TemporaryFiles &temporaries);
     bool readSource(const QString &source, int &pageCount, OutlineEntryList *outline);
+    bool refused(int errorCode);
+    bool pagesOutsideSource(const QString &source);
     qint64 measuredSize(const QString &source, const PageRange &range);
     bool preparePiece(const QSharedPointer<PdfService> &service, PdfDocument &piece,
-                      const QString &rangeText) const;
+                      const QString &rangeText, const QList<PageRotation> &turns) const;
     QString pieceName(const Piece &piece, int counter, int counterWidth, int pageWidth, int maxBytes) const;
     bool sourceExists(int errorCode);
-    QString writePiece(const QString &source, const PageRange &range,
+    QString writePiece(const QString &source, const PageRangeList &pages,
                        const std::function<QString(int maxBytes)> &nameFor);
-    PieceWriterPool::Piece namedPiece(const QString &source, const PageRange &range,
+    PieceWriterPool::Piece namedPiece(const QString &source, const PageRangeList &pages,
                                       const std::function<QString(int maxBytes)> &nameFor);
     PieceWriterPool::Outcome writeNamedPiece(const QSharedPointer<PdfService> &service,
                                              const PieceWriterPool::Piece &piece) const;
@@ -104,7 +113,7 @@ private:
                           const QString &pageList, const QList<int> &removed,
                           const QString &extractionPath);
     bool saveEdited(const QSharedPointer<PdfService> &service, const QString &extractionPath,
-                    const QString &outputPath);
+                    const QList<PageRotation> &turns, const QString &outputPath);
 
     IProgress &m_progress;
     SplitRequest m_request;
@@ -124,4 +133,6 @@ private:
     static constexpr int MinPiecesForThreads = 8;
     QSet<QString> m_takenPaths;
     QDateTime m_startTime;
+    QHash<int, int> m_turns;         // the request's rotations: source page -> angle
+    int m_sourcePageCount = 0;       // once read, for the parts and rotations
 };

@@ -190,6 +190,23 @@ void CleavemarkTest::everySplitWay()
     QCOMPARE(result.value("exit_code").toInt(), 0);
     QCOMPARE(result.value("failed_pieces").toInt(), 0);
 
+    // Parts leave page 6 out; the turns go with their pages into any piece.
+    const QString parts = folder(QStringLiteral("parts"));
+    run = cleavemark({"split", m_book, "--parts", "1-4;5,7-9;10-", "--rotate", "2:90,8-9:180", "-o", parts});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(filesIn(parts), QStringList({"book_p01-04.pdf", "book_p05-09.pdf", "book_p10-12.pdf"}));
+    const QString middle = QDir(parts).filePath("book_p05-09.pdf");
+    QCOMPARE(pageTexts(middle), QStringList({"Page 5", "Page 7", "Page 8", "Page 9"}));
+    QCOMPARE(fixturePageRotation(QDir(parts).filePath("book_p01-04.pdf"), 2), 90);
+    QCOMPARE(fixturePageRotation(middle, 1), 0);
+    QCOMPARE(fixturePageRotation(middle, 3), 180);
+    QCOMPARE(fixturePageRotation(middle, 4), 180);
+    for (const QStringList &wrong : {QStringList{"--parts", "1-4;;5"}, QStringList{"--rotate", "3:45"},
+                                     QStringList{"--rotate", "2:90,1-3:180"}, QStringList{"--parts", "1-13"}}) {
+        run = cleavemark(QStringList{"split", m_book, "-o", folder(QStringLiteral("wrong"))} + wrong);
+        QVERIFY2(run.exitCode == 2 && filesIn(folder(QStringLiteral("wrong"))).isEmpty(), qPrintable(run.errors));
+    }
+
     // At the top-level bookmarks, named after them; "Website" leads to no page.
     const QString chapters = folder(QStringLiteral("chapters"));
     run = cleavemark({"split", m_book, "--bookmarks", "1", "-o", chapters});

@@ -88,6 +88,25 @@ private slots:
         QCOMPARE(int(reason), error);
     }
 
+    // What a person types into the window's page fields, on 6 pages.
+    void typedRangesMayBeOpenAtEitherEnd()
+    {
+        RangeTextError reason = RangeTextError::None;
+        QCOMPARE(typedPageRanges(" 3-5, 2 ,4-", 6, &reason), PageRangeList({{3, 5}, {2, 2}, {4, 6}}));
+        QCOMPARE(int(reason), int(RangeTextError::None));
+        QCOMPARE(typedPageRanges("-4", 6), PageRangeList({{1, 4}}));
+        QCOMPARE(typedPageRanges("-", 6, &reason), PageRangeList());
+        QCOMPARE(int(reason), int(RangeTextError::Syntax));
+        for (const QString &wrong : {"", "3 5", "5-3", "1,,2", "1-2-3", "a"}) {
+            QVERIFY2(typedPageRanges(wrong, 6, &reason).isEmpty(), qPrintable(wrong));
+            QCOMPARE(int(reason), int(RangeTextError::Syntax));
+        }
+        QVERIFY(typedPageRanges("0-", 6, &reason).isEmpty());
+        QCOMPARE(int(reason), int(RangeTextError::OutOfRange));
+        QVERIFY(typedPageRanges("-7", 6, &reason).isEmpty());
+        QCOMPARE(int(reason), int(RangeTextError::OutOfRange));
+    }
+
     void extractFilePagesWritesTheRange_data()
     {
         QTest::addColumn<QString>("ranges");

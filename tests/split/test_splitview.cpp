@@ -331,9 +331,13 @@ void TestSplitView::pageAndRangeInputIsChecked()
     QVERIFY(m_view->rangeHelp()->isVisible());
     QVERIFY(!m_view->rangeList()->isVisible());
     QVERIFY(!m_view->clearRangesButton()->isVisible());
-    // Digits only reach the fields.
+    // Letters never reach the fields; "From:" also takes the dashes and
+    // commas of typed ranges, "To:" a number only.
     QTest::keyClicks(m_view->fromEdit(), "x-1");
-    QCOMPARE(m_view->fromEdit()->text(), QString("1"));
+    QCOMPARE(m_view->fromEdit()->text(), QString("-1"));
+    QTest::keyClicks(m_view->toEdit(), "x-1");
+    QCOMPARE(m_view->toEdit()->text(), QString("1"));
+    m_view->toEdit()->clear();
 
     const auto addRange = [&](const QString &from, const QString &to) {
         m_view->fromEdit()->setText(from);
@@ -517,6 +521,18 @@ void TestSplitView::unusableDocumentsAndEntriesAreExplained()
     typeAndReturn(m_view->ridPageEdit(), "5");
     QVERIFY(!m_view->ridProblemLabel()->isVisible());
     QCOMPARE(split->ridPages()->ranges(), PageRangeList({{5, 5}}));
+    // Lists and open ranges, typed key by key; pages listed already are passed over.
+    typeAndReturn(m_view->ridPageEdit(), "3-5,7");
+    typeAndReturn(m_view->ridPageEdit(), "11-");
+    typeAndReturn(m_view->ridPageEdit(), "-1");
+    QVERIFY(!m_view->ridProblemLabel()->isVisible());
+    QCOMPARE(split->ridPages()->ranges(),
+             PageRangeList({{5, 5}, {3, 3}, {4, 4}, {7, 7}, {11, 11}, {12, 12}, {1, 1}}));
+    typeAndReturn(m_view->ridPageEdit(), "2-4,6-");
+    QCOMPARE(m_view->ridProblemLabel()->text(), QString("At least one page must stay."));
+    typeAndReturn(m_view->ridPageEdit(), "4-2");
+    QCOMPARE(m_view->ridProblemLabel()->text(), QString("Type pages as 3-5,7 or 8- or -4."));
+    QCOMPARE(split->ridPages()->ranges().size(), 7);
 
     chooseMode(Split::ByRanges);
     typeAndReturn(m_view->fromEdit(), "9");
@@ -542,6 +558,9 @@ void TestSplitView::unusableDocumentsAndEntriesAreExplained()
     typeAndReturn(m_view->fromEdit(), "9");
     typeAndReturn(m_view->toEdit(), "12");
     QCOMPARE(split->ranges()->ranges(), PageRangeList({{9, 12}}));
+    typeAndReturn(m_view->fromEdit(), "2-4,-1,9-");
+    QCOMPARE(split->ranges()->ranges(), PageRangeList({{9, 12}, {2, 4}, {1, 1}}));
+    QVERIFY(m_view->fromEdit()->text().isEmpty());
     QVERIFY(m_view->splitButton()->isEnabled());
 }
 

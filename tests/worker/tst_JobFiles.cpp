@@ -107,6 +107,24 @@ void JobFilesTest::splitRequestKeysAndRoundTrip()
     SplitRequest copy;
     readSplitRequest(path("again.req"), copy);
     QCOMPARE(copy.toJson(), handWrittenSplitRequest());
+
+    // Parts and rotations, by hand as well: a part without a name has no "name".
+    const QJsonArray parts{
+        QJsonObject{{"pages", QJsonArray{QJsonObject{{"from", 1}, {"to", 4}}}}, {"name", "Intro"}},
+        QJsonObject{{"pages", QJsonArray{QJsonObject{{"from", 5}, {"to", 5}}, QJsonObject{{"from", 7}, {"to", 9}}}}}};
+    const QJsonArray rotations{QJsonObject{{"page", 2}, {"angle", 90}}, QJsonObject{{"page", 8}, {"angle", 270}}};
+    QJsonObject object = handWrittenSplitRequest();
+    object.insert("mode", 4);
+    object.insert("parts", parts);
+    object.insert("rotations", rotations);
+    const SplitRequest byParts = SplitRequest::fromJson(object);
+    QCOMPARE(byParts.mode, int(SplitRequest::Parts));
+    QCOMPARE(byParts.parts.size(), 2);
+    QCOMPARE(byParts.parts.at(1).pages, PageRangeList({{5, 5}, {7, 9}}));
+    QCOMPARE(byParts.parts.at(0).name + "|" + byParts.parts.at(1).name, QStringLiteral("Intro|"));
+    QCOMPARE(byParts.rotations.size(), 2);
+    QCOMPARE(byParts.rotations.at(1).page * 1000 + byParts.rotations.at(1).angle, 8270);
+    QCOMPARE(byParts.toJson(), object);
 }
 
 void JobFilesTest::missingOrMistypedKeysGiveDefaults()

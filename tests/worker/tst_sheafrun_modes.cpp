@@ -4,6 +4,7 @@
 #include "tests/support/PdfStructure.h"
 #include "tests/support/TestEnv.h"
 #include "tests/worker/WorkerProcess.h"
+#include "protocol/SplitPlan.h"
 
 #include <QFileInfo>
 #include <QtTest>
@@ -11,6 +12,9 @@
 // The worker's split by file size, split by bookmarks and alternating merge,
 // run as the GUI runs them on generated documents. Every fixture page says
 // "Page k"; documents merged together differ by their pages' rotation.
+Q_DECLARE_METATYPE(QList<SplitPart>)
+Q_DECLARE_METATYPE(QList<PageRotation>)
+
 class SheafrunModesTest : public QObject
 {
     Q_OBJECT
@@ -22,6 +26,9 @@ private slots:
     void bookmarkLevelsCutAndNameThePieces();
     void sizeLimitMakesTheFewestPiecesThatFit();
     void alternateMergeInterleavesRangesAndReversedDocuments();
+    void rotationsTurnPagesInEveryPieceThatHoldsThem();
+    void impossiblePartsAndRotationsWriteNothing_data();
+    void impossiblePartsAndRotationsWriteNothing();
 
 private:
     QString makeSource(const QString &name, int pages, FixtureOptions options = {});
@@ -348,6 +355,90 @@ void SheafrunModesTest::alternateMergeInterleavesRangesAndReversedDocuments()
     QCOMPARE(runMerge(request).errorCode, 0);
     QCOMPARE(rotatedPages(out("merged.pdf")),
              QStringList({"0:Page 1", "0:Page 3", "0:Page 2", "90:Page 4", "90:Page 5"}));
+}
+
+// Enough ranges for the pieces to be written on threads; page 2 has a turn
+// of its own, to which the request's turn is added.
+void SheafrunModesTest::rotationsTurnPagesInEveryPieceThatHoldsThem()
+{
+    FixtureOptions options;
+    options.pageRotations = {{2, 90}};
+    const QString source = makeSource("turned.pdf", 8, options);
+    SplitRequest request = splitRequest(source, SplitRequest::Ranges);
+    request.ranges = SplitPlan::singlePages(8);
+    request.ranges.append({3, 1});
+    request.rotations = {{2, 180}, {3, 90}, {8, 270}};
+    SplitResponse response = runSplit(request);
+    QCOMPARE(response.errorCode, 0);
+    QCOMPARE(response.files.size(), 9);
+    QList<int> angles;
+    for (int k = 0; k < 8; ++k)
+        angles << fixturePageRotation(response.files.at(k), 1);
+    QCOMPARE(angles, QList<int>({0, 270, 90, 0, 0, 0, 0, 270}));
+    const QString backwards = response.files.at(8);
+    QCOMPARE(pageTexts(backwards), QStringList({"Page 3", "Page 2", "Page 1"}));
+    QCOMPARE(QList<int>({fixturePageRotation(backwards, 1), fixturePageRotation(backwards, 2),
+                         fixturePageRotation(backwards, 3)}),
+             QList<int>({90, 270, 0}));
+
+    // Removing pages: the turns go with the pages that stay.
+    QVERIFY(QDir(out("")).removeRecursively() && QDir().mkpath(out("")));
+    request.mode = SplitRequest::RemovePages;
+    request.pageCount = 8;
+    request.ranges = {{1, 1}, {8, 8}};
+    response = runSplit(request);
+    QCOMPARE(response.errorCode, 0);
+    QCOMPARE(pageTexts(response.files.value(0)), pageList(2, 7));
+    QCOMPARE(fixturePageRotation(response.files.value(0), 1), 270);
+    QCOMPARE(fixturePageRotation(response.files.value(0), 2), 90);
+}
+
+void SheafrunModesTest::impossiblePartsAndRotationsWriteNothing_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QList<SplitPart>>("parts");
+    QTest::addColumn<QList<PageRotation>>("rotations");
+    QTest::addColumn<int>("errorCode");
+    const QList<SplitPart> twoParts = {{{{1, 2}}, "A"}, {{{3, 6}}, QString()}};
+    QTest::newRow("no parts") << 4 << QList<SplitPart>() << QList<PageRotation>() << 9;
+    QTest::newRow("part without pages") << 4 << QList<SplitPart>({{{{1, 2}}, "A"}, {{}, "B"}})
+                                        << QList<PageRotation>() << 9;
+    QTest::newRow("part beyond the end") << 4 << QList<SplitPart>({{{{1, 2}, {5, 7}}, QString()}})
+                                         << QList<PageRotation>() << 10;
+    QTest::newRow("part at page 0") << 4 << QList<SplitPart>({{{{0, 2}}, QString()}}) << QList<PageRotation>() << 10;
+    QTest::newRow("turn beyond the end") << 0 << twoParts << QList<PageRotation>({{2, 90}, {7, 90}}) << 10;
+    QTest::newRow("turn beyond, removing") << 1 << twoParts << QList<PageRotation>({{9, 180}}) << 10;
+    QTest::newRow("turn beyond, bookmarks") << 2 << twoParts << QList<PageRotation>({{7, 90}}) << 10;
+    QTest::newRow("turn beyond, by size") << 3 << twoParts << QList<PageRotation>({{7, 90}}) << 10;
+    QTest::newRow("turn by 45") << 4 << twoParts << QList<PageRotation>({{2, 45}}) << 11;
+    QTest::newRow("turn by 0") << 2 << twoParts << QList<PageRotation>({{2, 0}}) << 11;
+    QTest::newRow("turn by 360") << 3 << twoParts << QList<PageRotation>({{2, 360}}) << 11;
+    QTest::newRow("turn by -90") << 4 << twoParts << QList<PageRotation>({{2, -90}}) << 11;
+    QTest::newRow("page turned twice") << 4 << twoParts << QList<PageRotation>({{2, 90}, {3, 90}, {2, 180}}) << 12;
+}
+
+// Refused before anything is written, also the output folder the job
+// would have made.
+void SheafrunModesTest::impossiblePartsAndRotationsWriteNothing()
+{
+    QFETCH(int, mode);
+    QFETCH(QList<SplitPart>, parts);
+    QFETCH(QList<PageRotation>, rotations);
+    QFETCH(int, errorCode);
+    FixtureOptions options;
+    options.outline = true;
+    SplitRequest request = splitRequest(makeSource("six.pdf", 6, options), mode);
+    request.outDirectory = out("new");
+    request.pageCount = 6;
+    request.ranges = {{1, 2}, {3, 3}};
+    request.bookmarkLevel = 1;
+    request.maxFileSize = 1000000;
+    request.parts = parts;
+    request.rotations = rotations;
+    const SplitResponse response = runSplit(request);
+    QCOMPARE(response.errorCode, errorCode);
+    QVERIFY(response.files.isEmpty());
+    QVERIFY(!QFileInfo::exists(out("new")));
 }
 
 CM_TEST_GUILESS_MAIN(SheafrunModesTest)

@@ -22,6 +22,7 @@ private slots:
     void cleanup();
 
     void splitPiecesKeepWhatLeadsIntoTheirPages();
+    void partsLeavePagesOutAndTurnTheirPages();
     void sameFormMergedTwiceFillsEachCopyOnItsOwn();
     void mergedRangesFileBookmarksAsChosen_data();
     void mergedRangesFileBookmarksAsChosen();
@@ -141,6 +142,53 @@ void SheafrunStructureTest::splitPiecesKeepWhatLeadsIntoTheirPages()
     QCOMPARE(pageLabelTexts(back), QStringList({"2", "3", "4"}));
     // Pieces hold only their own pages: the back piece carries no form at all.
     QCOMPARE(formDefaults(back), QStringList());
+}
+
+// Three parts, the second without page 4, which the third holds alone;
+// the first and third have the same name, which cannot stay a file name as it is.
+void SheafrunStructureTest::partsLeavePagesOutAndTurnTheirPages()
+{
+    SplitRequest request;
+    request.mode = SplitRequest::Parts;
+    request.fileName = m_handbook;
+    request.pageCount = 6;
+    request.parts = {{{{1, 2}}, "Front/matter.pdf"}, {{{3, 3}, {5, 6}}, QString()}, {{{4, 4}}, " Front/matter "}};
+    request.rotations = {{5, 270}, {2, 90}, {4, 180}};
+    request.outDirectory = m_scratch->filePath("out");
+    request.sessionPath = m_session;
+    request.sessionId = "job";
+    const SplitResponse response = readSplitResponse(run("--split", request.toJson()));
+    QCOMPARE(response.errorCode, 0);
+    QCOMPARE(response.failedCount, 0);
+    QStringList names;
+    for (const QString &file : response.files)
+        names << QFileInfo(file).fileName();
+    QCOMPARE(names, QStringList({"Front-matter.pdf", "handbook_p3-6.pdf", "Front-matter (2).pdf"}));
+    const QString front = response.files.at(0), middle = response.files.at(1), alone = response.files.at(2);
+
+    QCOMPARE(pageTexts(front), QStringList({"Page 1", "Page 2"}));
+    QCOMPARE(pageTexts(middle), QStringList({"Page 3", "Page 5", "Page 6"}));
+    QCOMPARE(pageTexts(alone), QStringList({"Page 4"}));
+    const auto turns = [](const QString &path) {
+        QList<int> angles;
+        for (int page = 1; page <= fixturePageCount(path); ++page)
+            angles << fixturePageRotation(path, page);
+        return angles;
+    };
+    QCOMPARE(turns(front), QList<int>({0, 90}));
+    QCOMPARE(turns(middle), QList<int>({0, 270, 0}));
+    QCOMPARE(turns(alone), QList<int>({180}));
+
+    QCOMPARE(formFields(front), QStringList({"Agree=/Yes@1", "Choice=/B@2", "Name=Ada@1", "Name=Ada@2"}));
+    QCOMPARE(formFields(middle), QStringList());
+    QCOMPARE(outlineLines(front), QStringList({"Part A -> 1", "  A.1 -> 2"}));
+    QCOMPARE(outlineLines(middle),
+             QStringList({"Part A -> 0", "  A.2 -> 1", "Part B -> 0 [closed]", "  B.1 -> 2", "  B.2 -> 3"}));
+    QCOMPARE(outlineLines(alone), QStringList({"Part B -> 1"}));
+    QCOMPARE(linkTargets(front, 1), QStringList({"name secA1 -> page 2", "uri"}));
+    QCOMPARE(pageLabelTexts(front), QStringList({"i", "ii"}));
+    QCOMPARE(pageLabelTexts(middle), QStringList({"1", "3", "4"}));
+    QCOMPARE(pageLabelTexts(alone), QStringList({"2"}));
 }
 
 void SheafrunStructureTest::sameFormMergedTwiceFillsEachCopyOnItsOwn()

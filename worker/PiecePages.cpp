@@ -1,0 +1,78 @@
+#include "worker/PiecePages.h"
+
+#include "pdf/PdfDocument.h"
+
+#include <QStringList>
+
+namespace PiecePages {
+
+QString rangesText(const PageRangeList &pages)
+{
+    QStringList texts;
+    for (const PageRange &range : pages) {
+        texts.append(range.from == range.to ? QString::number(range.from)
+                                            : QStringLiteral("%1-%2").arg(range.from).arg(range.to));
+    }
+    return texts.join(QLatin1Char(','));
+}
+
+int pageCount(const PageRangeList &pages)
+{
+    int count = 0;
+    for (const PageRange &range : pages)
+        count += qAbs(range.to - range.from) + 1;
+    return count;
+}
+
+int largestPage(const PageRangeList &pages)
+{
+    int largest = 0;
+    for (const PageRange &range : pages)
+        largest = qMax(largest, qMax(range.from, range.to));
+    return largest;
+}
+
+QHash<int, int> turnsByPage(const QList<PageRotation> &rotations)
+{
+    QHash<int, int> turns;
+    for (const PageRotation &rotation : rotations)
+        turns.insert(rotation.page, rotation.angle);
+    return turns;
+}
+
+QList<PageRotation> turnsOf(const QHash<int, int> &turns, const PageRangeList &pages, int pageCount)
+{
+    if (turns.isEmpty())
+        return {};
+    QList<int> numbers;
+    for (const PageRange &range : pages) {
+        if (qMin(range.from, range.to) < 1 || qMax(range.from, range.to) > pageCount)
+            return {};
+        const int step = range.from <= range.to ? 1 : -1;
+        for (int page = range.from; page != range.to + step; page += step)
+            numbers.append(page);
+    }
+    return turnsOf(turns, numbers);
+}
+
+QList<PageRotation> turnsOf(const QHash<int, int> &turns, const QList<int> &pages)
+{
+    QList<PageRotation> result;
+    for (int k = 0; k < pages.size() && !turns.isEmpty(); ++k) {
+        const auto angle = turns.constFind(pages.at(k));
+        if (angle != turns.constEnd())
+            result.append({k + 1, angle.value()});
+    }
+    return result;
+}
+
+bool turn(PdfDocument &piece, const QList<PageRotation> &turns)
+{
+    for (const PageRotation &rotation : turns) {
+        if (!piece.rotatePage(rotation.page, rotation.angle))
+            return false;
+    }
+    return true;
+}
+
+} // namespace PiecePages
