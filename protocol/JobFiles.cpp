@@ -109,7 +109,6 @@ const QString kFailedCount = QStringLiteral("failed_count");
 const QString kRenamedCount = QStringLiteral("renamed_count");
 const QString kErrorCause = QStringLiteral("error_cause");
 const QString kDamagedPages = QStringLiteral("damaged_pages");
-const QString kPage = QStringLiteral("page");
 
 int intOf(const QJsonObject &object, const QString &key, int fallback = 0)
 {
