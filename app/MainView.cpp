@@ -24,6 +24,7 @@
 #include "widgets/Button.h"
 #include "widgets/ButtonDescription.h"
 #include "widgets/WindowBar.h"
+#include "widgets/WindowIcon.h"
 #include "widgets/WindowDrag.h"
 #include "widgets/WindowShadow.h"
 
@@ -93,7 +94,7 @@ MainView::MainView(QWidget *parent)
     createShortcuts();
     retranslate();
 
-    setWindowIcon(QIcon(QStringLiteral(":/style/images/AppIconPdf256.png")));
+    setWindowIcon(WindowIcon::icon());
     setFixedSize(contentSize.grownBy(shadowMargins));
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());

@@ -4,6 +4,7 @@
 #include "cli/JobRunner.h"
 #include "cli/ProgressLine.h"
 #include "pdf/CutFinder.h"
+#include "pdf/RenderProtocol.h"
 #include "protocol/CutPlan.h"
 #include "protocol/PartNames.h"
 #include "protocol/SplitPlan.h"
@@ -24,11 +25,6 @@ const QString codePrefix = QStringLiteral("code-prefix");
 
 // How often the search looks at Ctrl+C.
 constexpr int PollIntervalMs = 50;
-
-QString rendererPath()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/sheafrender");
-}
 
 QString plural(int count, const QString &one, const QString &many)
 {
@@ -78,7 +74,7 @@ bool readPages(const QString &source, const QString &password, int pageCount, co
                bool quiet, PageFactsList &facts)
 {
     ProgressLine progress(!quiet, pageCount);
-    CutFinder finder(rendererPath());
+    CutFinder finder(RenderProtocol::rendererProgram());
     QEventLoop loop;
     QObject::connect(&finder, &CutFinder::progressed, &loop, [&](int done, int total) {
         progress.setPercentage(100.0 * done / qMax(1, total));

@@ -181,12 +181,21 @@ int runAndReport(const QCommandLineParser &parser, MergeRequest request, const Q
     const QString merged = exitCode == ExitCode::Done ? response.mergedFileName : QString();
     if (exitCode == ExitCode::Done && !leftOut.isEmpty())
         exitCode = ExitCode::Partly;
+    // The output is written; its damaged pages came so from their sources.
+    QJsonArray damaged;
+    for (const DamagedPage &page : response.damagedPages) {
+        if (!merged.isEmpty())
+            reportError(QStringLiteral("%1 page %2").arg(page.fileName).arg(page.page),
+                        QStringLiteral("its content is damaged and was carried into the output as it is"));
+        damaged.append(QJsonObject{{QStringLiteral("file"), page.fileName}, {QStringLiteral("page"), page.page}});
+    }
 
     if (parser.isSet(QStringLiteral("json"))) {
         CommandLine::printJson(QJsonObject{{QStringLiteral("file"), merged},
                                            {QStringLiteral("documents"), request.tasks.size()},
                                            {QStringLiteral("left_out"), QJsonArray::fromStringList(leftOut)},
                                            {QStringLiteral("failed_document"), response.errorFileName},
+                                           {QStringLiteral("damaged_pages"), damaged},
                                            {QStringLiteral("exit_code"), exitCode}});
     } else if (!merged.isEmpty()) {
         std::printf("%s\n", qUtf8Printable(merged));

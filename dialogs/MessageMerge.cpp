@@ -1,5 +1,6 @@
 #include "dialogs/MessageMerge.h"
 
+#include "dialogs/MessageScroll.h"
 #include "widgets/Button.h"
 #include "widgets/WindowBar.h"
 
@@ -12,6 +13,7 @@ MessageMerge::MessageMerge(QWidget *parent)
 {
     frame()->setMinimumSize(420, 181);
     messageLabel()->setObjectName(QStringLiteral("messageText"));
+    MessageScroll::wrapMessage(this);
 
     m_ok = new Button(frame());
     m_ok->setObjectName(QStringLiteral("buttonSplitOk"));

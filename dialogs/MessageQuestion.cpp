@@ -1,5 +1,6 @@
 #include "dialogs/MessageQuestion.h"
 
+#include "dialogs/MessageScroll.h"
 #include "widgets/Button.h"
 #include "widgets/WindowBar.h"
 
@@ -17,6 +18,14 @@ MessageQuestion::MessageQuestion(const QString &title, const QString &text, int 
     messageLabel()->setTextFormat(Qt::PlainText);
     setTitle(title);
     setText(text);
+    MessageScroll::wrapMessage(this);
+    m_closing = new QLabel(frame());
+    m_closing->setObjectName(QStringLiteral("messageClosing"));
+    m_closing->setTextFormat(Qt::PlainText);
+    m_closing->setAlignment(Qt::AlignCenter);
+    m_closing->setWordWrap(true);
+    m_closing->hide();
+    frameLayout()->addWidget(m_closing);
     m_row = addButtonRow();
     m_row->addStretch();
     m_row->addStretch();
@@ -34,6 +43,12 @@ Button *MessageQuestion::addAnswer(const QString &text, int value, bool isDefaul
     m_row->insertWidget(m_row->count() - 1, button);
     connect(button, &QPushButton::clicked, this, [this, value]() { done(value); });
     return button;
+}
+
+void MessageQuestion::setClosing(const QString &text)
+{
+    m_closing->setText(text);
+    m_closing->setVisible(!text.isEmpty());
 }
 
 void MessageQuestion::showEvent(QShowEvent *event)

@@ -6,6 +6,7 @@
 #include <QList>
 
 class Button;
+class QLabel;
 
 // A question with a row of answers. The dialog's result is the answer's
 // value; the title bar's close and Escape answer with the refusal value
@@ -19,6 +20,10 @@ public:
 
     // Adds an answer button, left to right; the default one takes Return.
     Button *addAnswer(const QString &text, int value, bool isDefault = false);
+    // The question itself, below the message: it stays in sight however
+    // long the message grows, and the message scrolls instead.
+    void setClosing(const QString &text);
+    QLabel *closingLabel() const { return m_closing; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -26,6 +31,7 @@ protected:
 
 private:
     int m_refusal;
+    QLabel *m_closing = nullptr;
     QHBoxLayout *m_row = nullptr;
 };
 

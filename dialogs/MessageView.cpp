@@ -1,5 +1,6 @@
 #include "dialogs/MessageView.h"
 
+#include "dialogs/MessageScroll.h"
 #include "widgets/Button.h"
 #include "widgets/WindowBar.h"
 
@@ -14,6 +15,7 @@ MessageView::MessageView(const QString &title, const QString &text, QWidget *par
     frame()->setMinimumSize(380, 190);
     setTitle(title);
     setText(text);
+    MessageScroll::wrapMessage(this);
 
     m_buttons = new QDialogButtonBox(frame());
     m_buttons->setCenterButtons(true);

@@ -41,6 +41,11 @@ OutputSizes Merge::outputSizes() const
     return m_launcher->outputSizes();
 }
 
+QList<DamagedPage> Merge::damagedPages() const
+{
+    return m_launcher->damagedPages();
+}
+
 void Merge::run()
 {
     if (!canMerge())

@@ -40,6 +40,8 @@ public:
     int errorCause() const;
     // What the last run wrote, when the worker told.
     OutputSizes outputSizes() const;
+    // Pages of the last run's output whose content their source could not decode.
+    QList<DamagedPage> damagedPages() const;
 
 signals:
     void started();

@@ -58,5 +58,6 @@ void MergeLauncher::workerFinished(int exitCode, bool normalExit)
     }
     m_errorCause = response.errorCause;
     m_sizes = response.sizes;
+    m_damagedPages = response.damagedPages;
     emit finished(response.errorCode, response.mergedFileName, response.errorFileName);
 }

@@ -23,6 +23,8 @@ public:
     int errorCause() const { return m_errorCause; }
     // What the last run wrote, when the worker told.
     OutputSizes outputSizes() const { return m_sizes; }
+    // Pages the last run carried over with content their source could not decode.
+    QList<DamagedPage> damagedPages() const { return m_damagedPages; }
 
     void writeRequestData(const MergeRequest &request);
 
@@ -41,6 +43,7 @@ private:
     MergeRequest m_request;
     int m_errorCause = 0;
     OutputSizes m_sizes;
+    QList<DamagedPage> m_damagedPages;
 };
 
 #endif

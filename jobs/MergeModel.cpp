@@ -1,10 +1,12 @@
 #include "jobs/MergeModel.h"
 
+#include "common/FileUtils.h"
 #include "common/Logger.h"
 #include "dialogs/PasswordPrompt.h"
 #include "jobs/OutcomeText.h"
 #include "pdf/InformationReader.h"
 
+#include <QFileInfo>
 #include <QMimeData>
 #include <QWidget>
 
@@ -143,6 +145,8 @@ QString MergeModel::rangesText(const MergeModelItem &row)
 
 MergeModel::RowState MergeModel::stateOf(const MergeModelItem &row)
 {
+    if (row.reading)
+        return Reading;
     if (row.needsPassword())
         return NeedsPassword;
     if (row.isUnreadable())
@@ -159,6 +163,8 @@ QString MergeModel::stateText(RowState state)
         return tr("Cannot be read");
     case NoPages:
         return tr("No pages");
+    case Reading:
+        return tr("Reading…");
     default:
         return QString();
     }
@@ -353,6 +359,48 @@ void MergeModel::appendItems(const MergeItemList &rows)
     m_rows.append(rows);
     endResetModel();
     emit changed();
+}
+
+MergeItemList MergeModel::appendReading(const QStringList &files)
+{
+    MergeItemList rows;
+    for (const QString &path : files) {
+        if (!isPdfFile(path))
+            continue;
+        MergeModelItem row;
+        row.path = path;
+        row.fileName = QFileInfo(path).fileName();
+        row.reading = true;
+        rows << row;
+    }
+    if (!rows.isEmpty())
+        appendItems(rows);
+    return rows;
+}
+
+// The user's choices made meanwhile (place, password) stay with the row.
+void MergeModel::takeRead(const MergeItemList &rows)
+{
+    for (const MergeModelItem &read : rows) {
+        for (int i = 0; i < m_rows.size(); ++i) {
+            if (m_rows.at(i).id != read.id)
+                continue;
+            MergeModelItem row = m_rows.at(i);
+            row.reading = false;
+            row.pageCount = read.pageCount;
+            row.hasPassword = read.hasPassword;
+            row.hasSecurity = read.hasSecurity;
+            row.loadError = read.loadError;
+            m_rows[i] = row;
+            emit dataChanged(index(i, 0), index(i, ColumnCount - 1));
+        }
+    }
+    emit changed();
+}
+
+bool MergeModel::isReading() const
+{
+    return std::any_of(m_rows.cbegin(), m_rows.cend(), [](const MergeModelItem &row) { return row.reading; });
 }
 
 MergeModelItem MergeModel::item(int row) const

@@ -57,7 +57,8 @@ public:
         Ready = 0,           // opens (with its password, when it has one)
         NeedsPassword = 1,   // protected, no password known yet
         Unreadable = 2,      // did not open: no PDF, damaged, gone
-        NoPages = 3          // opened but has no page
+        NoPages = 3,         // opened but has no page
+        Reading = 4          // its information is being read
     };
 
     // The payload type of a row drag.
@@ -86,6 +87,16 @@ public:
     // hands the rows back through appendItems.
     void requestAddFiles(const QStringList &files);
     void appendItems(const MergeItemList &rows);
+    // Appends a row for each PDF file among files, in the order given, that
+    // shows it is being read until takeRead() brings its information; so
+    // the list keeps the order given however long each document takes.
+    // Returns the rows appended.
+    MergeItemList appendReading(const QStringList &files);
+    // What reading told of rows appended by appendReading(), matched by id;
+    // rows removed meanwhile are left out.
+    void takeRead(const MergeItemList &rows);
+    // Some row is still being read.
+    bool isReading() const;
 
     MergeModelItem item(int row) const;   // a new default row when out of range
     void setItem(int row, const MergeModelItem &item);

@@ -78,7 +78,7 @@ QString MergeItemDelegate::passwordText(const QModelIndex &index)
     if (index.data(MergeModel::PastEndRole).toBool())
         return QString();
     const auto state = MergeModel::RowState(index.data(MergeModel::StateRole).toInt());
-    if (state == MergeModel::Unreadable || state == MergeModel::NoPages)
+    if (state == MergeModel::Unreadable || state == MergeModel::NoPages || state == MergeModel::Reading)
         return MergeModel::stateText(state);
     return index.data(MergeModel::NeedsPasswordRole).toBool() ? tr("Enter Password") : tr("ok");
 }
@@ -135,6 +135,8 @@ void MergeItemDelegate::paintPassword(QPainter *painter, const QStyleOptionViewI
     } else if (!selected) {
         painter->setPen(option.palette.color(QPalette::Text));
     }
+    if (state == MergeModel::Reading)
+        text = QFontMetrics(font).elidedText(text, Qt::ElideRight, option.rect.width() - 4);
     painter->setFont(font);
     painter->drawText(option.rect, passwordTextFlags(), text);
     painter->restore();

@@ -12,8 +12,12 @@ QString MergeMessages::unmergeableQuestion(const MergeItemList &rows)
     QStringList lines;
     for (const MergeModelItem &row : rows)
         lines << MergeModel::problemText(row);
-    return tr("%n document(s) cannot be merged:", "", rows.size()) + QLatin1Char('\n') + lines.join(QLatin1Char('\n'))
-           + QStringLiteral("\n\n") + tr("Remove them from the list, or merge the others without them?");
+    return tr("%n document(s) cannot be merged:", "", rows.size()) + QLatin1Char('\n') + lines.join(QLatin1Char('\n'));
+}
+
+QString MergeMessages::unmergeableClosing()
+{
+    return tr("Remove them from the list, or merge the others without them?");
 }
 
 QString MergeMessages::leftOutList(const QList<LeftOutDocument> &leftOut)
@@ -41,6 +45,18 @@ QString MergeMessages::summary(int documentCount, const QList<LeftOutDocument> &
     return tr("%1 of %n document(s) merged; left out: %2.", "", documentCount)
         .arg(merged)
         .arg(leftOutList(leftOut));
+}
+
+QString MergeMessages::damagedPagesText(const QList<DamagedPage> &pages)
+{
+    constexpr int NamedPages = 10;
+    QStringList named;
+    for (int i = 0; i < pages.size() && i < NamedPages; ++i)
+        named << tr("%1 page %2").arg(QFileInfo(pages.at(i).fileName).fileName()).arg(pages.at(i).page);
+    QString list = named.join(QStringLiteral(", "));
+    if (pages.size() > NamedPages)
+        list = tr("%1 and %n more", "", int(pages.size()) - NamedPages).arg(list);
+    return tr("%n page(s) carry damaged content from their source: %1.", "", int(pages.size())).arg(list);
 }
 
 QString MergeMessages::nothingMergedText(const QList<LeftOutDocument> &leftOut)

@@ -15,14 +15,19 @@ class MergeMessages
     Q_DECLARE_TR_FUNCTIONS(MergeMessages)
 
 public:
-    // "a.pdf (cannot be read: ...)" one a line, for the question.
+    // "a.pdf (cannot be read: ...)" one a line, for the question, which
+    // unmergeableClosing() asks below the list.
     static QString unmergeableQuestion(const MergeItemList &rows);
+    static QString unmergeableClosing();
     // "3 of 4 documents merged; left out: report.pdf (skipped)."
     static QString summary(int documentCount, const QList<LeftOutDocument> &leftOut);
     // Why the merge into saveFileName failed; errorFileName names the
     // document that made it fail, cause is a JobCause.
     static QString failureText(int errorCode, int cause, const QString &errorFileName,
                                const QString &saveFileName);
+    // "2 pages carry damaged content from their source: report.pdf page 14,
+    // scan.pdf page 3." The first ten are named, the others counted.
+    static QString damagedPagesText(const QList<DamagedPage> &pages);
     // Every document was left out, so nothing was merged.
     static QString nothingMergedText(const QList<LeftOutDocument> &leftOut);
     static QString clearQuestion(int rowCount);

@@ -369,6 +369,8 @@ QString MergeView::mergeBlocker() const
         return tr("Choose a folder to save to.");
     if (!m_merge->canMerge())
         return tr("Add at least two documents to merge.");
+    if (model()->isReading())
+        return tr("Wait until every document in the list is read.");
     return QString();
 }
 
@@ -395,16 +397,25 @@ void MergeView::onButtonAdd()
     model()->requestAddFiles(files);
 }
 
+// The rows take their places at once, in the order given, and are filled in
+// when their documents are read: a batch whose read takes long cannot fall
+// behind one handed over after it.
 void MergeView::onAddFiles(const QStringList &urls)
 {
     logInfo(QStringLiteral("Add files for merge"));
     logInfo(QStringLiteral("Files:%1").arg(urls.join(QLatin1Char(','))));
     if (!m_merge)
         return;
+    const MergeItemList rows = model()->appendReading(urls);
+    if (rows.isEmpty())
+        return;
+    QStringList ids;
+    for (const MergeModelItem &row : rows)
+        ids << row.id;
 
     auto *dialog = new ProgressDialog(this);
     dialog->setModal(true);
-    auto *service = new InformationWorkerList(urls);
+    auto *service = new InformationWorkerList(rows);
     connect(service, &QThread::finished, service, &QObject::deleteLater);
     dialog->reset();
     dialog->setMessage(tr("Merging files.."));
@@ -415,6 +426,11 @@ void MergeView::onAddFiles(const QStringList &urls)
     connect(service, &InformationWorkerList::progressMessage, dialog, &ProgressDialog::setMessage);
     connect(dialog, &ProgressDialog::canceled, service, &InformationWorkerList::cancel);
     connect(service, &InformationWorkerList::complete, this, &MergeView::onAddFinished);
+    // A canceled load takes back the rows it was reading.
+    connect(service, &InformationWorkerList::complete, this, [this, ids](bool success) {
+        if (!success && model())
+            model()->removeIds(ids);
+    });
     // One dialog per load: it goes with the load's end.
     connect(service, &InformationWorkerList::complete, dialog, &QObject::deleteLater);
     service->start();
@@ -425,7 +441,7 @@ void MergeView::onAddFinished(bool success, const MergeItemList &items)
     if (!success || !model())
         return;
     logInfo(QStringLiteral("Add finished. Count:%1").arg(items.size()));
-    model()->appendItems(items);
+    model()->takeRead(items);
 }
 
 void MergeView::onButtonSelectFolder()
@@ -443,7 +459,7 @@ void MergeView::onButtonMerge()
         return;
     const QString folder = m_outputFolder.trimmed();
     QString name = m_nameEdit->text().trimmed();
-    if (folder.isEmpty() || !QFileInfo(folder).isDir() || name.isEmpty())
+    if (folder.isEmpty() || !QFileInfo(folder).isDir() || name.isEmpty() || model()->isReading())
         return;
     if (!name.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         name += QStringLiteral(".pdf");
@@ -461,6 +477,7 @@ bool MergeView::settleUnmergeableRows()
         return true;
     MessageQuestion question(tr("Documents cannot be merged"), MergeMessages::unmergeableQuestion(rows),
                              Cancel, this);
+    question.setClosing(MergeMessages::unmergeableClosing());
     question.addAnswer(tr("REMOVE THEM"), RemoveRows);
     question.addAnswer(tr("MERGE WITHOUT THEM"), MergeWithout, true);
     question.addAnswer(tr("CANCEL"), Cancel);
@@ -514,8 +531,13 @@ void MergeView::showMergeResult(const QString &mergedFileName)
     if (!m_merge->leftOut().isEmpty())
         done.setSummary(MergeMessages::summary(m_merge->documentCount(), m_merge->leftOut()));
     const QString given = QFileInfo(mergedFileName).fileName();
+    QStringList notes;
     if (!m_requestedName.isEmpty() && given != m_requestedName)
-        done.setNote(tr("It was saved as %1 because a file named %2 was already there.").arg(given, m_requestedName));
+        notes << tr("It was saved as %1 because a file named %2 was already there.").arg(given, m_requestedName);
+    if (!m_merge->damagedPages().isEmpty())
+        notes << MergeMessages::damagedPagesText(m_merge->damagedPages());
+    if (!notes.isEmpty())
+        done.setNote(notes.join(QStringLiteral("\n\n")));
     done.setSizes(OutcomeText::sizeSummary(m_merge->outputSizes()));
     if (done.exec() == MessageMerge::OpenFolder)
         FileManager::openFolderAndSelect(mergedFileName, this);

@@ -1,11 +1,16 @@
 #include "pdf/InformationReader.h"
 
 #include "common/Logger.h"
+#include "pdf/ChildProcess.h"
+#include "pdf/InformationProtocol.h"
 #include "pdf/PdfService.h"
+#include "pdf/RenderProtocol.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QTimer>
 
 #include <atomic>
@@ -24,6 +29,8 @@ struct PendingRead
     InformationResult result;
     std::chrono::milliseconds took{0};   // how long the read ran
     QObject *receiver = nullptr;   // told when finished; null once nobody waits
+    int timeLimitMs = InformationReader::DefaultTimeLimitMs;
+    std::atomic<bool> abandoned{false};   // nobody waits: the read may end
 };
 
 namespace {
@@ -32,7 +39,17 @@ std::atomic<int> readersReading{0};
 
 const QEvent::Type ReadFinishedEvent = QEvent::Type(QEvent::registerEventType());
 
-InformationResult readNow(const InformationRequest &request)
+InformationResult failedRead(const QString &path, int engineError)
+{
+    InformationResult result;
+    result.info.path = path;
+    result.error = AddCannotOpen;
+    result.engineError = engineError;
+    return result;
+}
+
+// In this process, when the renderer program is not there to read it.
+InformationResult readHere(const InformationRequest &request)
 {
     InformationWorker reader(QSharedPointer<PdfService>::create(), request.path, request.password);
     reader.setReadOutline(request.readOutline);
@@ -45,14 +62,49 @@ InformationResult readNow(const InformationRequest &request)
     return result;
 }
 
-InformationResult failedRead(const QString &path, int engineError)
+// A little longer than the reader's own limit: the program is ended when
+// the reader has given up on it, and at the latest then.
+constexpr int HelperGraceMs = 1000;
+
+// In the renderer program: what parsing the document costs in memory stays
+// there and goes with it, and a document that takes too long is ended with
+// the program instead of running on in a thread of the window's.
+InformationResult readInHelper(const PendingRead &read)
 {
+    const InformationRequest &request = read.request;
+    QElapsedTimer clock;
+    clock.start();
+    const ChildProcess::Result run = ChildProcess::run(
+        RenderProtocol::rendererProgram(), {QString::fromLatin1(InformationProtocol::informArgument)},
+        InformationProtocol::encode(request),
+        [&read, &clock] { return read.abandoned || clock.elapsed() > read.timeLimitMs + HelperGraceMs; });
     InformationResult result;
-    result.info.path = path;
-    result.error = AddCannotOpen;
-    result.engineError = engineError;
-    return result;
+    switch (run.end) {
+    case ChildProcess::End::NotStarted:
+        // The system had no room for another process.
+        Logger::instance().log(QStringLiteral("Document reader did not start:%1").arg(request.path));
+        return failedRead(request.path, PdfEngine::OutOfMemory);
+    case ChildProcess::End::Stopped:
+        return failedRead(request.path, PdfEngine::TookTooLong);
+    case ChildProcess::End::Exited:
+        if (run.exitCode == 0 && InformationProtocol::decode(run.output, result))
+            return result;
+        break;
+    case ChildProcess::End::Crashed:
+        break;
+    }
+    Logger::instance().log(QStringLiteral("Document reader ended without an answer:%1").arg(request.path));
+    // The program ends like this on a document that makes the PDF library crash.
+    return failedRead(request.path, PdfEngine::FileDamaged);
 }
+
+InformationResult readNow(const PendingRead &read)
+{
+    if (!QFileInfo(RenderProtocol::rendererProgram()).isExecutable())
+        return readHere(read.request);
+    return readInHelper(read);
+}
+
 
 void finish(PendingRead &read, InformationResult result, std::chrono::milliseconds took)
 {
@@ -71,7 +123,7 @@ bool startThread(const std::shared_ptr<PendingRead> &read)
     try {
         std::thread([read] {
             const auto start = std::chrono::steady_clock::now();
-            InformationResult result = readNow(read->request);
+            InformationResult result = readNow(*read);
             const auto took = std::chrono::steady_clock::now() - start;
             finish(*read, std::move(result), std::chrono::duration_cast<std::chrono::milliseconds>(took));
         }).detach();
@@ -112,6 +164,7 @@ void InformationReader::start(const InformationRequest &request)
     m_read = std::make_shared<PendingRead>();
     m_read->request = request;
     m_read->receiver = this;
+    m_read->timeLimitMs = m_timer->interval();
     ++readersReading;
     startThread(m_read);
     m_timer->start();
@@ -131,10 +184,12 @@ InformationResult InformationReader::read(const InformationRequest &request, int
 {
     auto read = std::make_shared<PendingRead>();
     read->request = request;
+    read->timeLimitMs = timeLimitMs;
     startThread(read);
     std::unique_lock<std::mutex> lock(read->mutex);
     if (read->done.wait_for(lock, std::chrono::milliseconds(timeLimitMs), [&] { return read->finished; }))
         return read->result;
+    read->abandoned = true;
     logTookTooLong(request.path);
     return failedRead(request.path, PdfEngine::TookTooLong);
 }
@@ -194,6 +249,7 @@ void InformationReader::forget()
     if (!read)
         return;
     --readersReading;
+    read->abandoned = true;
     std::lock_guard<std::mutex> lock(read->mutex);
     read->receiver = nullptr;
 }

@@ -29,12 +29,13 @@ struct InformationResult
     int engineError = 0;
 };
 
-// Reads a document's information on a thread of its own through a service
-// of its own, so that neither the caller's thread nor the shared service
-// waits for a document that takes long to read. A read that overruns the
-// time limit is reported as one that took too long and is abandoned: its
-// thread runs on unobserved until the engine returns, since a thread inside
-// the engine cannot be stopped safely.
+// Reads a document's information in the renderer program (sheafrender
+// --inform, see InformationProtocol.h), which a thread of its own starts and
+// waits for, so that neither the caller's thread nor the window's memory
+// pays for a document that is costly to parse: the window keeps only the
+// small record. A read that overruns the time limit is reported as one that
+// took too long, and its program is ended. Without the renderer program the
+// document is read in that thread, through a service of its own.
 class InformationReader : public QObject
 {
     Q_OBJECT

@@ -12,8 +12,33 @@ namespace {
 const unsigned long pauseBetweenFiles = 10;
 }
 
+namespace {
+
+MergeModelItem rowFor(const QString &path)
+{
+    MergeModelItem row;
+    row.path = path;
+    row.fileName = QFileInfo(path).fileName();
+    return row;
+}
+
+MergeItemList rowsFor(const QStringList &files)
+{
+    MergeItemList rows;
+    for (const QString &path : files)
+        rows << rowFor(path);
+    return rows;
+}
+
+} // namespace
+
 InformationWorkerList::InformationWorkerList(const QStringList &files, QObject *parent)
-    : WorkerThread(parent), m_files(files)
+    : InformationWorkerList(rowsFor(files), parent)
+{
+}
+
+InformationWorkerList::InformationWorkerList(const MergeItemList &rows, QObject *parent)
+    : WorkerThread(parent), m_rows(rows)
 {
     // The signals cross threads; without these their queued delivery would fail.
     qRegisterMetaType<WorkerStates>("WorkerStates");
@@ -73,7 +98,7 @@ void InformationWorkerList::run()
     Logger::instance().log(QStringLiteral("add files service [START]"), LogDebug);
 
     while (!isStopRequested()) {
-        if (state() == WorkerStopped || m_current >= m_files.size())
+        if (state() == WorkerStopped || m_current >= m_rows.size())
             setStopRequested(true);
         else
             readNextFile();
@@ -95,19 +120,17 @@ void InformationWorkerList::run()
 
 void InformationWorkerList::readNextFile()
 {
-    const QString path = m_files.at(m_current);
+    MergeModelItem item = m_rows.at(m_current);
     ++m_current;
+    const QString path = item.path;
     if (!isPdfFile(path))
         return;
-    const QFileInfo file(path);
 
-    const int total = m_files.size();
+    const int total = m_rows.size();
     emit progressChanged(m_current, total);
-    emit progressMessage(tr("%1 out of %2 files. %3").arg(m_current).arg(total).arg(file.fileName()));
+    emit progressMessage(tr("%1 out of %2 files. %3").arg(m_current).arg(total).arg(item.fileName));
 
-    MergeModelItem item;
-    item.path = path;
-    item.fileName = file.fileName();
+    item.reading = false;
     const InformationResult read = InformationReader::read({path, QString()});
     if (read.error == AddPasswordRequired) {
         item.hasPassword = true;

@@ -22,6 +22,9 @@ class InformationWorkerList : public WorkerThread
 
 public:
     explicit InformationWorkerList(const QStringList &files, QObject *parent = nullptr);
+    // Reads the documents of rows already in the merge list; the rows come
+    // back with their ids, in the same order.
+    explicit InformationWorkerList(const MergeItemList &rows, QObject *parent = nullptr);
     // Stops a running thread and waits for it, so the object may go at any time.
     ~InformationWorkerList() override;
 
@@ -46,7 +49,7 @@ private:
     void readNextFile();
     bool isCanceled() const;
 
-    const QStringList m_files;
+    MergeItemList m_rows;   // one per file given, its path and name set
     MergeItemList m_items;
     int m_current = 0;
     bool m_canceled = false;

@@ -93,6 +93,11 @@ bool PdfDocument::rotatePage(int page, int angle)
     return m_service->rotatePage(m_documentId, page, angle);
 }
 
+QList<int> PdfDocument::damagedPages()
+{
+    return m_service->damagedPages(m_documentId);
+}
+
 OutlineEntryList PdfDocument::outline()
 {
     return m_service->outline(m_documentId);

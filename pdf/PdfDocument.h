@@ -59,6 +59,8 @@ public:
     bool rotatePage(int page, int angle);
     OutlineEntryList outline();
     QStringList pageLabels();   // empty for a document without labels
+    // Pages whose content cannot be decoded, 1-based (ContentCheck.h).
+    QList<int> damagedPages();
     bool saveToFile(const QString &fileName);
     qint64 savedSize();   // bytes saveToFile would write now; -1 on failure
     bool reorderPages(const QList<int> &order);

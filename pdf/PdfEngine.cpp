@@ -1,6 +1,7 @@
 #include "pdf/PdfEngine.h"
 #include "pdf/PdfEnginePrivate.h"
 
+#include "pdf/ContentCheck.h"
 #include "pdf/DocumentOutline.h"
 #include "pdf/PageLabelText.h"
 #include "pdf/DocumentPrefetch.h"
@@ -491,6 +492,11 @@ OutlineEntryList PdfEngine::Outline()
 QStringList PdfEngine::PageLabels()
 {
     return d->guarded(QStringList(), [&] { return pageLabelTexts(*d->selected().pdf); });
+}
+
+QList<int> PdfEngine::DamagedPages()
+{
+    return d->guarded(QList<int>(), [&] { return ContentCheck::pagesWithDamagedContent(*d->selected().pdf); });
 }
 
 int PdfEngine::ExtractFileDocument(const QString &input, const QString &password, const QString &ranges)

@@ -124,6 +124,7 @@ protected:
     int StartBookmarkGroup(const QString &title);
     OutlineEntryList Outline();                       // the bookmarks, in reading order
     QStringList PageLabels();                         // as readers show them; empty without labels
+    QList<int> DamagedPages();                        // 1-based; content that cannot be decoded
 
     // Whole files.
     int DecryptFile(const QString &input, const QString &output, const QString &password);

@@ -237,6 +237,13 @@ QStringList PdfService::pageLabels(int documentId)
     return PageLabels();
 }
 
+QList<int> PdfService::damagedPages(int documentId)
+{
+    QMutexLocker lock(&m_mutex);
+    SelectDocument(documentId);
+    return DamagedPages();
+}
+
 int PdfService::mergeDocument(int targetId, int sourceId)
 {
     SelectDocument(targetId);

@@ -63,6 +63,8 @@ public:
     bool startBookmarkGroup(int documentId, const QString &title);
     OutlineEntryList outline(int documentId);
     QStringList pageLabels(int documentId);
+    // Pages whose content cannot be decoded (ContentCheck.h), 1-based.
+    QList<int> damagedPages(int documentId);
     bool hasSecurity(int documentId);
     bool securityItem5(int documentId);              // true: content may be extracted
 

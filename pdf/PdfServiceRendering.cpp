@@ -4,8 +4,8 @@
 #include "pdf/PdfService.h"
 
 #include "pdf/RenderClient.h"
+#include "pdf/RenderProtocol.h"
 
-#include <QCoreApplication>
 #include <QImage>
 #include <QMutexLocker>
 
@@ -32,10 +32,9 @@ QImage PdfService::renderPage(int documentId, int page)
     return image;
 }
 
-// The renderer is installed beside the desktop program.
 RenderClient *PdfService::renderClient()
 {
     if (!m_renderClient)
-        m_renderClient = new RenderClient(QCoreApplication::applicationDirPath() + QStringLiteral("/sheafrender"), this);
+        m_renderClient = new RenderClient(RenderProtocol::rendererProgram(), this);
     return m_renderClient;
 }

@@ -97,8 +97,14 @@ qint64 RenderClient::rendererProcessId() const
     return m_process ? m_process->processId() : 0;
 }
 
+bool RenderClient::isUndrawable(const QString &path, const QString &password, int page) const
+{
+    return m_verdicts.isUndrawable(path, password, page);
+}
+
 void RenderClient::sendWaiting()
 {
+    tellKnownFailures();
     while (!m_waiting.isEmpty() && m_sent.size() < PagesInFlight) {
         if (!ensureRenderer()) {
             // Without a renderer no page can be shown.
@@ -114,6 +120,28 @@ void RenderClient::sendWaiting()
         if (m_sent.size() == 1)
             startPageTimer();
     }
+}
+
+void RenderClient::tellKnownFailures()
+{
+    QList<Pending> known;
+    for (int i = m_waiting.size() - 1; i >= 0; --i) {
+        const RenderProtocol::Request &request = m_waiting.at(i).request;
+        if (m_verdicts.isUndrawable(request.path, QString::fromUtf8(request.password), request.page))
+            known.prepend(m_waiting.takeAt(i));
+    }
+    for (const Pending &pending : qAsConst(known))
+        deliver(pending, QImage(), QByteArray());
+}
+
+// Whoever asks for the page again is told at once; a page refused for the
+// size it was asked at is no verdict on the page.
+void RenderClient::pageFailed(const Pending &pending)
+{
+    const RenderProtocol::Request &request = pending.request;
+    if (!RenderProtocol::isDrawableSize(request.pixels))
+        return;
+    m_verdicts.rememberUndrawable(request.path, QString::fromUtf8(request.password), request.page);
 }
 
 bool RenderClient::ensureRenderer()
@@ -173,6 +201,8 @@ void RenderClient::readReplies()
         m_pageTimer->stop();
         if (!m_sent.isEmpty())
             startPageTimer();
+        if (image.isNull())
+            pageFailed(answered);
         if (!answered.canceled)
             deliver(answered, image, facts);
         sendWaiting();
@@ -222,6 +252,7 @@ void RenderClient::failFirstSent()
     if (m_sent.isEmpty())
         return;
     const Pending failed = m_sent.takeFirst();
+    pageFailed(failed);
     if (!failed.canceled)
         deliver(failed, QImage(), QByteArray());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pdf/PageVerdicts.h"
 #include "pdf/RenderProtocol.h"
 
 #include <QByteArray>
@@ -19,7 +20,9 @@ class QTimer;
 // ended; it draws one page at a time, with the next already waiting in its
 // input so that it never idles between pages. A page the renderer ended on
 // is tried once more on a new one before it counts as one that cannot be
-// shown: the renderer may have ended on a page it was drawing ahead.
+// shown: the renderer may have ended on a page it was drawing ahead. A page
+// that cannot be shown is remembered (PageVerdicts): asked for again, it is
+// answered at once with a null image, without the renderer.
 //
 // It also asks the renderer for the facts of pages (finding cuts): a page
 // that cannot be read in time or that ends the renderer twice is answered
@@ -44,6 +47,8 @@ public:
 
     // The renderer's process id, 0 while none runs.
     qint64 rendererProcessId() const;
+    // The page is known not to be drawable: asking for it fails at once.
+    bool isUndrawable(const QString &path, const QString &password, int page) const;
 
     // How long the renderer may take for one page before it is ended.
     static constexpr int PageTimeLimitMs = 3000;
@@ -64,6 +69,8 @@ private:
     int queue(const RenderProtocol::Request &request);
     void deliver(const Pending &answered, const QImage &image, const QByteArray &facts);
     void sendWaiting();
+    void tellKnownFailures();
+    void pageFailed(const Pending &pending);
     bool ensureRenderer();
     void readReplies();
     void rendererEnded();
@@ -76,6 +83,7 @@ private:
     QTimer *m_pageTimer = nullptr;
     QList<Pending> m_waiting;   // not sent yet
     QList<Pending> m_sent;      // sent, answered in this order
+    PageVerdicts m_verdicts;
     RenderProtocol::ReplyHeader m_header;
     QImage m_image;           // the page being read
     QByteArray m_facts;       // or the facts

@@ -3,6 +3,7 @@
 #include "pdf/PageFacts.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDataStream>
 #include <QIODevice>
 #include <QSize>
@@ -25,6 +26,12 @@ namespace RenderProtocol {
 // The renderer's one argument; started without it, it only prints its usage.
 inline constexpr char serveArgument[] = "--serve";
 
+// The renderer program, installed beside the desktop program.
+inline QString rendererProgram()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/sheafrender");
+}
+
 struct Request
 {
     quint32 id = 0;
@@ -38,6 +45,16 @@ struct Request
 };
 
 enum Status : qint32 { Drawn = 0, Failed = 1, Found = 2 };
+
+// No page is drawn larger than this, whatever is asked: 256 MB of pixels.
+inline constexpr qint64 LargestPixelCount = qint64(8192) * 8192;
+
+// A request the renderer refuses for its size alone, whatever the page.
+inline bool isDrawableSize(const QSize &pixels)
+{
+    const qint64 count = qint64(pixels.width()) * pixels.height();
+    return pixels.width() > 0 && pixels.height() > 0 && count <= LargestPixelCount;
+}
 
 struct ReplyHeader
 {

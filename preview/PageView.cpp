@@ -1,10 +1,12 @@
 #include "preview/PageView.h"
 
+#include "jobs/OutcomeText.h"
 #include "pdf/InformationReader.h"
 #include "pdf/PdfService.h"
 #include "preview/Page.h"
 #include "preview/ViewedDocument.h"
 
+#include <QLabel>
 #include <QPixmapCache>
 #include <QWheelEvent>
 
@@ -69,6 +71,7 @@ void PageView::informationRead(const InformationResult &result)
 {
     const QList<QSize> sizes = result.info.pageSizes;
     if (result.error != AddNoError || sizes.isEmpty()) {
+        showEmptyReason(result);
         emit opened(false);
         return;
     }
@@ -92,6 +95,31 @@ void PageView::showEvent(QShowEvent *event)
         m_pagesPending = false;
         showPages(m_document->pageCount());
     }
+}
+
+// An empty view always says why.
+void PageView::showEmptyReason(const InformationResult &result)
+{
+    QString reason;
+    if (result.error == AddPasswordRequired)
+        reason = tr("This document cannot be shown: it needs a password.");
+    else if (result.error == AddNoError)
+        reason = tr("This document has no pages to show.");
+    else
+        reason = tr("This document cannot be shown: %1.")
+                     .arg(OutcomeText::unreadableReason(result.error == AddFileNotFound ? int(PdfEngine::FileNotFound)
+                                                                                       : result.engineError));
+    m_emptyReason = reason;
+    // In the middle of the empty view, where the pages would be.
+    QWidget *content = newContent();
+    m_pagesLayout->setAlignment(Qt::AlignCenter);
+    auto *note = new QLabel(reason, content);
+    note->setObjectName(QStringLiteral("viewerEmptyReason"));
+    note->setWordWrap(true);
+    note->setAlignment(Qt::AlignCenter);
+    note->setMinimumWidth(qMin(360, m_scrollArea->viewport()->width()));
+    m_pagesLayout->addWidget(note);
+    m_scrollArea->setWidget(content);
 }
 
 // The pages are laid out in a content frame that is not yet in the scroll
@@ -240,6 +268,7 @@ void PageView::forgetDocument()
 {
     m_pagesPending = false;
     m_reader->cancel();
+    m_emptyReason.clear();
     m_document.reset();
     m_fileName.clear();
 }

@@ -39,6 +39,8 @@ public:
     QSharedPointer<ViewedDocument> document() const { return m_document; }
     QList<Page *> pages() const { return m_pages; }
     QScrollArea *scrollArea() const { return m_scrollArea; }
+    // Why the view is empty after a document could not be shown; "" otherwise.
+    QString emptyReason() const { return m_emptyReason; }
 
     // The zoom stays as set while scrolling and for the next document; a
     // fit follows the view's size.
@@ -65,6 +67,7 @@ protected:
 
 private:
     void informationRead(const InformationResult &result);
+    void showEmptyReason(const InformationResult &result);
     void forgetDocument();
     void showPages(int count);
     QWidget *newContent();
@@ -84,6 +87,7 @@ private:
     qreal m_scale = 1.0;
     int m_lastCurrentPage = 0;
     bool m_pagesPending = false;   // read while hidden, laid out when shown
+    QString m_emptyReason;
 };
 
 #endif

@@ -108,6 +108,7 @@ const QString kErrorFileName = QStringLiteral("error_file_name");
 const QString kFailedCount = QStringLiteral("failed_count");
 const QString kRenamedCount = QStringLiteral("renamed_count");
 const QString kErrorCause = QStringLiteral("error_cause");
+const QString kDamagedPages = QStringLiteral("damaged_pages");
 
 int intOf(const QJsonObject &object, const QString &key, int fallback = 0)
 {
@@ -502,6 +503,12 @@ QJsonObject MergeResponse::toJson() const
     QJsonObject object{{kErrorCode, errorCode}, {kMergedFileName, mergedFileName},
                        {kErrorFileName, errorFileName}, {kErrorCause, errorCause}};
     writeSizes(sizes, object);
+    if (!damagedPages.isEmpty()) {
+        QJsonArray pages;
+        for (const DamagedPage &page : damagedPages)
+            pages.append(QJsonObject{{kFileName, page.fileName}, {kPage, page.page}});
+        object.insert(kDamagedPages, pages);
+    }
     return object;
 }
 
@@ -513,6 +520,10 @@ MergeResponse MergeResponse::fromJson(const QJsonObject &object)
     response.errorFileName = stringOf(object, kErrorFileName);
     response.errorCause = intOf(object, kErrorCause);
     response.sizes = sizesOf(object);
+    for (const QJsonValue &element : object.value(kDamagedPages).toArray()) {
+        const QJsonObject page = element.toObject();
+        response.damagedPages.append({stringOf(page, kFileName), intOf(page, kPage)});
+    }
     return response;
 }
 

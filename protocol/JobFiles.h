@@ -144,6 +144,14 @@ struct MergeRequest : OutputOptions
     static MergeRequest fromJson(const QJsonObject &object);
 };
 
+// A page a merge carried into its output with content its source could not
+// decode ("damaged_pages": {"file_name", "page"}).
+struct DamagedPage
+{
+    QString fileName;   // the source document
+    int page = 0;       // 1-based, in the source
+};
+
 struct MergeResponse
 {
     int errorCode = 0;
@@ -151,6 +159,7 @@ struct MergeResponse
     QString errorFileName;
     int errorCause = 0;    // why it failed (protocol/JobErrors.h JobCause)
     OutputSizes sizes;
+    QList<DamagedPage> damagedPages;   // in the merged file's order
 
     QJsonObject toJson() const;
     static MergeResponse fromJson(const QJsonObject &object);

@@ -112,5 +112,7 @@ QString describeMergeResponse(const MergeResponse &response)
         text += QStringLiteral(", merged file ") + quoted(response.mergedFileName);
     if (!response.errorFileName.isEmpty())
         text += QStringLiteral(", failed on ") + quoted(response.errorFileName);
+    if (!response.damagedPages.isEmpty())
+        text += QStringLiteral(", %1 pages with damaged content").arg(response.damagedPages.size());
     return text;
 }

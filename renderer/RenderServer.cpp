@@ -22,9 +22,6 @@ constexpr int TimeLimitMs = 2500;
 // A page drawn ahead gets less: nobody waits for it.
 constexpr int AheadTimeLimitMs = 500;
 
-// No page is drawn larger than this, whatever is asked: 256 MB of pixels.
-constexpr qint64 LargestPixelCount = qint64(8192) * 8192;
-
 // Tests make the renderer crash on one page number, to see the desktop
 // program survive it.
 int crashPage()
@@ -109,8 +106,7 @@ void RenderServer::answer(const RenderProtocol::Request &request)
     }
 
     QImage image = takeAhead(request);
-    const qint64 pixelCount = qint64(request.pixels.width()) * request.pixels.height();
-    if (image.isNull() && pixelCount > 0 && pixelCount <= LargestPixelCount) {
+    if (image.isNull() && RenderProtocol::isDrawableSize(request.pixels)) {
         if (PageRenderer *renderer = rendererFor(request.path, request.password))
             image = renderer->renderAt(request.page, request.pixels, TimeLimitMs);
     }

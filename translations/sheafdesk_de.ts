@@ -669,6 +669,24 @@
             <numerusform>Alle %n Dokumente aus der Liste zum Zusammenführen entfernen?</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 page %2</source>
+        <translation>%1 Seite %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 und %n weitere</numerusform>
+            <numerusform>%1 und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s) carry damaged content from their source: %1.</source>
+        <translation>
+            <numerusform>%n Seite enthält beschädigte Inhalte aus ihrer Quelle: %1.</numerusform>
+            <numerusform>%n Seiten enthalten beschädigte Inhalte aus ihrer Quelle: %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MergeModel</name>
@@ -711,6 +729,10 @@
     <message>
         <source>Reversed: %1</source>
         <translation>Umgekehrt: %1</translation>
+    </message>
+    <message>
+        <source>Reading…</source>
+        <translation>Wird gelesen…</translation>
     </message>
 </context>
 <context>
@@ -882,6 +904,10 @@
         <source>It was saved as %1 because a file named %2 was already there.</source>
         <translation>Sie wurde als %1 gespeichert, weil bereits eine Datei namens %2 vorhanden war.</translation>
     </message>
+    <message>
+        <source>Wait until every document in the list is read.</source>
+        <translation>Warten Sie, bis jedes Dokument der Liste gelesen ist.</translation>
+    </message>
 </context>
 <context>
     <name>MessageMerge</name>
@@ -950,6 +976,13 @@
     <message>
         <source>Copy the folder&apos;s path</source>
         <translation>Pfad des Ordners kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>MessageScroll</name>
+    <message>
+        <source>Message</source>
+        <translation>Nachricht</translation>
     </message>
 </context>
 <context>
@@ -1187,6 +1220,18 @@
     <message>
         <source>Page %1 of %2</source>
         <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>This document cannot be shown: it needs a password.</source>
+        <translation>Dieses Dokument kann nicht angezeigt werden: Es braucht ein Passwort.</translation>
+    </message>
+    <message>
+        <source>This document has no pages to show.</source>
+        <translation>Dieses Dokument hat keine Seiten zum Anzeigen.</translation>
+    </message>
+    <message>
+        <source>This document cannot be shown: %1.</source>
+        <translation>Dieses Dokument kann nicht angezeigt werden: %1.</translation>
     </message>
 </context>
 <context>

@@ -669,6 +669,24 @@
             <numerusform>Remove all %n documents from the merge list?</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 page %2</source>
+        <translation>%1 page %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 and %n more</numerusform>
+            <numerusform>%1 and %n more</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s) carry damaged content from their source: %1.</source>
+        <translation>
+            <numerusform>%n page carries damaged content from its source: %1.</numerusform>
+            <numerusform>%n pages carry damaged content from their source: %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MergeModel</name>
@@ -711,6 +729,10 @@
     <message>
         <source>Reversed: %1</source>
         <translation>Reversed: %1</translation>
+    </message>
+    <message>
+        <source>Reading…</source>
+        <translation>Reading…</translation>
     </message>
 </context>
 <context>
@@ -882,6 +904,10 @@
         <source>It was saved as %1 because a file named %2 was already there.</source>
         <translation>It was saved as %1 because a file named %2 was already there.</translation>
     </message>
+    <message>
+        <source>Wait until every document in the list is read.</source>
+        <translation>Wait until every document in the list is read.</translation>
+    </message>
 </context>
 <context>
     <name>MessageMerge</name>
@@ -950,6 +976,13 @@
     <message>
         <source>Copy the folder&apos;s path</source>
         <translation>Copy the folder&apos;s path</translation>
+    </message>
+</context>
+<context>
+    <name>MessageScroll</name>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
     </message>
 </context>
 <context>
@@ -1187,6 +1220,18 @@
     <message>
         <source>Page %1 of %2</source>
         <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>This document cannot be shown: it needs a password.</source>
+        <translation>This document cannot be shown: it needs a password.</translation>
+    </message>
+    <message>
+        <source>This document has no pages to show.</source>
+        <translation>This document has no pages to show.</translation>
+    </message>
+    <message>
+        <source>This document cannot be shown: %1.</source>
+        <translation>This document cannot be shown: %1.</translation>
     </message>
 </context>
 <context>

@@ -669,6 +669,24 @@
             <numerusform>Retirer les %n documents de la liste de fusion ?</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 page %2</source>
+        <translation>%1 page %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 et %n autre</numerusform>
+            <numerusform>%1 et %n autres</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s) carry damaged content from their source: %1.</source>
+        <translation>
+            <numerusform>%n page contient un contenu endommagé venant de sa source : %1.</numerusform>
+            <numerusform>%n pages contiennent un contenu endommagé venant de leur source : %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MergeModel</name>
@@ -711,6 +729,10 @@
     <message>
         <source>Reversed: %1</source>
         <translation>Inversé : %1</translation>
+    </message>
+    <message>
+        <source>Reading…</source>
+        <translation>Lecture…</translation>
     </message>
 </context>
 <context>
@@ -882,6 +904,10 @@
         <source>It was saved as %1 because a file named %2 was already there.</source>
         <translation>Il a été enregistré sous %1, car un fichier nommé %2 existait déjà.</translation>
     </message>
+    <message>
+        <source>Wait until every document in the list is read.</source>
+        <translation>Attendez que chaque document de la liste soit lu.</translation>
+    </message>
 </context>
 <context>
     <name>MessageMerge</name>
@@ -950,6 +976,13 @@
     <message>
         <source>Copy the folder&apos;s path</source>
         <translation>Copier le chemin du dossier</translation>
+    </message>
+</context>
+<context>
+    <name>MessageScroll</name>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
     </message>
 </context>
 <context>
@@ -1187,6 +1220,18 @@
     <message>
         <source>Page %1 of %2</source>
         <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>This document cannot be shown: it needs a password.</source>
+        <translation>Ce document ne peut pas être affiché : il faut un mot de passe.</translation>
+    </message>
+    <message>
+        <source>This document has no pages to show.</source>
+        <translation>Ce document n’a aucune page à afficher.</translation>
+    </message>
+    <message>
+        <source>This document cannot be shown: %1.</source>
+        <translation>Ce document ne peut pas être affiché : %1.</translation>
     </message>
 </context>
 <context>

@@ -3,13 +3,13 @@
 #include "common/Logger.h"
 #include "widgets/WindowBar.h"
 #include "widgets/WindowDrag.h"
+#include "widgets/WindowIcon.h"
 #include "widgets/WindowShadow.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -27,7 +27,7 @@ FramelessDialog::FramelessDialog(const QString &frameName, const QMargins &frame
 {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setModal(true);
-    setWindowIcon(QIcon(QStringLiteral(":/style/images/AppIconPdf256.png")));
+    setWindowIcon(WindowIcon::icon());
 
     // A backdrop the size of the dialog, under the frame, for the shadow.
     m_shadow = new QFrame(this);

@@ -11,6 +11,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 void log(const QString &message, LogLevel level = LogDebug)
@@ -36,6 +38,7 @@ void MergeEngine::run()
     m_errorCode = NoError;
     m_errorCause = JobCause::Unknown;
     m_mergedFileName.clear();
+    m_damagedPages.clear();
     m_done = false;
     m_state = Prepare;
 
@@ -161,8 +164,36 @@ void MergeEngine::appendItem(const MergeItem &item)
         appendFile(workingFile, item.fullPath, &item);
     } else {
         startDocumentBookmark(item, workingFile, nullptr);
+        noteDamagedPages(item, PdfDocument(m_service, workingFile, QString()).damagedPages());
         appendRanges(workingFile, item);
     }
+}
+
+// Of the damaged pages of the item's document, those the merge takes.
+void MergeEngine::noteDamagedPages(const MergeItem &item, const QList<int> &damaged)
+{
+    if (damaged.isEmpty())
+        return;
+    QList<int> taken;
+    if (item.pageRanges.isEmpty()) {
+        taken = damaged;
+    } else {
+        for (const PageRange &range : item.pageRanges) {
+            QList<int> inRange;
+            for (int page : damaged) {
+                if (page >= qMin(range.from, range.to) && page <= qMax(range.from, range.to) && !taken.contains(page))
+                    inRange.append(page);
+            }
+            if (range.from > range.to)
+                std::reverse(inRange.begin(), inRange.end());
+            taken += inRange;
+        }
+    }
+    for (int page : qAsConst(taken))
+        m_damagedPages.append({item.fullPath, page});
+    if (!taken.isEmpty())
+        log(QStringLiteral("Pages with damaged content taken from '%1': %2").arg(item.fullPath).arg(taken.size()),
+            LogError);
 }
 
 void MergeEngine::appendRanges(const QString &workingFile, const MergeItem &item)
@@ -249,8 +280,11 @@ bool MergeEngine::appendFile(const QString &file, const QString &itemPath, const
     // The handle closes the appended document as soon as its pages are copied.
     PdfDocument document(m_service, file, QString());
     prefetchNextItem();
-    if (startsItem)
+    if (startsItem) {
         startDocumentBookmark(*startsItem, file, &document);
+        if (document.isLoaded() && !document.needsPassword())
+            noteDamagedPages(*startsItem, document.damagedPages());
+    }
     const bool appended = document.isLoaded() && !document.needsPassword()
                           && m_service->mergeDocument(m_mergedDocument->documentId(),
                                                       document.documentId()) == 1;

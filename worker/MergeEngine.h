@@ -37,6 +37,10 @@ public:
     int errorCause() const { return m_errorCause; }   // JobCause
     // What the merged file takes, and what optimising it saved.
     OutputSizes outputSizes() const { return m_sizes; }
+    // Pages taken into the merged file whose content their source could not
+    // decode, by document in the order of the merge; they are carried as
+    // they are, not repaired.
+    QList<DamagedPage> damagedPages() const { return m_damagedPages; }
 
 private:
     enum State { Prepare = 0, AppendItems = 1, Compress = 2, SetProperties = 3, Save = 4, Finished = 5 };
@@ -61,6 +65,7 @@ private:
     // bookmark group begins here.
     bool appendFile(const QString &file, const QString &itemPath, const MergeItem *startsItem = nullptr);
     bool opensWithoutPassword(const QString &file);
+    void noteDamagedPages(const MergeItem &item, const QList<int> &damaged);
     void setBookmarkMode();
     void startDocumentBookmark(const MergeItem &item, const QString &workingFile, PdfDocument *opened);
     void finishDocument();
@@ -84,4 +89,5 @@ private:
     QString m_temporaryFolder;
     QList<ItemPages> m_itemPages;
     OutputSizes m_sizes;
+    QList<DamagedPage> m_damagedPages;
 };

@@ -116,6 +116,7 @@ int writerThreads()
     response.errorFileName = engine.errorFileName();
     response.errorCause = engine.errorCause();
     response.sizes = engine.outputSizes();
+    response.damagedPages = engine.damagedPages();
 
     log(QStringLiteral("Merge response: %1").arg(describeMergeResponse(response)));
     const QString path = responsePath(request.cachePath, request.sessionId, requestPath);

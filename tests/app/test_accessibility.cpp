@@ -179,6 +179,7 @@ void TestAccessibility::loadMergeList(const QStringList &files)
     const int before = list->rowCount();
     list->requestAddFiles(files);
     QTRY_COMPARE_WITH_TIMEOUT(list->rowCount(), before + files.size(), 30000);
+    QVERIFY(waitForReading());
 }
 
 void TestAccessibility::checkNamed(QWidget *root, const char *state)
@@ -307,6 +308,7 @@ void TestAccessibility::everyStateNamesWhatTakesPart()
     QAccessibleInterface *remove = grid->cellAt(1 - locked, MergeModel::RemoveColumn);
     remove->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QTRY_COMPARE(Application::instance()->merge()->model()->rowCount(), 1);
+    QVERIFY(waitForReading());
     QCOMPARE(grid->rowCount(), 1);
     loadMergeList({fixture("b.pdf", 3)});
 
@@ -449,6 +451,7 @@ void TestAccessibility::keyboardAloneSplitsAndBuildsTheMergeList()
     m_chosen = QStringList{fixture("one.pdf", 1), fixture("two.pdf", 2), fixture("three.pdf", 3)};
     key(Qt::Key_O, Qt::ControlModifier);
     QTRY_COMPARE_WITH_TIMEOUT(list->rowCount(), 3, 30000);
+    QVERIFY(waitForReading());
     const auto names = [list] {
         QStringList rows;
         for (int row = 0; row < list->rowCount(); ++row)

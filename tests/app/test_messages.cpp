@@ -2,15 +2,20 @@
 
 #include "dialogs/MessageMerge.h"
 #include "dialogs/MessagePassword.h"
+#include "dialogs/MessageQuestion.h"
 #include "dialogs/MessageSplit.h"
 #include "dialogs/MessageView.h"
+#include "merge/MergeMessages.h"
 #include "widgets/WindowBar.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QDir>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 
 class TestMessages : public QObject
 {
@@ -25,6 +30,8 @@ private slots:
     void dialogsCentreOverParentWindow();
     void leftDragOnMessageMovesDialog();
     void openDialogsFollowLanguageChange();
+    // Last: it loads the English translation, which the others do without.
+    void longListsScrollAndTheQuestionStaysInSight();
 
 private:
     static QPushButton *button(QWidget *dialog, const QString &text);
@@ -88,6 +95,77 @@ void TestMessages::longMessageWrapsInsideScreen()
     QVERIFY(message.width() <= 600);
     QVERIFY(message.width() < QGuiApplication::primaryScreen()->availableGeometry().width());
     QVERIFY(label->height() > 3 * label->fontMetrics().height());
+}
+
+// Thirty documents that cannot be merged: the list scrolls (by mouse and by
+// keys), every name is in it, and the question below it and the answers
+// stay in sight on the screen. A short message shows no scroll bar.
+void TestMessages::longListsScrollAndTheQuestionStaysInSight()
+{
+    // English through its translation, for the plural forms.
+    Application::settings()->setValue("Language", "en");
+    Application::instance()->applyLanguage();
+    MergeItemList rows;
+    QList<LeftOutDocument> leftOut;
+    for (int i = 1; i <= 30; ++i) {
+        MergeModelItem row;
+        row.fileName = QString("scan-%1.pdf").arg(i);
+        row.loadError = 402;
+        rows << row;
+        leftOut << LeftOutDocument{row.fileName, LeftOutDocument::Unreadable};
+    }
+    QWidget window;
+    window.resize(800, 600);
+    window.show();
+    MessageQuestion question("Documents cannot be merged", MergeMessages::unmergeableQuestion(rows), 0, &window);
+    question.setClosing(MergeMessages::unmergeableClosing());
+    question.addAnswer("REMOVE THEM", 1);
+    question.addAnswer("CANCEL", 0, true);
+    question.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&question));
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY(question.height() <= 600 && question.height() < screen.height());
+    for (const MergeModelItem &row : rows)
+        QVERIFY(question.messageLabel()->text().contains(row.fileName + " cannot be read"));
+    auto *scroll = question.findChild<QScrollArea *>("messageScroll");
+    QVERIFY(scroll && scroll->isVisible());
+    QVERIFY(scroll->verticalScrollBar()->maximum() > 0);
+    const QRect inDialog = question.rect();
+    for (QWidget *shown : QList<QWidget *>{question.closingLabel(), button(&question, "REMOVE THEM"),
+                                          button(&question, "CANCEL")}) {
+        QVERIFY(shown->isVisible());
+        QVERIFY(inDialog.contains(QRect(shown->mapTo(&question, QPoint(0, 0)), shown->size())));
+    }
+    QCOMPARE(question.closingLabel()->text(), QString("Remove them from the list, or merge the others without them?"));
+    QDir().mkpath(CM_SCREENSHOT_FOLDER);
+    question.grab().save(CM_SCREENSHOT_FOLDER "/question_long_list.png");
+    scroll->setFocus();
+    QCOMPARE(scroll->focusPolicy(), Qt::StrongFocus);
+    QTest::keyClick(scroll, Qt::Key_PageDown);
+    QVERIFY(scroll->verticalScrollBar()->value() > 0);
+
+    // The merge result naming the same thirty scrolls too, its buttons in sight.
+    MessageMerge result(&window);
+    result.setSummary(MergeMessages::summary(40, leftOut));
+    result.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&result));
+    QVERIFY(result.height() <= 600);
+    QVERIFY(result.findChild<QScrollArea *>("messageScroll")->verticalScrollBar()->maximum() > 0);
+    QVERIFY(button(&result, "OPEN FOLDER")->isVisible());
+    // Damaged pages name the first ten and count the rest.
+    QList<DamagedPage> damaged;
+    for (int page = 1; page <= 12; ++page)
+        damaged << DamagedPage{"/in/report.pdf", page};
+    QCOMPARE(MergeMessages::damagedPagesText(damaged),
+             QString("12 pages carry damaged content from their source: report.pdf page 1, report.pdf page 2, "
+                     "report.pdf page 3, report.pdf page 4, report.pdf page 5, report.pdf page 6, report.pdf page 7, "
+                     "report.pdf page 8, report.pdf page 9, report.pdf page 10 and 2 more."));
+
+    MessageView brief("Merge failed", "Merge files failed");
+    brief.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&brief));
+    QCOMPARE(brief.findChild<QScrollArea *>("messageScroll")->verticalScrollBar()->maximum(), 0);
+    QVERIFY(brief.messageLabel()->height() >= brief.messageLabel()->fontMetrics().height());
 }
 
 void TestMessages::splitResultsAndTitleBarCloseIsOk()

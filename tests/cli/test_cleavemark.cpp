@@ -304,6 +304,22 @@ void CleavemarkTest::mergesPagesAlternatesAndBookmarks()
     QCOMPARE(cleavemark({"merge", "-o", none, m_six, m_book, "--bookmarks", "none"}).exitCode, 0);
     QCOMPARE(outlineLines(none), QStringList());
     QCOMPARE(fixturePageCount(none), 18);
+
+    // A page whose content does not decode is merged as it is and named.
+    FixtureOptions broken;
+    broken.pageCount = 3;
+    broken.damagedContentPages = {3};
+    const QString report = m_scratch.filePath(QStringLiteral("report.pdf"));
+    QVERIFY(writePdfFixture(report, broken));
+    const QString carried = QDir(out).filePath("carried.pdf");
+    run = cleavemark({"merge", "-o", carried, m_six + ":1", report, "--json"});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.errors.contains(report + " page 3: its content is damaged and was carried into the output as it is"),
+             qPrintable(run.errors));
+    const QJsonArray damaged = QJsonDocument::fromJson(run.output).object().value("damaged_pages").toArray();
+    QCOMPARE(damaged.size(), 1);
+    QCOMPARE(damaged.at(0).toObject().value("page").toInt(), 3);
+    QCOMPARE(fixturePageCount(carried), 4);
 }
 
 void CleavemarkTest::infoAsJson()

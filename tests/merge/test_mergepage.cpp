@@ -53,6 +53,7 @@ private slots:
     void buttonsHeaderAndDropAreaFollowTheList();
     void scannedFrontsAndBacksMergeAlternately();
     void leftOutDocumentsAreAskedAboutAndNamed();
+    void handOversKeepTheirOrderWhateverTheReadsTake();
 
 private:
     void clickCell(int row, int column);
@@ -228,6 +229,7 @@ void TestMergePage::addThroughDialog(const QStringList &names)
     QCOMPARE(title, QString("Select one or more files to open"));
     QCOMPARE(folder, m_sources);
     QTRY_COMPARE(m_model->rowCount(), before + names.size());
+    QVERIFY(waitForReading());
 }
 
 void TestMergePage::editRanges(int row, const QList<QPair<QString, QString>> &ranges, bool forAll)
@@ -366,6 +368,7 @@ void TestMergePage::buildAndMergeThroughThePage()
     dropFiles(m_table->viewport(),
               {QDir(m_sources).filePath("c.PDF"), QDir(m_sources).filePath("notes.txt")});
     QTRY_COMPARE(m_model->rowCount(), 4);
+    QVERIFY(waitForReading());
     QCOMPARE(rowNames().last(), QString("c.PDF"));
     QCOMPARE(child<QLabel>("labelTotalPages")->text(), QString("12 pages in total"));
     QVERIFY(child<QPushButton>("buttonMerge")->isEnabled());
@@ -513,6 +516,7 @@ void TestMergePage::buttonsHeaderAndDropAreaFollowTheList()
     dropFiles(m_table->dropArea(),
               {QDir(m_sources).filePath("c.PDF"), QDir(m_sources).filePath("notes.txt")});
     QTRY_COMPARE(m_model->rowCount(), 1);
+    QVERIFY(waitForReading());
     QVERIFY(!merge->isEnabled());
     addThroughDialog({"b.pdf", "a.pdf"});
     // MERGE waits for a folder that exists, and says so.
@@ -650,6 +654,72 @@ void TestMergePage::leftOutDocumentsAreAskedAboutAndNamed()
     QDirIterator cache(cacheFolder(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (cache.hasNext())
         QVERIFY2(!cache.next().endsWith(".req"), qPrintable(cache.filePath()));
+}
+
+// Three hand-overs in quick succession, the first holding a document whose
+// read is slow (the reader is told to wait before reading it): every row
+// takes its place at once and says it is being read, the list keeps the
+// order given, and the merged pages follow it. A page whose content does not
+// decode is merged as it is and named in the result.
+void TestMergePage::handOversKeepTheirOrderWhateverTheReadsTake()
+{
+    answerNext<QFileDialog>([this](QFileDialog *dialog) {
+        dialog->findChild<QLineEdit *>("fileNameEdit")->setText(m_output);
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    QTest::mouseClick(child<QPushButton>("buttonOpenFolder"), Qt::LeftButton);
+    const auto source = [this](const QString &name) { return QDir(m_sources).filePath(name); };
+    FixtureOptions two;
+    two.pageCount = 2;
+    QVERIFY(writePdfFixture(source("slow.pdf"), two));
+    two.damagedContentPages = {2};
+    QVERIFY(writePdfFixture(source("damaged.pdf"), two));
+    QStringList filled;
+    connect(m_model, &QAbstractItemModel::dataChanged, this, [&](const QModelIndex &topLeft) {
+        if (topLeft.data(MergeModel::StateRole).toInt() != MergeModel::Reading)
+            filled << topLeft.siblingAtColumn(MergeModel::FileNameColumn).data().toString();
+    });
+
+    // As the file manager's context menu hands files over: a list file each.
+    int handOvers = 0;
+    const auto handOver = [&](const QStringList &files) {
+        const QString list = m_scratch.filePath(QString("hand-over-%1.txt").arg(++handOvers));
+        QFile file(list);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(files.join('\n').toUtf8());
+        file.close();
+        m_window->handleMessage("-merge_add|" + list);
+    };
+    qputenv("SHEAFRENDER_TEST_SLOW_READ", "slow.pdf");
+    handOver({source("slow.pdf")});
+    handOver({source("a.pdf"), source("notes.txt"), source("b.pdf")});
+    handOver({source("damaged.pdf")});
+    const QStringList given{"slow.pdf", "a.pdf", "b.pdf", "damaged.pdf"};
+    QCOMPARE(rowNames(), given);
+    const QModelIndex first = m_model->index(0, MergeModel::PasswordColumn);
+    QCOMPARE(first.data(MergeModel::StateRole).toInt(), int(MergeModel::Reading));
+    QCOMPARE(first.data(Qt::AccessibleTextRole).toString(), QString("Reading…"));
+    QCOMPARE(m_model->index(0, MergeModel::TotalColumn).data().toString(), QString("?"));
+    QCOMPARE(m_page->mergeBlocker(), QString("Wait until every document in the list is read."));
+    saveScreenshot(m_page, "merge_rows_reading_en");
+    QVERIFY(waitForReading());
+    qunsetenv("SHEAFRENDER_TEST_SLOW_READ");
+    QVERIFY2(filled.last() == "slow.pdf", qPrintable("read in the order " + filled.join(", ")));
+    QCOMPARE(rowNames(), given);
+    QCOMPARE(child<QLabel>("labelTotalPages")->text(), QString("12 pages in total"));
+    QCOMPARE(m_page->mergeBlocker(), QString());
+
+    m_page->findChildren<QLineEdit *>("cleanEdit").at(1)->setText("in order");
+    DialogAnswers answers({DialogAnswers::click("OK")});
+    QTest::mouseClick(child<QPushButton>("buttonMerge"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(answers.allAnswered(), 60000);
+    QCOMPARE(answers.seen().first().title, QString("Merge complete"));
+    QVERIFY2(answers.seen().first().text.contains(
+                 "\n\n1 page carries damaged content from its source: damaged.pdf page 2.\n\n"),
+             qPrintable(answers.seen().first().text));
+    QCOMPARE(pageTexts(QDir(m_output).filePath("in order.pdf")),
+             (QStringList{"Page 1", "Page 2", "Page 1", "Page 2", "Page 3", "Page 1", "Page 2", "Page 3", "Page 4",
+                          "Page 5", "Page 1", ""}));
 }
 
 CM_APPLICATION_TEST_MAIN(TestMergePage)

@@ -1,6 +1,9 @@
 #ifndef CLEAVEMARK_TESTS_GUITESTHELPERS_H
 #define CLEAVEMARK_TESTS_GUITESTHELPERS_H
 
+#include "app/Application.h"
+#include "jobs/Merge.h"
+#include "jobs/MergeModel.h"
 #include "pdf/InformationReader.h"
 #include "preview/DocumentViewer.h"
 #include "preview/PageView.h"
@@ -23,11 +26,16 @@
 #include <functional>
 
 // Waits until the documents handed to the program have been read in the
-// background; false when that takes longer than the readers' time limit.
+// background, those of the merge list included; false when that takes longer
+// than the readers' time limit.
 inline bool waitForReading()
 {
-    return QTest::qWaitFor([] { return InformationReader::readingCount() == 0; },
-                           InformationReader::DefaultTimeLimitMs + 2000);
+    const auto mergeListReading = [] {
+        const Application *app = Application::instance();
+        return app && app->merge() && app->merge()->model()->isReading();
+    };
+    return QTest::qWaitFor([&] { return InformationReader::readingCount() == 0 && !mergeListReading(); },
+                           2 * InformationReader::DefaultTimeLimitMs + 2000);
 }
 
 // Opens a document in the view (or the viewer holding it) and waits until
@@ -151,6 +159,9 @@ private:
         SeenDialog seen{dialog->windowTitle(), QString()};
         if (auto *frameless = qobject_cast<FramelessDialog *>(dialog))
             seen.text = frameless->messageLabel()->text();
+        // A question asked below a long message.
+        if (auto *closing = dialog->findChild<QLabel *>(QStringLiteral("messageClosing")); closing && !closing->text().isEmpty())
+            seen.text += QStringLiteral("\n\n") + closing->text();
         m_seen.append(seen);
         m_actions.takeFirst()(dialog);
     }

@@ -296,6 +296,7 @@ void TestSplitView::splitsInEveryModeAndHandsResultsToMerge()
     // The merge page reads them in the background and lists them in order.
     MergeModel *list = Application::instance()->merge()->model();
     QTRY_COMPARE_WITH_TIMEOUT(list->rowCount(), 2, 20000);
+    QVERIFY(waitForReading());
     QCOMPARE(list->item(0).path, files.at(0));
     QCOMPARE(list->item(1).path, files.at(1));
     QCOMPARE(list->item(0).pageCount, 3);

@@ -134,6 +134,7 @@ void addPages(QPDF &pdf, const FixtureOptions &options)
     auto shared = pdf.makeIndirectObject(resourcesDictionary(font, image));
 
     QPDFPageDocumentHelper pages(pdf);
+    QPDFObjectHandle firstContents;
     for (int k = 1; k <= options.pageCount; ++k) {
         auto page = QPDFObjectHandle::newDictionary();
         page.replaceKey("/Type", QPDFObjectHandle::newName("/Page"));
@@ -166,7 +167,17 @@ void addPages(QPDF &pdf, const FixtureOptions &options)
         }
         std::string content = options.blankPages.contains(k) ? std::string() : pageContent(k, drawsImage, scan);
         addStreamResources(pdf, page, content, options.streamResources);
-        page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, content));
+        if (options.sharedContents && k > 1) {
+            page.replaceKey("/Contents", firstContents);
+            pages.addPage(QPDFPageObjectHelper(pdf.makeIndirectObject(page)), false);
+            continue;
+        }
+        auto contents = QPDFObjectHandle::newStream(&pdf, content);
+        firstContents = contents;
+        if (options.damagedContentPages.contains(k))
+            contents.replaceStreamData("this is no Flate data " + std::to_string(k),
+                                       QPDFObjectHandle::newName("/FlateDecode"), QPDFObjectHandle::newNull());
+        page.replaceKey("/Contents", contents);
         pages.addPage(QPDFPageObjectHelper(pdf.makeIndirectObject(page)), false);
     }
     if (options.streamResources == FixtureOptions::StreamResources::OnPageTree)
@@ -220,6 +231,8 @@ bool writePdfFixture(const QString &path, const FixtureOptions &options)
         const QByteArray name = path.toLocal8Bit();
         QPDFWriter writer(pdf, name.constData());
         writer.setCompressStreams(options.compressStreams);
+        if (options.objectStreams)
+            writer.setObjectStreamMode(qpdf_o_generate);
         writer.setStaticID(options.userPassword.isEmpty() && options.ownerPassword.isEmpty()
                            && !options.restrictPermissions);
         applyEncryption(writer, options);
@@ -237,17 +250,24 @@ QStringList pageTexts(const QString &path, const QString &password)
         return {};
     static const QRegularExpression pageText(QStringLiteral("\\((Page \\d+)\\)\\s*Tj"));
     QStringList texts;
+    std::vector<QPDFPageObjectHelper> pages;
     try {
-        for (auto &page : QPDFPageDocumentHelper(*pdf).getAllPages()) {
+        pages = QPDFPageDocumentHelper(*pdf).getAllPages();
+    } catch (const std::exception &) {
+        return {};
+    }
+    for (auto &page : pages) {
+        try {
             Pl_Buffer buffer("page content");
             page.pipeContents(&buffer);
             auto data = buffer.getBufferSharedPointer();
-            const QString content = QString::fromLatin1(
-                reinterpret_cast<const char *>(data->getBuffer()), int(data->getSize()));
+            const QString content = data ? QString::fromLatin1(reinterpret_cast<const char *>(data->getBuffer()),
+                                                               int(data->getSize()))
+                                         : QString();
             texts << pageText.match(content).captured(1);
+        } catch (const std::exception &) {
+            texts << QString();
         }
-    } catch (const std::exception &) {
-        return {};
     }
     return texts;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QMap>
 #include <QSet>
 #include <QRectF>
@@ -36,12 +37,15 @@ struct FixtureOptions
     bool pageLabels = false;        // needs 3 pages
     QString title;                  // the document information's /Title
     QSet<int> blankPages;           // 1-based pages drawn with nothing at all
+    QList<int> damagedContentPages; // 1-based: their content is Flate data that does not decode
+    bool sharedContents = false;    // every page draws page 1's content: very many pages in few bytes
+    bool objectStreams = false;     // objects other than streams packed into compressed object streams
 };
 
 bool writePdfFixture(const QString &path, const FixtureOptions &options = {});
 
-// The "Page k" text of every page in page order ("" for a page without one);
-// an empty list when the file cannot be read.
+// The "Page k" text of every page in page order ("" for a page without one,
+// or whose content cannot be read); an empty list when the file cannot be read.
 QStringList pageTexts(const QString &path, const QString &password = {});
 
 int fixturePageCount(const QString &path, const QString &password = {});   // -1 if unreadable

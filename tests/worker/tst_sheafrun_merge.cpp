@@ -28,6 +28,7 @@ private slots:
     void emptyCachePathAnswersBesideTheRequest();
     void damagedFilesFailCleanly_data();
     void damagedFilesFailCleanly();
+    void damagedContentIsToldNotRepaired();
 
 private:
     QString makeSource(const QString &name, int pages, FixtureOptions options = {});
@@ -336,6 +337,32 @@ void SheafrunMergeTest::damagedFilesFailCleanly()
         QCOMPARE(response.errorFileName, damaged);
         QVERIFY(!QFileInfo::exists(m_target));
     }
+}
+
+// A page whose content stream does not decode is carried over as it is and
+// named in the response, once for every time the merge takes it.
+void SheafrunMergeTest::damagedContentIsToldNotRepaired()
+{
+    const QString good = makeSource("good.pdf", 2);
+    FixtureOptions broken;
+    broken.damagedContentPages = {2};
+    const QString report = makeSource("report.pdf", 3, broken);
+    const QString scan = makeSource("scan.pdf", 4, broken);
+
+    MergeRequest job = request({item(good, 0), item(report, 1), item(scan, 2, {{4, 1}}), item(scan, 3, {{3, 4}})});
+    const MergeResponse response = runJob(job);
+    QCOMPARE(response.errorCode, 0);
+    QStringList told;
+    for (const DamagedPage &page : response.damagedPages)
+        told << QStringLiteral("%1 %2").arg(QFileInfo(page.fileName).fileName()).arg(page.page);
+    QCOMPARE(told, (QStringList{"report.pdf 2", "scan.pdf 2"}));
+    // Not repaired: the pages are all there, the damaged ones with their bytes as they were.
+    QCOMPARE(pageTexts(m_target), (QStringList{"Page 1", "Page 2", "Page 1", "", "Page 3", "Page 4", "Page 3", "",
+                                               "Page 1", "Page 3", "Page 4"}));
+    QVERIFY(readFile(m_target).contains("this is no Flate data 2"));
+
+    // A merge of sound documents tells nothing.
+    QVERIFY(runJob(request({item(good, 0), item(good, 1)})).damagedPages.isEmpty());
 }
 
 CM_TEST_GUILESS_MAIN(SheafrunMergeTest)
