@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonObject>
 #include <QProcess>
 #include <QStringList>
@@ -77,4 +78,31 @@ inline MergeResponse readMergeResponse(const QString &path)
     QJsonObject object;
     readResponseData(path, object);
     return MergeResponse::fromJson(object);
+}
+
+// The texts a generated document's pages carry: "Page 1" ... "Page N".
+inline QStringList pageList(int first, int last)
+{
+    QStringList texts;
+    for (int page = first; page <= last; ++page)
+        texts.append(QStringLiteral("Page %1").arg(page));
+    return texts;
+}
+
+inline QStringList fileNames(const QStringList &paths)
+{
+    QStringList names;
+    for (const QString &path : paths)
+        names.append(QFileInfo(path).fileName());
+    return names;
+}
+
+inline MergeItem mergeItem(const QString &path, int order, const PageRangeList &ranges = {}, bool reverse = false)
+{
+    MergeItem item;
+    item.fullPath = path;
+    item.order = order;
+    item.pageRanges = ranges;
+    item.reversePages = reverse;
+    return item;
 }

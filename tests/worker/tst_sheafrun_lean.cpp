@@ -216,14 +216,6 @@ bool passesCheck(const QString &path)
     return check.waitForFinished(60000) && check.exitCode() == 0;
 }
 
-MergeItem item(const QString &path, int order)
-{
-    MergeItem item;
-    item.fullPath = path;
-    item.order = order;
-    return item;
-}
-
 } // namespace
 
 void SheafrunLeanTest::init()
@@ -287,11 +279,11 @@ void SheafrunLeanTest::mergeStoresWhatDocumentsShareOnce()
     job.saveFileName = m_scratch->filePath("merged.pdf");
     QStringList inputs;
     for (int k = 0; k < 20; ++k) {
-        job.tasks.append(item(copy, k));
+        job.tasks.append(mergeItem(copy, k));
         inputs << copy;
     }
-    job.tasks.append(item(other, 20));
-    job.tasks.append(item(oneByte, 21));
+    job.tasks.append(mergeItem(other, 20));
+    job.tasks.append(mergeItem(oneByte, 21));
     inputs << other << oneByte;
     const MergeResponse response = runMerge(job);
     QCOMPARE(response.errorCode, 0);
@@ -406,7 +398,7 @@ void SheafrunLeanTest::imagesModeRedrawsPhotosAndLeavesMasksAlone()
 
     MergeRequest job;
     job.saveFileName = m_scratch->filePath("photos-lean.pdf");
-    job.tasks = {item(source, 0)};
+    job.tasks = {mergeItem(source, 0)};
     job.optimise = Optimisation::Images;
     const MergeResponse response = runMerge(job);
     QCOMPARE(response.errorCode, 0);
@@ -441,7 +433,7 @@ void SheafrunLeanTest::optimisingKeepsFormsBookmarksLinksAndLabels()
     QVERIFY(writePdfFixture(source, options));
 
     MergeRequest job;
-    job.tasks = {item(source, 0), item(source, 1)};
+    job.tasks = {mergeItem(source, 0), mergeItem(source, 1)};
     job.saveFileName = m_scratch->filePath("plain.pdf");
     QCOMPARE(runMerge(job).errorCode, 0);
     job.saveFileName = m_scratch->filePath("lean.pdf");

@@ -42,15 +42,6 @@ private:
 
 namespace {
 
-MergeItem item(const QString &path, int order, const PageRangeList &ranges = {})
-{
-    MergeItem item;
-    item.fullPath = path;
-    item.order = order;
-    item.pageRanges = ranges;
-    return item;
-}
-
 QStringList pages(std::initializer_list<int> numbers)
 {
     QStringList texts;
@@ -127,7 +118,7 @@ void SheafrunMergeTest::itemsFollowTheirOrderValues()
     const QString three = makeSource("three.pdf", 3);
 
     WorkerRun run;
-    const MergeResponse response = runJob(request({item(one, 2), item(two, 0), item(three, 1)}), &run);
+    const MergeResponse response = runJob(request({mergeItem(one, 2), mergeItem(two, 0), mergeItem(three, 1)}), &run);
     QCOMPARE(response.errorCode, 0);
     QCOMPARE(response.mergedFileName, m_target);
     QVERIFY(response.errorFileName.isEmpty());
@@ -140,9 +131,9 @@ void SheafrunMergeTest::rangesPickPagesInRangeOrder()
     const QString five = makeSource("five.pdf", 5);
     const QString two = makeSource("two.pdf", 2);
 
-    const MergeResponse response = runJob(request({item(five, 0, {{3, 4}, {1, 1}}),
-                                                   item(two, 1, {{7, 9}, {3, 3}}),
-                                                   item(two, 2)}));
+    const MergeResponse response = runJob(request({mergeItem(five, 0, {{3, 4}, {1, 1}}),
+                                                   mergeItem(two, 1, {{7, 9}, {3, 3}}),
+                                                   mergeItem(two, 2)}));
     QCOMPARE(response.errorCode, 0);
     QCOMPARE(pageTexts(m_target), pages({3, 4, 1, 1, 2}));
 }
@@ -150,7 +141,7 @@ void SheafrunMergeTest::rangesPickPagesInRangeOrder()
 void SheafrunMergeTest::descendingRangeGivesPagesInReverse()
 {
     const QString five = makeSource("five.pdf", 5);
-    const MergeResponse response = runJob(request({item(five, 0, {{5, 3}, {1, 2}})}));
+    const MergeResponse response = runJob(request({mergeItem(five, 0, {{5, 3}, {1, 2}})}));
     QCOMPARE(response.errorCode, 0);
     QCOMPARE(pageTexts(m_target), pages({5, 4, 3, 1, 2}));
 }
@@ -158,7 +149,7 @@ void SheafrunMergeTest::descendingRangeGivesPagesInReverse()
 void SheafrunMergeTest::singleItemIsCopiedWithProperties()
 {
     const QString source = makeSource("source.pdf", 3);
-    MergeRequest job = request({item(source, 0)});
+    MergeRequest job = request({mergeItem(source, 0)});
     job.password = "guard";
     job.title = "Collected papers";
     job.author = "Ada Example";
@@ -185,7 +176,7 @@ void SheafrunMergeTest::compressionShrinksTheMergedFile()
     bulky.paddingBytes = 300000;
     const QString source = makeSource("bulky.pdf", 2, bulky);
 
-    MergeRequest job = request({item(source, 0), item(source, 1, {{1, 1}})});
+    MergeRequest job = request({mergeItem(source, 0), mergeItem(source, 1, {{1, 1}})});
     QCOMPARE(runJob(job).errorCode, 0);
     const qint64 plain = QFileInfo(m_target).size();
 
@@ -206,18 +197,18 @@ void SheafrunMergeTest::encryptedItemsNeedTheirPassword()
     const QString secret = makeSource("secret.pdf", 2, locked);
     const QString plain = makeSource("plain.pdf", 1);
 
-    MergeItem encrypted = item(secret, 1, {{2, 2}, {1, 1}});
+    MergeItem encrypted = mergeItem(secret, 1, {{2, 2}, {1, 1}});
     encrypted.hasPassword = true;
     encrypted.hasSecurity = true;
     encrypted.password = "right";
-    MergeResponse response = runJob(request({item(plain, 0), encrypted}));
+    MergeResponse response = runJob(request({mergeItem(plain, 0), encrypted}));
     QCOMPARE(response.errorCode, 0);
     QCOMPARE(pageTexts(m_target), pages({1, 2, 1}));
     const QByteArray earlier = readFile(m_target);
 
     // A failed merge leaves the earlier file at the target untouched.
     encrypted.password = "wrong";
-    response = runJob(request({item(plain, 0), encrypted}));
+    response = runJob(request({mergeItem(plain, 0), encrypted}));
     QCOMPARE(response.errorCode, 5);
     QCOMPARE(response.errorFileName, secret);
     QVERIFY(response.mergedFileName.isEmpty());
@@ -225,7 +216,7 @@ void SheafrunMergeTest::encryptedItemsNeedTheirPassword()
 
     QVERIFY(QFile::remove(m_target));
     encrypted.pageRanges.clear();
-    response = runJob(request({encrypted, item(plain, 1)}));
+    response = runJob(request({encrypted, mergeItem(plain, 1)}));
     QCOMPARE(response.errorCode, 5);
     QVERIFY(!QFileInfo::exists(m_target));
 }
@@ -234,7 +225,7 @@ void SheafrunMergeTest::noPagesAtAllWritesNothing()
 {
     const QString two = makeSource("two.pdf", 2);
     const QString three = makeSource("three.pdf", 3);
-    const MergeResponse response = runJob(request({item(two, 0, {{3, 3}}), item(three, 1, {{4, 6}})}));
+    const MergeResponse response = runJob(request({mergeItem(two, 0, {{3, 3}}), mergeItem(three, 1, {{4, 6}})}));
     QCOMPARE(response.errorCode, 6);
     QVERIFY(!response.errorFileName.isEmpty());
     QVERIFY(!QFileInfo::exists(m_target));
@@ -247,7 +238,7 @@ void SheafrunMergeTest::incompleteRequestsFail()
     QCOMPARE(run.exitCode, 1);
     QCOMPARE(response.errorCode, 1);
 
-    MergeRequest job = request({item(makeSource("one.pdf", 1), 0)});
+    MergeRequest job = request({mergeItem(makeSource("one.pdf", 1), 0)});
     job.saveFileName.clear();
     response = runJob(job);
     QCOMPARE(response.errorCode, 1);
@@ -260,7 +251,7 @@ void SheafrunMergeTest::emptyCachePathAnswersBesideTheRequest()
 {
     FixtureOptions locked;
     locked.userPassword = "right";
-    MergeItem encrypted = item(makeSource("secret.pdf", 3, locked), 0, {{3, 3}, {1, 1}});
+    MergeItem encrypted = mergeItem(makeSource("secret.pdf", 3, locked), 0, {{3, 3}, {1, 1}});
     encrypted.hasPassword = true;
     encrypted.password = "right";
     MergeRequest job = request({encrypted});
@@ -320,7 +311,7 @@ void SheafrunMergeTest::damagedFilesFailCleanly()
 
     const PageRangeList ranges = withRanges ? PageRangeList{{2, 3}} : PageRangeList{};
     WorkerRun run;
-    const MergeResponse response = runJob(request({item(good, 0), item(damaged, 1, ranges), item(good, 2)}), &run);
+    const MergeResponse response = runJob(request({mergeItem(good, 0), mergeItem(damaged, 1, ranges), mergeItem(good, 2)}), &run);
     QVERIFY(run.finished);
     QCOMPARE(run.exitStatus, QProcess::NormalExit);
 

@@ -43,22 +43,6 @@ private:
 
 namespace {
 
-QStringList pageList(int first, int last)
-{
-    QStringList texts;
-    for (int page = first; page <= last; ++page)
-        texts.append(QStringLiteral("Page %1").arg(page));
-    return texts;
-}
-
-QStringList fileNames(const QStringList &paths)
-{
-    QStringList names;
-    for (const QString &path : paths)
-        names.append(QFileInfo(path).fileName());
-    return names;
-}
-
 // Which document and page each page of a merged file came from: the
 // rotation tells the document, the text the page ("90:Page 3").
 QStringList rotatedPages(const QString &path)
@@ -68,16 +52,6 @@ QStringList rotatedPages(const QString &path)
     for (int page = 1; page <= texts.size(); ++page)
         result.append(QStringLiteral("%1:%2").arg(fixturePageRotation(path, page)).arg(texts.at(page - 1)));
     return result;
-}
-
-MergeItem mergeItem(const QString &path, int order, const PageRangeList &ranges = {}, bool reverse = false)
-{
-    MergeItem item;
-    item.fullPath = path;
-    item.order = order;
-    item.pageRanges = ranges;
-    item.reversePages = reverse;
-    return item;
 }
 
 } // namespace

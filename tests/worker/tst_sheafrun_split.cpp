@@ -54,22 +54,6 @@ PageRangeList singlePages(int first, int last)
     return ranges;
 }
 
-QStringList pageList(int first, int last)
-{
-    QStringList texts;
-    for (int page = first; page <= last; ++page)
-        texts.append(QStringLiteral("Page %1").arg(page));
-    return texts;
-}
-
-QStringList fileNames(const QStringList &paths)
-{
-    QStringList names;
-    for (const QString &path : paths)
-        names.append(QFileInfo(path).fileName());
-    return names;
-}
-
 QStringList hexNamedFilesInRoot()
 {
     return QDir("/").entryList({"????????????????????????????????"}, QDir::Files | QDir::Hidden);

@@ -37,19 +37,6 @@ private:
     QString m_handbook;   // 6 pages: form, outline, links, labels, title "Handbook"
 };
 
-namespace {
-
-MergeItem item(const QString &path, int order, const PageRangeList &ranges = {})
-{
-    MergeItem item;
-    item.fullPath = path;
-    item.order = order;
-    item.pageRanges = ranges;
-    return item;
-}
-
-} // namespace
-
 void SheafrunStructureTest::init()
 {
     m_scratch.reset(new ScratchFolder);
@@ -193,7 +180,7 @@ void SheafrunStructureTest::partsLeavePagesOutAndTurnTheirPages()
 
 void SheafrunStructureTest::sameFormMergedTwiceFillsEachCopyOnItsOwn()
 {
-    const MergeResponse response = merge({item(m_handbook, 0), item(m_handbook, 1)}, MergeBookmarks::Keep);
+    const MergeResponse response = merge({mergeItem(m_handbook, 0), mergeItem(m_handbook, 1)}, MergeBookmarks::Keep);
     QCOMPARE(response.errorCode, 0);
     const QString merged = response.mergedFileName;
 
@@ -234,7 +221,7 @@ void SheafrunStructureTest::sameFormMergedTwiceFillsEachCopyOnItsOwn()
     stored.formAsksForAppearances = false;
     const QString storedForm = m_scratch->filePath("stored.pdf");
     QVERIFY(writePdfFixture(storedForm, stored));
-    const MergeResponse twice = merge({item(storedForm, 0), item(storedForm, 1)}, MergeBookmarks::Keep);
+    const MergeResponse twice = merge({mergeItem(storedForm, 0), mergeItem(storedForm, 1)}, MergeBookmarks::Keep);
     QCOMPARE(twice.errorCode, 0);
     const auto drawn = [&](const QString &path, int page) {
         const QString stem = m_scratch->filePath(QFileInfo(path).completeBaseName() + QString::number(page));
@@ -274,7 +261,7 @@ void SheafrunStructureTest::mergedRangesFileBookmarksAsChosen()
     QVERIFY(writePdfFixture(plain, options));
 
     // Pages 5 and 6 come as two pieces; both lie beneath "Part B".
-    const MergeResponse response = merge({item(m_handbook, 0, {{5, 5}, {6, 6}, {2, 2}}), item(plain, 1)}, bookmarks);
+    const MergeResponse response = merge({mergeItem(m_handbook, 0, {{5, 5}, {6, 6}, {2, 2}}), mergeItem(plain, 1)}, bookmarks);
     QCOMPARE(response.errorCode, 0);
     const QString merged = response.mergedFileName;
     QCOMPARE(pageTexts(merged), QStringList({"Page 5", "Page 6", "Page 2", "Page 1", "Page 2"}));
