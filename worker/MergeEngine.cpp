@@ -1,9 +1,9 @@
 #include "worker/MergeEngine.h"
 
 #include "common/FileUtils.h"
-#include "common/Logger.h"
 #include "pdf/PdfDocument.h"
 #include "pdf/PdfService.h"
+#include "worker/EngineLog.h"
 #include "worker/FailureCause.h"
 #include "protocol/JobErrors.h"
 #include "protocol/Progress.h"
@@ -12,15 +12,6 @@
 #include <QFileInfo>
 
 #include <algorithm>
-
-namespace {
-
-void log(const QString &message, LogLevel level = LogDebug)
-{
-    Logger::instance().log(message, level);
-}
-
-} // namespace
 
 MergeEngine::MergeEngine(const MergeRequest &request, IProgress &progress,
                          QSharedPointer<PdfService> service)
@@ -73,9 +64,9 @@ void MergeEngine::run()
     // the worker ends the process right after the job (see worker/main.cpp).
 
     if (m_errorCode == NoError)
-        log(QStringLiteral("Merge [OK]. Out file:'%1'").arg(m_request.saveFileName));
+        engineLog(QStringLiteral("Merge [OK]. Out file:'%1'").arg(m_request.saveFileName));
     else
-        log(QStringLiteral("Merge [FAILED]"));
+        engineLog(QStringLiteral("Merge [FAILED]"));
 }
 
 void MergeEngine::fail(int errorCode, const QString &itemPath, int cause)
@@ -90,12 +81,12 @@ void MergeEngine::fail(int errorCode, const QString &itemPath, int cause)
 void MergeEngine::prepare()
 {
     if (m_request.tasks.isEmpty()) {
-        log(QStringLiteral("Files for merge not found [FAILED]"));
+        engineLog(QStringLiteral("Files for merge not found [FAILED]"));
         fail(NothingToMerge);
         return;
     }
     if (m_request.saveFileName.isEmpty()) {
-        log(QStringLiteral("Save file name is empty [FAILED]"));
+        engineLog(QStringLiteral("Save file name is empty [FAILED]"));
         fail(NothingToMerge);
         return;
     }
@@ -147,16 +138,16 @@ void MergeEngine::appendItem(const MergeItem &item)
 
     if (item.hasPassword || item.hasSecurity) {
         const QString decrypted = temporaryPath(m_temporaryFolder);
-        log(QStringLiteral("Decrypt file:'%1' to temporary file:'%2'").arg(item.fullPath, decrypted));
+        engineLog(QStringLiteral("Decrypt file:'%1' to temporary file:'%2'").arg(item.fullPath, decrypted));
         m_temporaryFiles.add(decrypted);
         if (decrypted.isEmpty() || m_service->decryptFile(item.fullPath, decrypted, item.password) != 1) {
             const int engineCode = m_service->lastErrorCode();
-            log(QStringLiteral("Decrypt [FAILED].Error code:'%2' File:'%1'").arg(item.fullPath).arg(engineCode),
+            engineLog(QStringLiteral("Decrypt [FAILED].Error code:'%2' File:'%1'").arg(item.fullPath).arg(engineCode),
                 LogError);
             fail(DecryptionFailed, item.fullPath, readOrWriteFailureCause(engineCode, m_temporaryFolder));
             return;
         }
-        log(QStringLiteral("Decrypt [OK]"));
+        engineLog(QStringLiteral("Decrypt [OK]"));
         workingFile = decrypted;
     }
 
@@ -192,14 +183,14 @@ void MergeEngine::noteDamagedPages(const MergeItem &item, const QList<int> &dama
     for (int page : qAsConst(taken))
         m_damagedPages.append({item.fullPath, page});
     if (!taken.isEmpty())
-        log(QStringLiteral("Pages with damaged content taken from '%1': %2").arg(item.fullPath).arg(taken.size()),
+        engineLog(QStringLiteral("Pages with damaged content taken from '%1': %2").arg(item.fullPath).arg(taken.size()),
             LogError);
 }
 
 void MergeEngine::appendRanges(const QString &workingFile, const MergeItem &item)
 {
     if (m_temporaryFolder.isEmpty()) {
-        log(QStringLiteral("Split by page range [FAILED]. No folder for temporary files. Task file:'%1'")
+        engineLog(QStringLiteral("Split by page range [FAILED]. No folder for temporary files. Task file:'%1'")
                 .arg(item.fullPath), LogError);
         fail(RangesNotCut, item.fullPath);
         return;
@@ -227,12 +218,12 @@ void MergeEngine::appendRanges(const QString &workingFile, const MergeItem &item
     // Ranges that all lie beyond the end of a readable document contribute
     // nothing; that is not an error.
     if (split.errorCode() == SplitEngine::NoRangeExtracted && opensWithoutPassword(workingFile)) {
-        log(QStringLiteral("Split by page range: no pages in range. Task file:'%1'").arg(item.fullPath));
+        engineLog(QStringLiteral("Split by page range: no pages in range. Task file:'%1'").arg(item.fullPath));
         return;
     }
 
     if (split.errorCode() != SplitEngine::NoError) {
-        log(QStringLiteral("Split by page range [FAILED] Error code:'%1' File:'%2'. Task file:'%3'")
+        engineLog(QStringLiteral("Split by page range [FAILED] Error code:'%1' File:'%2'. Task file:'%3'")
                 .arg(split.errorCode()).arg(workingFile, item.fullPath),
             LogError);
         fail(RangesNotCut, item.fullPath,
@@ -240,7 +231,7 @@ void MergeEngine::appendRanges(const QString &workingFile, const MergeItem &item
         return;
     }
 
-    log(QStringLiteral("Split by page range [OK]"));
+    engineLog(QStringLiteral("Split by page range [OK]"));
     for (const QString &piece : split.outputFiles()) {
         if (!appendFile(piece, item.fullPath))
             break;
@@ -289,12 +280,12 @@ bool MergeEngine::appendFile(const QString &file, const QString &itemPath, const
                           && m_service->mergeDocument(m_mergedDocument->documentId(),
                                                       document.documentId()) == 1;
     if (appended) {
-        log(QStringLiteral("Append file [OK]:%1").arg(file));
+        engineLog(QStringLiteral("Append file [OK]:%1").arg(file));
         return true;
     }
 
     const int engineCode = m_service->lastErrorCode();
-    log(QStringLiteral("Append file [FAILED]. Error code:'%1' File:'%2").arg(engineCode).arg(file), LogError);
+    engineLog(QStringLiteral("Append file [FAILED]. Error code:'%1' File:'%2").arg(engineCode).arg(file), LogError);
     // A document that opens but needs a password was decrypted with the wrong one.
     const int cause = document.needsPassword() ? int(JobCause::Password) : readFailureCause(engineCode);
     fail(AppendFailed, itemPath, cause != JobCause::Unknown ? cause : int(JobCause::Unreadable));
@@ -306,13 +297,13 @@ void MergeEngine::finishDocument()
     // A new document starts with one blank page; with nothing appended it
     // would be all that is left, so there is nothing worth saving.
     if (m_mergedDocument->pageCount() <= 1) {
-        log(QStringLiteral("Merge. No pages in the page ranges of any file [FAILED]"), LogError);
+        engineLog(QStringLiteral("Merge. No pages in the page ranges of any file [FAILED]"), LogError);
         fail(RangesNotCut, m_request.tasks.first().fullPath);
         return;
     }
     m_mergedDocument->deletePages(1, 1);
     if (!arrangePages()) {
-        log(QStringLiteral("Arrange pages [FAILED]. Error code:'%1'").arg(m_service->lastErrorCode()), LogError);
+        engineLog(QStringLiteral("Arrange pages [FAILED]. Error code:'%1'").arg(m_service->lastErrorCode()), LogError);
         fail(AppendFailed);
         return;
     }
@@ -356,7 +347,7 @@ bool MergeEngine::arrangePages()
     const QList<int> order = finalPageOrder();
     for (int k = 0; k < order.size(); ++k) {
         if (order.at(k) != k + 1) {
-            log(QStringLiteral("Arrange pages. Alternate:%1")
+            engineLog(QStringLiteral("Arrange pages. Alternate:%1")
                     .arg(m_request.pageOrder == MergeRequest::PageOrder::Alternate));
             return m_mergedDocument->reorderPages(order);
         }
@@ -368,20 +359,20 @@ void MergeEngine::compress()
 {
     if (m_request.compressFile) {
         if (!m_mergedDocument->compressContent()) {
-            log(QStringLiteral("Compress content [FAILED]. Error code:'%1'").arg(m_service->lastErrorCode()),
+            engineLog(QStringLiteral("Compress content [FAILED]. Error code:'%1'").arg(m_service->lastErrorCode()),
                 LogError);
             fail(CompressionFailed, QString(), readFailureCause(m_service->lastErrorCode()));
             return;
         }
-        log(QStringLiteral("Compress content [OK]"));
+        engineLog(QStringLiteral("Compress content [OK]"));
     }
     if (m_request.optimise != Optimisation::None) {
         if (!m_mergedDocument->setOptimisation(m_request.optimise, m_request.imageDpiLimit)) {
-            log(QStringLiteral("Optimise [FAILED]. Error code:'%1'").arg(m_service->lastErrorCode()), LogError);
+            engineLog(QStringLiteral("Optimise [FAILED]. Error code:'%1'").arg(m_service->lastErrorCode()), LogError);
             fail(CompressionFailed, QString(), readFailureCause(m_service->lastErrorCode()));
             return;
         }
-        log(QStringLiteral("Optimise [OK]"));
+        engineLog(QStringLiteral("Optimise [OK]"));
     }
     m_state = SetProperties;
 }
@@ -389,12 +380,12 @@ void MergeEngine::compress()
 void MergeEngine::applyProperties()
 {
     if (!m_mergedDocument->setProperties(m_request.properties(), m_request.permissions())) {
-        log(QStringLiteral("Set properties [FAILED]. Error code:'%1'").arg(m_service->lastErrorCode()),
+        engineLog(QStringLiteral("Set properties [FAILED]. Error code:'%1'").arg(m_service->lastErrorCode()),
             LogError);
         fail(PropertiesNotSet);
         return;
     }
-    log(QStringLiteral("Set properties [OK]"));
+    engineLog(QStringLiteral("Set properties [OK]"));
     m_state = Save;
 }
 
@@ -402,14 +393,14 @@ void MergeEngine::save()
 {
     const QString &path = m_request.saveFileName;
     if (m_mergedDocument->saveToFile(path)) {
-        log(QStringLiteral("Save file [OK]. File:'%1'").arg(path));
+        engineLog(QStringLiteral("Save file [OK]. File:'%1'").arg(path));
         m_errorCode = NoError;
         m_mergedFileName = path;
         m_sizes = {};
         m_sizes.add(QFileInfo(path).size(), m_mergedDocument->lastOptimisation());
     } else {
         const int engineCode = m_service->lastErrorCode();
-        log(QStringLiteral("Save file [FAILED]. Error code:'%2' File:'%1'").arg(path).arg(engineCode));
+        engineLog(QStringLiteral("Save file [FAILED]. Error code:'%2' File:'%1'").arg(path).arg(engineCode));
         m_errorCode = SaveFailed;
         m_errorCause = writeFailureCause(engineCode, QFileInfo(path).absolutePath());
     }

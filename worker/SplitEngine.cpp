@@ -1,10 +1,10 @@
 #include "worker/SplitEngine.h"
 
 #include "common/FileUtils.h"
-#include "common/Logger.h"
 #include "pdf/PdfDocument.h"
 #include "pdf/PdfService.h"
 #include "pdf/OutlinePieces.h"
+#include "worker/EngineLog.h"
 #include "worker/BookmarkNaming.h"
 #include "worker/FailureCause.h"
 #include "protocol/JobErrors.h"
@@ -20,11 +20,6 @@
 #include <QSet>
 
 namespace {
-
-void log(const QString &message)
-{
-    Logger::instance().log(message);
-}
 
 QString outcome(bool ok)
 {
@@ -96,7 +91,7 @@ QString SplitEngine::outputPathFor(const std::function<QString(int maxBytes)> &n
     int maxBytes = maxFileNameBytes;
     QString name = nameFor(maxBytes);
     if (m_request.outDirectory.isEmpty() || !isUsableFileName(name)) {
-        log(QStringLiteral("Save file [FAILED]. File name can not be used:'%1' Folder:'%2'")
+        engineLog(QStringLiteral("Save file [FAILED]. File name can not be used:'%1' Folder:'%2'")
                 .arg(name, m_request.outDirectory));
         return QString();
     }
@@ -135,7 +130,7 @@ bool SplitEngine::sourceExists(int errorCode)
     const QString &path = m_request.fileName;
     if (!path.isEmpty() && QFileInfo(path).isFile())
         return true;
-    log(QStringLiteral("Split. Source file not found:%1").arg(path));
+    engineLog(QStringLiteral("Split. Source file not found:%1").arg(path));
     m_errorCode = errorCode;
     m_failureCause = JobCause::Unreadable;
     return false;
@@ -151,7 +146,7 @@ void SplitEngine::noteFailure(int cause)
 void SplitEngine::splitRanges()
 {
     m_progress.setMinimum(0);
-    log(QStringLiteral("Split started"));
+    engineLog(QStringLiteral("Split started"));
 
     if (!sourceExists(SourceNotFound))
         return;
@@ -167,7 +162,7 @@ void SplitEngine::splitRanges()
     m_progress.setMinimum(0);
     m_progress.setMaximum(ranges.size());
     m_progress.setValue(0);
-    log(QStringLiteral("Split started..."));
+    engineLog(QStringLiteral("Split started..."));
     m_startTime = QDateTime::currentDateTime();
 
     const int pageWidth = digitCount(PiecePages::largestPage(ranges));
@@ -199,13 +194,13 @@ void SplitEngine::splitRanges()
     temporaries.removeAll();
     // Pieces that were saved are not logged one by one: a split into single
     // pages would write thousands of lines. Each failure has its own line.
-    log(QStringLiteral("Split complete! Saved %1 of %2 ranges").arg(m_outputFiles.size()).arg(ranges.size()));
+    engineLog(QStringLiteral("Split complete! Saved %1 of %2 ranges").arg(m_outputFiles.size()).arg(ranges.size()));
 
     // A partial result is still a result; only a job that produced nothing
     // from its ranges reports an error.
     if (!ranges.isEmpty() && m_outputFiles.isEmpty()) {
         m_errorCode = m_decryptionFailed ? DecryptionFailed : NoRangeExtracted;
-        log(QStringLiteral("Split. No range could be extracted. Error code:%1").arg(m_errorCode));
+        engineLog(QStringLiteral("Split. No range could be extracted. Error code:%1").arg(m_errorCode));
     }
 }
 
@@ -224,7 +219,7 @@ PieceWriterPool::Outcome SplitEngine::writeNamedPiece(const QSharedPointer<PdfSe
         return outcome;
     }
     if (!document.saveToFile(piece.outputPath)) {
-        log(QStringLiteral("Save file [FAILED]. Error code:'%2' File:'%1'")
+        engineLog(QStringLiteral("Save file [FAILED]. Error code:'%2' File:'%1'")
                 .arg(piece.outputPath).arg(service->lastErrorCode()));
         outcome.failureCause = readOrWriteFailureCause(service->lastErrorCode(), m_request.outDirectory);
         return outcome;
@@ -287,29 +282,29 @@ bool SplitEngine::preparePiece(const QSharedPointer<PdfService> &service, PdfDoc
                                const QString &text, const QList<PageRotation> &turns) const
 {
     if (!piece.isLoaded()) {
-        log(QStringLiteral("Can not extract range:%1. Error code:%2").arg(text).arg(service->lastErrorCode()));
+        engineLog(QStringLiteral("Can not extract range:%1. Error code:%2").arg(text).arg(service->lastErrorCode()));
         return false;
     }
 
     if (!PiecePages::turn(piece, turns)) {
-        log(QStringLiteral("Rotate pages [FAILED]. Error code:'%1' Range:%2").arg(service->lastErrorCode()).arg(text));
+        engineLog(QStringLiteral("Rotate pages [FAILED]. Error code:'%1' Range:%2").arg(service->lastErrorCode()).arg(text));
         return false;
     }
 
     if (m_applyProperties && !piece.setProperties(m_request.properties(), m_request.permissions())) {
-        log(QStringLiteral("Set properties [FAILED]. Range:%1").arg(text));
+        engineLog(QStringLiteral("Set properties [FAILED]. Range:%1").arg(text));
         return false;
     }
 
     if (m_compressOutput && m_request.compressFile && !piece.compressContent()) {
-        log(QStringLiteral("Compress content [FAILED]. Error code:'%1' Range:%2")
+        engineLog(QStringLiteral("Compress content [FAILED]. Error code:'%1' Range:%2")
                 .arg(service->lastErrorCode()).arg(text));
         return false;
     }
 
     if (m_compressOutput && m_request.optimise != Optimisation::None
         && !piece.setOptimisation(m_request.optimise, m_request.imageDpiLimit)) {
-        log(QStringLiteral("Optimise [FAILED]. Error code:'%1' Range:%2").arg(service->lastErrorCode()).arg(text));
+        engineLog(QStringLiteral("Optimise [FAILED]. Error code:'%1' Range:%2").arg(service->lastErrorCode()).arg(text));
         return false;
     }
     return true;
@@ -356,7 +351,7 @@ void SplitEngine::removePages()
     }
 
     if (kept.isEmpty()) {
-        log(QStringLiteral("Extract to file [FAILED]. No page would be left"));
+        engineLog(QStringLiteral("Extract to file [FAILED]. No page would be left"));
         m_errorCode = PagesNotExtracted;
         return;
     }
@@ -368,14 +363,14 @@ void SplitEngine::removePages()
         keptText.append(QString::number(page));
     const bool extracted = !extractionPath.isEmpty() && extractKeptPages(service, source, keptText.join(QLatin1Char(',')),
                                             removed, extractionPath);
-    log(QStringLiteral("Extract to file:%1").arg(outcome(extracted)));
+    engineLog(QStringLiteral("Extract to file:%1").arg(outcome(extracted)));
     if (!extracted) {
         m_errorCode = PagesNotExtracted;
         noteFailure(readOrWriteFailureCause(service->lastErrorCode(), temporaryFolder()));
         return;
     }
 
-    log(QStringLiteral("Set properties..."));
+    engineLog(QStringLiteral("Set properties..."));
     m_journal->noteFile(outputPath);
     if (saveEdited(service, extractionPath, PiecePages::turnsOf(m_turns, kept), outputPath)) {
         m_outputFiles.append(outputPath);
@@ -413,23 +408,23 @@ bool SplitEngine::saveEdited(const QSharedPointer<PdfService> &service, const QS
         return false;
 
     if (!PiecePages::turn(document, turns)) {
-        log(QStringLiteral("Rotate pages [FAILED]. Error code:'%1'").arg(service->lastErrorCode()));
+        engineLog(QStringLiteral("Rotate pages [FAILED]. Error code:'%1'").arg(service->lastErrorCode()));
         return false;
     }
 
     const bool propertiesSet = document.setProperties(m_request.properties(), m_request.permissions());
-    log(QStringLiteral("Set properties:%1").arg(outcome(propertiesSet)));
+    engineLog(QStringLiteral("Set properties:%1").arg(outcome(propertiesSet)));
     if (!propertiesSet)
         return false;
 
     if (m_request.optimise != Optimisation::None
         && !document.setOptimisation(m_request.optimise, m_request.imageDpiLimit)) {
-        log(QStringLiteral("Optimise [FAILED]. Error code:'%1'").arg(service->lastErrorCode()));
+        engineLog(QStringLiteral("Optimise [FAILED]. Error code:'%1'").arg(service->lastErrorCode()));
         return false;
     }
 
     const bool saved = document.saveToFile(outputPath);
-    log(QStringLiteral("Save file:%1").arg(outcome(saved)));
+    engineLog(QStringLiteral("Save file:%1").arg(outcome(saved)));
     if (saved)
         m_sizes.add(QFileInfo(outputPath).size(), document.lastOptimisation());
     return saved;
@@ -447,7 +442,7 @@ QString SplitEngine::workingSource(const QSharedPointer<PdfService> &service, Te
     temporaries.add(decrypted);
     const int result = decrypted.isEmpty()
         ? 0 : service->decryptFile(m_request.fileName, decrypted, m_request.filePassword);
-    log(QStringLiteral("Decrypt result:%1").arg(result));
+    engineLog(QStringLiteral("Decrypt result:%1").arg(result));
     if (result == 1)
         return decrypted;
     m_decryptionFailed = true;
@@ -460,7 +455,7 @@ bool SplitEngine::refused(int errorCode)
 {
     if (errorCode == NoError)
         return false;
-    log(SplitChecks::problemText(errorCode));
+    engineLog(SplitChecks::problemText(errorCode));
     m_errorCode = errorCode;
     return true;
 }

@@ -3,11 +3,11 @@
 
 #include "worker/SplitEngine.h"
 
-#include "common/Logger.h"
 #include "pdf/OutlinePieces.h"
 #include "pdf/PdfDocument.h"
 #include "pdf/PdfService.h"
 #include "protocol/Progress.h"
+#include "worker/EngineLog.h"
 #include "worker/BookmarkNaming.h"
 #include "worker/FailureCause.h"
 #include "worker/OutputNaming.h"
@@ -17,11 +17,6 @@
 #include "worker/TemporaryFiles.h"
 
 namespace {
-
-void log(const QString &message)
-{
-    Logger::instance().log(message);
-}
 
 // A part's name as a file name: cleaned as a bookmark title is, without
 // the ".pdf" the name gets anyway.
@@ -42,7 +37,7 @@ bool SplitEngine::readSource(const QString &source, int &pageCount, OutlineEntry
     PdfDocument document(m_service, source, QString());
     pageCount = document.isLoaded() && !document.needsPassword() ? document.pageCount() : 0;
     if (pageCount <= 0) {
-        log(QStringLiteral("Can not load file:%1").arg(source));
+        engineLog(QStringLiteral("Can not load file:%1").arg(source));
         if (m_failureCause == JobCause::Unknown)
             m_failureCause = document.needsPassword() ? int(JobCause::Password)
                                                       : readFailureCause(document.loadError());
@@ -66,17 +61,17 @@ qint64 SplitEngine::measuredSize(const QString &source, const PageRange &range)
 void SplitEngine::failWithoutPieces()
 {
     m_errorCode = m_decryptionFailed ? DecryptionFailed : NoRangeExtracted;
-    log(QStringLiteral("Split. Nothing could be extracted. Error code:%1").arg(m_errorCode));
+    engineLog(QStringLiteral("Split. Nothing could be extracted. Error code:%1").arg(m_errorCode));
 }
 
 void SplitEngine::splitBySize()
 {
     m_progress.setMinimum(0);
-    log(QStringLiteral("Split by file size started. Limit:%1 bytes").arg(m_request.maxFileSize));
+    engineLog(QStringLiteral("Split by file size started. Limit:%1 bytes").arg(m_request.maxFileSize));
     if (!sourceExists(SourceNotFound))
         return;
     if (m_request.maxFileSize <= 0) {
-        log(QStringLiteral("Split. No size limit [FAILED]"));
+        engineLog(QStringLiteral("Split. No size limit [FAILED]"));
         m_errorCode = NoSizeLimit;
         return;
     }
@@ -99,7 +94,7 @@ void SplitEngine::splitBySize()
     QList<Piece> pieces;
     for (const SizePieces::Piece &sized : SizePieces::divide(pageCount, m_request.maxFileSize, measure, advance))
         pieces.append({{sized.range}, QString(), sized.oversized});
-    log(QStringLiteral("Split by file size: %1 pieces").arg(pieces.size()));
+    engineLog(QStringLiteral("Split by file size: %1 pieces").arg(pieces.size()));
 
     writePieces(source, pieces, pageCount);
     if (m_outputFiles.isEmpty())
@@ -109,7 +104,7 @@ void SplitEngine::splitBySize()
 void SplitEngine::splitByBookmarks()
 {
     m_progress.setMinimum(0);
-    log(QStringLiteral("Split by bookmarks started. Level:%1").arg(m_request.bookmarkLevel));
+    engineLog(QStringLiteral("Split by bookmarks started. Level:%1").arg(m_request.bookmarkLevel));
     if (!sourceExists(SourceNotFound))
         return;
 
@@ -125,7 +120,7 @@ void SplitEngine::splitByBookmarks()
         return;
     const QList<Piece> pieces = bookmarkPieces(outline, pageCount);
     if (pieces.isEmpty()) {
-        log(QStringLiteral("Split. No bookmark of level %1 leads to a page [FAILED]").arg(m_request.bookmarkLevel));
+        engineLog(QStringLiteral("Split. No bookmark of level %1 leads to a page [FAILED]").arg(m_request.bookmarkLevel));
         m_errorCode = NoBookmarksAtLevel;
         return;
     }
@@ -159,7 +154,7 @@ QList<SplitEngine::Piece> SplitEngine::bookmarkPieces(const OutlineEntryList &ou
 void SplitEngine::splitParts()
 {
     m_progress.setMinimum(0);
-    log(QStringLiteral("Split into parts started. Parts:%1").arg(m_request.parts.size()));
+    engineLog(QStringLiteral("Split into parts started. Parts:%1").arg(m_request.parts.size()));
     if (!sourceExists(SourceNotFound))
         return;
 
@@ -240,5 +235,5 @@ void SplitEngine::writePieces(const QString &source, const QList<Piece> &pieces,
         pagesDone += PiecePages::pageCount(piece.pages);
     }
     m_progress.setValue(progressOffset + pagesDone);
-    log(QStringLiteral("Split complete! Saved %1 of %2 pieces").arg(m_outputFiles.size()).arg(pieces.size()));
+    engineLog(QStringLiteral("Split complete! Saved %1 of %2 pieces").arg(m_outputFiles.size()).arg(pieces.size()));
 }
