@@ -18,7 +18,7 @@
 
 namespace {
 
-const QString command = QStringLiteral("info");
+const QString infoCommand = QStringLiteral("info");
 
 QString yesNo(bool value)
 {
@@ -114,10 +114,10 @@ int runInfoCommand(const QStringList &arguments)
         {QStringLiteral("json"), QStringLiteral("Print the result as JSON: an array, one object per document.")},
     });
     int exitCode = 0;
-    if (!CommandLine::parse(parser, command, arguments, exitCode))
+    if (!CommandLine::parse(parser, infoCommand, arguments, exitCode))
         return exitCode;
     if (parser.positionalArguments().isEmpty())
-        return CommandLine::usageError(command, QStringLiteral("give one or more documents"));
+        return CommandLine::usageError(infoCommand, QStringLiteral("give one or more documents"));
     QString error;
     Passwords passwords;
     if (!CommandLine::readPasswordFiles(parser, passwords, error)) {

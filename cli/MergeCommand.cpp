@@ -21,9 +21,9 @@
 
 namespace {
 
-const QString command = QStringLiteral("merge");
+const QString mergeCommand = QStringLiteral("merge");
 
-void addOptions(QCommandLineParser &parser)
+void addMergeOptions(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(QStringLiteral(
         "Merge PDF documents, or some pages of each (FILE:PAGES, e.g. a.pdf:1-3,7),\n"
@@ -150,7 +150,7 @@ int collectItems(const QCommandLineParser &parser, const Passwords &passwords, M
         item.order = i;
         item.reversePages = reversed.contains(i + 1);
         if (!source.pages.isEmpty() && !PageSelection::parse(source.pages, document.pageCount, item.pageRanges, error))
-            return CommandLine::usageError(command, QStringLiteral("%1: %2").arg(source.path, error));
+            return CommandLine::usageError(mergeCommand, QStringLiteral("%1: %2").arg(source.path, error));
         request.tasks << item;
     }
     return ExitCode::Done;
@@ -208,21 +208,21 @@ int runAndReport(const QCommandLineParser &parser, MergeRequest request, const Q
 int runMergeCommand(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    addOptions(parser);
+    addMergeOptions(parser);
     int exitCode = 0;
-    if (!CommandLine::parse(parser, command, arguments, exitCode))
+    if (!CommandLine::parse(parser, mergeCommand, arguments, exitCode))
         return exitCode;
     const QStringList sources = parser.positionalArguments();
     if (!parser.isSet(QStringLiteral("output")))
-        return CommandLine::usageError(command, QStringLiteral("name the merged file with -o OUT"));
+        return CommandLine::usageError(mergeCommand, QStringLiteral("name the merged file with -o OUT"));
     if (sources.isEmpty())
-        return CommandLine::usageError(command, QStringLiteral("give the documents to merge"));
+        return CommandLine::usageError(mergeCommand, QStringLiteral("give the documents to merge"));
     MergeRequest request;
     if (!readBookmarks(parser, request))
-        return CommandLine::usageError(command, QStringLiteral("--bookmarks takes keep, per-document or none"));
+        return CommandLine::usageError(mergeCommand, QStringLiteral("--bookmarks takes keep, per-document or none"));
     QSet<int> reversed;
     if (!readReversed(parser, sources.size(), reversed))
-        return CommandLine::usageError(command, QStringLiteral("--reverse takes a document's place, 1-%1")
+        return CommandLine::usageError(mergeCommand, QStringLiteral("--reverse takes a document's place, 1-%1")
                                                     .arg(sources.size()));
 
     QString error;
@@ -250,7 +250,7 @@ int runMergeCommand(const QStringList &arguments)
     if (parser.isSet(QStringLiteral("alternate")))
         request.pageOrder = MergeRequest::PageOrder::Alternate;
     if (!CommandLine::readOutputOptions(parser, passwords, request, error))
-        return JobRunner::wasInterrupted() ? int(ExitCode::Interrupted) : CommandLine::usageError(command, error);
+        return JobRunner::wasInterrupted() ? int(ExitCode::Interrupted) : CommandLine::usageError(mergeCommand, error);
     request.saveFileName = savePath(output.filePath(), parser.isSet(QStringLiteral("overwrite")));
 
     return runAndReport(parser, request, leftOut);

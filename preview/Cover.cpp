@@ -12,7 +12,7 @@ namespace {
 const QSize coverSize(75, 100);
 const QSize thumbnailRoom(70, 95);
 const QSize lockSize(30, 39);
-const QColor placeholderColor(232, 232, 232);
+const QColor coverPlaceholderColor(232, 232, 232);
 const QColor placeholderEdge(200, 200, 200);
 
 } // namespace
@@ -114,7 +114,7 @@ QPixmap Cover::placeholder() const
     const qreal ratio = devicePixelRatioF();
     QPixmap sheet(m_pageSize * ratio);
     sheet.setDevicePixelRatio(ratio);
-    sheet.fill(placeholderColor);
+    sheet.fill(coverPlaceholderColor);
     QPainter painter(&sheet);
     painter.setPen(placeholderEdge);
     painter.drawRect(QRectF(QPointF(0, 0), QSizeF(m_pageSize)).adjusted(0.5, 0.5, -0.5, -0.5));

@@ -107,7 +107,7 @@ MessageUpdate *shownUpdateMessage()
     return nullptr;
 }
 
-QPushButton *buttonWithText(QWidget *dialog, const QString &text)
+QPushButton *pushButtonWithText(QWidget *dialog, const QString &text)
 {
     for (QPushButton *button : dialog->findChildren<QPushButton *>()) {
         if (button->text() == text)
@@ -290,9 +290,9 @@ QString TestUpdateChecker::startMainWindow(UpdateServer &server, const QString &
             if (label->text().startsWith("New version"))
                 shownText = label->text();
         }
-        QTest::mouseClick(buttonWithText(message, "new features"), Qt::LeftButton);
+        QTest::mouseClick(pushButtonWithText(message, "new features"), Qt::LeftButton);
         newFeaturesKeptOpen = message->isVisible();
-        QTest::mouseClick(buttonWithText(message, answerButton), Qt::LeftButton);
+        QTest::mouseClick(pushButtonWithText(message, answerButton), Qt::LeftButton);
     });
     answer.start();
 
@@ -346,7 +346,7 @@ void TestUpdateChecker::updateMessageAnswers()
     MessageUpdate download("3.5");
     download.show();
     QVERIFY(QTest::qWaitForWindowExposed(&download));
-    QCOMPARE(download.focusWidget(), buttonWithText(&download, "DOWNLOAD"));
+    QCOMPARE(download.focusWidget(), pushButtonWithText(&download, "DOWNLOAD"));
     QTest::keyClick(&download, Qt::Key_Return);
     QCOMPARE(download.result(), int(QDialog::Accepted));
 

@@ -120,7 +120,7 @@ private:
     QHash<QTcpSocket *, QByteArray> m_buffers;
 };
 
-void writeFile(const QString &path, const QByteArray &content)
+void writeReportFile(const QString &path, const QByteArray &content)
 {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -132,10 +132,10 @@ QString makeReport(const QString &crashes, const QString &name, bool finished = 
 {
     const QString folder = crashes + '/' + name;
     QDir().mkpath(folder);
-    writeFile(folder + "/report.txt", "Application: Cleavemark\nreport of " + name.toUtf8() + '\n');
-    writeFile(folder + "/log_2026_12_08.txt", "log of " + name.toUtf8() + '\n');
+    writeReportFile(folder + "/report.txt", "Application: Cleavemark\nreport of " + name.toUtf8() + '\n');
+    writeReportFile(folder + "/log_2026_12_08.txt", "log of " + name.toUtf8() + '\n');
     if (finished)
-        writeFile(folder + "/manifest.txt", "report.txt\tCrash report\nlog_2026_12_08.txt\tLog file\n");
+        writeReportFile(folder + "/manifest.txt", "report.txt\tCrash report\nlog_2026_12_08.txt\tLog file\n");
     return folder;
 }
 
