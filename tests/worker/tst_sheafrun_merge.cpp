@@ -340,7 +340,7 @@ void SheafrunMergeTest::damagedContentIsToldNotRepaired()
     const QString report = makeSource("report.pdf", 3, broken);
     const QString scan = makeSource("scan.pdf", 4, broken);
 
-    MergeRequest job = request({item(good, 0), item(report, 1), item(scan, 2, {{4, 1}}), item(scan, 3, {{3, 4}})});
+    MergeRequest job = request({mergeItem(good, 0), mergeItem(report, 1), mergeItem(scan, 2, {{4, 1}}), mergeItem(scan, 3, {{3, 4}})});
     const MergeResponse response = runJob(job);
     QCOMPARE(response.errorCode, 0);
     QStringList told;
@@ -353,7 +353,7 @@ void SheafrunMergeTest::damagedContentIsToldNotRepaired()
     QVERIFY(readFile(m_target).contains("this is no Flate data 2"));
 
     // A merge of sound documents tells nothing.
-    QVERIFY(runJob(request({item(good, 0), item(good, 1)})).damagedPages.isEmpty());
+    QVERIFY(runJob(request({mergeItem(good, 0), mergeItem(good, 1)})).damagedPages.isEmpty());
 }
 
 CM_TEST_GUILESS_MAIN(SheafrunMergeTest)
