@@ -11,6 +11,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace ObjectSharing {
@@ -19,19 +20,29 @@ namespace {
 
 using Replacements = std::map<QPDFObjGen, QPDFObjectHandle>;
 
+// The values a dictionary, an array or a stream's dictionary holds. One copy
+// of the entries is cheaper than asking for the keys and then for each key.
 template <typename Visit>
 void forEachChild(QPDFObjectHandle object, Visit visit)
 {
     if (object.isStream())
         object = object.getDict();
     if (object.isDictionary()) {
-        for (auto &item : object.ditems())
+        for (auto &item : object.getDictAsMap())
             visit(item.second);
     } else if (object.isArray()) {
-        for (auto &item : object.aitems())
+        for (auto &item : object.getArrayAsVector())
             visit(item);
     }
 }
+
+struct ObjGenHash
+{
+    size_t operator()(const QPDFObjGen &og) const noexcept
+    {
+        return std::hash<long long>()((static_cast<long long>(og.getObj()) << 16) ^ og.getGen());
+    }
+};
 
 // Every indirect object the trailer leads to, in the order a reader meets
 // them: the first copy met, the one on the earliest page, is the one kept.
@@ -40,13 +51,13 @@ struct Reachable
     std::vector<QPDFObjectHandle> objects;
     // What the dictionaries of streams refer to: only sharing one of these
     // can make two streams the same that were not before.
-    std::set<QPDFObjGen> namedByStreams;
+    std::unordered_set<QPDFObjGen, ObjGenHash> namedByStreams;
 };
 
 Reachable reachableObjects(QPDF &pdf)
 {
     Reachable found;
-    std::set<QPDFObjGen> seen;
+    std::unordered_set<QPDFObjGen, ObjGenHash> seen;
     std::vector<QPDFObjectHandle> pending{pdf.getTrailer()};
     std::vector<QPDFObjectHandle> children;
     while (!pending.empty()) {
@@ -75,7 +86,7 @@ Reachable reachableObjects(QPDF &pdf)
 std::string dictionaryText(QPDFObjectHandle dictionary, const char *skippedKey)
 {
     std::string text;
-    for (auto &item : dictionary.ditems()) {
+    for (auto &item : dictionary.getDictAsMap()) {
         if (item.first == skippedKey)
             continue;
         text += item.first;
@@ -89,7 +100,7 @@ std::string dictionaryText(QPDFObjectHandle dictionary, const char *skippedKey)
 std::string arrayText(QPDFObjectHandle array)
 {
     std::string text;
-    for (auto &item : array.aitems()) {
+    for (auto &item : array.getArrayAsVector()) {
         text += item.unparse();
         text += '\n';
     }
@@ -238,17 +249,16 @@ void pointAtKept(QPDFObjectHandle container, const Replacements &replacements)
     };
     QPDFObjectHandle kept;
     if (container.isDictionary()) {
-        for (const auto &key : container.getKeys()) {
-            QPDFObjectHandle value = container.getKey(key);
-            if (replacementFor(value, kept))
-                container.replaceKey(key, kept);
+        for (auto &item : container.getDictAsMap()) {
+            if (replacementFor(item.second, kept))
+                container.replaceKey(item.first, kept);
         }
     } else if (container.isArray()) {
-        const int count = container.getArrayNItems();
-        for (int i = 0; i < count; ++i) {
-            QPDFObjectHandle value = container.getArrayItem(i);
+        const auto items = container.getArrayAsVector();
+        for (size_t i = 0; i < items.size(); ++i) {
+            QPDFObjectHandle value = items[i];
             if (replacementFor(value, kept))
-                container.setArrayItem(i, kept);
+                container.setArrayItem(int(i), kept);
         }
     }
 }
