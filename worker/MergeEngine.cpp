@@ -237,6 +237,7 @@ void MergeEngine::appendRanges(const QString &workingFile, const MergeItem &item
             LogError);
         fail(RangesNotCut, item.fullPath,
              split.failureCause() != JobCause::Unknown ? split.failureCause() : int(JobCause::Unreadable));
+        m_errorDetail = split.failureDetail();
         return;
     }
 
@@ -298,6 +299,7 @@ bool MergeEngine::appendFile(const QString &file, const QString &itemPath, const
     // A document that opens but needs a password was decrypted with the wrong one.
     const int cause = document.needsPassword() ? int(JobCause::Password) : readFailureCause(engineCode);
     fail(AppendFailed, itemPath, cause != JobCause::Unknown ? cause : int(JobCause::Unreadable));
+    m_errorDetail = document.loadErrorDetail();
     return false;
 }
 

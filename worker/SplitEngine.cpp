@@ -452,6 +452,7 @@ QString SplitEngine::workingSource(const QSharedPointer<PdfService> &service, Te
         return decrypted;
     m_decryptionFailed = true;
     m_failureCause = readFailureCause(service->lastErrorCode());
+    m_failureDetail = service->lastErrorDetail();
     return m_request.fileName;
 }
 

@@ -53,6 +53,8 @@ public:
     // Pieces that got a "(n)" name because a file of their name was there.
     int renamedCount() const { return m_renamedCount; }
     int failureCause() const { return m_failureCause; }
+    // The PDF library's reason for that cause, when it is JobCause::StructureDamaged.
+    QString failureDetail() const { return m_failureDetail; }
     // What the files written take, and what optimising them saved.
     OutputSizes outputSizes() const { return m_sizes; }
 
@@ -124,6 +126,7 @@ private:
     int m_failedCount = 0;
     int m_renamedCount = 0;
     int m_failureCause = 0;
+    QString m_failureDetail;
     std::unique_ptr<OutputJournal> m_journal;
     QSharedPointer<PdfService> m_service;
     bool m_applyProperties = true;
