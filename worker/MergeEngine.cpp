@@ -294,7 +294,9 @@ bool MergeEngine::appendFile(const QString &file, const QString &itemPath, const
         return true;
     }
 
-    const int engineCode = m_service->lastErrorCode();
+    // Reading the next item ahead resets the engine's code: a document that
+    // did not open keeps its own.
+    const int engineCode = document.isLoaded() ? m_service->lastErrorCode() : document.loadError();
     log(QStringLiteral("Append file [FAILED]. Error code:'%1' File:'%2").arg(engineCode).arg(file), LogError);
     // A document that opens but needs a password was decrypted with the wrong one.
     const int cause = document.needsPassword() ? int(JobCause::Password) : readFailureCause(engineCode);

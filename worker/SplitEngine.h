@@ -110,7 +110,7 @@ private:
     // would make it too long.
     QString outputPathFor(const std::function<QString(int maxBytes)> &nameFor);
     void ensureOutputFolder();
-    void noteFailure(int cause);
+    void noteFailure(int cause, const QString &detail = QString());
     bool extractKeptPages(const QSharedPointer<PdfService> &service, const QString &source,
                           const QString &pageList, const QList<int> &removed,
                           const QString &extractionPath);
