@@ -11,6 +11,7 @@ Code forCause(int cause)
     switch (cause) {
     case JobCause::Password:
     case JobCause::Unreadable:
+    case JobCause::StructureDamaged:
         return InputUnreadable;
     case JobCause::WriteFailed:
     case JobCause::NotWritable:
@@ -22,9 +23,11 @@ Code forCause(int cause)
     }
 }
 
-QString causeText(int cause)
+QString causeText(int cause, const QString &detail)
 {
     switch (cause) {
+    case JobCause::StructureDamaged:
+        return QStringLiteral("cannot be opened: its structure is damaged (%1)").arg(detail);
     case JobCause::WriteFailed:
         return QStringLiteral("the file could not be written");
     case JobCause::NotWritable:

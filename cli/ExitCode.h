@@ -18,7 +18,8 @@ enum Code {
 // The exit code for a cause a job's response gives (protocol/JobErrors.h JobCause).
 Code forCause(int cause);
 // Why a job or a piece failed, in the words of an error line.
-QString causeText(int cause);
+// detail is the PDF library's reason the worker told with it.
+QString causeText(int cause, const QString &detail = QString());
 
 } // namespace ExitCode
 

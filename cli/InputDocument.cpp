@@ -19,6 +19,8 @@ QString InputDocument::problemText() const
         return QStringLiteral("no such file");
     case Problem::Damaged:
         return QStringLiteral("not a PDF document, or damaged");
+    case Problem::StructureDamaged:
+        return QStringLiteral("cannot be opened: its structure is damaged (%1)").arg(problemDetail);
     case Problem::PasswordNeeded:
         return QStringLiteral("needs a password (--password-file, CLEAVEMARK_PASSWORD, or a terminal)");
     case Problem::WrongPassword:
@@ -42,8 +44,9 @@ InputDocument InputDocument::open(const QSharedPointer<PdfService> &service, con
 
     int id = 0;
     bool locked = false;
-    if (!service->loadFile(path, QString(), id, locked)) {
-        document.problem = Problem::Damaged;
+    int code = 0;
+    if (!service->loadFile(path, QString(), id, locked, &code, &document.problemDetail)) {
+        document.problem = code == PdfEngine::StructureDamaged ? Problem::StructureDamaged : Problem::Damaged;
         return document;
     }
     document.needsPassword = locked;

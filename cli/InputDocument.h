@@ -14,10 +14,11 @@ class PdfService;
 // worker, read the way the window reads it.
 struct InputDocument
 {
-    enum class Problem { None, Missing, Damaged, PasswordNeeded, WrongPassword };
+    enum class Problem { None, Missing, Damaged, StructureDamaged, PasswordNeeded, WrongPassword };
 
     QString path;
     Problem problem = Problem::None;
+    QString problemDetail;       // the PDF library's reason for StructureDamaged
     QString password;            // the one it opened with, "" for none
     bool needsPassword = false;  // locked without one
     bool hasSecurity = false;

@@ -114,7 +114,7 @@ int judge(const QString &saveFileName, JobRunner::Outcome outcome, int workerCod
     if (workerCode == 0 && response.errorCode == 0)
         return ExitCode::Done;
     const QString subject = response.errorFileName.isEmpty() ? saveFileName : response.errorFileName;
-    reportError(subject, ExitCode::causeText(response.errorCause));
+    reportError(subject, ExitCode::causeText(response.errorCause, response.errorDetail));
     return ExitCode::forCause(response.errorCause);
 }
 

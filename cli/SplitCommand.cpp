@@ -190,11 +190,11 @@ int judge(const QString &source, const QString &folder, JobRunner::Outcome outco
         if (response.failedCount == 0)
             return ExitCode::Done;
         reportError(folder, QStringLiteral("%1 of the pieces could not be written: %2")
-                                .arg(response.failedCount).arg(ExitCode::causeText(response.errorCause)));
+                                .arg(response.failedCount).arg(ExitCode::causeText(response.errorCause, response.errorDetail)));
         return ExitCode::Partly;
     }
     const int code = ExitCode::forCause(response.errorCause);
-    reportError(code == ExitCode::OutputUnwritable ? folder : source, ExitCode::causeText(response.errorCause));
+    reportError(code == ExitCode::OutputUnwritable ? folder : source, ExitCode::causeText(response.errorCause, response.errorDetail));
     if (code != ExitCode::Partly)
         return code;
     return workerCode == SplitErrors::SourceNotFound || workerCode == SplitErrors::DecryptionFailed

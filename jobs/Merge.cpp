@@ -36,6 +36,11 @@ int Merge::errorCause() const
     return m_launcher->errorCause();
 }
 
+QString Merge::errorDetail() const
+{
+    return m_launcher->errorDetail();
+}
+
 OutputSizes Merge::outputSizes() const
 {
     return m_launcher->outputSizes();

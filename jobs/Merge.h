@@ -38,6 +38,7 @@ public:
     int documentCount() const { return m_documentCount; }
     QList<LeftOutDocument> leftOut() const { return m_leftOut; }
     int errorCause() const;
+    QString errorDetail() const;   // the PDF library's reason, for JobCause::StructureDamaged
     // What the last run wrote, when the worker told.
     OutputSizes outputSizes() const;
     // Pages of the last run's output whose content their source could not decode.

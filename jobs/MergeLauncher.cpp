@@ -57,6 +57,7 @@ void MergeLauncher::workerFinished(int exitCode, bool normalExit)
         response.errorCode = exitCode;
     }
     m_errorCause = response.errorCause;
+    m_errorDetail = response.errorDetail;
     m_sizes = response.sizes;
     m_damagedPages = response.damagedPages;
     emit finished(response.errorCode, response.mergedFileName, response.errorFileName);

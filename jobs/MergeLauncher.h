@@ -21,6 +21,7 @@ public:
     MergeRequest request() const { return m_request; }
     // Why the last run failed (protocol/JobErrors.h JobCause), when the worker told.
     int errorCause() const { return m_errorCause; }
+    QString errorDetail() const { return m_errorDetail; }
     // What the last run wrote, when the worker told.
     OutputSizes outputSizes() const { return m_sizes; }
     // Pages the last run carried over with content their source could not decode.
@@ -42,6 +43,7 @@ private:
 
     MergeRequest m_request;
     int m_errorCause = 0;
+    QString m_errorDetail;
     OutputSizes m_sizes;
     QList<DamagedPage> m_damagedPages;
 };

@@ -175,7 +175,7 @@ QString MergeModel::problemText(const MergeModelItem &row)
 {
     switch (stateOf(row)) {
     case Unreadable:
-        return tr("%1 cannot be read: %2.").arg(row.fileName, OutcomeText::unreadableReason(row.loadError));
+        return tr("%1 cannot be read: %2.").arg(row.fileName, OutcomeText::unreadableReason(row.loadError, row.loadErrorDetail));
     case NoPages:
         return tr("%1 has no pages.").arg(row.fileName);
     default:
@@ -391,6 +391,7 @@ void MergeModel::takeRead(const MergeItemList &rows)
             row.hasPassword = read.hasPassword;
             row.hasSecurity = read.hasSecurity;
             row.loadError = read.loadError;
+            row.loadErrorDetail = read.loadErrorDetail;
             m_rows[i] = row;
             emit dataChanged(index(i, 0), index(i, ColumnCount - 1));
         }

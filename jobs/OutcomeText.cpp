@@ -15,9 +15,13 @@ QString sizeText(qint64 bytes)
 
 } // namespace
 
-QString OutcomeText::unreadableReason(int engineCode)
+QString OutcomeText::unreadableReason(int engineCode, const QString &detail)
 {
     switch (engineCode) {
+    case PdfEngine::StructureDamaged:
+        if (detail.isEmpty())
+            return tr("its structure is damaged");
+        return tr("its structure is damaged (%1)").arg(detail);
     case PdfEngine::FileNotFound:
         return tr("the file is gone or may not be read");
     case PdfEngine::OutOfMemory:
@@ -31,9 +35,11 @@ QString OutcomeText::unreadableReason(int engineCode)
     }
 }
 
-QString OutcomeText::causeText(int cause)
+QString OutcomeText::causeText(int cause, const QString &detail)
 {
     switch (cause) {
+    case JobCause::StructureDamaged:
+        return unreadableReason(PdfEngine::StructureDamaged, detail);
     case JobCause::WriteFailed:
         return tr("the file could not be written");
     case JobCause::NotWritable:

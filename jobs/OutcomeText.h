@@ -16,12 +16,14 @@ class OutcomeText
 
 public:
     // Why a document did not open, from the PDF engine's error code:
-    // "it is not a PDF document, or it is damaged".
-    static QString unreadableReason(int engineCode);
+    // "it is not a PDF document, or it is damaged". detail is the PDF
+    // library's reason, told where the engine keeps one.
+    static QString unreadableReason(int engineCode, const QString &detail = QString());
 
     // A job's failure cause (protocol/JobErrors.h JobCause), as the end of a
     // sentence: "the folder cannot be written to"; empty when unknown.
-    static QString causeText(int cause);
+    // detail is the PDF library's reason the worker told with it.
+    static QString causeText(int cause, const QString &detail = QString());
 
     // What a job wrote, its sizes in the user's locale; empty when the
     // worker did not tell.

@@ -83,7 +83,7 @@ void Split::setFile(const QString &path, const QString &password)
     clearDocument();
     if (path.isEmpty() || !QFileInfo(path).isFile()) {
         Logger::instance().log(QStringLiteral("Split. Can not verfify file:%1").arg(path), LogError);
-        emit documentUnusable(path, Missing, 0);
+        emit documentUnusable(path, Missing, 0, QString());
         return;
     }
     m_fileName = path;
@@ -110,11 +110,11 @@ void Split::informationRead(const InformationResult &result)
     emit loadFinished();
 
     if (!opened)
-        emit documentUnusable(m_fileName, Unreadable, result.engineError);
+        emit documentUnusable(m_fileName, Unreadable, result.engineError, result.engineErrorDetail);
     else if (m_loaded && m_pageCount == 0)
-        emit documentUnusable(m_fileName, NoPages, 0);
+        emit documentUnusable(m_fileName, NoPages, 0, QString());
     else if (m_loaded && m_pageCount == 1)
-        emit documentUnusable(m_fileName, OnePage, 0);
+        emit documentUnusable(m_fileName, OnePage, 0, QString());
 }
 
 bool Split::takeInformation(const InformationResult &result)
@@ -331,6 +331,11 @@ int Split::renamedCount() const
 int Split::failureCause() const
 {
     return m_launcher->response().errorCause;
+}
+
+QString Split::failureDetail() const
+{
+    return m_launcher->response().errorDetail;
 }
 
 OutputSizes Split::outputSizes() const

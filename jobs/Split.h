@@ -90,6 +90,7 @@ public:
     // Pieces that got a "(n)" name because a file of their name was there.
     int renamedCount() const;
     int failureCause() const;
+    QString failureDetail() const;   // the PDF library's reason, for JobCause::StructureDamaged
     // What the last run wrote, when the worker told.
     OutputSizes outputSizes() const;
     int removedCount() const;
@@ -125,7 +126,7 @@ signals:
     void loadFinished();
     // The document at path cannot be split; engineCode tells why an
     // unreadable one did not open.
-    void documentUnusable(const QString &path, int problem, int engineCode);
+    void documentUnusable(const QString &path, int problem, int engineCode, const QString &engineDetail);
     void clean();
     void started();
     void progressChanged(double percenatage);

@@ -65,10 +65,10 @@ QString MergeMessages::nothingMergedText(const QList<LeftOutDocument> &leftOut)
 }
 
 QString MergeMessages::failureText(int errorCode, int cause, const QString &errorFileName,
-                                   const QString &saveFileName)
+                                   const QString &saveFileName, const QString &causeDetail)
 {
     const QString document = QFileInfo(errorFileName).fileName();
-    const QString because = OutcomeText::causeText(cause);
+    const QString because = OutcomeText::causeText(cause, causeDetail);
     if (errorCode == MergeErrors::SaveFailed || (document.isEmpty() && !because.isEmpty())) {
         const QString folder = QDir::toNativeSeparators(QFileInfo(saveFileName).absolutePath());
         const QString sentence = tr("%1 could not be written to %2").arg(QFileInfo(saveFileName).fileName(), folder);

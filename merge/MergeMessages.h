@@ -24,7 +24,7 @@ public:
     // Why the merge into saveFileName failed; errorFileName names the
     // document that made it fail, cause is a JobCause.
     static QString failureText(int errorCode, int cause, const QString &errorFileName,
-                               const QString &saveFileName);
+                               const QString &saveFileName, const QString &causeDetail = QString());
     // "2 pages carry damaged content from their source: report.pdf page 14,
     // scan.pdf page 3." The first ten are named, the others counted.
     static QString damagedPagesText(const QList<DamagedPage> &pages);

@@ -516,7 +516,7 @@ void MergeView::onMergeFinished(int errorCode, const QString &mergedFileName,
         const QString text = m_merge->leftOut().size() == m_merge->documentCount() && !m_merge->leftOut().isEmpty()
             ? MergeMessages::nothingMergedText(m_merge->leftOut())
             : MergeMessages::failureText(errorCode, m_merge->errorCause(), errorFileName,
-                                         m_merge->saveFileName());
+                                         m_merge->saveFileName(), m_merge->errorDetail());
         showMessage(tr("Merge failed"), text, this);
         return;
     }

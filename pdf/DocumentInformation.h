@@ -46,6 +46,7 @@ struct MergeModelItem
     PageRangeList pageRanges;                      // empty: the whole document
     bool reversePages = false;                     // its pages, after the ranges, backwards
     int loadError = 0;                             // the engine's code when it could not be read
+    QString loadErrorDetail;                       // the PDF library's reason for it, when known
     bool reading = false;                          // in the list, its information not yet read
 
     bool needsPassword() const { return hasPassword && password.isEmpty(); }

@@ -45,6 +45,7 @@ inline QByteArray encode(const InformationResult &result)
            << info.securityItem5 << info.pageSizes << info.pageLabels << qint32(info.outline.size());
     for (const OutlineEntry &entry : info.outline)
         stream << qint32(entry.level) << entry.title << qint32(entry.page);
+    stream << result.engineErrorDetail;
     return bytes;
 }
 
@@ -65,6 +66,7 @@ inline bool decode(const QByteArray &bytes, InformationResult &result)
         entry.page = page;
         info.outline.append(entry);
     }
+    stream >> result.engineErrorDetail;
     result.error = AddErrors(error);
     result.engineError = engineError;
     info.pageCount = pageCount;

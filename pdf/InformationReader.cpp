@@ -59,6 +59,7 @@ InformationResult readHere(const InformationRequest &request)
     result.info = reader.info();
     result.error = reader.error();
     result.engineError = reader.engineError();
+    result.engineErrorDetail = reader.engineErrorDetail();
     return result;
 }
 

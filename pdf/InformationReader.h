@@ -27,6 +27,7 @@ struct InformationResult
     DocumentInformation info;
     AddErrors error = AddCannotOpen;
     int engineError = 0;
+    QString engineErrorDetail;   // the PDF library's reason, for PdfEngine::StructureDamaged
 };
 
 // Reads a document's information in the renderer program (sheafrender

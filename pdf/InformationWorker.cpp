@@ -26,6 +26,7 @@ void InformationWorker::run()
     m_info = DocumentInformation();
     m_info.path = m_path;
     m_engineError = 0;
+    m_engineErrorDetail.clear();
 
     if (!m_service) {
         m_error = AddCannotOpen;
@@ -34,6 +35,7 @@ void InformationWorker::run()
         if (!document.isLoaded()) {
             m_error = QFileInfo(m_path).isFile() ? AddCannotOpen : AddFileNotFound;
             m_engineError = document.loadError();
+            m_engineErrorDetail = document.loadErrorDetail();
         } else if (document.needsPassword()) {
             m_error = AddPasswordRequired;
             m_info.locked = true;

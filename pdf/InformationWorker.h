@@ -38,6 +38,7 @@ public:
     AddErrors error() const { return m_error; }
     // The engine's error code of a document that did not open; 0 otherwise.
     int engineError() const { return m_engineError; }
+    QString engineErrorDetail() const { return m_engineErrorDetail; }
 
 signals:
     void started();
@@ -52,6 +53,7 @@ private:
     bool m_done = false;
     AddErrors m_error = AddNoError;
     int m_engineError = 0;
+    QString m_engineErrorDetail;
     DocumentInformation m_info;
 };
 

@@ -139,6 +139,7 @@ void InformationWorkerList::readNextFile()
         item.hasSecurity = read.info.hasSecurity;
     } else {
         item.loadError = read.engineError != 0 ? read.engineError : int(PdfEngine::FileDamaged);
+        item.loadErrorDetail = read.engineErrorDetail;
     }
     m_items.append(item);
 }

@@ -4,7 +4,7 @@ PdfDocument::PdfDocument(QSharedPointer<PdfService> service, const QString &file
                          const QString &password, QObject *parent)
     : QObject(parent), m_service(std::move(service))
 {
-    m_loaded = m_service->loadFile(fileName, password, m_documentId, m_needsPassword, &m_loadError);
+    m_loaded = m_service->loadFile(fileName, password, m_documentId, m_needsPassword, &m_loadError, &m_loadErrorDetail);
 }
 
 PdfDocument::PdfDocument(QSharedPointer<PdfService> service, QObject *parent)

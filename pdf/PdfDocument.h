@@ -41,6 +41,8 @@ public:
     bool needsPassword() const;
     // The engine's error code when the file did not open; 0 otherwise.
     int loadError() const { return m_loadError; }
+    // The PDF library's reason for that code, when the engine keeps one.
+    QString loadErrorDetail() const { return m_loadErrorDetail; }
     int documentId() const;
 
     int pageCount();
@@ -72,4 +74,5 @@ private:
     bool m_loaded = false;
     bool m_needsPassword = false;
     int m_loadError = 0;
+    QString m_loadErrorDetail;
 };

@@ -130,6 +130,11 @@ int PdfEngine::LastErrorCode() const
     return d->lastError;
 }
 
+QString PdfEngine::LastErrorDetail() const
+{
+    return d->lastError == StructureDamaged ? d->lastErrorDetail : QString();
+}
+
 void PdfEngine::setLastErrorCode(int code)
 {
     d->lastError = code;

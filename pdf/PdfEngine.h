@@ -44,7 +44,8 @@ public:
         OperationFailed = 410,  // the PDF library failed part-way (e.g. a damaged object read late)
         OutOfMemory = 411,
         DiskFull = 412,         // the output could not be written: no space left; nothing was left behind
-        TookTooLong = 413       // reading the document did not end within the caller's time limit
+        TookTooLong = 413,      // reading the document did not end within the caller's time limit
+        StructureDamaged = 414  // a PDF document whose structure recovery could not rebuild; see LastErrorDetail
     };
 
     // Boxes for GetPageBox; each falls back the way PDF readers do
@@ -86,6 +87,8 @@ protected:
     int RemoveDocument(int documentId);                                  // 1 = removed
     int NewDocument();                                                   // id; one blank page; selected
     int LastErrorCode() const;
+    // The PDF library's own words for the last failure (StructureDamaged); empty when none.
+    QString LastErrorDetail() const;
 
     // The selected document.
     int PageCount();

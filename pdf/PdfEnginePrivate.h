@@ -106,6 +106,7 @@ struct PdfEngine::Private
     int selectedId = 0;
     int selectedPage = 0;
     int lastError = NoError;
+    QString lastErrorDetail;
     ExtractionSource extractionSource;
     ExtractedPiece extractedPiece;
     DocumentPrefetch prefetch;
@@ -135,6 +136,7 @@ struct PdfEngine::Private
     void fail(int code, const char *what)
     {
         lastError = code;
+        lastErrorDetail = QString::fromUtf8(what);
         Logger::instance().log(QStringLiteral("PDF engine error %1: %2").arg(code).arg(QString::fromUtf8(what)));
     }
 

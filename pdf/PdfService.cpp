@@ -30,7 +30,7 @@ PdfService::PdfService(QObject *parent) : PdfEngine(parent)
 PdfService::~PdfService() = default;
 
 bool PdfService::loadFile(const QString &fileName, const QString &password, int &documentId,
-                          bool &needsPassword, int *errorCode)
+                          bool &needsPassword, int *errorCode, QString *errorDetail)
 {
     QMutexLocker lock(&m_mutex);
     if (LoadFromFile(fileName, password) == 1) {
@@ -41,6 +41,8 @@ bool PdfService::loadFile(const QString &fileName, const QString &password, int 
     const int code = LastErrorCode();
     if (errorCode)
         *errorCode = code;
+    if (errorDetail)
+        *errorDetail = LastErrorDetail();
     bool result = false;
     if (code == PasswordError) {
         needsPassword = true;
@@ -316,4 +318,10 @@ int PdfService::lastErrorCode()
 {
     QMutexLocker lock(&m_mutex);
     return LastErrorCode();
+}
+
+QString PdfService::lastErrorDetail()
+{
+    QMutexLocker lock(&m_mutex);
+    return LastErrorDetail();
 }

@@ -29,9 +29,10 @@ public:
 
     // True when the file opened, or when it exists but the password is
     // missing or wrong (needsPassword is then set and documentId left alone).
-    // errorCode, when given, takes the engine's code of a failed load.
+    // errorCode, when given, takes the engine's code of a failed load, and
+    // errorDetail the PDF library's reason where the engine keeps one.
     bool loadFile(const QString &fileName, const QString &password, int &documentId, bool &needsPassword,
-                  int *errorCode = nullptr);
+                  int *errorCode = nullptr, QString *errorDetail = nullptr);
     // Parses a file in the background that loadFile will be asked for next.
     void prefetchFile(const QString &fileName, const QString &password);
     int newDocument();
@@ -77,6 +78,7 @@ public:
     // to adopt (see PdfDocument::PagesOf); its id, or 0.
     int extractDocument(const QString &input, const QString &password, const QString &ranges);
     int lastErrorCode();
+    QString lastErrorDetail();   // the PDF library's reason for StructureDamaged
 
     // Draws pages in the renderer program, asynchronously; made on first
     // use, for the widgets of the thread that owns the service.

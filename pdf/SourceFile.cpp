@@ -178,6 +178,33 @@ qint64 SourceFile::readFile(qint64 offset, char *buffer, qint64 length)
     return done;
 }
 
+namespace {
+
+// A file that says it is a PDF document, where PDF readers look for it, is
+// one whose structure is damaged; the library's reason then tells the user
+// more than "not a PDF document".
+bool hasPdfHeader(InputSource &source)
+{
+    constexpr size_t HeaderSearchBytes = 1024;
+    char start[HeaderSearchBytes];
+    source.seek(0, SEEK_SET);
+    const size_t length = source.read(start, sizeof start);
+    static const char marker[] = "%PDF-";
+    return std::search(start, start + length, marker, marker + sizeof marker - 1) != start + length;
+}
+
+EngineFailure damaged(InputSource &source, const std::string &reason)
+{
+    bool isPdf = false;
+    try {
+        isPdf = hasPdfHeader(source);
+    } catch (const std::exception &) {
+    }
+    return EngineFailure(isPdf ? PdfEngine::StructureDamaged : PdfEngine::FileDamaged, reason);
+}
+
+} // namespace
+
 OpenedPdf openPdf(const QString &fileName, const QString &password)
 {
     OpenedPdf opened;
@@ -188,15 +215,15 @@ OpenedPdf openPdf(const QString &fileName, const QString &password)
         opened.pdf->processInputSource(opened.source, secret.constData());
         QPDFPageDocumentHelper(*opened.pdf).getAllPages();   // a page tree we cannot walk is no use
     } catch (const QPDFExc &e) {
-        throw EngineFailure(e.getErrorCode() == qpdf_e_password ? PdfEngine::PasswordError
-                                                                 : PdfEngine::FileDamaged,
-                            e.what());
+        if (e.getErrorCode() == qpdf_e_password)
+            throw EngineFailure(PdfEngine::PasswordError, e.what());
+        throw damaged(*opened.source, e.getMessageDetail());
     } catch (const QPDFSystemError &e) {
         throw EngineFailure(PdfEngine::FileNotFound, e.what());
     } catch (const std::bad_alloc &) {
         throw;
     } catch (const std::exception &e) {
-        throw EngineFailure(PdfEngine::FileDamaged, e.what());
+        throw damaged(*opened.source, e.what());
     }
     return opened;
 }

@@ -108,7 +108,8 @@ void PageView::showEmptyReason(const InformationResult &result)
     else
         reason = tr("This document cannot be shown: %1.")
                      .arg(OutcomeText::unreadableReason(result.error == AddFileNotFound ? int(PdfEngine::FileNotFound)
-                                                                                       : result.engineError));
+                                                                                       : result.engineError,
+                                                    result.engineErrorDetail));
     m_emptyReason = reason;
     // In the middle of the empty view, where the pages would be.
     QWidget *content = newContent();

@@ -75,7 +75,8 @@ enum Cause {
     DiskFull = 3,       // no space left where the output goes
     Password = 4,       // the document's password is missing or wrong
     Unreadable = 5,     // the document is no PDF, is damaged, or went away
-    UnusableName = 6    // the output name cannot be a file name (e.g. "/" in a template)
+    UnusableName = 6,   // the output name cannot be a file name (e.g. "/" in a template)
+    StructureDamaged = 7 // a PDF document whose structure recovery could not rebuild; "error_detail" says why
 };
 
 } // namespace JobCause

@@ -108,6 +108,7 @@ const QString kErrorFileName = QStringLiteral("error_file_name");
 const QString kFailedCount = QStringLiteral("failed_count");
 const QString kRenamedCount = QStringLiteral("renamed_count");
 const QString kErrorCause = QStringLiteral("error_cause");
+const QString kErrorDetail = QStringLiteral("error_detail");
 const QString kDamagedPages = QStringLiteral("damaged_pages");
 
 int intOf(const QJsonObject &object, const QString &key, int fallback = 0)
@@ -446,6 +447,8 @@ QJsonObject SplitResponse::toJson() const
         object.insert(kOversizedFiles, fileArrayOf(oversizedFiles));
     if (renamedCount > 0)
         object.insert(kRenamedCount, renamedCount);
+    if (!errorDetail.isEmpty())
+        object.insert(kErrorDetail, errorDetail);
     writeSizes(sizes, object);
     return object;
 }
@@ -460,6 +463,7 @@ SplitResponse SplitResponse::fromJson(const QJsonObject &object)
     response.failedCount = intOf(object, kFailedCount);
     response.renamedCount = intOf(object, kRenamedCount);
     response.errorCause = intOf(object, kErrorCause);
+    response.errorDetail = stringOf(object, kErrorDetail);
     response.sizes = sizesOf(object);
     return response;
 }
@@ -503,6 +507,8 @@ QJsonObject MergeResponse::toJson() const
     QJsonObject object{{kErrorCode, errorCode}, {kMergedFileName, mergedFileName},
                        {kErrorFileName, errorFileName}, {kErrorCause, errorCause}};
     writeSizes(sizes, object);
+    if (!errorDetail.isEmpty())
+        object.insert(kErrorDetail, errorDetail);
     if (!damagedPages.isEmpty()) {
         QJsonArray pages;
         for (const DamagedPage &page : damagedPages)
@@ -519,6 +525,7 @@ MergeResponse MergeResponse::fromJson(const QJsonObject &object)
     response.mergedFileName = stringOf(object, kMergedFileName);
     response.errorFileName = stringOf(object, kErrorFileName);
     response.errorCause = intOf(object, kErrorCause);
+    response.errorDetail = stringOf(object, kErrorDetail);
     response.sizes = sizesOf(object);
     for (const QJsonValue &element : object.value(kDamagedPages).toArray()) {
         const QJsonObject page = element.toObject();

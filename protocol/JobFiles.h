@@ -102,6 +102,7 @@ struct SplitResponse
     int failedCount = 0;   // outputs of the request that were not written
     int renamedCount = 0;  // outputs that got a "(n)" name because a file of their name was there
     int errorCause = 0;    // why (protocol/JobErrors.h JobCause), for the first that failed
+    QString errorDetail;   // the PDF library's reason, for JobCause::StructureDamaged
     OutputSizes sizes;
 
     QJsonObject toJson() const;
@@ -158,6 +159,7 @@ struct MergeResponse
     QString mergedFileName;
     QString errorFileName;
     int errorCause = 0;    // why it failed (protocol/JobErrors.h JobCause)
+    QString errorDetail;   // the PDF library's reason, for JobCause::StructureDamaged
     OutputSizes sizes;
     QList<DamagedPage> damagedPages;   // in the merged file's order
 

@@ -70,5 +70,6 @@ int answerInformation(int input, int output)
     result.info = reader.info();
     result.error = reader.error();
     result.engineError = reader.engineError();
+    result.engineErrorDetail = reader.engineErrorDetail();
     return writeAll(output, InformationProtocol::encode(result)) ? 0 : 1;
 }

@@ -10,15 +10,16 @@
 
 namespace {
 
-QString withCause(const QString &sentence, int cause)
+QString withCause(const QString &sentence, int cause, const QString &causeDetail = QString())
 {
-    const QString because = OutcomeText::causeText(cause);
+    const QString because = OutcomeText::causeText(cause, causeDetail);
     return because.isEmpty() ? sentence + QLatin1Char('.') : sentence + QStringLiteral(": ") + because + QLatin1Char('.');
 }
 
 } // namespace
 
-QString SplitMessages::failureText(int errorCode, int cause, const QString &fileName, const QString &folder)
+QString SplitMessages::failureText(int errorCode, int cause, const QString &fileName, const QString &folder,
+                                  const QString &causeDetail)
 {
     const QString name = QFileInfo(fileName).fileName();
     const QString where = QDir::toNativeSeparators(folder);
@@ -30,14 +31,14 @@ QString SplitMessages::failureText(int errorCode, int cause, const QString &file
     case SplitErrors::DecryptionFailed:
         return name.isEmpty() ? tr("The document could not be opened: the password is wrong.")
                               : withCause(tr("%1 could not be opened").arg(name),
-                                          cause ? cause : int(JobCause::Password));
+                                          cause ? cause : int(JobCause::Password), causeDetail);
     case SplitErrors::EditedFileNotSaved:
     case SplitErrors::PagesNotExtracted:
     case SplitErrors::NoRangeExtracted:
         if (where.isEmpty() || cause == JobCause::Unknown)
             return tr("The pages could not be written to the output folder.");
-        if (cause == JobCause::Password || cause == JobCause::Unreadable)
-            return withCause(tr("The pages of %1 could not be read").arg(name), cause);
+        if (cause == JobCause::Password || cause == JobCause::Unreadable || cause == JobCause::StructureDamaged)
+            return withCause(tr("The pages of %1 could not be read").arg(name), cause, causeDetail);
         return withCause(tr("The pages could not be written to %1").arg(where), cause);
     case SplitErrors::NoBookmarksAtLevel:
         return tr("The document has no bookmarks at the chosen level.");
@@ -77,14 +78,14 @@ QString SplitMessages::missingText(int failedCount, int cause)
     return withCause(tr("%n file(s) could not be written", "", failedCount), cause);
 }
 
-QString SplitMessages::unusableText(const QString &path, int problem, int engineCode)
+QString SplitMessages::unusableText(const QString &path, int problem, int engineCode, const QString &engineDetail)
 {
     const QString name = QFileInfo(path).fileName().isEmpty() ? path : QFileInfo(path).fileName();
     switch (problem) {
     case Split::Missing:
         return tr("%1 does not exist.").arg(QDir::toNativeSeparators(path));
     case Split::Unreadable:
-        return tr("%1 cannot be opened: %2.").arg(name, OutcomeText::unreadableReason(engineCode));
+        return tr("%1 cannot be opened: %2.").arg(name, OutcomeText::unreadableReason(engineCode, engineDetail));
     case Split::NoPages:
         return tr("%1 has no pages: there is nothing to split.").arg(name);
     default:

@@ -17,13 +17,14 @@ public:
     // A split that failed with errorCode; cause (a JobCause) and the
     // document's and output folder's names make it precise when known.
     static QString failureText(int errorCode, int cause = 0, const QString &fileName = QString(),
-                               const QString &folder = QString());
+                               const QString &folder = QString(), const QString &causeDetail = QString());
     // A split the user stopped, with the pieces it had written and took back.
     static QString canceledText(int removedCount);
     // The note under a successful split's result when outputs are missing.
     static QString missingText(int failedCount, int cause);
     // Why the document at path (Split::DocumentProblem) cannot be split.
-    static QString unusableText(const QString &path, int problem, int engineCode);
+    static QString unusableText(const QString &path, int problem, int engineCode,
+                                const QString &engineDetail = QString());
 
     // Why a page cannot be added to the pages to remove; empty when it can.
     static QString pageProblem(int page, int pageCount, bool listed, bool lastPageLeft);

@@ -563,7 +563,7 @@ void SplitView::onFailed(int errorCode)
         return;
     }
     const QString text = split ? SplitMessages::failureText(errorCode, split->failureCause(), split->fileName(),
-                                                            split->outDirectory())
+                                                            split->outDirectory(), split->failureDetail())
                                : SplitMessages::failureText(errorCode);
     showMessage(tr("Split failed"), text, this);
 }
@@ -573,7 +573,7 @@ void SplitView::onContentCopyDisabled()
     showMessage(tr("Split failed"), tr("Error: this file has read permission only!"), this);
 }
 
-void SplitView::onDocumentUnusable(const QString &path, int problem, int engineCode)
+void SplitView::onDocumentUnusable(const QString &path, int problem, int engineCode, const QString &engineDetail)
 {
-    showMessage(tr("Cannot split this document"), SplitMessages::unusableText(path, problem, engineCode), this);
+    showMessage(tr("Cannot split this document"), SplitMessages::unusableText(path, problem, engineCode, engineDetail), this);
 }

@@ -112,7 +112,7 @@ public slots:
     void onFailed(int errorCode);
     void onProgressChanged(double percentage);
     void onContentCopyDisabled();
-    void onDocumentUnusable(const QString &path, int problem, int engineCode);
+    void onDocumentUnusable(const QString &path, int problem, int engineCode, const QString &engineDetail);
     // Why SPLIT cannot run now (empty when it can), and why the group
     // fields' entries cannot be used.
     QString splitBlocker() const;

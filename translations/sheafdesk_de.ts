@@ -1105,6 +1105,14 @@
         <source>reading it took too long</source>
         <translation>das Lesen hat zu lange gedauert</translation>
     </message>
+    <message>
+        <source>its structure is damaged</source>
+        <translation>sein Aufbau ist beschädigt</translation>
+    </message>
+    <message>
+        <source>its structure is damaged (%1)</source>
+        <translation>sein Aufbau ist beschädigt (%1)</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>

@@ -1105,6 +1105,14 @@
         <source>reading it took too long</source>
         <translation>reading it took too long</translation>
     </message>
+    <message>
+        <source>its structure is damaged</source>
+        <translation>its structure is damaged</translation>
+    </message>
+    <message>
+        <source>its structure is damaged (%1)</source>
+        <translation>its structure is damaged (%1)</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>

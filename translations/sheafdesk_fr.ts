@@ -1105,6 +1105,14 @@
         <source>reading it took too long</source>
         <translation>sa lecture a pris trop de temps</translation>
     </message>
+    <message>
+        <source>its structure is damaged</source>
+        <translation>sa structure est endommagée</translation>
+    </message>
+    <message>
+        <source>its structure is damaged (%1)</source>
+        <translation>sa structure est endommagée (%1)</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>

@@ -27,6 +27,8 @@ int readFailureCause(int engineCode)
     case PdfEngine::FileDamaged:
     case PdfEngine::OperationFailed:
         return JobCause::Unreadable;
+    case PdfEngine::StructureDamaged:
+        return JobCause::StructureDamaged;
     case PdfEngine::DiskFull:
         return JobCause::DiskFull;
     default:

@@ -228,6 +228,7 @@ void MergeEngine::appendRanges(const QString &workingFile, const MergeItem &item
             LogError);
         fail(RangesNotCut, item.fullPath,
              split.failureCause() != JobCause::Unknown ? split.failureCause() : int(JobCause::Unreadable));
+        m_errorDetail = split.failureDetail();
         return;
     }
 
@@ -284,11 +285,14 @@ bool MergeEngine::appendFile(const QString &file, const QString &itemPath, const
         return true;
     }
 
-    const int engineCode = m_service->lastErrorCode();
+    // Reading the next item ahead resets the engine's code: a document that
+    // did not open keeps its own.
+    const int engineCode = document.isLoaded() ? m_service->lastErrorCode() : document.loadError();
     engineLog(QStringLiteral("Append file [FAILED]. Error code:'%1' File:'%2").arg(engineCode).arg(file), LogError);
     // A document that opens but needs a password was decrypted with the wrong one.
     const int cause = document.needsPassword() ? int(JobCause::Password) : readFailureCause(engineCode);
     fail(AppendFailed, itemPath, cause != JobCause::Unknown ? cause : int(JobCause::Unreadable));
+    m_errorDetail = document.loadErrorDetail();
     return false;
 }
 

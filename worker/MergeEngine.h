@@ -35,6 +35,7 @@ public:
     QString mergedFileName() const { return m_mergedFileName; }
     QString errorFileName() const { return m_errorFileName; }
     int errorCause() const { return m_errorCause; }   // JobCause
+    QString errorDetail() const { return m_errorDetail; }   // the PDF library's reason, for StructureDamaged
     // What the merged file takes, and what optimising it saved.
     OutputSizes outputSizes() const { return m_sizes; }
     // Pages taken into the merged file whose content their source could not
@@ -80,6 +81,7 @@ private:
     QScopedPointer<PdfDocument> m_mergedDocument;
     int m_errorCode = NoError;
     int m_errorCause = 0;
+    QString m_errorDetail;
     QString m_errorFileName;
     QString m_mergedFileName;
     int m_currentItem = 0;

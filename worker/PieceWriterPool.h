@@ -38,6 +38,7 @@ public:
         int index = 0;           // the order in which the piece was added
         bool written = false;
         int failureCause = 0;    // JobCause, when not written
+        QString failureDetail;   // the PDF library's reason, for JobCause::StructureDamaged
         qint64 bytes = 0;        // of the file written
         OptimisationReport optimisation;
     };

@@ -136,10 +136,12 @@ bool SplitEngine::sourceExists(int errorCode)
     return false;
 }
 
-void SplitEngine::noteFailure(int cause)
+void SplitEngine::noteFailure(int cause, const QString &detail)
 {
-    if (m_failedCount == 0)
+    if (m_failedCount == 0) {
         m_failureCause = cause;
+        m_failureDetail = detail;
+    }
     ++m_failedCount;
 }
 
@@ -216,12 +218,14 @@ PieceWriterPool::Outcome SplitEngine::writeNamedPiece(const QSharedPointer<PdfSe
     PdfDocument document(service, PdfDocument::PagesOf{piece.source, QString(), piece.rangeText});
     if (!preparePiece(service, document, piece.rangeText, piece.turns)) {
         outcome.failureCause = readOrWriteFailureCause(service->lastErrorCode(), m_request.outDirectory);
+        outcome.failureDetail = service->lastErrorDetail();
         return outcome;
     }
     if (!document.saveToFile(piece.outputPath)) {
         engineLog(QStringLiteral("Save file [FAILED]. Error code:'%2' File:'%1'")
                 .arg(piece.outputPath).arg(service->lastErrorCode()));
         outcome.failureCause = readOrWriteFailureCause(service->lastErrorCode(), m_request.outDirectory);
+        outcome.failureDetail = service->lastErrorDetail();
         return outcome;
     }
     outcome.written = true;
@@ -251,7 +255,7 @@ void SplitEngine::takeOutcome(const PieceWriterPool::Outcome &outcome, const QSt
         m_outputFiles.append(outputPath);
         m_sizes.add(outcome.bytes, outcome.optimisation);
     } else
-        noteFailure(outcome.failureCause);
+        noteFailure(outcome.failureCause, outcome.failureDetail);
     m_progress.setValue(outcome.index + 1);
 }
 
@@ -268,7 +272,7 @@ QString SplitEngine::writePiece(const QString &source, const PageRangeList &page
     }
     const PieceWriterPool::Outcome outcome = writeNamedPiece(m_service, piece);
     if (!outcome.written) {
-        noteFailure(outcome.failureCause);
+        noteFailure(outcome.failureCause, outcome.failureDetail);
         return QString();
     }
     m_outputFiles.append(piece.outputPath);
@@ -447,6 +451,7 @@ QString SplitEngine::workingSource(const QSharedPointer<PdfService> &service, Te
         return decrypted;
     m_decryptionFailed = true;
     m_failureCause = readFailureCause(service->lastErrorCode());
+    m_failureDetail = service->lastErrorDetail();
     return m_request.fileName;
 }
 

@@ -53,6 +53,8 @@ public:
     // Pieces that got a "(n)" name because a file of their name was there.
     int renamedCount() const { return m_renamedCount; }
     int failureCause() const { return m_failureCause; }
+    // The PDF library's reason for that cause, when it is JobCause::StructureDamaged.
+    QString failureDetail() const { return m_failureDetail; }
     // What the files written take, and what optimising them saved.
     OutputSizes outputSizes() const { return m_sizes; }
 
@@ -108,7 +110,7 @@ private:
     // would make it too long.
     QString outputPathFor(const std::function<QString(int maxBytes)> &nameFor);
     void ensureOutputFolder();
-    void noteFailure(int cause);
+    void noteFailure(int cause, const QString &detail = QString());
     bool extractKeptPages(const QSharedPointer<PdfService> &service, const QString &source,
                           const QString &pageList, const QList<int> &removed,
                           const QString &extractionPath);
@@ -124,6 +126,7 @@ private:
     int m_failedCount = 0;
     int m_renamedCount = 0;
     int m_failureCause = 0;
+    QString m_failureDetail;
     std::unique_ptr<OutputJournal> m_journal;
     QSharedPointer<PdfService> m_service;
     bool m_applyProperties = true;

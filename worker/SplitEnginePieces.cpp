@@ -38,9 +38,11 @@ bool SplitEngine::readSource(const QString &source, int &pageCount, OutlineEntry
     pageCount = document.isLoaded() && !document.needsPassword() ? document.pageCount() : 0;
     if (pageCount <= 0) {
         engineLog(QStringLiteral("Can not load file:%1").arg(source));
-        if (m_failureCause == JobCause::Unknown)
+        if (m_failureCause == JobCause::Unknown) {
             m_failureCause = document.needsPassword() ? int(JobCause::Password)
                                                       : readFailureCause(document.loadError());
+            m_failureDetail = document.loadErrorDetail();
+        }
         return false;
     }
     if (outline)

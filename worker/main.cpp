@@ -91,6 +91,7 @@ int writerThreads()
     response.failedCount = engine.failedCount();
     response.renamedCount = engine.renamedCount();
     response.errorCause = engine.failureCause();
+    response.errorDetail = engine.failureDetail();
     response.sizes = engine.outputSizes();
 
     log(QStringLiteral("Split response: %1").arg(describeSplitResponse(response)));
@@ -115,6 +116,7 @@ int writerThreads()
     response.mergedFileName = engine.mergedFileName();
     response.errorFileName = engine.errorFileName();
     response.errorCause = engine.errorCause();
+    response.errorDetail = engine.errorDetail();
     response.sizes = engine.outputSizes();
     response.damagedPages = engine.damagedPages();
 

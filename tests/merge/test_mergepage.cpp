@@ -594,7 +594,8 @@ void TestMergePage::leftOutDocumentsAreAskedAboutAndNamed()
     const QModelIndex state = m_model->index(unreadable, MergeModel::PasswordColumn);
     QCOMPARE(state.data(MergeModel::StateRole).toInt(), int(MergeModel::Unreadable));
     QCOMPARE(state.data(Qt::ToolTipRole).toString(),
-             QString("unreadable.pdf cannot be read: it is not a PDF document, or it is damaged."));
+             QString("unreadable.pdf cannot be read: its structure is damaged "
+                     "(unable to find trailer dictionary while recovering damaged file)."));
     QCOMPARE(state.data(Qt::AccessibleTextRole).toString(), QString("Cannot be read"));
     QCOMPARE(m_model->index(rowOf("secret.pdf"), 0).data(MergeModel::StateRole).toInt(),
              int(MergeModel::NeedsPassword));
@@ -616,9 +617,9 @@ void TestMergePage::leftOutDocumentsAreAskedAboutAndNamed()
     QVERIFY(!Application::instance()->merge()->isRunning());
     QTest::mouseClick(child<QPushButton>("buttonMerge"), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(answers.allAnswered(), 60000);
-    const QString question = "1 document cannot be merged:\nunreadable.pdf cannot be read: it is not a PDF "
-                             "document, or it is damaged.\n\nRemove them from the list, or merge the others "
-                             "without them?";
+    const QString question = "1 document cannot be merged:\nunreadable.pdf cannot be read: its structure is damaged "
+                             "(unable to find trailer dictionary while recovering damaged file).\n\nRemove them "
+                             "from the list, or merge the others without them?";
     QCOMPARE(answers.seen().at(1).title, QString("Documents cannot be merged"));
     QCOMPARE(answers.seen().at(1).text, question);
     QCOMPARE(answers.seen().at(3).title, QString("Merge complete"));

@@ -485,21 +485,33 @@ void TestSplitView::unusableDocumentsAndEntriesAreExplained()
     const QString broken = m_folder.filePath("broken.pdf");
     QFile garbage(broken);
     QVERIFY(garbage.open(QIODevice::WriteOnly));
-    garbage.write("%PDF-1.7 but nothing more");
+    garbage.write("PDF-1.7 but nothing more");
     garbage.close();
     const QString missing = m_folder.filePath("gone/away.pdf");
+    // PDF documents that recovery cannot open are told as such, with the library's reason.
+    const QString cyclic = m_folder.filePath("cyclic.pdf");
+    const QString trailer = m_folder.filePath("trailer.pdf");
+    QVERIFY(writeUnopenablePdf(cyclic, UnopenablePdf::CyclicPageTree));
+    QVERIFY(writeUnopenablePdf(trailer, UnopenablePdf::LostTrailer));
 
-    DialogAnswers answers({grab("split_unreadable_en"), DialogAnswers::click("OK"), DialogAnswers::click("OK")});
+    DialogAnswers answers({grab("split_unreadable_en"), DialogAnswers::click("OK"), DialogAnswers::click("OK"),
+                           grab("split_structure_damaged_en"), DialogAnswers::click("OK")});
     load(broken);
     split->setFile(missing);            // as from the command line
     waitForReading();
     load(fixture("single.pdf", 1));
+    load(cyclic);
+    load(trailer);
     QTRY_VERIFY(answers.allAnswered());
     QCOMPARE(answers.seen().at(0).title, QString("Cannot split this document"));
     QCOMPARE(answers.seen().at(0).text,
              QString("broken.pdf cannot be opened: it is not a PDF document, or it is damaged."));
     QCOMPARE(answers.seen().at(1).text, QString("%1 does not exist.").arg(missing));
     QCOMPARE(answers.seen().at(2).text, QString("single.pdf has only one page: there is nothing to split."));
+    QCOMPARE(answers.seen().at(3).text, QString("cyclic.pdf cannot be opened: its structure is damaged "
+                                                "(Loop detected in /Pages structure (getAllPages))."));
+    QCOMPARE(answers.seen().at(4).text, QString("trailer.pdf cannot be opened: its structure is damaged "
+                                                "(unable to find /Root dictionary)."));
     QVERIFY(!m_view->splitButton()->isEnabled());
 
     load(fixture("twelve.pdf", 12));

@@ -9,6 +9,7 @@
 #include <qpdf/QPDFWriter.hh>
 
 #include <QCryptographicHash>
+#include <QFile>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -394,4 +395,28 @@ int fixturePageRotation(const QString &path, int page, const QString &password)
     } catch (const std::exception &) {
         return -1;
     }
+}
+
+bool writeUnopenablePdf(const QString &path, UnopenablePdf kind)
+{
+    const QList<QByteArray> objects{
+        "<< /Type /Catalog /Pages 2 0 R >>",
+        "<< /Type /Pages /Kids [3 0 R 4 0 R] /Count 2 >>",
+        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] >>",
+        "<< /Type /Pages /Parent 2 0 R /Kids [2 0 R] /Count 1 >>",
+    };
+    QByteArray pdf("%PDF-1.4\n");
+    QByteArray xref = "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
+    for (int i = 0; i < objects.size(); ++i) {
+        xref += QByteArray::number(pdf.size()).rightJustified(10, '0') + " 00000 n \n";
+        pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects.at(i) + "\nendobj\n";
+    }
+    const QByteArray size = QByteArray::number(objects.size() + 1);
+    if (kind == UnopenablePdf::CyclicPageTree)
+        pdf += xref + "trailer\n<< /Size " + size + " /Root 1 0 R >>\nstartxref\n" + QByteArray::number(pdf.size())
+               + "\n%%EOF\n";
+    else
+        pdf += "xref\n0 5\ngarbage\ntrailer\n<< /Size " + size + " >>\nstartxref\n99999\n%%EOF\n";
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size();
 }

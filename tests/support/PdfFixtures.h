@@ -44,6 +44,12 @@ struct FixtureOptions
 
 bool writePdfFixture(const QString &path, const FixtureOptions &options = {});
 
+// PDF documents, header and all, that qpdf's recovery cannot open: a page
+// tree whose /Kids lead back to itself, and a file whose trailer names no
+// /Root while its cross-reference table points nowhere.
+enum class UnopenablePdf { CyclicPageTree, LostTrailer };
+bool writeUnopenablePdf(const QString &path, UnopenablePdf kind);
+
 // The "Page k" text of every page in page order ("" for a page without one,
 // or whose content cannot be read); an empty list when the file cannot be read.
 QStringList pageTexts(const QString &path, const QString &password = {});

@@ -2,6 +2,7 @@
 #include "tests/support/PdfFixtures.h"
 #include "tests/support/TestEnv.h"
 #include "tests/worker/WorkerProcess.h"
+#include "protocol/JobErrors.h"
 
 #include <QFileInfo>
 #include <QtTest>
@@ -279,6 +280,7 @@ void SheafrunMergeTest::damagedFilesFailCleanly_data()
         const char *suffix = ranges ? " with ranges" : "";
         QTest::addRow("zero bytes%s", suffix) << "empty" << ranges << true << true;
         QTest::addRow("not a PDF%s", suffix) << "text" << ranges << true << true;
+        QTest::addRow("cyclic page tree%s", suffix) << "cyclic" << ranges << true << true;
         QTest::addRow("truncated%s", suffix) << "truncated" << ranges << false << true;
         QTest::addRow("broken xref%s", suffix) << "xref" << ranges << false << false;
     }
@@ -300,6 +302,9 @@ void SheafrunMergeTest::damagedFilesFailCleanly()
         bytes.clear();
     } else if (damage == "text") {
         bytes = "Minutes of the meeting, nothing to see here.\n";
+    } else if (damage == "cyclic") {
+        QVERIFY(writeUnopenablePdf(damaged, UnopenablePdf::CyclicPageTree));
+        bytes = readFile(damaged);
     } else if (damage == "truncated") {
         bytes.truncate(bytes.size() * 6 / 10);
     } else {
@@ -327,6 +332,14 @@ void SheafrunMergeTest::damagedFilesFailCleanly()
         QCOMPARE(response.errorCode, withRanges ? 6 : 2);
         QCOMPARE(response.errorFileName, damaged);
         QVERIFY(!QFileInfo::exists(m_target));
+        // A PDF document that recovery cannot open is told with the library's reason.
+        if (damage == "cyclic") {
+            QCOMPARE(response.errorCause, int(JobCause::StructureDamaged));
+            QCOMPARE(response.errorDetail, QString("Loop detected in /Pages structure (getAllPages)"));
+        } else if (damage == "text") {
+            QCOMPARE(response.errorCause, int(JobCause::Unreadable));
+            QVERIFY(response.errorDetail.isEmpty());
+        }
     }
 }
 
