@@ -48,21 +48,6 @@ InformationResult failedRead(const QString &path, int engineError)
     return result;
 }
 
-// In this process, when the renderer program is not there to read it.
-InformationResult readHere(const InformationRequest &request)
-{
-    InformationWorker reader(QSharedPointer<PdfService>::create(), request.path, request.password);
-    reader.setReadOutline(request.readOutline);
-    reader.setReadPageSizes(request.readPageSizes);
-    reader.run();
-    InformationResult result;
-    result.info = reader.info();
-    result.error = reader.error();
-    result.engineError = reader.engineError();
-    result.engineErrorDetail = reader.engineErrorDetail();
-    return result;
-}
-
 // A little longer than the reader's own limit: the program is ended when
 // the reader has given up on it, and at the latest then.
 constexpr int HelperGraceMs = 1000;
@@ -102,7 +87,7 @@ InformationResult readInHelper(const PendingRead &read)
 InformationResult readNow(const PendingRead &read)
 {
     if (!QFileInfo(RenderProtocol::rendererProgram()).isExecutable())
-        return readHere(read.request);
+        return InformationReader::readInThisProcess(read.request);
     return readInHelper(read);
 }
 
@@ -179,6 +164,22 @@ int InformationReader::readingCount()
 void InformationReader::cancel()
 {
     forget();
+}
+
+// In the renderer program, which reads for the window, and in the window
+// itself when the renderer program is not there to read it.
+InformationResult InformationReader::readInThisProcess(const InformationRequest &request)
+{
+    InformationWorker reader(QSharedPointer<PdfService>::create(), request.path, request.password);
+    reader.setReadOutline(request.readOutline);
+    reader.setReadPageSizes(request.readPageSizes);
+    reader.run();
+    InformationResult result;
+    result.info = reader.info();
+    result.error = reader.error();
+    result.engineError = reader.engineError();
+    result.engineErrorDetail = reader.engineErrorDetail();
+    return result;
 }
 
 InformationResult InformationReader::read(const InformationRequest &request, int timeLimitMs)

@@ -61,6 +61,8 @@ public:
     // before it goes on: the window keeps painting and answering while the
     // user's input waits until the document is read.
     static InformationResult readAnswering(const InformationRequest &request);
+    // Parses the document here, without a helper process and its limits.
+    static InformationResult readInThisProcess(const InformationRequest &request);
 
 signals:
     // Once per start() that was not forgotten.

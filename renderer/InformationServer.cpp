@@ -1,11 +1,9 @@
 #include "renderer/InformationServer.h"
 
 #include "pdf/InformationProtocol.h"
-#include "pdf/InformationWorker.h"
-#include "pdf/PdfService.h"
+#include "pdf/InformationReader.h"
 
 #include <QByteArray>
-#include <QSharedPointer>
 
 #include <cerrno>
 
@@ -62,14 +60,6 @@ int answerInformation(int input, int output)
         return 1;
     delayForTests(request.path);
 
-    InformationWorker reader(QSharedPointer<PdfService>::create(), request.path, request.password);
-    reader.setReadOutline(request.readOutline);
-    reader.setReadPageSizes(request.readPageSizes);
-    reader.run();
-    InformationResult result;
-    result.info = reader.info();
-    result.error = reader.error();
-    result.engineError = reader.engineError();
-    result.engineErrorDetail = reader.engineErrorDetail();
+    const InformationResult result = InformationReader::readInThisProcess(request);
     return writeAll(output, InformationProtocol::encode(result)) ? 0 : 1;
 }
