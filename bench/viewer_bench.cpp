@@ -28,6 +28,7 @@
 #include "preview/ThumbnailGrid.h"
 #include "preview/ThumbnailLoader.h"
 #include "tests/support/PdfFixtures.h"
+#include "tests/support/TestEnv.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -49,18 +50,6 @@ namespace {
 QTextStream out(stdout);
 int renders = 0;
 
-
-long residentKilobytes(const QString &process = QStringLiteral("self"))
-{
-    QFile status(QStringLiteral("/proc/%1/status").arg(process));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    }
-    return -1;
-}
 
 // Pages whose rendering is in the cache now, and the bytes they take.
 QPair<int, qint64> cachedPages(const PageView *view)

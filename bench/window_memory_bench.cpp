@@ -18,6 +18,7 @@
 #include "jobs/Split.h"
 #include "pdf/InformationReader.h"
 #include "tests/support/PdfFixtures.h"
+#include "tests/support/TestEnv.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -38,14 +39,8 @@ QTextStream out(stdout);
 
 double residentMiB()
 {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.simplified().split(' ').value(1).toDouble() / 1024;
-    }
-    return -1;
+    const long kilobytes = residentKilobytes();
+    return kilobytes < 0 ? -1 : kilobytes / 1024.0;
 }
 
 void fail(const QString &what)

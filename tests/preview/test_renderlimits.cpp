@@ -1,5 +1,6 @@
 #include "tests/app/AppTestMain.h"
 #include "tests/support/PdfFixtures.h"
+#include "tests/support/TestEnv.h"
 
 #include "app/MainView.h"
 #include "jobs/OutcomeText.h"
@@ -100,14 +101,8 @@ QByteArray oversizedPage()
 
 double residentMiB()
 {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.simplified().split(' ').value(1).toDouble() / 1024;
-    }
-    return -1;
+    const long kilobytes = residentKilobytes();
+    return kilobytes < 0 ? -1 : kilobytes / 1024.0;
 }
 
 // Written by a child process, so that what writing it costs is not counted

@@ -48,3 +48,17 @@ inline bool installFakeOpener(const QString &folder, int exitCode)
     qputenv("PATH", folder.toLocal8Bit() + ':' + qgetenv("PATH"));
     return true;
 }
+
+// A process's resident memory in kilobytes, read from /proc ("self" or a
+// process id); -1 when it cannot be read.
+inline long residentKilobytes(const QString &process = QStringLiteral("self"))
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(process));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    }
+    return -1;
+}
