@@ -184,4 +184,21 @@ inline QStringList unnamedButtons(const QWidget *root)
     return unnamed;
 }
 
+// A key pressed where the focus is, as a person at the keyboard does.
+inline void keyOnFocus(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget *target = QApplication::focusWidget();
+    QVERIFY(target);
+    QTest::keyClick(target, Qt::Key(key), modifiers);
+    QCoreApplication::processEvents();
+}
+
+// Tab until the focus is on target, at most limit times.
+inline bool tabFocusTo(QWidget *target, int limit = 40)
+{
+    for (int i = 0; i < limit && QApplication::focusWidget() != target; ++i)
+        keyOnFocus(Qt::Key_Tab);
+    return QApplication::focusWidget() == target;
+}
+
 #endif

@@ -35,9 +35,6 @@ private slots:
     void blankSheetsFoundChangedByHandAndSplit();
 
 private:
-    void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-    bool tabTo(QWidget *target, int limit = 40);
-
     ScratchFolder m_folder;
 };
 
@@ -46,21 +43,6 @@ void TestSplitFindCuts::initTestCase()
     QVERIFY(m_folder.isValid());
     Application::settings()->setValue("Language", "en");
     Application::instance()->applyLanguage();
-}
-
-void TestSplitFindCuts::key(int key, Qt::KeyboardModifiers modifiers)
-{
-    QWidget *target = QApplication::focusWidget();
-    QVERIFY(target);
-    QTest::keyClick(target, Qt::Key(key), modifiers);
-    QCoreApplication::processEvents();
-}
-
-bool TestSplitFindCuts::tabTo(QWidget *target, int limit)
-{
-    for (int i = 0; i < limit && QApplication::focusWidget() != target; ++i)
-        key(Qt::Key_Tab);
-    return QApplication::focusWidget() == target;
 }
 
 void TestSplitFindCuts::blankSheetsFoundChangedByHandAndSplit()
@@ -82,15 +64,15 @@ void TestSplitFindCuts::blankSheetsFoundChangedByHandAndSplit()
     dropFiles(view->previewWidget()->dropArea(), {path});
     QVERIFY(job->isLoaded());
 
-    QVERIFY(tabTo(view->previewWidget()->previewButton()));
-    key(Qt::Key_Space);
+    QVERIFY(tabFocusTo(view->previewWidget()->previewButton()));
+    keyOnFocus(Qt::Key_Space);
     DocumentViewer *viewer = main.documentViewer();
     QTRY_VERIFY(viewer->isVisible());
     viewer->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(viewer));
 
     // Ctrl+F opens the panel on the grid, at blank pages; Enter finds.
-    key(Qt::Key_F, Qt::ControlModifier);
+    keyOnFocus(Qt::Key_F, Qt::ControlModifier);
     FindCutsBar *panel = viewer->findCutsBar();
     QVERIFY(panel->isVisible());
     QCOMPARE(viewer->view(), DocumentViewer::View::Thumbnails);
@@ -98,7 +80,7 @@ void TestSplitFindCuts::blankSheetsFoundChangedByHandAndSplit()
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(panel->wayButton(CutOptions::Way::AtBlank)));
     QVERIFY(panel->leaveOutBox()->isChecked());
     QTRY_COMPARE(viewer->thumbnailGrid()->model()->rowCount(), 20);
-    key(Qt::Key_Return);
+    keyOnFocus(Qt::Key_Return);
     QTRY_VERIFY_WITH_TIMEOUT(!panel->isFinding(), 60000);
     QCOMPARE(panel->statusLabel()->text(), QString("4 parts found, 4 pages left out"));
     PageMarks *marks = viewer->marks();
@@ -114,29 +96,29 @@ void TestSplitFindCuts::blankSheetsFoundChangedByHandAndSplit()
 
     // Escape closes the panel and gives the grid the keys; one Undo takes
     // every mark found away, one Redo brings them all back.
-    key(Qt::Key_Escape);
+    keyOnFocus(Qt::Key_Escape);
     QVERIFY(!panel->isVisible());
     QVERIFY(viewer->isVisible());
     ThumbnailGrid *grid = viewer->thumbnailGrid();
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(grid));
     QCOMPARE(marks->undoStack()->count(), 1);
-    key(Qt::Key_Z, Qt::ControlModifier);
+    keyOnFocus(Qt::Key_Z, Qt::ControlModifier);
     QVERIFY(!marks->hasMarks());
-    key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    keyOnFocus(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QVERIFY(marks->mark(4).cutAfter && marks->mark(9).cutAfter && marks->mark(15).cutAfter);
     QVERIFY(marks->mark(5).leftOut && marks->mark(11).leftOut && marks->mark(16).leftOut);
 
     // By hand: the cut after 15 goes, one after 13 comes.
     grid->setCurrentPage(15);
-    key(Qt::Key_Slash);
-    key(Qt::Key_Left);
-    key(Qt::Key_Left);
-    key(Qt::Key_Slash);
+    keyOnFocus(Qt::Key_Slash);
+    keyOnFocus(Qt::Key_Left);
+    keyOnFocus(Qt::Key_Left);
+    keyOnFocus(Qt::Key_Slash);
     QVERIFY(!marks->mark(15).cutAfter);
     QVERIFY(marks->mark(13).cutAfter);
 
-    QVERIFY(tabTo(viewer->marksBar()->splitButton()));
-    key(Qt::Key_Space);
+    QVERIFY(tabFocusTo(viewer->marksBar()->splitButton()));
+    keyOnFocus(Qt::Key_Space);
     QTRY_VERIFY(!viewer->isVisible());
     QCOMPARE(job->mode(), int(Split::ByMarks));
     QListWidget *parts = view->marksPage()->partsList();
@@ -148,10 +130,10 @@ void TestSplitFindCuts::blankSheetsFoundChangedByHandAndSplit()
     main.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&main));
     QTRY_VERIFY(view->splitButton()->isEnabled());
-    QVERIFY(tabTo(view->splitButton()));
+    QVERIFY(tabFocusTo(view->splitButton()));
     QSignalSpy finished(job, &Split::finished);
     DialogAnswers answers({[](QDialog *dialog) { QTest::keyClick(dialog, Qt::Key_Escape); }});
-    key(Qt::Key_Space);
+    keyOnFocus(Qt::Key_Space);
     QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 60000);
     QStringList files = finished.first().first().toStringList();
     std::sort(files.begin(), files.end());

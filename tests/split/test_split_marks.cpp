@@ -29,9 +29,6 @@ private slots:
     void marksSetByKeysSplitIntoThreePieces();
 
 private:
-    void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-    bool tabTo(QWidget *target, int limit = 40);
-
     ScratchFolder m_folder;
 };
 
@@ -40,21 +37,6 @@ void TestSplitMarks::initTestCase()
     QVERIFY(m_folder.isValid());
     Application::settings()->setValue("Language", "en");
     Application::instance()->applyLanguage();
-}
-
-void TestSplitMarks::key(int key, Qt::KeyboardModifiers modifiers)
-{
-    QWidget *target = QApplication::focusWidget();
-    QVERIFY(target);
-    QTest::keyClick(target, Qt::Key(key), modifiers);
-    QCoreApplication::processEvents();
-}
-
-bool TestSplitMarks::tabTo(QWidget *target, int limit)
-{
-    for (int i = 0; i < limit && QApplication::focusWidget() != target; ++i)
-        key(Qt::Key_Tab);
-    return QApplication::focusWidget() == target;
 }
 
 void TestSplitMarks::marksSetByKeysSplitIntoThreePieces()
@@ -74,46 +56,46 @@ void TestSplitMarks::marksSetByKeysSplitIntoThreePieces()
     QVERIFY(job->isLoaded());
 
     // Preview, then Ctrl+2: the grid, page 1 current.
-    QVERIFY(tabTo(view->previewWidget()->previewButton()));
-    key(Qt::Key_Space);
+    QVERIFY(tabFocusTo(view->previewWidget()->previewButton()));
+    keyOnFocus(Qt::Key_Space);
     DocumentViewer *viewer = main.documentViewer();
     QTRY_VERIFY(viewer->isVisible());
     QTRY_COMPARE(viewer->thumbnailGrid()->model()->rowCount(), 12);
     viewer->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(viewer));
-    key(Qt::Key_2, Qt::ControlModifier);
+    keyOnFocus(Qt::Key_2, Qt::ControlModifier);
     ThumbnailGrid *grid = viewer->thumbnailGrid();
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(grid));
     QCOMPARE(grid->currentPage(), 1);
 
     // Cut after 4 and 9, leave out 6, turn 2 right.
     for (int i = 0; i < 3; ++i)
-        key(Qt::Key_Right);
-    key(Qt::Key_Slash);
+        keyOnFocus(Qt::Key_Right);
+    keyOnFocus(Qt::Key_Slash);
     for (int i = 0; i < 5; ++i)
-        key(Qt::Key_Right);
+        keyOnFocus(Qt::Key_Right);
     QCOMPARE(grid->currentPage(), 9);
-    key(Qt::Key_Slash);
+    keyOnFocus(Qt::Key_Slash);
     for (int i = 0; i < 3; ++i)
-        key(Qt::Key_Left);
-    key(Qt::Key_Delete);
-    key(Qt::Key_Home);
-    key(Qt::Key_Right);
-    key(Qt::Key_R);
+        keyOnFocus(Qt::Key_Left);
+    keyOnFocus(Qt::Key_Delete);
+    keyOnFocus(Qt::Key_Home);
+    keyOnFocus(Qt::Key_Right);
+    keyOnFocus(Qt::Key_R);
     PageMarks *marks = viewer->marks();
     QVERIFY(marks->mark(4).cutAfter && marks->mark(9).cutAfter && marks->mark(6).leftOut);
     QCOMPARE(marks->mark(2).rotation, 90);
 
     // Undo takes the turn back, Redo sets it again.
-    key(Qt::Key_Z, Qt::ControlModifier);
+    keyOnFocus(Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(marks->mark(2).rotation, 0);
     QVERIFY(marks->mark(6).leftOut);
-    key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    keyOnFocus(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(marks->mark(2).rotation, 90);
 
     // "Split at marks": the window closes onto the split page "By marks".
-    QVERIFY(tabTo(viewer->marksBar()->splitButton()));
-    key(Qt::Key_Space);
+    QVERIFY(tabFocusTo(viewer->marksBar()->splitButton()));
+    keyOnFocus(Qt::Key_Space);
     QTRY_VERIFY(!viewer->isVisible());
     QCOMPARE(view->currentModePage(), int(Split::ByMarks));
     QCOMPARE(job->mode(), int(Split::ByMarks));
@@ -127,10 +109,10 @@ void TestSplitMarks::marksSetByKeysSplitIntoThreePieces()
     main.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&main));
     QTRY_VERIFY(view->splitButton()->isEnabled());
-    QVERIFY(tabTo(view->splitButton()));
+    QVERIFY(tabFocusTo(view->splitButton()));
     QSignalSpy finished(job, &Split::finished);
     DialogAnswers answers({[](QDialog *dialog) { QTest::keyClick(dialog, Qt::Key_Escape); }});
-    key(Qt::Key_Space);
+    keyOnFocus(Qt::Key_Space);
     QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 60000);
     QStringList files = finished.first().first().toStringList();
     std::sort(files.begin(), files.end());
