@@ -7,6 +7,7 @@
 #include "pdf/PdfService.h"
 #include "protocol/JobFiles.h"
 #include "protocol/JobSummary.h"
+#include "worker/HeapPages.h"
 #include "worker/MergeEngine.h"
 #include "protocol/Progress.h"
 #include "worker/SplitEngine.h"
@@ -18,6 +19,10 @@
 #include <QSharedPointer>
 #include <QStringList>
 #include <QThread>
+
+#ifdef CLEAVEMARK_HAVE_MIMALLOC
+#include <mimalloc.h>
+#endif
 
 #include <cstdio>
 #include <cstdlib>
@@ -135,6 +140,13 @@ const char usage[] = "Usage: sheafrun --split|--merge REQUEST\n"
 
 int main(int argc, char *argv[])
 {
+    // Huge pages for the heap: the region in use now, and (mimalloc's own
+    // option) every region it maps from here on.
+#ifdef CLEAVEMARK_HAVE_MIMALLOC
+    mi_option_enable(mi_option_large_os_pages);
+#endif
+    HeapPages::adviseCurrentRegion();
+
     // Asked by a person rather than by a program: answered before anything
     // is logged or the engine starts.
     if (argc < 2) {

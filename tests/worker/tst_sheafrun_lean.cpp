@@ -3,6 +3,7 @@
 #include "tests/support/PdfStructure.h"
 #include "tests/support/TestEnv.h"
 #include "tests/worker/WorkerProcess.h"
+#include "worker/HeapPages.h"
 
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
@@ -28,6 +29,7 @@ private slots:
     void losslessSplitShrinksWithoutChangingPages();
     void imagesModeRedrawsPhotosAndLeavesMasksAlone();
     void optimisingKeepsFormsBookmarksLinksAndLabels();
+    void heapRegionInUseIsAdvisedForHugePages();
 
 private:
     MergeResponse runMerge(MergeRequest request);
@@ -453,6 +455,39 @@ void SheafrunLeanTest::optimisingKeepsFormsBookmarksLinksAndLabels()
     QCOMPARE(pageLabelTexts(lean), pageLabelTexts(plain));
     QCOMPARE(linkTargets(lean, 7), linkTargets(plain, 7));
     QCOMPARE(namedDestinations(lean), namedDestinations(plain));
+}
+
+// The worker's speed on large merges rests on the kernel being asked for huge
+// pages where the heap lives; the flag the kernel keeps shows it was asked.
+void SheafrunLeanTest::heapRegionInUseIsAdvisedForHugePages()
+{
+    QFile setting(QStringLiteral("/sys/kernel/mm/transparent_hugepage/enabled"));
+    if (!setting.open(QIODevice::ReadOnly) || setting.readAll().contains("[never]"))
+        QSKIP("this kernel gives no transparent huge pages");
+
+    QVERIFY(HeapPages::adviseCurrentRegion());
+
+    std::unique_ptr<char[]> block(new char[64]);
+    const quintptr address = reinterpret_cast<quintptr>(block.get());
+    QFile smaps(QStringLiteral("/proc/self/smaps"));
+    QVERIFY(smaps.open(QIODevice::ReadOnly | QIODevice::Text));
+    bool inRegion = false;
+    QByteArray flags;
+    // Files in /proc tell no size, so they are read whole, not line by line.
+    for (const QByteArray &line : smaps.readAll().split('\n')) {
+        const int dash = line.indexOf('-');
+        const int space = line.indexOf(' ');
+        if (dash > 0 && space > dash && !line.left(space).contains(':')) {
+            const quintptr start = line.left(dash).toULongLong(nullptr, 16);
+            const quintptr end = line.mid(dash + 1, space - dash - 1).toULongLong(nullptr, 16);
+            inRegion = start <= address && address < end;
+        } else if (inRegion && line.startsWith("VmFlags:")) {
+            flags = line;
+            break;
+        }
+    }
+    QVERIFY2(!flags.isEmpty(), "no mapping holds a fresh allocation");
+    QVERIFY2(flags.contains(" hg"), flags.constData());
 }
 
 CM_TEST_GUILESS_MAIN(SheafrunLeanTest)
