@@ -7,9 +7,14 @@
 # of its own, so no test touches the real home or temp folders.
 #
 # cm_add_test_program(<program> SOURCES <files...> [LIBS <targets...>] [DEPENDS <targets...>] [OWN_MAIN])
-# cm_add_test_case(<name> <program> <TestClass> [TIMEOUT <s>] [LABELS <l...>]
+# cm_add_test_case(<name> <program> <TestClass> [TIMEOUT <s>] [COST <s>] [LABELS <l...>]
 #                  [ENVIRONMENT <VAR=value...>] [ARGS <arguments...>] [X11])
-# cm_add_qt_test(<name> SOURCES <files...> [LIBS <targets...>] [TIMEOUT <s>] [LABELS <l...>] [OWN_MAIN])
+# cm_add_qt_test(<name> SOURCES <files...> [LIBS <targets...>] [TIMEOUT <s>] [COST <s>] [LABELS <l...>] [OWN_MAIN])
+#
+# COST is about how many seconds the entry runs. A fresh build's CTest knows
+# no durations and would start the entries in the order they are defined;
+# it starts the costly ones first, so that none is left running alone at
+# the end while the other processors idle.
 #     a program of one class with one entry of the same name
 
 # gold links the test programs, most of them large, in a fraction of the
@@ -54,7 +59,7 @@ function(cm_add_test_program program)
 endfunction()
 
 function(cm_add_test_case name program class)
-    cmake_parse_arguments(ARG "X11" "TIMEOUT" "LABELS;ENVIRONMENT;ARGS" ${ARGN})
+    cmake_parse_arguments(ARG "X11" "TIMEOUT;COST" "LABELS;ENVIRONMENT;ARGS" ${ARGN})
     set(platform QT_QPA_PLATFORM=offscreen)
     set(command ${CMAKE_SOURCE_DIR}/tests/run-isolated.sh $<TARGET_FILE:${program}> ${class} ${ARG_ARGS})
     if(ARG_X11)
@@ -74,10 +79,13 @@ function(cm_add_test_case name program class)
     if(ARG_LABELS)
         set_tests_properties(${name} PROPERTIES LABELS "${ARG_LABELS}")
     endif()
+    if(ARG_COST)
+        set_tests_properties(${name} PROPERTIES COST ${ARG_COST})
+    endif()
 endfunction()
 
 function(cm_add_qt_test name)
-    cmake_parse_arguments(ARG "OWN_MAIN" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+    cmake_parse_arguments(ARG "OWN_MAIN" "TIMEOUT;COST" "SOURCES;LIBS;LABELS" ${ARGN})
     set(own_main "")
     if(ARG_OWN_MAIN)
         set(own_main OWN_MAIN)
@@ -86,6 +94,9 @@ function(cm_add_qt_test name)
     set(extra "")
     if(ARG_TIMEOUT)
         list(APPEND extra TIMEOUT ${ARG_TIMEOUT})
+    endif()
+    if(ARG_COST)
+        list(APPEND extra COST ${ARG_COST})
     endif()
     if(ARG_LABELS)
         list(APPEND extra LABELS ${ARG_LABELS})
