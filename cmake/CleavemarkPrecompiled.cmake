@@ -34,6 +34,42 @@ set(CM_PCH_qpdf ${CM_PCH_core}
     <qpdf/QPDF.hh> <qpdf/QPDFObjectHandle.hh> <qpdf/QPDFPageDocumentHelper.hh>
     <qpdf/QPDFPageObjectHelper.hh> <qpdf/QPDFWriter.hh> <qpdf/QPDFExc.hh>)
 
+# AUTOMOC gathers the moc output of a target's headers into one
+# mocs_compilation.cpp. In most targets no header declares a QObject (the
+# tests' classes live in their .cpp files), and the file is empty; built with
+# the precompiled headers, an empty file still takes a second, to load them.
+# Such targets build it without: a header that declares one after all only
+# makes that file slower to build, never wrong.
+function(cm_moc_without_precompiled target)
+    get_target_property(sources ${target} SOURCES)
+    get_target_property(source_dir ${target} SOURCE_DIR)
+    set(candidates "")
+    foreach(source IN LISTS sources)
+        if(source MATCHES "^\\$<")
+            continue()
+        endif()
+        get_filename_component(path ${source} ABSOLUTE BASE_DIR ${source_dir})
+        if(path MATCHES "\\.(h|hpp)$")
+            list(APPEND candidates ${path})
+        elseif(path MATCHES "\\.(cpp|cxx|cc)$")
+            # AUTOMOC also reads the header beside a source of the same name.
+            string(REGEX REPLACE "\\.[a-z]+$" ".h" header ${path})
+            list(APPEND candidates ${header})
+        endif()
+    endforeach()
+    foreach(header IN LISTS candidates)
+        if(EXISTS ${header})
+            file(STRINGS ${header} declares REGEX "Q_(OBJECT|GADGET|NAMESPACE)")
+            if(declares)
+                return()
+            endif()
+        endif()
+    endforeach()
+    get_target_property(binary_dir ${target} BINARY_DIR)
+    set_source_files_properties(${binary_dir}/${target}_autogen/mocs_compilation.cpp
+        TARGET_DIRECTORY ${target} PROPERTIES SKIP_PRECOMPILE_HEADERS ON)
+endfunction()
+
 if(CLEAVEMARK_PRECOMPILE)
     set(anchor ${CMAKE_BINARY_DIR}/precompiled/anchor.cpp)
     file(WRITE ${anchor} "// The precompiled headers' carriers need one source of their own.\n")
@@ -43,6 +79,8 @@ if(CLEAVEMARK_PRECOMPILE)
     add_library(cm_pch_gui STATIC ${anchor})
     target_link_libraries(cm_pch_gui PRIVATE Qt5::Widgets)
     target_precompile_headers(cm_pch_gui PRIVATE ${CM_PCH_gui})
+    cm_moc_without_precompiled(cm_pch_core)
+    cm_moc_without_precompiled(cm_pch_gui)
 endif()
 if(CLEAVEMARK_PRECOMPILE AND BUILD_TESTING)
     # As cm_add_qt_test builds the test programs.
@@ -50,6 +88,7 @@ if(CLEAVEMARK_PRECOMPILE AND BUILD_TESTING)
     target_link_libraries(cm_pch_test PRIVATE Qt5::Test Qt5::Widgets Qt5::Network)
     target_compile_options(cm_pch_test PRIVATE -O1 -g0)
     target_precompile_headers(cm_pch_test PRIVATE ${CM_PCH_test})
+    cm_moc_without_precompiled(cm_pch_test)
 endif()
 
 # cm_precompile(<target> <kind>)
@@ -57,6 +96,7 @@ function(cm_precompile target kind)
     if(NOT CLEAVEMARK_PRECOMPILE)
         return()
     endif()
+    cm_moc_without_precompiled(${target})
     if(kind STREQUAL "qpdf")
         # One target of the kind: it keeps its own.
         target_precompile_headers(${target} PRIVATE ${CM_PCH_qpdf})
