@@ -2,6 +2,10 @@
 
 #include <qpdf/QPDFNameTreeObjectHelper.hh>
 
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
 namespace Destinations {
 
 void PageMap::add(QPDFObjectHandle sourcePage, QPDFObjectHandle copiedPage)
@@ -33,21 +37,50 @@ QPDFObjectHandle namesDestsTree(QPDF &pdf)
     return names.isDictionary() ? names.getKey("/Dests") : QPDFObjectHandle::newNull();
 }
 
-QPDFNameTreeObjectHelper targetTree(QPDF &target)
+// A name tree of the entries, sorted as the tree helper sorts its keys,
+// built bottom-up: leaves of up to Fanout names, then nodes of up to Fanout
+// kids, each with the first and last name beneath it.
+QPDFObjectHandle nameTree(QPDF &target, const std::map<std::string, QPDFObjectHandle> &entries)
 {
-    auto root = target.getRoot();
-    auto names = root.getKey("/Names");
-    if (!names.isDictionary()) {
-        names = QPDFObjectHandle::newDictionary();
-        root.replaceKey("/Names", names);
+    constexpr size_t Fanout = 64;
+    struct Node
+    {
+        QPDFObjectHandle object;
+        std::string first;
+        std::string last;
+    };
+    std::vector<Node> level;
+    auto names = QPDFObjectHandle::newArray();
+    std::string first;
+    for (auto it = entries.begin(); it != entries.end(); ++it) {
+        if (names.getArrayNItems() == 0)
+            first = it->first;
+        names.appendItem(QPDFObjectHandle::newUnicodeString(it->first));
+        names.appendItem(it->second);
+        if (size_t(names.getArrayNItems()) == 2 * Fanout || std::next(it) == entries.end()) {
+            level.push_back({QPDFObjectHandle::newDictionary({{"/Names", names}}), first, it->first});
+            names = QPDFObjectHandle::newArray();
+        }
     }
-    auto dests = names.getKey("/Dests");
-    if (!dests.isDictionary()) {
-        auto tree = QPDFNameTreeObjectHelper::newEmpty(target);
-        names.replaceKey("/Dests", tree.getObjectHandle());
-        return tree;
+    if (level.empty())
+        level.push_back({QPDFObjectHandle::newDictionary({{"/Names", names}}), {}, {}});
+    while (level.size() > 1) {
+        std::vector<Node> parents;
+        for (size_t start = 0; start < level.size(); start += Fanout) {
+            auto kids = QPDFObjectHandle::newArray();
+            const size_t end = std::min(level.size(), start + Fanout);
+            for (size_t i = start; i < end; ++i) {
+                level[i].object.replaceKey("/Limits",
+                                           QPDFObjectHandle::newArray({QPDFObjectHandle::newUnicodeString(level[i].first),
+                                                                       QPDFObjectHandle::newUnicodeString(level[i].last)}));
+                kids.appendItem(target.makeIndirectObject(level[i].object));
+            }
+            parents.push_back({QPDFObjectHandle::newDictionary({{"/Kids", kids}}), level[start].first,
+                               level[end - 1].last});
+        }
+        level = std::move(parents);
     }
-    return QPDFNameTreeObjectHelper(dests, target);
+    return target.makeIndirectObject(level.front().object);
 }
 
 } // namespace
@@ -92,23 +125,51 @@ std::string NamedDestinations::nameOf(QPDFObjectHandle destination)
     return std::string();
 }
 
-std::string TargetNames::claim(QPDFNameTreeObjectHelper &tree, const std::string &name)
+void TargetNames::readOnce(QPDF &target)
 {
-    if (!m_read) {
-        for (const auto &entry : tree)
-            m_taken.insert(entry.first);
-        m_read = true;
+    if (m_read)
+        return;
+    m_read = true;
+    auto tree = namesDestsTree(target);
+    if (tree.isDictionary()) {
+        for (const auto &entry : QPDFNameTreeObjectHelper(tree, target))
+            m_entries.emplace(entry.first, entry.second);
     }
-    if (m_taken.insert(name).second)
+}
+
+std::string TargetNames::claim(QPDF &target, const std::string &name)
+{
+    readOnce(target);
+    if (m_entries.emplace(name, QPDFObjectHandle::newNull()).second)
         return name;
     int &number = m_nextNumber.emplace(name, 2).first->second;
     for (;; ++number) {
         std::string candidate = name + "-" + std::to_string(number);
-        if (m_taken.insert(candidate).second) {
+        if (m_entries.emplace(candidate, QPDFObjectHandle::newNull()).second) {
             ++number;
             return candidate;
         }
     }
+}
+
+void TargetNames::add(const std::string &name, QPDFObjectHandle destination)
+{
+    m_entries[name] = destination;
+    m_added = true;
+}
+
+void TargetNames::write(QPDF &target)
+{
+    if (!m_added)
+        return;
+    m_added = false;
+    auto root = target.getRoot();
+    auto names = root.getKey("/Names");
+    if (!names.isDictionary()) {
+        names = QPDFObjectHandle::newDictionary();
+        root.replaceKey("/Names", names);
+    }
+    names.replaceKey("/Dests", nameTree(target, m_entries));
 }
 
 Rewriter::Rewriter(const PageMap &pages, const NamedDestinations &names) : m_pages(pages), m_names(names)
@@ -119,15 +180,12 @@ void Rewriter::copyNamedDestinations(QPDF &target, TargetNames &targetNames)
 {
     if (m_names.isEmpty())
         return;
-    std::optional<QPDFNameTreeObjectHelper> tree;
     for (const auto &[name, destination] : m_names.all()) {
         auto copied = rewritten(destination);
         if (copied.isNull())
             continue;
-        if (!tree)
-            tree.emplace(targetTree(target));
-        const std::string targetName = targetNames.claim(*tree, name);
-        tree->insert(targetName, copied);
+        const std::string targetName = targetNames.claim(target, name);
+        targetNames.add(targetName, copied);
         m_copiedNames[name] = targetName;
     }
 }
@@ -177,11 +235,31 @@ bool hasOutsideAction(QPDFObjectHandle linkOrItem)
     return action.isDictionary() && !action.getKey("/S").isNameAndEquals("/GoTo");
 }
 
+namespace {
+
+QPDFObjectHandle scalarCopy(QPDFObjectHandle scalar)
+{
+    if (scalar.isInteger())
+        return QPDFObjectHandle::newInteger(scalar.getIntValue());
+    if (scalar.isReal())
+        return QPDFObjectHandle::newReal(scalar.getRealValue());
+    if (scalar.isBool())
+        return QPDFObjectHandle::newBool(scalar.getBoolValue());
+    if (scalar.isName())
+        return QPDFObjectHandle::newName(scalar.getName());
+    if (scalar.isString())
+        return QPDFObjectHandle::newString(scalar.getStringValue());
+    return QPDFObjectHandle::parse(scalar.unparseResolved());
+}
+
+} // namespace
+
 QPDFObjectHandle detachedCopy(QPDFObjectHandle object, int depth)
 {
-    // Even direct objects belong to the document they were read from.
+    // Even direct objects belong to the document they were read from, so
+    // scalars are made anew from their values.
     if (object.isScalar())
-        return QPDFObjectHandle::parse(object.unparseResolved());
+        return scalarCopy(object);
     // Pages, streams and deep structures never travel with a destination or
     // action; leaving them out keeps a copy from pulling in other pages.
     if (depth <= 0 || object.isStream() || object.isPageObject() || object.isPagesObject())

@@ -5,10 +5,7 @@
 
 #include <map>
 #include <optional>
-#include <set>
 #include <string>
-
-class QPDFNameTreeObjectHelper;
 
 // Destinations (of links, bookmarks and named destinations) of pages that
 // are copied from one document into another.
@@ -49,21 +46,31 @@ private:
     std::map<std::string, QPDFObjectHandle> m_destinations;
 };
 
-// The names a target's destination tree holds, kept beside it while
-// documents are merged in. Merging copies of one document gives every name
-// once per copy; looking each candidate up in the tree again made a merge
-// of twenty copies of a manual with a few hundred names take seven times
-// as long as copying its pages.
+// The names of a target's destination tree, kept beside it while documents
+// are merged in, and written into the document once before it is written.
+// Merging copies of one document gives every name once per copy: looking
+// each candidate up in the tree made a merge of twenty copies of a manual
+// with a few hundred names take seven times as long as copying its pages,
+// and inserting them one by one through the tree helper still took half of
+// the whole merge's time.
 class TargetNames
 {
 public:
-    // A name the tree does not hold yet, now taken: the name itself, else
+    // A name the target does not hold yet, now taken: the name itself, else
     // the name with the first free number after it ("intro-2").
-    std::string claim(QPDFNameTreeObjectHelper &tree, const std::string &name);
+    std::string claim(QPDF &target, const std::string &name);
+    void add(const std::string &name, QPDFObjectHandle destination);
+
+    // Puts the names into the target's /Names /Dests tree when some were
+    // added since the last time.
+    void write(QPDF &target);
 
 private:
+    void readOnce(QPDF &target);
+
     bool m_read = false;
-    std::set<std::string> m_taken;
+    bool m_added = false;
+    std::map<std::string, QPDFObjectHandle> m_entries;
     std::map<std::string, int> m_nextNumber;
 };
 
@@ -73,9 +80,9 @@ class Rewriter
 public:
     Rewriter(const PageMap &pages, const NamedDestinations &names);
 
-    // Copies into the target's /Names tree every named destination that
-    // leads to a copied page. A name the target already holds (from another
-    // document) is given a free one, which the rewritten destinations use.
+    // Adds to the target's names every named destination that leads to a
+    // copied page. A name the target already holds (from another document)
+    // is given a free one, which the rewritten destinations use.
     void copyNamedDestinations(QPDF &target, TargetNames &targetNames);
 
     // The destination as it reads in the target: an explicit one leads to

@@ -386,6 +386,11 @@ void Target::copyFormFields(Source &from, QPDFAcroFormDocumentHelper &sourceForm
     forms().addAndRenameFormFields(newFields);
 }
 
+void Target::settle()
+{
+    bestEffort("named destinations", [&] { m_names.write(m_pdf); });
+}
+
 void Target::carry(Source &from, const std::vector<QPDFPageObjectHelper> &sources,
                    const std::vector<QPDFPageObjectHelper> &copies, int firstIndex)
 {

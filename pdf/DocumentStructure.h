@@ -69,6 +69,9 @@ public:
     // document's blank page): page labels count the pages after them.
     void setPlaceholderPages(int count) { m_placeholderPages = count; }
     void pagesRemoved(int firstPage, int count);
+    // Writes into the document what is kept beside it between copies (the
+    // named destinations): before the document is written.
+    void settle();
 
     // Carries over what belongs to the copied pages: source[i] was copied as
     // copies[i], and the copies start at firstIndex (0-based) in the target.

@@ -196,6 +196,7 @@ PdfEngine::RenderSource PdfEngine::selectedRenderSource(int page)
 
 QByteArray PdfEngine::selectedInMemoryCopy()
 {
+    d->selected().settleStructure();
     return d->inMemoryCopy(*d->selected().pdf);
 }
 
@@ -213,6 +214,7 @@ int PdfEngine::SaveToFile(const QString &fileName)
             OutputFile::writeBytes(document.savedBytes, fileName);
             return 1;
         }
+        document.settleStructure();
         d->optimiseBeforeWriting(document);
         writePdf(*document.pdf, fileName, d->writeOptionsFor(document));
         return 1;
@@ -225,6 +227,7 @@ qint64 PdfEngine::SavedSize()
         EngineDocument &document = d->selected();
         if (d->savesLoadedBytes(document))
             return qint64(document.savedBytes.size());
+        document.settleStructure();
         d->optimiseBeforeWriting(document);
         return writtenSize(*document.pdf, d->writeOptionsFor(document));
     });

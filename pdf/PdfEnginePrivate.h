@@ -57,6 +57,14 @@ struct EngineDocument
         return *structure;
     }
 
+    // Writes into the document what the structure keeps beside it while
+    // pages are copied in: due before the document is written or copied.
+    void settleStructure()
+    {
+        if (structure)
+            structure->settle();
+    }
+
     void contentChanged() { savedBytes.clear(); }
 
     void pagesChanged()
@@ -194,7 +202,9 @@ struct PdfEngine::Private
             throw EngineFailure(PageOutOfRange, "range outside the document");
         const auto selection = QpdfDocuments::pagesByNumber(source.pages, numbers);
         auto pdf = QpdfDocuments::pdfOfPages(selection);
-        DocumentStructure::Target(*pdf).carry(*source.structure, selection, QpdfDocuments::allPages(*pdf), 0);
+        DocumentStructure::Target structure(*pdf);
+        structure.carry(*source.structure, selection, QpdfDocuments::allPages(*pdf), 0);
+        structure.settle();
         return pdf;
     }
 

@@ -435,6 +435,55 @@ QStringList linkTargets(const QString &path, int page)
     return targets;
 }
 
+namespace {
+
+// Checks the node and what is beneath it; names holds every name seen so far.
+QString nameNodeProblem(Handle node, bool isRoot, std::vector<std::string> &names, int depth)
+{
+    if (depth > 32 || !node.isDictionary())
+        return QStringLiteral("a node is not a dictionary, or the tree loops");
+    const size_t firstBelow = names.size();
+    if (node.hasKey("/Kids")) {
+        for (auto &kid : node.getKey("/Kids").aitems()) {
+            const QString problem = nameNodeProblem(kid, false, names, depth + 1);
+            if (!problem.isEmpty())
+                return problem;
+        }
+    } else {
+        auto pairs = node.getKey("/Names");
+        for (int i = 0; i + 1 < pairs.getArrayNItems(); i += 2) {
+            const std::string name = pairs.getArrayItem(i).getUTF8Value();
+            if (!names.empty() && !(names.back() < name))
+                return QStringLiteral("\"%1\" follows \"%2\"").arg(QString::fromStdString(name),
+                                                                   QString::fromStdString(names.back()));
+            names.push_back(name);
+        }
+    }
+    if (isRoot)
+        return QString();
+    auto limits = node.getKey("/Limits");
+    if (names.size() == firstBelow || !limits.isArray() || limits.getArrayNItems() != 2
+        || limits.getArrayItem(0).getUTF8Value() != names[firstBelow]
+        || limits.getArrayItem(1).getUTF8Value() != names.back())
+        return QStringLiteral("the limits of the node holding \"%1\" are not its first and last name")
+            .arg(QString::fromStdString(names.size() > firstBelow ? names[firstBelow] : std::string()));
+    return QString();
+}
+
+} // namespace
+
+QString nameTreeProblem(const QString &path)
+{
+    auto pdf = openDocument(path);
+    if (!pdf)
+        return QStringLiteral("the file does not open");
+    auto names = pdf->getRoot().getKey("/Names");
+    if (!names.isDictionary() || !names.getKey("/Dests").isDictionary())
+        return QStringLiteral("the document has no /Names /Dests tree");
+    std::vector<std::string> seen;
+    return nameNodeProblem(names.getKey("/Dests"), true, seen, 0);
+}
+
 QStringList namedDestinations(const QString &path)
 {
     auto pdf = openDocument(path);

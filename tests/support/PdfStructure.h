@@ -55,3 +55,8 @@ QStringList linkTargets(const QString &path, int page);
 
 // Every named destination: "name -> page N".
 QStringList namedDestinations(const QString &path);
+// What is wrong with the /Names /Dests tree, as viewers that search it by
+// the limits its nodes state would stumble on: names out of order, or a
+// node whose /Limits are not the first and last name beneath it. Empty when
+// the tree is sound.
+QString nameTreeProblem(const QString &path);

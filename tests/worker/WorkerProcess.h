@@ -106,3 +106,11 @@ inline MergeItem mergeItem(const QString &path, int order, const PageRangeList &
     item.reversePages = reverse;
     return item;
 }
+
+// Whether qpdf finds the file's structure sound.
+inline bool passesCheck(const QString &path)
+{
+    QProcess check;
+    check.start("qpdf", {"--check", path});
+    return check.waitForFinished(60000) && check.exitCode() == 0;
+}

@@ -211,13 +211,6 @@ QByteArray text(const QString &path)
     return toolOutput("pdftotext", {path, "-"});
 }
 
-bool passesCheck(const QString &path)
-{
-    QProcess check;
-    check.start("qpdf", {"--check", path});
-    return check.waitForFinished(60000) && check.exitCode() == 0;
-}
-
 } // namespace
 
 void SheafrunLeanTest::init()

@@ -24,6 +24,7 @@ private slots:
     void splitPiecesKeepWhatLeadsIntoTheirPages();
     void partsLeavePagesOutAndTurnTheirPages();
     void sameFormMergedTwiceFillsEachCopyOnItsOwn();
+    void namesOfManyCopiesAreAllKeptInASoundTree();
     void mergedRangesFileBookmarksAsChosen_data();
     void mergedRangesFileBookmarksAsChosen();
 
@@ -233,6 +234,34 @@ void SheafrunStructureTest::sameFormMergedTwiceFillsEachCopyOnItsOwn()
     QVERIFY(!original.isNull());
     QCOMPARE(drawn(twice.mergedFileName, 1), original);
     QCOMPARE(drawn(twice.mergedFileName, 7), original);
+}
+
+// Thirty copies give ninety names, more than one node of the written tree
+// holds: the tree stays sound for viewers that search it, every name leads
+// to its copy's page, and the links of the last copy use its names.
+void SheafrunStructureTest::namesOfManyCopiesAreAllKeptInASoundTree()
+{
+    QList<MergeItem> items;
+    for (int copy = 0; copy < 30; ++copy)
+        items << mergeItem(m_handbook, copy);
+    const MergeResponse response = merge(items, MergeBookmarks::Keep);
+    QCOMPARE(response.errorCode, 0);
+    const QString merged = response.mergedFileName;
+    QVERIFY(passesCheck(merged));
+
+    QCOMPARE(nameTreeProblem(merged), QString());
+    QStringList expected;
+    for (int copy = 1; copy <= 30; ++copy) {
+        const QString suffix = copy == 1 ? QString() : QStringLiteral("-%1").arg(copy);
+        const int first = (copy - 1) * 6;
+        for (const auto &[name, page] : {std::pair<QString, int>{"partB", 4}, {"secA1", 2}, {"secB2", 6}})
+            expected << QStringLiteral("%1%2 -> page %3").arg(name, suffix).arg(first + page);
+    }
+    QStringList found = namedDestinations(merged);
+    std::sort(expected.begin(), expected.end());
+    std::sort(found.begin(), found.end());
+    QCOMPARE(found, expected);
+    QCOMPARE(linkTargets(merged, 29 * 6 + 1), QStringList({"page 179", "name secA1-30 -> page 176", "uri"}));
 }
 
 void SheafrunStructureTest::mergedRangesFileBookmarksAsChosen_data()
