@@ -123,7 +123,10 @@ void InformationWorkerList::readNextFile()
     MergeModelItem item = m_rows.at(m_current);
     ++m_current;
     const QString path = item.path;
-    if (!isPdfFile(path))
+    // A row already in the merge list was a PDF file when it was added; if
+    // it has gone since, it is read all the same, and comes back told,
+    // rather than staying "Reading…" for good.
+    if (!item.reading && !isPdfFile(path))
         return;
 
     const int total = m_rows.size();
@@ -137,6 +140,8 @@ void InformationWorkerList::readNextFile()
     } else if (read.error == AddNoError) {
         item.pageCount = read.info.pageCount;
         item.hasSecurity = read.info.hasSecurity;
+    } else if (read.error == AddFileNotFound) {
+        item.loadError = int(PdfEngine::FileNotFound);
     } else {
         item.loadError = read.engineError != 0 ? read.engineError : int(PdfEngine::FileDamaged);
         item.loadErrorDetail = read.engineErrorDetail;

@@ -1,11 +1,13 @@
 #include "tests/support/TestGroup.h"
 #include "pdf/InformationWorker.h"
 #include "pdf/InformationWorkerList.h"
+#include "pdf/PdfEngine.h"
 #include "tests/support/PdfFixtures.h"
 #include "tests/support/TestEnv.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMutex>
 #include <QtTest>
 
@@ -158,6 +160,28 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(empty.completed, 10000);
         QCOMPARE(empty.events, (QStringList{"state 1", "started", "state 0", "complete"}));
         QVERIFY(empty.success && empty.items.isEmpty());
+
+        // Rows already in the merge list all come back, in their order: one
+        // whose file went away after it was added is told it is gone.
+        MergeItemList listed;
+        for (const QString &path : {m_scratch.filePath("moved-away.pdf"), m_plain}) {
+            MergeModelItem row;
+            row.path = path;
+            row.fileName = QFileInfo(path).fileName();
+            row.reading = true;
+            listed << row;
+        }
+        InformationWorkerList rowsLoader(listed);
+        Run rowsRun;
+        follow(rowsLoader, rowsRun);
+        rowsLoader.start();
+        QTRY_VERIFY_WITH_TIMEOUT(rowsRun.completed, 20000);
+        QCOMPARE(rowsRun.items.size(), 2);
+        QCOMPARE(rowsRun.items[0].fileName, QString("moved-away.pdf"));
+        QCOMPARE(rowsRun.items[0].loadError, int(PdfEngine::FileNotFound));
+        QVERIFY(!rowsRun.items[0].reading);
+        QCOMPARE(rowsRun.items[1].pageCount, 3);
+        QCOMPARE(rowsRun.items[1].loadError, 0);
     }
 
     void cancelEndsWithFailure()
