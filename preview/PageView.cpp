@@ -1,6 +1,7 @@
 #include "preview/PageView.h"
 
 #include "jobs/OutcomeText.h"
+#include "pdf/FileStamp.h"
 #include "pdf/InformationReader.h"
 #include "pdf/PdfService.h"
 #include "preview/Page.h"
@@ -52,8 +53,9 @@ PageView::~PageView()
 
 void PageView::open(const QString &fileName, const QString &password)
 {
-    if (!m_fileName.isEmpty() && fileName == m_fileName) {
-        scrollToTop();   // pages and renderings stay
+    // The same file, unchanged since it was read: its pages and renderings stay.
+    if (!m_fileName.isEmpty() && fileName == m_fileName && FileStamp::of(fileName) == m_fileStamp) {
+        scrollToTop();
         emit opened(true);
         return;
     }
@@ -79,6 +81,7 @@ void PageView::informationRead(const InformationResult &result)
     m_document.reset(new ViewedDocument(m_service->renderClient(), info.path, info.password, sizes));
     m_document->setPageLabels(info.pageLabels);
     m_fileName = info.path;
+    m_fileStamp = FileStamp::of(info.path);
     // Behind the thumbnails, ten thousand pages would be laid out for
     // nobody: they are when the view is shown.
     if (isHidden() && testAttribute(Qt::WA_WState_ExplicitShowHide))

@@ -1,6 +1,7 @@
 #ifndef CLEAVEMARK_PREVIEW_PAGEVIEW_H
 #define CLEAVEMARK_PREVIEW_PAGEVIEW_H
 
+#include "pdf/FileStamp.h"
 #include "preview/Zoom.h"
 
 #include <QFrame>
@@ -80,6 +81,7 @@ private:
     InformationReader *m_reader = nullptr;
     QSharedPointer<ViewedDocument> m_document;
     QString m_fileName;
+    FileStamp m_fileStamp;   // of the file as it was read
     QScrollArea *m_scrollArea = nullptr;
     QVBoxLayout *m_pagesLayout = nullptr;
     QList<Page *> m_pages;

@@ -6,6 +6,7 @@
 #include "tests/preview/GuiTestHelpers.h"
 #include "preview/DocumentViewer.h"
 #include "preview/Page.h"
+#include "preview/PageMarks.h"
 #include "preview/PageView.h"
 #include "widgets/WindowBar.h"
 
@@ -161,6 +162,18 @@ void TestViewer::rendersOnlyPaintedPagesAndKeepsThemForTheSameFile()
     QVERIFY(!QPixmapCache::find(Page::cacheKey(oldId, 5), static_cast<QPixmap *>(nullptr)));
     QCOMPARE(view->scrollArea()->verticalScrollBar()->value(), 0);
     QTRY_VERIFY(!cached(view, 1).isNull());
+
+    // A file that changed on disk since it was read is read anew, even
+    // under the same name: its own pages show, and the marks set on the
+    // pages it had are gone.
+    viewer.marks()->apply(PageMarks::Action::LeaveOut, {2});
+    QVERIFY(viewer.marks()->hasMarks());
+    options.pageCount = 3;
+    QVERIFY(writePdfFixture(other, options));
+    QVERIFY(openAndWait(viewer, other, QString()));
+    QCOMPARE(view->pages().size(), 3);
+    QCOMPARE(viewer.marks()->pageCount(), 3);
+    QVERIFY(!viewer.marks()->hasMarks());
 }
 
 void TestViewer::rotatedPageAndBadgeWidths()
