@@ -10,6 +10,7 @@
 #include "pdf/CutFinder.h"
 #include "pdf/PdfDocument.h"
 #include "pdf/PdfService.h"
+#include "pdf/RenderProtocol.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -42,7 +43,7 @@ int main(int argc, char *argv[])
     query.blank = blank;
     query.text = text;
     query.phrase = text ? args.at(2) : QString();
-    CutFinder finder(QCoreApplication::applicationDirPath() + QStringLiteral("/sheafrender"));
+    CutFinder finder(RenderProtocol::rendererProgram());
     PageFactsList facts;
     QObject::connect(&finder, &CutFinder::finished, &application, [&](const PageFactsList &found) {
         facts = found;

@@ -1,6 +1,7 @@
 #include "preview/DocumentViewer.h"
 
 #include "common/UserPreferences.h"
+#include "pdf/RenderProtocol.h"
 #include "preview/FindCutsBar.h"
 #include "preview/MarksBar.h"
 #include "preview/Page.h"
@@ -15,14 +16,13 @@
 #include "widgets/Button.h"
 #include "widgets/WindowBar.h"
 #include "widgets/WindowDrag.h"
+#include "widgets/WindowIcon.h"
 #include "widgets/WindowShadow.h"
 
 #include <QAction>
 #include <QButtonGroup>
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QIntValidator>
 #include <QKeyEvent>
 #include <QLabel>
@@ -50,7 +50,7 @@ DocumentViewer::DocumentViewer(QSharedPointer<PdfService> service, QWidget *pare
     , m_loader(new ThumbnailLoader(this))
 {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    setWindowIcon(QIcon(QStringLiteral(":/style/images/AppIconPdf256.png")));
+    setWindowIcon(WindowIcon::icon());
 
     // A backdrop the size of the window, under everything, for the shadow.
     m_shadow = new QFrame(this);
@@ -75,8 +75,7 @@ DocumentViewer::DocumentViewer(QSharedPointer<PdfService> service, QWidget *pare
     m_grid = new ThumbnailGrid(m_model, m_loader, frame);
     m_zoomBar = new ZoomBar(m_pageView, frame);
     m_marksBar = new MarksBar(m_marks, m_grid, frame);
-    m_findCuts = new FindCutsBar(m_marks, QCoreApplication::applicationDirPath() + QStringLiteral("/sheafrender"),
-                                 frame);
+    m_findCuts = new FindCutsBar(m_marks, RenderProtocol::rendererProgram(), frame);
     m_findCuts->hide();
     layout->addWidget(createToolRow(frame));
     // One bar shows at a time; a hidden one takes no room.
