@@ -17,11 +17,6 @@ bool PageVerdicts::isUndrawable(const QString &path, const QString &password, in
     return found != m_undrawable.constEnd() && found->contains(page);
 }
 
-void PageVerdicts::clear()
-{
-    m_undrawable.clear();
-}
-
 // The password is kept only as a digest: the verdicts live as long as the window.
 QString PageVerdicts::documentKey(const QString &path, const QString &password)
 {

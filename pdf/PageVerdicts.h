@@ -15,7 +15,6 @@ class PageVerdicts
 public:
     void rememberUndrawable(const QString &path, const QString &password, int page);
     bool isUndrawable(const QString &path, const QString &password, int page) const;
-    void clear();
 
 private:
     static QString documentKey(const QString &path, const QString &password);
