@@ -126,7 +126,11 @@ void RenderClient::tellKnownFailures()
 {
     QList<Pending> known;
     for (int i = m_waiting.size() - 1; i >= 0; --i) {
-        const RenderProtocol::Request &request = m_waiting.at(i).request;
+        Pending &pending = m_waiting[i];
+        if (pending.checkedVerdicts == m_verdictCount)
+            continue;
+        pending.checkedVerdicts = m_verdictCount;
+        const RenderProtocol::Request &request = pending.request;
         if (m_verdicts.isUndrawable(request.path, QString::fromUtf8(request.password), request.page))
             known.prepend(m_waiting.takeAt(i));
     }
@@ -142,6 +146,7 @@ void RenderClient::pageFailed(const Pending &pending)
     if (!RenderProtocol::isDrawableSize(request.pixels))
         return;
     m_verdicts.rememberUndrawable(request.path, QString::fromUtf8(request.password), request.page);
+    ++m_verdictCount;
 }
 
 bool RenderClient::ensureRenderer()

@@ -64,6 +64,7 @@ private:
         RenderProtocol::Request request;
         bool canceled = false;
         bool retried = false;   // sent again after the renderer ended on it
+        int checkedVerdicts = -1;   // the m_verdictCount it was last held against
     };
 
     int queue(const RenderProtocol::Request &request);
@@ -84,6 +85,9 @@ private:
     QList<Pending> m_waiting;   // not sent yet
     QList<Pending> m_sent;      // sent, answered in this order
     PageVerdicts m_verdicts;
+    // How many verdicts have been given: a waiting request is held against
+    // them again only when there are new ones, not on every send.
+    int m_verdictCount = 0;
     RenderProtocol::ReplyHeader m_header;
     QImage m_image;           // the page being read
     QByteArray m_facts;       // or the facts
