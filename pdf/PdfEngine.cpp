@@ -353,7 +353,7 @@ int PdfEngine::RotatePage(int page, int angle)
         if (angle != 90 && angle != 180 && angle != 270)
             throw EngineFailure(BadArgument, "a page turns by 90, 180 or 270 degrees");
         EngineDocument &document = d->selected();
-        const auto pages = allPages(*document.pdf);
+        const auto &pages = document.pdf->getAllPages();
         checkPageSpan(page, 1, qint64(pages.size()));
         QPDFPageObjectHelper(pages[size_t(page - 1)]).rotatePage(angle, true);
         document.pagesChanged();
