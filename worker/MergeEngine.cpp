@@ -28,6 +28,7 @@ void MergeEngine::run()
     m_currentItem = 0;
     m_errorCode = NoError;
     m_errorCause = JobCause::Unknown;
+    m_errorDetail.clear();
     m_mergedFileName.clear();
     m_damagedPages.clear();
     m_done = false;
@@ -69,10 +70,11 @@ void MergeEngine::run()
         engineLog(QStringLiteral("Merge [FAILED]"));
 }
 
-void MergeEngine::fail(int errorCode, const QString &itemPath, int cause)
+void MergeEngine::fail(int errorCode, const QString &itemPath, int cause, const QString &detail)
 {
     m_errorCode = errorCode;
     m_errorCause = cause;
+    m_errorDetail = detail;
     if (!itemPath.isEmpty())
         m_errorFileName = itemPath;
     m_done = true;
@@ -144,7 +146,8 @@ void MergeEngine::appendItem(const MergeItem &item)
             const int engineCode = m_service->lastErrorCode();
             engineLog(QStringLiteral("Decrypt [FAILED].Error code:'%2' File:'%1'").arg(item.fullPath).arg(engineCode),
                 LogError);
-            fail(DecryptionFailed, item.fullPath, readOrWriteFailureCause(engineCode, m_temporaryFolder));
+            fail(DecryptionFailed, item.fullPath, readOrWriteFailureCause(engineCode, m_temporaryFolder),
+                 m_service->lastErrorDetail());
             return;
         }
         engineLog(QStringLiteral("Decrypt [OK]"));
@@ -227,8 +230,8 @@ void MergeEngine::appendRanges(const QString &workingFile, const MergeItem &item
                 .arg(split.errorCode()).arg(workingFile, item.fullPath),
             LogError);
         fail(RangesNotCut, item.fullPath,
-             split.failureCause() != JobCause::Unknown ? split.failureCause() : int(JobCause::Unreadable));
-        m_errorDetail = split.failureDetail();
+             split.failureCause() != JobCause::Unknown ? split.failureCause() : int(JobCause::Unreadable),
+             split.failureDetail());
         return;
     }
 
@@ -291,8 +294,8 @@ bool MergeEngine::appendFile(const QString &file, const QString &itemPath, const
     engineLog(QStringLiteral("Append file [FAILED]. Error code:'%1' File:'%2").arg(engineCode).arg(file), LogError);
     // A document that opens but needs a password was decrypted with the wrong one.
     const int cause = document.needsPassword() ? int(JobCause::Password) : readFailureCause(engineCode);
-    fail(AppendFailed, itemPath, cause != JobCause::Unknown ? cause : int(JobCause::Unreadable));
-    m_errorDetail = document.loadErrorDetail();
+    fail(AppendFailed, itemPath, cause != JobCause::Unknown ? cause : int(JobCause::Unreadable),
+         document.loadErrorDetail());
     return false;
 }
 

@@ -73,7 +73,7 @@ private:
     void compress();
     void applyProperties();
     void save();
-    void fail(int errorCode, const QString &itemPath = QString(), int cause = 0);
+    void fail(int errorCode, const QString &itemPath = QString(), int cause = 0, const QString &detail = QString());
 
     MergeRequest m_request;
     IProgress &m_progress;

@@ -46,6 +46,7 @@ void SplitEngine::run()
     m_failedCount = 0;
     m_renamedCount = 0;
     m_failureCause = JobCause::Unknown;
+    m_failureDetail.clear();
     m_turns = PiecePages::turnsByPage(m_request.rotations);
     m_sourcePageCount = 0;
     if (refused(SplitChecks::requestProblem(m_request)))
