@@ -27,6 +27,8 @@ QString causeText(int cause, const QString &detail)
 {
     switch (cause) {
     case JobCause::StructureDamaged:
+        if (detail.isEmpty())
+            return QStringLiteral("cannot be opened: its structure is damaged");
         return QStringLiteral("cannot be opened: its structure is damaged (%1)").arg(detail);
     case JobCause::WriteFailed:
         return QStringLiteral("the file could not be written");

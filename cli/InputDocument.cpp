@@ -1,6 +1,8 @@
 #include "cli/InputDocument.h"
 
+#include "cli/ExitCode.h"
 #include "cli/Passwords.h"
+#include "protocol/JobErrors.h"
 #include "pdf/PdfService.h"
 
 #include <QFileInfo>
@@ -20,7 +22,7 @@ QString InputDocument::problemText() const
     case Problem::Damaged:
         return QStringLiteral("not a PDF document, or damaged");
     case Problem::StructureDamaged:
-        return QStringLiteral("cannot be opened: its structure is damaged (%1)").arg(problemDetail);
+        return ExitCode::causeText(JobCause::StructureDamaged, problemDetail);
     case Problem::PasswordNeeded:
         return QStringLiteral("needs a password (--password-file, CLEAVEMARK_PASSWORD, or a terminal)");
     case Problem::WrongPassword:
