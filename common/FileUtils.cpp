@@ -14,6 +14,8 @@
 #include <QUuid>
 #include <QtDebug>
 
+#include <cerrno>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -175,4 +177,20 @@ bool writePrivateFile(const QString &path, const QByteArray &data)
     if (!file.commit())
         return false;
     return QFile::setPermissions(path, ownerOnlyFile);
+}
+
+bool writeFully(int fd, const char *data, qint64 size)
+{
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size_t(size));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n == 0)
+            errno = ENOSPC;
+        if (n <= 0)
+            return false;
+        data += n;
+        size -= n;
+    }
+    return true;
 }

@@ -47,4 +47,9 @@ QStringList pdfFilesFromMimeData(const QMimeData *mimeData);
 // Writes the file atomically with mode 0600 (readable by the user only).
 bool writePrivateFile(const QString &path, const QByteArray &data);
 
+// Writes every byte to the descriptor, through interrupted and partial
+// writes. False when it takes no more; errno tells why (ENOSPC when a write
+// took nothing).
+bool writeFully(int fd, const char *data, qint64 size);
+
 #endif

@@ -1,5 +1,7 @@
 #include "pdf/ChildProcess.h"
 
+#include "common/FileUtils.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -53,22 +55,6 @@ struct Pipe
     }
 };
 
-bool writeAll(int fd, const QByteArray &bytes)
-{
-    const char *data = bytes.constData();
-    size_t left = size_t(bytes.size());
-    while (left > 0) {
-        const ssize_t n = ::write(fd, data, left);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        data += n;
-        left -= size_t(n);
-    }
-    return true;
-}
-
 pid_t spawn(const QByteArray &program, const QList<QByteArray> &arguments, int input, int output)
 {
     std::vector<char *> argv;
@@ -115,7 +101,7 @@ ChildProcess::Result ChildProcess::run(const QString &program, const QStringList
         return result;
     toChild.closeRead();
     fromChild.closeWrite();
-    writeAll(toChild.write, input);
+    writeFully(toChild.write, input.constData(), input.size());
     toChild.closeWrite();
 
     bool stopped = false;

@@ -1,5 +1,6 @@
 #include "pdf/OutputFile.h"
 
+#include "common/FileUtils.h"
 #include "pdf/Descriptor.h"
 #include "pdf/EngineFailure.h"
 #include "pdf/PdfEngine.h"
@@ -150,17 +151,8 @@ void writeBytes(const QByteArray &bytes, const QString &fileName)
 
 void writeAll(int fd, const char *data, qint64 size)
 {
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size_t(size));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n == 0)
-            errno = ENOSPC;
-        if (n <= 0)
-            throwSystemFailure("cannot write the output file");
-        data += n;
-        size -= n;
-    }
+    if (!writeFully(fd, data, size))
+        throwSystemFailure("cannot write the output file");
 }
 
 } // namespace OutputFile

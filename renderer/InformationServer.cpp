@@ -1,5 +1,6 @@
 #include "renderer/InformationServer.h"
 
+#include "common/FileUtils.h"
 #include "pdf/InformationProtocol.h"
 #include "pdf/InformationReader.h"
 
@@ -26,22 +27,6 @@ bool readAll(int input, QByteArray &bytes)
     }
 }
 
-bool writeAll(int output, const QByteArray &bytes)
-{
-    const char *data = bytes.constData();
-    qint64 size = bytes.size();
-    while (size > 0) {
-        const ssize_t n = ::write(output, data, size_t(size));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        data += n;
-        size -= n;
-    }
-    return true;
-}
-
 // Tests make a read slow, to see what waits for it and what does not.
 void delayForTests(const QString &path)
 {
@@ -61,5 +46,6 @@ int answerInformation(int input, int output)
     delayForTests(request.path);
 
     const InformationResult result = InformationReader::readInThisProcess(request);
-    return writeAll(output, InformationProtocol::encode(result)) ? 0 : 1;
+    const QByteArray answer = InformationProtocol::encode(result);
+    return writeFully(output, answer.constData(), answer.size()) ? 0 : 1;
 }

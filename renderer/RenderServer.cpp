@@ -1,5 +1,6 @@
 #include "renderer/RenderServer.h"
 
+#include "common/FileUtils.h"
 #include "pdf/PageFactsReader.h"
 #include "pdf/PageRenderer.h"
 #include "pdf/ScanPages.h"
@@ -159,13 +160,6 @@ PageRenderer *RenderServer::rendererFor(const QString &path, const QByteArray &p
 
 void RenderServer::writeAll(const char *data, qint64 size)
 {
-    while (size > 0) {
-        const ssize_t n = ::write(m_output, data, size_t(size));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            std::exit(0);   // the desktop program is gone
-        data += n;
-        size -= n;
-    }
+    if (!writeFully(m_output, data, size))
+        std::exit(0);   // the desktop program is gone
 }
