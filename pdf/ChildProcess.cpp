@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include <cerrno>
+#include <algorithm>
 #include <csignal>
 #include <vector>
 
@@ -127,7 +128,10 @@ ChildProcess::Result ChildProcess::run(const QString &program, const QStringList
     }
 
     // A program that closed its output and lingers is stopped all the same.
+    // It usually ends within a millisecond of closing it: the first waits
+    // are short, so that no read waits a whole polling period for nothing.
     int status = 0;
+    int pauseMs = 1;
     for (;;) {
         const pid_t ended = ::waitpid(pid, &status, WNOHANG);
         if (ended == pid)
@@ -141,7 +145,8 @@ ChildProcess::Result ChildProcess::run(const QString &program, const QStringList
             ::kill(pid, SIGKILL);
             stopped = true;
         }
-        ::usleep(PollMs * 1000);
+        ::usleep(useconds_t(pauseMs) * 1000);
+        pauseMs = std::min(pauseMs * 2, PollMs);
     }
     if (stopped) {
         result.end = End::Stopped;
