@@ -2,23 +2,8 @@
 
 int MarkedPart::pageCount() const
 {
-    int count = 0;
-    for (const PageRange &range : pages)
-        count += range.to - range.from + 1;
-    return count;
+    return pageCountOf(pages);
 }
-
-namespace {
-
-void addPage(PageRangeList &pages, int page)
-{
-    if (!pages.isEmpty() && pages.last().to == page - 1)
-        pages.last().to = page;
-    else
-        pages.append({page, page});
-}
-
-} // namespace
 
 MarkedSplit MarkedSplit::fromMarks(const QVector<PageMark> &marks, const PageFactsList &found)
 {
@@ -38,7 +23,7 @@ MarkedSplit MarkedSplit::fromMarks(const QVector<PageMark> &marks, const PageFac
         } else {
             if (part.pages.isEmpty())
                 part.firstLine = facts.firstLine;
-            addPage(part.pages, page);
+            appendPage(part.pages, page);
             if (mark.rotation != 0) {
                 ++part.rotated;
                 split.rotations.append({page, mark.rotation});

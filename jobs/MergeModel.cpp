@@ -510,8 +510,7 @@ int MergeModel::totalPages() const
             continue;
         }
         // A range typed from high to low takes the same pages in reverse.
-        for (const PageRange &range : row.pageRanges)
-            total += qAbs(range.to - range.from) + 1;
+        total += pageCountOf(row.pageRanges);
     }
     return total;
 }

@@ -89,3 +89,18 @@ QList<int> pagesFromRangeText(const QString &text, int pageCount, RangeTextError
     }
     return pages;
 }
+
+QString pageRangeText(const PageRange &range)
+{
+    if (range.from == range.to)
+        return QString::number(range.from);
+    return QStringLiteral("%1-%2").arg(range.from).arg(range.to);
+}
+
+QString pageRangeListText(const PageRangeList &ranges)
+{
+    QStringList texts;
+    for (const PageRange &range : ranges)
+        texts.append(pageRangeText(range));
+    return texts.join(QLatin1Char(','));
+}

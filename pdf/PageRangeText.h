@@ -20,3 +20,8 @@ QList<int> pagesFromRangeText(const QString &text, int pageCount, RangeTextError
 // the reason when the text is malformed, a range runs backwards (Syntax) or
 // names a page outside 1..pageCount.
 PageRangeList typedPageRanges(const QString &text, int pageCount, RangeTextError *error = nullptr);
+
+// A range as a range text: "n" or "a-b".
+QString pageRangeText(const PageRange &range);
+// Ranges as a range text: "1,2,4-6".
+QString pageRangeListText(const PageRangeList &ranges);

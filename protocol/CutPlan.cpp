@@ -56,13 +56,7 @@ class PartBuilder
 public:
     explicit PartBuilder(FoundCuts &cuts) : m_cuts(cuts) {}
 
-    void add(int page)
-    {
-        if (!m_pages.isEmpty() && m_pages.last().to == page - 1)
-            m_pages.last().to = page;
-        else
-            m_pages.append({page, page});
-    }
+    void add(int page) { appendPage(m_pages, page); }
     void setCode(const QString &code) { m_code = code; }
     // An empty part is no part: a separator at either end cuts nothing off.
     void close()
@@ -152,10 +146,8 @@ FoundCuts cut(const PageFactsList &facts, const CutOptions &options)
     part.close();
 
     int inParts = 0;
-    for (const SplitPart &one : cuts.parts) {
-        for (const PageRange &range : one.pages)
-            inParts += range.to - range.from + 1;
-    }
+    for (const SplitPart &one : cuts.parts)
+        inParts += pageCountOf(one.pages);
     cuts.leftOutPages = facts.size() - inParts;
     return cuts;
 }

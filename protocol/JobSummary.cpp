@@ -1,5 +1,7 @@
 #include "protocol/JobSummary.h"
 
+#include "pdf/PageRangeText.h"
+
 #include <QStringList>
 
 namespace {
@@ -9,20 +11,13 @@ QString quoted(const QString &text)
     return QLatin1Char('\'') + text + QLatin1Char('\'');
 }
 
-QString rangeText(const PageRange &range)
-{
-    if (range.from == range.to)
-        return QString::number(range.from);
-    return QStringLiteral("%1-%2").arg(range.from).arg(range.to);
-}
-
 QString rangesText(const PageRangeList &ranges)
 {
     if (ranges.isEmpty())
         return QStringLiteral("0 ranges");
     return QStringLiteral("%1 ranges (first %2, last %3)")
         .arg(ranges.size())
-        .arg(rangeText(ranges.first()), rangeText(ranges.last()));
+        .arg(pageRangeText(ranges.first()), pageRangeText(ranges.last()));
 }
 
 template<typename List, typename Text>

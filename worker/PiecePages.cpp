@@ -2,27 +2,8 @@
 
 #include "pdf/PdfDocument.h"
 
-#include <QStringList>
 
 namespace PiecePages {
-
-QString rangesText(const PageRangeList &pages)
-{
-    QStringList texts;
-    for (const PageRange &range : pages) {
-        texts.append(range.from == range.to ? QString::number(range.from)
-                                            : QStringLiteral("%1-%2").arg(range.from).arg(range.to));
-    }
-    return texts.join(QLatin1Char(','));
-}
-
-int pageCount(const PageRangeList &pages)
-{
-    int count = 0;
-    for (const PageRange &range : pages)
-        count += qAbs(range.to - range.from) + 1;
-    return count;
-}
 
 int largestPage(const PageRangeList &pages)
 {

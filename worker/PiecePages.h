@@ -14,12 +14,7 @@ class PdfDocument;
 // fall on other page numbers.
 namespace PiecePages {
 
-// The ranges as the PDF service reads them: "7", "3-9" or "1,4-5" (a
-// descending "9-3" stands for the pages in reverse order).
-QString rangesText(const PageRangeList &pages);
-
-// How many pages the ranges hold, and the highest page they name.
-int pageCount(const PageRangeList &pages);
+// The highest page the ranges name.
 int largestPage(const PageRangeList &pages);
 
 // Source page -> angle.

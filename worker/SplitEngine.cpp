@@ -9,6 +9,7 @@
 #include "worker/FailureCause.h"
 #include "protocol/JobErrors.h"
 #include "worker/OutputNaming.h"
+#include "pdf/PageRangeText.h"
 #include "worker/PiecePages.h"
 #include "worker/PieceWriterPool.h"
 #include "protocol/Progress.h"
@@ -241,7 +242,7 @@ PieceWriterPool::Outcome SplitEngine::writeNamedPiece(const QSharedPointer<PdfSe
 PieceWriterPool::Piece SplitEngine::namedPiece(const QString &source, const PageRangeList &pages,
                                                const std::function<QString(int maxBytes)> &nameFor)
 {
-    PieceWriterPool::Piece piece{source, PiecePages::rangesText(pages), outputPathFor(nameFor), 0,
+    PieceWriterPool::Piece piece{source, pageRangeListText(pages), outputPathFor(nameFor), 0,
                                  PiecePages::turnsOf(m_turns, pages, m_sourcePageCount)};
     if (piece.outputPath.isEmpty())
         piece.failureCause = m_request.outDirectory.isEmpty() ? JobCause::NotWritable : JobCause::UnusableName;

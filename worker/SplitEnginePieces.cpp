@@ -11,6 +11,7 @@
 #include "worker/BookmarkNaming.h"
 #include "worker/FailureCause.h"
 #include "worker/OutputNaming.h"
+#include "pdf/PageRangeText.h"
 #include "worker/PiecePages.h"
 #include "worker/SizePieces.h"
 #include "worker/SplitChecks.h"
@@ -54,7 +55,7 @@ bool SplitEngine::readSource(const QString &source, int &pageCount, OutlineEntry
 // cannot be made.
 qint64 SplitEngine::measuredSize(const QString &source, const PageRange &range)
 {
-    const QString text = PiecePages::rangesText({range});
+    const QString text = pageRangeListText({range});
     PdfDocument piece(m_service, PdfDocument::PagesOf{source, QString(), text});
     return preparePiece(m_service, piece, text, PiecePages::turnsOf(m_turns, {range}, m_sourcePageCount))
             ? piece.savedSize() : qint64(-1);
@@ -168,7 +169,7 @@ void SplitEngine::splitParts()
     const QList<Piece> pieces = partPieces();
     int pageCount = 0;
     for (const Piece &piece : pieces)
-        pageCount += PiecePages::pageCount(piece.pages);
+        pageCount += pageCountOf(piece.pages);
     m_progress.setMaximum(pageCount);
     m_progress.setValue(0);
     writePieces(source, pieces, 0);
@@ -234,7 +235,7 @@ void SplitEngine::writePieces(const QString &source, const QList<Piece> &pieces,
         });
         if (!outputPath.isEmpty() && piece.oversized)
             m_oversizedFiles.append(outputPath);
-        pagesDone += PiecePages::pageCount(piece.pages);
+        pagesDone += pageCountOf(piece.pages);
     }
     m_progress.setValue(progressOffset + pagesDone);
     engineLog(QStringLiteral("Split complete! Saved %1 of %2 pieces").arg(m_outputFiles.size()).arg(pieces.size()));
