@@ -676,7 +676,9 @@ void TestMergePage::handOversKeepTheirOrderWhateverTheReadsTake()
     two.damagedContentPages = {2};
     QVERIFY(writePdfFixture(source("damaged.pdf"), two));
     QStringList filled;
-    connect(m_model, &QAbstractItemModel::dataChanged, this, [&](const QModelIndex &topLeft) {
+    // The lambda holds this function's locals: it must go with them.
+    QObject listening;
+    connect(m_model, &QAbstractItemModel::dataChanged, &listening, [&](const QModelIndex &topLeft) {
         if (topLeft.data(MergeModel::StateRole).toInt() != MergeModel::Reading)
             filled << topLeft.siblingAtColumn(MergeModel::FileNameColumn).data().toString();
     });
