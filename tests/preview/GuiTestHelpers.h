@@ -184,20 +184,29 @@ inline QStringList unnamedButtons(const QWidget *root)
     return unnamed;
 }
 
-// A key pressed where the focus is, as a person at the keyboard does.
-inline void keyOnFocus(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+// A key pressed where the focus is, as a person at the keyboard does. With
+// a fallback window: after a dialog the offscreen platform may leave no
+// window active, so that one is activated first, and it takes the key when
+// nothing has the focus.
+inline void keyOnFocus(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, QWidget *fallback = nullptr)
 {
+    if (fallback && !QApplication::activeWindow() && !QApplication::activeModalWidget()) {
+        fallback->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fallback));
+    }
     QWidget *target = QApplication::focusWidget();
+    if (!target)
+        target = fallback;
     QVERIFY(target);
     QTest::keyClick(target, Qt::Key(key), modifiers);
     QCoreApplication::processEvents();
 }
 
 // Tab until the focus is on target, at most limit times.
-inline bool tabFocusTo(QWidget *target, int limit = 40)
+inline bool tabFocusTo(QWidget *target, int limit = 40, QWidget *fallback = nullptr)
 {
-    for (int i = 0; i < limit && QApplication::focusWidget() != target; ++i)
-        keyOnFocus(Qt::Key_Tab);
+    for (int i = 0; i < limit && QApplication::focusWidget() != target && !QTest::currentTestFailed(); ++i)
+        keyOnFocus(Qt::Key_Tab, Qt::NoModifier, fallback);
     return QApplication::focusWidget() == target;
 }
 
