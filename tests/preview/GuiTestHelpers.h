@@ -14,6 +14,7 @@
 #include <QDialog>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -23,6 +24,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
 #include <functional>
 
 // Waits until the documents handed to the program have been read in the
@@ -200,6 +202,20 @@ inline void keyOnFocus(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier
     QVERIFY(target);
     QTest::keyClick(target, Qt::Key(key), modifiers);
     QCoreApplication::processEvents();
+}
+
+// True when every pixel has one and the same colour: a grab of a widget
+// that painted nothing.
+inline bool isBlank(const QImage &image)
+{
+    const QImage pixels = image.convertToFormat(QImage::Format_ARGB32);
+    const QRgb first = pixels.pixel(0, 0);
+    for (int y = 0; y < pixels.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(pixels.constScanLine(y));
+        if (!std::all_of(line, line + pixels.width(), [first](QRgb pixel) { return pixel == first; }))
+            return false;
+    }
+    return true;
 }
 
 // Tab until the focus is on target, at most limit times.
