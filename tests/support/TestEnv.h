@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QString>
@@ -32,6 +33,13 @@ public:
 private:
     QTemporaryDir m_dir;
 };
+
+// Writes the bytes as the whole file; false when any of them is not written.
+inline bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
 
 // Puts a stand-in xdg-open first on PATH: it writes what it was asked to
 // open into <folder>/asked and ends with exitCode (3: nothing opens it).
