@@ -70,3 +70,10 @@ inline long residentKilobytes(const QString &process = QStringLiteral("self"))
     }
     return -1;
 }
+
+// The same in MiB.
+inline double residentMiB(const QString &process = QStringLiteral("self"))
+{
+    const long kilobytes = residentKilobytes(process);
+    return kilobytes < 0 ? -1 : kilobytes / 1024.0;
+}
