@@ -37,12 +37,6 @@ namespace {
 
 QTextStream out(stdout);
 
-double residentMiB()
-{
-    const long kilobytes = residentKilobytes();
-    return kilobytes < 0 ? -1 : kilobytes / 1024.0;
-}
-
 void fail(const QString &what)
 {
     out << what << Qt::endl;

@@ -97,6 +97,11 @@ qint64 RenderClient::rendererProcessId() const
     return m_process ? m_process->processId() : 0;
 }
 
+bool RenderClient::isIdle() const
+{
+    return m_waiting.isEmpty() && m_sent.isEmpty();
+}
+
 bool RenderClient::isUndrawable(const QString &path, const QString &password, int page) const
 {
     return m_verdicts.isUndrawable(path, password, page);

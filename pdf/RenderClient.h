@@ -47,6 +47,8 @@ public:
 
     // The renderer's process id, 0 while none runs.
     qint64 rendererProcessId() const;
+    // Nothing is waiting to be sent or waiting for its answer.
+    bool isIdle() const;
     // The page is known not to be drawable: asking for it fails at once.
     bool isUndrawable(const QString &path, const QString &password, int page) const;
 

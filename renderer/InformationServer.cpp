@@ -5,6 +5,8 @@
 #include "pdf/InformationReader.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
+#include <QFile>
 
 #include <cerrno>
 
@@ -27,12 +29,26 @@ bool readAll(int input, QByteArray &bytes)
     }
 }
 
-// Tests make a read slow, to see what waits for it and what does not.
+// Tests hold a read back, to see what waits for it and what does not. The
+// variable names a gate file that holds the end of the path to hold; the
+// read waits while the gate is there, and never longer than a minute, so
+// that a test that fails before opening the gate leaves no reader behind.
 void delayForTests(const QString &path)
 {
-    const QByteArray slow = qgetenv("SHEAFRENDER_TEST_SLOW_READ");
-    if (!slow.isEmpty() && path.endsWith(QString::fromLocal8Bit(slow)))
-        ::usleep(1500 * 1000);
+    const QString gate = qEnvironmentVariable("SHEAFRENDER_TEST_SLOW_READ");
+    if (gate.isEmpty())
+        return;
+    QFile file(gate);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QString held = QString::fromUtf8(file.readAll()).trimmed();
+    file.close();
+    if (held.isEmpty() || !path.endsWith(held))
+        return;
+    QElapsedTimer waited;
+    waited.start();
+    while (QFile::exists(gate) && waited.elapsed() < 60 * 1000)
+        ::usleep(20 * 1000);
 }
 
 } // namespace

@@ -126,9 +126,6 @@ private:
     QString fixture(const QString &name, int pages, const QString &password = QString());
     void loadMergeList(const QStringList &files);
     void checkNamed(QWidget *root, const char *state);
-    // Presses Tab until target has the focus; false when it is never reached.
-    bool tabTo(QWidget *target, int limit = 60);
-    void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     QImage shoot(QWidget *widget, const QString &name);
     // Answers the next modal dialog with Escape.
     void escapeNextDialog();
@@ -188,27 +185,6 @@ void TestAccessibility::checkNamed(QWidget *root, const char *state)
     QVERIFY2(seen.shown.size() > 3, state);
     QVERIFY2(seen.unnamed.isEmpty(),
              qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(state), seen.unnamed.join(", "))));
-}
-
-void TestAccessibility::key(int key, Qt::KeyboardModifiers modifiers)
-{
-    // After a dialog the offscreen platform may leave no window active.
-    if (!QApplication::activeWindow() && !QApplication::activeModalWidget()) {
-        m_view->activateWindow();
-        QTest::qWaitForWindowActive(m_view);
-    }
-    QWidget *target = QApplication::focusWidget();
-    if (!target)
-        target = m_view;
-    QTest::keyClick(target, Qt::Key(key), modifiers);
-    QCoreApplication::processEvents();
-}
-
-bool TestAccessibility::tabTo(QWidget *target, int limit)
-{
-    for (int i = 0; i < limit && QApplication::focusWidget() != target; ++i)
-        key(Qt::Key_Tab);
-    return QApplication::focusWidget() == target;
 }
 
 QImage TestAccessibility::shoot(QWidget *widget, const QString &name)
@@ -407,11 +383,11 @@ void TestAccessibility::keyboardAloneSplitsAndBuildsTheMergeList()
 
     // The window opens with "Split" in focus; Space chooses it.
     QCOMPARE(QApplication::focusWidget()->objectName(), QString("buttonNavigateToSplit"));
-    key(Qt::Key_Space);
+    keyOnFocus(Qt::Key_Space, Qt::NoModifier, m_view);
     QCOMPARE(tabs->currentIndex(), int(MainView::SplitPage));
 
     m_chosen = QStringList{fixture("five.pdf", 5)};
-    key(Qt::Key_O, Qt::ControlModifier);
+    keyOnFocus(Qt::Key_O, Qt::ControlModifier, m_view);
     QCOMPARE(m_chooserCalls, 1);
     QVERIFY(waitForReading());
     QVERIFY(job->isLoaded());
@@ -419,24 +395,24 @@ void TestAccessibility::keyboardAloneSplitsAndBuildsTheMergeList()
 
     // Into files of one page: Tab to SPLIT, Space, Escape the result.
     QSignalSpy finished(job, &Split::finished);
-    QVERIFY(tabTo(split->splitButton()));
+    QVERIFY(tabFocusTo(split->splitButton(), 60, m_view));
     escapeNextDialog();
-    key(Qt::Key_Space);
+    keyOnFocus(Qt::Key_Space, Qt::NoModifier, m_view);
     QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 60000);
     QCOMPARE(finished.at(0).at(0).toStringList().size(), 5);
 
     // By groups of pages (3): the arrow key moves the mode, toggling it.
     QTRY_VERIFY(split->splitButton()->isEnabled());
-    QVERIFY(tabTo(split->modeButton(0)));
-    key(Qt::Key_Down);
+    QVERIFY(tabFocusTo(split->modeButton(0), 60, m_view));
+    keyOnFocus(Qt::Key_Down, Qt::NoModifier, m_view);
     QVERIFY(split->modeButton(1)->isChecked());
     QCOMPARE(split->currentModePage(), 1);
     QCOMPARE(job->mode(), int(Split::GroupsOfPages));
     // Return presses a focused button as Space does; after the result the
     // focus is back on SPLIT, not on the title bar.
-    QVERIFY(tabTo(split->splitButton()));
+    QVERIFY(tabFocusTo(split->splitButton(), 60, m_view));
     escapeNextDialog();
-    key(Qt::Key_Return);
+    keyOnFocus(Qt::Key_Return, Qt::NoModifier, m_view);
     QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 2, 60000);
     QCOMPARE(finished.at(1).at(0).toStringList().size(), 2);
     QTRY_VERIFY(!QApplication::activeModalWidget());
@@ -445,11 +421,11 @@ void TestAccessibility::keyboardAloneSplitsAndBuildsTheMergeList()
 
     // Merge: Ctrl+Tab, then three documents by Ctrl+O.
     QTRY_VERIFY(split->splitButton()->isEnabled());
-    key(Qt::Key_Tab, Qt::ControlModifier);
+    keyOnFocus(Qt::Key_Tab, Qt::ControlModifier, m_view);
     QCOMPARE(tabs->currentIndex(), int(MainView::MergePage));
     MergeModel *list = Application::instance()->merge()->model();
     m_chosen = QStringList{fixture("one.pdf", 1), fixture("two.pdf", 2), fixture("three.pdf", 3)};
-    key(Qt::Key_O, Qt::ControlModifier);
+    keyOnFocus(Qt::Key_O, Qt::ControlModifier, m_view);
     QTRY_COMPARE_WITH_TIMEOUT(list->rowCount(), 3, 30000);
     QVERIFY(waitForReading());
     const auto names = [list] {
@@ -464,71 +440,71 @@ void TestAccessibility::keyboardAloneSplitsAndBuildsTheMergeList()
     // Alt+Down moves that row below the second, Delete removes the row it
     // then is on.
     MergeTableView *table = m_view->mergeView()->table();
-    QVERIFY(tabTo(table));
+    QVERIFY(tabFocusTo(table, 60, m_view));
     QCOMPARE(table->currentIndex().row(), 0);
     QVERIFY(table->selectionModel()->isRowSelected(0, QModelIndex()));
-    key(Qt::Key_Down);
-    key(Qt::Key_Up);
+    keyOnFocus(Qt::Key_Down, Qt::NoModifier, m_view);
+    keyOnFocus(Qt::Key_Up, Qt::NoModifier, m_view);
     QCOMPARE(table->currentIndex().row(), 0);
-    key(Qt::Key_Down, Qt::AltModifier);
+    keyOnFocus(Qt::Key_Down, Qt::AltModifier, m_view);
     QCOMPARE(names(), QStringList({"two.pdf", "one.pdf", "three.pdf"}));
     QCOMPARE(table->currentIndex().row(), 1);
-    key(Qt::Key_Delete);
+    keyOnFocus(Qt::Key_Delete, Qt::NoModifier, m_view);
     QCOMPARE(names(), QStringList({"two.pdf", "three.pdf"}));
     QCOMPARE(table->currentIndex().row(), 1);
 
     // Return opens the range editor on the current row, with the focus in
     // it; Tab stays inside; Escape closes it and gives the focus back.
-    key(Qt::Key_Return);
+    keyOnFocus(Qt::Key_Return, Qt::NoModifier, m_view);
     PageRangesView *ranges = m_view->pageRangesView();
     QCOMPARE(m_view->openPanel(), static_cast<QWidget *>(ranges));
     QVERIFY(ranges->isAncestorOf(QApplication::focusWidget()));
     for (int i = 0; i < 15; ++i) {
-        key(Qt::Key_Tab);
+        keyOnFocus(Qt::Key_Tab, Qt::NoModifier, m_view);
         QVERIFY2(ranges->isAncestorOf(QApplication::focusWidget()),
                  qPrintable(QApplication::focusWidget()->objectName()));
     }
-    key(Qt::Key_Escape);
+    keyOnFocus(Qt::Key_Escape, Qt::NoModifier, m_view);
     QVERIFY(!m_view->openPanel());
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(table));
 
     // A range typed in, then OK by Return: applied, and the panel is closed.
-    key(Qt::Key_Return);
+    keyOnFocus(Qt::Key_Return, Qt::NoModifier, m_view);
     QCOMPARE(m_view->openPanel(), static_cast<QWidget *>(ranges));
     ranges->fromEdit()->setFocus();
-    key(Qt::Key_2);
-    key(Qt::Key_Tab);
-    key(Qt::Key_3);
-    QVERIFY(tabTo(ranges->findChild<QWidget *>("buttonAddRange")));
-    key(Qt::Key_Return);
+    keyOnFocus(Qt::Key_2, Qt::NoModifier, m_view);
+    keyOnFocus(Qt::Key_Tab, Qt::NoModifier, m_view);
+    keyOnFocus(Qt::Key_3, Qt::NoModifier, m_view);
+    QVERIFY(tabFocusTo(ranges->findChild<QWidget *>("buttonAddRange"), 60, m_view));
+    keyOnFocus(Qt::Key_Return, Qt::NoModifier, m_view);
     QWidget *ok = ranges->findChild<QWidget *>("buttonSaveSettings");
     QTRY_VERIFY(ok->isEnabled());   // the press lands after the button's flash
-    QVERIFY(tabTo(ok));
-    key(Qt::Key_Return);
+    QVERIFY(tabFocusTo(ok, 60, m_view));
+    keyOnFocus(Qt::Key_Return, Qt::NoModifier, m_view);
     QTRY_VERIFY(!m_view->openPanel());
     QCOMPARE(list->index(1, MergeModel::PagesColumn).data().toString(), QString("2-3"));
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(table));
 
     // The settings: Tab to the bottom bar's button, Space, Escape.
     QWidget *settingsButton = m_view->findChild<QWidget *>("buttonSettings");
-    QVERIFY(tabTo(settingsButton));
-    key(Qt::Key_Space);
+    QVERIFY(tabFocusTo(settingsButton, 60, m_view));
+    keyOnFocus(Qt::Key_Space, Qt::NoModifier, m_view);
     QCOMPARE(m_view->openPanel(), static_cast<QWidget *>(m_view->settingsView()));
     QVERIFY2(QApplication::focusWidget() == m_view->settingsView()->languageBox(),
              qPrintable(QApplication::focusWidget()->objectName()));
-    key(Qt::Key_O, Qt::ControlModifier);   // the window's keys wait while a panel is open
+    keyOnFocus(Qt::Key_O, Qt::ControlModifier, m_view);   // the window's keys wait while a panel is open
     QCOMPARE(list->rowCount(), 2);
-    key(Qt::Key_Escape);
+    keyOnFocus(Qt::Key_Escape, Qt::NoModifier, m_view);
     QVERIFY(!m_view->openPanel());
     QCOMPARE(QApplication::focusWidget(), settingsButton);
 
     // Back to the split page, which still holds its document.
-    key(Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+    keyOnFocus(Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier, m_view);
     QCOMPARE(tabs->currentIndex(), int(MainView::SplitPage));
     QVERIFY(job->isLoaded());
-    key(Qt::Key_PageDown, Qt::ControlModifier);
+    keyOnFocus(Qt::Key_PageDown, Qt::ControlModifier, m_view);
     QCOMPARE(tabs->currentIndex(), int(MainView::MergePage));
-    key(Qt::Key_PageUp, Qt::ControlModifier);
+    keyOnFocus(Qt::Key_PageUp, Qt::ControlModifier, m_view);
     QCOMPARE(tabs->currentIndex(), int(MainView::SplitPage));
 }
 
@@ -542,7 +518,7 @@ void TestAccessibility::focusMarksFollowTheKeyboardOnly()
     merge->setFocus(Qt::MouseFocusReason);
     const int clicked = accentPixels(shoot(merge, "a11y_focus_button_mouse"));
     merge->clearFocus();
-    QVERIFY(tabTo(merge));
+    QVERIFY(tabFocusTo(merge, 60, m_view));
     const int tabbed = accentPixels(shoot(merge, "a11y_focus_button"));
     QVERIFY2(tabbed > clicked + 150, qPrintable(QStringLiteral("%1 / %2").arg(tabbed).arg(clicked)));
 
@@ -552,7 +528,7 @@ void TestAccessibility::focusMarksFollowTheKeyboardOnly()
     waitForReading();
     QRadioButton *radio = m_view->splitView()->modeButton(0);
     const int radioIdle = accentPixels(radio->grab().toImage());
-    QVERIFY(tabTo(radio));
+    QVERIFY(tabFocusTo(radio, 60, m_view));
     QVERIFY(accentPixels(shoot(m_view->splitView()->splitArea(), "a11y_focus_radio")) > 0);
     QVERIFY(accentPixels(radio->grab().toImage()) > radioIdle + 30);
 
@@ -561,8 +537,8 @@ void TestAccessibility::focusMarksFollowTheKeyboardOnly()
     loadMergeList({fixture("t1.pdf", 1), fixture("t2.pdf", 2)});
     MergeTableView *table = m_view->mergeView()->table();
     const int tableIdle = accentPixels(table->grab().toImage());
-    QVERIFY(tabTo(table));
-    key(Qt::Key_Down);
+    QVERIFY(tabFocusTo(table, 60, m_view));
+    keyOnFocus(Qt::Key_Down, Qt::NoModifier, m_view);
     QVERIFY(accentPixels(shoot(table, "a11y_focus_table")) > tableIdle + 300);
 
     // A panel: the output properties, Tab onto SAVE SETTINGS.
@@ -571,11 +547,11 @@ void TestAccessibility::focusMarksFollowTheKeyboardOnly()
     QTRY_COMPARE(panel->geometry(), MainView::panelShownGeometry());
     Button *save = panel->findChild<Button *>("buttonSaveSettings");
     const int saveIdle = accentPixels(save->grab().toImage());
-    QVERIFY(tabTo(save));
+    QVERIFY(tabFocusTo(save, 60, m_view));
     QVERIFY(shoot(m_view, "a11y_focus_panel").width() > 0);
     const QImage saveMarked = save->grab().toImage();
     QVERIFY(accentPixels(saveMarked) < saveIdle);   // the white inner line shows on the blue button
-    key(Qt::Key_Escape);
+    keyOnFocus(Qt::Key_Escape, Qt::NoModifier, m_view);
 }
 
 // Run with QT_SCALE_FACTOR=2: the style's icons come from their @2x files.

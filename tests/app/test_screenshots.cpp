@@ -1,4 +1,5 @@
 #include "AppTestMain.h"
+#include "tests/preview/GuiTestHelpers.h"
 
 #include "app/AdvancedSettingsView.h"
 #include "app/MainView.h"
@@ -18,7 +19,6 @@
 #include <QDir>
 #include <QSettings>
 
-#include <algorithm>
 
 // Renders every window, panel and dialog into PNG files in the build folder
 // (screenshots/), for a person to look at, in English and in German. Each
@@ -62,23 +62,6 @@ void TestScreenshots::useLanguage(const QString &code)
     Application::instance()->applyLanguage();
     QCoreApplication::processEvents();
 }
-
-namespace {
-
-// True when every pixel has one and the same colour.
-bool isBlank(const QImage &image)
-{
-    const QImage pixels = image.convertToFormat(QImage::Format_ARGB32);
-    const QRgb first = pixels.pixel(0, 0);
-    for (int y = 0; y < pixels.height(); ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(pixels.constScanLine(y));
-        if (!std::all_of(line, line + pixels.width(), [first](QRgb pixel) { return pixel == first; }))
-            return false;
-    }
-    return true;
-}
-
-} // namespace
 
 QString TestScreenshots::save(QWidget *widget, const QString &name, QImage *image)
 {

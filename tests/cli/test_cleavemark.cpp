@@ -5,6 +5,7 @@
 // makes of the same choices.
 
 #include "tests/support/TestGroup.h"
+#include "tests/cli/CleavemarkRun.h"
 #include "jobs/Split.h"
 #include "protocol/JobFiles.h"
 #include "tests/support/PdfFixtures.h"
@@ -29,33 +30,6 @@
 #include <unistd.h>
 
 namespace {
-
-struct Run
-{
-    int exitCode = -1;
-    QStringList lines;   // standard output, one entry a line
-    QString errors;      // standard error
-    QByteArray output;
-};
-
-Run cleavemark(const QStringList &arguments, const QMap<QString, QString> &environment = {})
-{
-    QProcess process;
-    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
-    for (auto it = environment.cbegin(); it != environment.cend(); ++it)
-        variables.insert(it.key(), it.value());
-    process.setProcessEnvironment(variables);
-    process.start(binPath(QStringLiteral("cleavemark")), arguments);
-    process.closeWriteChannel();
-    Run run;
-    if (!process.waitForFinished(120000))
-        return run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.output = process.readAllStandardOutput();
-    run.lines = QString::fromUtf8(run.output).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    run.errors = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 QStringList pages(int from, int to)
 {
@@ -154,7 +128,7 @@ void CleavemarkTest::everySplitWay()
     // Default: one file per page, named as the window names them, listed on
     // standard output in order.
     const QString single = folder(QStringLiteral("single"));
-    Run run = cleavemark({"split", m_book, "-o", single});
+    CleavemarkRun run = cleavemark({"split", m_book, "-o", single});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.lines.size(), 12);
     QCOMPARE(QFileInfo(run.lines.first()).fileName(), QStringLiteral("book_p01.pdf"));
@@ -273,7 +247,7 @@ void CleavemarkTest::mergesPagesAlternatesAndBookmarks()
 {
     const QString out = folder(QStringLiteral("merged"));
     const QString merged = QDir(out).filePath("pages.pdf");
-    Run run = cleavemark({"merge", "-o", merged, m_six + ":2-3,z", m_book + ":1", m_six + ":r1"});
+    CleavemarkRun run = cleavemark({"merge", "-o", merged, m_six + ":2-3,z", m_book + ":1", m_six + ":r1"});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.lines, QStringList({merged}));
     QCOMPARE(pageTexts(merged), QStringList({"Page 2", "Page 3", "Page 6", "Page 1", "Page 6"}));
@@ -334,7 +308,7 @@ void CleavemarkTest::infoAsJson()
     options.pageSize = QSizeF(595, 842);
     QVERIFY(writePdfFixture(manual, options));
 
-    const Run run = cleavemark({"info", "--json", manual, m_locked});
+    const CleavemarkRun run = cleavemark({"info", "--json", manual, m_locked});
     QCOMPARE(run.exitCode, 3);   // the locked one cannot be read without its password
     const QJsonArray documents = QJsonDocument::fromJson(run.output).array();
     QCOMPARE(documents.size(), 2);
@@ -358,7 +332,7 @@ void CleavemarkTest::infoAsJson()
     QCOMPARE(locked.value("readable").toBool(), false);
     QVERIFY(run.errors.contains("locked.pdf: needs a password"));
 
-    const Run opened = cleavemark({"info", "--json", m_locked}, {{"CLEAVEMARK_PASSWORD", "sesame"}});
+    const CleavemarkRun opened = cleavemark({"info", "--json", m_locked}, {{"CLEAVEMARK_PASSWORD", "sesame"}});
     QCOMPARE(opened.exitCode, 0);
     QCOMPARE(QJsonDocument::fromJson(opened.output).array().at(0)["pages"].toInt(), 4);
 }
@@ -372,7 +346,7 @@ void CleavemarkTest::passwordsFromFileAndEnvironment()
     file.close();
 
     const QString fromFile = folder(QStringLiteral("from-file"));
-    Run run = cleavemark({"split", m_locked, "--password-file", passwords, "-o", fromFile});
+    CleavemarkRun run = cleavemark({"split", m_locked, "--password-file", passwords, "-o", fromFile});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.lines.size(), 4);
     QCOMPARE(pageTexts(run.lines.at(3)), pages(4, 4));
@@ -401,7 +375,7 @@ void CleavemarkTest::passwordsFromFileAndEnvironment()
 void CleavemarkTest::exitCodesFromRealCauses()
 {
     const QString out = folder(QStringLiteral("codes"));
-    Run run = cleavemark({"split", m_scratch.filePath("missing.pdf"), "-o", out});
+    CleavemarkRun run = cleavemark({"split", m_scratch.filePath("missing.pdf"), "-o", out});
     QCOMPARE(run.exitCode, 3);
     QVERIFY(run.errors.contains("missing.pdf: no such file"));
 
@@ -466,7 +440,7 @@ void CleavemarkTest::nothingReplacedWithoutOverwrite()
 {
     const QString out = folder(QStringLiteral("again"));
     QCOMPARE(cleavemark({"split", m_six, "--ranges", "1-2", "-o", out}).exitCode, 0);
-    Run run = cleavemark({"split", m_book, "--ranges", "3-4", "--name", "six_p1-2", "-o", out});
+    CleavemarkRun run = cleavemark({"split", m_book, "--ranges", "3-4", "--name", "six_p1-2", "-o", out});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(QFileInfo(run.lines.first()).fileName(), QStringLiteral("(1)six_p1-2.pdf"));
     QVERIFY(run.errors.contains("six_p1-2.pdf exists"));

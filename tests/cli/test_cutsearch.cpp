@@ -5,6 +5,7 @@
 // as wide as its number says, so the pages of every output can be told.
 
 #include "tests/support/TestGroup.h"
+#include "tests/cli/CleavemarkRun.h"
 #include "pdf/BlankPage.h"
 #include "pdf/PageFactsReader.h"
 #include "pdf/PageRenderer.h"
@@ -248,19 +249,15 @@ void CutSearchTest::splitsScannedStacks()
 
     const QString out = m_scratch.filePath(QString::fromLatin1(QTest::currentDataTag()).left(20));
     QVERIFY(QDir().mkpath(out));
-    QProcess cleavemark;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QMap<QString, QString> environment;
     if (!crashPage.isEmpty())
         environment.insert(QStringLiteral("SHEAFRENDER_TEST_CRASH_PAGE"), crashPage);
-    cleavemark.setProcessEnvironment(environment);
-    cleavemark.start(binPath(QStringLiteral("cleavemark")),
-                     QStringList{"split", m_scratch.filePath(stack + ".pdf"), "-o", out} + options);
-    QVERIFY(cleavemark.waitForFinished(60000));
-    const QString errors = QString::fromUtf8(cleavemark.readAllStandardError());
-    QVERIFY2(cleavemark.exitCode() == 0, qPrintable(errors));
+    const CleavemarkRun run =
+        cleavemark(QStringList{"split", m_scratch.filePath(stack + ".pdf"), "-o", out} + options, environment, 60000);
+    QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
     QTEST(piecesIn(out), "pieces");
     QFETCH(QString, told);
-    QVERIFY2(errors.contains(": " + told + "\n"), qPrintable(errors));
+    QVERIFY2(run.errors.contains(": " + told + "\n"), qPrintable(run.errors));
 }
 
 // A page that is one scanned image is judged from its JPEG data without

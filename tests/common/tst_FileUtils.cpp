@@ -1,4 +1,5 @@
 #include "tests/support/TestGroup.h"
+#include "tests/support/TestEnv.h"
 #include "common/FileUtils.h"
 #include "common/Logger.h"
 
@@ -22,12 +23,6 @@ mode_t modeOf(const QString &path)
 {
     struct stat info;
     return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : mode_t(-1);
-}
-
-bool writeFile(const QString &path, const QByteArray &data = "x")
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
 }
 
 QString cacheBase()
@@ -101,7 +96,7 @@ void FileUtilsTest::cacheFolderRefusesPlantedBase()
     if (kind == QLatin1String("link")) {
         QVERIFY(QFile::link(target, base));
     } else if (kind == QLatin1String("file")) {
-        QVERIFY(writeFile(base));
+        QVERIFY(writeFile(base, "x"));
     } else {
         if (::geteuid() != 0)
             QSKIP("giving a folder to another user needs root");
@@ -146,7 +141,7 @@ void FileUtilsTest::uniqueFileNamePrefixesCounter()
     QVERIFY(QDir().mkpath(folder));
     QCOMPARE(uniqueFileName(folder, QStringLiteral("a.pdf")), folder + QStringLiteral("/a.pdf"));
 
-    QVERIFY(writeFile(folder + QStringLiteral("/a.pdf")));
+    QVERIFY(writeFile(folder + QStringLiteral("/a.pdf"), "x"));
     QCOMPARE(uniqueFileName(folder, QStringLiteral("a.pdf")), folder + QStringLiteral("/(1)a.pdf"));
 
     // A folder of that name and a dangling link both occupy the name.
@@ -168,10 +163,10 @@ void FileUtilsTest::removeFolderRemovesAllButFollowsNoLinks()
 
     const QString outside = scratch(QStringLiteral("users-documents"));
     QVERIFY(QDir().mkpath(outside));
-    QVERIFY(writeFile(outside + QStringLiteral("/keep.pdf")));
+    QVERIFY(writeFile(outside + QStringLiteral("/keep.pdf"), "x"));
     const QString root = scratch(QStringLiteral("session"));
     QVERIFY(QDir().mkpath(root + QStringLiteral("/sub/.hidden-folder")));
-    QVERIFY(writeFile(root + QStringLiteral("/sub/.hidden-folder/.hidden")));
+    QVERIFY(writeFile(root + QStringLiteral("/sub/.hidden-folder/.hidden"), "x"));
     QVERIFY(QFile::link(outside, root + QStringLiteral("/sub/link")));
 
     QVERIFY(removeFolder(root));
@@ -190,8 +185,8 @@ void FileUtilsTest::pdfFilesFromMimeDataKeepsExistingPdfFiles()
 {
     const QString folder = scratch(QStringLiteral("drop"));
     QVERIFY(QDir().mkpath(folder + QStringLiteral("/folder.pdf")));
-    QVERIFY(writeFile(folder + QStringLiteral("/Upper.PDF")));
-    QVERIFY(writeFile(folder + QStringLiteral("/notes.txt")));
+    QVERIFY(writeFile(folder + QStringLiteral("/Upper.PDF"), "x"));
+    QVERIFY(writeFile(folder + QStringLiteral("/notes.txt"), "x"));
 
     QMimeData mimeData;
     QVERIFY(pdfFilesFromMimeData(&mimeData).isEmpty());

@@ -1,4 +1,5 @@
 #include "tests/support/TestGroup.h"
+#include "tests/support/TestEnv.h"
 #include "common/CrashReportUploader.h"
 
 #include <QDir>
@@ -122,9 +123,7 @@ private:
 
 void writeReportFile(const QString &path, const QByteArray &content)
 {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
+    QVERIFY(writeFile(path, content));
 }
 
 // A report folder like the crash reporter writes; without manifest it is unfinished.

@@ -33,6 +33,7 @@
 #include <QMimeData>
 #include <QFileInfo>
 #include <QLocale>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStackedLayout>
@@ -658,7 +659,7 @@ void TestMergePage::leftOutDocumentsAreAskedAboutAndNamed()
 }
 
 // Three hand-overs in quick succession, the first holding a document whose
-// read is slow (the reader is told to wait before reading it): every row
+// read is held back until the others are read: every row
 // takes its place at once and says it is being read, the list keeps the
 // order given, and the merged pages follow it. A page whose content does not
 // decode is merged as it is and named in the result.
@@ -676,7 +677,9 @@ void TestMergePage::handOversKeepTheirOrderWhateverTheReadsTake()
     two.damagedContentPages = {2};
     QVERIFY(writePdfFixture(source("damaged.pdf"), two));
     QStringList filled;
-    connect(m_model, &QAbstractItemModel::dataChanged, this, [&](const QModelIndex &topLeft) {
+    // The lambda holds this function's locals: it must go with them.
+    QObject listening;
+    connect(m_model, &QAbstractItemModel::dataChanged, &listening, [&](const QModelIndex &topLeft) {
         if (topLeft.data(MergeModel::StateRole).toInt() != MergeModel::Reading)
             filled << topLeft.siblingAtColumn(MergeModel::FileNameColumn).data().toString();
     });
@@ -691,7 +694,17 @@ void TestMergePage::handOversKeepTheirOrderWhateverTheReadsTake()
         file.close();
         m_window->handleMessage("-merge_add|" + list);
     };
-    qputenv("SHEAFRENDER_TEST_SLOW_READ", "slow.pdf");
+    // slow.pdf is read only once the gate file is gone.
+    const QString gate = m_scratch.filePath("slow-read-gate");
+    QFile gateFile(gate);
+    QVERIFY(gateFile.open(QIODevice::WriteOnly) && gateFile.write("slow.pdf") == 8);
+    gateFile.close();
+    const auto openGate = [&gate] {
+        qunsetenv("SHEAFRENDER_TEST_SLOW_READ");
+        QFile::remove(gate);
+    };
+    const auto openGateOnFailure = qScopeGuard(openGate);
+    qputenv("SHEAFRENDER_TEST_SLOW_READ", QFile::encodeName(gate));
     handOver({source("slow.pdf")});
     handOver({source("a.pdf"), source("notes.txt"), source("b.pdf")});
     handOver({source("damaged.pdf")});
@@ -703,8 +716,12 @@ void TestMergePage::handOversKeepTheirOrderWhateverTheReadsTake()
     QCOMPARE(m_model->index(0, MergeModel::TotalColumn).data().toString(), QString("?"));
     QCOMPARE(m_page->mergeBlocker(), QString("Wait until every document in the list is read."));
     saveScreenshot(m_page, "merge_rows_reading_en");
+    const auto othersRead = [&filled] {
+        return filled.contains("a.pdf") && filled.contains("b.pdf") && filled.contains("damaged.pdf");
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(othersRead(), InformationReader::DefaultTimeLimitMs / 2);
+    openGate();
     QVERIFY(waitForReading());
-    qunsetenv("SHEAFRENDER_TEST_SLOW_READ");
     QVERIFY2(filled.last() == "slow.pdf", qPrintable("read in the order " + filled.join(", ")));
     QCOMPARE(rowNames(), given);
     QCOMPARE(child<QLabel>("labelTotalPages")->text(), QString("12 pages in total"));

@@ -14,6 +14,7 @@
 #include <QDialog>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -23,6 +24,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
 #include <functional>
 
 // Waits until the documents handed to the program have been read in the
@@ -184,20 +186,43 @@ inline QStringList unnamedButtons(const QWidget *root)
     return unnamed;
 }
 
-// A key pressed where the focus is, as a person at the keyboard does.
-inline void keyOnFocus(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+// A key pressed where the focus is, as a person at the keyboard does. With
+// a fallback window: after a dialog the offscreen platform may leave no
+// window active, so that one is activated first, and it takes the key when
+// nothing has the focus.
+inline void keyOnFocus(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, QWidget *fallback = nullptr)
 {
+    if (fallback && !QApplication::activeWindow() && !QApplication::activeModalWidget()) {
+        fallback->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fallback));
+    }
     QWidget *target = QApplication::focusWidget();
+    if (!target)
+        target = fallback;
     QVERIFY(target);
     QTest::keyClick(target, Qt::Key(key), modifiers);
     QCoreApplication::processEvents();
 }
 
-// Tab until the focus is on target, at most limit times.
-inline bool tabFocusTo(QWidget *target, int limit = 40)
+// True when every pixel has one and the same colour: a grab of a widget
+// that painted nothing.
+inline bool isBlank(const QImage &image)
 {
-    for (int i = 0; i < limit && QApplication::focusWidget() != target; ++i)
-        keyOnFocus(Qt::Key_Tab);
+    const QImage pixels = image.convertToFormat(QImage::Format_ARGB32);
+    const QRgb first = pixels.pixel(0, 0);
+    for (int y = 0; y < pixels.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(pixels.constScanLine(y));
+        if (!std::all_of(line, line + pixels.width(), [first](QRgb pixel) { return pixel == first; }))
+            return false;
+    }
+    return true;
+}
+
+// Tab until the focus is on target, at most limit times.
+inline bool tabFocusTo(QWidget *target, int limit = 40, QWidget *fallback = nullptr)
+{
+    for (int i = 0; i < limit && QApplication::focusWidget() != target && !QTest::currentTestFailed(); ++i)
+        keyOnFocus(Qt::Key_Tab, Qt::NoModifier, fallback);
     return QApplication::focusWidget() == target;
 }
 

@@ -28,24 +28,6 @@
 
 namespace {
 
-// A PDF made of the given objects, numbered from 1; object 1 is the catalog.
-QByteArray pdfOf(const QList<QByteArray> &objects)
-{
-    QByteArray pdf("%PDF-1.7\n");
-    QList<int> offsets;
-    for (int i = 0; i < objects.size(); ++i) {
-        offsets.append(pdf.size());
-        pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects.at(i) + "\nendobj\n";
-    }
-    const int xref = pdf.size();
-    pdf += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
-    for (int offset : offsets)
-        pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
-    pdf += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) + " /Root 1 0 R >>\nstartxref\n"
-           + QByteArray::number(xref) + "\n%%EOF\n";
-    return pdf;
-}
-
 QByteArray stream(const QByteArray &dictionary, const QByteArray &data)
 {
     return "<< " + dictionary + " /Length " + QByteArray::number(data.size()) + " >>\nstream\n" + data

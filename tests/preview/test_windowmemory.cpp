@@ -15,12 +15,6 @@
 
 namespace {
 
-double residentMiB()
-{
-    const long kilobytes = residentKilobytes();
-    return kilobytes < 0 ? -1 : kilobytes / 1024.0;
-}
-
 // Written by a child process, so that what writing it costs is not counted
 // as this process's memory.
 bool writeInChild(const QString &path, const FixtureOptions &options)

@@ -127,10 +127,8 @@ void TestSplitFindCuts::blankSheetsFoundChangedByHandAndSplit()
     QCOMPARE(parts->item(3)->text(), QString("Part 4: pages 14–20, 1 page left out"));
 
     job->settings()->setFileNamePrefix("[FIRSTLINE]");
-    main.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&main));
     QTRY_VERIFY(view->splitButton()->isEnabled());
-    QVERIFY(tabFocusTo(view->splitButton()));
+    QVERIFY(tabFocusTo(view->splitButton(), 40, &main));
     QSignalSpy finished(job, &Split::finished);
     DialogAnswers answers({[](QDialog *dialog) { QTest::keyClick(dialog, Qt::Key_Escape); }});
     keyOnFocus(Qt::Key_Space);

@@ -106,10 +106,8 @@ void TestSplitMarks::marksSetByKeysSplitIntoThreePieces()
     QCOMPARE(parts->item(2)->text(), QString("Part 3: pages 10–12"));
 
     // SPLIT, by keys too; the result dialog is answered with Escape.
-    main.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&main));
     QTRY_VERIFY(view->splitButton()->isEnabled());
-    QVERIFY(tabFocusTo(view->splitButton()));
+    QVERIFY(tabFocusTo(view->splitButton(), 40, &main));
     QSignalSpy finished(job, &Split::finished);
     DialogAnswers answers({[](QDialog *dialog) { QTest::keyClick(dialog, Qt::Key_Escape); }});
     keyOnFocus(Qt::Key_Space);

@@ -32,24 +32,6 @@
 #include <QScrollBar>
 #include <QListWidget>
 
-#include <algorithm>
-
-namespace {
-
-bool isBlank(const QImage &image)
-{
-    const QImage pixels = image.convertToFormat(QImage::Format_ARGB32);
-    const QRgb first = pixels.pixel(0, 0);
-    for (int y = 0; y < pixels.height(); ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(pixels.constScanLine(y));
-        if (!std::all_of(line, line + pixels.width(), [first](QRgb pixel) { return pixel == first; }))
-            return false;
-    }
-    return true;
-}
-
-} // namespace
-
 // Renders the split page in each of its states, and the document viewer,
 // into PNG files in the build folder (screenshots/), for a person to look at.
 class TestSplitScreenshots : public QObject

@@ -397,6 +397,23 @@ int fixturePageRotation(const QString &path, int page, const QString &password)
     }
 }
 
+QByteArray pdfOf(const QList<QByteArray> &objects)
+{
+    QByteArray pdf("%PDF-1.7\n");
+    QList<int> offsets;
+    for (int i = 0; i < objects.size(); ++i) {
+        offsets.append(pdf.size());
+        pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects.at(i) + "\nendobj\n";
+    }
+    const int xref = pdf.size();
+    pdf += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
+    for (int offset : offsets)
+        pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+    pdf += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) + " /Root 1 0 R >>\nstartxref\n"
+           + QByteArray::number(xref) + "\n%%EOF\n";
+    return pdf;
+}
+
 bool writeUnopenablePdf(const QString &path, UnopenablePdf kind)
 {
     const QList<QByteArray> objects{
@@ -405,18 +422,13 @@ bool writeUnopenablePdf(const QString &path, UnopenablePdf kind)
         "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] >>",
         "<< /Type /Pages /Parent 2 0 R /Kids [2 0 R] /Count 1 >>",
     };
-    QByteArray pdf("%PDF-1.4\n");
-    QByteArray xref = "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
-    for (int i = 0; i < objects.size(); ++i) {
-        xref += QByteArray::number(pdf.size()).rightJustified(10, '0') + " 00000 n \n";
-        pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects.at(i) + "\nendobj\n";
+    QByteArray pdf = pdfOf(objects);
+    if (kind == UnopenablePdf::LostTrailer) {
+        // The same objects, then a table that cannot be read and a trailer without /Root.
+        pdf.truncate(pdf.indexOf("xref\n"));
+        pdf += "xref\n0 5\ngarbage\ntrailer\n<< /Size " + QByteArray::number(objects.size() + 1)
+               + " >>\nstartxref\n99999\n%%EOF\n";
     }
-    const QByteArray size = QByteArray::number(objects.size() + 1);
-    if (kind == UnopenablePdf::CyclicPageTree)
-        pdf += xref + "trailer\n<< /Size " + size + " /Root 1 0 R >>\nstartxref\n" + QByteArray::number(pdf.size())
-               + "\n%%EOF\n";
-    else
-        pdf += "xref\n0 5\ngarbage\ntrailer\n<< /Size " + size + " >>\nstartxref\n99999\n%%EOF\n";
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QMap>
 #include <QSet>
@@ -43,6 +44,10 @@ struct FixtureOptions
 };
 
 bool writePdfFixture(const QString &path, const FixtureOptions &options = {});
+
+// A PDF written by hand from the given objects, numbered from 1, with its
+// cross-reference table; object 1 is the catalog.
+QByteArray pdfOf(const QList<QByteArray> &objects);
 
 // PDF documents, header and all, that qpdf's recovery cannot open: a page
 // tree whose /Kids lead back to itself, and a file whose trailer names no

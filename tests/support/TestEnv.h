@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QString>
@@ -33,6 +34,13 @@ private:
     QTemporaryDir m_dir;
 };
 
+// Writes the bytes as the whole file; false when any of them is not written.
+inline bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
 // Puts a stand-in xdg-open first on PATH: it writes what it was asked to
 // open into <folder>/asked and ends with exitCode (3: nothing opens it).
 inline bool installFakeOpener(const QString &folder, int exitCode)
@@ -61,4 +69,11 @@ inline long residentKilobytes(const QString &process = QStringLiteral("self"))
             return line.mid(6).trimmed().split(' ').first().toLong();
     }
     return -1;
+}
+
+// The same in MiB.
+inline double residentMiB(const QString &process = QStringLiteral("self"))
+{
+    const long kilobytes = residentKilobytes(process);
+    return kilobytes < 0 ? -1 : kilobytes / 1024.0;
 }

@@ -54,12 +54,6 @@ inline QStringList filesBelow(const QString &folder)
     return files;
 }
 
-inline bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
-
 inline QByteArray readFile(const QString &path)
 {
     QFile file(path);

@@ -2,6 +2,7 @@
 #include "protocol/CutPlan.h"
 #include "protocol/PartNames.h"
 #include "protocol/SplitPlan.h"
+#include "pdf/PageRangeText.h"
 
 #include <QTest>
 
@@ -36,13 +37,8 @@ PageFactsList stack(const QString &letters)
 QString partsText(const QList<SplitPart> &parts)
 {
     QStringList texts;
-    for (const SplitPart &part : parts) {
-        QStringList ranges;
-        for (const PageRange &range : part.pages)
-            ranges << (range.from == range.to ? QString::number(range.from)
-                                              : QStringLiteral("%1-%2").arg(range.from).arg(range.to));
-        texts << ranges.join(QLatin1Char(','));
-    }
+    for (const SplitPart &part : parts)
+        texts << pageRangeListText(part.pages);
     return texts.join(QLatin1Char(';'));
 }
 
