@@ -157,8 +157,13 @@ void MergeEngine::appendItem(const MergeItem &item)
     if (item.pageRanges.isEmpty()) {
         appendFile(workingFile, item.fullPath, &item);
     } else {
-        startDocumentBookmark(item, workingFile, nullptr);
-        noteDamagedPages(item, PdfDocument(m_service, workingFile, QString()).damagedPages());
+        {
+            // Parsed once for the bookmark's title and the damaged pages;
+            // closed before the ranges are cut from the file.
+            PdfDocument source(m_service, workingFile, QString());
+            startDocumentBookmark(item, workingFile, &source);
+            noteDamagedPages(item, source.damagedPages());
+        }
         appendRanges(workingFile, item);
     }
 }
