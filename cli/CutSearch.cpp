@@ -7,7 +7,6 @@
 #include "pdf/RenderProtocol.h"
 #include "protocol/CutPlan.h"
 #include "protocol/PartNames.h"
-#include "protocol/SplitPlan.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -217,19 +216,18 @@ bool checkOptions(const QCommandLineParser &parser, QString &error)
     return readBlankOptions(parser, blank, error);
 }
 
-int findParts(const QCommandLineParser &parser, const QString &source, const QString &password, int pageCount,
-              SplitRequest &request)
+int findParts(const QCommandLineParser &parser, SplitRequest &request)
 {
+    const QString source = request.fileName;
     const CutOptions options = cutOptions(parser);
     BlankOptions blank;
     QString error;
     readBlankOptions(parser, blank, error);   // checked before
-    const QString nameTemplate = parser.isSet(QStringLiteral("name")) ? parser.value(QStringLiteral("name"))
-                                                                       : SplitPlan::defaultTemplate();
+    const QString nameTemplate = request.outPrefix;
     const PageFactsQuery query = CutPlan::queryFor(options, parser.value(atText), nameTemplate, blank);
     const bool quiet = parser.isSet(QStringLiteral("quiet"));
     PageFactsList facts;
-    if (!readPages(source, password, pageCount, query, quiet, facts)) {
+    if (!readPages(source, request.filePassword, request.pageCount, query, quiet, facts)) {
         reportError(QStringLiteral("interrupted while looking for cuts; nothing was written"));
         return ExitCode::Interrupted;
     }

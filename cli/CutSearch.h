@@ -24,11 +24,10 @@ bool isChosen(const QCommandLineParser &parser);
 // False, with the error, when options of one way are given with another.
 bool checkOptions(const QCommandLineParser &parser, QString &error);
 
-// Looks at the pages of the document and fills the request's parts (mode
-// 4) and name template. Returns an exit code (cli/ExitCode.h); Done when
-// the request is ready to run.
-int findParts(const QCommandLineParser &parser, const QString &source, const QString &password,
-              int pageCount, SplitRequest &request);
+// Looks at the pages of the request's document and fills its parts (mode
+// 4), naming them by the request's name template. Returns an exit code
+// (cli/ExitCode.h); Done when the request is ready to run.
+int findParts(const QCommandLineParser &parser, SplitRequest &request);
 
 } // namespace CutSearch
 

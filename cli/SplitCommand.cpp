@@ -315,7 +315,7 @@ int runSplitCommand(const QStringList &arguments)
                         : request.mode == SplitRequest::Bookmarks ? SplitPlan::bookmarkTemplate()
                                                                   : SplitPlan::defaultTemplate();
     if (CutSearch::isChosen(parser)) {
-        exitCode = CutSearch::findParts(parser, request.fileName, request.filePassword, request.pageCount, request);
+        exitCode = CutSearch::findParts(parser, request);
         if (exitCode != ExitCode::Done)
             return exitCode;
     }
