@@ -158,7 +158,7 @@ void ignoreMessage(j_common_ptr) {}
 
 // Only C structures live between setjmp and longjmp here: the image the
 // rows go to exists before.
-bool decodeGrey(const std::string &data, int denominator, QImage &image)
+bool decodeGrey(const unsigned char *data, size_t size, int denominator, QImage &image)
 {
     jpeg_decompress_struct decoder;
     JpegError error;
@@ -170,8 +170,7 @@ bool decodeGrey(const std::string &data, int denominator, QImage &image)
         return false;
     }
     jpeg_create_decompress(&decoder);
-    jpeg_mem_src(&decoder, reinterpret_cast<const unsigned char *>(data.data()),
-                 static_cast<unsigned long>(data.size()));
+    jpeg_mem_src(&decoder, data, static_cast<unsigned long>(size));
     jpeg_read_header(&decoder, TRUE);
     // The size the data claims, not the one the dictionary does, is what
     // would be allocated.
@@ -247,8 +246,7 @@ ScanPages::Drawn ScanPages::drawSmall(int page, double minDpi) const
 
         Drawn drawn;
         const auto raw = image.getRawStreamData();
-        const std::string data(reinterpret_cast<const char *>(raw->getBuffer()), raw->getSize());
-        if (data.empty() || !decodeGrey(data, denominator, drawn.image))
+        if (raw->getSize() == 0 || !decodeGrey(raw->getBuffer(), raw->getSize(), denominator, drawn.image))
             return {};
         drawn.dotsPerMm = std::sqrt(double(drawn.image.width()) * drawn.image.height() / areaMm2);
         return drawn;
