@@ -115,11 +115,11 @@ void MarksBar::updateButtons()
 
 void MarksBar::retranslate()
 {
-    const QString names[] = {tr("Cut here"), tr("Leave out"), tr("Rotate right"), tr("Rotate left")};
     for (int i = 0; i < m_markButtons.size(); ++i) {
-        m_markButtons.at(i)->setText(names[i]);
-        m_markButtons.at(i)->setAccessibleName(names[i]);
-        m_markButtons.at(i)->setToolTip(withShortcuts(names[i], keysOf(PageMarks::Action(i))));
+        const QString name = PageMarks::actionName(PageMarks::Action(i));
+        m_markButtons.at(i)->setText(name);
+        m_markButtons.at(i)->setAccessibleName(name);
+        m_markButtons.at(i)->setToolTip(withShortcuts(name, keysOf(PageMarks::Action(i))));
     }
     const QList<QPair<Button *, QString>> others = {
         {m_undo, tr("Undo")}, {m_redo, tr("Redo")}, {m_clear, tr("Clear marks")}, {m_split, tr("Split at marks")}};

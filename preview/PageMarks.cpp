@@ -92,11 +92,16 @@ QHash<int, PageMark> PageMarks::changed(Action action, const QList<int> &pages) 
     return after;
 }
 
-void PageMarks::apply(Action action, const QList<int> &pages)
+QString PageMarks::actionName(Action action)
 {
     static const char *const texts[] = {QT_TR_NOOP("Cut here"), QT_TR_NOOP("Leave out"),
                                         QT_TR_NOOP("Rotate right"), QT_TR_NOOP("Rotate left")};
-    push(tr(texts[int(action)]), changed(action, pages));
+    return tr(texts[int(action)]);
+}
+
+void PageMarks::apply(Action action, const QList<int> &pages)
+{
+    push(actionName(action), changed(action, pages));
 }
 
 void PageMarks::clear()

@@ -32,6 +32,8 @@ public:
     bool setDocument(const QString &documentKey, int pageCount);
     // The key of a file as it is on disk now: its path and stamp.
     static QString keyOf(const QString &fileName);
+    // The action's name, on its button and in the undo history.
+    static QString actionName(Action action);
 
     QString documentKey() const { return m_key; }
     int pageCount() const { return m_marks.size(); }

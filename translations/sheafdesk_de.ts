@@ -506,22 +506,6 @@
         <translation>Alle Seiten sind weggelassen: Es gibt nichts zu teilen.</translation>
     </message>
     <message>
-        <source>Cut here</source>
-        <translation>Hier schneiden</translation>
-    </message>
-    <message>
-        <source>Leave out</source>
-        <translation>Weglassen</translation>
-    </message>
-    <message>
-        <source>Rotate right</source>
-        <translation>Rechts drehen</translation>
-    </message>
-    <message>
-        <source>Rotate left</source>
-        <translation>Links drehen</translation>
-    </message>
-    <message>
         <source>Undo</source>
         <translation>Rückgängig</translation>
     </message>

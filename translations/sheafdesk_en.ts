@@ -506,22 +506,6 @@
         <translation>Every page is left out: there is nothing to split.</translation>
     </message>
     <message>
-        <source>Cut here</source>
-        <translation>Cut here</translation>
-    </message>
-    <message>
-        <source>Leave out</source>
-        <translation>Leave out</translation>
-    </message>
-    <message>
-        <source>Rotate right</source>
-        <translation>Rotate right</translation>
-    </message>
-    <message>
-        <source>Rotate left</source>
-        <translation>Rotate left</translation>
-    </message>
-    <message>
         <source>Undo</source>
         <translation>Undo</translation>
     </message>

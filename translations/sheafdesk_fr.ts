@@ -506,22 +506,6 @@
         <translation>Toutes les pages sont omises : il n’y a rien à diviser.</translation>
     </message>
     <message>
-        <source>Cut here</source>
-        <translation>Couper ici</translation>
-    </message>
-    <message>
-        <source>Leave out</source>
-        <translation>Omettre</translation>
-    </message>
-    <message>
-        <source>Rotate right</source>
-        <translation>Pivoter à droite</translation>
-    </message>
-    <message>
-        <source>Rotate left</source>
-        <translation>Pivoter à gauche</translation>
-    </message>
-    <message>
         <source>Undo</source>
         <translation>Annuler</translation>
     </message>
